@@ -1,0 +1,353 @@
+#include "chart/diagrammlauf.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "core/koordinaten.h"
+#include "core/strecke.h"
+#include "core/zahlen.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr Farbe kWeiss{255, 255, 255};
+constexpr Farbe kGruen{0, 180, 0};
+constexpr Farbe kSchwarz{0, 0, 0};
+constexpr Farbe kIsotherme{220, 0, 0};
+constexpr Farbe kNebel{255, 0, 0};
+constexpr Farbe kBlau{0, 0, 180};
+
+// Label k of txt_rF / txt_rFo names curve kKurveZuEtikett[k]; 30, 50, 70, 90 % have none.
+constexpr std::array<int, 9> kKurveZuEtikett{0, 11, 9, 7, 5, 4, 3, 2, 1};
+constexpr std::array<double, kKurven> kPhi{0, 1, 2, 5, 10, 20, 30, 40, 50, 60, 70, 80, 90};
+
+// Largest magnitude handed on as a float; far outside the canvas and the label area, and
+// well inside the float range, so a huge double never turns into an infinite float.
+constexpr double kWeitDraussen = 1e30;
+
+// The drawing loops' convention: bounds and step are taken once, the counter accumulates
+// the step in double precision, and the end value is included only when reached. A zero
+// step runs nothing; presses that would need one are refused before the run.
+template <class Rumpf>
+void Schleife(double von, double bis, double schritt, Rumpf&& rumpf) {
+    double v = von;
+    if (schritt > 0) {
+        for (; v <= bis; v = v + schritt) rumpf(v);
+    } else if (schritt < 0) {
+        for (; v >= bis; v = v + schritt) rumpf(v);
+    }
+}
+
+float Lage(double v) {
+    return static_cast<float>(std::fmax(-kWeitDraussen, std::fmin(kWeitDraussen, v)));
+}
+
+// The point at which the segment from an outside point to the last point inside meets
+// the top edge, weighted by canvas heights; nothing when a denominator is zero.
+std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, double xIn,
+                                   double hIn) {
+    const double YO = KoordY(e, xAus, hAus);
+    const double YL = KoordY(e, xIn, hIn);
+    if (YL == 0) return std::nullopt;
+    const double lambda = (-YO) / YL;
+    const double a = lambda * xIn;
+    const double b = xAus + a;
+    const double c = 1 + lambda;
+    if (c == 0) return std::nullopt;
+    const double xOben = b / c;
+    if (!std::isfinite(xOben)) return std::nullopt;
+    return xOben;
+}
+
+// The enthalpy at which the segment from the last point inside to the first point
+// beyond the right edge meets x = Xmax; nothing when a denominator is zero.
+std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, double xAus,
+                                     double hAus) {
+    const double nenner = xAus - e.Xmax;
+    if (nenner == 0) return std::nullopt;
+    const double lambda = (e.Xmax - xIn) / nenner;
+    const double a = lambda * hAus;
+    const double b = hIn + a;
+    const double c = 1 + lambda;
+    if (c == 0) return std::nullopt;
+    const double hRechts = b / c;
+    if (!std::isfinite(hRechts)) return std::nullopt;
+    return hRechts;
+}
+
+}  // namespace
+
+void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche,
+                        Beschriftung& beschriftung, std::string_view dezimaltrenner) {
+    e_ = eingabe;
+    flaeche_ = &flaeche;
+    beschriftung_ = &beschriftung;
+    if (Vorbereiten()) {
+        Feuchtegitter();
+        Enthalpielinien();
+        Isothermen();
+        Saettigungslinie();
+        Feuchtekurven();
+        Temperaturskala();
+        Wassergehaltsskala(dezimaltrenner);
+        Feuchtebeschriftung();
+    }
+    flaeche_ = nullptr;
+    beschriftung_ = nullptr;
+}
+
+void Diagrammlauf::Linie(double x1, double y1, double x2, double y2, Farbe farbe) {
+    // Coordinates beyond the float range are cut back along the line first; a line
+    // without finite end points is not drawn at all.
+    const bool weit = std::fabs(x1) > kWeitDraussen || std::fabs(y1) > kWeitDraussen ||
+                      std::fabs(x2) > kWeitDraussen || std::fabs(y2) > kWeitDraussen;
+    const bool endlich =
+        std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+    if (!endlich || (weit && !StreckeKappen(x1, y1, x2, y2, -kWeitDraussen, -kWeitDraussen,
+                                            kWeitDraussen, kWeitDraussen))) {
+        return;
+    }
+    flaeche_->Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                   static_cast<float>(y2), farbe);
+}
+
+bool Diagrammlauf::Vorbereiten() {
+    s_ = Stoffwerte{};
+    z_.Pges = e_.Pges;
+    z_.pS = e_.Pges / 1000;
+    const bool siedetemperatur = z_.Siedetemperatur();
+    z_.thetaSiede = z_.theta;
+    if (!siedetemperatur) return false;
+
+    flaeche_->Box(0, 0, 12000, 8000, kWeiss);
+    flaeche_->Refresh(Bereich::pic_gesamt);
+    // Every label is hidden, so a press shows exactly the labels it places.
+    for (const Gruppenlayout& g : kGruppen) {
+        for (int n = 0; n < g.anzahl; ++n) beschriftung_->setVisible(g.gruppe, n, false);
+    }
+    xVersatz_ = e_.Thetamax / 2500;
+    return true;
+}
+
+void Diagrammlauf::Feuchtegitter() {
+    const auto senkrecht = [this](double x) {
+        Linie(KoordX(e_, x), 0, KoordX(e_, x), 8000, kGruen);
+    };
+    flaeche_->DrawWidth(2);
+    Schleife(0, e_.Xmax, e_.DeltaXgross, senkrecht);
+    flaeche_->Refresh(Bereich::pic_Diagramm);
+    flaeche_->DrawWidth(1);
+    Schleife(0, e_.Xmax, e_.DeltaXklein, senkrecht);
+    flaeche_->Refresh(Bereich::pic_Diagramm);
+}
+
+void Diagrammlauf::Enthalpielinien() {
+    flaeche_->DrawWidth(1);
+    // h = hv from the left edge down to the bottom edge, where h - 2500 x = 0.
+    Schleife(0, e_.Thetamax, e_.DeltaThetagross, [this](double hv) {
+        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, hv / 2500), 8000, kSchwarz);
+    });
+    // h = Thetamax + 2500 xs from the top edge down to the bottom edge.
+    Schleife(0, e_.Xmax, e_.DeltaThetagross / 2500, [this](double xs) {
+        Linie(KoordX(e_, xs), 0, KoordX(e_, xs + xVersatz_), 8000, kSchwarz);
+    });
+    flaeche_->Refresh(Bereich::pic_Diagramm);
+}
+
+void Diagrammlauf::Isothermen() {
+    const auto isotherme = [this](double theta) {
+        z_.theta = theta;
+        Isotherme();
+    };
+    flaeche_->DrawWidth(2);
+    Schleife(0, e_.Thetamax, e_.DeltaThetagross, isotherme);
+    flaeche_->DrawWidth(1);
+    Schleife(0, e_.Thetamax, e_.DeltaThetaklein, isotherme);
+}
+
+void Diagrammlauf::Isotherme() {
+    // Within the bisection's tolerance just below thetaSiede the saturation pressure can
+    // already reach the total pressure; such a temperature is drawn as above boiling.
+    bool gesaettigt = false;
+    if (z_.theta < z_.thetaSiede) {
+        z_.Saettigungsdruck();
+        z_.pD = z_.pS;
+        if (e_.Pges / 1000 - z_.pD > 0) {
+            z_.Wassergehalt();
+            gesaettigt = true;
+        }
+    }
+    if (!gesaettigt) z_.x = e_.Xmax;
+    z_.h = Enthalpie(s_, z_.theta, z_.x);
+    Linie(0, KoordY(e_, 0, z_.theta), KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), kIsotherme);
+    if (z_.x < e_.Xmax) {
+        // Fog: the saturated air plus liquid water 3x at theta, up to four times x.
+        xNebel_ = 4 * z_.x;
+        hNebel_ = z_.h + s_.cW * z_.theta * 3 * z_.x;
+        Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
+              KoordY(e_, xNebel_, hNebel_), kNebel);
+    }
+}
+
+void Diagrammlauf::Saettigungslinie() {
+    flaeche_->DrawWidth(2);
+    rand_.ausRechts[0] = 0;
+    rand_.ausOben[0] = 0;
+    rand_.letztFrisch[0] = false;
+    Schleife(0, e_.Thetamax, e_.DeltaThetaklein, [this](double theta) {
+        z_.theta = theta;
+        if (!(theta < z_.thetaSiede)) return;
+        z_.Saettigungsdruck();
+        z_.pD = z_.pS;
+        if (!(e_.Pges / 1000 - z_.pD > 0)) return;  // at boiling within the tolerance
+        z_.Wassergehalt();
+        z_.h = Enthalpie(s_, theta, z_.x);
+        Aufzeichnen(0);
+        if (theta > 0 && z_.x < 2 * e_.Xmax) {
+            Linie(KoordX(e_, xSattAlt_), KoordY(e_, xSattAlt_, hSattAlt_), KoordX(e_, z_.x),
+                  KoordY(e_, z_.x, z_.h), kBlau);
+        }
+        xSattAlt_ = z_.x;
+        hSattAlt_ = z_.h;
+    });
+    flaeche_->Refresh(Bereich::pic_Diagramm);
+}
+
+void Diagrammlauf::Feuchtekurven() {
+    phi_ = kPhi;
+    for (int i = 1; i < kKurven; ++i) {
+        rand_.ausRechts[i] = 0;
+        rand_.ausOben[i] = 0;
+        rand_.letztFrisch[i] = false;
+    }
+    // All twelve curves advance together, one kelvin at a time, from 0 °C to the first
+    // whole number not below Thetamax.
+    z_.theta = 0;
+    while (true) {
+        z_.Saettigungsdruck();
+        const double pS = z_.pS;
+        for (int i = 1; i < kKurven; ++i) {
+            z_.pD = pS * phi_[i] / 100;
+            // A partial pressure equal to the total pressure has no water content.
+            if (e_.Pges / 1000 - z_.pD != 0) {
+                z_.Wassergehalt();
+                z_.h = Enthalpie(s_, z_.theta, z_.x);
+                Aufzeichnen(i);
+                if (z_.x < 1.3 * e_.Xmax) {
+                    xNeu_[i] = z_.x;
+                    hNeu_[i] = z_.h;
+                }
+                if (z_.theta != 0) {
+                    const bool ohneEtikett = i == 6 || i == 8 || i == 10 || i == 12;
+                    flaeche_->DrawWidth(ohneEtikett ? 1 : 2);
+                    if (0.005 * e_.Xmax < z_.x && z_.x < 1.3 * e_.Xmax) {
+                        Linie(KoordX(e_, xAlt_[i]), KoordY(e_, xAlt_[i], hAlt_[i]),
+                              KoordX(e_, xNeu_[i]), KoordY(e_, xNeu_[i], hNeu_[i]), kBlau);
+                    }
+                }
+            }
+            xAlt_[i] = xNeu_[i];
+            hAlt_[i] = hNeu_[i];
+        }
+        if (!(z_.theta < e_.Thetamax)) break;
+        z_.theta = z_.theta + 1;
+    }
+    flaeche_->Refresh(Bereich::pic_Diagramm);
+}
+
+void Diagrammlauf::Aufzeichnen(int i) {
+    const double x = z_.x;
+    const double h = z_.h;
+    if (x > e_.Xmax && rand_.ausRechts[i] == 0) {
+        rand_.xAusRechts[i] = x;
+        rand_.hAusRechts[i] = h;
+        rand_.ausRechts[i] = 1;
+    }
+    if (KoordY(e_, x, h) < 0 && rand_.ausRechts[i] == 0 && rand_.ausOben[i] == 0) {
+        rand_.xAusOben[i] = x;
+        rand_.hAusOben[i] = h;
+        rand_.ausOben[i] = 1;
+    }
+    if (x < e_.Xmax && rand_.ausRechts[i] == 0 && rand_.ausOben[i] == 0) {
+        rand_.xLetzt[i] = x;
+        rand_.hLetzt[i] = h;
+        rand_.letztFrisch[i] = true;
+    }
+}
+
+void Diagrammlauf::Temperaturskala() {
+    const int letzter = Layout(Gruppe::txt_Temp).anzahl - 1;
+    for (std::int16_t n = 0;; ++n) {
+        beschriftung_->setVisible(Gruppe::txt_Temp, n, true);
+        const double t = n * e_.DeltaThetagross;
+        beschriftung_->setText(Gruppe::txt_Temp, n, ZahlText(t) + "°C");
+        beschriftung_->setTop(Gruppe::txt_Temp, n, Lage(8066 - 7900 * (t / e_.Thetamax)));
+        if (!(n * e_.DeltaThetagross < e_.Thetamax) || n == letzter) break;
+    }
+}
+
+void Diagrammlauf::Wassergehaltsskala(std::string_view dezimaltrenner) {
+    const int letzter = Layout(Gruppe::txt_X).anzahl - 1;
+    for (std::int16_t n = 0;; ++n) {
+        beschriftung_->setVisible(Gruppe::txt_X, n, true);
+        const double w = n * e_.DeltaXgross;
+        beschriftung_->setText(Gruppe::txt_X, n, MusterText(w, dezimaltrenner) + " kg/kg");
+        beschriftung_->setLeft(Gruppe::txt_X, n, Lage(150 + 12000 * (w / e_.Xmax)));
+        if (!((n + 1) * e_.DeltaXgross < 1.01 * e_.Xmax) || n == letzter) break;
+    }
+}
+
+void Diagrammlauf::Feuchtebeschriftung() {
+    const Randaufzeichnung& r = rand_;
+    std::array<bool, kKurven> rechtsGueltig{};
+    for (int i = 0; i < kKurven; ++i) {
+        const auto h = RechtsKreuzung(e_, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i],
+                                      r.hAusRechts[i]);
+        rechtsGueltig[i] = h.has_value();
+        hRechts_[i] = h.value_or(0);
+        xOben_[i] =
+            ObenKreuzung(e_, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]).value_or(0);
+    }
+
+    // A curve is labelled only from points this run recorded: it needs a fresh last point
+    // inside, and leaves by the right edge (labelled where it meets x = Xmax, or at the
+    // top edge when that meeting lies above the chart) or else by the top edge.
+    for (int k = 0; k < static_cast<int>(kKurveZuEtikett.size()); ++k) {
+        const int i = kKurveZuEtikett[k];
+        if (!r.letztFrisch[i]) continue;
+        std::optional<double> xOben;
+        if (r.ausRechts[i] == 1) {
+            if (!rechtsGueltig[i]) continue;
+            const double Y = KoordY(e_, e_.Xmax, hRechts_[i]);
+            if (Y > 0) {
+                const double top = Y * 0.9875 + 160;
+                if (!std::isfinite(top)) continue;
+                beschriftung_->setVisible(Gruppe::txt_rF, k, true);
+                beschriftung_->setTop(Gruppe::txt_rF, k, Lage(top));
+                continue;
+            }
+            if (!(Y < 0)) continue;
+            // Without a top record of its own the curve crossed the top edge on its way
+            // to the first point beyond the right edge.
+            xOben = r.ausOben[i] == 1 ? ObenKreuzung(e_, r.xAusOben[i], r.hAusOben[i],
+                                                     r.xLetzt[i], r.hLetzt[i])
+                                      : ObenKreuzung(e_, r.xAusRechts[i], r.hAusRechts[i],
+                                                     r.xLetzt[i], r.hLetzt[i]);
+        } else if (r.ausOben[i] == 1) {
+            xOben = ObenKreuzung(e_, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
+        }
+        if (!xOben) continue;
+        const double left = (*xOben / e_.Xmax) * 12000 + 450;
+        if (!std::isfinite(left)) continue;
+        beschriftung_->setVisible(Gruppe::txt_rFo, k, true);
+        beschriftung_->setLeft(Gruppe::txt_rFo, k, Lage(left));
+    }
+
+    beschriftung_->setVisible(Gruppe::txt_PhPa, 0, true);
+    const double n = std::floor(e_.Pges + 0.4);
+    beschriftung_->setText(Gruppe::txt_PhPa, 0, "Gesamtdruck  = " + ZahlText(n) + "  hPa");
+}
+
+}  // namespace lumora

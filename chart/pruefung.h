@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/eingabe.h"
+
+namespace lumora {
+
+// The seven input fields of the dialog, in tab order.
+enum class Feld { Thetamax, DeltaThetagross, DeltaThetaklein, Xmax, DeltaXgross, DeltaXklein, Pges };
+inline constexpr int kFelder = 7;
+using Feldtexte = std::array<std::string, kFelder>;
+
+// The name of a field as the dialog shows it, e.g. "Δϑ fett".
+const char* Feldname(Feld feld);
+
+// Reads the seven texts with Zahl, in tab order.
+Eingabe EingabeLesen(const Feldtexte& texte);
+
+// Why a press is not drawn: the field to correct and a German sentence for the user.
+struct Ablehnung {
+    Feld feld;
+    std::string meldung;
+};
+
+// Refuses exactly the values with which the chart run would fault, never end, need more
+// labels than the chart window holds, or more than 1,000,000 lines in one family.
+std::optional<Ablehnung> Pruefen(const Eingabe& e);
+
+}  // namespace lumora

@@ -1,0 +1,151 @@
+#include "core/zahlen.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace lumora {
+
+namespace {
+
+bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstLeer(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+double Zahl(std::string_view text) {
+    // Collect the number's characters in a clean form for std::from_chars, which reads
+    // neither a leading '+' nor a locale's separator.
+    std::string zahl;
+    std::size_t i = 0;
+    auto zeichen = [&] { return text[i] == ',' ? '.' : text[i]; };
+
+    while (i < text.size() && IstLeer(text[i])) ++i;
+    bool negativ = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negativ = text[i] == '-';
+        ++i;
+    }
+    bool punkt = false;
+    int ziffern = 0;
+    int fuehrendeStellen = 0;  // decimal exponent of the first significant digit, roughly
+    bool signifikant = false;
+    for (; i < text.size(); ++i) {
+        const char c = zeichen();
+        if (IstLeer(c)) continue;
+        if (IstZiffer(c)) {
+            ++ziffern;
+            if (c != '0') signifikant = true;
+            if (!punkt && signifikant) ++fuehrendeStellen;
+            if (punkt && !signifikant) --fuehrendeStellen;
+            zahl += c;
+        } else if (c == '.' && !punkt) {
+            punkt = true;
+            zahl += c;
+        } else {
+            break;
+        }
+    }
+    if (ziffern == 0) return 0;
+    if (zahl.back() == '.') zahl.pop_back();
+
+    // Exponent: only taken when at least one digit follows the 'e' and its sign.
+    long long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        while (j < text.size() && IstLeer(text[j])) ++j;
+        bool expNegativ = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            expNegativ = text[j] == '-';
+            ++j;
+        }
+        std::string expZiffern;
+        for (; j < text.size(); ++j) {
+            if (IstLeer(text[j])) continue;
+            if (!IstZiffer(text[j])) break;
+            if (expZiffern.size() < 12) expZiffern += text[j];  // beyond that it is infinite anyway
+        }
+        if (!expZiffern.empty()) {
+            std::from_chars(expZiffern.data(), expZiffern.data() + expZiffern.size(), exponent);
+            if (expNegativ) exponent = -exponent;
+            zahl += 'e';
+            zahl += std::to_string(exponent);
+        }
+    }
+
+    double wert = 0;
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
+    (void)ende;
+    if (fehler == std::errc::result_out_of_range) {
+        wert = (signifikant && fuehrendeStellen + exponent > 0)
+                   ? std::numeric_limits<double>::infinity()
+                   : 0.0;
+    }
+    return negativ ? -wert : wert;
+}
+
+std::string ZahlText(double v) {
+    if (std::isnan(v)) return " NaN";
+    if (std::isinf(v)) return v > 0 ? " Inf" : "-Inf";
+    std::string text = std::signbit(v) && v != 0 ? "-" : " ";
+    if (v == 0) return text + "0";
+
+    // Round to 15 significant digits once, then lay the digits out.
+    std::array<char, 64> puffer{};
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(),
+                                        std::fabs(v), std::chars_format::scientific, 14);
+    const std::string_view wissenschaftlich(puffer.data(), ergebnis.ptr - puffer.data());
+    const std::size_t e = wissenschaftlich.find('e');
+    std::string ziffern;
+    for (char c : wissenschaftlich.substr(0, e)) {
+        if (c != '.') ziffern += c;
+    }
+    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
+    int exponent = 0;
+    const auto expText = wissenschaftlich.substr(e + 1);
+    std::from_chars(expText.data() + (expText[0] == '+' ? 1 : 0),
+                    expText.data() + expText.size(), exponent);
+
+    if (exponent >= 15 || exponent < -5) {
+        text.push_back(ziffern[0]);
+        if (ziffern.size() > 1) {
+            text.push_back('.');
+            text.append(ziffern, 1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const int betrag = std::abs(exponent);
+        if (betrag < 10) text += '0';
+        return text + std::to_string(betrag);
+    }
+    const int vorStellen = exponent + 1;  // digits before the point
+    if (vorStellen <= 0) {
+        text.push_back('.');
+        text.append(static_cast<std::size_t>(-vorStellen), '0');
+        text.append(ziffern);
+    } else if (static_cast<int>(ziffern.size()) <= vorStellen) {
+        text.append(ziffern);
+        text.append(vorStellen - ziffern.size(), '0');
+    } else {
+        text.append(ziffern, 0, vorStellen);
+        text.push_back('.');
+        text.append(ziffern, vorStellen);
+    }
+    return text;
+}
+
+std::string MusterText(double v, std::string_view dezimaltrenner) {
+    if (!std::isfinite(v)) return ZahlText(v).substr(v < 0 ? 0 : 1);
+    // Fixed notation of a double needs at most 309 digits before the point.
+    std::array<char, 400> puffer{};
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
+                                        std::chars_format::fixed, 4);
+    std::string text(puffer.data(), ergebnis.ptr);
+    while (text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
+    const std::size_t punkt = text.find('.');
+    text.replace(punkt, 1, dezimaltrenner);
+    return text;
+}
+
+}  // namespace lumora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// The number written at the start of an input field's text. A decimal comma counts as a
+// point; blanks are skipped; an optional sign, digits with at most one point and an
+// optional exponent are taken, up to the first character that cannot continue the number.
+// Text without digits reads as 0, and so do "nan" and "inf". An exponent too large for a
+// double gives an infinite value, which the caller has to refuse. Independent of the locale.
+double Zahl(std::string_view text);
+
+// The plain number-to-text form of labels: a leading blank for v >= 0 or a minus sign,
+// a point as decimal separator, at most 15 significant digits without trailing zeros and
+// no digit before the point below 1 (" 0", " 2.5", " .5", "-10"). Magnitudes from 1e15
+// on and below 1e-5 are written with an exponent: " 1.5E+20", "-2E-07".
+std::string ZahlText(double v);
+
+// v in the pattern "#0.0###": at least one digit before the separator, one to four after
+// it (rounded), no grouping. The separator is given, e.g. "," or ".".
+std::string MusterText(double v, std::string_view dezimaltrenner);
+
+}  // namespace lumora

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, where missing, and configures and
+# builds the given build directory. Usage: scripts/setup.sh BUILD_DIR [cmake options...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PAKETE=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+    locales xvfb xauth x11-utils
+)
+
+fehlend=()
+for p in "${PAKETE[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if ((${#fehlend[@]})); then
+    echo "Installing: ${fehlend[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${fehlend[@]}" >/dev/null
+fi
+
+# German and English locales, for the decimal separator of the water-content labels.
+for loc in de_DE.UTF-8 en_US.UTF-8; do
+    if ! locale -a 2>/dev/null | grep -qi "^${loc%%.*}\.utf-\?8$"; then
+        sed -i "s/^# *${loc} UTF-8/${loc} UTF-8/" /etc/locale.gen
+        locale-gen >/dev/null
+    fi
+done
+
+bau="$1"
+shift
+werror=OFF
+[[ "${CI:-}" == "true" ]] && werror=ON
+cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_WERROR="$werror" "$@" >/dev/null
+cmake --build "$bau" -j "$(nproc)"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite: the Release build, then the same tests
+# built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh build
+scripts/setup.sh build-asan -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_BENCH=OFF
+
+export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1
+echo "== Tests with sanitizers =="
+ctest --test-dir build-asan --output-on-failure -j 2
+echo "== Tests =="
+ctest --test-dir build --output-on-failure -j 2

@@ -1,0 +1,241 @@
+#include "ui/anfangsdialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "ui/bilder.h"
+#include "ui/diagrammfenster.h"
+#include "ui/einheiten.h"
+#include "ui/leinwand.h"
+
+namespace lumora {
+
+namespace {
+
+enum class Art { text, bild, feld, linie, knopf };
+
+struct Steuerelement {
+    const char* name;
+    Art art;
+    int links, oben, breite, hoehe;  // form units
+    const char* text;
+    double punkt;        // 0: the dialog's Arial 9.75 pt bold
+    const char* schrift;  // font family; symbols need one with Greek letters
+    bool kursiv;
+    QRgb farbe;
+    bool mitte;  // centred, else left-aligned
+};
+
+constexpr QRgb kSchwarz = qRgb(0, 0, 0);
+constexpr QRgb kRot = qRgb(192, 0, 0);
+constexpr const char* kArial = "Arial";
+constexpr const char* kSymbol = "DejaVu Sans";
+
+// The dialog's layout, top to bottom. The header keeps 5, 4 and 4 blanks between its parts.
+// clang-format off
+constexpr Steuerelement kLayout[] = {
+    {"lbl_kopfzeile", Art::text, 90, 90, 7785, 270,
+     "Lumora     h,x-Diagramm für feuchte Luft    v.1.4d    Dez. 2026", 0, kArial, false, kSchwarz, false},
+    {"pic_KVH", Art::bild, 7950, 90, 510, 375, "", 0, kArial, false, kSchwarz, false},
+    {"lbl_titelzeile", Art::text, 1920, 495, 4650, 435, "Lumora nach Mollier", 18, kArial, false, kRot, false},
+    {"lbl_untertitel", Art::text, 720, 1095, 7245, 615,
+     "Berechnung von Lumoraen für frei gewählte Temperatur-          und Feuchtegrenzen bei "
+     "Vorgabe des Gesamtdruckes", 12, kArial, false, kSchwarz, false},
+    {"lbl_Autor", Art::text, 1110, 1830, 6495, 225, "Lumora – h,x-Diagramme für Lehre und Praxis",
+     8.25, kArial, false, kSchwarz, false},
+    {"Label8", Art::text, 2430, 2370, 4125, 285, "Zahlenwerte wie gewünscht überschreiben !", 0, kArial,
+     true, kRot, false},
+    {"lbl_theta", Art::text, 1440, 2760, 225, 405, "ϑ", 14.25, kSymbol, false, kSchwarz, false},
+    {"lbl_max", Art::text, 1620, 2940, 375, 195, "max", 8.25, kArial, false, kSchwarz, false},
+    {"txt_Thetamax", Art::feld, 2340, 2835, 1065, 300, "200", 0, kArial, false, kSchwarz, true},
+    {"lbl_gradC", Art::text, 3480, 2850, 615, 285, "°C", 0, kArial, false, kSchwarz, true},
+    {"lbl_DeltaTheta", Art::text, 1440, 3210, 405, 345, "Δϑ", 14.25, kSymbol, false, kSchwarz, false},
+    {"lbl_gross", Art::text, 1860, 3390, 375, 225, "fett", 8.25, kArial, false, kSchwarz, false},
+    {"txt_DeltaThetagross", Art::feld, 2340, 3225, 1065, 300, "10", 0, kArial, false, kSchwarz, true},
+    {"lbl_K", Art::text, 3480, 3240, 615, 285, "grd", 0, kArial, false, kSchwarz, true},
+    {"lbl_DeltaTheta2", Art::text, 1440, 3600, 405, 345, "Δϑ", 14.25, kSymbol, false, kSchwarz, false},
+    {"lbl_klein", Art::text, 1830, 3780, 465, 195, "dünn", 8.25, kArial, false, kSchwarz, false},
+    {"txt_DeltaThetaklein", Art::feld, 2340, 3600, 1065, 300, "1", 0, kArial, false, kSchwarz, true},
+    {"lbl_K2", Art::text, 3480, 3630, 615, 285, "grd", 0, kArial, false, kSchwarz, true},
+    {"Line1", Art::linie, 4380, 2850, 30, 1110, "", 0, kArial, false, kSchwarz, false},
+    {"lbl_X", Art::text, 4710, 2820, 225, 315, "Χ", 14.25, kSymbol, false, kSchwarz, false},
+    {"lbl_max2", Art::text, 4950, 2970, 375, 195, "max", 8.25, kArial, false, kSchwarz, false},
+    {"txt_Xmax", Art::feld, 5640, 2820, 1065, 300, "0.2", 0, kArial, false, kSchwarz, true},
+    {"lbl_kgprokg", Art::text, 6780, 2850, 615, 285, "kg/kg", 0, kArial, false, kSchwarz, true},
+    {"lbl_DeltaX", Art::text, 4710, 3210, 405, 345, "ΔΧ", 14.25, kSymbol, false, kSchwarz, false},
+    {"lbl_gross2", Art::text, 5160, 3360, 435, 225, "fett", 8.25, kArial, false, kSchwarz, false},
+    {"txt_DeltaXgross", Art::feld, 5640, 3210, 1065, 300, "0.02", 0, kArial, false, kSchwarz, true},
+    {"lbl_kgprokg2", Art::text, 6780, 3240, 615, 285, "kg/kg", 0, kArial, false, kSchwarz, true},
+    {"lbl_DeltaX2", Art::text, 4710, 3600, 405, 345, "ΔΧ", 14.25, kSymbol, false, kSchwarz, false},
+    {"lbl_klein2", Art::text, 5130, 3780, 465, 195, "dünn", 8.25, kArial, false, kSchwarz, false},
+    {"txt_DeltaXklein", Art::feld, 5640, 3600, 1065, 300, "0.002", 0, kArial, false, kSchwarz, true},
+    {"lbl_kgprokg3", Art::text, 6780, 3630, 615, 285, "kg/kg", 0, kArial, false, kSchwarz, true},
+    {"Label5", Art::text, 2970, 4050, 225, 315, "P", 12.75, kArial, false, kSchwarz, false},
+    {"Label6", Art::text, 3120, 4140, 645, 225, "gesamt", 8.25, kArial, false, kSchwarz, false},
+    {"txt_Pges", Art::feld, 3900, 4050, 1065, 300, "1013", 0, kArial, false, kSchwarz, true},
+    {"Label7", Art::text, 4980, 4080, 585, 285, "hPa", 0, kArial, false, kSchwarz, true},
+    {"cmd_Starte", Art::knopf, 2760, 4650, 3525, 405, "Berechne Diagramm !", 15.75, kArial, false,
+     kSchwarz, true},
+};
+// clang-format on
+
+constexpr int kClientBreite = 8580;
+constexpr int kClientHoehe = 5295;
+constexpr QRgb kGrau = qRgb(192, 192, 192);
+
+QFont Schrift(const Steuerelement& s) {
+    QFont schrift(s.schrift);
+    schrift.setPointSizeF(s.punkt > 0 ? s.punkt : 9.75);
+    schrift.setBold(true);
+    schrift.setItalic(s.kursiv);
+    return schrift;
+}
+
+Qt::Alignment Textausrichtung(const Steuerelement& s) {
+    return (s.mitte ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+}
+
+}  // namespace
+
+void Zentrieren(QWidget* fenster) {
+    const QScreen* schirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    if (!schirm) return;
+    QRect rahmen = fenster->frameGeometry();
+    rahmen.moveCenter(schirm->availableGeometry().center());
+    fenster->move(rahmen.topLeft());
+}
+
+Anfangsdialog::Anfangsdialog(QWidget* parent) : QWidget(parent) {
+    setObjectName("frm_Anfang");
+    setWindowTitle("Lumora - Anfangsdialog");
+    setWindowIcon(Programmsymbol());
+    setFixedSize(Pixel(kClientBreite), Pixel(kClientHoehe));
+    QPalette grau = palette();
+    grau.setColor(QPalette::Window, QColor(kGrau));
+    setPalette(grau);
+    setAutoFillBackground(true);
+    steuerelementeAnlegen();
+}
+
+Anfangsdialog::~Anfangsdialog() = default;
+
+void Anfangsdialog::steuerelementeAnlegen() {
+    int feld = 0;
+    for (const Steuerelement& s : kLayout) {
+        QWidget* w = nullptr;
+        switch (s.art) {
+            case Art::text: {
+                auto* label = new QLabel(QString::fromUtf8(s.text), this);
+                label->setAlignment(Textausrichtung(s));
+                label->setWordWrap(std::string_view(s.name) == "lbl_untertitel");
+                QPalette p = label->palette();
+                p.setColor(QPalette::WindowText, QColor(s.farbe));
+                label->setPalette(p);
+                w = label;
+                break;
+            }
+            case Art::bild: {
+                auto* bild = new QLabel(this);
+                bild->setPixmap(Emblem(34, 25));
+                w = bild;
+                break;
+            }
+            case Art::feld: {
+                auto* edit = new QLineEdit(QString::fromUtf8(s.text), this);
+                edit->setAlignment(Qt::AlignCenter);
+                QPalette p = edit->palette();
+                p.setColor(QPalette::Base, Qt::white);
+                p.setColor(QPalette::Text, Qt::black);
+                edit->setPalette(p);
+                felder_[feld++] = edit;
+                w = edit;
+                break;
+            }
+            case Art::linie: {
+                auto* linie = new QFrame(this);
+                linie->setAutoFillBackground(true);
+                QPalette p = linie->palette();
+                p.setColor(QPalette::Window, Qt::black);
+                linie->setPalette(p);
+                w = linie;
+                break;
+            }
+            case Art::knopf: {
+                knopf_ = new QPushButton(QString::fromUtf8(s.text), this);
+                QPalette p = knopf_->palette();
+                p.setColor(QPalette::Button, QColor(224, 224, 224));
+                p.setColor(QPalette::ButtonText, Qt::black);
+                knopf_->setPalette(p);
+                connect(knopf_, &QPushButton::clicked, this, &Anfangsdialog::berechnen);
+                w = knopf_;
+                break;
+            }
+        }
+        w->setObjectName(s.name);
+        w->setFont(Schrift(s));
+        w->setGeometry(FormRechteck(s.links, s.oben, s.breite, s.hoehe));
+    }
+    QWidget* vorher = felder_[0];
+    for (QWidget* naechster : {static_cast<QWidget*>(felder_[1]), static_cast<QWidget*>(felder_[2]),
+                               static_cast<QWidget*>(felder_[3]), static_cast<QWidget*>(felder_[4]),
+                               static_cast<QWidget*>(felder_[5]), static_cast<QWidget*>(felder_[6]),
+                               static_cast<QWidget*>(knopf_)}) {
+        setTabOrder(vorher, naechster);
+        vorher = naechster;
+    }
+}
+
+void Anfangsdialog::berechnen() {
+    Feldtexte texte;
+    for (int f = 0; f < kFelder; ++f) texte[f] = felder_[f]->text().toStdString();
+    eingabe_ = EingabeLesen(texte);
+    if (const auto ablehnung = Pruefen(eingabe_)) {
+        ablehnen(*ablehnung);
+        return;
+    }
+    if (!fenster_) {
+        fenster_ = std::make_unique<Diagrammfenster>();
+        fenster_->show();
+        Zentrieren(fenster_.get());
+    }
+    fenster_->show();
+    fenster_->raise();
+    const std::string trenner = QLocale::system().decimalPoint().toStdString();
+    lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
+}
+
+void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {
+    // Not modal for the event loop: the press returns at once, and the focus goes to the
+    // field named once the user has read the message.
+    auto* box = new QMessageBox(QMessageBox::Warning, "Lumora - Eingabe",
+                                QString::fromStdString(ablehnung.meldung), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QLineEdit* feld = this->feld(ablehnung.feld);
+    connect(box, &QMessageBox::finished, feld, [feld] {
+        feld->setFocus();
+        feld->selectAll();
+    });
+    box->open();
+}
+
+void Anfangsdialog::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        Zentrieren(this);
+    }
+}
+
+void Anfangsdialog::closeEvent(QCloseEvent* ereignis) {
+    // The dialog is the program: closing it closes the chart window and ends the run.
+    if (fenster_) fenster_->close();
+    ereignis->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace lumora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "chart/diagrammlauf.h"
+#include "chart/pruefung.h"
+#include "core/eingabe.h"
+
+namespace lumora {
+
+class Diagrammfenster;
+
+// frm_Anfang: the start window with the seven input fields and "Berechne Diagramm !".
+// A press reads the fields and draws the chart in the chart window, or, for values the
+// chart cannot be drawn with, says why and leaves everything as it was.
+class Anfangsdialog : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Anfangsdialog(QWidget* parent = nullptr);
+    ~Anfangsdialog() override;
+
+    QLineEdit* feld(Feld f) const { return felder_[static_cast<int>(f)]; }
+    QPushButton* knopf() const { return knopf_; }
+    // The chart window, once the first press has created it.
+    Diagrammfenster* diagrammfenster() const { return fenster_.get(); }
+    const Eingabe& eingabe() const { return eingabe_; }
+    const Diagrammlauf& lauf() const { return lauf_; }
+
+    // The press of "Berechne Diagramm !".
+    void berechnen();
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
+
+private:
+    void steuerelementeAnlegen();
+    void ablehnen(const Ablehnung& ablehnung);
+
+    std::array<QLineEdit*, kFelder> felder_{};
+    QPushButton* knopf_ = nullptr;
+    std::unique_ptr<Diagrammfenster> fenster_;
+    Diagrammlauf lauf_;
+    Eingabe eingabe_;
+    bool gezeigt_ = false;
+};
+
+// Moves a top-level window to the centre of its screen.
+void Zentrieren(QWidget* fenster);
+
+}  // namespace lumora

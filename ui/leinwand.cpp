@@ -1,0 +1,81 @@
+#include "ui/leinwand.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "ui/raster.h"
+
+namespace lumora {
+
+namespace {
+
+QRgb Rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
+
+}  // namespace
+
+Leinwand::Leinwand(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize Leinwand::innenGroesse() const { return size() - QSize(2, 2); }
+
+void Leinwand::Line(float x1, float y1, float x2, float y2, Farbe farbe) {
+    operationen_.push_back({false, x1, y1, x2, y2, farbe, breite_});
+    bildPassen();
+    rastern(operationen_.back());
+}
+
+void Leinwand::Box(float x1, float y1, float x2, float y2, Farbe farbe) {
+    // A box over the whole canvas hides everything before it, so the list can forget it.
+    if (std::fmin(x1, x2) <= 0 && std::fmin(y1, y2) <= 0 && std::fmax(x1, x2) >= 12000 &&
+        std::fmax(y1, y2) >= 8000) {
+        operationen_.clear();
+    }
+    operationen_.push_back({true, x1, y1, x2, y2, farbe, 0});
+    bildPassen();
+    rastern(operationen_.back());
+}
+
+void Leinwand::Refresh(Bereich bereich) {
+    if (bereich == Bereich::pic_gesamt && parentWidget()) {
+        parentWidget()->repaint();
+    } else {
+        repaint();
+    }
+}
+
+// Keeps the backing image at the interior's size in device pixels; when that changes,
+// for instance on a screen with another pixel ratio, it is drawn anew from the list.
+void Leinwand::bildPassen() {
+    const qreal dpr = devicePixelRatioF();
+    const QSize groesse = innenGroesse() * dpr;
+    if (bild_.size() == groesse && bild_.devicePixelRatio() == dpr) return;
+    bild_ = QImage(groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    bild_.setDevicePixelRatio(dpr);
+    bild_.fill(Qt::white);
+    for (const Operation& op : operationen_) rastern(op);
+}
+
+void Leinwand::rastern(const Operation& op) {
+    Raster r{reinterpret_cast<std::uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
+             bild_.bytesPerLine() / 4};
+    // Canvas units to pixel centres: 0 and 12000 (8000) fall on the first and last pixel.
+    const double sx = (bild_.width() - 1) / 12000.0;
+    const double sy = (bild_.height() - 1) / 8000.0;
+    if (op.box) {
+        RasterRechteck(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, Rgb(op.farbe));
+    } else {
+        const int dicke = std::max(1, static_cast<int>(std::lround(op.breite * bild_.devicePixelRatio())));
+        RasterLinie(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, dicke, Rgb(op.farbe));
+    }
+}
+
+void Leinwand::paintEvent(QPaintEvent*) {
+    bildPassen();
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, width() - 1, height() - 1);  // the single fixed border
+    p.drawImage(QPoint(1, 1), bild_);
+}
+
+}  // namespace lumora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <vector>
+
+#include "chart/zeichenflaeche.h"
+
+namespace lumora {
+
+// The canvas pic_Diagramm: a one-pixel frame around an interior of 12000 x 8000 canvas
+// units. Every operation is kept in a list and rasterised at once into a backing image at
+// the screen's device pixel ratio; painting only copies that image.
+class Leinwand : public QWidget, public Zeichenflaeche {
+    Q_OBJECT
+
+public:
+    struct Operation {
+        bool box = false;
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        Farbe farbe;
+        int breite = 1;
+    };
+
+    explicit Leinwand(QWidget* parent = nullptr);
+
+    void Line(float x1, float y1, float x2, float y2, Farbe farbe) override;
+    void Box(float x1, float y1, float x2, float y2, Farbe farbe) override;
+    void DrawWidth(int breite) override { breite_ = breite; }
+    // pic_Diagramm repaints the canvas, pic_gesamt the whole chart area around it.
+    void Refresh(Bereich bereich) override;
+
+    // The operations since the last clearing box, in the order they were drawn.
+    const std::vector<Operation>& operationen() const { return operationen_; }
+    // The interior as drawn, in device pixels.
+    const QImage& bild() const { return bild_; }
+    // Size of the interior in device-independent pixels.
+    QSize innenGroesse() const;
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+private:
+    void bildPassen();
+    void rastern(const Operation& op);
+
+    std::vector<Operation> operationen_;
+    QImage bild_;
+    int breite_ = 1;
+};
+
+}  // namespace lumora
