@@ -44,8 +44,8 @@ float Lage(double v) {
     return static_cast<float>(std::fmax(-kWeitDraussen, std::fmin(kWeitDraussen, v)));
 }
 
-// The point at which the segment from an outside point to the last point inside meets
-// the top edge, weighted by canvas heights; nothing when a denominator is zero.
+}  // namespace
+
 std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, double xIn,
                                    double hIn) {
     const double YO = KoordY(e, xAus, hAus);
@@ -61,8 +61,6 @@ std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, d
     return xOben;
 }
 
-// The enthalpy at which the segment from the last point inside to the first point
-// beyond the right edge meets x = Xmax; nothing when a denominator is zero.
 std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, double xAus,
                                      double hAus) {
     const double nenner = xAus - e.Xmax;
@@ -76,8 +74,6 @@ std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, d
     if (!std::isfinite(hRechts)) return std::nullopt;
     return hRechts;
 }
-
-}  // namespace
 
 void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche,
                         Beschriftung& beschriftung, std::string_view dezimaltrenner) {
@@ -300,15 +296,17 @@ void Diagrammlauf::Wassergehaltsskala(std::string_view dezimaltrenner) {
 }
 
 void Diagrammlauf::Feuchtebeschriftung() {
-    const Randaufzeichnung& r = rand_;
+    Feuchtebeschriften(e_, rand_, *beschriftung_, hRechts_, xOben_);
+}
+
+void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftung& b,
+                        std::array<double, kKurven>& hRechts, std::array<double, kKurven>& xOben) {
     std::array<bool, kKurven> rechtsGueltig{};
     for (int i = 0; i < kKurven; ++i) {
-        const auto h = RechtsKreuzung(e_, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i],
-                                      r.hAusRechts[i]);
+        const auto h = RechtsKreuzung(e, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i], r.hAusRechts[i]);
         rechtsGueltig[i] = h.has_value();
-        hRechts_[i] = h.value_or(0);
-        xOben_[i] =
-            ObenKreuzung(e_, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]).value_or(0);
+        hRechts[i] = h.value_or(0);
+        xOben[i] = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]).value_or(0);
     }
 
     // A curve is labelled only from points this run recorded: it needs a fresh last point
@@ -317,37 +315,37 @@ void Diagrammlauf::Feuchtebeschriftung() {
     for (int k = 0; k < static_cast<int>(kKurveZuEtikett.size()); ++k) {
         const int i = kKurveZuEtikett[k];
         if (!r.letztFrisch[i]) continue;
-        std::optional<double> xOben;
+        std::optional<double> oben;
         if (r.ausRechts[i] == 1) {
             if (!rechtsGueltig[i]) continue;
-            const double Y = KoordY(e_, e_.Xmax, hRechts_[i]);
+            const double Y = KoordY(e, e.Xmax, hRechts[i]);
             if (Y > 0) {
                 const double top = Y * 0.9875 + 160;
                 if (!std::isfinite(top)) continue;
-                beschriftung_->setVisible(Gruppe::txt_rF, k, true);
-                beschriftung_->setTop(Gruppe::txt_rF, k, Lage(top));
+                b.setVisible(Gruppe::txt_rF, k, true);
+                b.setTop(Gruppe::txt_rF, k, Lage(top));
                 continue;
             }
             if (!(Y < 0)) continue;
             // Without a top record of its own the curve crossed the top edge on its way
             // to the first point beyond the right edge.
-            xOben = r.ausOben[i] == 1 ? ObenKreuzung(e_, r.xAusOben[i], r.hAusOben[i],
-                                                     r.xLetzt[i], r.hLetzt[i])
-                                      : ObenKreuzung(e_, r.xAusRechts[i], r.hAusRechts[i],
-                                                     r.xLetzt[i], r.hLetzt[i]);
+            oben = r.ausOben[i] == 1
+                       ? ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i])
+                       : ObenKreuzung(e, r.xAusRechts[i], r.hAusRechts[i], r.xLetzt[i],
+                                      r.hLetzt[i]);
         } else if (r.ausOben[i] == 1) {
-            xOben = ObenKreuzung(e_, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
+            oben = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
         }
-        if (!xOben) continue;
-        const double left = (*xOben / e_.Xmax) * 12000 + 450;
+        if (!oben) continue;
+        const double left = (*oben / e.Xmax) * 12000 + 450;
         if (!std::isfinite(left)) continue;
-        beschriftung_->setVisible(Gruppe::txt_rFo, k, true);
-        beschriftung_->setLeft(Gruppe::txt_rFo, k, Lage(left));
+        b.setVisible(Gruppe::txt_rFo, k, true);
+        b.setLeft(Gruppe::txt_rFo, k, Lage(left));
     }
 
-    beschriftung_->setVisible(Gruppe::txt_PhPa, 0, true);
-    const double n = std::floor(e_.Pges + 0.4);
-    beschriftung_->setText(Gruppe::txt_PhPa, 0, "Gesamtdruck  = " + ZahlText(n) + "  hPa");
+    b.setVisible(Gruppe::txt_PhPa, 0, true);
+    const double n = std::floor(e.Pges + 0.4);
+    b.setText(Gruppe::txt_PhPa, 0, "Gesamtdruck  = " + ZahlText(n) + "  hPa");
 }
 
 }  // namespace lumora

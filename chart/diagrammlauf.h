@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,23 @@ struct Randaufzeichnung {
     std::array<double, kKurven> xAusOben{}, hAusOben{};      // first point above Y = 0
     std::array<bool, kKurven> letztFrisch{};  // xLetzt, hLetzt written by this run
 };
+
+// The enthalpy [kJ/kg] at which the segment from the last point inside (xIn, hIn) to the
+// first point beyond the right edge (xAus, hAus) meets x = Xmax; nothing for a zero
+// denominator or a result that is not finite.
+std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, double xAus,
+                                     double hAus);
+
+// The water content [kg/kg] at which the segment from a point above the top edge
+// (xAus, hAus) to the last point inside (xIn, hIn) meets canvas Y = 0; nothing for a zero
+// denominator or a result that is not finite.
+std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, double xIn,
+                                   double hIn);
+
+// Places the relative-humidity labels on the edge where each labelled curve leaves the
+// chart, and the total-pressure caption. Writes the crossings of all 13 curves.
+void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftung& b,
+                        std::array<double, kKurven>& hRechts, std::array<double, kKurven>& xOben);
 
 // The chart run: everything a press of "Berechne Diagramm !" computes and draws. One
 // instance lives as long as the program; its records carry over from run to run.
