@@ -11,7 +11,7 @@ namespace lumora {
 
 // A canvas that keeps every operation instead of drawing it, for tests and the trace.
 class Aufzeichnungsflaeche : public Zeichenflaeche {
-public:
+  public:
     enum class Art { line, box, refresh };
     struct Operation {
         Art art;
@@ -29,14 +29,14 @@ public:
     const std::vector<Operation>& operationen() const { return operationen_; }
     void leeren() { operationen_.clear(); }
 
-private:
+  private:
     std::vector<Operation> operationen_;
     int breite_ = 1;
 };
 
 // Chart labels as plain records, starting as the chart window creates them.
 class Aufzeichnungsbeschriftung : public Beschriftung {
-public:
+  public:
     struct Etikett {
         bool sichtbar = false;
         std::string text;
@@ -55,7 +55,7 @@ public:
     // How many labels are shown.
     int sichtbare() const;
 
-private:
+  private:
     Etikett& zugriff(Gruppe g, int index);
     std::array<std::vector<Etikett>, kGruppen.size()> gruppen_;
 };

@@ -51,7 +51,7 @@ double StartOben(Gruppe g, int index);
 
 // The chart's text labels as the chart run sees them. Positions are in area units.
 class Beschriftung {
-public:
+  public:
     virtual ~Beschriftung() = default;
     virtual void setVisible(Gruppe g, int index, bool sichtbar) = 0;
     virtual void setText(Gruppe g, int index, const std::string& text) = 0;

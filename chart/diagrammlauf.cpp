@@ -75,8 +75,8 @@ std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, d
     return hRechts;
 }
 
-void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche,
-                        Beschriftung& beschriftung, std::string_view dezimaltrenner) {
+void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
+                        std::string_view dezimaltrenner) {
     e_ = eingabe;
     flaeche_ = &flaeche;
     beschriftung_ = &beschriftung;
@@ -303,10 +303,12 @@ void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftun
                         std::array<double, kKurven>& hRechts, std::array<double, kKurven>& xOben) {
     std::array<bool, kKurven> rechtsGueltig{};
     for (int i = 0; i < kKurven; ++i) {
-        const auto h = RechtsKreuzung(e, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i], r.hAusRechts[i]);
+        const auto h =
+            RechtsKreuzung(e, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i], r.hAusRechts[i]);
         rechtsGueltig[i] = h.has_value();
         hRechts[i] = h.value_or(0);
-        xOben[i] = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]).value_or(0);
+        xOben[i] =
+            ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]).value_or(0);
     }
 
     // A curve is labelled only from points this run recorded: it needs a fresh last point
@@ -329,10 +331,10 @@ void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftun
             if (!(Y < 0)) continue;
             // Without a top record of its own the curve crossed the top edge on its way
             // to the first point beyond the right edge.
-            oben = r.ausOben[i] == 1
-                       ? ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i])
-                       : ObenKreuzung(e, r.xAusRechts[i], r.hAusRechts[i], r.xLetzt[i],
-                                      r.hLetzt[i]);
+            oben =
+                r.ausOben[i] == 1
+                    ? ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i])
+                    : ObenKreuzung(e, r.xAusRechts[i], r.hAusRechts[i], r.xLetzt[i], r.hLetzt[i]);
         } else if (r.ausOben[i] == 1) {
             oben = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
         }

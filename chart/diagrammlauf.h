@@ -17,12 +17,12 @@ inline constexpr int kKurven = 13;  // curve 0 is the saturation line, 1..12 the
 // Where each relative-humidity curve left the chart, written while the curves are drawn.
 // The points stay from run to run; the markers and letztFrisch are reset by every run.
 struct Randaufzeichnung {
-    std::array<int, kKurven> ausRechts{};  // 1 once the curve passed the right edge
-    std::array<int, kKurven> ausOben{};    // 1 once it passed the top edge first
-    std::array<double, kKurven> xLetzt{}, hLetzt{};          // last point inside
+    std::array<int, kKurven> ausRechts{};            // 1 once the curve passed the right edge
+    std::array<int, kKurven> ausOben{};              // 1 once it passed the top edge first
+    std::array<double, kKurven> xLetzt{}, hLetzt{};  // last point inside
     std::array<double, kKurven> xAusRechts{}, hAusRechts{};  // first point beyond x = Xmax
     std::array<double, kKurven> xAusOben{}, hAusOben{};      // first point above Y = 0
-    std::array<bool, kKurven> letztFrisch{};  // xLetzt, hLetzt written by this run
+    std::array<bool, kKurven> letztFrisch{};                 // xLetzt, hLetzt written by this run
 };
 
 // The enthalpy [kJ/kg] at which the segment from the last point inside (xIn, hIn) to the
@@ -45,7 +45,7 @@ void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftun
 // The chart run: everything a press of "Berechne Diagramm !" computes and draws. One
 // instance lives as long as the program; its records carry over from run to run.
 class Diagrammlauf {
-public:
+  public:
     // Draws the chart for values that Pruefen accepted. The water-content labels use the
     // given decimal separator.
     void Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
@@ -56,7 +56,7 @@ public:
     const std::array<double, kKurven>& hRechts() const { return hRechts_; }
     const std::array<double, kKurven>& xOben() const { return xOben_; }
 
-private:
+  private:
     bool Vorbereiten();
     void Feuchtegitter();
     void Enthalpielinien();

@@ -11,8 +11,8 @@ namespace lumora {
 
 namespace {
 
-constexpr std::array<const char*, kFelder> kFeldnamen{
-    "ϑmax", "Δϑ fett", "Δϑ dünn", "Χmax", "ΔΧ fett", "ΔΧ dünn", "Pgesamt"};
+constexpr std::array<const char*, kFelder> kFeldnamen{"ϑmax",    "Δϑ fett", "Δϑ dünn", "Χmax",
+                                                      "ΔΧ fett", "ΔΧ dünn", "Pgesamt"};
 
 // Most lines one family may have, and most temperatures of the humidity curves: a
 // bound that keeps a press within about a second.
@@ -99,10 +99,9 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
             return TemperaturenReichen(e.Thetamax, s);
         });
         return Ab(Feld::DeltaThetagross,
-                  "Für ϑmax = " + Kurz(e.Thetamax) + " °C reichen die " +
-                      std::to_string(anzahl) +
-                      " Temperaturbeschriftungen erst ab einer Schrittweite von " +
-                      Kurz(schritt) + " grd.");
+                  "Für ϑmax = " + Kurz(e.Thetamax) + " °C reichen die " + std::to_string(anzahl) +
+                      " Temperaturbeschriftungen erst ab einer Schrittweite von " + Kurz(schritt) +
+                      " grd.");
     }
     if (!WassergehalteReichen(e.Xmax, e.DeltaXgross)) {
         const int anzahl = Layout(Gruppe::txt_X).anzahl;
@@ -111,9 +110,8 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
                                              std::to_string(anzahl) +
                                              " Wassergehaltsbeschriftungen nicht aus.");
         }
-        const double schritt = KleinsterSchritt(1.01 * e.Xmax / anzahl, [&](double s) {
-            return WassergehalteReichen(e.Xmax, s);
-        });
+        const double schritt = KleinsterSchritt(
+            1.01 * e.Xmax / anzahl, [&](double s) { return WassergehalteReichen(e.Xmax, s); });
         return Ab(Feld::DeltaXgross,
                   "Für Χmax = " + Kurz(e.Xmax) + " kg/kg reichen die " + std::to_string(anzahl) +
                       " Wassergehaltsbeschriftungen erst ab einer Schrittweite von " +
@@ -151,8 +149,8 @@ std::optional<Ablehnung> Pruefen(const Eingabe& e) {
         return Ab(Feld::Thetamax, "Die obere Temperaturgrenze darf nicht 0 sein.");
     }
     if (e.Xmax == 0) return Ab(Feld::Xmax, "Der größte Wassergehalt darf nicht 0 sein.");
-    for (Feld f : {Feld::DeltaThetagross, Feld::DeltaThetaklein, Feld::DeltaXgross,
-                   Feld::DeltaXklein}) {
+    for (Feld f :
+         {Feld::DeltaThetagross, Feld::DeltaThetaklein, Feld::DeltaXgross, Feld::DeltaXklein}) {
         if (werte[static_cast<int>(f)] == 0) return Ab(f, "Die Schrittweite darf nicht 0 sein.");
     }
     if (e.DeltaThetagross < 0 && e.Thetamax > 0) {

@@ -9,7 +9,15 @@
 namespace lumora {
 
 // The seven input fields of the dialog, in tab order.
-enum class Feld { Thetamax, DeltaThetagross, DeltaThetaklein, Xmax, DeltaXgross, DeltaXklein, Pges };
+enum class Feld {
+    Thetamax,
+    DeltaThetagross,
+    DeltaThetaklein,
+    Xmax,
+    DeltaXgross,
+    DeltaXklein,
+    Pges
+};
 inline constexpr int kFelder = 7;
 using Feldtexte = std::array<std::string, kFelder>;
 

@@ -18,7 +18,7 @@ enum class Bereich { pic_Diagramm, pic_gesamt };
 // The canvas as the chart run sees it: 0..12000 across, 0..8000 down, in canvas units.
 // Drawing is persistent; Refresh shows what has been drawn so far.
 class Zeichenflaeche {
-public:
+  public:
     virtual ~Zeichenflaeche() = default;
 
     // Straight line between two absolute canvas points in the current DrawWidth. The end

@@ -4,10 +4,10 @@ namespace lumora {
 
 // Material constants, set at the start of every chart run.
 struct Stoffwerte {
-    double cpL = 1.005;   // specific heat capacity of dry air [kJ/(kg K)]
-    double cpD = 1.86;    // specific heat capacity of water vapour [kJ/(kg K)]
-    double cW = 4.1868;   // specific heat capacity of liquid water [kJ/(kg K)]
-    double r0 = 2500;     // enthalpy of evaporation at 0 °C [kJ/kg]
+    double cpL = 1.005;  // specific heat capacity of dry air [kJ/(kg K)]
+    double cpD = 1.86;   // specific heat capacity of water vapour [kJ/(kg K)]
+    double cW = 4.1868;  // specific heat capacity of liquid water [kJ/(kg K)]
+    double r0 = 2500;    // enthalpy of evaporation at 0 °C [kJ/kg]
 };
 
 // Specific enthalpy of humid air at theta [°C] with water content x [kg/kg]; kJ per kg dry air.
@@ -17,11 +17,11 @@ double Enthalpie(const Stoffwerte& s, double theta, double x);
 // The working record of the state functions. A caller sets the input fields, calls a
 // function and reads its output fields; the functions take no arguments of their own.
 struct Zustand {
-    double theta = 0;       // temperature [°C]
-    double pS = 0;          // saturation pressure [bar]; target pressure on entry to Siedetemperatur
-    double pD = 0;          // partial pressure of the vapour [bar]
-    double x = 0;           // water content [kg/kg]
-    double h = 0;           // specific enthalpy [kJ/kg]
+    double theta = 0;  // temperature [°C]
+    double pS = 0;     // saturation pressure [bar]; target pressure on entry to Siedetemperatur
+    double pD = 0;     // partial pressure of the vapour [bar]
+    double x = 0;      // water content [kg/kg]
+    double h = 0;      // specific enthalpy [kJ/kg]
     double thetaSiede = 0;  // boiling temperature at the total pressure [°C]
     double pSoll = 0;       // target pressure of the bisection [bar]
     double thetaOben = 0;   // upper bound of the bisection [°C]

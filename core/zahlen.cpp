@@ -94,8 +94,8 @@ std::string ZahlText(double v) {
 
     // Round to 15 significant digits once, then lay the digits out.
     std::array<char, 64> puffer{};
-    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(),
-                                        std::fabs(v), std::chars_format::scientific, 14);
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), std::fabs(v),
+                                        std::chars_format::scientific, 14);
     const std::string_view wissenschaftlich(puffer.data(), ergebnis.ptr - puffer.data());
     const std::size_t e = wissenschaftlich.find('e');
     std::string ziffern;
@@ -105,8 +105,8 @@ std::string ZahlText(double v) {
     while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
     int exponent = 0;
     const auto expText = wissenschaftlich.substr(e + 1);
-    std::from_chars(expText.data() + (expText[0] == '+' ? 1 : 0),
-                    expText.data() + expText.size(), exponent);
+    std::from_chars(expText.data() + (expText[0] == '+' ? 1 : 0), expText.data() + expText.size(),
+                    exponent);
 
     if (exponent >= 15 || exponent < -5) {
         text.push_back(ziffern[0]);
@@ -139,8 +139,8 @@ std::string MusterText(double v, std::string_view dezimaltrenner) {
     if (!std::isfinite(v)) return ZahlText(v).substr(v < 0 ? 0 : 1);
     // Fixed notation of a double needs at most 309 digits before the point.
     std::array<char, 400> puffer{};
-    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
-                                        std::chars_format::fixed, 4);
+    const auto ergebnis =
+        std::to_chars(puffer.data(), puffer.data() + puffer.size(), v, std::chars_format::fixed, 4);
     std::string text(puffer.data(), ergebnis.ptr);
     while (text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
     const std::size_t punkt = text.find('.');

@@ -24,7 +24,7 @@ struct Steuerelement {
     Art art;
     int links, oben, breite, hoehe;  // form units
     const char* text;
-    double punkt;        // 0: the dialog's Arial 9.75 pt bold
+    double punkt;         // 0: the dialog's Arial 9.75 pt bold
     const char* schrift;  // font family; symbols need one with Greek letters
     bool kursiv;
     QRgb farbe;
@@ -103,7 +103,8 @@ Qt::Alignment Textausrichtung(const Steuerelement& s) {
 }  // namespace
 
 void Zentrieren(QWidget* fenster) {
-    const QScreen* schirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    const QScreen* schirm =
+        fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
     if (!schirm) return;
     QRect rahmen = fenster->frameGeometry();
     rahmen.moveCenter(schirm->availableGeometry().center());

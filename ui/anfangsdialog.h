@@ -21,7 +21,7 @@ class Diagrammfenster;
 class Anfangsdialog : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Anfangsdialog(QWidget* parent = nullptr);
     ~Anfangsdialog() override;
 
@@ -35,11 +35,11 @@ public:
     // The press of "Berechne Diagramm !".
     void berechnen();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
 
-private:
+  private:
     void steuerelementeAnlegen();
     void ablehnen(const Ablehnung& ablehnung);
 

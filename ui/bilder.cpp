@@ -34,12 +34,11 @@ QImage Programmsymbolbild() {
     Miniatur(p, 32, 32);
     p.end();
     // The 16 colours of the classic VGA palette.
-    const QList<QRgb> farben{qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),
-                             qRgb(128, 128, 0),   qRgb(0, 0, 128),   qRgb(128, 0, 128),
-                             qRgb(0, 128, 128),   qRgb(192, 192, 192), qRgb(128, 128, 128),
-                             qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-                             qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255),
-                             qRgb(255, 255, 255)};
+    const QList<QRgb> farben{
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
     return bild.convertToFormat(QImage::Format_Indexed8, farben, Qt::ThresholdDither);
 }
 

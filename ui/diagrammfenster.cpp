@@ -23,9 +23,12 @@ QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.heig
 
 Qt::Alignment Ausrichten(Ausrichtung a) {
     switch (a) {
-        case Ausrichtung::links: return Qt::AlignLeft | Qt::AlignTop;
-        case Ausrichtung::mitte: return Qt::AlignHCenter | Qt::AlignTop;
-        case Ausrichtung::rechts: return Qt::AlignRight | Qt::AlignTop;
+        case Ausrichtung::links:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case Ausrichtung::mitte:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case Ausrichtung::rechts:
+            return Qt::AlignRight | Qt::AlignTop;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -56,8 +59,8 @@ Etiketten::Etiketten(QWidget* gesamt) {
             etikett->setAutoFillBackground(true);
             etikett->setAlignment(Ausrichten(g.ausrichtung));
             etikett->setGeometry(Pixel(StartLinks(g.gruppe, n) * kFormProFlaecheX),
-                                 Pixel(StartOben(g.gruppe, n) * kFormProFlaecheY),
-                                 Pixel(g.breite), Pixel(g.hoehe));
+                                 Pixel(StartOben(g.gruppe, n) * kFormProFlaecheY), Pixel(g.breite),
+                                 Pixel(g.hoehe));
             etikett->hide();
             gruppen_[static_cast<int>(g.gruppe)].push_back(etikett);
         }

@@ -13,7 +13,7 @@ class Leinwand;
 
 // The chart labels of the window, placed in area units of pic_gesamt.
 class Etiketten : public Beschriftung {
-public:
+  public:
     // Creates every label, hidden, as a child of the area.
     explicit Etiketten(QWidget* gesamt);
 
@@ -24,7 +24,7 @@ public:
 
     QLabel* etikett(Gruppe g, int index) const;
 
-private:
+  private:
     std::array<std::vector<QLabel*>, kGruppen.size()> gruppen_;
 };
 
@@ -33,14 +33,14 @@ private:
 class Diagrammfenster : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Diagrammfenster(QWidget* parent = nullptr);
 
     Leinwand& leinwand() { return *leinwand_; }
     Etiketten& etiketten() { return etiketten_; }
     QWidget* gesamt() const { return gesamt_; }
 
-private:
+  private:
     void flaechenAnlegen();
 
     QWidget* gesamt_ = nullptr;

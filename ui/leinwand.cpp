@@ -13,9 +13,7 @@ QRgb Rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
 
 }  // namespace
 
-Leinwand::Leinwand(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+Leinwand::Leinwand(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 QSize Leinwand::innenGroesse() const { return size() - QSize(2, 2); }
 
@@ -65,7 +63,8 @@ void Leinwand::rastern(const Operation& op) {
     if (op.box) {
         RasterRechteck(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, Rgb(op.farbe));
     } else {
-        const int dicke = std::max(1, static_cast<int>(std::lround(op.breite * bild_.devicePixelRatio())));
+        const int dicke =
+            std::max(1, static_cast<int>(std::lround(op.breite * bild_.devicePixelRatio())));
         RasterLinie(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, dicke, Rgb(op.farbe));
     }
 }

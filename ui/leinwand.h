@@ -14,7 +14,7 @@ namespace lumora {
 class Leinwand : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 
-public:
+  public:
     struct Operation {
         bool box = false;
         float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -37,10 +37,10 @@ public:
     // Size of the interior in device-independent pixels.
     QSize innenGroesse() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
-private:
+  private:
     void bildPassen();
     void rastern(const Operation& op);
 

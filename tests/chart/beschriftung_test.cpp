@@ -109,7 +109,7 @@ TEST(Beschriftung, SecondPressShowsOnlyItsOwnLabels) {
     l.druecken(e);
     const auto texte = SichtbareTexte(l.beschriftung, Gruppe::txt_X);
     EXPECT_EQ(texte, (std::vector<std::string>{"0,0 kg/kg", "0,04 kg/kg", "0,08 kg/kg",
-                                                "0,12 kg/kg", "0,16 kg/kg", "0,2 kg/kg"}));
+                                               "0,12 kg/kg", "0,16 kg/kg", "0,2 kg/kg"}));
     EXPECT_EQ(l.beschriftung.etikett(Gruppe::txt_X, 5).left, 12150);
     EXPECT_FALSE(l.beschriftung.etikett(Gruppe::txt_X, 6).sichtbar);
     EXPECT_EQ(SichtbareTexte(l.beschriftung, Gruppe::txt_Temp).size(), 11u);
@@ -149,15 +149,15 @@ TEST(Kreuzungen, ArithmeticOfBothEdges) {
     const double hIn = 2500 * 0.06 + 50 * 5000.0 / 8000;  // Y = 3000 at x = 0.06
     EXPECT_NEAR(*ObenKreuzung(e, 0.1, hAus, 0.06, hIn), 0.09, 1e-15);
     // Zero denominators give no crossing.
-    EXPECT_FALSE(RechtsKreuzung(e, 0.25, 100, 0.5, 140));  // xAusRechts = Xmax
-    EXPECT_FALSE(RechtsKreuzung(e, 0, 0, 0, 0));           // 1 + lambda = 0
+    EXPECT_FALSE(RechtsKreuzung(e, 0.25, 100, 0.5, 140));              // xAusRechts = Xmax
+    EXPECT_FALSE(RechtsKreuzung(e, 0, 0, 0, 0));                       // 1 + lambda = 0
     EXPECT_FALSE(ObenKreuzung(e, 0.1, hAus, 0.06, 2500 * 0.06 + 50));  // YL = 0
     EXPECT_FALSE(ObenKreuzung(e, 0.1, hAus, 0.1, hAus));               // YO = YL
 }
 
 // Records of one curve, as a run would leave them, placed by the label stretch alone.
 class Feuchteetiketten : public testing::Test {
-protected:
+  protected:
     void platzieren() { Feuchtebeschriften(e, r, b, hRechts, xOben); }
     Eingabe e = Standard();
     Randaufzeichnung r;
@@ -182,7 +182,7 @@ TEST_F(Feuchteetiketten, TopEdgeAtHalfTheWidth) {
     e.Thetamax = 50;
     e.Xmax = 0.02;
     r.xLetzt[5] = 0.005, r.hLetzt[5] = 56.25, r.letztFrisch[5] = true;  // Y = 1000
-    r.xAusOben[5] = 0.015, r.hAusOben[5] = 93.75, r.ausOben[5] = 1;      // Y = -1000
+    r.xAusOben[5] = 0.015, r.hAusOben[5] = 93.75, r.ausOben[5] = 1;     // Y = -1000
     platzieren();
     EXPECT_EQ(b.etikett(Gruppe::txt_rFo, 4).left, 6450);  // 20 % is label 4
     EXPECT_TRUE(b.etikett(Gruppe::txt_rFo, 4).sichtbar);

@@ -23,7 +23,7 @@ constexpr Farbe kNebel{255, 0, 0};
 constexpr Farbe kBlau{0, 0, 180};
 
 class StandardLauf : public testing::Test {
-protected:
+  protected:
     void SetUp() override { l.druecken(Standard()); }
     Lauf l;
 };
@@ -180,9 +180,9 @@ TEST_F(StandardLauf, RefreshOrder) {
             folge.push_back("line");
         }
     }
-    const std::vector<std::string> erwartet{"box",  "gesamt", "line",     "diagramm", "line",
-                                            "diagramm", "line", "diagramm", "line", "diagramm",
-                                            "line", "diagramm"};
+    const std::vector<std::string> erwartet{"box",  "gesamt",   "line", "diagramm",
+                                            "line", "diagramm", "line", "diagramm",
+                                            "line", "diagramm", "line", "diagramm"};
     EXPECT_EQ(folge, erwartet);
 }
 
@@ -228,12 +228,11 @@ TEST(Diagrammlauf, RecordsCarryOverToTheNextPress) {
 
 TEST(Diagrammlauf, NoNonFiniteCoordinateForExtremeButAcceptedValues) {
     const Eingabe faelle[] = {
-        {1e-300, 1, 1, 0.2, 0.02, 0.002, 1013},  // KoordY overflows a double
-        {-300, 10, -1, 0.2, 0.02, 0.002, 1013},             // past the Magnus pole
-        {-234.175, 10, -234.175, 0.2, 0.02, 0.002, 1013},    // on the pole
-        {200, 10, 1, 1e-300, 1e-301, 1e-301, 1013},          // KoordX beyond the float range
-        {500000, 50000, 50000, 0.2, 0.02, 0.002, 1013},
-        {200, 10, 1, 0.2, 0.02, 0.002, 1.3},
+        {1e-300, 1, 1, 0.2, 0.02, 0.002, 1013},            // KoordY overflows a double
+        {-300, 10, -1, 0.2, 0.02, 0.002, 1013},            // past the Magnus pole
+        {-234.175, 10, -234.175, 0.2, 0.02, 0.002, 1013},  // on the pole
+        {200, 10, 1, 1e-300, 1e-301, 1e-301, 1013},        // KoordX beyond the float range
+        {500000, 50000, 50000, 0.2, 0.02, 0.002, 1013},   {200, 10, 1, 0.2, 0.02, 0.002, 1.3},
         {200, 10, 1, 0.2, 0.02, 0.002, 680000},
     };
     for (const Eingabe& e : faelle) {
@@ -261,7 +260,7 @@ TEST(Diagrammlauf, BelowBoilingButAtTheTotalPressureIsDrawnAsAboveBoiling) {
     l.druecken(e);
     const auto duenn = l.linien(kRot, 1);
     ASSERT_EQ(duenn.size(), 2u);
-    EXPECT_EQ(duenn[1].x2, 12000);               // straight to the right edge
+    EXPECT_EQ(duenn[1].x2, 12000);              // straight to the right edge
     EXPECT_EQ(l.linien(kNebel, 1).size(), 1u);  // and without a fog part
     // The saturation line skips that temperature: its records keep the 0 °C point.
     EXPECT_GT(l.lauf.rand().xLetzt[0], 0);

@@ -83,7 +83,7 @@ TEST(MusterText, PatternWithGivenSeparator) {
     EXPECT_EQ(MusterText(1.5, ","), "1,5");
     EXPECT_EQ(MusterText(0.201, "."), "0.201");
     EXPECT_EQ(MusterText(11 * 0.02, "."), "0.22");
-    EXPECT_EQ(MusterText(0.123456, "."), "0.1235");  // rounded to four places
+    EXPECT_EQ(MusterText(0.123456, "."), "0.1235");        // rounded to four places
     EXPECT_EQ(MusterText(1234567.25, "."), "1234567.25");  // no grouping
     EXPECT_EQ(MusterText(-0.04, ","), "-0,04");
     EXPECT_EQ(MusterText(1e20, ".").size(), 23u);

@@ -1,1 +1,146 @@
+#include "ui/anfangsdialog.h"
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+
+#include "chart/aufzeichnung.h"
+#include "ui/diagrammfenster.h"
+#include "ui/leinwand.h"
+
+namespace lumora {
+namespace {
+
+constexpr Feld kFelder7[] = {Feld::Thetamax, Feld::DeltaThetagross, Feld::DeltaThetaklein,
+                             Feld::Xmax,     Feld::DeltaXgross,     Feld::DeltaXklein,
+                             Feld::Pges};
+
+QStringList Texte(const Anfangsdialog& d) {
+    QStringList texte;
+    for (Feld f : kFelder7) texte << d.feld(f)->text();
+    return texte;
+}
+
+void Eintippen(QLineEdit* feld, const QString& text) {
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QTest::keyClicks(feld, text);
+}
+
+TEST(Anfangsdialog, WindowAndDefaultTexts) {
+    Anfangsdialog d;
+    d.show();
+    EXPECT_EQ(d.windowTitle(), "Lumora - Anfangsdialog");
+    EXPECT_EQ(d.size(), QSize(572, 353));  // 8580 x 5295 form units at 96 dpi
+    EXPECT_EQ(d.minimumSize(), d.maximumSize());
+    EXPECT_EQ(d.palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(Texte(d), (QStringList{"200", "10", "1", "0.2", "0.02", "0.002", "1013"}));
+    EXPECT_EQ(d.knopf()->text(), "Berechne Diagramm !");
+    EXPECT_FALSE(d.windowIcon().isNull());
+    EXPECT_EQ(d.findChild<QLabel*>("lbl_Autor")->text(),
+              QString::fromUtf8("Lumora – h,x-Diagramme für Lehre und Praxis"));
+}
+
+struct Lage {
+    const char* name;
+    QRect geometrie;
+    double punkt;
+};
+
+TEST(Anfangsdialog, ControlsAtTheirPixelsAndFonts) {
+    Anfangsdialog d;
+    // Form units / 15 at 96 dpi.
+    const Lage lagen[] = {
+        {"lbl_titelzeile", {128, 33, 310, 29}, 18}, {"txt_Thetamax", {156, 189, 71, 20}, 9.75},
+        {"txt_Pges", {260, 270, 71, 20}, 9.75},     {"cmd_Starte", {184, 310, 235, 27}, 15.75},
+        {"lbl_theta", {96, 184, 15, 27}, 14.25},    {"Label8", {162, 158, 275, 19}, 9.75},
+        {"Line1", {292, 190, 2, 74}, 9.75},         {"pic_KVH", {530, 6, 34, 25}, 9.75},
+    };
+    for (const Lage& l : lagen) {
+        const QWidget* w = d.findChild<QWidget*>(l.name);
+        ASSERT_TRUE(w) << l.name;
+        EXPECT_EQ(w->geometry(), l.geometrie) << l.name;
+        EXPECT_EQ(w->font().pointSizeF(), l.punkt) << l.name;
+        EXPECT_TRUE(w->font().bold()) << l.name;
+    }
+    EXPECT_TRUE(d.findChild<QLabel*>("Label8")->font().italic());
+    EXPECT_EQ(d.findChild<QLabel*>("lbl_titelzeile")->palette().color(QPalette::WindowText),
+              QColor(192, 0, 0));
+    EXPECT_EQ(d.findChild<QLabel*>("lbl_DeltaX")->text(), QString::fromUtf8("ΔΧ"));
+    EXPECT_EQ(d.feld(Feld::Xmax)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_EQ(d.knopf()->palette().color(QPalette::Button), QColor(224, 224, 224));
+}
+
+TEST(Anfangsdialog, TabOrderRunsThroughTheFieldsToTheButton) {
+    Anfangsdialog d;
+    QWidget* w = d.feld(Feld::Thetamax);
+    for (Feld f : kFelder7) {
+        EXPECT_EQ(w, d.feld(f));
+        w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
+    }
+    EXPECT_EQ(w, d.knopf());
+}
+
+TEST(Anfangsdialog, PressReadsTheFieldsAndLeavesTheirTexts) {
+    Anfangsdialog d;
+    d.show();
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    EXPECT_EQ(d.eingabe(), (Eingabe{200, 10, 1, 0.2, 0.02, 0.002, 1013}));
+    ASSERT_TRUE(d.diagrammfenster());
+    EXPECT_TRUE(d.diagrammfenster()->isVisible());
+
+    Eintippen(d.feld(Feld::DeltaXgross), "0,02");
+    Eintippen(d.feld(Feld::Pges), "1013 hPa");
+    const QStringList vorher = Texte(d);
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    EXPECT_EQ(d.eingabe(), (Eingabe{200, 10, 1, 0.2, 0.02, 0.002, 1013}));
+    EXPECT_EQ(Texte(d), vorher);
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    EXPECT_EQ(d.eingabe(), (Eingabe{200, 10, 1, 0.2, 0.02, 0.002, 1013}));
+
+    Eintippen(d.feld(Feld::Pges), "");
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    EXPECT_EQ(d.eingabe().Pges, 0);
+    d.close();
+}
+
+TEST(Anfangsdialog, RefusedPressSaysWhyAndKeepsTheChart) {
+    Anfangsdialog d;
+    d.show();
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    const QImage vorher = d.diagrammfenster()->leinwand().bild().copy();
+    const auto etikettVorher =
+        d.diagrammfenster()->etiketten().etikett(Gruppe::txt_Temp, 20)->text();
+
+    Eintippen(d.feld(Feld::DeltaThetagross), "0");
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    auto* box = d.findChild<QMessageBox*>();
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->text().startsWith(QString::fromUtf8("Δϑ fett:")));
+    EXPECT_EQ(d.feld(Feld::DeltaThetagross)->text(), "0");
+    EXPECT_EQ(d.diagrammfenster()->leinwand().bild(), vorher);
+    EXPECT_EQ(d.diagrammfenster()->etiketten().etikett(Gruppe::txt_Temp, 20)->text(),
+              etikettVorher);
+    box->accept();
+    QApplication::processEvents();
+    EXPECT_EQ(d.focusWidget(), d.feld(Feld::DeltaThetagross));
+    d.close();
+}
+
+TEST(Anfangsdialog, ClosedChartWindowComesBackOnTheNextPress) {
+    Anfangsdialog d;
+    d.show();
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    d.diagrammfenster()->close();
+    EXPECT_FALSE(d.diagrammfenster()->isVisible());
+    QTest::mouseClick(d.knopf(), Qt::LeftButton);
+    EXPECT_TRUE(d.diagrammfenster()->isVisible());
+    d.close();
+}
+
+}  // namespace
+}  // namespace lumora

@@ -65,9 +65,9 @@ void Operationen(const Aufzeichnungsflaeche& flaeche, std::ostream& aus) {
                 << '\n';
             continue;
         }
-        aus << R"({"op": )" << (op.art == Art::line ? R"("line")" : R"("box")")
-            << R"(, "x1": )" << Json(op.x1) << R"(, "y1": )" << Json(op.y1) << R"(, "x2": )"
-            << Json(op.x2) << R"(, "y2": )" << Json(op.y2) << R"(, "rgb": )" << Json(op.farbe);
+        aus << R"({"op": )" << (op.art == Art::line ? R"("line")" : R"("box")") << R"(, "x1": )"
+            << Json(op.x1) << R"(, "y1": )" << Json(op.y1) << R"(, "x2": )" << Json(op.x2)
+            << R"(, "y2": )" << Json(op.y2) << R"(, "rgb": )" << Json(op.farbe);
         if (op.art == Art::line) aus << R"(, "width": )" << op.breite;
         aus << "}\n";
     }
@@ -80,10 +80,9 @@ void Etiketten(const Aufzeichnungsbeschriftung& beschriftung, std::ostream& aus)
         for (int n = 0; n < g.anzahl; ++n) {
             const auto& e = beschriftung.etikett(g.gruppe, n);
             aus << (erstes ? "" : ", ") << R"({"name": ")" << g.name << R"(", "index": )"
-                << (g.gruppe == Gruppe::txt_PhPa ? "null" : std::to_string(n))
-                << R"(, "visible": )" << (e.sichtbar ? "true" : "false") << R"(, "text": )"
-                << Json(e.text) << R"(, "left": )" << Json(e.left) << R"(, "top": )"
-                << Json(e.top) << "}";
+                << (g.gruppe == Gruppe::txt_PhPa ? "null" : std::to_string(n)) << R"(, "visible": )"
+                << (e.sichtbar ? "true" : "false") << R"(, "text": )" << Json(e.text)
+                << R"(, "left": )" << Json(e.left) << R"(, "top": )" << Json(e.top) << "}";
             erstes = false;
         }
     }
