@@ -9,6 +9,7 @@ PAKETE=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    clang libclang-rt-14-dev
     locales xvfb xauth x11-utils
 )
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite: the Release build, then the same tests
-# built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs the whole test suite: the Release build, the same tests built
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +9,7 @@ scripts/setup.sh build-asan -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_BENCH=OFF
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1
+scripts/fuzz.sh "${LUMORA_FUZZ_SEKUNDEN:-60}"
 echo "== Tests with sanitizers =="
 ctest --test-dir build-asan --output-on-failure -j 2
 echo "== Tests =="
