@@ -267,5 +267,39 @@ TEST(Diagrammlauf, BelowBoilingButAtTheTotalPressureIsDrawnAsAboveBoiling) {
     EXPECT_LT(l.lauf.rand().xLetzt[0], 0.004);
 }
 
+TEST(Diagrammlauf, PartialPressureEqualToTheTotalPressureDrawsAndRecordsNothing) {
+    // Find a total pressure that equals pS * phi / 100 exactly at a whole temperature.
+    const double phi[] = {0, 1, 2, 5, 10, 20, 30, 40, 50, 60, 70, 80, 90};
+    int kurve = 0;
+    int temperatur = 0;
+    double Pges = 0;
+    for (int theta = 100; theta <= 200 && !kurve; ++theta) {
+        Zustand z;
+        z.theta = theta;
+        z.Saettigungsdruck();
+        for (int i = 1; i <= 12 && !kurve; ++i) {
+            const double pD = z.pS * phi[i] / 100;
+            if ((pD * 1000) / 1000 == pD && pD * 1000 > 1.3 && pD * 1000 < 680000) {
+                kurve = i, temperatur = theta, Pges = pD * 1000;
+            }
+        }
+    }
+    ASSERT_NE(kurve, 0);
+    // A wide chart, so that the curve is still inside when it gets there.
+    Eingabe e{200, 10, 1, 1000, 100, 100, Pges};
+    ASSERT_FALSE(Pruefen(e));
+    Lauf l;
+    l.druecken(e);
+    for (const auto& op : l.flaeche.operationen()) {
+        ASSERT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
+                    std::isfinite(op.y2));
+    }
+    const Randaufzeichnung& r = l.lauf.rand();
+    for (double v : {r.xLetzt[kurve], r.hLetzt[kurve], r.xAusRechts[kurve], r.hAusRechts[kurve],
+                     r.xAusOben[kurve], r.hAusOben[kurve]}) {
+        EXPECT_TRUE(std::isfinite(v)) << "curve " << kurve << " at " << temperatur << " °C";
+    }
+}
+
 }  // namespace
 }  // namespace lumora
