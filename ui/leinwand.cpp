@@ -19,7 +19,7 @@ QSize Leinwand::innenGroesse() const { return size() - QSize(2, 2); }
 
 void Leinwand::Line(float x1, float y1, float x2, float y2, Farbe farbe) {
     operationen_.push_back({false, x1, y1, x2, y2, farbe, breite_});
-    bildPassen();
+    if (bild_.isNull()) bildPassen();  // the run's clearing box has fitted it already
     rastern(operationen_.back());
 }
 

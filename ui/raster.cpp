@@ -10,9 +10,39 @@ namespace lumora {
 
 namespace {
 
-int Pixelindex(double v, int anzahl) {
-    return static_cast<int>(std::clamp(std::lround(v), 0L, static_cast<long>(anzahl) - 1));
+// Draws the pixels (a + i, b(i)) for the main coordinate a from a0 to a1, where b follows the
+// line in 32.32 fixed point, rounded to the nearest pixel; `dicke` pixels across. Called
+// with the axes swapped for steep lines.
+template <bool Steil>
+void Zug(Raster& r, int a0, int b0, int a1, int b1, int dicke, std::uint32_t farbe) {
+    if (a1 < a0) {
+        std::swap(a0, a1);
+        std::swap(b0, b1);
+    }
+    const int haupt = Steil ? r.hoehe : r.breite;
+    const unsigned quer = static_cast<unsigned>(Steil ? r.breite : r.hoehe);
+    const std::int64_t schritt =
+        a1 > a0 ? (static_cast<std::int64_t>(b1 - b0) * (std::int64_t{1} << 32)) / (a1 - a0) : 0;
+    const int von = std::max(a0, 0);
+    const int bis = std::min(a1, haupt - 1);
+    std::int64_t b = static_cast<std::int64_t>(b0) * (std::int64_t{1} << 32) +
+                     (std::int64_t{1} << 31) + (von - a0) * schritt;
+    const int erste = -(dicke / 2);
+    for (int a = von; a <= bis; ++a, b += schritt) {
+        const int mitte = static_cast<int>(b >> 32);
+        for (int q = mitte + erste; q < mitte + erste + dicke; ++q) {
+            if (static_cast<unsigned>(q) >= quer) continue;
+            if (Steil) {
+                r.pixel[a * r.zeilenlaenge + q] = farbe;
+            } else {
+                r.pixel[q * r.zeilenlaenge + a] = farbe;
+            }
+        }
+    }
 }
+
+// Nearest whole number of a value that clipping has brought near the buffer.
+int Runden(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 }  // namespace
 
@@ -24,40 +54,11 @@ void RasterLinie(Raster& r, double x1, double y1, double x2, double y2, int dick
     if (!StreckeKappen(x1, y1, x2, y2, -rand, -rand, r.breite - 1 + rand, r.hoehe - 1 + rand)) {
         return;
     }
-    const int rx = r.breite + static_cast<int>(rand) * 2;
-    const int ry = r.hoehe + static_cast<int>(rand) * 2;
-    const int versatz = static_cast<int>(rand);
-    // Bresenham on integer points, in a frame that includes the margin.
-    int x = Pixelindex(x1 + versatz, rx) - versatz;
-    int y = Pixelindex(y1 + versatz, ry) - versatz;
-    const int xe = Pixelindex(x2 + versatz, rx) - versatz;
-    const int ye = Pixelindex(y2 + versatz, ry) - versatz;
-    const int dx = std::abs(xe - x);
-    const int dy = -std::abs(ye - y);
-    const int sx = x < xe ? 1 : -1;
-    const int sy = y < ye ? 1 : -1;
-    const bool waagerecht = dx >= -dy;  // thickness goes across the main direction
-    const int von = -(dicke / 2);
-    const int bis = dicke - 1 - dicke / 2;
-    int fehler = dx + dy;
-    while (true) {
-        for (int o = von; o <= bis; ++o) {
-            const int px = waagerecht ? x : x + o;
-            const int py = waagerecht ? y + o : y;
-            if (px >= 0 && px < r.breite && py >= 0 && py < r.hoehe) {
-                r.pixel[py * r.zeilenlaenge + px] = farbe;
-            }
-        }
-        if (x == xe && y == ye) break;
-        const int e2 = 2 * fehler;
-        if (e2 >= dy) {
-            fehler += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            fehler += dx;
-            y += sy;
-        }
+    const int xa = Runden(x1), ya = Runden(y1), xb = Runden(x2), yb = Runden(y2);
+    if (std::abs(xb - xa) >= std::abs(yb - ya)) {
+        Zug<false>(r, xa, ya, xb, yb, dicke, farbe);
+    } else {
+        Zug<true>(r, ya, xa, yb, xb, dicke, farbe);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -106,6 +108,42 @@ TEST(Raster, EdgesOfTheBufferAndBoxes) {
     EXPECT_EQ(p.at(4, 0), 5u);
     EXPECT_EQ(p.at(3, 2), 5u);
     EXPECT_TRUE(p.randSauber());
+}
+
+TEST(Raster, OnePixelPerStepOnTheNearestRow) {
+    // Lines between whole pixels: for each column of a flat line exactly one pixel is set,
+    // in the row nearest to the ideal line (and the same for steep lines by rows).
+    std::uint32_t zufall = 12345;
+    auto naechste = [&](int n) {
+        zufall = zufall * 1664525u + 1013904223u;
+        return static_cast<int>((zufall >> 8) % static_cast<unsigned>(n));
+    };
+    for (int versuch = 0; versuch < 200; ++versuch) {
+        Puffer p(40, 30);
+        Raster r = p.raster();
+        const int x1 = naechste(40), y1 = naechste(30), x2 = naechste(40), y2 = naechste(30);
+        RasterLinie(r, x1, y1, x2, y2, 1, 1);
+        const bool flach = std::abs(x2 - x1) >= std::abs(y2 - y1);
+        const int von = flach ? std::min(x1, x2) : std::min(y1, y2);
+        const int bis = flach ? std::max(x1, x2) : std::max(y1, y2);
+        int gesetzt = 0;
+        for (int a = 0; a < (flach ? 40 : 30); ++a) {
+            int inDerSpalte = 0;
+            for (int b = 0; b < (flach ? 30 : 40); ++b) {
+                if (!(flach ? p.at(a, b) : p.at(b, a))) continue;
+                ++inDerSpalte;
+                const double ideal =
+                    flach ? (x1 == x2 ? y1 : y1 + (a - x1) * double(y2 - y1) / (x2 - x1))
+                          : x1 + (a - y1) * double(x2 - x1) / (y2 - y1);
+                EXPECT_LE(std::abs(b - ideal), 0.5 + 1e-9)
+                    << x1 << "," << y1 << "-" << x2 << "," << y2;
+            }
+            EXPECT_EQ(inDerSpalte, a >= von && a <= bis ? 1 : 0);
+            gesetzt += inDerSpalte;
+        }
+        EXPECT_EQ(gesetzt, bis - von + 1);
+        EXPECT_TRUE(p.randSauber());
+    }
 }
 
 }  // namespace

@@ -1,0 +1,115 @@
+// Speed of a press: the whole press into the canvas's backing image, the chart run alone,
+// and a minimal Bresenham raster of the same lines as the yardstick.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <map>
+
+#include "bench/referenz.h"
+#include "chart/aufzeichnung.h"
+#include "chart/diagrammlauf.h"
+#include "chart/pruefung.h"
+#include "ui/diagrammfenster.h"
+#include "ui/leinwand.h"
+
+namespace {
+
+using namespace lumora;
+
+const Feldtexte kStandard{"200", "10", "1", "0.2", "0.02", "0.002", "1013"};
+const Feldtexte kStress{"200", "10", "0.001", "0.2", "0.02", "0.00001", "1013"};
+
+Eingabe Lesen(const Feldtexte& texte, benchmark::State& state) {
+    const Eingabe e = EingabeLesen(texte);
+    if (const auto ablehnung = Pruefen(e)) state.SkipWithError(ablehnung->meldung.c_str());
+    return e;
+}
+
+void Druck(benchmark::State& state, const Feldtexte& texte) {
+    Diagrammfenster fenster;  // not shown: the screen is left out
+    Diagrammlauf lauf;
+    std::size_t linien = 0;
+    for (auto _ : state) {
+        const Eingabe e = Lesen(texte, state);
+        lauf.Lauf(e, fenster.leinwand(), fenster.etiketten(), ",");
+        linien = fenster.leinwand().operationen().size() - 1;
+    }
+    benchmark::DoNotOptimize(fenster.leinwand().bild().constBits());
+    state.counters["lines"] = static_cast<double>(linien);
+}
+
+void Lauf(benchmark::State& state, const Feldtexte& texte) {
+    Diagrammlauf lauf;
+    Aufzeichnungsflaeche flaeche;
+    Aufzeichnungsbeschriftung beschriftung;
+    for (auto _ : state) {
+        flaeche.leeren();
+        lauf.Lauf(Lesen(texte, state), flaeche, beschriftung, ",");
+    }
+}
+
+void Referenz(benchmark::State& state, const Feldtexte& texte) {
+    Diagrammlauf lauf;
+    Aufzeichnungsflaeche flaeche;
+    Aufzeichnungsbeschriftung beschriftung;
+    lauf.Lauf(Lesen(texte, state), flaeche, beschriftung, ",");
+    Diagrammfenster fenster;
+    const QSize groesse = fenster.leinwand().innenGroesse();
+    std::vector<std::uint32_t> puffer;
+    for (auto _ : state) {
+        ReferenzRastern(flaeche.operationen(), groesse.width(), groesse.height(), puffer);
+        benchmark::DoNotOptimize(puffer.data());
+    }
+}
+
+// Prints each press benchmark's time as a multiple of its yardstick's, from the same run.
+class Verhaeltnisse : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            const std::string name = r.benchmark_name();
+            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median") {
+                zeiten_[name.substr(0, name.find("_median"))] = r.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const char* chart : {"default", "stress"}) {
+            const auto p = zeiten_.find(std::string("press/") + chart);
+            const auto r = zeiten_.find(std::string("reference/") + chart);
+            if (p != zeiten_.end() && r != zeiten_.end()) {
+                std::printf("ratio press/%s : reference/%s = %.2f\n", chart, chart,
+                            p->second / r->second);
+            }
+        }
+    }
+
+  private:
+    std::map<std::string, double> zeiten_;
+};
+
+}  // namespace
+
+BENCHMARK_CAPTURE(Druck, default, kStandard)->Name("press/default")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Druck, stress, kStress)->Name("press/stress")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Lauf, default, kStandard)->Name("run/default")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Lauf, stress, kStress)->Name("run/stress")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Referenz, default, kStandard)
+    ->Name("reference/default")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Referenz, stress, kStress)
+    ->Name("reference/stress")
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Verhaeltnisse bericht;
+    benchmark::RunSpecifiedBenchmarks(&bericht);
+    benchmark::Shutdown();
+    return 0;
+}
