@@ -1,6 +1,7 @@
 // Speed of a press: the whole press into the canvas's backing image, the chart run alone,
 // and a minimal Bresenham raster of the same lines as the yardstick.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <cstdio>

@@ -13,8 +13,9 @@ namespace {
 // Draws the pixels (a + i, b(i)) for the main coordinate a from a0 to a1, where b follows the
 // line in 32.32 fixed point, rounded to the nearest pixel; `dicke` pixels across. Called
 // with the axes swapped for steep lines.
-template <bool Steil>
-void Zug(Raster& r, int a0, int b0, int a1, int b1, int dicke, std::uint32_t farbe) {
+template <bool Steil, int Dicke>
+void Zug(Raster& r, int a0, int b0, int a1, int b1, int dickeSonst, std::uint32_t farbe) {
+    const int dicke = Dicke > 0 ? Dicke : dickeSonst;  // fixed for the usual widths
     if (a1 < a0) {
         std::swap(a0, a1);
         std::swap(b0, b1);
@@ -54,11 +55,22 @@ void RasterLinie(Raster& r, double x1, double y1, double x2, double y2, int dick
     if (!StreckeKappen(x1, y1, x2, y2, -rand, -rand, r.breite - 1 + rand, r.hoehe - 1 + rand)) {
         return;
     }
-    const int xa = Runden(x1), ya = Runden(y1), xb = Runden(x2), yb = Runden(y2);
-    if (std::abs(xb - xa) >= std::abs(yb - ya)) {
-        Zug<false>(r, xa, ya, xb, yb, dicke, farbe);
-    } else {
-        Zug<true>(r, ya, xa, yb, xb, dicke, farbe);
+    int xa = Runden(x1), ya = Runden(y1), xb = Runden(x2), yb = Runden(y2);
+    const bool steil = std::abs(xb - xa) < std::abs(yb - ya);
+    if (steil) std::swap(xa, ya), std::swap(xb, yb);
+    switch ((steil ? 8 : 0) + std::min(dicke, 3)) {
+        case 1:
+            return Zug<false, 1>(r, xa, ya, xb, yb, dicke, farbe);
+        case 2:
+            return Zug<false, 2>(r, xa, ya, xb, yb, dicke, farbe);
+        case 3:
+            return Zug<false, 0>(r, xa, ya, xb, yb, dicke, farbe);
+        case 9:
+            return Zug<true, 1>(r, xa, ya, xb, yb, dicke, farbe);
+        case 10:
+            return Zug<true, 2>(r, xa, ya, xb, yb, dicke, farbe);
+        default:
+            return Zug<true, 0>(r, xa, ya, xb, yb, dicke, farbe);
     }
 }
 

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Measures Lumora in a real X server (Xvfb, 96 dpi): the time from start to the dialog
+# being shown, the peak memory after a default chart, and the benchmark's medians.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh build >/dev/null
+
+source scripts/xvfb.sh
+
+start=$(date +%s%N)
+build/bin/lumora &
+lumora=$!
+until xdotool search --onlyvisible --name '^Lumora - Anfangsdialog$' >/dev/null 2>&1; do sleep 0.005; done
+echo "start to dialog shown: $(( ($(date +%s%N) - start) / 1000000 )) ms"
+
+fenster=$(xdotool search --onlyvisible --name '^Lumora - Anfangsdialog$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$fenster")"
+# The button's centre: cmd_Starte at (2760 + 3525/2, 4650 + 405/2) form units.
+xdotool mousemove --sync $((X + 301)) $((Y + 323)) click 1
+until xdotool search --onlyvisible --name '^Lumora  v' >/dev/null 2>&1; do sleep 0.01; done
+sleep 0.5
+echo "peak memory after a default chart: $(awk '/VmHWM/ {print int($2 / 1024)}' /proc/$lumora/status) MB"
+kill "$lumora"
+
+build/bin/lumora-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_color=false 2>/dev/null | grep -E "median|ratio"
