@@ -10,7 +10,8 @@ PAKETE=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev
-    locales xvfb xauth x11-utils
+    locales xvfb xauth x11-utils xdotool libx11-dev
+    appstream desktop-file-utils dpkg-dev file
 )
 
 fehlend=()

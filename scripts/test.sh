@@ -10,6 +10,8 @@ scripts/setup.sh build-asan -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_BENCH=OFF
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1
 scripts/fuzz.sh "${LUMORA_FUZZ_SEKUNDEN:-60}"
+# The end-to-end tests drive the real program on this X server.
+source scripts/xvfb.sh
 echo "== Tests with sanitizers =="
 ctest --test-dir build-asan --output-on-failure -j 2
 echo "== Tests =="

@@ -1,7 +1,7 @@
 # Sourced: starts Xvfb at 96 dpi and 24-bit colour on a free display, exports DISPLAY and
 # XVFB_PID, and stops it when the sourcing shell exits. Extra arguments go to Xvfb.
 xvfb_datei=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp "$@" 3>"$xvfb_datei" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -dpi 96 -nolisten tcp -noreset "$@" 3>"$xvfb_datei" >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 200); do [[ -s "$xvfb_datei" ]] && break; sleep 0.05; done
 export DISPLAY=":$(head -1 "$xvfb_datei")"

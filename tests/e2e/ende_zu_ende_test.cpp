@@ -1,0 +1,209 @@
+// Drives the real program on a real X server as a user would: xdotool moves the mouse,
+// clicks and types, and every check reads the screen. Nothing calls into the program.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+
+#include "tests/e2e/x_sitzung.h"
+
+namespace lumora::test {
+namespace {
+
+const std::string kDialog = "Lumora - Anfangsdialog";
+const std::string kDiagramm = "Lumora  v.1.4d   Dez. 2026  -  h,x-Diagramm";
+const std::string kMeldung = "Lumora - Eingabe";
+
+// Places in device-independent pixels at 96 dpi, from the layouts in form units / 15.
+constexpr QPoint kKnopf(301, 323);  // centre of "Berechne Diagramm !"
+constexpr QPoint kThetamax(191, 199);
+constexpr QPoint kDeltaThetagross(191, 225);
+constexpr QPoint kDeltaXgross(411, 224);
+constexpr QPoint kInnen(51, 25);  // canvas interior in the chart window
+constexpr QSize kInnenGroesse(917, 675);
+
+bool IstRot(QColor c) { return c.red() > 150 && c.green() < 110 && c.blue() < 110; }
+bool IstGruen(QColor c) { return c.green() > 90 && c.red() < 110 && c.blue() < 110; }
+bool IstDunkel(QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
+
+int Zaehlen(const QImage& bild, const QRect& kasten, const std::function<bool(QColor)>& farbe) {
+    int n = 0;
+    for (int y = kasten.top(); y <= kasten.bottom(); ++y) {
+        for (int x = kasten.left(); x <= kasten.right(); ++x) n += farbe(bild.pixelColor(x, y));
+    }
+    return n;
+}
+
+void Warten(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+class EndeZuEnde : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs an X server (scripts/test.sh starts Xvfb)";
+    }
+
+    // Starts the program and waits for its dialog.
+    void starten(const std::vector<std::string>& umgebung = {}) {
+        programm_ = std::make_unique<Programm>(LUMORA_PROGRAMM, umgebung);
+        ASSERT_TRUE(FensterSuchen(kDialog, dialog)) << "no dialog";
+    }
+
+    QPoint imDialog(QPoint p) const { return dialog.flaeche.topLeft() + p * skala; }
+    QPoint imDiagramm(QPoint p) const { return diagramm.flaeche.topLeft() + p * skala; }
+
+    // A click on the dialog, brought to the front first as a user would.
+    void dialogKlick(QPoint p) {
+        Shell("xdotool windowraise " + dialog.id);
+        Warten(100);
+        const QPoint q = imDialog(p);
+        Klicken(q.x(), q.y());
+    }
+
+    void eintragen(QPoint feld, const std::string& text) {
+        dialogKlick(feld);
+        Taste("ctrl+a");
+        Tippen(text);
+    }
+
+    void berechnen() {
+        dialogKlick(kKnopf);
+        ASSERT_TRUE(FensterSuchen(kDiagramm, diagramm)) << "no chart window";
+        Shell("xdotool windowraise " + diagramm.id);
+        Warten(300);
+    }
+
+    // Screen pixel of a canvas point in canvas units.
+    QPoint leinwand(double X, double Y) const {
+        const QSize innen = kInnenGroesse * skala;
+        const int px = static_cast<int>(std::floor(X * (innen.width() - 1) / 12000 + 0.5));
+        const int py = static_cast<int>(std::floor(Y * (innen.height() - 1) / 8000 + 0.5));
+        return imDiagramm(kInnen) + QPoint(px, py);
+    }
+
+    QRect kanvas() const { return QRect(imDiagramm(kInnen), kInnenGroesse * skala); }
+
+    int skala = 1;
+    Fenster dialog, diagramm;
+    std::unique_ptr<Programm> programm_;
+};
+
+TEST_F(EndeZuEnde, DefaultChartAsTheUserSeesIt) {
+    starten();
+    EXPECT_EQ(dialog.flaeche.size(), QSize(572, 353));
+    berechnen();
+    EXPECT_EQ(diagramm.flaeche.size(), QSize(1016, 734));
+    const QImage bild = Bildschirm();
+
+    // The grid line x = 0.1 is green over most of its height.
+    const QPoint oben = leinwand(6000, 0);
+    EXPECT_GT(Zaehlen(bild, QRect(oben.x(), oben.y(), 1, 675), IstGruen), 675 * 6 / 10);
+    // The 100 °C isotherm, a quarter of the way along, and the saturation line at 30 °C
+    // (x = 0.027317, h = 99.98 kJ/kg).
+    auto nahe = [&](QPoint p, QColor farbe) {
+        return Zaehlen(bild, QRect(p - QPoint(1, 1), QSize(3, 3)),
+                       [&](QColor c) { return c == farbe; }) > 0;
+    };
+    EXPECT_TRUE(nahe(leinwand(3000, 4000 + (2492.3 - 4000) * 0.25), QColor(220, 0, 0)));
+    EXPECT_TRUE(nahe(leinwand(1639.0, 6732.8), QColor(0, 0, 180)));
+    // " 0°C" in red in its box beside the bottom-left corner; the caption in black.
+    EXPECT_GT(Zaehlen(bild, QRect(imDiagramm({12, 692}), QSize(35, 15)), IstRot), 10);
+    EXPECT_GT(Zaehlen(bild, QRect(imDiagramm({54, 4}), QSize(207, 17)), IstDunkel), 100);
+    // The emblem in the bottom-right corner of the canvas stays above the drawing.
+    EXPECT_FALSE(nahe(imDiagramm({51 + 873 + 17, 25 + 641 + 13}), QColor(0, 180, 0)));
+}
+
+TEST_F(EndeZuEnde, SecondPressRedrawsAndLeavesNoOldLabel) {
+    starten();
+    berechnen();
+    const QImage vorher = Bildschirm().copy(kanvas());
+    eintragen(kThetamax, "100");
+    eintragen(kDeltaXgross, "0,04");
+    berechnen();
+    const QImage bild = Bildschirm();
+    EXPECT_NE(bild.copy(kanvas()), vorher);
+    // The new labels stand at every second old place, 0.04 kg/kg apart; the old labels
+    // between them are gone.
+    for (int n = 0; n <= 10; ++n) {
+        const int links = static_cast<int>(std::lround((150 + 1200 * n) * 1.1465904 / 15));
+        const QRect kasten(imDiagramm({4 + links, 706}), QSize(69, 20));
+        EXPECT_EQ(Zaehlen(bild, kasten, IstGruen) > 5, n % 2 == 0) << n;
+    }
+    // Temperature labels now stand every second old place: the odd ones are gone.
+    for (int n = 1; n < 20; n += 2) {
+        const int oben = static_cast<int>(std::lround((8066 - 7900 * n / 20.0) * 1.2794118 / 15));
+        EXPECT_EQ(Zaehlen(bild, QRect(imDiagramm({12, 4 + oben}), QSize(35, 15)), IstRot), 0) << n;
+    }
+}
+
+TEST_F(EndeZuEnde, RefusedPressShowsAMessageAndKeepsTheChart) {
+    starten();
+    berechnen();
+    const QImage vorher = Bildschirm().copy(kanvas());
+    eintragen(kDeltaThetagross, "0");
+    dialogKlick(kKnopf);
+    Fenster meldung;
+    ASSERT_TRUE(FensterSuchen(kMeldung, meldung, 5));
+    const QPoint mitte = meldung.flaeche.center();
+    Shell("xdotool mousemove " + std::to_string(mitte.x()) + " " + std::to_string(mitte.y()) +
+          " sleep 0.05");
+    Taste("Return");
+    Warten(300);
+    EXPECT_FALSE(FensterSichtbar(kMeldung));
+    Shell("xdotool windowraise " + diagramm.id);
+    Warten(300);
+    EXPECT_EQ(Bildschirm().copy(kanvas()), vorher);
+    EXPECT_TRUE(programm_->laeuft());
+}
+
+TEST_F(EndeZuEnde, ClosedChartWindowComesBackOnTheNextPress) {
+    starten();
+    berechnen();
+    Schliessen(diagramm);
+    EXPECT_FALSE(FensterSichtbar(kDiagramm));
+    EXPECT_TRUE(programm_->laeuft());
+    berechnen();
+    const QPoint oben = leinwand(6000, 0);
+    EXPECT_GT(Zaehlen(Bildschirm(), QRect(oben.x(), oben.y(), 1, 675), IstGruen), 400);
+}
+
+TEST_F(EndeZuEnde, CoveredChartIsStillThereWhenUncovered) {
+    starten();
+    berechnen();
+    const QImage vorher = Bildschirm().copy(kanvas());
+    // Cover the canvas with the dialog, then bring the chart to the front again.
+    Shell("xdotool windowmove " + dialog.id + " " + std::to_string(kanvas().x() + 100) + " " +
+          std::to_string(kanvas().y() + 100));
+    Shell("xdotool windowraise " + dialog.id);
+    Warten(300);
+    EXPECT_NE(Bildschirm().copy(kanvas()), vorher);
+    Shell("xdotool windowraise " + diagramm.id);
+    Warten(400);
+    EXPECT_EQ(Bildschirm().copy(kanvas()), vorher);
+}
+
+TEST_F(EndeZuEnde, DoubleScaleKeepsLayoutAndSharpLines) {
+    skala = 2;
+    starten({"QT_SCALE_FACTOR=2"});
+    EXPECT_EQ(dialog.flaeche.size(), QSize(1144, 706));
+    berechnen();
+    EXPECT_EQ(diagramm.flaeche.size(), QSize(2032, 1468));
+    const QImage bild = Bildschirm();
+    // The thick grid line x = 0.1 is four device pixels of exact green, with no blur.
+    const QPoint mitte = leinwand(6000, 0);
+    int scharf = 0;
+    for (int y = mitte.y() + 10; y < mitte.y() + 1300; y += 37) {
+        int gruen = 0;
+        for (int dx = -3; dx <= 3; ++dx)
+            gruen += bild.pixelColor(mitte.x() + dx, y) == QColor(0, 180, 0);
+        scharf += gruen == 4;
+    }
+    EXPECT_GT(scharf, 20);
+    // " 0°C" still stands beside the bottom-left corner.
+    EXPECT_GT(Zaehlen(bild, QRect(imDiagramm({12, 692}), QSize(35, 15) * 2), IstRot), 40);
+}
+
+}  // namespace
+}  // namespace lumora::test
