@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PAKETE=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     clang libclang-rt-14-dev

@@ -208,6 +208,7 @@ void Anfangsdialog::berechnen() {
     fenster_->raise();
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
     lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
+    fenster_->setEingabe(eingabe_);
 }
 
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {

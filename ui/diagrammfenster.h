@@ -3,9 +3,12 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "chart/ablesung.h"
 #include "chart/beschriftung.h"
+#include "core/eingabe.h"
 
 namespace lumora {
 
@@ -37,15 +40,38 @@ class Diagrammfenster : public QWidget {
     explicit Diagrammfenster(QWidget* parent = nullptr);
 
     Leinwand& leinwand() { return *leinwand_; }
+    const Leinwand& leinwand() const { return *leinwand_; }
     Etiketten& etiketten() { return etiketten_; }
     QWidget* gesamt() const { return gesamt_; }
+    QLabel* ablesung() const { return ablesung_; }
+
+    // The values the chart on the canvas was drawn for; from then on the state under the
+    // cursor can be read.
+    void setEingabe(const Eingabe& eingabe) { eingabe_ = eingabe; }
+
+    // Shows the state at a point of the canvas interior, in pixels, in the read-out box.
+    void ablesen(QPoint imInnern);
+
+    void speichernUnter();
+    void drucken();
+    void kopieren();
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
   private:
     void flaechenAnlegen();
+    void aktionenAnlegen();
 
     QWidget* gesamt_ = nullptr;
     Leinwand* leinwand_ = nullptr;
     Etiketten etiketten_;
+    QLabel* ablesung_ = nullptr;
+    std::optional<Eingabe> eingabe_;
 };
+
+// The lines of the read-out box, numbers in the user's locale.
+QString AblesungText(const Ablesung& a);
 
 }  // namespace lumora

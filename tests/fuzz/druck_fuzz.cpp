@@ -18,7 +18,7 @@ using namespace lumora;
 
 // Checks every operation as it comes, without keeping it.
 class PruefFlaeche : public Zeichenflaeche {
-public:
+  public:
     void Line(float x1, float y1, float x2, float y2, Farbe) override { Endlich(x1, y1, x2, y2); }
     void Box(float x1, float y1, float x2, float y2, Farbe) override { Endlich(x1, y1, x2, y2); }
     void DrawWidth(int breite) override {
@@ -26,7 +26,7 @@ public:
     }
     void Refresh(Bereich) override {}
 
-private:
+  private:
     static void Endlich(float a, float b, float c, float d) {
         if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || !std::isfinite(d)) {
             std::abort();
@@ -35,7 +35,7 @@ private:
 };
 
 class PruefBeschriftung : public Aufzeichnungsbeschriftung {
-public:
+  public:
     void setLeft(Gruppe g, int index, float left) override {
         if (!std::isfinite(left)) std::abort();
         Aufzeichnungsbeschriftung::setLeft(g, index, left);

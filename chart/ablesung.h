@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/eingabe.h"
+
+namespace lumora {
+
+// The state of humid air at a point of the chart, read back through the inverse of the
+// chart's own mapping at the chart's total pressure.
+struct Ablesung {
+    enum class Gebiet {
+        ungesaettigt,     // between the left edge and the saturation line
+        Nebel,            // beyond the saturation line: saturated air carrying water
+        ueberSiedepunkt,  // at or above the boiling temperature: no saturation exists
+    };
+    Gebiet gebiet = Gebiet::ungesaettigt;
+    double theta = 0;          // temperature [°C]; in the fog region that of the fog isotherm
+    double x = 0;              // water content [kg/kg]
+    double h = 0;              // specific enthalpy [kJ/kg]
+    double phi = 0;            // relative humidity [%], unsaturated only
+    double pD = 0;             // partial pressure of the vapour [bar]
+    double tau = 0;            // dew point [°C]
+    double xS = 0;             // saturation content at theta [kg/kg], fog region only
+    bool mitTaupunkt = false;  // pD > 0, so a dew point exists
+};
+
+// Reads the state at the canvas point (X, Y) of the chart drawn for e, a press that the
+// refusal check accepted. Formulas:
+//   x = X Xmax / 12000                          (inverse of KoordX)
+//   h = Thetamax (8000 - Y) / 8000 + 2500 x     (inverse of KoordY)
+//   theta = (h - r0 x) / (cpL + cpD x)          (the chart's enthalpy formula, solved)
+//   pD = x P / (0.622 + x), P = Pges / 1000     (Wassergehalt, solved for pD)
+//   phi = 100 pD / pS(theta)
+//   tau = 234.175 L / (17.08085 - L), L = ln(pD / 0.0061078 bar)  (Magnus form, solved)
+// Beyond the saturation line the state lies on the fog isotherm of the temperature t
+// with h = hS(t) + cW t (x - xS(t)), which is found by bisection.
+Ablesung Ablesen(const Eingabe& e, double X, double Y);
+
+}  // namespace lumora
