@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAKETE=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-svg-dev libgl-dev poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh build
+scripts/format.sh --check
 scripts/setup.sh build-asan -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_BENCH=OFF
 
 export ASAN_OPTIONS=detect_leaks=1
