@@ -49,6 +49,7 @@ void Leinwand::bildPassen() {
     const QSize groesse = innenGroesse() * dpr;
     if (bild_.size() == groesse && bild_.devicePixelRatio() == dpr) return;
     bild_ = QImage(groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    letzter_ = {};
     bild_.setDevicePixelRatio(dpr);
     bild_.fill(Qt::white);
     for (const Operation& op : operationen_) rastern(op);
@@ -56,16 +57,18 @@ void Leinwand::bildPassen() {
 
 void Leinwand::rastern(const Operation& op) {
     Raster r{reinterpret_cast<std::uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
-             bild_.bytesPerLine() / 4};
+             bild_.bytesPerLine() / 4, letzter_};
     // Canvas units to pixel centres: 0 and 12000 (8000) fall on the first and last pixel.
     const double sx = (bild_.width() - 1) / 12000.0;
     const double sy = (bild_.height() - 1) / 8000.0;
     if (op.box) {
         RasterRechteck(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, Rgb(op.farbe));
+        letzter_ = {};  // the box may have covered the last line
     } else {
         const int dicke =
             std::max(1, static_cast<int>(std::lround(op.breite * bild_.devicePixelRatio())));
         RasterLinie(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, dicke, Rgb(op.farbe));
+        letzter_ = r.letzter;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/zeichenflaeche.h"
+#include "ui/raster.h"
 
 namespace lumora {
 
@@ -46,6 +47,7 @@ class Leinwand : public QWidget, public Zeichenflaeche {
 
     std::vector<Operation> operationen_;
     QImage bild_;
+    Raster::Strich letzter_;  // the last line rasterised into bild_
     int breite_ = 1;
 };
 

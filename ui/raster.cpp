@@ -56,6 +56,9 @@ void RasterLinie(Raster& r, double x1, double y1, double x2, double y2, int dick
         return;
     }
     int xa = Runden(x1), ya = Runden(y1), xb = Runden(x2), yb = Runden(y2);
+    const Raster::Strich strich{xa, ya, xb, yb, dicke, farbe};
+    if (strich == r.letzter) return;
+    r.letzter = strich;
     const bool steil = std::abs(xb - xa) < std::abs(yb - ya);
     if (steil) std::swap(xa, ya), std::swap(xb, yb);
     switch ((steil ? 8 : 0) + std::min(dicke, 3)) {

@@ -11,6 +11,14 @@ struct Raster {
     int breite;
     int hoehe;
     std::ptrdiff_t zeilenlaenge;  // pixels from one row to the next
+    // The last line drawn, in whole pixels after cutting. A line that would set exactly
+    // the same pixels in the same colour again is skipped: very fine grids put thousands
+    // of lines onto one pixel row or column.
+    struct Strich {
+        int xa = 0, ya = 0, xb = 0, yb = 0, dicke = 0;
+        std::uint32_t farbe = 0;
+        bool operator==(const Strich&) const = default;
+    } letzter{};
 };
 
 // An aliased line between two points in pixel coordinates (the centre of pixel i is at i),

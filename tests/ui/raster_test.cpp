@@ -146,5 +146,19 @@ TEST(Raster, OnePixelPerStepOnTheNearestRow) {
     }
 }
 
+TEST(Raster, RepeatedLineIsSkippedOnlyWhenNothingWouldChange) {
+    Puffer p(8, 8);
+    Raster r = p.raster();
+    RasterLinie(r, 0, 2, 7, 2, 1, 1);
+    p.raster().pixel[2 * 10 + 3] = 9;          // something else drew over it meanwhile...
+    r.letzter = {};                            // ...and said so, as a box does
+    RasterLinie(r, 0.2, 2.1, 7.3, 1.9, 1, 1);  // the same pixels again
+    EXPECT_EQ(p.at(3, 2), 1u);
+    RasterLinie(r, 0, 2, 7, 2, 1, 5);  // same pixels, other colour: drawn
+    EXPECT_EQ(p.at(3, 2), 5u);
+    RasterLinie(r, 0, 2, 7, 2, 2, 5);  // other width: drawn
+    EXPECT_EQ(p.at(3, 1), 5u);
+}
+
 }  // namespace
 }  // namespace lumora
