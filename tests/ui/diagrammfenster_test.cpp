@@ -124,6 +124,34 @@ TEST_F(Fenster, LabelsStandWhereTheRunPutsThem) {
     EXPECT_FALSE(fenster.etiketten().etikett(Gruppe::txt_X, 6)->isVisible());
 }
 
+TEST_F(Fenster, HumidityLabelsStandBesideTheirCurvesInTheImage) {
+    drucken();
+    const QImage bild = fenster.grab().toImage();
+    const QPoint innen = fenster.leinwand().mapTo(&fenster, QPoint(1, 1));
+    const QSize groesse = fenster.leinwand().innenGroesse();
+    auto blau = [&](int x, int y) { return bild.pixelColor(x, y) == QColor(0, 0, 180); };
+    // 100 % to 10 % leave through the right edge: a blue curve meets the last column of
+    // the canvas within a few pixels of each label's middle.
+    for (int k = 0; k <= 5; ++k) {
+        const QLabel* l = fenster.etiketten().etikett(Gruppe::txt_rF, k);
+        ASSERT_TRUE(l->isVisible()) << k;
+        const int mitte = l->mapTo(&fenster, QPoint(0, l->height() / 2)).y();
+        bool getroffen = false;
+        for (int y = mitte - 8; y <= mitte + 8; ++y)
+            getroffen |= blau(innen.x() + groesse.width() - 1, y);
+        EXPECT_TRUE(getroffen) << "txt_rF " << k;
+    }
+    // 5 %, 2 % and 1 % leave through the top edge, under their labels.
+    for (int k = 6; k <= 8; ++k) {
+        const QLabel* l = fenster.etiketten().etikett(Gruppe::txt_rFo, k);
+        ASSERT_TRUE(l->isVisible()) << k;
+        const int mitte = l->mapTo(&fenster, QPoint(l->width() / 2, 0)).x();
+        bool getroffen = false;
+        for (int x = mitte - 30; x <= mitte + 10; ++x) getroffen |= blau(x, innen.y());
+        EXPECT_TRUE(getroffen) << "txt_rFo " << k;
+    }
+}
+
 TEST_F(Fenster, DrawingSurvivesAResizeOfTheBackingImage) {
     drucken();
     const QImage vorher = fenster.leinwand().bild().copy();
