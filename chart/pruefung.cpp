@@ -84,7 +84,7 @@ std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
     if (Schritte(e.Thetamax, e.DeltaThetaklein) >= kHoechstens) {
         return Ab(Feld::DeltaThetaklein, zuViele);
     }
-    if (e.Thetamax >= kHoechstens) {
+    if (std::ceil(e.Thetamax) >= kHoechstens) {  // the curves visit 0, 1, ..., ceil(Thetamax)
         return Ab(Feld::Thetamax,
                   "Die Feuchtekurven bräuchten mehr als 1 000 000 Temperaturen, die Grenze "
                   "des Programms.");

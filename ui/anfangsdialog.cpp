@@ -153,6 +153,8 @@ void Anfangsdialog::steuerelementeAnlegen() {
                 p.setColor(QPalette::Base, Qt::white);
                 p.setColor(QPalette::Text, Qt::black);
                 edit->setPalette(p);
+                // Enter in a field presses the button, as in a dialog with a default button.
+                connect(edit, &QLineEdit::returnPressed, this, &Anfangsdialog::berechnen);
                 felder_[feld++] = edit;
                 w = edit;
                 break;

@@ -128,6 +128,15 @@ TEST(Pruefen, AcceptsWhatTheChartDefines) {
     }
 }
 
+TEST(Pruefen, HumidityCurvesVisitAtMostAMillionTemperatures) {
+    Eingabe e{999999, 999999 / 42.0, 1, 0.2, 0.2 / 13.5, 0.002, 1013};
+    EXPECT_FALSE(Pruefen(e));  // 0 .. 999999: a million temperatures
+    e.Thetamax = 999999.5;     // 0 .. 1000000: one more
+    e.DeltaThetagross = e.Thetamax / 42;
+    ASSERT_TRUE(Pruefen(e));
+    EXPECT_EQ(Pruefen(e)->feld, Feld::Thetamax);
+}
+
 TEST(Pruefen, AcceptedPressesEndQuickly) {
     // The largest accepted families: every loop ends, and the run stays bounded.
     Eingabe e{999999, 999999 / 42.0, 1, 0.2, 0.2 / 13.5, 0.2 / 999999, 1013};

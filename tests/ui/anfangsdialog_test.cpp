@@ -107,6 +107,11 @@ TEST(Anfangsdialog, PressReadsTheFieldsAndLeavesTheirTexts) {
     Eintippen(d.feld(Feld::Pges), "");
     QTest::mouseClick(d.knopf(), Qt::LeftButton);
     EXPECT_EQ(d.eingabe().Pges, 0);
+
+    // Enter in a field presses the button.
+    Eintippen(d.feld(Feld::Pges), "950");
+    QTest::keyClick(d.feld(Feld::Pges), Qt::Key_Return);
+    EXPECT_EQ(d.eingabe().Pges, 950);
     d.close();
 }
 
