@@ -1,5 +1,6 @@
 #include "chart/pruefung.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -123,6 +124,17 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
 }  // namespace
 
 const char* Feldname(Feld feld) { return kFeldnamen[static_cast<int>(feld)]; }
+
+Feldtexte FeldtexteTrennen(std::string_view zeile) {
+    Feldtexte texte;
+    std::size_t anfang = 0;
+    for (int f = 0; f < kFelder && anfang <= zeile.size(); ++f) {
+        const std::size_t tab = std::min(zeile.find('\t', anfang), zeile.size());
+        texte[f] = std::string(zeile.substr(anfang, tab - anfang));
+        anfang = tab + 1;
+    }
+    return texte;
+}
 
 Eingabe EingabeLesen(const Feldtexte& texte) {
     Eingabe e;

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/eingabe.h"
 
@@ -23,6 +24,10 @@ using Feldtexte = std::array<std::string, kFelder>;
 
 // The name of a field as the dialog shows it, e.g. "Δϑ fett".
 const char* Feldname(Feld feld);
+
+// The seven texts of one line in which they stand in tab order, separated by TAB;
+// missing ones are empty, extra ones are ignored.
+Feldtexte FeldtexteTrennen(std::string_view zeile);
 
 // Reads the seven texts with Zahl, in tab order.
 Eingabe EingabeLesen(const Feldtexte& texte);

@@ -58,13 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         const std::size_t ende = std::min(text.find('\n', anfang), text.size());
         const std::string_view zeile = text.substr(anfang, ende - anfang);
         anfang = ende + 1;
-        Feldtexte felder;
-        std::size_t von = 0;
-        for (int f = 0; f < kFelder && von <= zeile.size(); ++f) {
-            const std::size_t tab = std::min(zeile.find('\t', von), zeile.size());
-            felder[f] = std::string(zeile.substr(von, tab - von));
-            von = tab + 1;
-        }
+        const Feldtexte felder = FeldtexteTrennen(zeile);
         const Eingabe eingabe = EingabeLesen(felder);
         if (!Pruefen(eingabe)) lauf.Lauf(eingabe, flaeche, beschriftung, ",");
     }

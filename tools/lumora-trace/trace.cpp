@@ -1,6 +1,5 @@
 #include "lumora-trace/trace.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <istream>
@@ -43,17 +42,6 @@ std::string Json(float v) {
 std::string Json(Farbe f) {
     return "[" + std::to_string(f.r) + ", " + std::to_string(f.g) + ", " + std::to_string(f.b) +
            "]";
-}
-
-Feldtexte Felder(const std::string& zeile) {
-    Feldtexte texte;
-    std::size_t anfang = 0;
-    for (int f = 0; f < kFelder && anfang <= zeile.size(); ++f) {
-        const std::size_t tab = std::min(zeile.find('\t', anfang), zeile.size());
-        texte[f] = zeile.substr(anfang, tab - anfang);
-        anfang = tab + 1;
-    }
-    return texte;
 }
 
 void Operationen(const Aufzeichnungsflaeche& flaeche, std::ostream& aus) {
@@ -99,7 +87,7 @@ int Trace(std::istream& ein, std::ostream& aus, std::string_view dezimaltrenner)
     for (int n = 1; std::getline(ein, zeile);) {
         if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
         if (zeile.empty()) continue;
-        const Feldtexte texte = Felder(zeile);
+        const Feldtexte texte = FeldtexteTrennen(zeile);
         aus << R"({"run": )" << n << R"(, "inputs": [)";
         for (int f = 0; f < kFelder; ++f) aus << (f ? ", " : "") << Json(texte[f]);
         aus << "]}\n";
