@@ -170,10 +170,12 @@ void Anfangsdialog::steuerelementeAnlegen() {
             }
             case Art::knopf: {
                 knopf_ = new QPushButton(QString::fromUtf8(s.text), this);
-                QPalette p = knopf_->palette();
-                p.setColor(QPalette::Button, QColor(224, 224, 224));
-                p.setColor(QPalette::ButtonText, Qt::black);
-                knopf_->setPalette(p);
+                // A flat face in exactly the layout's colour, with a classic raised edge.
+                knopf_->setStyleSheet(
+                    "QPushButton { background-color: rgb(224, 224, 224); color: black;"
+                    " border: 2px outset rgb(160, 160, 160); }"
+                    "QPushButton:pressed { border-style: inset; }"
+                    "QPushButton:focus { border-color: rgb(96, 96, 96); }");
                 connect(knopf_, &QPushButton::clicked, this, &Anfangsdialog::berechnen);
                 w = knopf_;
                 break;
