@@ -301,14 +301,12 @@ void Diagrammlauf::Feuchtebeschriftung() {
 
 void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftung& b,
                         std::array<double, kKurven>& hRechts, std::array<double, kKurven>& xOben) {
-    std::array<bool, kKurven> rechtsGueltig{};
+    std::array<std::optional<double>, kKurven> rechts, oben;
     for (int i = 0; i < kKurven; ++i) {
-        const auto h =
-            RechtsKreuzung(e, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i], r.hAusRechts[i]);
-        rechtsGueltig[i] = h.has_value();
-        hRechts[i] = h.value_or(0);
-        xOben[i] =
-            ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]).value_or(0);
+        rechts[i] = RechtsKreuzung(e, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i], r.hAusRechts[i]);
+        oben[i] = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
+        hRechts[i] = rechts[i].value_or(0);
+        xOben[i] = oben[i].value_or(0);
     }
 
     // A curve is labelled only from points this run recorded: it needs a fresh last point
@@ -317,10 +315,10 @@ void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftun
     for (int k = 0; k < static_cast<int>(kKurveZuEtikett.size()); ++k) {
         const int i = kKurveZuEtikett[k];
         if (!r.letztFrisch[i]) continue;
-        std::optional<double> oben;
+        std::optional<double> xKreuzung;
         if (r.ausRechts[i] == 1) {
-            if (!rechtsGueltig[i]) continue;
-            const double Y = KoordY(e, e.Xmax, hRechts[i]);
+            if (!rechts[i]) continue;
+            const double Y = KoordY(e, e.Xmax, *rechts[i]);
             if (Y > 0) {
                 const double top = Y * 0.9875 + 160;
                 if (!std::isfinite(top)) continue;
@@ -331,15 +329,14 @@ void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftun
             if (!(Y < 0)) continue;
             // Without a top record of its own the curve crossed the top edge on its way
             // to the first point beyond the right edge.
-            oben =
-                r.ausOben[i] == 1
-                    ? ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i])
-                    : ObenKreuzung(e, r.xAusRechts[i], r.hAusRechts[i], r.xLetzt[i], r.hLetzt[i]);
+            xKreuzung = r.ausOben[i] == 1 ? oben[i]
+                                          : ObenKreuzung(e, r.xAusRechts[i], r.hAusRechts[i],
+                                                         r.xLetzt[i], r.hLetzt[i]);
         } else if (r.ausOben[i] == 1) {
-            oben = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
+            xKreuzung = oben[i];
         }
-        if (!oben) continue;
-        const double left = (*oben / e.Xmax) * 12000 + 450;
+        if (!xKreuzung) continue;
+        const double left = (*xKreuzung / e.Xmax) * 12000 + 450;
         if (!std::isfinite(left)) continue;
         b.setVisible(Gruppe::txt_rFo, k, true);
         b.setLeft(Gruppe::txt_rFo, k, Lage(left));

@@ -185,13 +185,10 @@ void Anfangsdialog::steuerelementeAnlegen() {
         w->setFont(Schrift(s));
         w->setGeometry(FormRechteck(s.links, s.oben, s.breite, s.hoehe));
     }
-    QWidget* vorher = felder_[0];
-    for (QWidget* naechster : {static_cast<QWidget*>(felder_[1]), static_cast<QWidget*>(felder_[2]),
-                               static_cast<QWidget*>(felder_[3]), static_cast<QWidget*>(felder_[4]),
-                               static_cast<QWidget*>(felder_[5]), static_cast<QWidget*>(felder_[6]),
-                               static_cast<QWidget*>(knopf_)}) {
-        setTabOrder(vorher, naechster);
-        vorher = naechster;
+    std::vector<QWidget*> reihenfolge(felder_.begin(), felder_.end());
+    reihenfolge.push_back(knopf_);
+    for (std::size_t i = 1; i < reihenfolge.size(); ++i) {
+        setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
     }
 }
 

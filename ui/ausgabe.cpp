@@ -45,8 +45,8 @@ void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
     p.save();
     p.translate(rahmen.topLeft() + QPoint(1, 1));
     p.setClipRect(QRect(QPoint(0, 0), innen));
-    const double sx = (innen.width() - 1) / 12000.0;
-    const double sy = (innen.height() - 1) / 8000.0;
+    const double sx = Massstab(innen).x();
+    const double sy = Massstab(innen).y();
     for (const Leinwand::Operation& op : leinwand.operationen()) {
         double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
         if (op.box) {

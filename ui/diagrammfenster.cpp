@@ -189,8 +189,8 @@ void Diagrammfenster::ablesen(QPoint imInnern) {
         return;
     }
     // The inverse of the canvas's own mapping of canvas units to pixels.
-    const double X = imInnern.x() * 12000.0 / (innen.width() - 1);
-    const double Y = imInnern.y() * 8000.0 / (innen.height() - 1);
+    const double X = imInnern.x() / Massstab(innen).x();
+    const double Y = imInnern.y() / Massstab(innen).y();
     ablesung_->setText(AblesungText(Ablesen(*eingabe_, X, Y)));
     ablesung_->adjustSize();
     QPoint ort = leinwand_->mapTo(this, imInnern + QPoint(1, 1)) + QPoint(16, 16);

@@ -15,6 +15,10 @@ QRgb Rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
 
 Leinwand::Leinwand(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
+QPointF Massstab(QSize innen) {
+    return {(innen.width() - 1) / 12000.0, (innen.height() - 1) / 8000.0};
+}
+
 QSize Leinwand::innenGroesse() const { return size() - QSize(2, 2); }
 
 void Leinwand::Line(float x1, float y1, float x2, float y2, Farbe farbe) {
@@ -58,9 +62,9 @@ void Leinwand::bildPassen() {
 void Leinwand::rastern(const Operation& op) {
     Raster r{reinterpret_cast<std::uint32_t*>(bild_.bits()), bild_.width(), bild_.height(),
              bild_.bytesPerLine() / 4, letzter_};
-    // Canvas units to pixel centres: 0 and 12000 (8000) fall on the first and last pixel.
-    const double sx = (bild_.width() - 1) / 12000.0;
-    const double sy = (bild_.height() - 1) / 8000.0;
+    const QPointF s = Massstab(bild_.size());
+    const double sx = s.x();
+    const double sy = s.y();
     if (op.box) {
         RasterRechteck(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, Rgb(op.farbe));
         letzter_ = {};  // the box may have covered the last line

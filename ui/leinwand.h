@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 #include <vector>
 
@@ -8,6 +9,10 @@
 #include "ui/raster.h"
 
 namespace lumora {
+
+// Pixels per canvas unit, across and down, for an interior of the given size in pixels:
+// canvas 0 and 12000 (8000) fall on the centres of the first and last pixel.
+QPointF Massstab(QSize innen);
 
 // The canvas pic_Diagramm: a one-pixel frame around an interior of 12000 x 8000 canvas
 // units. Every operation is kept in a list and rasterised at once into a backing image at
