@@ -3,49 +3,33 @@
 #include <cmath>
 
 #include "core/feuchte_luft.h"
+#include "core/koordinaten.h"
 
 namespace lumora {
 
 namespace {
 
-// Saturation state at t for the total pressure of e; xS is infinite at or above boiling.
-struct Saettigung {
-    double x;
-    double h;
-};
-
-Saettigung Gesaettigt(const Eingabe& e, double t) {
-    Zustand z;
-    z.Pges = e.Pges;
-    z.theta = t;
-    z.Saettigungsdruck();
-    z.pD = z.pS;
-    if (!(e.Pges / 1000 - z.pD > 0)) return {INFINITY, INFINITY};
-    z.Wassergehalt();
-    return {z.x, Enthalpie(Stoffwerte{}, t, z.x)};
-}
-
 // Temperature of the fog isotherm through (x, h): h = hS(t) + cW t (x - xS(t)) grows with t
 // while xS(t) <= x, so bisection between a cold bound and the saturation temperature of x.
-double Nebeltemperatur(const Eingabe& e, double x, double h, double tOben) {
-    const Stoffwerte s;
+double Nebeltemperatur(double Pges, double thetaSiede, double x, double h, double tOben) {
     double tUnten = -100;
     for (int i = 0; i < 100; ++i) {
         const double t = (tUnten + tOben) / 2;
-        const Saettigung g = Gesaettigt(e, t);
-        const double f = g.h + s.cW * t * (x - g.x) - h;
+        const auto g = Gesaettigt(t, Pges, thetaSiede);
+        const double f = g ? g->h + kCW * t * (x - g->x) - h : INFINITY;
         (f > 0 ? tOben : tUnten) = t;
     }
     return (tUnten + tOben) / 2;
 }
 
 // Saturation temperature of the water content x: xS(t) = x, by bisection below boiling.
-double Taupunktlinie(const Eingabe& e, double x, double thetaSiede) {
+double Taupunktlinie(double Pges, double thetaSiede, double x) {
     double tUnten = -100;
     double tOben = thetaSiede;
     for (int i = 0; i < 100; ++i) {
         const double t = (tUnten + tOben) / 2;
-        (Gesaettigt(e, t).x > x ? tOben : tUnten) = t;
+        const auto g = Gesaettigt(t, Pges, thetaSiede);
+        (!g || g->x > x ? tOben : tUnten) = t;
     }
     return (tUnten + tOben) / 2;
 }
@@ -53,43 +37,32 @@ double Taupunktlinie(const Eingabe& e, double x, double thetaSiede) {
 }  // namespace
 
 Ablesung Ablesen(const Eingabe& e, double X, double Y) {
-    const Stoffwerte s;
     Ablesung a;
-    a.x = X * e.Xmax / 12000;
-    a.h = e.Thetamax * (8000 - Y) / 8000 + 2500 * a.x;
-    a.theta = (a.h - s.r0 * a.x) / (s.cpL + s.cpD * a.x);
+    a.x = XAusKoord(e, X);
+    a.h = HAusKoord(e, a.x, Y);
+    a.theta = (a.h - kR0 * a.x) / (kCpL + kCpD * a.x);
 
-    Zustand z;
-    z.Pges = e.Pges;
-    z.pS = e.Pges / 1000;
-    z.Siedetemperatur();
-    const double thetaSiede = z.theta;
-
-    const double P = e.Pges / 1000;
-    a.pD = a.x > 0 ? a.x * P / (0.622 + a.x) : 0;
+    const double thetaSiede = Siedetemperatur(e.Pges).value_or(0);
+    a.pD = a.x > 0 ? Partialdruck(a.x, e.Pges) : 0;
     if (a.theta >= thetaSiede) {
         a.gebiet = Ablesung::Gebiet::ueberSiedepunkt;
     } else {
-        const Saettigung g = Gesaettigt(e, a.theta);
-        if (a.x > g.x) {
+        const auto g = Gesaettigt(a.theta, e.Pges, thetaSiede);
+        if (g && a.x > g->x) {
             a.gebiet = Ablesung::Gebiet::Nebel;
-            a.theta = Nebeltemperatur(e, a.x, a.h, Taupunktlinie(e, a.x, thetaSiede));
-            a.xS = Gesaettigt(e, a.theta).x;
-            z.theta = a.theta;
-            z.Saettigungsdruck();
-            a.pD = z.pS;
+            a.theta = Nebeltemperatur(e.Pges, thetaSiede, a.x, a.h,
+                                      Taupunktlinie(e.Pges, thetaSiede, a.x));
+            const auto n = Gesaettigt(a.theta, e.Pges, thetaSiede);
+            a.xS = n ? n->x : a.x;
+            a.pD = Saettigungsdruck(a.theta);
             a.phi = 100;
         } else {
-            z.theta = a.theta;
-            z.Saettigungsdruck();
-            a.phi = 100 * a.pD / z.pS;
+            a.phi = 100 * a.pD / Saettigungsdruck(a.theta);
         }
     }
-    a.mitTaupunkt = a.pD > 0;
-    if (a.mitTaupunkt) {
-        const double L = std::log(a.pD / 0.0061078);
-        a.tau = 234.175 * L / (17.08085 - L);
-    }
+    const auto tau = Taupunkt(a.pD);
+    a.mitTaupunkt = tau.has_value();
+    a.tau = tau.value_or(0);
     return a;
 }
 

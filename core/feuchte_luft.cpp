@@ -4,42 +4,79 @@
 
 namespace lumora {
 
+double Saettigungsdruck(double theta) {
+    const double a = kMagnusA * theta;
+    const double b = kMagnusB + theta;
+    const double pa = kMagnusC * std::exp(a / b);  // Pa
+    return pa * 1e-5;                              // bar
+}
+
+Siedesuche SucheSiedetemperatur(double pSoll) {
+    // The interval halves with every step; after about 60 halvings its midpoint no longer
+    // moves, so a target that has not been met by then never will be.
+    constexpr int kMaxHalbierungen = 100;
+    Siedesuche s;
+    s.thetaUnten = -20;
+    s.thetaOben = 500;
+    if (!(pSoll > 0) || !std::isfinite(pSoll)) return s;
+    for (int i = 0; i < kMaxHalbierungen; ++i) {
+        s.theta = (s.thetaUnten + s.thetaOben) / 2;
+        s.pS = Saettigungsdruck(s.theta);
+        if (std::fabs((pSoll - s.pS) / pSoll) < 0.001) {
+            s.erreicht = true;
+            return s;
+        }
+        if (s.pS > pSoll) {
+            s.thetaOben = s.theta;
+        } else {
+            s.thetaUnten = s.theta;
+        }
+    }
+    return s;
+}
+
+std::optional<double> Siedetemperatur(double Pges) {
+    const Siedesuche s = SucheSiedetemperatur(Pges / 1000);
+    if (!s.erreicht) return std::nullopt;
+    return s.theta;
+}
+
+double Wassergehalt(double pD, double Pges) { return kMolmassen * pD / (Pges / 1000 - pD); }
+
+double Partialdruck(double x, double Pges) { return x * (Pges / 1000) / (kMolmassen + x); }
+
 double Enthalpie(const Stoffwerte& s, double theta, double x) {
     return s.cpL * theta + x * (s.r0 + s.cpD * theta);
 }
 
-void Zustand::Saettigungsdruck() {
-    const double a = 17.08085 * theta;
-    const double b = 234.175 + theta;
-    pS = 610.78 * std::exp(a / b);  // Pa
-    pS = pS * 1e-5;                 // bar
+double Enthalpie(double theta, double x) { return Enthalpie(Stoffwerte{}, theta, x); }
+
+std::optional<double> Taupunkt(double pD) {
+    if (!(pD > 0)) return std::nullopt;
+    const double L = std::log(pD / kMagnusCbar);
+    return kMagnusB * L / (kMagnusA - L);
 }
+
+std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede) {
+    if (!(theta < thetaSiede)) return std::nullopt;
+    const double pS = Saettigungsdruck(theta);
+    if (!(Pges / 1000 - pS > 0)) return std::nullopt;
+    const double x = Wassergehalt(pS, Pges);
+    return Saettigung{pS, x, Enthalpie(theta, x)};
+}
+
+void Zustand::Saettigungsdruck() { pS = lumora::Saettigungsdruck(theta); }
 
 bool Zustand::Siedetemperatur() {
-    // The interval halves with every step; after about 60 halvings its midpoint no longer
-    // moves, so a target that has not been met by then never will be.
-    constexpr int kMaxHalbierungen = 100;
     pSoll = pS;
-    thetaUnten = -20;
-    thetaOben = 500;
-    if (!(pSoll > 0) || !std::isfinite(pSoll)) {
-        return false;
-    }
-    for (int i = 0; i < kMaxHalbierungen; ++i) {
-        theta = (thetaUnten + thetaOben) / 2;
-        Saettigungsdruck();
-        if (std::fabs((pSoll - pS) / pSoll) < 0.001) {
-            return true;
-        }
-        if (pS > pSoll) {
-            thetaOben = theta;
-        } else {
-            thetaUnten = theta;
-        }
-    }
-    return false;
+    const Siedesuche s = SucheSiedetemperatur(pSoll);
+    thetaUnten = s.thetaUnten;
+    thetaOben = s.thetaOben;
+    theta = s.theta;
+    pS = s.pS;
+    return s.erreicht;
 }
 
-void Zustand::Wassergehalt() { x = 0.622 * pD / (Pges / 1000 - pD); }
+void Zustand::Wassergehalt() { x = lumora::Wassergehalt(pD, Pges); }
 
 }  // namespace lumora

@@ -1,47 +1,98 @@
 #pragma once
 
+#include <optional>
+
 namespace lumora {
 
-// Material constants, set at the start of every chart run.
+// Material constants of humid air, as the h,x chart has always used them.
+inline constexpr double kCpL = 1.005;        // specific heat capacity of dry air [kJ/(kg K)]
+inline constexpr double kCpD = 1.86;         // specific heat capacity of water vapour [kJ/(kg K)]
+inline constexpr double kCW = 4.1868;        // specific heat capacity of liquid water [kJ/(kg K)]
+inline constexpr double kR0 = 2500;          // enthalpy of evaporation at 0 °C [kJ/kg]
+inline constexpr double kMolmassen = 0.622;  // molar mass of water over that of dry air [-]
+
+// Magnus form of the saturation pressure over water: pS = C exp(A theta / (B + theta)).
+inline constexpr double kMagnusA = 17.08085;            // [-]
+inline constexpr double kMagnusB = 234.175;             // [°C]
+inline constexpr double kMagnusC = 610.78;              // saturation pressure at 0 °C [Pa]
+inline constexpr double kMagnusCbar = kMagnusC * 1e-5;  // the same in bar
+
+// The material constants as the chart run keeps them, set at the start of every run.
 struct Stoffwerte {
-    double cpL = 1.005;  // specific heat capacity of dry air [kJ/(kg K)]
-    double cpD = 1.86;   // specific heat capacity of water vapour [kJ/(kg K)]
-    double cW = 4.1868;  // specific heat capacity of liquid water [kJ/(kg K)]
-    double r0 = 2500;    // enthalpy of evaporation at 0 °C [kJ/kg]
+    double cpL = kCpL;
+    double cpD = kCpD;
+    double cW = kCW;
+    double r0 = kR0;
 };
 
-// Specific enthalpy of humid air at theta [°C] with water content x [kg/kg]; kJ per kg dry air.
-// The one formula used by the isotherms and the humidity curves alike.
+// Saturation pressure of water at theta [°C] by the Magnus form; bar.
+// Meant for -100..500 °C; it has a pole at -234.175 °C.
+double Saettigungsdruck(double theta);
+
+// The course of the bisection for the temperature whose saturation pressure is pSoll [bar]:
+// midpoints of -20..500 °C until the relative deviation is below one per mille.
+struct Siedesuche {
+    bool erreicht = false;  // false for a target that is not positive and finite, or out of reach
+    double theta = 0;       // last midpoint [°C]; the result when erreicht
+    double pS = 0;          // saturation pressure at theta [bar]
+    double thetaUnten = 0;  // last lower bound [°C]
+    double thetaOben = 0;   // last upper bound [°C]
+};
+Siedesuche SucheSiedetemperatur(double pSoll);
+
+// Boiling temperature of water at the total pressure Pges [hPa], within one per mille of
+// the pressure; °C. None outside the bisection's reach (about 1.25 to 688,000 hPa).
+std::optional<double> Siedetemperatur(double Pges);
+
+// Water content of humid air whose vapour has the partial pressure pD [bar], at the total
+// pressure Pges [hPa]; kg water per kg dry air. Needs pD < Pges/1000.
+double Wassergehalt(double pD, double Pges);
+
+// Partial pressure of the vapour in humid air of water content x [kg/kg] at the total
+// pressure Pges [hPa]; bar. The inverse of Wassergehalt.
+double Partialdruck(double x, double Pges);
+
+// Specific enthalpy of unsaturated humid air at theta [°C] with water content x [kg/kg];
+// kJ per kg dry air (h = cpL theta + x (r0 + cpD theta)).
+double Enthalpie(double theta, double x);
 double Enthalpie(const Stoffwerte& s, double theta, double x);
 
-// The working record of the state functions. A caller sets the input fields, calls a
-// function and reads its output fields; the functions take no arguments of their own.
+// Dew point of vapour at the partial pressure pD [bar]: the Magnus form solved for the
+// temperature; °C. None for pD <= 0.
+std::optional<double> Taupunkt(double pD);
+
+// Saturated humid air at one temperature.
+struct Saettigung {
+    double pS;  // saturation pressure [bar]
+    double x;   // saturation content [kg/kg]
+    double h;   // enthalpy of the saturated air [kJ/kg]
+};
+
+// Saturated air at theta [°C] and the total pressure Pges [hPa], below the boiling
+// temperature thetaSiede [°C]. None at or above it, and none where pS(theta) already
+// reaches the total pressure (within the boiling point's tolerance just below it).
+std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede);
+
+// The working record of the chart run, whose order of evaluation the chart's exactness
+// depends on. A caller sets the input fields, calls a function and reads its outputs.
 struct Zustand {
-    double theta = 0;  // temperature [°C]
-    double pS = 0;     // saturation pressure [bar]; target pressure on entry to Siedetemperatur
-    double pD = 0;     // partial pressure of the vapour [bar]
-    double x = 0;      // water content [kg/kg]
-    double h = 0;      // specific enthalpy [kJ/kg]
+    double theta = 0;       // temperature [°C]
+    double pS = 0;          // saturation pressure [bar]; target pressure of Siedetemperatur
+    double pD = 0;          // partial pressure of the vapour [bar]
+    double x = 0;           // water content [kg/kg]
+    double h = 0;           // specific enthalpy [kJ/kg]
     double thetaSiede = 0;  // boiling temperature at the total pressure [°C]
     double pSoll = 0;       // target pressure of the bisection [bar]
     double thetaOben = 0;   // upper bound of the bisection [°C]
     double thetaUnten = 0;  // lower bound of the bisection [°C]
     double Pges = 0;        // total pressure that Wassergehalt works at [hPa]
 
-    // Saturation pressure of water at theta (Magnus form): reads theta, writes pS [bar].
-    // Meant for -20..500 °C; it has a pole at -234.175 °C.
+    // pS = Saettigungsdruck(theta).
     void Saettigungsdruck();
-
-    // Temperature at which the saturation pressure meets pS within one per mille, by
-    // bisection on -20..500 °C. Writes pSoll, thetaUnten, thetaOben, theta and pS.
-    // Returns false, after a bounded number of halvings, when the target is not a
-    // positive finite pressure or lies outside the interval's reach (about 1.25 hPa to
-    // 688,000 hPa); the fields then hold the last midpoint.
+    // Bisection for the temperature whose saturation pressure is pS; writes pSoll,
+    // thetaUnten, thetaOben, theta and pS. False when the target is out of reach.
     bool Siedetemperatur();
-
-    // Water content of air whose vapour has the partial pressure pD [bar] at the total
-    // pressure Pges [hPa]: reads pD and Pges, writes x [kg/kg]. The caller keeps pD below
-    // Pges/1000; at pD = Pges/1000 the quotient has a zero denominator.
+    // x = Wassergehalt(pD, Pges).
     void Wassergehalt();
 };
 

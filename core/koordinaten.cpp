@@ -2,15 +2,20 @@
 
 namespace lumora {
 
-double KoordX(const Eingabe& e, double x) { return (12000 * x) / e.Xmax; }
+double KoordX(const Eingabe& e, double x) { return (kLeinwandBreite * x) / e.Xmax; }
 
 double KoordY(const Eingabe& e, double x, double h) {
-    // 2500 is a fixed number of the mapping, not the material constant r0.
-    const double a = 2500 * x;
+    const double a = kSchraege * x;
     const double b = h - a;
-    const double c = 8000 * b;
+    const double c = kLeinwandHoehe * b;
     const double d = c / e.Thetamax;
-    return 8000 - d;
+    return kLeinwandHoehe - d;
+}
+
+double XAusKoord(const Eingabe& e, double X) { return X * e.Xmax / kLeinwandBreite; }
+
+double HAusKoord(const Eingabe& e, double x, double Y) {
+    return e.Thetamax * (kLeinwandHoehe - Y) / kLeinwandHoehe + kSchraege * x;
 }
 
 }  // namespace lumora

@@ -12,6 +12,7 @@ PAKETE=(
     clang libclang-rt-14-dev
     locales xvfb xauth x11-utils xdotool libx11-dev
     appstream desktop-file-utils dpkg-dev file
+    nlohmann-json3-dev qt6-translations-l10n lintian shared-mime-info
 )
 
 fehlend=()
