@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace lumora {
+
+// A value or the German reason why there is none.
+template <class T>
+class Ergebnis {
+  public:
+    Ergebnis(T wert) : wert_(std::move(wert)) {}
+    static Ergebnis Fehler(std::string grund) {
+        Ergebnis e;
+        e.grund_ = std::move(grund);
+        return e;
+    }
+    explicit operator bool() const { return wert_.has_value(); }
+    const T& operator*() const { return *wert_; }
+    const T* operator->() const { return &*wert_; }
+    const std::string& grund() const { return grund_; }
+
+  private:
+    Ergebnis() = default;
+    std::optional<T> wert_;
+    std::string grund_;
+};
+
+// The total pressure a state is computed at, with the boiling temperature the chart's run
+// finds for it.
+struct Luftdruck {
+    double Pges = 0;        // [hPa]
+    double thetaSiede = 0;  // [°C]
+};
+
+// The pressure context for Pges [hPa]; none where the boiling temperature is out of reach.
+std::optional<Luftdruck> LuftdruckBei(double Pges);
+
+// A state of humid air with all its properties. Units inside the code: x and wasser in
+// kg/kg, pD in bar, theta in °C, h in kJ/kg, phi in %.
+struct Luftzustand {
+    double theta = 0;
+    double x = 0;
+    double h = 0;
+    double pD = 0;
+    std::optional<double> phi;          // none at or above the boiling temperature
+    std::optional<double> taupunkt;     // none without vapour
+    std::optional<double> kuehlgrenze;  // wet-bulb temperature; none where no fog isotherm fits
+    double rho = 0;                     // density [kg/m³]
+    double v = 0;                       // specific volume per kg dry air [m³/kg]
+    bool nebel = false;
+    double wasser = 0;                  // liquid water x - xS in fog [kg/kg]
+};
+
+// Saturation content at theta [°C]; none at or above boiling or where pS reaches P.
+std::optional<double> Saettigungsgehalt(const Luftdruck& d, double theta);
+
+// The state at theta [°C] and x [kg/kg], fog included. Impossible below -100 °C, for
+// x < 0 and for non-finite values.
+Ergebnis<Luftzustand> ZustandAusThetaX(const Luftdruck& d, double theta, double x);
+
+// The state with enthalpy h [kJ/kg] and water content x [kg/kg], fog included.
+Ergebnis<Luftzustand> ZustandAusHX(const Luftdruck& d, double h, double x);
+
+// The six ways to enter a state.
+enum class Paar { ThetaPhi, ThetaX, HX, ThetaTaupunkt, ThetaKuehlgrenze, XPhi };
+
+// The state from a pair of values in the code's units (°C, %, kg/kg, kJ/kg), in the order
+// the pair's name gives; or the German reason why the pair describes no state.
+Ergebnis<Luftzustand> ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double b);
+
+}  // namespace lumora
