@@ -77,9 +77,7 @@ std::string Latin1AlsUtf8(std::string_view s) {
     return t;
 }
 
-std::string AlsUtf8(std::string_view s) {
-    return IstUtf8(s) ? std::string(s) : Latin1AlsUtf8(s);
-}
+std::string AlsUtf8(std::string_view s) { return IstUtf8(s) ? std::string(s) : Latin1AlsUtf8(s); }
 
 // 1000000 as "1 000 000", the way the program writes large counts in messages.
 std::string Gruppiert(std::size_t n) {
@@ -143,8 +141,8 @@ class Zeilen {
         zeile = daten_.substr(pos_, ende - pos_);
         pos_ = ende;
         if (pos_ < daten_.size()) {
-            const bool crlf = daten_[pos_] == '\r' && pos_ + 1 < daten_.size() &&
-                              daten_[pos_ + 1] == '\n';
+            const bool crlf =
+                daten_[pos_] == '\r' && pos_ + 1 < daten_.size() && daten_[pos_ + 1] == '\n';
             pos_ += crlf ? 2 : 1;
         }
         ++nummer_;
@@ -288,8 +286,7 @@ Spalten SpaltenFinden(const std::vector<std::string_view>& felder) {
 }
 
 // The German refusal for a header without the columns a series needs, naming what it found.
-std::string OhneSpalten(const std::vector<std::string_view>& felder, const Spalten& s,
-                        bool utf8) {
+std::string OhneSpalten(const std::vector<std::string_view>& felder, const Spalten& s, bool utf8) {
     std::string m = "Die Datei hat ";
     if (!s.theta && !s.feuchte) {
         m += "keine Spalte für die Temperatur und keine für die Feuchte.";
@@ -398,7 +395,8 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
     using E = Ergebnis<Messreihenimport>;
     if (daten.size() >= 2 && ((daten[0] == '\xFF' && daten[1] == '\xFE') ||
                               (daten[0] == '\xFE' && daten[1] == '\xFF'))) {
-        return E::Fehler("Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.");
+        return E::Fehler(
+            "Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.");
     }
     if (const void* null = std::memchr(daten.data(), '\0', daten.size())) {
         const auto stelle = static_cast<const char*>(null) - daten.data();
@@ -456,9 +454,9 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
     r.name = AlsUtf8(name);
     r.quelle = AlsUtf8(quelle);
     r.feuchteart = spalten.art;
-    const auto zeilenZahl = std::min(
-        static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1,
-        kMessreiheMaxPunkte);
+    const auto zeilenZahl =
+        std::min(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1,
+                 kMessreiheMaxPunkte);
     r.theta.reserve(zeilenZahl);
     r.feuchte.reserve(zeilenZahl);
     if (!spalten.zeit.empty()) r.zeit.reserve(zeilenZahl);

@@ -54,10 +54,10 @@ using Fortschritt = std::function<bool(double anteil)>;
 
 struct Messreihenimport {
     Messreihe reihe;
-    std::size_t uebersprungen = 0;          // rows that could not be read
-    std::vector<std::size_t> ersteZeilen;   // their line numbers (1 is the header), the first few
-    char trenner = ';';                     // the separator found
-    char dezimaltrenner = ',';              // the decimal separator found
+    std::size_t uebersprungen = 0;         // rows that could not be read
+    std::vector<std::size_t> ersteZeilen;  // their line numbers (1 is the header), the first few
+    char trenner = ';';                    // the separator found
+    char dezimaltrenner = ',';             // the decimal separator found
 
     // A German line about the skipped rows, empty when none was skipped.
     std::string Meldung() const;
@@ -104,8 +104,8 @@ struct Messpunkt {
 
 // A series evaluated at one total pressure: computed once, drawn and counted from then on.
 struct Messauswertung {
-    std::size_t punkte = 0;       // all points of the series
-    std::size_t unmoeglich = 0;   // points whose pair describes no state
+    std::size_t punkte = 0;      // all points of the series
+    std::size_t unmoeglich = 0;  // points whose pair describes no state
     std::vector<Messpunkt> moeglich;
 };
 

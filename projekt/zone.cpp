@@ -87,14 +87,14 @@ Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
         if (!(*w)[1].is_null()) grenze.oben = (*w)[1].get<double>();
         if (grenze.unten && grenze.oben && *grenze.unten > *grenze.oben) {
             return E::Fehler(std::string("„") + g + "“ der Zone: die untere Grenze " +
-                             Text(*grenze.unten) + " liegt über der oberen " +
-                             Text(*grenze.oben) + ".");
+                             Text(*grenze.unten) + " liegt über der oberen " + Text(*grenze.oben) +
+                             ".");
         }
         z.*Feld(g) = grenze;
     }
     for (const auto& [schluessel, wert] : j.items()) {
-        const bool bekannt = schluessel == "name" || schluessel == "theta" ||
-                             schluessel == "phi" || schluessel == "x";
+        const bool bekannt = schluessel == "name" || schluessel == "theta" || schluessel == "phi" ||
+                             schluessel == "x";
         z.vorlage[schluessel] = bekannt ? ordered_json() : wert;
     }
     return z;
@@ -111,7 +111,8 @@ ordered_json MessreiheBericht(const Messreihe& reihe, const Messauswertung& a,
     for (const Zone& zone : zonen) {
         const std::size_t innen = InnenAnzahl(zone, a);
         const double anteil =
-            moeglich == 0 ? 0.0 : 100.0 * static_cast<double>(innen) / static_cast<double>(moeglich);
+            moeglich == 0 ? 0.0
+                          : 100.0 * static_cast<double>(innen) / static_cast<double>(moeglich);
         z[zone.name] = {{"innen", innen}, {"anteil", anteil}};
     }
     j["zonen"] = std::move(z);
