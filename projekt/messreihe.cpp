@@ -461,7 +461,6 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
     r.feuchte.reserve(zeilenZahl);
     if (!spalten.zeit.empty()) r.zeit.reserve(zeilenZahl);
 
-    std::string zeit;
     std::string_view zeile;
     std::size_t takt = 0;
     while (zeilen.Naechste(zeile)) {
@@ -494,13 +493,13 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
         r.theta.push_back(*theta);
         r.feuchte.push_back(*feuchte);
         if (!spalten.zeit.empty()) {
-            zeit.clear();
+            std::string zeit;
             for (const std::size_t s : spalten.zeit) {
                 const std::string_view teil = Getrimmt(felder[s]);
                 if (!zeit.empty() && !teil.empty()) zeit += ' ';
                 zeit += teil;
             }
-            r.zeit.push_back(utf8 ? zeit : Latin1AlsUtf8(zeit));
+            r.zeit.push_back(utf8 ? std::move(zeit) : Latin1AlsUtf8(zeit));
         }
     }
     if (r.theta.empty()) {
