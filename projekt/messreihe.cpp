@@ -131,20 +131,21 @@ bool Zerlegen(std::string_view zeile, char trenner, std::vector<std::string_view
     }
 }
 
-// The lines of a file: ends are "\r\n", "\n" or a lone "\r".
+// The lines of a file: ends are "\n" or "\r\n"; a file without any "\n" has its lines
+// ended by "\r", as old Mac programs wrote them.
 class Zeilen {
   public:
-    explicit Zeilen(std::string_view daten) : daten_(daten) {}
+    explicit Zeilen(std::string_view daten)
+        : daten_(daten), ende_(daten.find('\n') == std::string_view::npos ? '\r' : '\n') {}
     bool Naechste(std::string_view& zeile) {
         if (pos_ >= daten_.size()) return false;
-        const std::size_t ende = std::min(daten_.find_first_of("\r\n", pos_), daten_.size());
+        const void* e = std::memchr(daten_.data() + pos_, ende_, daten_.size() - pos_);
+        const std::size_t ende =
+            e ? static_cast<std::size_t>(static_cast<const char*>(e) - daten_.data())
+              : daten_.size();
         zeile = daten_.substr(pos_, ende - pos_);
-        pos_ = ende;
-        if (pos_ < daten_.size()) {
-            const bool crlf =
-                daten_[pos_] == '\r' && pos_ + 1 < daten_.size() && daten_[pos_ + 1] == '\n';
-            pos_ += crlf ? 2 : 1;
-        }
+        if (ende_ == '\n' && !zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        pos_ = std::min(ende + 1, daten_.size());
         ++nummer_;
         return true;
     }
@@ -153,6 +154,7 @@ class Zeilen {
 
   private:
     std::string_view daten_;
+    char ende_;
     std::size_t pos_ = 0;
     std::size_t nummer_ = 0;
 };
@@ -359,7 +361,10 @@ char DezimaltrennerFinden(std::string_view rest, char trenner, const Spalten& s)
     std::string puffer;
     std::string_view zeile;
     while (zeilen.Naechste(zeile)) {
-        if (!Zerlegen(zeile, trenner, felder, puffer)) continue;
+        if (zeile.empty() || zeile.size() > kMessreiheMaxZeile ||
+            !Zerlegen(zeile, trenner, felder, puffer)) {
+            continue;
+        }
         for (const std::size_t spalte : {*s.theta, *s.feuchte}) {
             if (spalte >= felder.size()) continue;
             const std::string_view f = felder[spalte];
@@ -414,6 +419,10 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
     Zeilen zeilen(daten);
     std::string_view kopfzeile;
     while (zeilen.Naechste(kopfzeile) && Getrimmt(kopfzeile).empty()) {
+    }
+    if (kopfzeile.size() > kMessreiheMaxZeile) {
+        return E::Fehler("Die erste Zeile ist länger als " + Gruppiert(kMessreiheMaxZeile) +
+                         " Zeichen; sie nennt keine Spalten einer Messreihe.");
     }
     // The separator is the one whose split of the header gives a temperature and a humidity
     // column; ';' before tab before ',' when several do. Failing all, the split with the
@@ -473,7 +482,8 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
         }
         if (Getrimmt(zeile).empty()) continue;  // a blank line holds no row
         std::optional<double> theta, feuchte;
-        if (Zerlegen(zeile, trenner, felder, puffer) && felder.size() >= spalten.anzahl &&
+        if (zeile.size() <= kMessreiheMaxZeile && Zerlegen(zeile, trenner, felder, puffer) &&
+            felder.size() >= spalten.anzahl &&
             std::all_of(felder.begin() + static_cast<std::ptrdiff_t>(spalten.anzahl), felder.end(),
                         [](std::string_view f) { return Getrimmt(f).empty(); })) {
             theta = Wert(felder[*spalten.theta], dezimal);
@@ -525,12 +535,15 @@ namespace {
 
 const char* FeuchteSchluessel(Feuchteart art) { return art == Feuchteart::Phi ? "phi" : "x"; }
 
-template <class F>
-ordered_json Spalte(const Messreihe& r, const char* schluessel, std::size_t n, F wert) {
+// A column for the file: each value from the members, except where a member holds no value of
+// its own (NaN, an empty time text) and the file had something else there, which is kept.
+template <class Eigen, class Wert>
+ordered_json Spalte(const Messreihe& r, const char* schluessel, std::size_t n, Eigen eigen,
+                    Wert wert) {
     ordered_json a = ordered_json::array();
     const auto f = r.fremd.find(schluessel);
     for (std::size_t i = 0; i < n; ++i) {
-        if (f != r.fremd.end()) {
+        if (f != r.fremd.end() && !eigen(i)) {
             if (const auto g = f->second.find(i); g != f->second.end()) {
                 a.push_back(g->second);
                 continue;
@@ -548,16 +561,21 @@ ordered_json MessreiheZuJson(const Messreihe& r) {
     j.erase(r.feuchteart == Feuchteart::Phi ? "x" : "phi");
     j["name"] = r.name;
     j["quelle"] = r.quelle;
-    if (r.zeit.empty()) {
-        j.erase("zeit");
-    } else {
-        j["zeit"] = Spalte(r, "zeit", r.zeit.size(), [&](std::size_t i) { return r.zeit[i]; });
+    if (!r.zeit.empty() || j.contains("zeit")) {  // a file's empty time list stays
+        j["zeit"] = Spalte(
+            r, "zeit", r.zeit.size(), [&](std::size_t i) { return !r.zeit[i].empty(); },
+            [&](std::size_t i) { return ordered_json(r.zeit[i]); });
     }
-    const auto zahl = [](double v) { return std::isfinite(v) ? JsonZahl(v) : ordered_json(); };
-    j["theta"] =
-        Spalte(r, "theta", r.theta.size(), [&](std::size_t i) { return zahl(r.theta[i]); });
+    const auto zahlen = [&](const char* schluessel, const std::vector<double>& werte) {
+        return Spalte(
+            r, schluessel, werte.size(), [&](std::size_t i) { return std::isfinite(werte[i]); },
+            [&](std::size_t i) {
+                return std::isfinite(werte[i]) ? JsonZahl(werte[i]) : ordered_json();
+            });
+    };
+    j["theta"] = zahlen("theta", r.theta);
     const char* f = FeuchteSchluessel(r.feuchteart);
-    j[f] = Spalte(r, f, r.feuchte.size(), [&](std::size_t i) { return zahl(r.feuchte[i]); });
+    j[f] = zahlen(f, r.feuchte);
     return j;
 }
 

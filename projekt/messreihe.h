@@ -44,6 +44,8 @@ struct Messreihe {
 
 // The most points one import takes; a larger file is refused instead of filling the memory.
 inline constexpr std::size_t kMessreiheMaxPunkte = 1'000'000;
+// The longest line read, in bytes; a longer one is no row of a logger and is not split.
+inline constexpr std::size_t kMessreiheMaxZeile = 65'536;
 // Every so many rows the import reports its progress.
 inline constexpr std::size_t kMessreiheFortschrittTakt = 4096;
 // How many line numbers of skipped rows the import keeps.

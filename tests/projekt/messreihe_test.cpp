@@ -17,15 +17,15 @@ struct Dialekt {
     char trenner;
     char dezimal;
     bool bom;
-    bool crlf;
-    bool zitiert;  // values in quotes
+    const char* ende;  // line end
+    bool zitiert;      // values in quotes
 };
 
 // A year of hourly values as a logger writes it: date and time, ϑ and φ with one decimal.
 // ϑ and φ run through values given in tenths, so the expected doubles are tenths / 10.
 std::string Jahr(const Dialekt& d) {
     std::string s = d.bom ? "\xEF\xBB\xBF" : "";
-    const std::string ende = d.crlf ? "\r\n" : "\n";
+    const std::string ende = d.ende;
     for (const char* k = d.kopf; *k; ++k) s += *k == 'S' ? d.trenner : *k;
     s += ende;
     const auto zahl = [&](int zehntel) {
@@ -64,11 +64,11 @@ TEST_P(CsvDialekt, ReadsAYearOfHourlyValues) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Messreihe, CsvDialekt, ::testing::Values(
-    Dialekt{"deutsch",  "DatumSTemperatur [°C]SrF (%)", ';', ',', false, false, false},
-    Dialekt{"englisch", "timeSTSrF"          ,          ',', '.', false, true,  false},
-    Dialekt{"bom",      "\"Zeit\"S\"ϑ\"S\"φ\"",         ';', ',', true,  true,  false},
-    Dialekt{"tab",      "ZeitSTSrF %",                  '\t', '.', false, false, false},
-    Dialekt{"zitiert",  "DatumSTheta [degC]SPhi",       ',', ',', false, false, true}),
+    Dialekt{"deutsch",  "DatumSTemperatur [°C]SrF (%)", ';',  ',', false, "\n",   false},
+    Dialekt{"englisch", "timeSTSrF",                    ',',  '.', false, "\r\n", false},
+    Dialekt{"bom",      "\"Zeit\"S\"ϑ\"S\"φ\"",         ';',  ',', true,  "\r\n", false},
+    Dialekt{"tab",      "ZeitSTSrF %",                  '\t', '.', false, "\r",   false},
+    Dialekt{"zitiert",  "DatumSTheta [degC]SPhi",       ',',  ',', false, "\n",   true}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -118,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Messreihe, CsvAbgelehnt, ::testing::Values(
     Abgelehnt{"leer", "", "leer"},
     Abgelehnt{"nurZeilenenden", "\xEF\xBB\xBF \r\n\r\n", "leer"},
     Abgelehnt{"binaer", std::string("PK\x03\x04\0\0\x14\x00", 8) + "Zeit;T;rF\n1;2;3\n", "Binärdaten"},
+    Abgelehnt{"langeKopfzeile", "T;rF" + std::string(70'000, ' ') + "\n1;2\n", "länger als 65 536"},
     Abgelehnt{"utf16", "\xFF\xFEZ\0e\0", "UTF-16"},
     Abgelehnt{"ohneSpalten", "Datum;Wert;Messwert 2\n1;2;3\n",
               "keine Spalte für die Temperatur und keine für die Feuchte. Gefundene Spalten: "
