@@ -523,6 +523,28 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
 
 // -- JSON ------------------------------------------------------------------------------
 
+Ergebnis<std::string> EintragsName(const ordered_json& eintrag, std::string_view wessen) {
+    const auto name = eintrag.find("name");
+    if (name == eintrag.end()) {
+        std::string w(wessen);
+        w[0] = 'D';  // "der Messreihe" opens the sentence
+        return Ergebnis<std::string>::Fehler(w + " fehlt „name“.");
+    }
+    if (!name->is_string()) {
+        return Ergebnis<std::string>::Fehler("„name“ " + std::string(wessen) + " ist kein Text.");
+    }
+    return name->get<std::string>();
+}
+
+ordered_json Vorlage(const ordered_json& eintrag, std::initializer_list<std::string_view> bekannt) {
+    ordered_json v = ordered_json::object();
+    for (const auto& [schluessel, wert] : eintrag.items()) {
+        const bool b = std::find(bekannt.begin(), bekannt.end(), schluessel) != bekannt.end();
+        v[schluessel] = b ? ordered_json() : wert;
+    }
+    return v;
+}
+
 ordered_json JsonZahl(double v) {
     constexpr double kGanzBis = 9007199254740992.0;  // 2^53: every integer up to it is exact
     if (v == std::trunc(v) && std::fabs(v) <= kGanzBis && !(v == 0 && std::signbit(v))) {
@@ -583,10 +605,9 @@ Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
     using E = Ergebnis<Messreihe>;
     if (!j.is_object()) return E::Fehler("Die Messreihe ist kein JSON-Objekt.");
     Messreihe r;
-    const auto name = j.find("name");
-    if (name == j.end()) return E::Fehler("Der Messreihe fehlt „name“.");
-    if (!name->is_string()) return E::Fehler("„name“ der Messreihe ist kein Text.");
-    r.name = name->get<std::string>();
+    const auto name = EintragsName(j, "der Messreihe");
+    if (!name) return E::Fehler(name.grund());
+    r.name = *name;
     if (const auto q = j.find("quelle"); q != j.end()) {
         if (!q->is_string()) return E::Fehler("„quelle“ der Messreihe ist kein Text.");
         r.quelle = q->get<std::string>();
@@ -642,11 +663,7 @@ Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
             }
         }
     }
-    for (const auto& [schluessel, wert] : j.items()) {
-        const bool bekannt = schluessel == "name" || schluessel == "quelle" ||
-                             schluessel == "zeit" || schluessel == "theta" || schluessel == feuchte;
-        r.vorlage[schluessel] = bekannt ? ordered_json() : wert;
-    }
+    r.vorlage = Vorlage(j, {"name", "quelle", "zeit", "theta", feuchte});
     return r;
 }
 

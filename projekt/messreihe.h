@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -74,6 +75,16 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
                                            std::string quelle, const Fortschritt& fortschritt = {});
 
 // -- In the project file ---------------------------------------------------------------
+
+// The name of an entry of the project file, or the German reason why it has none; `wessen`
+// names the entry in the genitive ("der Messreihe").
+Ergebnis<std::string> EintragsName(const nlohmann::ordered_json& eintrag, std::string_view wessen);
+
+// The template an entry is written back into: every key of the entry in the file's order, the
+// values of the keys Lumora knows (`bekannt`) null, to be filled from the model, the others as
+// they were.
+nlohmann::ordered_json Vorlage(const nlohmann::ordered_json& eintrag,
+                               std::initializer_list<std::string_view> bekannt);
 
 // A finite number as the project file writes it: an integral value as a JSON integer, so that
 // "20" reads and writes back as "20", anything else as the shortest text that reads back to the

@@ -67,10 +67,9 @@ Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
     using E = Ergebnis<Zone>;
     if (!j.is_object()) return E::Fehler("Die Zone ist kein JSON-Objekt.");
     Zone z;
-    const auto name = j.find("name");
-    if (name == j.end()) return E::Fehler("Der Zone fehlt „name“.");
-    if (!name->is_string()) return E::Fehler("„name“ der Zone ist kein Text.");
-    z.name = name->get<std::string>();
+    const auto name = EintragsName(j, "der Zone");
+    if (!name) return E::Fehler(name.grund());
+    z.name = *name;
     for (const char* g : kGroessen) {
         const auto w = j.find(g);
         if (w == j.end()) continue;
@@ -92,11 +91,7 @@ Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
         }
         z.*Feld(g) = grenze;
     }
-    for (const auto& [schluessel, wert] : j.items()) {
-        const bool bekannt = schluessel == "name" || schluessel == "theta" || schluessel == "phi" ||
-                             schluessel == "x";
-        z.vorlage[schluessel] = bekannt ? ordered_json() : wert;
-    }
+    z.vorlage = Vorlage(j, {"name", "theta", "phi", "x"});
     return z;
 }
 
