@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "core/koordinaten.h"
 #include "core/strecke.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
@@ -47,16 +48,16 @@ void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
     p.setClipRect(QRect(QPoint(0, 0), innen));
     const double sx = Massstab(innen).x();
     const double sy = Massstab(innen).y();
-    for (const Leinwand::Operation& op : leinwand.operationen()) {
+    for (const Operation& op : leinwand.operationen()) {
         double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
-        if (op.box) {
+        if (op.art == Operation::Art::box) {
             p.fillRect(
                 QRectF(QPointF(x1 * sx - 0.5, y1 * sy - 0.5), QPointF(x2 * sx + 0.5, y2 * sy + 0.5))
                     .normalized(),
                 Farbe_(op.farbe));
             continue;
         }
-        if (!StreckeKappen(x1, y1, x2, y2, 0, 0, 12000, 8000)) continue;
+        if (!StreckeKappen(x1, y1, x2, y2, 0, 0, kLeinwandBreite, kLeinwandHoehe)) continue;
         if (x1 == x2 && y1 == y2) continue;  // touches the canvas in a single point
         p.setPen(QPen(Farbe_(op.farbe), op.breite, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(x1 * sx, y1 * sy), QPointF(x2 * sx, y2 * sy));
