@@ -1,10 +1,16 @@
 #include "ui/ausgabe.h"
 
+#include <QClipboard>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -122,6 +128,39 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
     }
     if (!datei.commit()) return "Die Datei ließ sich nicht speichern: " + datei.errorString();
     return {};
+}
+
+void SpeichernUnterFragen(Diagrammfenster& fenster) {
+    QString filter;
+    QString pfad = QFileDialog::getSaveFileName(
+        &fenster, "Diagramm speichern unter", "h,x-Diagramm.png",
+        "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)", &filter);
+    if (pfad.isEmpty()) return;
+    if (QFileInfo(pfad).suffix().isEmpty()) {
+        pfad += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
+    }
+    const QString fehler = DiagrammSpeichern(fenster, pfad, 2 * fenster.devicePixelRatioF());
+    if (!fehler.isEmpty()) QMessageBox::warning(&fenster, "Lumora - Speichern", fehler);
+}
+
+void Drucken(Diagrammfenster& fenster) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    drucker.setDocName("Lumora h,x-Diagramm");
+    QPrintDialog dialog(&drucker, &fenster);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter p(&drucker);
+    // Fit the chart area to the page, keeping its proportions.
+    const QRectF seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
+    const QSizeF chart = fenster.gesamt()->size();
+    const double massstab =
+        std::min(seite.width() / chart.width(), seite.height() / chart.height());
+    p.scale(massstab, massstab);
+    DiagrammMalen(p, fenster);
+}
+
+void Kopieren(const Diagrammfenster& fenster) {
+    QGuiApplication::clipboard()->setImage(DiagrammBild(fenster, fenster.devicePixelRatioF()));
 }
 
 }  // namespace lumora
