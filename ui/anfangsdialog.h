@@ -51,7 +51,4 @@ class Anfangsdialog : public QWidget {
     bool gezeigt_ = false;
 };
 
-// Moves a top-level window to the centre of its screen.
-void Zentrieren(QWidget* fenster);
-
 }  // namespace lumora
