@@ -1,24 +1,45 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix and checks the desktop files, then builds the Debian
-# package and checks it. Usage: installation_test.sh BUILD_DIR
+# Installs into a temporary prefix and checks what a desktop and a package manager read
+# there: the desktop entry, the AppStream data, the manual pages; then builds the Debian
+# package and runs lintian on it. Usage: installation_test.sh BUILD_DIR
 set -euo pipefail
 bau="$(cd "$1" && pwd)"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+usr="$tmp/usr"
 
-cmake --install "$bau" --prefix "$tmp/usr" >/dev/null
-for f in bin/lumora share/applications/de.lumora.Lumora.desktop \
-    share/metainfo/de.lumora.Lumora.metainfo.xml \
-    share/icons/hicolor/scalable/apps/de.lumora.Lumora.svg \
-    share/icons/hicolor/32x32/apps/de.lumora.Lumora.png; do
-    [[ -f "$tmp/usr/$f" ]] || { echo "missing: $f"; exit 1; }
-done
-[[ -x "$tmp/usr/bin/lumora" ]]
-file "$tmp/usr/share/icons/hicolor/32x32/apps/de.lumora.Lumora.png" | grep -q "32 x 32"
-desktop-file-validate "$tmp/usr/share/applications/de.lumora.Lumora.desktop"
-grep -q '^Name=Lumora$' "$tmp/usr/share/applications/de.lumora.Lumora.desktop"
-grep -q '^Comment\[de\]=' "$tmp/usr/share/applications/de.lumora.Lumora.desktop"
-appstreamcli validate --no-net "$tmp/usr/share/metainfo/de.lumora.Lumora.metainfo.xml"
+fehler() {
+    echo "FEHLER: $*" >&2
+    exit 1
+}
+
+cmake --install "$bau" --prefix "$usr" >/dev/null
+[[ -x "$usr/bin/lumora" ]] || fehler "bin/lumora fehlt oder ist nicht ausführbar"
+file "$usr/share/icons/hicolor/32x32/apps/de.lumora.Lumora.png" | grep -q "32 x 32" ||
+    fehler "das 32-Pixel-Symbol hat nicht 32 x 32 Pixel"
+desktop-file-validate "$usr/share/applications/de.lumora.Lumora.desktop"
+grep -q '^Name=Lumora$' "$usr/share/applications/de.lumora.Lumora.desktop"
+grep -q '^Comment\[de\]=' "$usr/share/applications/de.lumora.Lumora.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/de.lumora.Lumora.metainfo.xml"
+
+# Manual pages: each renders without a single groff warning, in the language of its
+# directory, and documents the options.
+# seite;text that must appear in the rendered page
+while IFS=';' read -r seite muss; do
+    datei="$usr/share/man/$seite"
+    [[ -f "$datei" ]] || fehler "$seite fehlt"
+    ausgabe=$(MANWIDTH=80 LC_ALL=C.UTF-8 man -l --warnings "$datei" 2>"$tmp/man.err")
+    [[ ! -s "$tmp/man.err" ]] || fehler "$seite: $(cat "$tmp/man.err")"
+    grep -qF -- "$muss" <<<"$ausgabe" || fehler "$seite: \"$muss\" fehlt"
+    grep -qF -- "--version" <<<"$ausgabe" || fehler "$seite: --version fehlt"
+done <<'LISTE'
+man1/lumora.1.gz;EXIT STATUS
+de/man1/lumora.1.gz;Beispielprojekte
+man1/lumora-export.1.gz;--messreihe DATEI.csv
+man1/lumora-export.1.gz;waermerueckgewinnung
+de/man1/lumora-export.1.gz;Falsche Befehlszeile
+de/man1/lumora-export.1.gz;befeuchten_dampf
+LISTE
 
 (cd "$tmp" && cpack --config "$bau/CPackConfig.cmake" -G DEB >/dev/null 2>&1)
 paket=$(ls "$tmp"/*.deb)
@@ -26,7 +47,8 @@ info=$(dpkg-deb --info "$paket")
 echo "$info" | grep -E "Package|Version|Depends"
 echo "$info" | grep -q "Package: lumora"
 echo "$info" | grep -Eq "Depends:.*libqt6widgets6"
-inhalt=$(dpkg-deb --contents "$paket")
-grep -q "usr/bin/lumora" <<<"$inhalt"
-grep -q "de.lumora.Lumora.desktop" <<<"$inhalt"
+if ! lintian --fail-on error,warning "$paket" >"$tmp/lintian.txt" 2>&1; then
+    cat "$tmp/lintian.txt" >&2
+    fehler "lintian meldet Fehler oder Warnungen"
+fi
 echo "installation and package: ok"
