@@ -17,9 +17,31 @@ cmake --install "$bau" --prefix "$usr" >/dev/null
 [[ -x "$usr/bin/lumora" ]] || fehler "bin/lumora fehlt oder ist nicht ausführbar"
 file "$usr/share/icons/hicolor/32x32/apps/de.lumora.Lumora.png" | grep -q "32 x 32" ||
     fehler "das 32-Pixel-Symbol hat nicht 32 x 32 Pixel"
-desktop-file-validate "$usr/share/applications/de.lumora.Lumora.desktop"
-grep -q '^Name=Lumora$' "$usr/share/applications/de.lumora.Lumora.desktop"
-grep -q '^Comment\[de\]=' "$usr/share/applications/de.lumora.Lumora.desktop"
+
+# The desktop entry opens project files: it takes a file and names the project type.
+desktop="$usr/share/applications/de.lumora.Lumora.desktop"
+typ="application/vnd.lumora.projekt+json"
+[[ -z "$(desktop-file-validate "$desktop")" ]] || fehler "$(desktop-file-validate "$desktop")"
+grep -q '^Name=Lumora$' "$desktop" || fehler "Name fehlt im Desktop-Eintrag"
+grep -q '^Comment\[de\]=' "$desktop" || fehler "deutscher Kommentar fehlt im Desktop-Eintrag"
+grep -qx 'Exec=lumora %f' "$desktop" || fehler "Exec nimmt keine Datei"
+grep -qx "MimeType=$typ;" "$desktop" || fehler "MimeType fehlt im Desktop-Eintrag"
+
+# The MIME database built from the installed package file resolves *.lumora to the project
+# type, a kind of JSON, with an English and a German comment.
+mime="$usr/share/mime"
+meldungen=$(XDG_DATA_DIRS="$usr/share" update-mime-database "$mime" 2>&1)
+[[ -z "$meldungen" ]] || fehler "update-mime-database: $meldungen"
+grep -qx "50:$typ:\*.lumora" "$mime/globs2" || fehler "*.lumora fehlt in globs2"
+grep -qx "$typ application/json" "$mime/subclasses" || fehler "$typ ist keine Unterart von JSON"
+grep -q '<comment xml:lang="de">Lumora-Projekt</comment>' "$mime/$typ.xml" ||
+    fehler "deutscher Kommentar des Dateityps fehlt"
+if command -v gio >/dev/null; then
+    echo '{"lumora": 1}' >"$tmp/probe.lumora"
+    XDG_DATA_DIRS="$usr/share:/usr/share" XDG_DATA_HOME="$tmp/leer" \
+        gio info -a standard::content-type "$tmp/probe.lumora" | grep -qF "$typ" ||
+        fehler "gio erkennt $typ nicht"
+fi
 appstreamcli validate --no-net "$usr/share/metainfo/de.lumora.Lumora.metainfo.xml"
 
 # Manual pages: each renders without a single groff warning, in the language of its
