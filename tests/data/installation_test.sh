@@ -67,6 +67,22 @@ de/man1/lumora-export.1.gz;Falsche Befehlszeile
 de/man1/lumora-export.1.gz;befeuchten_dampf
 LISTE
 
+# The example projects compute without a single entry in "fehler"; the mixture of two
+# saturated streams lies in the fog region.
+beispiele="$usr/share/lumora/beispiele"
+for beispiel in sommerfall winterfall mischungsnebel; do
+    [[ -f "$beispiele/$beispiel.lumora" ]] || fehler "Beispiel $beispiel fehlt"
+done
+if [[ -x "$usr/bin/lumora-export" ]]; then
+    for beispiel in sommerfall winterfall mischungsnebel; do
+        json=$("$usr/bin/lumora-export" "$beispiele/$beispiel.lumora" --json | tr -d '\n') ||
+            fehler "lumora-export lehnt $beispiel ab"
+        grep -Eq '"fehler": ?\[\]' <<<"$json" || fehler "$beispiel: $json"
+    done
+    "$usr/bin/lumora-export" "$beispiele/mischungsnebel.lumora" --json | tr -d '\n' |
+        grep -Eq '"name": ?"MIL"[^}]*"nebel": ?true' || fehler "die Mischung liegt nicht im Nebel"
+fi
+
 (cd "$tmp" && cpack --config "$bau/CPackConfig.cmake" -G DEB >/dev/null 2>&1)
 paket=$(ls "$tmp"/*.deb)
 info=$(dpkg-deb --info "$paket")
