@@ -89,6 +89,10 @@ info=$(dpkg-deb --info "$paket")
 echo "$info" | grep -E "Package|Version|Depends"
 echo "$info" | grep -q "Package: lumora"
 echo "$info" | grep -Eq "Depends:.*libqt6widgets6"
+# The newest entry of the Debian changelog is this package's version.
+version=$(dpkg-deb --field "$paket" Version)
+dpkg-deb --fsys-tarfile "$paket" | tar -xO ./usr/share/doc/lumora/changelog.Debian.gz | zcat |
+    head -1 | grep -qF "lumora ($version) " || fehler "changelog.Debian.gz beginnt nicht mit $version"
 if ! lintian --fail-on error,warning "$paket" >"$tmp/lintian.txt" 2>&1; then
     cat "$tmp/lintian.txt" >&2
     fehler "lintian meldet Fehler oder Warnungen"
