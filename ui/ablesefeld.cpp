@@ -26,7 +26,13 @@ void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imIn
     // The inverse of the canvas's own mapping of canvas units to pixels.
     const double X = imInnern.x() / Massstab(innen).x();
     const double Y = imInnern.y() / Massstab(innen).y();
-    setText(AblesungText(Ablesen(e, X, Y)));
+    zeigen(leinwand, imInnern, AblesungText(Ablesen(e, X, Y)));
+}
+
+void Ablesefeld::zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text) {
+    QWidget* fenster = parentWidget();
+    if (!fenster) return;
+    setText(text);
     adjustSize();
     QPoint ort = leinwand.mapTo(fenster, imInnern + QPoint(1, 1)) + QPoint(16, 16);
     if (ort.x() + width() > fenster->width()) ort.rx() -= width() + 24;

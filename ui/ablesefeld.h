@@ -22,6 +22,8 @@ class Ablesefeld : public QLabel {
     // Shows the state at a point of the canvas interior, in pixels, for the chart drawn
     // for e; hides the box outside the interior.
     void ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern);
+    // Shows a text beside the point of the canvas interior.
+    void zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text);
 };
 
 // The lines of the read-out box, numbers in the user's locale.

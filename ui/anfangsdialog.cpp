@@ -183,9 +183,18 @@ void Anfangsdialog::steuerelementeAnlegen() {
     }
 }
 
-void Anfangsdialog::berechnen() {
+Feldtexte Anfangsdialog::texte() const {
     Feldtexte texte;
     for (int f = 0; f < kFelder; ++f) texte[f] = felder_[f]->text().toStdString();
+    return texte;
+}
+
+void Anfangsdialog::setTexte(const Feldtexte& texte) {
+    for (int f = 0; f < kFelder; ++f) felder_[f]->setText(QString::fromStdString(texte[f]));
+}
+
+void Anfangsdialog::berechnen() {
+    const Feldtexte texte = this->texte();
     eingabe_ = EingabeLesen(texte);
     if (const auto ablehnung = Pruefen(eingabe_)) {
         ablehnen(*ablehnung);
@@ -201,6 +210,7 @@ void Anfangsdialog::berechnen() {
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
     lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
+    emit gezeichnet(texte);
 }
 
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {
@@ -227,6 +237,10 @@ void Anfangsdialog::showEvent(QShowEvent* ereignis) {
 
 void Anfangsdialog::closeEvent(QCloseEvent* ereignis) {
     // The dialog is the program: closing it closes the chart window and ends the run.
+    if (beendenErlaubt_ && !beendenErlaubt_()) {
+        ereignis->ignore();
+        return;
+    }
     if (fenster_) fenster_->close();
     ereignis->accept();
     QCoreApplication::quit();

@@ -18,6 +18,7 @@
 #include "core/strecke.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
@@ -68,6 +69,9 @@ void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
         p.setPen(QPen(Farbe_(op.farbe), op.breite, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(x1 * sx, y1 * sy), QPointF(x2 * sx, y2 * sy));
     }
+    // The project's zones, series, processes and states, as the window shows them.
+    HintergrundMalen(p, fenster.ueberlagerung(), innen);
+    VordergrundMalen(p, fenster.ueberlagerung(), innen);
     p.restore();
 
     for (const QLabel* l : gesamt.findChildren<QLabel*>()) {

@@ -11,6 +11,7 @@
 #include "ui/einheiten.h"
 #include "ui/fenster.h"
 #include "ui/leinwand.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
@@ -64,6 +65,11 @@ void Diagrammfenster::flaechenAnlegen() {
     picture2->setPixmap(Hochbild());
     picture2->setGeometry(Form(kPicture2));
 
+    ueber_ = new Ueberlagerungsflaeche(leinwand_);
+    ueber_->setGeometry(QRect(QPoint(1, 1), leinwand_->innenGroesse()));
+    ueber_->raise();
+    picture1->raise();
+
     ablesung_ = new Ablesefeld(this);
     leinwand_->setMouseTracking(true);
     leinwand_->installEventFilter(this);
@@ -76,7 +82,7 @@ void Diagrammfenster::aktionenAnlegen() {
         void (*tun)(Diagrammfenster&);
     };
     const Eintrag eintraege[] = {
-        {"Diagramm speichern unter …", QKeySequence::Save, &SpeichernUnterFragen},
+        {"Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E), &SpeichernUnterFragen},
         {"Drucken …", QKeySequence::Print, &Drucken},
         {"In die Zwischenablage kopieren", QKeySequence::Copy,
          [](Diagrammfenster& f) { Kopieren(f); }},
@@ -90,29 +96,100 @@ void Diagrammfenster::aktionenAnlegen() {
     }
 }
 
+void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund) {
+    ueber_->setUeberlagerung(std::move(u), hintergrund);
+}
+
+const Ueberlagerung& Diagrammfenster::ueberlagerung() const { return ueber_->ueberlagerung(); }
+
+void Diagrammfenster::setProjektaktionen(const QList<QAction*>& aktionen) {
+    for (QAction* a : projektaktionen_) removeAction(a);
+    projektaktionen_ = aktionen;
+    addActions(aktionen);  // their shortcuts work in this window too
+}
+
 void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     QMenu menue(this);
-    menue.addActions(actions());
+    for (QAction* a : actions()) {
+        if (!projektaktionen_.contains(a)) menue.addAction(a);
+    }
+    const QPoint imInnern = leinwand_->mapFrom(this, ereignis->pos()) - QPoint(1, 1);
+    if (eingabe_ && QRect(QPoint(0, 0), leinwand_->innenGroesse()).contains(imInnern)) {
+        const QPointF m = Massstab(leinwand_->innenGroesse());
+        const double X = imInnern.x() / m.x();
+        const double Y = imInnern.y() / m.y();
+        menue.addSeparator();
+        connect(menue.addAction("Zustand hier eintragen"), &QAction::triggered, this,
+                [this, X, Y] { emit zustandHierEintragen(X, Y); });
+    }
+    if (!projektaktionen_.isEmpty()) {
+        menue.addSeparator();
+        menue.addActions(projektaktionen_);
+    }
     menue.exec(ereignis->globalPos());
 }
 
 bool Diagrammfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == leinwand_) {
-        if (ereignis->type() == QEvent::MouseMove) {
-            ablesen(static_cast<QMouseEvent*>(ereignis)->position().toPoint() - QPoint(1, 1));
-        } else if (ereignis->type() == QEvent::Leave) {
+    if (objekt != leinwand_) return QWidget::eventFilter(objekt, ereignis);
+    const auto imInnern = [&] {
+        return static_cast<QMouseEvent*>(ereignis)->position() - QPointF(1, 1);
+    };
+    const QSize innen = leinwand_->innenGroesse();
+    const QPointF m = Massstab(innen);
+    switch (ereignis->type()) {
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
+                const auto marke = MarkeBei(ueberlagerung(), innen, imInnern());
+                if (marke && ueberlagerung().marken[*marke].eintrag >= 0) {
+                    gezogen_ = ueberlagerung().marken[*marke].eintrag;
+                    bewegt_ = false;
+                    leinwand_->setCursor(Qt::ClosedHandCursor);
+                    return true;
+                }
+            }
+            break;
+        case QEvent::MouseMove:
+            if (gezogen_ >= 0) {
+                const QPointF p = imInnern();
+                emit zustandGezogen(gezogen_, p.x() / m.x(), p.y() / m.y(), !bewegt_);
+                bewegt_ = true;
+            } else {
+                const bool ueberMarke = MarkeBei(ueberlagerung(), innen, imInnern()).has_value();
+                leinwand_->setCursor(ueberMarke ? Qt::OpenHandCursor : Qt::ArrowCursor);
+            }
+            ablesen(imInnern().toPoint());
+            break;
+        case QEvent::MouseButtonRelease:
+            if (gezogen_ >= 0) {
+                gezogen_ = -1;
+                leinwand_->setCursor(Qt::OpenHandCursor);
+                if (bewegt_) emit ziehenBeendet();
+                return true;
+            }
+            break;
+        case QEvent::Leave:
             ablesung_->hide();
-        }
+            break;
+        default:
+            break;
     }
     return QWidget::eventFilter(objekt, ereignis);
 }
 
 void Diagrammfenster::ablesen(QPoint imInnern) {
-    if (eingabe_) {
-        ablesung_->ablesen(*eingabe_, *leinwand_, imInnern);
-    } else {
+    if (!eingabe_) {
         ablesung_->hide();
+        return;
     }
+    const QSize innen = leinwand_->innenGroesse();
+    if (const auto punkt = MesspunktBei(ueberlagerung(), innen, imInnern)) {
+        const auto& reihe = ueberlagerung().reihen[punkt->first];
+        if (reihe.text) {
+            ablesung_->zeigen(*leinwand_, imInnern, reihe.text(punkt->second));
+            return;
+        }
+    }
+    ablesung_->ablesen(*eingabe_, *leinwand_, imInnern);
 }
 
 }  // namespace lumora

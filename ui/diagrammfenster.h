@@ -7,6 +7,7 @@
 #include "core/eingabe.h"
 #include "ui/ablesefeld.h"
 #include "ui/etiketten.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
@@ -30,8 +31,24 @@ class Diagrammfenster : public QWidget {
     // cursor can be read.
     void setEingabe(const Eingabe& eingabe) { eingabe_ = eingabe; }
 
-    // Shows the state at a point of the canvas interior, in pixels, in the read-out box.
+    // Shows the state at a point of the canvas interior, in pixels, in the read-out box;
+    // over a point of a measured series, that point's time and values.
     void ablesen(QPoint imInnern);
+
+    // What lies over the canvas: the open project's states, processes, series and zones.
+    // hintergrund: whether zones or series may have changed.
+    void setUeberlagerung(Ueberlagerung u, bool hintergrund = true);
+    const Ueberlagerung& ueberlagerung() const;
+    // Actions of the project that the context menu offers below the chart's own.
+    void setProjektaktionen(const QList<QAction*>& aktionen);
+
+  signals:
+    // A marker of an entered state is dragged to the canvas point (X, Y); `anfang` is true
+    // for the first move of a drag.
+    void zustandGezogen(int eintrag, double X, double Y, bool anfang);
+    void ziehenBeendet();
+    // "Zustand hier eintragen" at the canvas point (X, Y).
+    void zustandHierEintragen(double X, double Y);
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -45,7 +62,11 @@ class Diagrammfenster : public QWidget {
     Leinwand* leinwand_ = nullptr;
     Etiketten etiketten_;
     Ablesefeld* ablesung_ = nullptr;
+    Ueberlagerungsflaeche* ueber_ = nullptr;
+    QList<QAction*> projektaktionen_;
     std::optional<Eingabe> eingabe_;
+    int gezogen_ = -1;  // the entered state being dragged
+    bool bewegt_ = false;
 };
 
 }  // namespace lumora

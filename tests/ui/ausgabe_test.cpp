@@ -123,7 +123,7 @@ TEST_F(Ausgabe, FailedWriteReportsAndLeavesNothing) {
 TEST_F(Ausgabe, ContextMenuActionsWithTheirShortcuts) {
     QStringList texte;
     for (const QAction* a : fenster.actions()) texte << a->text() + " " + a->shortcut().toString();
-    EXPECT_EQ(texte, (QStringList{QString::fromUtf8("Diagramm speichern unter … Ctrl+S"),
+    EXPECT_EQ(texte, (QStringList{QString::fromUtf8("Exportieren … Ctrl+E"),
                                   QString::fromUtf8("Drucken … Ctrl+P"),
                                   "In die Zwischenablage kopieren Ctrl+C"}));
 }
