@@ -27,6 +27,26 @@ class Ergebnis {
     std::string grund_;
 };
 
+// Gas constants of dry air and of water vapour [J/(kg K)], for the specific volume.
+inline constexpr double kRLuft = 287.1;
+inline constexpr double kRDampf = 461.5;
+// The coldest state there is [°C]; colder states are impossible.
+inline constexpr double kTiefsteTemperatur = -100;
+
+// Bisection of [unten, oben] until the two bounds are neighbouring doubles; istOben(t) says
+// whether t lies on the upper side of the sought point. Returns the last bracket.
+template <class IstOben>
+std::pair<double, double> Halbiere(double unten, double oben, IstOben istOben) {
+    // Enough halvings to pass from any finite width down to one step between doubles.
+    constexpr int kMaxHalbierungen = 2200;
+    for (int i = 0; i < kMaxHalbierungen; ++i) {
+        const double mitte = unten + (oben - unten) / 2;
+        if (!(mitte > unten && mitte < oben)) break;
+        (istOben(mitte) ? oben : unten) = mitte;
+    }
+    return {unten, oben};
+}
+
 // The total pressure a state is computed at, with the boiling temperature the chart's run
 // finds for it.
 struct Luftdruck {
@@ -50,7 +70,7 @@ struct Luftzustand {
     double rho = 0;                     // density [kg/m³]
     double v = 0;                       // specific volume per kg dry air [m³/kg]
     bool nebel = false;
-    double wasser = 0;                  // liquid water x - xS in fog [kg/kg]
+    double wasser = 0;  // liquid water x - xS in fog [kg/kg]
 };
 
 // Saturation content at theta [°C]; none at or above boiling or where pS reaches P.
@@ -62,6 +82,21 @@ Ergebnis<Luftzustand> ZustandAusThetaX(const Luftdruck& d, double theta, double 
 
 // The state with enthalpy h [kJ/kg] and water content x [kg/kg], fog included.
 Ergebnis<Luftzustand> ZustandAusHX(const Luftdruck& d, double h, double x);
+
+// Temperature [°C] of the isotherm of unsaturated air through enthalpy h [kJ/kg] and water
+// content x [kg/kg]; the state's temperature unless (h, x) lies in the fog.
+double UngesaettigteTemperatur(double h, double x);
+
+// Relative humidity [%] of the state with enthalpy h [kJ/kg] and water content x [kg/kg]
+// without its other properties: 100 in fog; none at or above boiling, below -100 °C and for
+// non-finite values.
+std::optional<double> RelativeFeuchte(const Luftdruck& d, double h, double x);
+
+// Short German texts for messages: a temperature [°C], a water content given in kg/kg and
+// written in g/kg, a relative humidity [%]: "12,5 °C", "11,9175 g/kg", "40 %".
+std::string GradText(double theta);
+std::string GrammText(double x);
+std::string ProzentText(double phi);
 
 // The six ways to enter a state.
 enum class Paar { ThetaPhi, ThetaX, HX, ThetaTaupunkt, ThetaKuehlgrenze, XPhi };

@@ -148,4 +148,20 @@ std::string MusterText(double v, std::string_view dezimaltrenner) {
     return text;
 }
 
+std::string KurzText(double v) {
+    if (!std::isfinite(v)) return "nicht endlich";
+    std::array<char, 64> puffer{};
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
+                                        std::chars_format::general, 6);
+    std::string text(puffer.data(), ergebnis.ptr);
+    if (text == "-0") return "0";
+    const std::size_t punkt = text.find('.');
+    if (punkt != std::string::npos) text[punkt] = ',';
+    return text;
+}
+
+std::string MitEinheit(double v, std::string_view einheit) {
+    return KurzText(v) + " " + std::string(einheit);
+}
+
 }  // namespace lumora

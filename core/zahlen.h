@@ -22,4 +22,12 @@ std::string ZahlText(double v);
 // it (rounded), no grouping. The separator is given, e.g. "," or ".".
 std::string MusterText(double v, std::string_view dezimaltrenner);
 
+// The short form of numbers in German messages: at most six significant digits, a decimal
+// comma, no trailing zeros ("12,5", "-3", "0,0119175", "1,5e+20"). Independent of the
+// locale; "nicht endlich" for NaN and infinities.
+std::string KurzText(double v);
+
+// KurzText of v, a blank and the unit: "12,5 °C".
+std::string MitEinheit(double v, std::string_view einheit);
+
 }  // namespace lumora

@@ -1,0 +1,289 @@
+#include "core/luftzustand.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/feuchte_luft.h"
+#include "core/zahlen.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr double kNullpunkt = 273.15;  // 0 °C in K
+
+using Zustandsergebnis = Ergebnis<Luftzustand>;
+
+std::string Hektopascal(double pBar) { return MitEinheit(pBar * 1000, "hPa"); }
+
+// The reason against a temperature that no state can have, or none.
+std::optional<std::string> TemperaturFehler(const char* name, double theta) {
+    if (!std::isfinite(theta)) return std::string(name) + " ist keine endliche Zahl.";
+    if (theta < kTiefsteTemperatur) {
+        return std::string(name) + " " + GradText(theta) + " liegt unter " +
+               GradText(kTiefsteTemperatur) + ".";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> EndlichFehler(const char* name, double wert) {
+    if (!std::isfinite(wert)) return std::string(name) + " ist keine endliche Zahl.";
+    return std::nullopt;
+}
+
+std::string PhiZuGross(double phi) { return "φ = " + ProzentText(phi) + " ist größer als 100 %."; }
+
+// Enthalpy [kJ/kg] on the fog isotherm of t [°C], extended to the water content x [kg/kg]:
+// hS(t) + (x - xS(t)) cW t. None where t has no saturation content.
+std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x) {
+    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede);
+    if (!g) return std::nullopt;
+    return g->h + (x - g->x) * kCW * t;
+}
+
+// Temperature t in [-100 °C, tOben] of the fog isotherm through (x, h). The isotherm's
+// enthalpy at x grows with t, and without saturation near the boiling temperature it counts
+// as above h. None where h lies below the coldest isotherm or above the one at tOben.
+std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, double tOben) {
+    const auto kalt = AufNebelisotherme(d, kTiefsteTemperatur, x);
+    if (!kalt || *kalt > h || !(tOben >= kTiefsteTemperatur)) return std::nullopt;
+    const auto warm = AufNebelisotherme(d, tOben, x);
+    if (warm && *warm < h) return std::nullopt;
+    const auto [unten, oben] = Halbiere(kTiefsteTemperatur, tOben, [&](double t) {
+        const auto e = AufNebelisotherme(d, t, x);
+        return !e || *e > h;
+    });
+    (void)oben;
+    return unten;
+}
+
+constexpr const char* kNichtEndlich =
+    "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.";
+
+Zustandsergebnis Endlich(const Luftzustand& z) {
+    const bool endlich = std::isfinite(z.theta) && std::isfinite(z.x) && std::isfinite(z.h) &&
+                         std::isfinite(z.pD) && std::isfinite(z.rho) && std::isfinite(z.v) &&
+                         std::isfinite(z.wasser) && std::isfinite(z.phi.value_or(0)) &&
+                         std::isfinite(z.taupunkt.value_or(0)) &&
+                         std::isfinite(z.kuehlgrenze.value_or(0));
+    if (!endlich) return Zustandsergebnis::Fehler(kNichtEndlich);
+    return z;
+}
+
+// The state at theta and x. Where the pair describes saturated air by its nature (a relative
+// humidity, a dew point, a wet-bulb temperature), nebelMoeglich is false, so that the last
+// bit of rounding cannot turn it into fog.
+Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMoeglich) {
+    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
+    if (x < 0)
+        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
+
+    Luftzustand z;
+    z.theta = theta;
+    z.x = x;
+    const auto xS = Saettigungsgehalt(d, theta);
+    z.nebel = nebelMoeglich && xS && x > *xS;
+    const double xDampf = z.nebel ? *xS : x;
+    z.wasser = x - xDampf;
+    z.h = Enthalpie(theta, xDampf) + z.wasser * kCW * theta;
+    z.pD = Partialdruck(xDampf, d.Pges);
+    if (theta < d.thetaSiede) {
+        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / Saettigungsdruck(theta));
+    }
+    z.taupunkt = Taupunkt(z.pD);
+    if (xS && x >= *xS) {
+        z.kuehlgrenze = theta;
+    } else {
+        z.kuehlgrenze = IsothermeDurch(d, x, z.h, std::min(theta, d.thetaSiede));
+    }
+    z.v = (kRLuft + xDampf * kRDampf) * (theta + kNullpunkt) / (d.Pges / 1000 * 1e5);
+    z.rho = (1 + x) / z.v;
+    return Endlich(z);
+}
+
+// Whether (theta, x) with theta from UngesaettigteTemperatur lies in the fog.
+bool ImNebel(const Luftdruck& d, double theta, double x) {
+    if (!(theta < d.thetaSiede)) return false;
+    const auto xS = Saettigungsgehalt(d, theta);
+    return xS && x > *xS;
+}
+
+Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
+    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
+    if (phi < 0) return Zustandsergebnis::Fehler("φ = " + ProzentText(phi) + " ist negativ.");
+    if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
+    if (!(theta < d.thetaSiede)) {
+        return Zustandsergebnis::Fehler("Die Temperatur " + GradText(theta) +
+                                        " liegt nicht unter der Siedetemperatur " +
+                                        GradText(d.thetaSiede) + ".");
+    }
+    const double pD = phi / 100 * Saettigungsdruck(theta);
+    if (!(pD < d.Pges / 1000)) {
+        return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
+                                        " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
+                                        ".");
+    }
+    auto z = Aufbau(d, theta, Wassergehalt(pD, d.Pges), false);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.phi = phi;
+    return w;
+}
+
+Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
+    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = TemperaturFehler("Der Taupunkt", tau)) return Zustandsergebnis::Fehler(*f);
+    if (tau > theta) {
+        return Zustandsergebnis::Fehler("Der Taupunkt " + GradText(tau) +
+                                        " liegt über der Temperatur " + GradText(theta) + ".");
+    }
+    const double pD = Saettigungsdruck(tau);
+    if (!(pD < d.Pges / 1000)) {
+        return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
+                                        " erreicht der Dampfdruck den Gesamtdruck " +
+                                        MitEinheit(d.Pges, "hPa") + ".");
+    }
+    auto z = Aufbau(d, theta, Wassergehalt(pD, d.Pges), false);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.taupunkt = tau;
+    return w;
+}
+
+Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
+    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = TemperaturFehler("Die Kühlgrenztemperatur", tK)) {
+        return Zustandsergebnis::Fehler(*f);
+    }
+    if (tK > theta) {
+        return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + GradText(tK) +
+                                        " liegt über der Temperatur " + GradText(theta) + ".");
+    }
+    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede);
+    if (!g) {
+        return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + GradText(tK) +
+                                        " gibt es keine gesättigte Luft (Siedetemperatur " +
+                                        GradText(d.thetaSiede) + ").");
+    }
+    // The fog isotherm of tK, hS + (x - xS) cW tK, meets the isotherm theta of unsaturated air.
+    const double x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
+    if (x < 0) {
+        return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + GradText(tK) + " gehört bei " +
+                                        GradText(theta) + " ein negativer Wassergehalt (" +
+                                        GrammText(x) + ").");
+    }
+    auto z = Aufbau(d, theta, x, false);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.kuehlgrenze = tK;
+    return w;
+}
+
+Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
+    if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
+    if (!(x > 0)) {
+        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) +
+                                        " ist nicht größer als 0 g/kg.");
+    }
+    if (!(phi > 0)) {
+        return Zustandsergebnis::Fehler("φ = " + ProzentText(phi) + " ist nicht größer als 0 %.");
+    }
+    if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
+    // The saturation pressure the temperature must have; the Magnus form solved for it.
+    const double pS = 100 * Partialdruck(x, d.Pges) / phi;
+    const auto theta = pS < d.Pges / 1000 ? Taupunkt(pS) : std::nullopt;
+    if (!theta || !(*theta < d.thetaSiede)) {
+        return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
+                                        " gehört keine Temperatur unter der Siedetemperatur " +
+                                        GradText(d.thetaSiede) + ".");
+    }
+    auto z = Aufbau(d, *theta, x, false);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.phi = phi;
+    return w;
+}
+
+}  // namespace
+
+std::string GradText(double theta) { return MitEinheit(theta, "°C"); }
+std::string GrammText(double x) { return MitEinheit(x * 1000, "g/kg"); }
+std::string ProzentText(double phi) { return MitEinheit(phi, "%"); }
+
+double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
+
+std::optional<Luftdruck> LuftdruckBei(double Pges) {
+    if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;
+    const auto thetaSiede = Siedetemperatur(Pges);
+    if (!thetaSiede) return std::nullopt;
+    return Luftdruck{Pges, *thetaSiede};
+}
+
+std::optional<double> Saettigungsgehalt(const Luftdruck& d, double theta) {
+    if (!(theta >= kTiefsteTemperatur)) return std::nullopt;
+    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede);
+    if (!g) return std::nullopt;
+    return g->x;
+}
+
+Zustandsergebnis ZustandAusThetaX(const Luftdruck& d, double theta, double x) {
+    return Aufbau(d, theta, x, true);
+}
+
+Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
+    if (auto f = EndlichFehler("Die Enthalpie", h)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
+    if (x < 0)
+        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
+    double theta = UngesaettigteTemperatur(h, x);
+    if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(kNichtEndlich);
+    if (ImNebel(d, theta, x)) {
+        // The fog isotherm through (x, h) lies between this isotherm and the dew point of x.
+        const auto tTau = Taupunkt(Partialdruck(x, d.Pges));
+        const auto t = IsothermeDurch(d, x, h, std::min(tTau.value_or(theta), d.thetaSiede));
+        if (!t) {
+            return Zustandsergebnis::Fehler(
+                "Der Zustand mit h = " + KurzText(h) + " kJ/kg und x = " + GrammText(x) +
+                " liegt im Nebel unter " + GradText(kTiefsteTemperatur) + ".");
+        }
+        theta = *t;
+    }
+    auto z = Aufbau(d, theta, x, true);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.h = h;
+    return w;
+}
+
+std::optional<double> RelativeFeuchte(const Luftdruck& d, double h, double x) {
+    const double theta = UngesaettigteTemperatur(h, x);
+    if (!std::isfinite(theta) || !std::isfinite(x) || x < 0 || theta < kTiefsteTemperatur ||
+        !(theta < d.thetaSiede)) {
+        return std::nullopt;
+    }
+    if (ImNebel(d, theta, x)) return 100.0;
+    return std::min(100.0, 100 * Partialdruck(x, d.Pges) / Saettigungsdruck(theta));
+}
+
+Zustandsergebnis ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double b) {
+    switch (paar) {
+        case Paar::ThetaPhi:
+            return AusThetaPhi(d, a, b);
+        case Paar::ThetaX:
+            return ZustandAusThetaX(d, a, b);
+        case Paar::HX:
+            return ZustandAusHX(d, a, b);
+        case Paar::ThetaTaupunkt:
+            return AusThetaTaupunkt(d, a, b);
+        case Paar::ThetaKuehlgrenze:
+            return AusThetaKuehlgrenze(d, a, b);
+        case Paar::XPhi:
+            return AusXPhi(d, a, b);
+    }
+    return Zustandsergebnis::Fehler("Unbekannte Art der Eingabe.");
+}
+
+}  // namespace lumora
