@@ -109,6 +109,17 @@ bool ImNebel(const Luftdruck& d, double theta, double x) {
     return xS && x > *xS;
 }
 
+// The state at theta and x of a pair that describes unsaturated or saturated air, with the
+// property the pair gives kept exactly as entered.
+Zustandsergebnis Eingegeben(const Luftdruck& d, double theta, double x,
+                            std::optional<double> Luftzustand::*eigenschaft, double wert) {
+    auto z = Aufbau(d, theta, x, false);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.*eigenschaft = wert;
+    return w;
+}
+
 Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
     if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
@@ -125,11 +136,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
                                         " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
                                         ".");
     }
-    auto z = Aufbau(d, theta, Wassergehalt(pD, d.Pges), false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.phi = phi;
-    return w;
+    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Luftzustand::phi, phi);
 }
 
 Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
@@ -145,11 +152,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
                                         " erreicht der Dampfdruck den Gesamtdruck " +
                                         MitEinheit(d.Pges, "hPa") + ".");
     }
-    auto z = Aufbau(d, theta, Wassergehalt(pD, d.Pges), false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.taupunkt = tau;
-    return w;
+    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Luftzustand::taupunkt, tau);
 }
 
 Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
@@ -174,11 +177,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
                                         GradText(theta) + " ein negativer Wassergehalt (" +
                                         GrammText(x) + ").");
     }
-    auto z = Aufbau(d, theta, x, false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.kuehlgrenze = tK;
-    return w;
+    return Eingegeben(d, theta, x, &Luftzustand::kuehlgrenze, tK);
 }
 
 Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
@@ -200,11 +199,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
                                         " gehört keine Temperatur unter der Siedetemperatur " +
                                         GradText(d.thetaSiede) + ".");
     }
-    auto z = Aufbau(d, *theta, x, false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.phi = phi;
-    return w;
+    return Eingegeben(d, *theta, x, &Luftzustand::phi, phi);
 }
 
 }  // namespace
