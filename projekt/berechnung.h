@@ -11,6 +11,13 @@
 
 namespace lumora {
 
+// Units of the file, the report and the tables where the code differs.
+inline constexpr double kGrammProKg = 1000;         // x, dx and wasser: g/kg
+inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
+
+// The place of an entry as messages and the report name it: "zustaende[2]".
+std::string Wo(Liste liste, std::size_t index);
+
 // A computed state with its place on the canvas.
 struct Punkt {
     std::string name;
@@ -22,6 +29,7 @@ struct Punkt {
 
 // One entry of zustaende: its state, or the German reason why it has none.
 struct ZustandErgebnis {
+    std::string name;  // as in the file, when it is a text
     std::optional<Punkt> punkt;
     std::string fehler;  // empty when computed
 };
@@ -30,9 +38,9 @@ struct ZustandErgebnis {
 struct ProzessErgebnis {
     std::string art;               // as in the file, when it is a text
     std::vector<std::string> von;  // the names it starts at (two for mischen, waermerueckgewinnung)
-    std::string nach;
-    std::vector<Punkt> start;          // the states it starts at, in the order of von
-    std::optional<Punkt> ende;         // the state it makes
+    std::string nach;              // as in the file, when it is a text
+    std::vector<Punkt> start;      // the states it starts at, in the order of von
+    std::optional<Punkt> ende;     // the state it makes
     std::optional<Punkt> oberflaeche;  // a cooler's surface point O, for drawing
     double dtheta = 0;                 // end minus (first) start [K]
     double dx = 0;                     // [kg/kg]
