@@ -14,17 +14,14 @@ constexpr double kNullpunkt = 273.15;  // 0 °C in K
 
 using Zustandsergebnis = Ergebnis<Luftzustand>;
 
-std::string Grad(double theta) { return KurzText(theta) + " °C"; }
-std::string GrammProKilo(double x) { return KurzText(x * 1000) + " g/kg"; }
-std::string Prozent(double phi) { return KurzText(phi) + " %"; }
-std::string Hektopascal(double pBar) { return KurzText(pBar * 1000) + " hPa"; }
+std::string Hektopascal(double pBar) { return MitEinheit(pBar * 1000, "hPa"); }
 
 // The reason against a temperature that no state can have, or none.
 std::optional<std::string> TemperaturFehler(const char* name, double theta) {
     if (!std::isfinite(theta)) return std::string(name) + " ist keine endliche Zahl.";
     if (theta < kTiefsteTemperatur) {
-        return std::string(name) + " " + Grad(theta) + " liegt unter " + Grad(kTiefsteTemperatur) +
-               ".";
+        return std::string(name) + " " + GradText(theta) + " liegt unter " +
+               GradText(kTiefsteTemperatur) + ".";
     }
     return std::nullopt;
 }
@@ -34,7 +31,7 @@ std::optional<std::string> EndlichFehler(const char* name, double wert) {
     return std::nullopt;
 }
 
-std::string PhiZuGross(double phi) { return "φ = " + Prozent(phi) + " ist größer als 100 %."; }
+std::string PhiZuGross(double phi) { return "φ = " + ProzentText(phi) + " ist größer als 100 %."; }
 
 // Enthalpy [kJ/kg] on the fog isotherm of t [°C], extended to the water content x [kg/kg]:
 // hS(t) + (x - xS(t)) cW t. None where t has no saturation content.
@@ -80,7 +77,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
     if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
     if (x < 0)
-        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammProKilo(x) + " ist negativ.");
+        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
 
     Luftzustand z;
     z.theta = theta;
@@ -105,9 +102,6 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     return Endlich(z);
 }
 
-// Temperature [°C] of the unsaturated isotherm through (h, x).
-double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
-
 // Whether (theta, x) with theta from UngesaettigteTemperatur lies in the fog.
 bool ImNebel(const Luftdruck& d, double theta, double x) {
     if (!(theta < d.thetaSiede)) return false;
@@ -115,46 +109,50 @@ bool ImNebel(const Luftdruck& d, double theta, double x) {
     return xS && x > *xS;
 }
 
+// The state at theta and x of a pair that describes unsaturated or saturated air, with the
+// property the pair gives kept exactly as entered.
+Zustandsergebnis Eingegeben(const Luftdruck& d, double theta, double x,
+                            std::optional<double> Luftzustand::*eigenschaft, double wert) {
+    auto z = Aufbau(d, theta, x, false);
+    if (!z) return z;
+    Luftzustand w = *z;
+    w.*eigenschaft = wert;
+    return w;
+}
+
 Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
     if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
-    if (phi < 0) return Zustandsergebnis::Fehler("φ = " + Prozent(phi) + " ist negativ.");
+    if (phi < 0) return Zustandsergebnis::Fehler("φ = " + ProzentText(phi) + " ist negativ.");
     if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
     if (!(theta < d.thetaSiede)) {
-        return Zustandsergebnis::Fehler("Die Temperatur " + Grad(theta) +
+        return Zustandsergebnis::Fehler("Die Temperatur " + GradText(theta) +
                                         " liegt nicht unter der Siedetemperatur " +
-                                        Grad(d.thetaSiede) + ".");
+                                        GradText(d.thetaSiede) + ".");
     }
     const double pD = phi / 100 * Saettigungsdruck(theta);
     if (!(pD < d.Pges / 1000)) {
         return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
-                                        " erreicht den Gesamtdruck " + KurzText(d.Pges) + " hPa.");
+                                        " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
+                                        ".");
     }
-    auto z = Aufbau(d, theta, Wassergehalt(pD, d.Pges), false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.phi = phi;
-    return w;
+    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Luftzustand::phi, phi);
 }
 
 Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
     if (auto f = TemperaturFehler("Der Taupunkt", tau)) return Zustandsergebnis::Fehler(*f);
     if (tau > theta) {
-        return Zustandsergebnis::Fehler("Der Taupunkt " + Grad(tau) +
-                                        " liegt über der Temperatur " + Grad(theta) + ".");
+        return Zustandsergebnis::Fehler("Der Taupunkt " + GradText(tau) +
+                                        " liegt über der Temperatur " + GradText(theta) + ".");
     }
     const double pD = Saettigungsdruck(tau);
     if (!(pD < d.Pges / 1000)) {
-        return Zustandsergebnis::Fehler("Beim Taupunkt " + Grad(tau) +
+        return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
                                         " erreicht der Dampfdruck den Gesamtdruck " +
-                                        KurzText(d.Pges) + " hPa.");
+                                        MitEinheit(d.Pges, "hPa") + ".");
     }
-    auto z = Aufbau(d, theta, Wassergehalt(pD, d.Pges), false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.taupunkt = tau;
-    return w;
+    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Luftzustand::taupunkt, tau);
 }
 
 Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
@@ -163,56 +161,54 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
         return Zustandsergebnis::Fehler(*f);
     }
     if (tK > theta) {
-        return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + Grad(tK) +
-                                        " liegt über der Temperatur " + Grad(theta) + ".");
+        return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + GradText(tK) +
+                                        " liegt über der Temperatur " + GradText(theta) + ".");
     }
     const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede);
     if (!g) {
-        return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + Grad(tK) +
+        return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + GradText(tK) +
                                         " gibt es keine gesättigte Luft (Siedetemperatur " +
-                                        Grad(d.thetaSiede) + ").");
+                                        GradText(d.thetaSiede) + ").");
     }
     // The fog isotherm of tK, hS + (x - xS) cW tK, meets the isotherm theta of unsaturated air.
     const double x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
     if (x < 0) {
-        return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + Grad(tK) + " gehört bei " +
-                                        Grad(theta) + " ein negativer Wassergehalt (" +
-                                        GrammProKilo(x) + ").");
+        return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + GradText(tK) + " gehört bei " +
+                                        GradText(theta) + " ein negativer Wassergehalt (" +
+                                        GrammText(x) + ").");
     }
-    auto z = Aufbau(d, theta, x, false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.kuehlgrenze = tK;
-    return w;
+    return Eingegeben(d, theta, x, &Luftzustand::kuehlgrenze, tK);
 }
 
 Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
     if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
     if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
     if (!(x > 0)) {
-        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammProKilo(x) +
+        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) +
                                         " ist nicht größer als 0 g/kg.");
     }
     if (!(phi > 0)) {
-        return Zustandsergebnis::Fehler("φ = " + Prozent(phi) + " ist nicht größer als 0 %.");
+        return Zustandsergebnis::Fehler("φ = " + ProzentText(phi) + " ist nicht größer als 0 %.");
     }
     if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
     // The saturation pressure the temperature must have; the Magnus form solved for it.
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
     const auto theta = pS < d.Pges / 1000 ? Taupunkt(pS) : std::nullopt;
     if (!theta || !(*theta < d.thetaSiede)) {
-        return Zustandsergebnis::Fehler("Zu x = " + GrammProKilo(x) + " und φ = " + Prozent(phi) +
+        return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
                                         " gehört keine Temperatur unter der Siedetemperatur " +
-                                        Grad(d.thetaSiede) + ".");
+                                        GradText(d.thetaSiede) + ".");
     }
-    auto z = Aufbau(d, *theta, x, false);
-    if (!z) return z;
-    Luftzustand w = *z;
-    w.phi = phi;
-    return w;
+    return Eingegeben(d, *theta, x, &Luftzustand::phi, phi);
 }
 
 }  // namespace
+
+std::string GradText(double theta) { return MitEinheit(theta, "°C"); }
+std::string GrammText(double x) { return MitEinheit(x * 1000, "g/kg"); }
+std::string ProzentText(double phi) { return MitEinheit(phi, "%"); }
+
+double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
 
 std::optional<Luftdruck> LuftdruckBei(double Pges) {
     if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;
@@ -236,7 +232,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     if (auto f = EndlichFehler("Die Enthalpie", h)) return Zustandsergebnis::Fehler(*f);
     if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
     if (x < 0)
-        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammProKilo(x) + " ist negativ.");
+        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
     double theta = UngesaettigteTemperatur(h, x);
     if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(kNichtEndlich);
     if (ImNebel(d, theta, x)) {
@@ -245,8 +241,8 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
         const auto t = IsothermeDurch(d, x, h, std::min(tTau.value_or(theta), d.thetaSiede));
         if (!t) {
             return Zustandsergebnis::Fehler(
-                "Der Zustand mit h = " + KurzText(h) + " kJ/kg und x = " + GrammProKilo(x) +
-                " liegt im Nebel unter " + Grad(kTiefsteTemperatur) + ".");
+                "Der Zustand mit h = " + KurzText(h) + " kJ/kg und x = " + GrammText(x) +
+                " liegt im Nebel unter " + GradText(kTiefsteTemperatur) + ".");
         }
         theta = *t;
     }

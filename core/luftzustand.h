@@ -83,10 +83,20 @@ Ergebnis<Luftzustand> ZustandAusThetaX(const Luftdruck& d, double theta, double 
 // The state with enthalpy h [kJ/kg] and water content x [kg/kg], fog included.
 Ergebnis<Luftzustand> ZustandAusHX(const Luftdruck& d, double h, double x);
 
+// Temperature [°C] of the isotherm of unsaturated air through enthalpy h [kJ/kg] and water
+// content x [kg/kg]; the state's temperature unless (h, x) lies in the fog.
+double UngesaettigteTemperatur(double h, double x);
+
 // Relative humidity [%] of the state with enthalpy h [kJ/kg] and water content x [kg/kg]
 // without its other properties: 100 in fog; none at or above boiling, below -100 °C and for
 // non-finite values.
 std::optional<double> RelativeFeuchte(const Luftdruck& d, double h, double x);
+
+// Short German texts for messages: a temperature [°C], a water content given in kg/kg and
+// written in g/kg, a relative humidity [%]: "12,5 °C", "11,9175 g/kg", "40 %".
+std::string GradText(double theta);
+std::string GrammText(double x);
+std::string ProzentText(double phi);
 
 // The six ways to enter a state.
 enum class Paar { ThetaPhi, ThetaX, HX, ThetaTaupunkt, ThetaKuehlgrenze, XPhi };

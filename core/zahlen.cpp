@@ -160,4 +160,8 @@ std::string KurzText(double v) {
     return text;
 }
 
+std::string MitEinheit(double v, std::string_view einheit) {
+    return KurzText(v) + " " + std::string(einheit);
+}
+
 }  // namespace lumora

@@ -27,4 +27,7 @@ std::string MusterText(double v, std::string_view dezimaltrenner);
 // locale; "nicht endlich" for NaN and infinities.
 std::string KurzText(double v);
 
+// KurzText of v, a blank and the unit: "12,5 °C".
+std::string MitEinheit(double v, std::string_view einheit);
+
 }  // namespace lumora

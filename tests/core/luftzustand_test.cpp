@@ -5,8 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/zahlen.h"
-
 namespace lumora {
 namespace {
 
@@ -106,19 +104,12 @@ class Gruende : public testing::TestWithParam<GrundFall> {};
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Normaldruck, Gruende, testing::Values(
     GrundFall{Paar::ThetaPhi, 20, 130, "φ = 130 % ist größer als 100 %."},
-    GrundFall{Paar::ThetaPhi, 20, -5, "φ = -5 % ist negativ."},
     GrundFall{Paar::ThetaPhi, 120, 50, "Die Temperatur 120 °C liegt nicht unter der Siedetemperatur 99,9707 °C."},
-    GrundFall{Paar::ThetaPhi, -120.5, 50, "Die Temperatur -120,5 °C liegt unter -100 °C."},
-    GrundFall{Paar::ThetaX, 20, -0.0015, "Der Wassergehalt -1,5 g/kg ist negativ."},
-    GrundFall{Paar::HX, -300, 0, "Die Temperatur -298,507 °C liegt unter -100 °C."},
     GrundFall{Paar::HX, -150, 0.05, "Die Temperatur -250,455 °C liegt unter -100 °C."},
     GrundFall{Paar::ThetaTaupunkt, 20, 25, "Der Taupunkt 25 °C liegt über der Temperatur 20 °C."},
     GrundFall{Paar::ThetaTaupunkt, 150, 120, "Beim Taupunkt 120 °C erreicht der Dampfdruck den Gesamtdruck 1013 hPa."},
-    GrundFall{Paar::ThetaKuehlgrenze, 20, 21, "Die Kühlgrenztemperatur 21 °C liegt über der Temperatur 20 °C."},
     GrundFall{Paar::ThetaKuehlgrenze, 150, 100, "Bei der Kühlgrenztemperatur 100 °C gibt es keine gesättigte Luft (Siedetemperatur 99,9707 °C)."},
     GrundFall{Paar::ThetaKuehlgrenze, 60, 5, "Zur Kühlgrenztemperatur 5 °C gehört bei 60 °C ein negativer Wassergehalt (-16,1434 g/kg)."},
-    GrundFall{Paar::XPhi, 0, 50, "Der Wassergehalt 0 g/kg ist nicht größer als 0 g/kg."},
-    GrundFall{Paar::XPhi, 0.01, 0, "φ = 0 % ist nicht größer als 0 %."},
     GrundFall{Paar::XPhi, 2, 10, "Zu x = 2000 g/kg und φ = 10 % gehört keine Temperatur unter der Siedetemperatur 99,9707 °C."},
     GrundFall{Paar::ThetaX, kKeins, 0.01, "Die Temperatur ist keine endliche Zahl."},
     GrundFall{Paar::HX, 1e308, 1e306, "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen."}
@@ -142,10 +133,7 @@ TEST(Paare, NothingNonFinite) {
         for (double a : werte) {
             for (double b : werte) {
                 const auto z = ZustandAusPaar(d, paar, a, b);
-                if (!z) {
-                    EXPECT_FALSE(z.grund().empty());
-                    continue;
-                }
+                if (!z) continue;
                 for (double w :
                      {z->theta, z->x, z->h, z->pD, z->v, z->rho, z->wasser, z->phi.value_or(0),
                       z->taupunkt.value_or(0), z->kuehlgrenze.value_or(0)}) {
@@ -155,15 +143,6 @@ TEST(Paare, NothingNonFinite) {
             }
         }
     }
-}
-
-TEST(KurzText, ShortGermanForm) {
-    EXPECT_EQ(KurzText(12.5), "12,5");
-    EXPECT_EQ(KurzText(-3), "-3");
-    EXPECT_EQ(KurzText(-0.0), "0");
-    EXPECT_EQ(KurzText(99.970703125), "99,9707");
-    EXPECT_EQ(KurzText(1.5e20), "1,5e+20");
-    EXPECT_EQ(KurzText(HUGE_VAL), "nicht endlich");
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "core/luftzustand.h"
+
+namespace lumora {
+
+// The kinds of process between states of humid air.
+enum class Prozessart {
+    Heizen,
+    Kuehlen,
+    BefeuchtenWasser,
+    BefeuchtenDampf,
+    Richtung,
+    Mischen,
+    Waermerueckgewinnung
+};
+
+// A kind's key in the project file and its name in the table of processes.
+struct Prozessname {
+    Prozessart art;
+    std::string_view schluessel;
+    std::string_view anzeige;
+};
+
+inline constexpr std::array<Prozessname, 7> kProzessnamen{{
+    {Prozessart::Heizen, "heizen", "Erwärmen"},
+    {Prozessart::Kuehlen, "kuehlen", "Kühlen"},
+    {Prozessart::BefeuchtenWasser, "befeuchten_wasser", "Befeuchten mit Wasser"},
+    {Prozessart::BefeuchtenDampf, "befeuchten_dampf", "Befeuchten mit Dampf"},
+    {Prozessart::Richtung, "richtung", "Zustandsänderung in Richtung ε"},
+    {Prozessart::Mischen, "mischen", "Mischen"},
+    {Prozessart::Waermerueckgewinnung, "waermerueckgewinnung", "Wärmerückgewinnung"},
+}};
+
+// The kind with the file key schluessel; none for an unknown key.
+std::optional<Prozessart> ProzessartZu(std::string_view schluessel);
+// The key and table name of a kind.
+const Prozessname& NameVon(Prozessart art);
+// Whether a kind starts at two states: mixing, and heat recovery (outdoor air, exhaust air).
+bool HatZweitenZustand(Prozessart art);
+
+// The target of a humidifier or of a change in a direction: φ [%], x or Δx [kg/kg].
+enum class Ziel { Keins, Phi, X, DX };
+
+// A process as entered. Only the fields of its kind are read; units inside the code.
+struct Prozess {
+    Prozessart art = Prozessart::Heizen;
+    double theta = 0;                       // heizen: end temperature [°C]
+    double oberflaeche = 0;                 // kuehlen: surface temperature [°C]
+    double bypass = 0;                      // kuehlen: bypass factor BF, 0 <= BF < 1
+    double wasser = 0;                      // befeuchten_wasser: water temperature [°C]
+    double dampf = 0;                       // befeuchten_dampf: steam temperature [°C]
+    double epsilon = 0;                     // richtung: direction dh/dx [kJ/kg]
+    Ziel ziel = Ziel::Keins;                // befeuchten_*: Phi, X or DX; richtung: X or DX
+    double zielwert = 0;                    // [%] or [kg/kg]
+    std::array<double, 2> massenstroeme{};  // mischen: the two streams [kg/h], > 0
+    double rueckwaermzahl = 0;              // waermerueckgewinnung: Φ, 0..1
+    double feuchterueckgewinnung = 0;       // waermerueckgewinnung: Ψ, 0..1
+    std::optional<double> massenstrom{};    // dry air [kg/h], > 0; gives power and water flow
+};
+
+// What a process makes.
+struct Prozessergebnis {
+    Luftzustand ende;
+    std::optional<Luftzustand> oberflaeche;  // kuehlen: the surface point O
+    double dtheta = 0;                       // end minus start [K]
+    double dx = 0;                           // [kg/kg]
+    double dh = 0;                           // [kJ/kg]
+    std::optional<double> leistung;          // ṁ Δh / 3600 [kW]; none without mass flow
+    std::optional<double> wasser;            // ṁ Δx [kg/h], negative for condensate
+};
+
+// The end state of process p from start, and for mixing and heat recovery the second state
+// (the exhaust air for heat recovery); or the German reason why the process is impossible.
+Ergebnis<Prozessergebnis> Rechne(const Luftdruck& d, const Prozess& p, const Luftzustand& start,
+                                 const Luftzustand* zweiter = nullptr);
+
+}  // namespace lumora

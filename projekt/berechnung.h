@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/eingabe.h"
+#include "core/luftzustand.h"
+#include "projekt/projekt.h"
+
+namespace lumora {
+
+// Units of the file, the report and the tables where the code differs.
+inline constexpr double kGrammProKg = 1000;         // x, dx and wasser: g/kg
+inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
+
+// The place of an entry as messages and the report name it: "zustaende[2]".
+std::string Wo(Liste liste, std::size_t index);
+
+// A computed state with its place on the canvas.
+struct Punkt {
+    std::string name;
+    Luftzustand zustand;
+    double X = 0;  // canvas units, unclipped
+    double Y = 0;
+    bool aufLeinwand = false;  // inside 0..12000 × 0..8000: drawn
+};
+
+// One entry of zustaende: its state, or the German reason why it has none.
+struct ZustandErgebnis {
+    std::string name;  // as in the file, when it is a text
+    std::optional<Punkt> punkt;
+    std::string fehler;  // empty when computed
+};
+
+// One entry of prozesse as computed.
+struct ProzessErgebnis {
+    std::string art;               // as in the file, when it is a text
+    std::vector<std::string> von;  // the names it starts at (two for mischen, waermerueckgewinnung)
+    std::string nach;              // as in the file, when it is a text
+    std::vector<Punkt> start;      // the states it starts at, in the order of von
+    std::optional<Punkt> ende;     // the state it makes
+    std::optional<Punkt> oberflaeche;  // a cooler's surface point O, for drawing
+    double dtheta = 0;                 // end minus (first) start [K]
+    double dx = 0;                     // [kg/kg]
+    double dh = 0;                     // [kJ/kg]
+    std::optional<double> leistung;    // [kW], with a mass flow
+    std::optional<double> wasser;      // [kg/h], with a mass flow; negative: condensate
+    std::string fehler;                // empty when computed
+};
+
+// A project as the chart shows it.
+struct Berechnung {
+    std::optional<Eingabe> eingabe;  // none when the input texts are refused as a chart
+    std::optional<Luftdruck> druck;
+    std::vector<ZustandErgebnis> zustaende;  // one per entry of zustaende, in file order
+    std::vector<ProzessErgebnis> prozesse;   // one per entry of prozesse, in file order
+};
+
+// Computes every state and process of the project in file order; entries that cannot be
+// computed keep their reason and do not stop the others.
+Berechnung Berechnen(const Projekt& projekt);
+
+}  // namespace lumora

@@ -1,0 +1,166 @@
+#include "projekt/bericht.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "core/prozess.h"
+
+namespace lumora {
+
+namespace {
+
+Json Wert(std::optional<double> v) { return v && std::isfinite(*v) ? Json(*v) : Json(); }
+
+Json ZustandJson(const Punkt& p) {
+    const Luftzustand& z = p.zustand;
+    return Json{{"name", p.name},
+                {"theta", Wert(z.theta)},
+                {"x", Wert(z.x * kGrammProKg)},
+                {"phi", Wert(z.phi)},
+                {"h", Wert(z.h)},
+                {"pD", Wert(z.pD * kHektopascalProBar)},
+                {"taupunkt", Wert(z.taupunkt)},
+                {"kuehlgrenze", Wert(z.kuehlgrenze)},
+                {"rho", Wert(z.rho)},
+                {"v", Wert(z.v)},
+                {"nebel", z.nebel},
+                {"wasser", Wert(z.wasser * kGrammProKg)},
+                {"X", Wert(p.X)},
+                {"Y", Wert(p.Y)}};
+}
+
+Json VonJson(const std::vector<std::string>& von) {
+    return von.size() == 1 ? Json(von[0]) : Json(von);
+}
+
+Json ProzessJson(const ProzessErgebnis& r) {
+    return Json{{"art", r.art},
+                {"von", VonJson(r.von)},
+                {"nach", r.nach},
+                {"dtheta", Wert(r.dtheta)},
+                {"dx", Wert(r.dx * kGrammProKg)},
+                {"dh", Wert(r.dh)},
+                {"leistung", Wert(r.leistung)},
+                {"wasser", Wert(r.wasser)}};
+}
+
+// The shortest text that reads back to the same double, with the given separator; empty
+// for a value that does not exist.
+std::string Zelle(std::optional<double> v, std::string_view trenner) {
+    if (!v || !std::isfinite(*v)) return {};
+    char puffer[32];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, *v).ptr;
+    std::string s;
+    for (const char* c = puffer; c != ende; ++c) {
+        if (*c == '.') {
+            s += trenner;
+        } else {
+            s += *c;
+        }
+    }
+    return s;
+}
+
+// A text cell, quoted where it holds the separator, a quote or a line break.
+std::string Zelle(std::string_view text) {
+    if (text.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string s = "\"";
+    for (const char c : text) {
+        if (c == '"') s += '"';
+        s += c;
+    }
+    return s + '"';
+}
+
+void Zeile(std::string& aus, std::initializer_list<std::string> zellen) {
+    bool erste = true;
+    for (const std::string& z : zellen) {
+        if (!erste) aus += ';';
+        erste = false;
+        aus += z;
+    }
+    aus += '\n';
+}
+
+void ZustandZeile(std::string& aus, const std::string& name, const Punkt* p,
+                  const std::string& fehler, std::string_view t) {
+    if (!p) {
+        Zeile(aus,
+              {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
+        return;
+    }
+    const Luftzustand& z = p->zustand;
+    Zeile(aus, {Zelle(name), Zelle(z.theta, t), Zelle(z.x * kGrammProKg, t), Zelle(z.phi, t),
+                Zelle(z.h, t), Zelle(z.pD * kHektopascalProBar, t), Zelle(z.taupunkt, t),
+                Zelle(z.kuehlgrenze, t), Zelle(z.rho, t), Zelle(z.v, t), z.nebel ? "ja" : "nein",
+                Zelle(z.wasser * kGrammProKg, t), Zelle(p->X, t), Zelle(p->Y, t),
+                p->aufLeinwand ? "" : "außerhalb des Diagramms"});
+}
+
+std::string ArtName(const std::string& art) {
+    const auto a = ProzessartZu(art);
+    return Zelle(a ? std::string(NameVon(*a).anzeige) : art);
+}
+
+}  // namespace
+
+Json BerichtJson(const Berechnung& b) {
+    Json zustaende = Json::array();
+    Json prozesse = Json::array();
+    Json fehler = Json::array();
+    for (std::size_t i = 0; i < b.zustaende.size(); ++i) {
+        const ZustandErgebnis& z = b.zustaende[i];
+        if (z.punkt) {
+            zustaende.push_back(ZustandJson(*z.punkt));
+        } else {
+            fehler.push_back(Json{{"wo", Wo(Liste::Zustaende, i)}, {"meldung", z.fehler}});
+        }
+    }
+    for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
+        const ProzessErgebnis& r = b.prozesse[i];
+        if (r.ende) {
+            zustaende.push_back(ZustandJson(*r.ende));
+            prozesse.push_back(ProzessJson(r));
+        } else {
+            fehler.push_back(Json{{"wo", Wo(Liste::Prozesse, i)}, {"meldung", r.fehler}});
+        }
+    }
+    return Json{{"zustaende", std::move(zustaende)},
+                {"prozesse", std::move(prozesse)},
+                {"fehler", std::move(fehler)}};
+}
+
+std::string BerichtText(const Berechnung& b) {
+    return DokumentSchreiben(BerichtJson(b), {"zustaende", "prozesse", "fehler", "messreihen"});
+}
+
+std::string Tabelle(const Berechnung& b, std::string_view t) {
+    std::string aus;
+    Zeile(aus,
+          {"Name", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]", "pD [hPa]", "ϑTau [°C]", "ϑK [°C]",
+           "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "X", "Y", "Hinweis"});
+    for (const ZustandErgebnis& z : b.zustaende) {
+        ZustandZeile(aus, z.name, z.punkt ? &*z.punkt : nullptr, z.fehler, t);
+    }
+    for (const ProzessErgebnis& r : b.prozesse) {
+        if (r.ende) ZustandZeile(aus, r.nach, &*r.ende, {}, t);
+    }
+    aus += '\n';
+    Zeile(aus, {"Art", "Von", "Nach", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "Leistung [kW]",
+                "Wasser [kg/h]", "Hinweis"});
+    for (const ProzessErgebnis& r : b.prozesse) {
+        std::string von;
+        for (const std::string& n : r.von) von += (von.empty() ? "" : " + ") + n;
+        if (!r.ende) {
+            Zeile(aus,
+                  {ArtName(r.art), Zelle(von), Zelle(r.nach), "", "", "", "", "", Zelle(r.fehler)});
+            continue;
+        }
+        Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), Zelle(r.dtheta, t),
+                    Zelle(r.dx * kGrammProKg, t), Zelle(r.dh, t), Zelle(r.leistung, t),
+                    Zelle(r.wasser, t), ""});
+    }
+    return aus;
+}
+
+}  // namespace lumora

@@ -1,0 +1,251 @@
+#include "projekt/jsontext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <unordered_set>
+#include <vector>
+
+namespace lumora {
+
+namespace {
+
+std::string StelleText(std::string_view text, std::size_t offset) {
+    const Stelle s = StelleIn(text, offset);
+    return "Zeile " + std::to_string(s.zeile) + ", Spalte " + std::to_string(s.spalte);
+}
+
+// What nlohmann's parser would only find by recursing or would silently cut off: a NUL byte
+// ends its input early, and the nesting depth decides the depth of every later walk.
+std::optional<std::string> Vorpruefen(std::string_view text) {
+    int tiefe = 0;
+    bool imText = false;
+    bool maskiert = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\0') return "Die Datei enthält ein NUL-Byte (" + StelleText(text, i) + ").";
+        if (imText) {
+            if (maskiert) {
+                maskiert = false;
+            } else if (c == '\\') {
+                maskiert = true;
+            } else if (c == '"') {
+                imText = false;
+            }
+        } else if (c == '"') {
+            imText = true;
+        } else if (c == '[' || c == '{') {
+            if (++tiefe > kMaxTiefe) {
+                return "Die Datei ist tiefer als " + std::to_string(kMaxTiefe) +
+                       " Ebenen verschachtelt (" + StelleText(text, i) + ").";
+            }
+        } else if (c == ']' || c == '}') {
+            --tiefe;
+        }
+    }
+    return std::nullopt;
+}
+
+// Builds the value from the parser's events, refusing a key that appears twice in one object.
+class Aufbau final : public nlohmann::json_sax<Json> {
+  public:
+    explicit Aufbau(std::string_view text) : text_(text) {}
+
+    Json wurzel;
+    std::string fehler;
+
+    bool null() override { return Neu(nullptr) != nullptr; }
+    bool boolean(bool b) override { return Neu(b) != nullptr; }
+    bool number_integer(number_integer_t v) override { return Neu(v) != nullptr; }
+    bool number_unsigned(number_unsigned_t v) override { return Neu(v) != nullptr; }
+    bool number_float(number_float_t v, const string_t&) override { return Neu(v) != nullptr; }
+    bool string(string_t& s) override { return Neu(std::move(s)) != nullptr; }
+    bool binary(binary_t&) override { return false; }  // JSON text holds none
+    bool start_object(std::size_t) override {
+        offen_.push_back({Neu(Json::object()), {}});
+        return true;
+    }
+    bool key(string_t& k) override {
+        if (!offen_.back().schluessel.insert(k).second) {
+            fehler = "Der Schlüssel „" + k + "“ steht zweimal im selben Objekt.";
+            return false;
+        }
+        schluessel_ = std::move(k);
+        return true;
+    }
+    bool end_object() override {
+        offen_.pop_back();
+        return true;
+    }
+    bool start_array(std::size_t) override {
+        offen_.push_back({Neu(Json::array()), {}});
+        return true;
+    }
+    bool end_array() override {
+        offen_.pop_back();
+        return true;
+    }
+    bool parse_error(std::size_t position, const std::string& zeichen,
+                     const nlohmann::detail::exception& e) override {
+        // position counts the bytes read, up to and including the one that failed.
+        const std::size_t offset = std::min(position > 0 ? position - 1 : 0, text_.size());
+        if (e.id == 406) {  // a number beyond the range of a double
+            const std::size_t anfang = position >= zeichen.size() ? position - zeichen.size() : 0;
+            fehler = "Die Zahl „" + zeichen + "“ (" + StelleText(text_, anfang) +
+                     ") liegt außerhalb des Zahlenbereichs.";
+        } else if (offset >= text_.size()) {
+            fehler = "Die Datei ist kein gültiges JSON: sie endet unerwartet (" +
+                     StelleText(text_, offset) + ").";
+        } else if (std::strstr(e.what(), "UTF-8") != nullptr) {
+            fehler = "Die Datei enthält ungültiges UTF-8 (" + StelleText(text_, offset) + ").";
+        } else {
+            fehler = "Die Datei ist kein gültiges JSON (" + StelleText(text_, offset) + ").";
+        }
+        return false;
+    }
+
+  private:
+    struct Offen {
+        Json* behaelter;
+        std::unordered_set<std::string> schluessel;
+    };
+
+    // Places v in the innermost open list or object, or as the whole value.
+    Json* Neu(Json v) {
+        if (offen_.empty()) {
+            wurzel = std::move(v);
+            return &wurzel;
+        }
+        Json& b = *offen_.back().behaelter;
+        if (b.is_array()) {
+            auto& liste = b.get_ref<Json::array_t&>();
+            liste.push_back(std::move(v));
+            return &liste.back();
+        }
+        // Appended directly: the key is known to be new, and the map's own insert would
+        // search all earlier keys again.
+        auto& objekt = b.get_ref<Json::object_t&>();
+        objekt.Json::object_t::Container::emplace_back(std::move(schluessel_), std::move(v));
+        return &objekt.back().second;
+    }
+
+    std::string_view text_;
+    std::vector<Offen> offen_;
+    std::string schluessel_;
+};
+
+}  // namespace
+
+Stelle StelleIn(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    Stelle s;
+    std::size_t zeilenanfang = 0;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (text[i] == '\n') {
+            ++s.zeile;
+            zeilenanfang = i + 1;
+        }
+    }
+    for (std::size_t i = zeilenanfang; i < offset; ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if ((b & 0xC0) != 0x80) ++s.spalte;  // continuation bytes belong to the character before
+    }
+    return s;
+}
+
+JsonGelesen JsonLesen(std::string_view text) {
+    JsonGelesen ergebnis;
+    if (auto fehler = Vorpruefen(text)) {
+        ergebnis.fehler = std::move(*fehler);
+        return ergebnis;
+    }
+    Aufbau aufbau(text);
+    if (!Json::sax_parse(text.begin(), text.end(), &aufbau)) {
+        ergebnis.fehler =
+            aufbau.fehler.empty() ? "Die Datei ist kein gültiges JSON." : aufbau.fehler;
+        return ergebnis;
+    }
+    ergebnis.wert = std::move(aufbau.wurzel);
+    return ergebnis;
+}
+
+void KompaktSchreiben(const Json& wert, std::string& aus) {
+    switch (wert.type()) {
+        case Json::value_t::object: {
+            aus += '{';
+            bool erstes = true;
+            for (const auto& [schluessel, teil] : wert.items()) {
+                if (!erstes) aus += ", ";
+                erstes = false;
+                KompaktSchreiben(Json(schluessel), aus);
+                aus += ": ";
+                KompaktSchreiben(teil, aus);
+            }
+            aus += '}';
+            return;
+        }
+        case Json::value_t::array: {
+            aus += '[';
+            bool erstes = true;
+            for (const Json& teil : wert) {
+                if (!erstes) aus += ", ";
+                erstes = false;
+                KompaktSchreiben(teil, aus);
+            }
+            aus += ']';
+            return;
+        }
+        case Json::value_t::number_float:
+            if (!std::isfinite(wert.get<double>())) {
+                aus += "null";
+                return;
+            }
+            break;
+        case Json::value_t::binary:
+        case Json::value_t::discarded:
+            aus += "null";
+            return;
+        default:
+            break;
+    }
+    aus += wert.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string Kompakt(const Json& wert) {
+    std::string aus;
+    KompaktSchreiben(wert, aus);
+    return aus;
+}
+
+std::string DokumentSchreiben(const Json& objekt,
+                              std::initializer_list<std::string_view> zeilenweise) {
+    if (!objekt.is_object()) return Kompakt(objekt) + "\n";
+    std::string aus = "{\n";
+    std::size_t rest = objekt.size();
+    for (const auto& [schluessel, wert] : objekt.items()) {
+        aus += "  ";
+        KompaktSchreiben(Json(schluessel), aus);
+        aus += ": ";
+        const bool liste =
+            wert.is_array() && !wert.empty() &&
+            std::find(zeilenweise.begin(), zeilenweise.end(), schluessel) != zeilenweise.end();
+        if (liste) {
+            aus += "[\n";
+            std::size_t eintraege = wert.size();
+            for (const Json& eintrag : wert) {
+                aus += "    ";
+                KompaktSchreiben(eintrag, aus);
+                aus += --eintraege ? ",\n" : "\n";
+            }
+            aus += "  ]";
+        } else {
+            KompaktSchreiben(wert, aus);
+        }
+        aus += --rest ? ",\n" : "\n";
+    }
+    aus += "}\n";
+    return aus;
+}
+
+}  // namespace lumora

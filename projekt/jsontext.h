@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+using Json = nlohmann::ordered_json;
+
+// The deepest nesting of lists and objects a read file may have.
+inline constexpr int kMaxTiefe = 64;
+
+// A JSON text read into a value, or the German reason why it is none, with its place.
+struct JsonGelesen {
+    Json wert;
+    std::string fehler;  // empty when read
+};
+
+// Reads a whole JSON text. Refuses, with line and column, what is not JSON, a NUL byte,
+// invalid UTF-8, nesting deeper than kMaxTiefe, a number beyond the range of a double and
+// a key that appears twice in one object (the second would silently replace the first).
+JsonGelesen JsonLesen(std::string_view text);
+
+// Line and column (both from 1, the column in characters) of the byte at offset in text.
+struct Stelle {
+    std::size_t zeile = 1;
+    std::size_t spalte = 1;
+};
+Stelle StelleIn(std::string_view text, std::size_t offset);
+
+// A value on one line with ", " and ": " between its parts, e.g. {"name": "AUL", "theta": 32}.
+// Numbers in the shortest text that reads back to the same double; a number that is not
+// finite is written as null.
+void KompaktSchreiben(const Json& wert, std::string& aus);
+std::string Kompakt(const Json& wert);
+
+// A top-level object with one key per line and two-space indentation; the lists named in
+// zeilenweise get one entry per line, everything else is compact. Ends with a newline.
+std::string DokumentSchreiben(const Json& objekt,
+                              std::initializer_list<std::string_view> zeilenweise);
+
+}  // namespace lumora

@@ -1,0 +1,300 @@
+#include "projekt/projekt.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <utility>
+
+namespace lumora {
+
+namespace {
+
+// The known top-level keys in the order a file has them.
+constexpr std::array<std::string_view, 8> kReihenfolge{
+    "lumora", "eingabe", "zustaende", "prozesse", "messreihen", "zonen", "randmassstab", "notiz"};
+
+int Rang(std::string_view schluessel) {
+    const auto it = std::find(kReihenfolge.begin(), kReihenfolge.end(), schluessel);
+    return it == kReihenfolge.end() ? -1 : static_cast<int>(it - kReihenfolge.begin());
+}
+
+std::string Zitat(std::string_view schluessel) { return "„" + std::string(schluessel) + "“"; }
+
+std::optional<std::string> FormatFehler(const Json& d) {
+    if (!d.contains("lumora")) return "Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.";
+    const Json& f = d["lumora"];
+    if (!f.is_number()) return "Der Eintrag „lumora“ ist keine Formatnummer.";
+    if (f.is_number_integer() && f.get<double>() == kFormat) return std::nullopt;
+    if (f.get<double>() > kFormat) {
+        return "Die Datei stammt aus einer neueren Lumora-Version (Format " + Kompakt(f) +
+               ") und kann nicht geöffnet werden.";
+    }
+    return "Die Formatnummer " + Kompakt(f) + " ist unbekannt.";
+}
+
+std::optional<std::string> EingabeFehler(const Json& d) {
+    if (!d.contains("eingabe")) return "Der Eintrag „eingabe“ fehlt.";
+    const Json& e = d["eingabe"];
+    if (!e.is_array()) return "Der Eintrag „eingabe“ ist keine Liste.";
+    if (e.size() != kFelder) {
+        return "Der Eintrag „eingabe“ hat " + std::to_string(e.size()) +
+               " statt sieben Eingabetexte.";
+    }
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        if (!e[i].is_string()) return "eingabe[" + std::to_string(i) + "] ist kein Text.";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> AufbauFehler(const Json& d) {
+    if (!d.is_object()) return "Die Datei ist kein Lumora-Projekt: sie enthält kein JSON-Objekt.";
+    if (auto f = FormatFehler(d)) return f;
+    if (auto f = EingabeFehler(d)) return f;
+    for (const char* pflicht : {"zustaende", "prozesse"}) {
+        if (!d.contains(pflicht)) return "Der Eintrag " + Zitat(pflicht) + " fehlt.";
+    }
+    for (const char* liste : {"zustaende", "prozesse", "messreihen", "zonen"}) {
+        if (d.contains(liste) && !d[liste].is_array()) {
+            return "Der Eintrag " + Zitat(liste) + " ist keine Liste.";
+        }
+    }
+    if (d.contains("randmassstab") && !d["randmassstab"].is_boolean()) {
+        return "Der Eintrag „randmassstab“ ist weder true noch false.";
+    }
+    if (d.contains("notiz") && !d["notiz"].is_string()) {
+        return "Der Eintrag „notiz“ ist kein Text.";
+    }
+    return std::nullopt;
+}
+
+std::size_t Zeichen(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// Replaces the name alt by neu where a process's "von" holds it; true when it did.
+bool VonUmbenennen(Json& prozess, const std::string& alt, const std::string& neu) {
+    if (!prozess.is_object() || !prozess.contains("von")) return false;
+    Json& von = prozess["von"];
+    bool geaendert = false;
+    if (von.is_string() && von.get_ref<const std::string&>() == alt) {
+        von = neu;
+        geaendert = true;
+    } else if (von.is_array()) {
+        for (Json& teil : von) {
+            if (teil.is_string() && teil.get_ref<const std::string&>() == alt) {
+                teil = neu;
+                geaendert = true;
+            }
+        }
+    }
+    return geaendert;
+}
+
+bool NenntZustand(const Json& eintrag, const char* schluessel, const std::string& name) {
+    return eintrag.is_object() && eintrag.contains(schluessel) && eintrag[schluessel] == name;
+}
+
+}  // namespace
+
+const char* Schluessel(Liste liste) {
+    switch (liste) {
+        case Liste::Zustaende:
+            return "zustaende";
+        case Liste::Prozesse:
+            return "prozesse";
+        case Liste::Messreihen:
+            return "messreihen";
+        case Liste::Zonen:
+            return "zonen";
+    }
+    return "";
+}
+
+std::optional<std::string> NamensFehler(std::string_view name) {
+    if (name.empty()) return "Der Name ist leer.";
+    if (Zeichen(name) > kMaxName) {
+        return "Der Name ist länger als " + std::to_string(kMaxName) + " Zeichen.";
+    }
+    return std::nullopt;
+}
+
+Projekt::Projekt(const Feldtexte& eingabe) {
+    dokument_ = Json::object();
+    dokument_["lumora"] = kFormat;
+    setEingabe(eingabe);
+    dokument_["zustaende"] = Json::array();
+    dokument_["prozesse"] = Json::array();
+}
+
+Ergebnis<Projekt> Projekt::Lesen(std::string_view text) {
+    JsonGelesen gelesen = JsonLesen(text);
+    if (!gelesen.fehler.empty()) return Ergebnis<Projekt>::Fehler(std::move(gelesen.fehler));
+    if (auto fehler = AufbauFehler(gelesen.wert)) {
+        return Ergebnis<Projekt>::Fehler(std::move(*fehler));
+    }
+    Projekt p;
+    p.dokument_ = std::move(gelesen.wert);
+    return p;
+}
+
+std::string Projekt::Schreiben() const {
+    return DokumentSchreiben(dokument_, {"zustaende", "prozesse", "messreihen", "zonen"});
+}
+
+Json& Projekt::Feld(std::string_view schluessel) {
+    const std::string s(schluessel);
+    if (dokument_.contains(s)) return dokument_[s];
+    // A known key that is missing goes after the known keys that come before it.
+    auto& alt = dokument_.get_ref<Json::object_t&>();
+    const int rang = Rang(schluessel);
+    std::size_t stelle = 0;
+    std::size_t i = 0;
+    for (const auto& [k, v] : alt) {
+        ++i;
+        const int r = Rang(k);
+        if (r >= 0 && r < rang) stelle = i;
+    }
+    Json::object_t neu;
+    i = 0;
+    for (auto& [k, v] : alt) {
+        if (i++ == stelle) neu.Json::object_t::Container::emplace_back(s, Json());
+        neu.Json::object_t::Container::emplace_back(k, std::move(v));
+    }
+    if (stelle == alt.size()) neu.Json::object_t::Container::emplace_back(s, Json());
+    dokument_ = Json(std::move(neu));
+    return dokument_[s];
+}
+
+Feldtexte Projekt::eingabe() const {
+    Feldtexte texte;
+    const auto it = dokument_.find("eingabe");
+    if (it == dokument_.end()) return texte;
+    const Json& e = *it;
+    for (std::size_t i = 0; i < texte.size() && i < e.size(); ++i) {
+        if (e[i].is_string()) texte[i] = e[i].get<std::string>();
+    }
+    return texte;
+}
+
+Feldtexte Projekt::setEingabe(const Feldtexte& texte) {
+    const Feldtexte vorher = dokument_.contains("eingabe") ? eingabe() : Feldtexte{};
+    Feld("eingabe") = Json(texte);
+    return vorher;
+}
+
+bool Projekt::randmassstab() const {
+    return dokument_.contains("randmassstab") && dokument_["randmassstab"] == true;
+}
+
+bool Projekt::setRandmassstab(bool an) {
+    const bool vorher = randmassstab();
+    Feld("randmassstab") = an;
+    return vorher;
+}
+
+std::string Projekt::notiz() const {
+    return dokument_.contains("notiz") ? dokument_["notiz"].get<std::string>() : std::string();
+}
+
+std::string Projekt::setNotiz(std::string text) {
+    std::string vorher = notiz();
+    Feld("notiz") = std::move(text);
+    return vorher;
+}
+
+Json& Projekt::Liste_(Liste liste) {
+    Json& l = Feld(Schluessel(liste));
+    if (!l.is_array()) l = Json::array();
+    return l;
+}
+
+const Json* Projekt::Liste_(Liste liste) const {
+    const char* s = Schluessel(liste);
+    return dokument_.contains(s) ? &dokument_[s] : nullptr;
+}
+
+std::size_t Projekt::anzahl(Liste liste) const {
+    const Json* l = Liste_(liste);
+    return l ? l->size() : 0;
+}
+
+const Json& Projekt::eintrag(Liste liste, std::size_t index) const {
+    return (*Liste_(liste))[index];
+}
+
+void Projekt::einfuegen(Liste liste, std::size_t index, Json eintrag) {
+    auto& l = Liste_(liste).get_ref<Json::array_t&>();
+    l.insert(l.begin() + static_cast<std::ptrdiff_t>(std::min(index, l.size())),
+             std::move(eintrag));
+}
+
+Json Projekt::ersetzen(Liste liste, std::size_t index, Json eintrag) {
+    Json& alt = Liste_(liste)[index];
+    std::swap(alt, eintrag);
+    return eintrag;
+}
+
+Json Projekt::entfernen(Liste liste, std::size_t index) {
+    auto& l = Liste_(liste).get_ref<Json::array_t&>();
+    Json alt = std::move(l[index]);
+    l.erase(l.begin() + static_cast<std::ptrdiff_t>(index));
+    return alt;
+}
+
+void Projekt::zuruecksetzen(const std::vector<Ersetzung>& ersetzungen) {
+    for (auto it = ersetzungen.rbegin(); it != ersetzungen.rend(); ++it) {
+        ersetzen(it->liste, it->index, it->vorher);
+    }
+}
+
+Ergebnis<std::vector<Ersetzung>> Projekt::umbenennen(const std::string& alt,
+                                                     const std::string& neu) {
+    using E = Ergebnis<std::vector<Ersetzung>>;
+    if (auto fehler = NamensFehler(neu)) return E::Fehler(std::move(*fehler));
+    const std::size_t nz = anzahl(Liste::Zustaende);
+    const std::size_t np = anzahl(Liste::Prozesse);
+    for (std::size_t i = 0; i < nz; ++i) {
+        if (NenntZustand(eintrag(Liste::Zustaende, i), "name", neu)) {
+            return E::Fehler("Den Namen „" + neu + "“ trägt schon ein Zustand.");
+        }
+    }
+    for (std::size_t i = 0; i < np; ++i) {
+        if (NenntZustand(eintrag(Liste::Prozesse, i), "nach", neu)) {
+            return E::Fehler("Den Namen „" + neu + "“ trägt schon ein Zustand.");
+        }
+    }
+    std::vector<Ersetzung> ersetzungen;
+    for (std::size_t i = 0; i < nz; ++i) {
+        const Json& z = eintrag(Liste::Zustaende, i);
+        if (!NenntZustand(z, "name", alt)) continue;
+        ersetzungen.push_back({Liste::Zustaende, i, z});
+        Liste_(Liste::Zustaende)[i]["name"] = neu;
+    }
+    for (std::size_t i = 0; i < np; ++i) {
+        Json p = eintrag(Liste::Prozesse, i);
+        const bool nach = NenntZustand(p, "nach", alt);
+        if (nach) p["nach"] = neu;
+        if (VonUmbenennen(p, alt, neu) || nach) {
+            ersetzungen.push_back({Liste::Prozesse, i, ersetzen(Liste::Prozesse, i, std::move(p))});
+        }
+    }
+    return ersetzungen;
+}
+
+bool Projekt::sichtbar(std::size_t messreihe) const {
+    if (messreihe >= anzahl(Liste::Messreihen)) return false;
+    const Json& r = eintrag(Liste::Messreihen, messreihe);
+    return !(r.is_object() && r.contains("sichtbar") && r["sichtbar"] == false);
+}
+
+bool Projekt::setSichtbar(std::size_t messreihe, bool an) {
+    const bool vorher = sichtbar(messreihe);
+    if (messreihe >= anzahl(Liste::Messreihen)) return vorher;
+    Json& r = Liste_(Liste::Messreihen)[messreihe];
+    if (r.is_object()) r["sichtbar"] = an;
+    return vorher;
+}
+
+}  // namespace lumora

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/pruefung.h"
+#include "core/luftzustand.h"
+#include "projekt/jsontext.h"
+
+namespace lumora {
+
+// The lists of entries a project holds, each under its key in the file.
+enum class Liste { Zustaende, Prozesse, Messreihen, Zonen };
+const char* Schluessel(Liste liste);  // "zustaende", "prozesse", "messreihen", "zonen"
+
+inline constexpr int kFormat = 1;            // the number under "lumora" that this version writes
+inline constexpr std::size_t kMaxName = 40;  // longest name of a state, in characters
+
+// Why name cannot name a state (empty, longer than kMaxName characters); none when it can.
+std::optional<std::string> NamensFehler(std::string_view name);
+
+// One entry as it stood before a change, so that the change can be undone.
+struct Ersetzung {
+    Liste liste;
+    std::size_t index;
+    Json vorher;
+};
+
+// A project: the chart's seven input texts, the entered states, the processes, the measured
+// series and zones, and what else the file holds. The file's JSON object is the source of
+// truth, so that keys this version does not know keep their values and places. Every change
+// goes through a function that returns what is needed to undo it.
+class Projekt {
+  public:
+    // A new project with the given input texts and no entries.
+    explicit Projekt(const Feldtexte& eingabe);
+
+    // Reads a project file's bytes; refuses the file as a whole with a German reason.
+    static Ergebnis<Projekt> Lesen(std::string_view text);
+    // The file's bytes: two-space indentation, one entry per line in each list.
+    std::string Schreiben() const;
+
+    const Json& dokument() const { return dokument_; }
+
+    Feldtexte eingabe() const;
+    Feldtexte setEingabe(const Feldtexte& texte);  // returns the texts before
+    bool randmassstab() const;
+    bool setRandmassstab(bool an);  // returns the value before
+    std::string notiz() const;
+    std::string setNotiz(std::string text);  // returns the text before
+
+    std::size_t anzahl(Liste liste) const;
+    const Json& eintrag(Liste liste, std::size_t index) const;  // index < anzahl(liste)
+    // index <= anzahl(liste); the entry is kept as given, whatever it holds.
+    void einfuegen(Liste liste, std::size_t index, Json eintrag);
+    Json ersetzen(Liste liste, std::size_t index, Json eintrag);  // returns the entry before
+    Json entfernen(Liste liste, std::size_t index);               // returns the removed entry
+    // Puts back entries as they were before a change (in reverse order of the list).
+    void zuruecksetzen(const std::vector<Ersetzung>& ersetzungen);
+
+    // Renames the state alt (entered, or made by a process) and every process that starts at
+    // it. Refused when neu is no valid name or already names a state.
+    Ergebnis<std::vector<Ersetzung>> umbenennen(const std::string& alt, const std::string& neu);
+
+    // Whether a measured series is drawn (its key "sichtbar", true when missing).
+    bool sichtbar(std::size_t messreihe) const;
+    bool setSichtbar(std::size_t messreihe, bool an);  // returns the value before
+
+  private:
+    Projekt() = default;
+    Json& Liste_(Liste liste);
+    const Json* Liste_(Liste liste) const;
+    Json& Feld(std::string_view schluessel);
+
+    Json dokument_;
+};
+
+}  // namespace lumora

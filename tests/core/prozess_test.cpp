@@ -1,0 +1,167 @@
+#include "core/prozess.h"
+
+#include <gtest/gtest.h>
+
+namespace lumora {
+namespace {
+
+// Expected values worked out with mpmath (40 digits) from the formulas of the material model
+// and of each process, with separate bisections for fog temperatures and φ targets.
+
+const Luftdruck kDruck = *LuftdruckBei(1013);
+
+Luftzustand ThetaPhi(double theta, double phi) {
+    return *ZustandAusPaar(kDruck, Paar::ThetaPhi, theta, phi);
+}
+
+Prozessergebnis Ok(const Prozess& p, const Luftzustand& a, const Luftzustand* b = nullptr) {
+    const auto r = Rechne(kDruck, p, a, b);
+    EXPECT_TRUE(r) << r.grund();
+    return r ? *r : Prozessergebnis{};
+}
+
+void ErwarteZustand(const Luftzustand& z, double theta, double xG, double h) {
+    EXPECT_NEAR(z.theta, theta, 1e-9);
+    EXPECT_NEAR(z.x * 1000, xG, 1e-9);
+    EXPECT_NEAR(z.h, h, 1e-9);
+}
+
+// Mixing outdoor air 32 °C/40 % with return air 26 °C/50 % at 1:3, cooling at a 9 °C surface
+// with bypass 0.1, reheating to 18 °C; 8000 kg/h.
+TEST(Prozess, SummerAirHandlingUnit) {
+    const Luftzustand aul = ThetaPhi(32, 40);
+    const Luftzustand rul = ThetaPhi(26, 50);
+    Prozess mischen{.art = Prozessart::Mischen, .massenstroeme = {2000, 6000}, .massenstrom = 8000};
+    const auto mi = Ok(mischen, aul, &rul);
+    ErwarteZustand(mi.ende, 27.502871719409846, 10.862309515658202, 55.351825018797754);
+    EXPECT_FALSE(mi.leistung || mi.wasser);  // a mixing exchanges neither heat nor water
+
+    const auto kue =
+        Ok({.art = Prozessart::Kuehlen, .oberflaeche = 9, .bypass = 0.1, .massenstrom = 8000},
+           mi.ende);
+    ErwarteZustand(kue.ende, 10.86160842515627, 7.510313668612417, 29.843428439179625);
+    ErwarteZustand(*kue.oberflaeche, 9, 7.137869685607329, 27.00916215255539);
+    EXPECT_NEAR(*kue.leistung, -56.68532573248473, 1e-9);
+    EXPECT_NEAR(*kue.wasser, -26.815966776366285, 1e-9);
+
+    const auto zul = Ok({.art = Prozessart::Heizen, .theta = 18, .massenstrom = 8000}, kue.ende);
+    ErwarteZustand(zul.ende, 18, 7.510313668612417, 37.117229473156186);
+    EXPECT_NEAR(*zul.leistung, 16.164002297725688, 1e-9);
+}
+
+// The example project: return air 26 °C with 10.5 g/kg; the values it lists, rounded there.
+TEST(Prozess, ExampleProjectCooler) {
+    const Luftzustand abl = *ZustandAusThetaX(kDruck, 26, 0.0105);
+    const auto mi =
+        Ok({.art = Prozessart::Mischen, .massenstroeme = {2000, 6000}}, ThetaPhi(32, 40), &abl);
+    const auto zul =
+        Ok({.art = Prozessart::Kuehlen, .oberflaeche = 9, .bypass = 0.1, .massenstrom = 8000},
+           mi.ende);
+    EXPECT_NEAR(zul.dtheta, -16.6413, 5e-5);
+    EXPECT_NEAR(zul.dx * 1000, -3.3449, 5e-5);
+    EXPECT_NEAR(*zul.leistung, -56.6449, 5e-5);
+    EXPECT_NEAR(*zul.wasser, -26.7589, 5e-5);
+}
+
+TEST(Prozess, MixingEndsInFog) {
+    const Luftzustand kalt = ThetaPhi(-10, 100);
+    const Luftzustand warm = ThetaPhi(30, 95);
+    const auto r = Ok({.art = Prozessart::Mischen, .massenstroeme = {1000, 1000}}, kalt, &warm);
+    ErwarteZustand(r.ende, 16.05984298593315, 13.784824777001946, 45.21595336740581);
+    EXPECT_TRUE(r.ende.nebel);
+    EXPECT_NEAR(r.ende.wasser * 1000, 2.354400341749519, 1e-9);
+}
+
+struct ZielFall {
+    Prozessart art;
+    double temperatur;  // water or steam
+    double theta1, phi1, phiZiel;
+    double theta, xG, h;
+};
+
+class PhiZiel : public testing::TestWithParam<ZielFall> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Befeuchter, PhiZiel, testing::Values(
+    ZielFall{Prozessart::BefeuchtenWasser, 20, 30, 20, 60, 20.664600150599124, 9.121470207653045, 43.92219292489049},
+    ZielFall{Prozessart::BefeuchtenWasser, 20, 30, 20, 100, 15.726605962244875, 11.185027716212625, 44.094986976427236},
+    ZielFall{Prozessart::BefeuchtenDampf, 100, 20, 30, 50, 20.45880943901956, 7.4859623394167, 39.56087554592025}
+));
+// clang-format on
+
+TEST_P(PhiZiel, SmallestXWherePhiIsReached) {
+    const ZielFall& f = GetParam();
+    const auto r = Ok({.art = f.art,
+                       .wasser = f.temperatur,
+                       .dampf = f.temperatur,
+                       .ziel = Ziel::Phi,
+                       .zielwert = f.phiZiel},
+                      ThetaPhi(f.theta1, f.phi1));
+    ErwarteZustand(r.ende, f.theta, f.xG, f.h);
+    EXPECT_NEAR(*r.ende.phi, f.phiZiel, 1e-8);
+    EXPECT_FALSE(r.ende.nebel);
+}
+
+struct RueckFall {
+    double theta1, phi1, theta3, phi3;  // outdoor air, exhaust air
+    double rueckwaerme, feuchte;
+    double theta, xG, h, wasserG;
+};
+
+class Waermerueckgewinnung : public testing::TestWithParam<RueckFall> {};
+
+// Φ = 0, Φ = 1, Ψ = 1, exhaust air colder than outdoor air, and an end in fog.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Grenzen, Waermerueckgewinnung, testing::Values(
+    RueckFall{-5, 80, 22, 40, 0, 0, -5, 2.073754235461214, 0.14009967426324582, 0},
+    RueckFall{-5, 80, 22, 40, 1, 0, 22, 2.073754235461214, 27.379243611968107, 0},
+    RueckFall{-5, 80, 22, 40, 0.7, 1, 13.9, 6.572794241659727, 30.57141862647319, 0},
+    RueckFall{32, 40, 26, 50, 0.6, 0, 28.4, 11.917541747317696, 58.96538659355455, 0},
+    RueckFall{-10, 80, 22, 60, 0.3, 0.9, -0.4, 9.06075879410851, 8.745563460817417, 5.397027679323736}
+));
+// clang-format on
+
+TEST_P(Waermerueckgewinnung, OutdoorStreamEndState) {
+    const RueckFall& f = GetParam();
+    const Luftzustand aul = ThetaPhi(f.theta1, f.phi1);
+    const Luftzustand abl = ThetaPhi(f.theta3, f.phi3);
+    const auto r = Ok({.art = Prozessart::Waermerueckgewinnung,
+                       .rueckwaermzahl = f.rueckwaerme,
+                       .feuchterueckgewinnung = f.feuchte,
+                       .massenstrom = 5000},
+                      aul, &abl);
+    ErwarteZustand(r.ende, f.theta, f.xG, f.h);
+    EXPECT_NEAR(r.ende.wasser * 1000, f.wasserG, 1e-9);
+    EXPECT_NEAR(*r.leistung, 5000 * (f.h - aul.h) / 3600, 1e-9);  // power of the outdoor stream
+}
+
+struct GrundFall {
+    Prozess p;
+    const char* grund;
+};
+
+class ProzessGruende : public testing::TestWithParam<GrundFall> {};
+
+// From 20 °C/30 %, with 25 °C/50 % as the second state.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Prozess, ProzessGruende, testing::Values(
+    GrundFall{{.art = Prozessart::Kuehlen, .oberflaeche = 22}, "Die Oberflächentemperatur 22 °C liegt über der Eintrittstemperatur 20 °C."},
+    GrundFall{{.art = Prozessart::Kuehlen, .oberflaeche = 5, .bypass = 1}, "Der Bypassfaktor 1 liegt nicht in 0 ≤ BF < 1."},
+    GrundFall{{.art = Prozessart::Heizen, .theta = 15}, "Die Endtemperatur 15 °C liegt unter der Anfangstemperatur 20 °C."},
+    GrundFall{{.art = Prozessart::BefeuchtenDampf, .dampf = 1000, .ziel = Ziel::Phi, .zielwert = 95}, "φ = 95 % ist auf dieser Linie nicht erreichbar: sie erreicht vorher die Siedetemperatur 99,9707 °C."},
+    GrundFall{{.art = Prozessart::BefeuchtenWasser, .wasser = 15, .ziel = Ziel::DX, .zielwert = -0.001}, "Der Wassergehalt am Ende 3,34422 g/kg liegt unter dem am Anfang 4,34422 g/kg."},
+    GrundFall{{.art = Prozessart::Richtung, .epsilon = 1000, .ziel = Ziel::X, .zielwert = -0.002}, "Der Wassergehalt am Ende -2 g/kg wäre negativ."},
+    GrundFall{{.art = Prozessart::Mischen, .massenstroeme = {1000, 0}}, "Der Massenstrom 0 kg/h ist nicht größer als 0."},
+    GrundFall{{.art = Prozessart::Waermerueckgewinnung, .rueckwaermzahl = 1.5}, "Die Rückwärmzahl 1,5 liegt nicht zwischen 0 und 1."}
+));
+// clang-format on
+
+TEST_P(ProzessGruende, ImpossibleWithGermanReason) {
+    const Luftzustand zweiter = ThetaPhi(25, 50);
+    const auto r = Rechne(kDruck, GetParam().p, ThetaPhi(20, 30), &zweiter);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.grund(), GetParam().grund);
+}
+
+}  // namespace
+}  // namespace lumora

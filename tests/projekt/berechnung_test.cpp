@@ -1,0 +1,176 @@
+#include "projekt/berechnung.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "projekt/bericht.h"
+
+namespace lumora {
+namespace {
+
+const std::string kEingabe = R"("eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"])";
+
+Berechnung Rechne(const std::string& zustaende, const std::string& prozesse,
+                  const std::string& eingabe = kEingabe) {
+    const auto p = Projekt::Lesen(R"({"lumora": 1, )" + eingabe + R"(, "zustaende": [)" +
+                                  zustaende + R"(], "prozesse": [)" + prozesse + "]}");
+    EXPECT_TRUE(p) << p.grund();
+    return Berechnen(*p);
+}
+
+struct Eintrag {
+    std::string json;
+    std::string meldung;  // a part of the reason; empty: any reason
+};
+
+class KeptState : public testing::TestWithParam<Eintrag> {};
+
+TEST_P(KeptState, ReasonAndTheOthersStillWork) {
+    const Berechnung b = Rechne(R"({"name": "A", "theta": 20, "phi": 50}, )" + GetParam().json +
+                                    R"(, {"name": "Z", "theta": 25, "x": 8})",
+                                R"({"art": "heizen", "von": "A", "nach": "A1", "theta": 30})");
+    ASSERT_EQ(b.zustaende.size(), 3u);
+    EXPECT_FALSE(b.zustaende[1].punkt);
+    EXPECT_FALSE(b.zustaende[1].fehler.empty());
+    EXPECT_NE(b.zustaende[1].fehler.find(GetParam().meldung), std::string::npos)
+        << b.zustaende[1].fehler;
+    EXPECT_TRUE(b.zustaende[0].punkt);
+    EXPECT_TRUE(b.zustaende[2].punkt);
+    EXPECT_TRUE(b.prozesse[0].ende) << b.prozesse[0].fehler;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Zustaende, KeptState, testing::Values(
+    Eintrag{R"(7)", "kein JSON-Objekt"},
+    Eintrag{R"({"theta": 20, "phi": 50})", "„name“ fehlt"},
+    Eintrag{R"({"name": "", "theta": 20, "phi": 50})", "Der Name ist leer"},
+    Eintrag{R"({"name": ["B"], "theta": 20, "phi": 50})", "ist kein Name"},
+    Eintrag{R"({"name": "0123456789012345678901234567890123456789x", "theta": 20, "phi": 50})", "länger als 40"},
+    Eintrag{R"({"name": "A", "theta": 20, "phi": 50})", "trägt schon zustaende[0]"},
+    Eintrag{R"({"name": "B"})", "Es fehlt ein Wertepaar"},
+    Eintrag{R"({"name": "B", "theta": 20})", "Zu „theta“ fehlt"},
+    Eintrag{R"({"name": "B", "h": 40, "phi": 50})", "kein eindeutiges Wertepaar"},
+    Eintrag{R"({"name": "B", "theta": 20, "phi": 50, "x": 5})", "kein eindeutiges Wertepaar"},
+    Eintrag{R"({"name": "B", "theta": "20", "phi": 50})", "„theta“ ist keine Zahl"},
+    Eintrag{R"({"name": "B", "theta": 20, "phi": 150})", ""},
+    Eintrag{R"({"name": "B", "h": 40, "x": -1})", ""}
+));
+// clang-format on
+
+TEST(Prozesskette, ChainsAndBrokenChains) {
+    const Berechnung b =
+        Rechne(R"({"name": "A", "theta": 10, "phi": 50}, {"name": "K", "theta": 20, "phi": 150})",
+               R"({"art": "heizen", "von": "A", "nach": "A1", "theta": 20, "massenstrom": 1000},
+           {"art": "heizen", "von": "A1", "nach": "A2", "theta": 30},
+           {"art": "heizen", "von": "A4", "nach": "A3", "theta": 40},
+           {"art": "heizen", "von": "A2", "nach": "A4", "theta": 45},
+           {"art": "heizen", "von": "K", "nach": "K1", "theta": 30},
+           {"art": "heizen", "von": "K1", "nach": "K2", "theta": 40},
+           {"art": "heizen", "von": "A", "nach": "A", "theta": 40},
+           {"art": "heizen", "von": "A5", "nach": "A5", "theta": 40},
+           {"art": "fliegen", "von": "A", "nach": "F"},
+           {"art": "befeuchten_wasser", "von": "A", "nach": "W", "wasser": 10, "phi": 60, "x": 9},
+           {"art": "mischen", "von": "A", "nach": "M", "massenstroeme": [1, 2]},
+           {"art": "heizen", "von": "A", "nach": "H", "theta": 40, "massenstrom": 0})");
+    const char* meldungen[] = {"",
+                               "",
+                               "„A4“ gibt es nicht",
+                               "",
+                               "„K“ ist nicht berechnet",
+                               "„K1“ ist nicht berechnet",
+                               "trägt schon zustaende[0]",
+                               "„A5“ gibt es nicht",
+                               "„fliegen“ ist unbekannt",
+                               "Mehr als ein Ziel",
+                               "zwei Namen",
+                               "größer als 0"};
+    ASSERT_EQ(b.prozesse.size(), std::size(meldungen));
+    for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
+        const ProzessErgebnis& r = b.prozesse[i];
+        EXPECT_EQ(r.ende.has_value(), std::string(meldungen[i]).empty()) << i << r.fehler;
+        EXPECT_NE(r.fehler.find(meldungen[i]), std::string::npos) << i << ": " << r.fehler;
+    }
+    // Heating keeps the water content along the whole chain.
+    EXPECT_EQ(b.prozesse[3].ende->zustand.x, b.zustaende[0].punkt->zustand.x);
+    EXPECT_EQ(b.prozesse[3].start[0].name, "A2");
+    EXPECT_TRUE(b.prozesse[0].leistung);
+    EXPECT_FALSE(b.prozesse[1].leistung);
+}
+
+TEST(Prozesskette, RefusedInputIsEveryEntrysReason) {
+    const Berechnung b =
+        Rechne(R"({"name": "A", "theta": 10, "phi": 50})",
+               R"({"art": "heizen", "von": "A", "nach": "A1", "theta": 20})",
+               R"("eingabe": ["0", "10", "5", "0.03", "0.005", "0.0025", "1013"])");
+    EXPECT_FALSE(b.eingabe);
+    EXPECT_NE(b.zustaende[0].fehler.find("Die Eingabe ergibt kein Diagramm"), std::string::npos);
+    EXPECT_NE(b.prozesse[0].fehler.find("Die Eingabe ergibt kein Diagramm"), std::string::npos);
+}
+
+// The example project of the file format's description.
+const std::string kBeispielZustaende =
+    R"({"name": "AUL", "theta": 32, "phi": 40}, {"name": "ABL", "theta": 26, "x": 10.5},
+       {"name": "HEISS", "theta": 120, "x": 10}, {"name": "X", "theta": 20, "phi": 500})";
+const std::string kBeispielProzesse =
+    R"({"art": "mischen", "von": ["AUL", "ABL"], "nach": "MI", "massenstroeme": [2000, 6000],
+        "massenstrom": 8000},
+       {"art": "kuehlen", "von": "MI", "nach": "ZUL", "oberflaeche": 9, "bypass": 0.1,
+        "massenstrom": 8000})";
+
+TEST(Bericht, ShapeNullsAndFigures) {
+    const Berechnung b = Rechne(kBeispielZustaende, kBeispielProzesse);
+    const JsonGelesen gelesen = JsonLesen(BerichtText(b));
+    ASSERT_TRUE(gelesen.fehler.empty()) << gelesen.fehler;
+    const Json& j = gelesen.wert;
+    std::string schluessel;
+    for (const auto& [k, v] : j.items()) schluessel += k + " ";
+    EXPECT_EQ(schluessel, "zustaende prozesse fehler ");
+    schluessel.clear();
+    for (const auto& [k, v] : j["zustaende"][0].items()) schluessel += k + " ";
+    EXPECT_EQ(schluessel, "name theta x phi h pD taupunkt kuehlgrenze rho v nebel wasser X Y ");
+    schluessel.clear();
+    for (const auto& [k, v] : j["prozesse"][0].items()) schluessel += k + " ";
+    EXPECT_EQ(schluessel, "art von nach dtheta dx dh leistung wasser ");
+
+    // Entered states, then the ones processes make; X is left out and named in fehler.
+    ASSERT_EQ(j["zustaende"].size(), 5u);
+    EXPECT_EQ(j["zustaende"][3]["name"], "MI");
+    EXPECT_TRUE(j["zustaende"][2]["phi"].is_null());  // above the boiling temperature
+    EXPECT_EQ(j["fehler"], Json::parse(R"([{"wo": "zustaende[3]", "meldung": ")" +
+                                       b.zustaende[3].fehler + R"("}])"));
+    EXPECT_TRUE(j["prozesse"][0]["leistung"].is_null());  // mixing, whatever its mass flow
+    EXPECT_EQ(j["prozesse"][0]["von"], Json({"AUL", "ABL"}));
+    // Full precision: the text reads back to the computed double.
+    EXPECT_EQ(j["zustaende"][0]["x"].get<double>(), b.zustaende[0].punkt->zustand.x * 1000);
+
+    // The figures of the documented example, rounded there to four decimals.
+    const Json& aul = j["zustaende"][0];
+    EXPECT_NEAR(aul["x"].get<double>(), 11.9175, 1e-4);
+    EXPECT_NEAR(aul["h"].get<double>(), 62.6632, 1e-4);
+    EXPECT_NEAR(aul["pD"].get<double>(), 19.0442, 1e-4);
+    EXPECT_NEAR(aul["X"].get<double>(), 4767.0167, 1e-4);
+    EXPECT_NEAR(aul["Y"].get<double>(), 2740.9069, 1e-4);
+    const Json& kuehlen = j["prozesse"][1];
+    EXPECT_NEAR(kuehlen["dtheta"].get<double>(), -16.6413, 1e-4);
+    EXPECT_NEAR(kuehlen["dx"].get<double>(), -3.3449, 1e-4);
+    EXPECT_NEAR(kuehlen["leistung"].get<double>(), -56.6449, 1e-4);
+    EXPECT_NEAR(kuehlen["wasser"].get<double>(), -26.7589, 1e-4);
+}
+
+TEST(Bericht, TableWithSeparatorAndQuotes) {
+    const Berechnung b = Rechne(R"({"name": "A;1", "theta": 20.5, "phi": 50},
+                                   {"name": "B", "theta": 20, "phi": 500})",
+                                R"({"art": "heizen", "von": "A;1", "nach": "C", "theta": 30})");
+    const std::string t = Tabelle(b, ",");
+    const std::string zeile = t.substr(t.find('\n') + 1, t.find("\nB;") - t.find('\n'));
+    EXPECT_EQ(zeile.find('.'), std::string::npos);  // no point as decimal separator
+    EXPECT_EQ(zeile.rfind("\"A;1\";20,5;", 0), 0u) << zeile;
+    EXPECT_NE(t.find("\n\n"), std::string::npos);
+    EXPECT_EQ(std::count(t.begin(), t.end(), '\n'),
+              4 + 1 + 2);  // 3 states + header, empty line, process + header
+    EXPECT_NE(t.find("\nErwärmen;\"A;1\";C;9,5;0;"), std::string::npos) << t;
+}
+
+}  // namespace
+}  // namespace lumora

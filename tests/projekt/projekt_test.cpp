@@ -1,0 +1,148 @@
+#include "projekt/projekt.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace lumora {
+namespace {
+
+const Feldtexte kTexte{"50", "10", "5", "0.03", "0.005", "0.0025", "1013"};
+
+// A file as Lumora writes it, with keys it does not know at the top and inside entries.
+const std::string kDatei = R"({
+  "lumora": 1,
+  "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
+  "autor": {"name": "Jö", "zeilen": [1, 2.5, -0.0]},
+  "zustaende": [
+    {"name": "AUL", "theta": 32, "phi": 40, "farbe": "#ff0000"},
+    {"name": "ABL", "theta": 26.5, "x": 0.1},
+    {"name": "K\u0001ü", "h": 1e-05, "x": 1e+22}
+  ],
+  "prozesse": [
+    {"art": "mischen", "von": ["AUL", "ABL"], "nach": "MI", "massenstroeme": [2000, 6000]}
+  ],
+  "messreihen": [],
+  "zonen": [
+    {"name": "Behaglichkeit", "theta": [20, 26], "phi": [30, 65], "x": [null, 11.5]}
+  ],
+  "randmassstab": true,
+  "notiz": "Zeile 1\nZeile 2"
+}
+)";
+
+TEST(ProjektDatei, UnchangedFileKeepsItsBytes) {
+    const auto p = Projekt::Lesen(kDatei);
+    ASSERT_TRUE(p) << p.grund();
+    EXPECT_EQ(p->Schreiben(), kDatei);
+    EXPECT_TRUE(p->randmassstab());
+    EXPECT_EQ(p->notiz(), "Zeile 1\nZeile 2");
+    EXPECT_EQ(p->eingabe(), kTexte);
+    EXPECT_EQ(p->anzahl(Liste::Zonen), 1u);
+    EXPECT_EQ(p->anzahl(Liste::Messreihen), 0u);
+}
+
+TEST(ProjektDatei, NewProjectLayout) {
+    Projekt p(kTexte);
+    p.einfuegen(Liste::Zustaende, 0, Json{{"name", "AUL"}, {"theta", 32}, {"phi", 40.5}});
+    p.setNotiz("n");
+    EXPECT_EQ(p.Schreiben(), R"({
+  "lumora": 1,
+  "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
+  "zustaende": [
+    {"name": "AUL", "theta": 32, "phi": 40.5}
+  ],
+  "prozesse": [],
+  "notiz": "n"
+}
+)");
+    EXPECT_EQ(Projekt::Lesen(p.Schreiben())->Schreiben(), p.Schreiben());
+}
+
+TEST(ProjektDatei, KnownKeyAddedInItsPlace) {
+    auto p = Projekt::Lesen(R"({"notiz": "a", "lumora": 1, "x": 0, "zustaende": [],
+        "eingabe": ["", "", "", "", "", "", ""], "prozesse": []})");
+    ASSERT_TRUE(p);
+    Projekt q = *p;
+    q.setSichtbar(0, false);  // no series: nothing to change, nothing may fail
+    q.einfuegen(Liste::Zonen, 0, Json::object());
+    std::string schluessel;
+    for (const auto& [k, v] : q.dokument().items()) schluessel += k + " ";
+    EXPECT_EQ(schluessel, "notiz lumora x zustaende eingabe prozesse zonen ");
+}
+
+TEST(ProjektModell, RenameFollowsProcessesAndUndoes) {
+    auto p = Projekt::Lesen(kDatei);
+    ASSERT_TRUE(p);
+    Projekt q = *p;
+    EXPECT_FALSE(q.umbenennen("AUL", "ABL"));  // taken
+    EXPECT_FALSE(q.umbenennen("AUL", std::string(41, 'a')));
+    const auto e = q.umbenennen("AUL", "Außenluft");
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->size(), 2u);
+    EXPECT_EQ(q.eintrag(Liste::Zustaende, 0)["name"], "Außenluft");
+    EXPECT_EQ(q.eintrag(Liste::Zustaende, 0)["farbe"], "#ff0000");
+    EXPECT_EQ(q.eintrag(Liste::Prozesse, 0)["von"], Json({"Außenluft", "ABL"}));
+    q.zuruecksetzen(*e);
+    EXPECT_EQ(q.Schreiben(), kDatei);
+
+    const Json alt = q.entfernen(Liste::Zustaende, 1);
+    q.einfuegen(Liste::Zustaende, 1, alt);
+    const Json ersetzt = q.ersetzen(Liste::Prozesse, 0, Json::object());
+    q.ersetzen(Liste::Prozesse, 0, ersetzt);
+    EXPECT_EQ(q.Schreiben(), kDatei);
+}
+
+TEST(ProjektModell, NameLengthCountsCharacters) {
+    EXPECT_FALSE(NamensFehler(std::string(20, 'a') + std::string(20, 'a')));
+    // 40 umlauts are 80 bytes but 40 characters
+    std::string umlaute;
+    for (int i = 0; i < 40; ++i) umlaute += "ä";
+    EXPECT_FALSE(NamensFehler(umlaute));
+    EXPECT_TRUE(NamensFehler(umlaute + "a"));
+    EXPECT_TRUE(NamensFehler(""));
+}
+
+struct Ablehnung {
+    std::string text;
+    std::string meldung;  // a part of the German reason
+};
+
+class ProjektAblehnung : public testing::TestWithParam<Ablehnung> {};
+
+TEST_P(ProjektAblehnung, RefusedWithReason) {
+    const auto p = Projekt::Lesen(GetParam().text);
+    ASSERT_FALSE(p);
+    EXPECT_NE(p.grund().find(GetParam().meldung), std::string::npos) << p.grund();
+}
+
+const std::string kE = R"("eingabe": ["", "", "", "", "", "", ""])";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Dateien, ProjektAblehnung, testing::Values(
+    Ablehnung{"", "endet unerwartet (Zeile 1, Spalte 1)"},
+    Ablehnung{"{\n  \"lumora\": 1,\n  \"ä\": tru\n}", "kein gültiges JSON (Zeile 3"},
+    Ablehnung{"{\"a\": [1,\n 2,]}", "(Zeile 2, Spalte 4)"},
+    Ablehnung{"{\"a\": \"\xff\"}", "ungültiges UTF-8 (Zeile 1, Spalte 8)"},
+    Ablehnung{std::string("{\"lumora\": 1}\0 [", 16), "NUL-Byte (Zeile 1, Spalte 14)"},
+    Ablehnung{std::string(65, '[') + std::string(65, ']'), "tiefer als 64 Ebenen verschachtelt (Zeile 1, Spalte 65)"},
+    Ablehnung{"{\"a\":\n 1e400}", "„1e400“ (Zeile 2, Spalte 2) liegt außerhalb"},
+    Ablehnung{"{\"a\": 1, \"a\": 2}", "„a“ steht zweimal"},
+    Ablehnung{"[]", "kein JSON-Objekt"},
+    Ablehnung{"{}", "„lumora“ fehlt"},
+    Ablehnung{"{\"lumora\": \"1\"}", "keine Formatnummer"},
+    Ablehnung{"{\"lumora\": 2}", "neueren Lumora-Version (Format 2)"},
+    Ablehnung{"{\"lumora\": 0}", "Formatnummer 0 ist unbekannt"},
+    Ablehnung{"{\"lumora\": 1}", "„eingabe“ fehlt"},
+    Ablehnung{"{\"lumora\": 1, \"eingabe\": [\"1\"]}", "1 statt sieben"},
+    Ablehnung{"{\"lumora\": 1, \"eingabe\": [\"\", \"\", 3, \"\", \"\", \"\", \"\"]}", "eingabe[2] ist kein Text"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"prozesse\": []}", "„zustaende“ fehlt"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": {}, \"prozesse\": []}", "„zustaende“ ist keine Liste"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": 1}", "„prozesse“ ist keine Liste"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": [], \"zonen\": 0}", "„zonen“ ist keine Liste"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": [], \"randmassstab\": 1}", "randmassstab"}
+));
+// clang-format on
+
+}  // namespace
+}  // namespace lumora

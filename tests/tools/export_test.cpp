@@ -1,0 +1,112 @@
+#include "lumora-export/export.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "core/version.h"
+#include "projekt/jsontext.h"
+
+namespace lumora {
+namespace {
+
+const std::string kProjekt = R"({
+  "lumora": 1,
+  "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
+  "zustaende": [
+    {"name": "AUL", "theta": 32, "phi": 40, "eigen": [1, 2]},
+    {"name": "X", "theta": 20, "phi": 500}
+  ],
+  "prozesse": []
+}
+)";
+
+struct Aufruf {
+    std::vector<QString> argumente;  // %P: the good project, %N: a newer one, %D: the folder
+    int status;
+    std::string ausgabe;  // a part of standard output
+    std::string meldung;  // a part of standard error
+};
+
+class Export : public testing::TestWithParam<Aufruf> {
+  protected:
+    static void Schreiben(const QString& pfad, const std::string& text) {
+        std::ofstream(pfad.toStdString(), std::ios::binary) << text;
+    }
+    QTemporaryDir ordner_;
+};
+
+TEST_P(Export, ExitStatusAndMessages) {
+    ASSERT_TRUE(ordner_.isValid());
+    const QString gut = ordner_.filePath("gut.lumora");
+    Schreiben(gut, kProjekt);
+    Schreiben(ordner_.filePath("neu.lumora"), R"({"lumora": 2})");
+    QStringList argumente{"lumora-export"};
+    for (QString a : GetParam().argumente) {
+        a.replace("%P", gut).replace("%N", ordner_.filePath("neu.lumora"));
+        argumente << a.replace("%D", ordner_.path());
+    }
+    std::ostringstream aus;
+    std::ostringstream fehler;
+    EXPECT_EQ(Exportieren(argumente, aus, fehler, ","), GetParam().status) << fehler.str();
+    EXPECT_NE(aus.str().find(GetParam().ausgabe), std::string::npos) << aus.str();
+    EXPECT_NE(fehler.str().find(GetParam().meldung), std::string::npos) << fehler.str();
+    if (GetParam().status == 0) {
+        EXPECT_EQ(fehler.str(), "");
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Befehlszeilen, Export, testing::Values(
+    Aufruf{{}, 2, "", "Es fehlt die Projektdatei"},
+    Aufruf{{"%P", "%P"}, 2, "", "Nur eine Projektdatei"},
+    Aufruf{{"--farbe", "%P"}, 2, "", "Unbekannte Option „farbe“"},
+    Aufruf{{"%P", "-o"}, 2, "", "fehlt ihr Wert"},
+    Aufruf{{"%P", "-o", "%D/a.txt"}, 2, "", "Endung"},
+    Aufruf{{"%P", "--name", "B"}, 2, "", "--messreihe"},
+    Aufruf{{"--help"}, 0, "--json", ""},
+    Aufruf{{"--version"}, 0, std::string("lumora-export ") + kVersion, ""},
+    Aufruf{{"%P"}, 0, "", ""},
+    Aufruf{{"%N", "--json"}, 1, "", "neueren Lumora-Version"},
+    Aufruf{{"%D/fehlt.lumora"}, 1, "", "kann nicht gelesen werden"},
+    Aufruf{{"%P", "-o", "%D/bild.png"}, 1, "", ".png"},
+    Aufruf{{"%P", "-o", "%D/kein/ordner.csv"}, 1, "", "kann nicht geschrieben werden"},
+    Aufruf{{"%P", "--json"}, 0, R"("wo": "zustaende[1]")", ""}
+));
+// clang-format on
+
+TEST(ExportDateien, ProjectWrittenBackAndTable) {
+    QTemporaryDir ordner;
+    const QString gut = ordner.filePath("gut.lumora");
+    std::ofstream(gut.toStdString(), std::ios::binary) << kProjekt;
+    const QString zurueck = ordner.filePath("zurück.lumora");
+    const QString tabelle = ordner.filePath("t.CSV");
+    std::ostringstream aus;
+    std::ostringstream fehler;
+    ASSERT_EQ(Exportieren({"lumora-export", gut, "-o", zurueck, "-o", tabelle, "--json"}, aus,
+                          fehler, ","),
+              0);
+    QFile f(zurueck);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), kProjekt);
+    QFile t(tabelle);
+    ASSERT_TRUE(t.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(t.readAll().startsWith("Name;"));
+    const JsonGelesen bericht = JsonLesen(aus.str());
+    ASSERT_TRUE(bericht.fehler.empty()) << aus.str();
+    EXPECT_EQ(bericht.wert["zustaende"].size(), 1u);
+}
+
+}  // namespace
+}  // namespace lumora
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

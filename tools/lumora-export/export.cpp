@@ -1,0 +1,154 @@
+#include "lumora-export/export.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <ostream>
+
+#include "core/version.h"
+#include "projekt/bericht.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr const char* kProgramm = "lumora-export";
+
+enum class Format { Tabelle, Projekt, Bild, Unbekannt };
+
+Format FormatVon(const QString& datei) {
+    const QString endung = QFileInfo(datei).suffix().toLower();
+    if (endung == "csv") return Format::Tabelle;
+    if (endung == "lumora") return Format::Projekt;
+    if (endung == "svg" || endung == "pdf" || endung == "png") return Format::Bild;
+    return Format::Unbekannt;
+}
+
+std::ostream& operator<<(std::ostream& o, const QString& s) { return o << s.toStdString(); }
+
+// The one place where the chart is drawn into an image file (.svg, .pdf, .png), as the
+// chart window's export draws it. That drawing needs the window layer; until it is plugged
+// in here, an image is refused.
+bool BildSchreiben(const Projekt&, const Berechnung&, const QString& datei, std::ostream& fehler) {
+    fehler << kProgramm << ": Bilder (.svg, .pdf, .png) kann lumora-export noch nicht schreiben: „"
+           << datei << "“.\n";
+    return false;
+}
+
+// Writes bytes atomically: a failure leaves an existing file whole.
+bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostream& fehler) {
+    QSaveFile f(datei);
+    if (f.open(QIODevice::WriteOnly) &&
+        f.write(inhalt.data(), static_cast<qint64>(inhalt.size())) ==
+            static_cast<qint64>(inhalt.size()) &&
+        f.commit()) {
+        return true;
+    }
+    fehler << kProgramm << ": Die Datei „" << datei
+           << "“ kann nicht geschrieben werden: " << f.errorString() << "\n";
+    return false;
+}
+
+int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
+    fehler << kProgramm << ": " << meldung << "\nHilfe: " << kProgramm << " --help\n";
+    return 2;
+}
+
+}  // namespace
+
+int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& fehler,
+                const std::string& dezimaltrenner) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, Diagramm "
+        "oder JSON.");
+    const QCommandLineOption hilfe({"h", "help"}, "Zeigt diese Hilfe.");
+    const QCommandLineOption version({"v", "version"}, "Zeigt die Version.");
+    const QCommandLineOption ausgabe(
+        "o",
+        "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, .lumora Projekt, "
+        ".svg, .pdf, .png Diagramm. Mehrfach möglich.",
+        "AUSGABE");
+    const QCommandLineOption json("json",
+                                  "Schreibt das berechnete Projekt als JSON auf die "
+                                  "Standardausgabe.");
+    const QCommandLineOption messreihe(
+        "messreihe", "Liest eine Messreihe aus einer CSV-Datei in das Projekt ein.", "DATEI.csv");
+    const QCommandLineOption name("name", "Name der eingelesenen Messreihe.", "NAME");
+    parser.addOptions({hilfe, version, ausgabe, json, messreihe, name});
+    parser.addPositionalArgument("PROJEKT", "Die Projektdatei (.lumora).");
+
+    if (!parser.parse(argumente)) {
+        const QStringList unbekannt = parser.unknownOptionNames();
+        return Befehlszeilenfehler(
+            fehler, unbekannt.isEmpty()
+                        ? "Einer Option fehlt ihr Wert."
+                        : "Unbekannte Option „" + unbekannt.first().toStdString() + "“.");
+    }
+    if (parser.isSet(hilfe)) {
+        aus << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        aus << kProgramm << " " << kVersion << "\n";
+        return 0;
+    }
+    const QStringList positionen = parser.positionalArguments();
+    if (positionen.isEmpty()) return Befehlszeilenfehler(fehler, "Es fehlt die Projektdatei.");
+    if (positionen.size() > 1) {
+        return Befehlszeilenfehler(fehler, "Nur eine Projektdatei ist möglich.");
+    }
+    if (parser.isSet(name) && !parser.isSet(messreihe)) {
+        return Befehlszeilenfehler(fehler, "„--name“ gilt nur zusammen mit „--messreihe“.");
+    }
+    const QStringList ausgaben = parser.values(ausgabe);
+    for (const QString& datei : ausgaben) {
+        if (FormatVon(datei) == Format::Unbekannt) {
+            return Befehlszeilenfehler(fehler, "Die Endung von „" + datei.toStdString() +
+                                                   "“ ist unbekannt; möglich sind .csv, "
+                                                   ".lumora, .svg, .pdf und .png.");
+        }
+    }
+
+    const QString pfad = positionen.first();
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        fehler << kProgramm << ": Die Datei „" << pfad
+               << "“ kann nicht gelesen werden: " << datei.errorString() << "\n";
+        return 1;
+    }
+    const QByteArray bytes = datei.readAll();
+    auto projekt = Projekt::Lesen(std::string_view(bytes.constData(), bytes.size()));
+    if (!projekt) {
+        fehler << kProgramm << ": " << pfad << ": " << projekt.grund() << "\n";
+        return 1;
+    }
+    if (parser.isSet(messreihe)) {
+        fehler << kProgramm << ": Messreihen kann lumora-export noch nicht einlesen.\n";
+        return 1;
+    }
+
+    const Berechnung b = Berechnen(*projekt);
+    for (const QString& ziel : ausgaben) {
+        bool ok = false;
+        switch (FormatVon(ziel)) {
+            case Format::Tabelle:
+                ok = DateiSchreiben(ziel, Tabelle(b, dezimaltrenner), fehler);
+                break;
+            case Format::Projekt:
+                ok = DateiSchreiben(ziel, projekt->Schreiben(), fehler);
+                break;
+            case Format::Bild:
+                ok = BildSchreiben(*projekt, b, ziel, fehler);
+                break;
+            case Format::Unbekannt:
+                break;
+        }
+        if (!ok) return 1;
+    }
+    if (parser.isSet(json)) aus << BerichtText(b);
+    return 0;
+}
+
+}  // namespace lumora
