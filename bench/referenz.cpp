@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/koordinaten.h"
+
 namespace lumora {
 
 namespace {
@@ -40,13 +42,13 @@ bool Kappen(double& x1, double& y1, double& x2, double& y2, double w, double h) 
 
 }  // namespace
 
-void ReferenzRastern(const std::vector<Aufzeichnungsflaeche::Operation>& linien, int breite,
-                     int hoehe, std::vector<std::uint32_t>& puffer) {
+void ReferenzRastern(const std::vector<Operation>& linien, int breite, int hoehe,
+                     std::vector<std::uint32_t>& puffer) {
     puffer.assign(static_cast<std::size_t>(breite) * hoehe, 0xffffffff);
-    const double sx = (breite - 1) / 12000.0;
-    const double sy = (hoehe - 1) / 8000.0;
+    const double sx = (breite - 1) / kLeinwandBreite;
+    const double sy = (hoehe - 1) / kLeinwandHoehe;
     for (const auto& op : linien) {
-        if (op.art != Aufzeichnungsflaeche::Art::line) continue;
+        if (op.art != Operation::Art::line) continue;
         double x1 = op.x1 * sx, y1 = op.y1 * sy, x2 = op.x2 * sx, y2 = op.y2 * sy;
         if (!Kappen(x1, y1, x2, y2, breite - 1, hoehe - 1)) continue;
         int x = static_cast<int>(std::lround(x1)), y = static_cast<int>(std::lround(y1));

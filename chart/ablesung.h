@@ -25,8 +25,9 @@ struct Ablesung {
 
 // Reads the state at the canvas point (X, Y) of the chart drawn for e, a press that the
 // refusal check accepted. Formulas:
-//   x = X Xmax / 12000                          (inverse of KoordX)
-//   h = Thetamax (8000 - Y) / 8000 + 2500 x     (inverse of KoordY)
+//   x = X Xmax / B                              (inverse of KoordX)
+//   h = Thetamax (H - Y) / H + 2500 x           (inverse of KoordY)
+// with the canvas extent B = kLeinwandBreite, H = kLeinwandHoehe.
 //   theta = (h - r0 x) / (cpL + cpD x)          (the chart's enthalpy formula, solved)
 //   pD = x P / (0.622 + x), P = Pges / 1000     (Wassergehalt, solved for pD)
 //   phi = 100 pD / pS(theta)

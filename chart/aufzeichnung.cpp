@@ -5,15 +5,15 @@
 namespace lumora {
 
 void Aufzeichnungsflaeche::Line(float x1, float y1, float x2, float y2, Farbe farbe) {
-    operationen_.push_back({Art::line, x1, y1, x2, y2, farbe, breite_});
+    operationen_.push_back({Operation::Art::line, x1, y1, x2, y2, farbe, breite_});
 }
 
 void Aufzeichnungsflaeche::Box(float x1, float y1, float x2, float y2, Farbe farbe) {
-    operationen_.push_back({Art::box, x1, y1, x2, y2, farbe, 0});
+    operationen_.push_back({Operation::Art::box, x1, y1, x2, y2, farbe, 0});
 }
 
 void Aufzeichnungsflaeche::Refresh(Bereich bereich) {
-    operationen_.push_back({Art::refresh, 0, 0, 0, 0, {}, 0, bereich});
+    operationen_.push_back({Operation::Art::refresh, 0, 0, 0, 0, {}, 0, bereich});
 }
 
 Aufzeichnungsbeschriftung::Aufzeichnungsbeschriftung() {

@@ -12,15 +12,6 @@ namespace lumora {
 // A canvas that keeps every operation instead of drawing it, for tests and the trace.
 class Aufzeichnungsflaeche : public Zeichenflaeche {
   public:
-    enum class Art { line, box, refresh };
-    struct Operation {
-        Art art;
-        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        Farbe farbe;
-        int breite = 0;  // DrawWidth in force, for lines
-        Bereich bereich = Bereich::pic_Diagramm;
-    };
-
     void Line(float x1, float y1, float x2, float y2, Farbe farbe) override;
     void Box(float x1, float y1, float x2, float y2, Farbe farbe) override;
     void DrawWidth(int breite) override { breite_ = breite; }

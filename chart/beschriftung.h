@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "chart/zeichenflaeche.h"
+#include "core/eingabe.h"
 
 namespace lumora {
 
@@ -58,5 +61,61 @@ class Beschriftung {
     virtual void setLeft(Gruppe g, int index, float left) = 0;
     virtual void setTop(Gruppe g, int index, float top) = 0;
 };
+
+inline constexpr int kKurven = 13;  // curve 0 is the saturation line, 1..12 the phi curves
+
+// Label k of txt_rF / txt_rFo names curve kKurveZuEtikett[k]; 30, 50, 70, 90 % have none.
+inline constexpr std::array<int, 9> kKurveZuEtikett{0, 11, 9, 7, 5, 4, 3, 2, 1};
+
+// Whether curve i carries a label, by kKurveZuEtikett.
+constexpr bool HatEtikett(int i) {
+    for (int kurve : kKurveZuEtikett) {
+        if (kurve == i) return true;
+    }
+    return false;
+}
+
+// Where each relative-humidity curve left the chart, written while the curves are drawn.
+// The points stay from run to run; the markers and letztFrisch are reset by every run.
+struct Randaufzeichnung {
+    std::array<int, kKurven> ausRechts{};            // 1 once the curve passed the right edge
+    std::array<int, kKurven> ausOben{};              // 1 once it passed the top edge first
+    std::array<double, kKurven> xLetzt{}, hLetzt{};  // last point inside
+    std::array<double, kKurven> xAusRechts{}, hAusRechts{};  // first point beyond x = Xmax
+    std::array<double, kKurven> xAusOben{}, hAusOben{};      // first point above Y = 0
+    std::array<bool, kKurven> letztFrisch{};                 // xLetzt, hLetzt written by this run
+};
+
+// How many labels each scale places for the step schritt: n = 0, 1, ... up to the first n
+// at which the scale ends; nothing when its group holds too few labels for that. The
+// temperature scale ends once n * schritt reaches Thetamax, the water-content scale once
+// the next value (n + 1) * schritt reaches 1.01 Xmax. The run and the refusal check both
+// ask these, so they cannot disagree.
+std::optional<int> Temperaturetiketten(double Thetamax, double schritt);
+std::optional<int> Wassergehaltsetiketten(double Xmax, double schritt);
+
+// Places the temperature labels along the left edge, 0, DeltaThetagross, ... °C.
+void Temperaturskala(const Eingabe& e, Beschriftung& b);
+
+// Places the water-content labels along the bottom edge, 0, DeltaXgross, ... kg/kg, with
+// the given decimal separator.
+void Wassergehaltsskala(const Eingabe& e, std::string_view dezimaltrenner, Beschriftung& b);
+
+// The enthalpy [kJ/kg] at which the segment from the last point inside (xIn, hIn) to the
+// first point beyond the right edge (xAus, hAus) meets x = Xmax; nothing for a zero
+// denominator or a result that is not finite.
+std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, double xAus,
+                                     double hAus);
+
+// The water content [kg/kg] at which the segment from a point above the top edge
+// (xAus, hAus) to the last point inside (xIn, hIn) meets canvas Y = 0; nothing for a zero
+// denominator or a result that is not finite.
+std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, double xIn,
+                                   double hIn);
+
+// Places the relative-humidity labels on the edge where each labelled curve leaves the
+// chart, and the total-pressure caption. Writes the crossings of all 13 curves.
+void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftung& b,
+                        std::array<double, kKurven>& hRechts, std::array<double, kKurven>& xOben);
 
 }  // namespace lumora

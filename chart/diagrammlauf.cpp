@@ -1,7 +1,6 @@
 #include "chart/diagrammlauf.h"
 
 #include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "core/koordinaten.h"
@@ -19,13 +18,7 @@ constexpr Farbe kIsotherme{220, 0, 0};
 constexpr Farbe kNebel{255, 0, 0};
 constexpr Farbe kBlau{0, 0, 180};
 
-// Label k of txt_rF / txt_rFo names curve kKurveZuEtikett[k]; 30, 50, 70, 90 % have none.
-constexpr std::array<int, 9> kKurveZuEtikett{0, 11, 9, 7, 5, 4, 3, 2, 1};
 constexpr std::array<double, kKurven> kPhi{0, 1, 2, 5, 10, 20, 30, 40, 50, 60, 70, 80, 90};
-
-// Largest magnitude handed on as a float; far outside the canvas and the label area, and
-// well inside the float range, so a huge double never turns into an infinite float.
-constexpr double kWeitDraussen = 1e30;
 
 // The drawing loops' convention: bounds and step are taken once, the counter accumulates
 // the step in double precision, and the end value is included only when reached. A zero
@@ -40,40 +33,7 @@ void Schleife(double von, double bis, double schritt, Rumpf&& rumpf) {
     }
 }
 
-float Lage(double v) {
-    return static_cast<float>(std::fmax(-kWeitDraussen, std::fmin(kWeitDraussen, v)));
-}
-
 }  // namespace
-
-std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, double xIn,
-                                   double hIn) {
-    const double YO = KoordY(e, xAus, hAus);
-    const double YL = KoordY(e, xIn, hIn);
-    if (YL == 0) return std::nullopt;
-    const double lambda = (-YO) / YL;
-    const double a = lambda * xIn;
-    const double b = xAus + a;
-    const double c = 1 + lambda;
-    if (c == 0) return std::nullopt;
-    const double xOben = b / c;
-    if (!std::isfinite(xOben)) return std::nullopt;
-    return xOben;
-}
-
-std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, double xAus,
-                                     double hAus) {
-    const double nenner = xAus - e.Xmax;
-    if (nenner == 0) return std::nullopt;
-    const double lambda = (e.Xmax - xIn) / nenner;
-    const double a = lambda * hAus;
-    const double b = hIn + a;
-    const double c = 1 + lambda;
-    if (c == 0) return std::nullopt;
-    const double hRechts = b / c;
-    if (!std::isfinite(hRechts)) return std::nullopt;
-    return hRechts;
-}
 
 void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
                         std::string_view dezimaltrenner) {
@@ -86,9 +46,9 @@ void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschri
         Isothermen();
         Saettigungslinie();
         Feuchtekurven();
-        Temperaturskala();
-        Wassergehaltsskala(dezimaltrenner);
-        Feuchtebeschriftung();
+        Temperaturskala(e_, *beschriftung_);
+        Wassergehaltsskala(e_, dezimaltrenner, *beschriftung_);
+        Feuchtebeschriften(e_, rand_, *beschriftung_, hRechts_, xOben_);
     }
     flaeche_ = nullptr;
     beschriftung_ = nullptr;
@@ -117,7 +77,7 @@ bool Diagrammlauf::Vorbereiten() {
     z_.thetaSiede = z_.theta;
     if (!siedetemperatur) return false;
 
-    flaeche_->Box(0, 0, 12000, 8000, kWeiss);
+    flaeche_->Box(0, 0, kLeinwandBreite, kLeinwandHoehe, kWeiss);
     flaeche_->Refresh(Bereich::pic_gesamt);
     // Every label is hidden, so a press shows exactly the labels it places.
     for (const Gruppenlayout& g : kGruppen) {
@@ -129,7 +89,7 @@ bool Diagrammlauf::Vorbereiten() {
 
 void Diagrammlauf::Feuchtegitter() {
     const auto senkrecht = [this](double x) {
-        Linie(KoordX(e_, x), 0, KoordX(e_, x), 8000, kGruen);
+        Linie(KoordX(e_, x), 0, KoordX(e_, x), kLeinwandHoehe, kGruen);
     };
     flaeche_->DrawWidth(2);
     Schleife(0, e_.Xmax, e_.DeltaXgross, senkrecht);
@@ -143,11 +103,11 @@ void Diagrammlauf::Enthalpielinien() {
     flaeche_->DrawWidth(1);
     // h = hv from the left edge down to the bottom edge, where h - 2500 x = 0.
     Schleife(0, e_.Thetamax, e_.DeltaThetagross, [this](double hv) {
-        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, hv / 2500), 8000, kSchwarz);
+        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, hv / 2500), kLeinwandHoehe, kSchwarz);
     });
     // h = Thetamax + 2500 xs from the top edge down to the bottom edge.
     Schleife(0, e_.Xmax, e_.DeltaThetagross / 2500, [this](double xs) {
-        Linie(KoordX(e_, xs), 0, KoordX(e_, xs + xVersatz_), 8000, kSchwarz);
+        Linie(KoordX(e_, xs), 0, KoordX(e_, xs + xVersatz_), kLeinwandHoehe, kSchwarz);
     });
     flaeche_->Refresh(Bereich::pic_Diagramm);
 }
@@ -166,17 +126,10 @@ void Diagrammlauf::Isothermen() {
 void Diagrammlauf::Isotherme() {
     // Within the bisection's tolerance just below thetaSiede the saturation pressure can
     // already reach the total pressure; such a temperature is drawn as above boiling.
-    bool gesaettigt = false;
-    if (z_.theta < z_.thetaSiede) {
-        z_.Saettigungsdruck();
-        z_.pD = z_.pS;
-        if (e_.Pges / 1000 - z_.pD > 0) {
-            z_.Wassergehalt();
-            gesaettigt = true;
-        }
+    if (!Saettigen()) {
+        z_.x = e_.Xmax;
+        z_.h = Enthalpie(s_, z_.theta, z_.x);
     }
-    if (!gesaettigt) z_.x = e_.Xmax;
-    z_.h = Enthalpie(s_, z_.theta, z_.x);
     Linie(0, KoordY(e_, 0, z_.theta), KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), kIsotherme);
     if (z_.x < e_.Xmax) {
         // Fog: the saturated air plus liquid water 3x at theta, up to four times x.
@@ -187,6 +140,16 @@ void Diagrammlauf::Isotherme() {
     }
 }
 
+bool Diagrammlauf::Saettigen() {
+    const std::optional<Saettigung> s = Gesaettigt(z_.theta, z_.Pges, z_.thetaSiede);
+    if (!s) return false;
+    z_.pS = s->pS;
+    z_.pD = s->pS;
+    z_.x = s->x;
+    z_.h = s->h;
+    return true;
+}
+
 void Diagrammlauf::Saettigungslinie() {
     flaeche_->DrawWidth(2);
     rand_.ausRechts[0] = 0;
@@ -194,12 +157,7 @@ void Diagrammlauf::Saettigungslinie() {
     rand_.letztFrisch[0] = false;
     Schleife(0, e_.Thetamax, e_.DeltaThetaklein, [this](double theta) {
         z_.theta = theta;
-        if (!(theta < z_.thetaSiede)) return;
-        z_.Saettigungsdruck();
-        z_.pD = z_.pS;
-        if (!(e_.Pges / 1000 - z_.pD > 0)) return;  // at boiling within the tolerance
-        z_.Wassergehalt();
-        z_.h = Enthalpie(s_, theta, z_.x);
+        if (!Saettigen()) return;
         Aufzeichnen(0);
         if (theta > 0 && z_.x < 2 * e_.Xmax) {
             Linie(KoordX(e_, xSattAlt_), KoordY(e_, xSattAlt_, hSattAlt_), KoordX(e_, z_.x),
@@ -236,8 +194,7 @@ void Diagrammlauf::Feuchtekurven() {
                     hNeu_[i] = z_.h;
                 }
                 if (z_.theta != 0) {
-                    const bool ohneEtikett = i == 6 || i == 8 || i == 10 || i == 12;
-                    flaeche_->DrawWidth(ohneEtikett ? 1 : 2);
+                    flaeche_->DrawWidth(HatEtikett(i) ? 2 : 1);
                     if (0.005 * e_.Xmax < z_.x && z_.x < 1.3 * e_.Xmax) {
                         Linie(KoordX(e_, xAlt_[i]), KoordY(e_, xAlt_[i], hAlt_[i]),
                               KoordX(e_, xNeu_[i]), KoordY(e_, xNeu_[i], hNeu_[i]), kBlau);
@@ -271,80 +228,6 @@ void Diagrammlauf::Aufzeichnen(int i) {
         rand_.hLetzt[i] = h;
         rand_.letztFrisch[i] = true;
     }
-}
-
-void Diagrammlauf::Temperaturskala() {
-    const int letzter = Layout(Gruppe::txt_Temp).anzahl - 1;
-    for (std::int16_t n = 0;; ++n) {
-        beschriftung_->setVisible(Gruppe::txt_Temp, n, true);
-        const double t = n * e_.DeltaThetagross;
-        beschriftung_->setText(Gruppe::txt_Temp, n, ZahlText(t) + "°C");
-        beschriftung_->setTop(Gruppe::txt_Temp, n, Lage(8066 - 7900 * (t / e_.Thetamax)));
-        if (!(n * e_.DeltaThetagross < e_.Thetamax) || n == letzter) break;
-    }
-}
-
-void Diagrammlauf::Wassergehaltsskala(std::string_view dezimaltrenner) {
-    const int letzter = Layout(Gruppe::txt_X).anzahl - 1;
-    for (std::int16_t n = 0;; ++n) {
-        beschriftung_->setVisible(Gruppe::txt_X, n, true);
-        const double w = n * e_.DeltaXgross;
-        beschriftung_->setText(Gruppe::txt_X, n, MusterText(w, dezimaltrenner) + " kg/kg");
-        beschriftung_->setLeft(Gruppe::txt_X, n, Lage(150 + 12000 * (w / e_.Xmax)));
-        if (!((n + 1) * e_.DeltaXgross < 1.01 * e_.Xmax) || n == letzter) break;
-    }
-}
-
-void Diagrammlauf::Feuchtebeschriftung() {
-    Feuchtebeschriften(e_, rand_, *beschriftung_, hRechts_, xOben_);
-}
-
-void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftung& b,
-                        std::array<double, kKurven>& hRechts, std::array<double, kKurven>& xOben) {
-    std::array<std::optional<double>, kKurven> rechts, oben;
-    for (int i = 0; i < kKurven; ++i) {
-        rechts[i] = RechtsKreuzung(e, r.xLetzt[i], r.hLetzt[i], r.xAusRechts[i], r.hAusRechts[i]);
-        oben[i] = ObenKreuzung(e, r.xAusOben[i], r.hAusOben[i], r.xLetzt[i], r.hLetzt[i]);
-        hRechts[i] = rechts[i].value_or(0);
-        xOben[i] = oben[i].value_or(0);
-    }
-
-    // A curve is labelled only from points this run recorded: it needs a fresh last point
-    // inside, and leaves by the right edge (labelled where it meets x = Xmax, or at the
-    // top edge when that meeting lies above the chart) or else by the top edge.
-    for (int k = 0; k < static_cast<int>(kKurveZuEtikett.size()); ++k) {
-        const int i = kKurveZuEtikett[k];
-        if (!r.letztFrisch[i]) continue;
-        std::optional<double> xKreuzung;
-        if (r.ausRechts[i] == 1) {
-            if (!rechts[i]) continue;
-            const double Y = KoordY(e, e.Xmax, *rechts[i]);
-            if (Y > 0) {
-                const double top = Y * 0.9875 + 160;
-                if (!std::isfinite(top)) continue;
-                b.setVisible(Gruppe::txt_rF, k, true);
-                b.setTop(Gruppe::txt_rF, k, Lage(top));
-                continue;
-            }
-            if (!(Y < 0)) continue;
-            // Without a top record of its own the curve crossed the top edge on its way
-            // to the first point beyond the right edge.
-            xKreuzung = r.ausOben[i] == 1 ? oben[i]
-                                          : ObenKreuzung(e, r.xAusRechts[i], r.hAusRechts[i],
-                                                         r.xLetzt[i], r.hLetzt[i]);
-        } else if (r.ausOben[i] == 1) {
-            xKreuzung = oben[i];
-        }
-        if (!xKreuzung) continue;
-        const double left = (*xKreuzung / e.Xmax) * 12000 + 450;
-        if (!std::isfinite(left)) continue;
-        b.setVisible(Gruppe::txt_rFo, k, true);
-        b.setLeft(Gruppe::txt_rFo, k, Lage(left));
-    }
-
-    b.setVisible(Gruppe::txt_PhPa, 0, true);
-    const double n = std::floor(e.Pges + 0.4);
-    b.setText(Gruppe::txt_PhPa, 0, "Gesamtdruck  = " + ZahlText(n) + "  hPa");
 }
 
 }  // namespace lumora

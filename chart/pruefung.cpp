@@ -52,26 +52,6 @@ double Schritte(double bis, double schritt) {
     return 0;
 }
 
-// Whether the temperature labels end within their array: the loop places n = 0, 1, ...
-// and stops after the first n with n * schritt >= Thetamax.
-bool TemperaturenReichen(double Thetamax, double schritt) {
-    const int letzter = Layout(Gruppe::txt_Temp).anzahl - 1;
-    for (int n = 0; n <= letzter; ++n) {
-        if (!(n * schritt < Thetamax)) return true;
-    }
-    return false;
-}
-
-// The same for the water-content labels, which stop once (n + 1) * schritt reaches
-// 1.01 Xmax.
-bool WassergehalteReichen(double Xmax, double schritt) {
-    const int letzter = Layout(Gruppe::txt_X).anzahl - 1;
-    for (int n = 0; n <= letzter; ++n) {
-        if (!((n + 1) * schritt < 1.01 * Xmax)) return true;
-    }
-    return false;
-}
-
 std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
     const std::string zuViele =
         "Mit dieser Schrittweite bräuchte eine Linienschar mehr als 1 000 000 Linien, "
@@ -94,25 +74,26 @@ std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
 }
 
 std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
-    if (!TemperaturenReichen(e.Thetamax, e.DeltaThetagross)) {
+    if (!Temperaturetiketten(e.Thetamax, e.DeltaThetagross)) {
         const int anzahl = Layout(Gruppe::txt_Temp).anzahl;
         const double schritt = KleinsterSchritt(e.Thetamax / (anzahl - 1), [&](double s) {
-            return TemperaturenReichen(e.Thetamax, s);
+            return Temperaturetiketten(e.Thetamax, s).has_value();
         });
         return Ab(Feld::DeltaThetagross,
                   "Für ϑmax = " + Kurz(e.Thetamax) + " °C reichen die " + std::to_string(anzahl) +
                       " Temperaturbeschriftungen erst ab einer Schrittweite von " + Kurz(schritt) +
                       " grd.");
     }
-    if (!WassergehalteReichen(e.Xmax, e.DeltaXgross)) {
+    if (!Wassergehaltsetiketten(e.Xmax, e.DeltaXgross)) {
         const int anzahl = Layout(Gruppe::txt_X).anzahl;
         if (!(e.Xmax > 0 && e.DeltaXgross > 0)) {
             return Ab(Feld::DeltaXgross, "Mit dieser Schrittweite reichen die " +
                                              std::to_string(anzahl) +
                                              " Wassergehaltsbeschriftungen nicht aus.");
         }
-        const double schritt = KleinsterSchritt(
-            1.01 * e.Xmax / anzahl, [&](double s) { return WassergehalteReichen(e.Xmax, s); });
+        const double schritt = KleinsterSchritt(1.01 * e.Xmax / anzahl, [&](double s) {
+            return Wassergehaltsetiketten(e.Xmax, s).has_value();
+        });
         return Ab(Feld::DeltaXgross,
                   "Für Χmax = " + Kurz(e.Xmax) + " kg/kg reichen die " + std::to_string(anzahl) +
                       " Wassergehaltsbeschriftungen erst ab einer Schrittweite von " +

@@ -15,7 +15,24 @@ struct Farbe {
 // The two picture areas of the chart window that a run refreshes.
 enum class Bereich { pic_Diagramm, pic_gesamt };
 
-// The canvas as the chart run sees it: 0..12000 across, 0..8000 down, in canvas units.
+// Largest magnitude the run hands on as a float; far outside the canvas and the label
+// area, and well inside the float range, so a huge double never turns into an infinite
+// float.
+inline constexpr double kWeitDraussen = 1e30;
+
+// One drawing operation as a canvas keeps it: the canvas window, the recording surface,
+// the export and the benchmark's yardstick all read this record.
+struct Operation {
+    enum class Art { line, box, refresh };
+    Art art = Art::line;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Farbe farbe;
+    int breite = 0;                           // DrawWidth in force, for lines
+    Bereich bereich = Bereich::pic_Diagramm;  // for refresh
+};
+
+// The canvas as the chart run sees it: 0..kLeinwandBreite across, 0..kLeinwandHoehe down
+// (core/koordinaten.h), in canvas units.
 // Drawing is persistent; Refresh shows what has been drawn so far.
 class Zeichenflaeche {
   public:

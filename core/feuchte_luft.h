@@ -73,6 +73,11 @@ struct Saettigung {
 // reaches the total pressure (within the boiling point's tolerance just below it).
 std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede);
 
+// Total pressure of the standard atmosphere at the altitude H [m above sea level]; hPa
+// (p = 1013.25 (1 - 0.0065 H / 288.15)^5.255, the barometric formula of the troposphere).
+// Meant for -500..11,000 m.
+double NormdruckInHoehe(double H);
+
 // The working record of the chart run, whose order of evaluation the chart's exactness
 // depends on. A caller sets the input fields, calls a function and reads its outputs.
 struct Zustand {

@@ -6,11 +6,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QScreen>
 
+#include "core/version.h"
 #include "ui/bilder.h"
 #include "ui/diagrammfenster.h"
 #include "ui/einheiten.h"
+#include "ui/fenster.h"
 #include "ui/leinwand.h"
 
 namespace lumora {
@@ -36,11 +37,12 @@ constexpr QRgb kRot = qRgb(192, 0, 0);
 constexpr const char* kArial = "Arial";
 constexpr const char* kSymbol = "DejaVu Sans";
 
-// The dialog's layout, top to bottom. The header keeps 5, 4 and 4 blanks between its parts.
+// The dialog's layout, top to bottom. The header keeps 5, 4 and 4 blanks between its parts;
+// its %1 and %2 are the version and the release month.
 // clang-format off
 constexpr Steuerelement kLayout[] = {
     {"lbl_kopfzeile", Art::text, 90, 90, 7785, 270,
-     "Lumora     h,x-Diagramm für feuchte Luft    v.1.4d    Dez. 2026", 0, kArial, false, kSchwarz, false},
+     "Lumora     h,x-Diagramm für feuchte Luft    %1    %2", 0, kArial, false, kSchwarz, false},
     {"pic_KVH", Art::bild, 7950, 90, 510, 375, "", 0, kArial, false, kSchwarz, false},
     {"lbl_titelzeile", Art::text, 1920, 495, 4650, 435, "Lumora nach Mollier", 18, kArial, false, kRot, false},
     {"lbl_untertitel", Art::text, 720, 1095, 7245, 615,
@@ -102,24 +104,9 @@ Qt::Alignment Textausrichtung(const Steuerelement& s) {
 
 }  // namespace
 
-void Zentrieren(QWidget* fenster) {
-    const QScreen* schirm =
-        fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
-    if (!schirm) return;
-    QRect rahmen = fenster->frameGeometry();
-    rahmen.moveCenter(schirm->availableGeometry().center());
-    fenster->move(rahmen.topLeft());
-}
-
 Anfangsdialog::Anfangsdialog(QWidget* parent) : QWidget(parent) {
-    setObjectName("frm_Anfang");
-    setWindowTitle("Lumora - Anfangsdialog");
-    setWindowIcon(Programmsymbol());
-    setFixedSize(Pixel(kClientBreite), Pixel(kClientHoehe));
-    QPalette grau = palette();
-    grau.setColor(QPalette::Window, QColor(kGrau));
-    setPalette(grau);
-    setAutoFillBackground(true);
+    FensterEinrichten(*this, "frm_Anfang", "Lumora - Anfangsdialog", kClientBreite, kClientHoehe,
+                      QColor(kGrau));
     steuerelementeAnlegen();
 }
 
@@ -131,7 +118,11 @@ void Anfangsdialog::steuerelementeAnlegen() {
         QWidget* w = nullptr;
         switch (s.art) {
             case Art::text: {
-                auto* label = new QLabel(QString::fromUtf8(s.text), this);
+                QString text = QString::fromUtf8(s.text);
+                if (text.contains("%1")) {
+                    text = text.arg(QString::fromUtf8(kVersionsText), QString::fromUtf8(kStand));
+                }
+                auto* label = new QLabel(text, this);
                 label->setAlignment(Textausrichtung(s));
                 label->setWordWrap(std::string_view(s.name) == "lbl_untertitel");
                 QPalette p = label->palette();
@@ -192,9 +183,18 @@ void Anfangsdialog::steuerelementeAnlegen() {
     }
 }
 
-void Anfangsdialog::berechnen() {
+Feldtexte Anfangsdialog::texte() const {
     Feldtexte texte;
     for (int f = 0; f < kFelder; ++f) texte[f] = felder_[f]->text().toStdString();
+    return texte;
+}
+
+void Anfangsdialog::setTexte(const Feldtexte& texte) {
+    for (int f = 0; f < kFelder; ++f) felder_[f]->setText(QString::fromStdString(texte[f]));
+}
+
+void Anfangsdialog::berechnen() {
+    const Feldtexte texte = this->texte();
     eingabe_ = EingabeLesen(texte);
     if (const auto ablehnung = Pruefen(eingabe_)) {
         ablehnen(*ablehnung);
@@ -210,6 +210,7 @@ void Anfangsdialog::berechnen() {
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
     lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
+    emit gezeichnet(texte);
 }
 
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {
@@ -236,6 +237,10 @@ void Anfangsdialog::showEvent(QShowEvent* ereignis) {
 
 void Anfangsdialog::closeEvent(QCloseEvent* ereignis) {
     // The dialog is the program: closing it closes the chart window and ends the run.
+    if (beendenErlaubt_ && !beendenErlaubt_()) {
+        ereignis->ignore();
+        return;
+    }
     if (fenster_) fenster_->close();
     ereignis->accept();
     QCoreApplication::quit();

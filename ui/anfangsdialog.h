@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "chart/diagrammlauf.h"
@@ -35,6 +36,16 @@ class Anfangsdialog : public QWidget {
     // The press of "Berechne Diagramm !".
     void berechnen();
 
+    // The seven texts as they stand in the fields, and putting texts into them.
+    Feldtexte texte() const;
+    void setTexte(const Feldtexte& texte);
+    // Asked before the program ends with the dialog; false keeps it open.
+    void setBeendenErlaubt(std::function<bool()> frage) { beendenErlaubt_ = std::move(frage); }
+
+  signals:
+    // A press drew the chart for these texts.
+    void gezeichnet(const Feldtexte& texte);
+
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
@@ -49,9 +60,7 @@ class Anfangsdialog : public QWidget {
     Diagrammlauf lauf_;
     Eingabe eingabe_;
     bool gezeigt_ = false;
+    std::function<bool()> beendenErlaubt_;
 };
-
-// Moves a top-level window to the centre of its screen.
-void Zentrieren(QWidget* fenster);
 
 }  // namespace lumora

@@ -1,16 +1,24 @@
 #include "ui/ausgabe.h"
 
+#include <QClipboard>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "core/koordinaten.h"
 #include "core/strecke.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
@@ -47,20 +55,23 @@ void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
     p.setClipRect(QRect(QPoint(0, 0), innen));
     const double sx = Massstab(innen).x();
     const double sy = Massstab(innen).y();
-    for (const Leinwand::Operation& op : leinwand.operationen()) {
+    for (const Operation& op : leinwand.operationen()) {
         double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
-        if (op.box) {
+        if (op.art == Operation::Art::box) {
             p.fillRect(
                 QRectF(QPointF(x1 * sx - 0.5, y1 * sy - 0.5), QPointF(x2 * sx + 0.5, y2 * sy + 0.5))
                     .normalized(),
                 Farbe_(op.farbe));
             continue;
         }
-        if (!StreckeKappen(x1, y1, x2, y2, 0, 0, 12000, 8000)) continue;
+        if (!StreckeKappen(x1, y1, x2, y2, 0, 0, kLeinwandBreite, kLeinwandHoehe)) continue;
         if (x1 == x2 && y1 == y2) continue;  // touches the canvas in a single point
         p.setPen(QPen(Farbe_(op.farbe), op.breite, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(x1 * sx, y1 * sy), QPointF(x2 * sx, y2 * sy));
     }
+    // The project's zones, series, processes and states, as the window shows them.
+    HintergrundMalen(p, fenster.ueberlagerung(), innen);
+    VordergrundMalen(p, fenster.ueberlagerung(), innen);
     p.restore();
 
     for (const QLabel* l : gesamt.findChildren<QLabel*>()) {
@@ -121,6 +132,39 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
     }
     if (!datei.commit()) return "Die Datei ließ sich nicht speichern: " + datei.errorString();
     return {};
+}
+
+void SpeichernUnterFragen(Diagrammfenster& fenster) {
+    QString filter;
+    QString pfad = QFileDialog::getSaveFileName(
+        &fenster, "Diagramm speichern unter", "h,x-Diagramm.png",
+        "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)", &filter);
+    if (pfad.isEmpty()) return;
+    if (QFileInfo(pfad).suffix().isEmpty()) {
+        pfad += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
+    }
+    const QString fehler = DiagrammSpeichern(fenster, pfad, 2 * fenster.devicePixelRatioF());
+    if (!fehler.isEmpty()) QMessageBox::warning(&fenster, "Lumora - Speichern", fehler);
+}
+
+void Drucken(Diagrammfenster& fenster) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPageOrientation(QPageLayout::Landscape);
+    drucker.setDocName("Lumora h,x-Diagramm");
+    QPrintDialog dialog(&drucker, &fenster);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter p(&drucker);
+    // Fit the chart area to the page, keeping its proportions.
+    const QRectF seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
+    const QSizeF chart = fenster.gesamt()->size();
+    const double massstab =
+        std::min(seite.width() / chart.width(), seite.height() / chart.height());
+    p.scale(massstab, massstab);
+    DiagrammMalen(p, fenster);
+}
+
+void Kopieren(const Diagrammfenster& fenster) {
+    QGuiApplication::clipboard()->setImage(DiagrammBild(fenster, fenster.devicePixelRatioF()));
 }
 
 }  // namespace lumora

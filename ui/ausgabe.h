@@ -22,4 +22,11 @@ QImage DiagrammBild(const Diagrammfenster& fenster, double skala);
 // German, or an empty text on success.
 QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, double pngSkala = 2);
 
+// The window's three ways out: asks for a file and saves (PNG, SVG or PDF, by the
+// ending chosen), prints through the print dialog fitted to the page, or copies the chart
+// area to the clipboard as an image.
+void SpeichernUnterFragen(Diagrammfenster& fenster);
+void Drucken(Diagrammfenster& fenster);
+void Kopieren(const Diagrammfenster& fenster);
+
 }  // namespace lumora

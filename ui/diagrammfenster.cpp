@@ -1,22 +1,17 @@
 #include "ui/diagrammfenster.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
-#include <QFont>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
+#include "core/version.h"
 #include "ui/ausgabe.h"
 #include "ui/bilder.h"
 #include "ui/einheiten.h"
+#include "ui/fenster.h"
 #include "ui/leinwand.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
@@ -33,18 +28,6 @@ constexpr QRect kPicture2(14550, 8280, 360, 2145);
 
 QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.height()); }
 
-Qt::Alignment Ausrichten(Ausrichtung a) {
-    switch (a) {
-        case Ausrichtung::links:
-            return Qt::AlignLeft | Qt::AlignTop;
-        case Ausrichtung::mitte:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case Ausrichtung::rechts:
-            return Qt::AlignRight | Qt::AlignTop;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 QWidget* Gesamtflaeche(QWidget* fenster) {
     auto* gesamt = new QWidget(fenster);
     gesamt->setObjectName("pic_gesamt");
@@ -55,64 +38,12 @@ QWidget* Gesamtflaeche(QWidget* fenster) {
 
 }  // namespace
 
-Etiketten::Etiketten(QWidget* gesamt) {
-    for (const Gruppenlayout& g : kGruppen) {
-        QFont schrift("Arial");
-        schrift.setPointSizeF(g.punkt);
-        schrift.setBold(true);
-        QPalette palette;
-        palette.setColor(QPalette::Window, Qt::white);
-        palette.setColor(QPalette::WindowText, QColor(g.farbe.r, g.farbe.g, g.farbe.b));
-        for (int n = 0; n < g.anzahl; ++n) {
-            auto* etikett = new QLabel(QString::fromStdString(Starttext(g.gruppe, n)), gesamt);
-            etikett->setObjectName(QString("%1_%2").arg(g.name).arg(n));
-            etikett->setFont(schrift);
-            etikett->setPalette(palette);
-            etikett->setAutoFillBackground(true);
-            etikett->setAlignment(Ausrichten(g.ausrichtung));
-            etikett->setGeometry(Pixel(StartLinks(g.gruppe, n) * kFormProFlaecheX),
-                                 Pixel(StartOben(g.gruppe, n) * kFormProFlaecheY), Pixel(g.breite),
-                                 Pixel(g.hoehe));
-            etikett->hide();
-            gruppen_[static_cast<int>(g.gruppe)].push_back(etikett);
-        }
-    }
-}
-
-QLabel* Etiketten::etikett(Gruppe g, int index) const {
-    return gruppen_.at(static_cast<int>(g)).at(index);
-}
-
-void Etiketten::setVisible(Gruppe g, int index, bool sichtbar) {
-    QLabel* e = etikett(g, index);
-    e->setVisible(sichtbar);
-    if (sichtbar) e->raise();
-}
-
-void Etiketten::setText(Gruppe g, int index, const std::string& text) {
-    etikett(g, index)->setText(QString::fromStdString(text));
-}
-
-void Etiketten::setLeft(Gruppe g, int index, float left) {
-    QLabel* e = etikett(g, index);
-    e->move(Pixel(left * kFormProFlaecheX), e->y());
-}
-
-void Etiketten::setTop(Gruppe g, int index, float top) {
-    QLabel* e = etikett(g, index);
-    e->move(e->x(), Pixel(top * kFormProFlaecheY));
-}
-
 Diagrammfenster::Diagrammfenster(QWidget* parent)
     : QWidget(parent), gesamt_(Gesamtflaeche(this)), etiketten_(gesamt_) {
-    setObjectName("frm_Lumora");
-    setWindowTitle("Lumora  v.1.4d   Dez. 2026  -  h,x-Diagramm");
-    setWindowIcon(Programmsymbol());
-    setFixedSize(Pixel(kClientBreite), Pixel(kClientHoehe));
-    QPalette weiss = palette();
-    weiss.setColor(QPalette::Window, Qt::white);
-    setPalette(weiss);
-    setAutoFillBackground(true);
+    FensterEinrichten(*this, "frm_Lumora",
+                      QString("Lumora  %1   %2  -  h,x-Diagramm")
+                          .arg(QString::fromUtf8(kVersionsText), QString::fromUtf8(kStand)),
+                      kClientBreite, kClientHoehe, Qt::white);
     flaechenAnlegen();
     aktionenAnlegen();
 }
@@ -134,13 +65,12 @@ void Diagrammfenster::flaechenAnlegen() {
     picture2->setPixmap(Hochbild());
     picture2->setGeometry(Form(kPicture2));
 
-    ablesung_ = new QLabel(this);
-    ablesung_->setObjectName("Ablesung");
-    ablesung_->setStyleSheet(
-        "QLabel { background: rgba(255, 255, 225, 235); border: 1px solid #808080;"
-        " padding: 3px; color: black; }");
-    ablesung_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ablesung_->hide();
+    ueber_ = new Ueberlagerungsflaeche(leinwand_);
+    ueber_->setGeometry(QRect(QPoint(1, 1), leinwand_->innenGroesse()));
+    ueber_->raise();
+    picture1->raise();
+
+    ablesung_ = new Ablesefeld(this);
     leinwand_->setMouseTracking(true);
     leinwand_->installEventFilter(this);
 }
@@ -149,114 +79,117 @@ void Diagrammfenster::aktionenAnlegen() {
     struct Eintrag {
         const char* text;
         QKeySequence taste;
-        void (Diagrammfenster::*tun)();
+        void (*tun)(Diagrammfenster&);
     };
     const Eintrag eintraege[] = {
-        {"Diagramm speichern unter …", QKeySequence::Save, &Diagrammfenster::speichernUnter},
-        {"Drucken …", QKeySequence::Print, &Diagrammfenster::drucken},
-        {"In die Zwischenablage kopieren", QKeySequence::Copy, &Diagrammfenster::kopieren},
+        {"Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E), &SpeichernUnterFragen},
+        {"Drucken …", QKeySequence::Print, &Drucken},
+        {"In die Zwischenablage kopieren", QKeySequence::Copy,
+         [](Diagrammfenster& f) { Kopieren(f); }},
     };
     for (const Eintrag& e : eintraege) {
         auto* aktion = new QAction(QString::fromUtf8(e.text), this);
         aktion->setShortcut(e.taste);
         aktion->setShortcutVisibleInContextMenu(true);
-        connect(aktion, &QAction::triggered, this, e.tun);
+        connect(aktion, &QAction::triggered, this, [this, tun = e.tun] { tun(*this); });
         addAction(aktion);  // the shortcuts work without a menu bar
     }
 }
 
+void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund) {
+    ueber_->setUeberlagerung(std::move(u), hintergrund);
+}
+
+const Ueberlagerung& Diagrammfenster::ueberlagerung() const { return ueber_->ueberlagerung(); }
+
+void Diagrammfenster::setProjektaktionen(const QList<QAction*>& aktionen) {
+    for (QAction* a : projektaktionen_) removeAction(a);
+    projektaktionen_ = aktionen;
+    addActions(aktionen);  // their shortcuts work in this window too
+}
+
 void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     QMenu menue(this);
-    menue.addActions(actions());
+    for (QAction* a : actions()) {
+        if (!projektaktionen_.contains(a)) menue.addAction(a);
+    }
+    const QPoint imInnern = leinwand_->mapFrom(this, ereignis->pos()) - QPoint(1, 1);
+    if (eingabe_ && QRect(QPoint(0, 0), leinwand_->innenGroesse()).contains(imInnern)) {
+        const QPointF m = Massstab(leinwand_->innenGroesse());
+        const double X = imInnern.x() / m.x();
+        const double Y = imInnern.y() / m.y();
+        menue.addSeparator();
+        connect(menue.addAction("Zustand hier eintragen"), &QAction::triggered, this,
+                [this, X, Y] { emit zustandHierEintragen(X, Y); });
+    }
+    if (!projektaktionen_.isEmpty()) {
+        menue.addSeparator();
+        menue.addActions(projektaktionen_);
+    }
     menue.exec(ereignis->globalPos());
 }
 
 bool Diagrammfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == leinwand_) {
-        if (ereignis->type() == QEvent::MouseMove) {
-            ablesen(static_cast<QMouseEvent*>(ereignis)->position().toPoint() - QPoint(1, 1));
-        } else if (ereignis->type() == QEvent::Leave) {
+    if (objekt != leinwand_) return QWidget::eventFilter(objekt, ereignis);
+    const auto imInnern = [&] {
+        return static_cast<QMouseEvent*>(ereignis)->position() - QPointF(1, 1);
+    };
+    const QSize innen = leinwand_->innenGroesse();
+    const QPointF m = Massstab(innen);
+    switch (ereignis->type()) {
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
+                const auto marke = MarkeBei(ueberlagerung(), innen, imInnern());
+                if (marke && ueberlagerung().marken[*marke].eintrag >= 0) {
+                    gezogen_ = ueberlagerung().marken[*marke].eintrag;
+                    bewegt_ = false;
+                    leinwand_->setCursor(Qt::ClosedHandCursor);
+                    return true;
+                }
+            }
+            break;
+        case QEvent::MouseMove:
+            if (gezogen_ >= 0) {
+                const QPointF p = imInnern();
+                emit zustandGezogen(gezogen_, p.x() / m.x(), p.y() / m.y(), !bewegt_);
+                bewegt_ = true;
+            } else {
+                const bool ueberMarke = MarkeBei(ueberlagerung(), innen, imInnern()).has_value();
+                leinwand_->setCursor(ueberMarke ? Qt::OpenHandCursor : Qt::ArrowCursor);
+            }
+            ablesen(imInnern().toPoint());
+            break;
+        case QEvent::MouseButtonRelease:
+            if (gezogen_ >= 0) {
+                gezogen_ = -1;
+                leinwand_->setCursor(Qt::OpenHandCursor);
+                if (bewegt_) emit ziehenBeendet();
+                return true;
+            }
+            break;
+        case QEvent::Leave:
             ablesung_->hide();
-        }
+            break;
+        default:
+            break;
     }
     return QWidget::eventFilter(objekt, ereignis);
 }
 
 void Diagrammfenster::ablesen(QPoint imInnern) {
-    const QSize innen = leinwand_->innenGroesse();
-    if (!eingabe_ || !QRect(QPoint(0, 0), innen).contains(imInnern)) {
+    if (!eingabe_) {
         ablesung_->hide();
         return;
     }
-    // The inverse of the canvas's own mapping of canvas units to pixels.
-    const double X = imInnern.x() / Massstab(innen).x();
-    const double Y = imInnern.y() / Massstab(innen).y();
-    ablesung_->setText(AblesungText(Ablesen(*eingabe_, X, Y)));
-    ablesung_->adjustSize();
-    QPoint ort = leinwand_->mapTo(this, imInnern + QPoint(1, 1)) + QPoint(16, 16);
-    if (ort.x() + ablesung_->width() > width()) ort.rx() -= ablesung_->width() + 24;
-    if (ort.y() + ablesung_->height() > height()) ort.ry() -= ablesung_->height() + 24;
-    ablesung_->move(ort);
-    ablesung_->raise();
-    ablesung_->show();
-}
-
-QString AblesungText(const Ablesung& a) {
-    const QLocale zahl;
-    auto z = [&](double v, int stellen) { return zahl.toString(v, 'f', stellen); };
-    QStringList zeilen;
-    if (a.gebiet == Ablesung::Gebiet::Nebel) {
-        zeilen << "Nebelgebiet";
-        zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
-        zeilen << QString("x = %1 g/kg").arg(z(a.x * 1000, 2));
-        zeilen << QString("xS = %1 g/kg").arg(z(a.xS * 1000, 2));
-        zeilen << QString::fromUtf8("x − xS = %1 g/kg Wasser").arg(z((a.x - a.xS) * 1000, 2));
-        zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
-        return zeilen.join('\n');
+    const QSize innen = leinwand_->innenGroesse();
+    if (const auto punkt = MesspunktBei(ueberlagerung(), innen, imInnern)) {
+        const auto& reihe = ueberlagerung().reihen[punkt->first];
+        if (reihe.text) {
+            ablesung_->zeigen(*leinwand_, imInnern, reihe.text(punkt->second));
+            return;
+        }
     }
-    if (a.gebiet == Ablesung::Gebiet::ueberSiedepunkt) zeilen << "über der Siedetemperatur";
-    zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
-    zeilen << QString("x = %1 g/kg").arg(z(a.x * 1000, 2));
-    zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
-    if (a.gebiet == Ablesung::Gebiet::ungesaettigt) {
-        zeilen << QString::fromUtf8("φ = %1 %").arg(z(a.phi, 1));
-    }
-    zeilen << QString("pD = %1 hPa").arg(z(a.pD * 1000, 2));
-    if (a.mitTaupunkt) zeilen << QString::fromUtf8("τ = %1 °C").arg(z(a.tau, 1));
-    return zeilen.join('\n');
-}
-
-void Diagrammfenster::speichernUnter() {
-    QString filter;
-    QString pfad = QFileDialog::getSaveFileName(
-        this, "Diagramm speichern unter", "h,x-Diagramm.png",
-        "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)", &filter);
-    if (pfad.isEmpty()) return;
-    if (QFileInfo(pfad).suffix().isEmpty()) {
-        pfad += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
-    }
-    const QString fehler = DiagrammSpeichern(*this, pfad, 2 * devicePixelRatioF());
-    if (!fehler.isEmpty()) QMessageBox::warning(this, "Lumora - Speichern", fehler);
-}
-
-void Diagrammfenster::drucken() {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPageOrientation(QPageLayout::Landscape);
-    drucker.setDocName("Lumora h,x-Diagramm");
-    QPrintDialog dialog(&drucker, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    QPainter p(&drucker);
-    // Fit the chart area to the page, keeping its proportions.
-    const QRectF seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
-    const QSizeF chart = gesamt_->size();
-    const double massstab =
-        std::min(seite.width() / chart.width(), seite.height() / chart.height());
-    p.scale(massstab, massstab);
-    DiagrammMalen(p, *this);
-}
-
-void Diagrammfenster::kopieren() {
-    QGuiApplication::clipboard()->setImage(DiagrammBild(*this, devicePixelRatioF()));
+    ablesung_->ablesen(*eingabe_, *leinwand_, imInnern);
 }
 
 }  // namespace lumora

@@ -2,34 +2,16 @@
 
 #include <QLabel>
 #include <QWidget>
-#include <array>
 #include <optional>
-#include <vector>
 
-#include "chart/ablesung.h"
-#include "chart/beschriftung.h"
 #include "core/eingabe.h"
+#include "ui/ablesefeld.h"
+#include "ui/etiketten.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
 class Leinwand;
-
-// The chart labels of the window, placed in area units of pic_gesamt.
-class Etiketten : public Beschriftung {
-  public:
-    // Creates every label, hidden, as a child of the area.
-    explicit Etiketten(QWidget* gesamt);
-
-    void setVisible(Gruppe g, int index, bool sichtbar) override;
-    void setText(Gruppe g, int index, const std::string& text) override;
-    void setLeft(Gruppe g, int index, float left) override;
-    void setTop(Gruppe g, int index, float top) override;
-
-    QLabel* etikett(Gruppe g, int index) const;
-
-  private:
-    std::array<std::vector<QLabel*>, kGruppen.size()> gruppen_;
-};
 
 // frm_Lumora: the chart window with the area pic_gesamt, the canvas pic_Diagramm, the two
 // pictures and the chart labels. Created on the first press and reused after that.
@@ -43,18 +25,30 @@ class Diagrammfenster : public QWidget {
     const Leinwand& leinwand() const { return *leinwand_; }
     Etiketten& etiketten() { return etiketten_; }
     QWidget* gesamt() const { return gesamt_; }
-    QLabel* ablesung() const { return ablesung_; }
+    Ablesefeld* ablesung() const { return ablesung_; }
 
     // The values the chart on the canvas was drawn for; from then on the state under the
     // cursor can be read.
     void setEingabe(const Eingabe& eingabe) { eingabe_ = eingabe; }
 
-    // Shows the state at a point of the canvas interior, in pixels, in the read-out box.
+    // Shows the state at a point of the canvas interior, in pixels, in the read-out box;
+    // over a point of a measured series, that point's time and values.
     void ablesen(QPoint imInnern);
 
-    void speichernUnter();
-    void drucken();
-    void kopieren();
+    // What lies over the canvas: the open project's states, processes, series and zones.
+    // hintergrund: whether zones or series may have changed.
+    void setUeberlagerung(Ueberlagerung u, bool hintergrund = true);
+    const Ueberlagerung& ueberlagerung() const;
+    // Actions of the project that the context menu offers below the chart's own.
+    void setProjektaktionen(const QList<QAction*>& aktionen);
+
+  signals:
+    // A marker of an entered state is dragged to the canvas point (X, Y); `anfang` is true
+    // for the first move of a drag.
+    void zustandGezogen(int eintrag, double X, double Y, bool anfang);
+    void ziehenBeendet();
+    // "Zustand hier eintragen" at the canvas point (X, Y).
+    void zustandHierEintragen(double X, double Y);
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -67,11 +61,12 @@ class Diagrammfenster : public QWidget {
     QWidget* gesamt_ = nullptr;
     Leinwand* leinwand_ = nullptr;
     Etiketten etiketten_;
-    QLabel* ablesung_ = nullptr;
+    Ablesefeld* ablesung_ = nullptr;
+    Ueberlagerungsflaeche* ueber_ = nullptr;
+    QList<QAction*> projektaktionen_;
     std::optional<Eingabe> eingabe_;
+    int gezogen_ = -1;  // the entered state being dragged
+    bool bewegt_ = false;
 };
-
-// The lines of the read-out box, numbers in the user's locale.
-QString AblesungText(const Ablesung& a);
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "core/koordinaten.h"
 #include "ui/raster.h"
 
 namespace lumora {
@@ -16,24 +17,24 @@ QRgb Rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
 Leinwand::Leinwand(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 QPointF Massstab(QSize innen) {
-    return {(innen.width() - 1) / 12000.0, (innen.height() - 1) / 8000.0};
+    return {(innen.width() - 1) / kLeinwandBreite, (innen.height() - 1) / kLeinwandHoehe};
 }
 
 QSize Leinwand::innenGroesse() const { return size() - QSize(2, 2); }
 
 void Leinwand::Line(float x1, float y1, float x2, float y2, Farbe farbe) {
-    operationen_.push_back({false, x1, y1, x2, y2, farbe, breite_});
+    operationen_.push_back({Operation::Art::line, x1, y1, x2, y2, farbe, breite_});
     if (bild_.isNull()) bildPassen();  // the run's clearing box has fitted it already
     rastern(operationen_.back());
 }
 
 void Leinwand::Box(float x1, float y1, float x2, float y2, Farbe farbe) {
     // A box over the whole canvas hides everything before it, so the list can forget it.
-    if (std::fmin(x1, x2) <= 0 && std::fmin(y1, y2) <= 0 && std::fmax(x1, x2) >= 12000 &&
-        std::fmax(y1, y2) >= 8000) {
+    if (std::fmin(x1, x2) <= 0 && std::fmin(y1, y2) <= 0 && std::fmax(x1, x2) >= kLeinwandBreite &&
+        std::fmax(y1, y2) >= kLeinwandHoehe) {
         operationen_.clear();
     }
-    operationen_.push_back({true, x1, y1, x2, y2, farbe, 0});
+    operationen_.push_back({Operation::Art::box, x1, y1, x2, y2, farbe, 0});
     bildPassen();
     rastern(operationen_.back());
 }
@@ -65,7 +66,7 @@ void Leinwand::rastern(const Operation& op) {
     const QPointF s = Massstab(bild_.size());
     const double sx = s.x();
     const double sy = s.y();
-    if (op.box) {
+    if (op.art == Operation::Art::box) {
         RasterRechteck(r, op.x1 * sx, op.y1 * sy, op.x2 * sx, op.y2 * sy, Rgb(op.farbe));
         letzter_ = {};  // the box may have covered the last line
     } else {

@@ -11,23 +11,17 @@
 namespace lumora {
 
 // Pixels per canvas unit, across and down, for an interior of the given size in pixels:
-// canvas 0 and 12000 (8000) fall on the centres of the first and last pixel.
+// canvas 0 and kLeinwandBreite (kLeinwandHoehe) fall on the centres of the first and last
+// pixel.
 QPointF Massstab(QSize innen);
 
-// The canvas pic_Diagramm: a one-pixel frame around an interior of 12000 x 8000 canvas
-// units. Every operation is kept in a list and rasterised at once into a backing image at
-// the screen's device pixel ratio; painting only copies that image.
+// The canvas pic_Diagramm: a one-pixel frame around an interior of kLeinwandBreite x
+// kLeinwandHoehe canvas units. Every operation is kept in a list and rasterised at once into a
+// backing image at the screen's device pixel ratio; painting only copies that image.
 class Leinwand : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 
   public:
-    struct Operation {
-        bool box = false;
-        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        Farbe farbe;
-        int breite = 1;
-    };
-
     explicit Leinwand(QWidget* parent = nullptr);
 
     void Line(float x1, float y1, float x2, float y2, Farbe farbe) override;

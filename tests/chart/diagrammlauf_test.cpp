@@ -14,7 +14,7 @@ namespace {
 using test::Lauf;
 using test::Standard;
 using test::Zustandspunkt;
-using Art = Aufzeichnungsflaeche::Art;
+using Art = Operation::Art;
 
 constexpr Farbe kGruen{0, 180, 0};
 constexpr Farbe kSchwarz{0, 0, 0};
@@ -97,7 +97,7 @@ TEST_F(StandardLauf, IsothermsWithFogPartsUpTo64Degrees) {
 TEST_F(StandardLauf, SaturationLineFromZeroTo75Degrees) {
     const auto& ops = l.flaeche.operationen();
     // The saturation line is the first blue family, followed by its refresh.
-    std::vector<Aufzeichnungsflaeche::Operation> saettigung;
+    std::vector<Operation> saettigung;
     auto it = std::find_if(ops.begin(), ops.end(), [](auto& op) { return op.farbe == kBlau; });
     for (; it != ops.end() && it->art == Art::line; ++it) saettigung.push_back(*it);
     ASSERT_EQ(saettigung.size(), 75u);  // segments 0-1 °C up to 74-75 °C

@@ -21,10 +21,10 @@ struct Lauf {
         lauf.Lauf(e, flaeche, beschriftung, trenner);
     }
 
-    std::vector<Aufzeichnungsflaeche::Operation> linien(Farbe farbe, int breite = 0) const {
-        std::vector<Aufzeichnungsflaeche::Operation> aus;
+    std::vector<Operation> linien(Farbe farbe, int breite = 0) const {
+        std::vector<Operation> aus;
         for (const auto& op : flaeche.operationen()) {
-            if (op.art == Aufzeichnungsflaeche::Art::line && op.farbe == farbe &&
+            if (op.art == Operation::Art::line && op.farbe == farbe &&
                 (breite == 0 || op.breite == breite)) {
                 aus.push_back(op);
             }

@@ -1,24 +1,87 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix and checks the desktop files, then builds the Debian
-# package and checks it. Usage: installation_test.sh BUILD_DIR
+# Installs into a temporary prefix and checks what a desktop and a package manager read
+# there: the desktop entry, the AppStream data, the manual pages; then builds the Debian
+# package and runs lintian on it. Usage: installation_test.sh BUILD_DIR
 set -euo pipefail
 bau="$(cd "$1" && pwd)"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+usr="$tmp/usr"
 
-cmake --install "$bau" --prefix "$tmp/usr" >/dev/null
-for f in bin/lumora share/applications/de.lumora.Lumora.desktop \
-    share/metainfo/de.lumora.Lumora.metainfo.xml \
-    share/icons/hicolor/scalable/apps/de.lumora.Lumora.svg \
-    share/icons/hicolor/32x32/apps/de.lumora.Lumora.png; do
-    [[ -f "$tmp/usr/$f" ]] || { echo "missing: $f"; exit 1; }
+fehler() {
+    echo "FEHLER: $*" >&2
+    exit 1
+}
+
+cmake --install "$bau" --prefix "$usr" >/dev/null
+[[ -x "$usr/bin/lumora" ]] || fehler "bin/lumora fehlt oder ist nicht ausführbar"
+file "$usr/share/icons/hicolor/32x32/apps/de.lumora.Lumora.png" | grep -q "32 x 32" ||
+    fehler "das 32-Pixel-Symbol hat nicht 32 x 32 Pixel"
+
+# The desktop entry opens project files: it takes a file and names the project type.
+desktop="$usr/share/applications/de.lumora.Lumora.desktop"
+typ="application/vnd.lumora.projekt+json"
+[[ -z "$(desktop-file-validate "$desktop")" ]] || fehler "$(desktop-file-validate "$desktop")"
+grep -q '^Name=Lumora$' "$desktop" || fehler "Name fehlt im Desktop-Eintrag"
+grep -q '^Comment\[de\]=' "$desktop" || fehler "deutscher Kommentar fehlt im Desktop-Eintrag"
+grep -qx 'Exec=lumora %f' "$desktop" || fehler "Exec nimmt keine Datei"
+grep -qx "MimeType=$typ;" "$desktop" || fehler "MimeType fehlt im Desktop-Eintrag"
+
+# The MIME database built from the installed package file resolves *.lumora to the project
+# type, a kind of JSON, with an English and a German comment.
+mime="$usr/share/mime"
+meldungen=$(XDG_DATA_DIRS="$usr/share" update-mime-database "$mime" 2>&1)
+[[ -z "$meldungen" ]] || fehler "update-mime-database: $meldungen"
+grep -qx "50:$typ:\*.lumora" "$mime/globs2" || fehler "*.lumora fehlt in globs2"
+grep -qx "$typ application/json" "$mime/subclasses" || fehler "$typ ist keine Unterart von JSON"
+grep -q '<comment xml:lang="de">Lumora-Projekt</comment>' "$mime/$typ.xml" ||
+    fehler "deutscher Kommentar des Dateityps fehlt"
+if command -v gio >/dev/null; then
+    echo '{"lumora": 1}' >"$tmp/probe.lumora"
+    XDG_DATA_DIRS="$usr/share:/usr/share" XDG_DATA_HOME="$tmp/leer" \
+        gio info -a standard::content-type "$tmp/probe.lumora" | grep -qF "$typ" ||
+        fehler "gio erkennt $typ nicht"
+fi
+# AppStream: --strict fails on every issue above the pedantic hints. The one hint left is
+# the upper-case letter of the component id, which the desktop entry and the icons share.
+metainfo="$usr/share/metainfo/de.lumora.Lumora.metainfo.xml"
+appstreamcli validate --pedantic --strict --no-net "$metainfo" >"$tmp/as.txt" ||
+    fehler "$(cat "$tmp/as.txt")"
+
+# Manual pages: each renders without a single groff warning, in the language of its
+# directory, and documents the options.
+# seite;text that must appear in the rendered page
+while IFS=';' read -r seite muss; do
+    datei="$usr/share/man/$seite"
+    [[ -f "$datei" ]] || fehler "$seite fehlt"
+    ausgabe=$(MANWIDTH=80 LC_ALL=C.UTF-8 man -l --warnings "$datei" 2>"$tmp/man.err")
+    [[ ! -s "$tmp/man.err" ]] || fehler "$seite: $(cat "$tmp/man.err")"
+    grep -qF -- "$muss" <<<"$ausgabe" || fehler "$seite: \"$muss\" fehlt"
+    grep -qF -- "--version" <<<"$ausgabe" || fehler "$seite: --version fehlt"
+done <<'LISTE'
+man1/lumora.1.gz;EXIT STATUS
+de/man1/lumora.1.gz;Beispielprojekte
+man1/lumora-export.1.gz;--messreihe DATEI.csv
+man1/lumora-export.1.gz;waermerueckgewinnung
+de/man1/lumora-export.1.gz;Falsche Befehlszeile
+de/man1/lumora-export.1.gz;befeuchten_dampf
+LISTE
+
+# The example projects compute without a single entry in "fehler"; the mixture of two
+# saturated streams lies in the fog region.
+beispiele="$usr/share/lumora/beispiele"
+for beispiel in sommerfall winterfall mischungsnebel; do
+    [[ -f "$beispiele/$beispiel.lumora" ]] || fehler "Beispiel $beispiel fehlt"
 done
-[[ -x "$tmp/usr/bin/lumora" ]]
-file "$tmp/usr/share/icons/hicolor/32x32/apps/de.lumora.Lumora.png" | grep -q "32 x 32"
-desktop-file-validate "$tmp/usr/share/applications/de.lumora.Lumora.desktop"
-grep -q '^Name=Lumora$' "$tmp/usr/share/applications/de.lumora.Lumora.desktop"
-grep -q '^Comment\[de\]=' "$tmp/usr/share/applications/de.lumora.Lumora.desktop"
-appstreamcli validate --no-net "$tmp/usr/share/metainfo/de.lumora.Lumora.metainfo.xml"
+if [[ -x "$usr/bin/lumora-export" ]]; then
+    for beispiel in sommerfall winterfall mischungsnebel; do
+        json=$("$usr/bin/lumora-export" "$beispiele/$beispiel.lumora" --json | tr -d '\n') ||
+            fehler "lumora-export lehnt $beispiel ab"
+        grep -Eq '"fehler": ?\[\]' <<<"$json" || fehler "$beispiel: $json"
+    done
+    "$usr/bin/lumora-export" "$beispiele/mischungsnebel.lumora" --json | tr -d '\n' |
+        grep -Eq '"name": ?"MIL"[^}]*"nebel": ?true' || fehler "die Mischung liegt nicht im Nebel"
+fi
 
 (cd "$tmp" && cpack --config "$bau/CPackConfig.cmake" -G DEB >/dev/null 2>&1)
 paket=$(ls "$tmp"/*.deb)
@@ -26,7 +89,12 @@ info=$(dpkg-deb --info "$paket")
 echo "$info" | grep -E "Package|Version|Depends"
 echo "$info" | grep -q "Package: lumora"
 echo "$info" | grep -Eq "Depends:.*libqt6widgets6"
-inhalt=$(dpkg-deb --contents "$paket")
-grep -q "usr/bin/lumora" <<<"$inhalt"
-grep -q "de.lumora.Lumora.desktop" <<<"$inhalt"
+# The newest entry of the Debian changelog is this package's version.
+version=$(dpkg-deb --field "$paket" Version)
+dpkg-deb --fsys-tarfile "$paket" | tar -xO ./usr/share/doc/lumora/changelog.Debian.gz | zcat |
+    head -1 | grep -qF "lumora ($version) " || fehler "changelog.Debian.gz beginnt nicht mit $version"
+if ! lintian --fail-on error,warning "$paket" >"$tmp/lintian.txt" 2>&1; then
+    cat "$tmp/lintian.txt" >&2
+    fehler "lintian meldet Fehler oder Warnungen"
+fi
 echo "installation and package: ok"

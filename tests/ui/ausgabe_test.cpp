@@ -12,6 +12,7 @@
 #include <map>
 
 #include "chart/diagrammlauf.h"
+#include "core/koordinaten.h"
 #include "core/strecke.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
@@ -60,7 +61,10 @@ TEST_F(Ausgabe, SvgHoldsEveryVisibleLineOfEachColour) {
     std::map<QString, int> erwartet;
     for (const auto& op : fenster.leinwand().operationen()) {
         double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
-        if (op.box || !StreckeKappen(x1, y1, x2, y2, 0, 0, 12000, 8000)) continue;
+        if (op.art == Operation::Art::box ||
+            !StreckeKappen(x1, y1, x2, y2, 0, 0, kLeinwandBreite, kLeinwandHoehe)) {
+            continue;
+        }
         if (x1 == x2 && y1 == y2) continue;  // a point, such as the enthalpy line h = 0
         ++erwartet[QColor(op.farbe.r, op.farbe.g, op.farbe.b).name()];
     }
@@ -119,7 +123,7 @@ TEST_F(Ausgabe, FailedWriteReportsAndLeavesNothing) {
 TEST_F(Ausgabe, ContextMenuActionsWithTheirShortcuts) {
     QStringList texte;
     for (const QAction* a : fenster.actions()) texte << a->text() + " " + a->shortcut().toString();
-    EXPECT_EQ(texte, (QStringList{QString::fromUtf8("Diagramm speichern unter … Ctrl+S"),
+    EXPECT_EQ(texte, (QStringList{QString::fromUtf8("Exportieren … Ctrl+E"),
                                   QString::fromUtf8("Drucken … Ctrl+P"),
                                   "In die Zwischenablage kopieren Ctrl+C"}));
 }

@@ -45,7 +45,7 @@ std::string Json(Farbe f) {
 }
 
 void Operationen(const Aufzeichnungsflaeche& flaeche, std::ostream& aus) {
-    using Art = Aufzeichnungsflaeche::Art;
+    using Art = Operation::Art;
     for (const auto& op : flaeche.operationen()) {
         if (op.art == Art::refresh) {
             aus << R"({"op": "refresh", "target": )"

@@ -1,0 +1,122 @@
+#include "projekt/zone.h"
+
+#include <cmath>
+
+namespace lumora {
+
+using nlohmann::ordered_json;
+
+namespace {
+
+constexpr const char* kGroessen[] = {"theta", "phi", "x"};
+
+using Grenzfeld = std::optional<Grenze> Zone::*;
+
+Grenzfeld Feld(std::string_view groesse) {
+    if (groesse == "theta") return &Zone::theta;
+    if (groesse == "phi") return &Zone::phi;
+    return &Zone::x;
+}
+
+bool Haelt(const std::optional<Grenze>& g, std::optional<double> v) {
+    if (!g || g->Offen()) return true;
+    return v && g->Haelt(*v);
+}
+
+ordered_json Ende(const std::optional<double>& v) { return v ? JsonZahl(*v) : ordered_json(); }
+
+// Texts of a bound for a message, as the file wrote them.
+std::string Text(double v) { return JsonZahl(v).dump(); }
+
+}  // namespace
+
+Zone Behaglichkeitsfeld() {
+    Zone z;
+    z.name = "Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)";
+    z.theta = Grenze{20, 26};
+    z.phi = Grenze{30, 65};
+    z.x = Grenze{std::nullopt, 11.5};
+    return z;
+}
+
+bool Innen(const Zone& zone, const Messpunkt& p) {
+    return Haelt(zone.theta, p.theta) && Haelt(zone.phi, p.phi) && Haelt(zone.x, p.xGkg);
+}
+
+std::size_t InnenAnzahl(const Zone& zone, const Messauswertung& a) {
+    std::size_t n = 0;
+    for (const Messpunkt& p : a.moeglich) n += Innen(zone, p) ? 1 : 0;
+    return n;
+}
+
+ordered_json ZoneZuJson(const Zone& zone) {
+    ordered_json j = zone.vorlage.is_object() ? zone.vorlage : ordered_json::object();
+    j["name"] = zone.name;
+    for (const char* g : kGroessen) {
+        const std::optional<Grenze>& grenze = zone.*Feld(g);
+        if (grenze) {
+            j[g] = ordered_json::array({Ende(grenze->unten), Ende(grenze->oben)});
+        } else {
+            j.erase(g);
+        }
+    }
+    return j;
+}
+
+Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
+    using E = Ergebnis<Zone>;
+    if (!j.is_object()) return E::Fehler("Die Zone ist kein JSON-Objekt.");
+    Zone z;
+    const auto name = j.find("name");
+    if (name == j.end()) return E::Fehler("Der Zone fehlt „name“.");
+    if (!name->is_string()) return E::Fehler("„name“ der Zone ist kein Text.");
+    z.name = name->get<std::string>();
+    for (const char* g : kGroessen) {
+        const auto w = j.find(g);
+        if (w == j.end()) continue;
+        const auto ende = [](const ordered_json& e) {
+            return e.is_null() || (e.is_number() && std::isfinite(e.get<double>()));
+        };
+        if (!w->is_array() || w->size() != 2 || !ende((*w)[0]) || !ende((*w)[1])) {
+            return E::Fehler(std::string("„") + g +
+                             "“ der Zone ist keine Liste aus unterer und oberer Grenze "
+                             "(Zahl oder null).");
+        }
+        Grenze grenze;
+        if (!(*w)[0].is_null()) grenze.unten = (*w)[0].get<double>();
+        if (!(*w)[1].is_null()) grenze.oben = (*w)[1].get<double>();
+        if (grenze.unten && grenze.oben && *grenze.unten > *grenze.oben) {
+            return E::Fehler(std::string("„") + g + "“ der Zone: die untere Grenze " +
+                             Text(*grenze.unten) + " liegt über der oberen " + Text(*grenze.oben) +
+                             ".");
+        }
+        z.*Feld(g) = grenze;
+    }
+    for (const auto& [schluessel, wert] : j.items()) {
+        const bool bekannt = schluessel == "name" || schluessel == "theta" || schluessel == "phi" ||
+                             schluessel == "x";
+        z.vorlage[schluessel] = bekannt ? ordered_json() : wert;
+    }
+    return z;
+}
+
+ordered_json MessreiheBericht(const Messreihe& reihe, const Messauswertung& a,
+                              const std::vector<Zone>& zonen) {
+    ordered_json j = ordered_json::object();
+    j["name"] = reihe.name;
+    j["punkte"] = a.punkte;
+    j["unmoeglich"] = a.unmoeglich;
+    ordered_json z = ordered_json::object();
+    const std::size_t moeglich = a.punkte - a.unmoeglich;
+    for (const Zone& zone : zonen) {
+        const std::size_t innen = InnenAnzahl(zone, a);
+        const double anteil =
+            moeglich == 0 ? 0.0
+                          : 100.0 * static_cast<double>(innen) / static_cast<double>(moeglich);
+        z[zone.name] = {{"innen", innen}, {"anteil", anteil}};
+    }
+    j["zonen"] = std::move(z);
+    return j;
+}
+
+}  // namespace lumora

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/luftzustand.h"
+#include "projekt/messreihe.h"
+
+namespace lumora {
+
+// The bounds of one quantity, both inclusive; none for an open end.
+struct Grenze {
+    std::optional<double> unten;
+    std::optional<double> oben;
+
+    bool Offen() const { return !unten && !oben; }
+    bool Haelt(double v) const { return (!unten || v >= *unten) && (!oben || v <= *oben); }
+};
+
+// A region of the chart bounded by ϑ [°C], φ [%] and x [g/kg]. A quantity without bounds
+// (key absent or both ends null) does not restrict the zone.
+struct Zone {
+    std::string name;
+    std::optional<Grenze> theta;
+    std::optional<Grenze> phi;
+    std::optional<Grenze> x;
+
+    // The zone object as read, for its key order and the keys Lumora does not know.
+    nlohmann::ordered_json vorlage = nlohmann::ordered_json::object();
+};
+
+// The comfort field the program offers ready-made: 20–26 °C, 30–65 %, x up to 11.5 g/kg.
+Zone Behaglichkeitsfeld();
+
+// True when every bound of the zone holds for the point: ϑ and φ as entered for a ϑ-φ series,
+// x as entered (g/kg) for a ϑ-x series, the computed values otherwise. A bound on φ never
+// holds where φ does not exist (at and above the boiling temperature).
+bool Innen(const Zone& zone, const Messpunkt& punkt);
+
+// The possible points of an evaluated series that lie in the zone.
+std::size_t InnenAnzahl(const Zone& zone, const Messauswertung& auswertung);
+
+nlohmann::ordered_json ZoneZuJson(const Zone& zone);
+
+// The zone from its entry in the project file; refused, with a German reason naming the key,
+// when the entry is not an object, the name is not a text, or a bound is not a list of two
+// numbers or nulls with the lower not above the upper.
+Ergebnis<Zone> ZoneAusJson(const nlohmann::ordered_json& j);
+
+// How a series lies against the zones: {"name", "punkte", "unmoeglich", "zonen": {zone name:
+// {"innen", "anteil"}}}, anteil = 100 innen / (punkte - unmoeglich) in %, 0 when no point is
+// possible.
+nlohmann::ordered_json MessreiheBericht(const Messreihe& reihe, const Messauswertung& auswertung,
+                                        const std::vector<Zone>& zonen);
+
+}  // namespace lumora

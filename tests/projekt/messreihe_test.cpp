@@ -1,0 +1,199 @@
+#include "projekt/messreihe.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace lumora {
+namespace {
+
+using nlohmann::ordered_json;
+
+// -- CSV dialects ----------------------------------------------------------------------
+
+struct Dialekt {
+    const char* name;
+    const char* kopf;  // header with "S" for the separator
+    char trenner;
+    char dezimal;
+    bool bom;
+    bool crlf;
+    bool zitiert;  // values in quotes
+};
+
+// A year of hourly values as a logger writes it: date and time, ϑ and φ with one decimal.
+// ϑ and φ run through values given in tenths, so the expected doubles are tenths / 10.
+std::string Jahr(const Dialekt& d) {
+    std::string s = d.bom ? "\xEF\xBB\xBF" : "";
+    const std::string ende = d.crlf ? "\r\n" : "\n";
+    for (const char* k = d.kopf; *k; ++k) s += *k == 'S' ? d.trenner : *k;
+    s += ende;
+    const auto zahl = [&](int zehntel) {
+        std::string t = std::to_string(zehntel / 10) + d.dezimal + std::to_string(zehntel % 10);
+        return d.zitiert ? "\"" + t + "\"" : t;
+    };
+    for (int i = 0; i < 8760; ++i) {
+        const int tag = i / 24 % 28 + 1, monat = i / 24 / 28 % 12 + 1;
+        s += (tag < 10 ? "0" : "") + std::to_string(tag) + "." + (monat < 10 ? "0" : "") +
+             std::to_string(monat) + ".2024 " + std::to_string(i % 24) + ":00";
+        s += d.trenner + zahl(150 + i % 130) + d.trenner + zahl(300 + i % 400) + ende;
+    }
+    return s + ende + ende;  // empty trailing lines, as spreadsheets leave them
+}
+
+class CsvDialekt : public ::testing::TestWithParam<Dialekt> {};
+
+TEST_P(CsvDialekt, ReadsAYearOfHourlyValues) {
+    const Dialekt& d = GetParam();
+    const auto im = MessreiheAusCsv(Jahr(d), "Büro 2024", "logger.csv");
+    ASSERT_TRUE(im) << im.grund();
+    EXPECT_EQ(im->trenner, d.trenner);
+    EXPECT_EQ(im->dezimaltrenner, d.dezimal);
+    EXPECT_EQ(im->uebersprungen, 0u) << im->Meldung();
+    const Messreihe& r = im->reihe;
+    ASSERT_EQ(r.Punkte(), 8760u);
+    ASSERT_EQ(r.zeit.size(), 8760u);
+    EXPECT_EQ(r.feuchteart, Feuchteart::Phi);
+    EXPECT_EQ(r.zeit[0], "01.01.2024 0:00");
+    EXPECT_EQ(r.zeit[8759], "01.02.2024 23:00");  // hour 8759: day 364 = 13 months of 28 days
+    for (std::size_t i : {0u, 1u, 129u, 130u, 4321u, 8759u}) {
+        EXPECT_EQ(r.theta[i], (150 + static_cast<int>(i) % 130) / 10.0) << i;
+        EXPECT_EQ(r.feuchte[i], (300 + static_cast<int>(i) % 400) / 10.0) << i;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Messreihe, CsvDialekt, ::testing::Values(
+    Dialekt{"deutsch",  "DatumSTemperatur [°C]SrF (%)", ';', ',', false, false, false},
+    Dialekt{"englisch", "timeSTSrF"          ,          ',', '.', false, true,  false},
+    Dialekt{"bom",      "\"Zeit\"S\"ϑ\"S\"φ\"",         ';', ',', true,  true,  false},
+    Dialekt{"tab",      "ZeitSTSrF %",                  '\t', '.', false, false, false},
+    Dialekt{"zitiert",  "DatumSTheta [degC]SPhi",       ',', ',', false, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// -- Rows that cannot be read, and files that are refused ------------------------------
+
+TEST(Messreihe, SkipsUnreadableRowsAndNamesTheirLines) {
+    const std::string csv =
+        "Zeit;T;rF\n"      // 1
+        "a;21,5;40\n"      // 2
+        "b;21.5;40\n"      // 3: the other decimal separator is not guessed at
+        "c;;40\n"          // 4: gap
+        "\n"               // 5: blank lines hold no row
+        "d;n/a;40\n"       // 6
+        "e;22;41;7\n"      // 7: an extra value
+        "f;22\n"           // 8: a missing value
+        "g;\"22,5\";42\n"  // 9
+        "h;1e400;42\n"     // 10: not finite
+        "i;\"22;43\n"      // 11: quote not closed
+        "j;23,0;44;\n";    // 12: an empty trailing field is allowed
+    const auto im = MessreiheAusCsv(csv, "R", "r.csv");
+    ASSERT_TRUE(im) << im.grund();
+    EXPECT_EQ(im->reihe.theta, (std::vector<double>{21.5, 22.5, 23}));
+    EXPECT_EQ(im->reihe.zeit, (std::vector<std::string>{"a", "g", "j"}));
+    EXPECT_EQ(im->uebersprungen, 7u);
+    EXPECT_EQ(im->ersteZeilen, (std::vector<std::size_t>{3, 4, 6, 7, 8}));
+    EXPECT_EQ(im->Meldung(),
+              "7 Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile 3, 4, 6, 7, 8, "
+              "….");
+}
+
+struct Abgelehnt {
+    const char* name;
+    std::string daten;
+    const char* teil;  // part of the German reason
+};
+
+class CsvAbgelehnt : public ::testing::TestWithParam<Abgelehnt> {};
+
+TEST_P(CsvAbgelehnt, IsRefusedWithAReason) {
+    const auto im = MessreiheAusCsv(GetParam().daten, "R", "r.csv");
+    ASSERT_FALSE(im);
+    EXPECT_NE(im.grund().find(GetParam().teil), std::string::npos) << im.grund();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Messreihe, CsvAbgelehnt, ::testing::Values(
+    Abgelehnt{"leer", "", "leer"},
+    Abgelehnt{"nurZeilenenden", "\xEF\xBB\xBF \r\n\r\n", "leer"},
+    Abgelehnt{"binaer", std::string("PK\x03\x04\0\0\x14\x00", 8) + "Zeit;T;rF\n1;2;3\n", "Binärdaten"},
+    Abgelehnt{"utf16", "\xFF\xFEZ\0e\0", "UTF-16"},
+    Abgelehnt{"ohneSpalten", "Datum;Wert;Messwert 2\n1;2;3\n",
+              "keine Spalte für die Temperatur und keine für die Feuchte. Gefundene Spalten: "
+              "„Datum“, „Wert“, „Messwert 2“."},
+    Abgelehnt{"fahrenheit", "Zeit,Temperatur [°F],rF\n1,70,40\n",
+              "Die Einheit „°F“ von „Temperatur [°F]“ wird nicht gelesen."},
+    Abgelehnt{"latin1", "Zeit;Temperatur [\xB0""F];rF\n1;70;40\n", "„Temperatur [°F]“"},
+    Abgelehnt{"ohneFeuchte", "Zeit;T;Druck\n1;2;3\n", "keine Spalte für die Feuchte"},
+    Abgelehnt{"keineZeile", "T;rF\nx;y\n", "keine lesbare Messzeile. 1 Zeile konnte"},
+    Abgelehnt{"kommaOhneAnfuehrung", "T,rF\n21,5,40,2\n", "keine lesbare Messzeile"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Messreihe, WaterContentColumnAndLatin1TimeTexts) {
+    const auto im = MessreiheAusCsv("Zeit;T;x [g/kg]\nM\xE4rz;20;7,25\n", "R", "r.csv");
+    ASSERT_TRUE(im) << im.grund();
+    EXPECT_EQ(im->reihe.feuchteart, Feuchteart::X);
+    EXPECT_EQ(im->reihe.feuchte, std::vector<double>{7.25});
+    EXPECT_EQ(im->reihe.zeit, std::vector<std::string>{"März"});
+}
+
+TEST(Messreihe, ProgressCanCancelAndTooManyRowsAreRefused) {
+    std::string csv = "T;rF\n";
+    for (std::size_t i = 0; i <= kMessreiheMaxPunkte; ++i) csv += "1;2\n";
+    double zuletzt = 0;
+    const auto ab = MessreiheAusCsv(csv, "R", "r.csv", [&](double anteil) {
+        EXPECT_GE(anteil, zuletzt);
+        zuletzt = anteil;
+        return anteil < 0.5;
+    });
+    ASSERT_FALSE(ab);
+    EXPECT_EQ(ab.grund(), "Der Import wurde abgebrochen.");
+    EXPECT_GE(zuletzt, 0.5);
+    const auto gross = MessreiheAusCsv(csv, "R", "r.csv");
+    ASSERT_FALSE(gross);
+    EXPECT_NE(gross.grund().find("mehr als 1 000 000 Messzeilen"), std::string::npos);
+}
+
+// -- The project file ------------------------------------------------------------------
+
+TEST(Messreihe, JsonWritesBackWhatItReadIncludingWrongValues) {
+    const std::string text =
+        R"({"name":"Büro","farbe":"#ff0000","quelle":"l.csv","zeit":["a",7,"c"],)"
+        R"("theta":[21.5,20,null],"x":[8.25,"?",9]})";
+    const auto r = MessreiheAusJson(ordered_json::parse(text));
+    ASSERT_TRUE(r) << r.grund();
+    EXPECT_EQ(r->feuchteart, Feuchteart::X);
+    EXPECT_TRUE(std::isnan(r->theta[2]));
+    EXPECT_TRUE(std::isnan(r->feuchte[1]));
+    EXPECT_EQ(MessreiheZuJson(*r).dump(), text);
+
+    const auto d = LuftdruckBei(1013);
+    ASSERT_TRUE(d);
+    const Messauswertung a = MessreiheAuswerten(*r, *d);
+    EXPECT_EQ(a.unmoeglich, 2u);
+    ASSERT_EQ(a.moeglich.size(), 1u);
+    EXPECT_EQ(a.moeglich[0].xGkg, 8.25);
+    EXPECT_EQ(a.moeglich[0].x, 0.00825);
+}
+
+class JsonAbgelehnt : public ::testing::TestWithParam<Abgelehnt> {};
+
+TEST_P(JsonAbgelehnt, IsRefusedWithAReason) {
+    const auto r = MessreiheAusJson(ordered_json::parse(GetParam().daten));
+    ASSERT_FALSE(r);
+    EXPECT_NE(r.grund().find(GetParam().teil), std::string::npos) << r.grund();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Messreihe, JsonAbgelehnt, ::testing::Values(
+    Abgelehnt{"laengen", R"({"name":"R","theta":[1,2],"phi":[3]})", "„phi“ hat 1 Werte, „theta“ aber 2."},
+    Abgelehnt{"beide", R"({"name":"R","theta":[],"phi":[],"x":[]})", "„phi“ und „x“"},
+    Abgelehnt{"keineListe", R"({"name":"R","theta":5,"phi":[]})", "„theta“ der Messreihe ist keine Liste."},
+    Abgelehnt{"name", R"({"name":3,"theta":[],"phi":[]})", "„name“ der Messreihe ist kein Text."}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace lumora

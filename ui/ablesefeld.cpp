@@ -1,0 +1,70 @@
+#include "ui/ablesefeld.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include "ui/leinwand.h"
+
+namespace lumora {
+
+Ablesefeld::Ablesefeld(QWidget* fenster) : QLabel(fenster) {
+    setObjectName("Ablesung");
+    setStyleSheet(
+        "QLabel { background: rgba(255, 255, 225, 235); border: 1px solid #808080;"
+        " padding: 3px; color: black; }");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern) {
+    const QSize innen = leinwand.innenGroesse();
+    QWidget* fenster = parentWidget();
+    if (!fenster || !QRect(QPoint(0, 0), innen).contains(imInnern)) {
+        hide();
+        return;
+    }
+    // The inverse of the canvas's own mapping of canvas units to pixels.
+    const double X = imInnern.x() / Massstab(innen).x();
+    const double Y = imInnern.y() / Massstab(innen).y();
+    zeigen(leinwand, imInnern, AblesungText(Ablesen(e, X, Y)));
+}
+
+void Ablesefeld::zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text) {
+    QWidget* fenster = parentWidget();
+    if (!fenster) return;
+    setText(text);
+    adjustSize();
+    QPoint ort = leinwand.mapTo(fenster, imInnern + QPoint(1, 1)) + QPoint(16, 16);
+    if (ort.x() + width() > fenster->width()) ort.rx() -= width() + 24;
+    if (ort.y() + height() > fenster->height()) ort.ry() -= height() + 24;
+    move(ort);
+    raise();
+    show();
+}
+
+QString AblesungText(const Ablesung& a) {
+    const QLocale zahl;
+    auto z = [&](double v, int stellen) { return zahl.toString(v, 'f', stellen); };
+    QStringList zeilen;
+    if (a.gebiet == Ablesung::Gebiet::Nebel) {
+        zeilen << "Nebelgebiet";
+        zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
+        zeilen << QString("x = %1 g/kg").arg(z(a.x * 1000, 2));
+        zeilen << QString("xS = %1 g/kg").arg(z(a.xS * 1000, 2));
+        zeilen << QString::fromUtf8("x − xS = %1 g/kg Wasser").arg(z((a.x - a.xS) * 1000, 2));
+        zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
+        return zeilen.join('\n');
+    }
+    if (a.gebiet == Ablesung::Gebiet::ueberSiedepunkt) zeilen << "über der Siedetemperatur";
+    zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
+    zeilen << QString("x = %1 g/kg").arg(z(a.x * 1000, 2));
+    zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
+    if (a.gebiet == Ablesung::Gebiet::ungesaettigt) {
+        zeilen << QString::fromUtf8("φ = %1 %").arg(z(a.phi, 1));
+    }
+    zeilen << QString("pD = %1 hPa").arg(z(a.pD * 1000, 2));
+    if (a.mitTaupunkt) zeilen << QString::fromUtf8("τ = %1 °C").arg(z(a.tau, 1));
+    return zeilen.join('\n');
+}
+
+}  // namespace lumora

@@ -1,0 +1,74 @@
+#include "ui/etiketten.h"
+
+#include <QFont>
+#include <QPalette>
+
+#include "ui/einheiten.h"
+
+namespace lumora {
+
+namespace {
+
+Qt::Alignment Ausrichten(Ausrichtung a) {
+    switch (a) {
+        case Ausrichtung::links:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case Ausrichtung::mitte:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case Ausrichtung::rechts:
+            return Qt::AlignRight | Qt::AlignTop;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+Etiketten::Etiketten(QWidget* gesamt) {
+    for (const Gruppenlayout& g : kGruppen) {
+        QFont schrift("Arial");
+        schrift.setPointSizeF(g.punkt);
+        schrift.setBold(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::WindowText, QColor(g.farbe.r, g.farbe.g, g.farbe.b));
+        for (int n = 0; n < g.anzahl; ++n) {
+            auto* etikett = new QLabel(QString::fromStdString(Starttext(g.gruppe, n)), gesamt);
+            etikett->setObjectName(QString("%1_%2").arg(g.name).arg(n));
+            etikett->setFont(schrift);
+            etikett->setPalette(palette);
+            etikett->setAutoFillBackground(true);
+            etikett->setAlignment(Ausrichten(g.ausrichtung));
+            etikett->setGeometry(Pixel(StartLinks(g.gruppe, n) * kFormProFlaecheX),
+                                 Pixel(StartOben(g.gruppe, n) * kFormProFlaecheY), Pixel(g.breite),
+                                 Pixel(g.hoehe));
+            etikett->hide();
+            gruppen_[static_cast<int>(g.gruppe)].push_back(etikett);
+        }
+    }
+}
+
+QLabel* Etiketten::etikett(Gruppe g, int index) const {
+    return gruppen_.at(static_cast<int>(g)).at(index);
+}
+
+void Etiketten::setVisible(Gruppe g, int index, bool sichtbar) {
+    QLabel* e = etikett(g, index);
+    e->setVisible(sichtbar);
+    if (sichtbar) e->raise();
+}
+
+void Etiketten::setText(Gruppe g, int index, const std::string& text) {
+    etikett(g, index)->setText(QString::fromStdString(text));
+}
+
+void Etiketten::setLeft(Gruppe g, int index, float left) {
+    QLabel* e = etikett(g, index);
+    e->move(Pixel(left * kFormProFlaecheX), e->y());
+}
+
+void Etiketten::setTop(Gruppe g, int index, float top) {
+    QLabel* e = etikett(g, index);
+    e->move(e->x(), Pixel(top * kFormProFlaecheY));
+}
+
+}  // namespace lumora

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QPolygonF>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/eingabe.h"
+
+class QPainter;
+
+namespace lumora {
+
+// What lies over the chart's canvas: the zones, the measured series, the processes and the
+// states of the open project, all in canvas units (0..12000 across, 0..8000 down). It is
+// drawn over the canvas, never into it, so the chart itself stays as its run drew it.
+struct Ueberlagerung {
+    struct Zone {
+        QString name;
+        QPolygonF rand;  // the zone's outline
+        QColor farbe;
+    };
+    struct Reihe {
+        QColor farbe;
+        std::vector<QPointF> punkte;
+        // The read-out's text for a point: its time and values.
+        std::function<QString(std::size_t)> text;
+    };
+    enum class Stil {
+        Prozess,     // 2 px, with an arrowhead at the end
+        Verbindung,  // 2 px, no arrowhead: the line between two mixed streams
+        Auslauf,     // dashed run-on of a cooler to its surface point
+        Zufluss,     // thin dashed line to the exhaust air that feeds a heat recovery
+    };
+    struct Linie {
+        QPointF von;
+        QPointF nach;
+        Stil stil = Stil::Prozess;
+    };
+    struct Marke {
+        QString name;
+        QPointF ort;
+        int eintrag = -1;  // the entered state it shows, which a drag moves; -1: none
+    };
+
+    std::vector<Zone> zonen;
+    std::vector<Reihe> reihen;
+    std::vector<Linie> linien;
+    std::vector<Marke> marken;
+    // The edge scale of directions epsilon = dh/dx, drawn for this chart when set.
+    std::optional<Eingabe> randmassstab;
+};
+
+// The colour of states and processes on the chart.
+inline const QColor kZustandsfarbe(255, 140, 0);
+
+// Zones and series: the layer that changes seldom and may be kept as an image.
+void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
+
+// Processes, states and the edge scale: the layer that follows a drag.
+void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
+
+// The marker under the point `pixel` of the canvas interior, or none; markers drawn later lie
+// on top and win.
+std::optional<std::size_t> MarkeBei(const Ueberlagerung& u, QSize innen, QPointF pixel);
+
+// The point of a series under the point `pixel` of the canvas interior: series and index.
+std::optional<std::pair<std::size_t, std::size_t>> MesspunktBei(const Ueberlagerung& u, QSize innen,
+                                                                QPointF pixel);
+
+// Where the edge scale's direction epsilon [kJ/kg] leaves the canvas, seen from the pole at
+// the middle of the left edge; canvas units. None for a direction that stays on the edge.
+std::optional<QPointF> RandpunktDerRichtung(const Eingabe& e, double epsilon);
+
+// The layer over the canvas's interior that shows an Ueberlagerung. It lets the mouse through
+// to the canvas. Zones and series are kept as an image and drawn anew only when they change,
+// so that a drag repaints just the states and processes.
+class Ueberlagerungsflaeche : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Ueberlagerungsflaeche(QWidget* parent = nullptr);
+    const Ueberlagerung& ueberlagerung() const { return u_; }
+    // hintergrund: whether zones or series may have changed.
+    void setUeberlagerung(Ueberlagerung u, bool hintergrund);
+
+  protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+  private:
+    Ueberlagerung u_;
+    QImage hintergrund_;
+    bool hintergrundAlt_ = true;
+};
+
+// The directions the edge scale labels, in kJ/kg.
+inline constexpr double kRandmassstab[] = {-10000, -5000, -2000, -1000, 0,    1000,
+                                           2000,   2500,  3000,  4000,  5000, 10000};
+
+}  // namespace lumora
