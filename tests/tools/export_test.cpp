@@ -46,6 +46,7 @@ TEST_P(Export, ExitStatusAndMessages) {
     const QString gut = ordner_.filePath("gut.lumora");
     Schreiben(gut, kProjekt);
     Schreiben(ordner_.filePath("neu.lumora"), R"({"lumora": 2})");
+    Schreiben(ordner_.filePath("reihe.csv"), "theta;phi\n21;50\n22;55\n");
     QStringList argumente{"lumora-export"};
     for (QString a : GetParam().argumente) {
         a.replace("%P", gut).replace("%N", ordner_.filePath("neu.lumora"));
@@ -76,7 +77,10 @@ INSTANTIATE_TEST_SUITE_P(Befehlszeilen, Export, testing::Values(
     Aufruf{{"%D/fehlt.lumora"}, 1, "", "kann nicht gelesen werden"},
     Aufruf{{"%P", "-o", "%D/bild.png"}, 1, "", ".png"},
     Aufruf{{"%P", "-o", "%D/kein/ordner.csv"}, 1, "", "kann nicht geschrieben werden"},
-    Aufruf{{"%P", "--json"}, 0, R"("wo": "zustaende[1]")", ""}
+    Aufruf{{"%P", "--json"}, 0, R"("wo": "zustaende[1]")", ""},
+    Aufruf{{"%P", "--messreihe", "%D/reihe.csv", "--name", "Büro", "--json"}, 0,
+           R"({"name": "Büro", "punkte": 2, "unmoeglich": 0)", ""},
+    Aufruf{{"%P", "--messreihe", "%D/keine.csv"}, 1, "", "kann nicht gelesen werden"}
 ));
 // clang-format on
 

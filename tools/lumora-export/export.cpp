@@ -50,6 +50,32 @@ bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostrea
     return false;
 }
 
+// Imports the series in the CSV file into the project, named NAME or after the file; the
+// report of skipped rows goes to fehler.
+bool MessreiheEinlesen(Projekt& projekt, const QString& pfad, QString name, std::ostream& fehler) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        fehler << kProgramm << ": Die Datei „" << pfad
+               << "“ kann nicht gelesen werden: " << datei.errorString() << "\n";
+        return false;
+    }
+    const QByteArray bytes = datei.readAll();
+    const QFileInfo info(pfad);
+    if (name.isEmpty()) name = info.completeBaseName();
+    const auto import = MessreiheAusCsv(std::string_view(bytes.constData(), bytes.size()),
+                                        name.toStdString(), info.fileName().toStdString());
+    if (!import) {
+        fehler << kProgramm << ": " << pfad << ": " << import.grund() << "\n";
+        return false;
+    }
+    if (const std::string meldung = import->Meldung(); !meldung.empty()) {
+        fehler << kProgramm << ": " << pfad << ": " << meldung << "\n";
+    }
+    projekt.einfuegen(Liste::Messreihen, projekt.anzahl(Liste::Messreihen),
+                      MessreiheZuJson(import->reihe));
+    return true;
+}
+
 int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
     fehler << kProgramm << ": " << meldung << "\nHilfe: " << kProgramm << " --help\n";
     return 2;
@@ -119,17 +145,18 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
         return 1;
     }
     const QByteArray bytes = datei.readAll();
-    auto projekt = Projekt::Lesen(std::string_view(bytes.constData(), bytes.size()));
-    if (!projekt) {
-        fehler << kProgramm << ": " << pfad << ": " << projekt.grund() << "\n";
+    const auto gelesen = Projekt::Lesen(std::string_view(bytes.constData(), bytes.size()));
+    if (!gelesen) {
+        fehler << kProgramm << ": " << pfad << ": " << gelesen.grund() << "\n";
         return 1;
     }
-    if (parser.isSet(messreihe)) {
-        fehler << kProgramm << ": Messreihen kann lumora-export noch nicht einlesen.\n";
+    Projekt projekt = *gelesen;
+    if (parser.isSet(messreihe) &&
+        !MessreiheEinlesen(projekt, parser.value(messreihe), parser.value(name), fehler)) {
         return 1;
     }
 
-    const Berechnung b = Berechnen(*projekt);
+    const Berechnung b = Berechnen(projekt);
     for (const QString& ziel : ausgaben) {
         bool ok = false;
         switch (FormatVon(ziel)) {
@@ -137,10 +164,10 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                 ok = DateiSchreiben(ziel, Tabelle(b, dezimaltrenner), fehler);
                 break;
             case Format::Projekt:
-                ok = DateiSchreiben(ziel, projekt->Schreiben(), fehler);
+                ok = DateiSchreiben(ziel, projekt.Schreiben(), fehler);
                 break;
             case Format::Bild:
-                ok = BildSchreiben(*projekt, b, ziel, fehler);
+                ok = BildSchreiben(projekt, b, ziel, fehler);
                 break;
             case Format::Unbekannt:
                 break;
