@@ -16,8 +16,6 @@ namespace {
 
 using Fehler = std::optional<std::string>;
 
-std::string Zitat(std::string_view s) { return "„" + std::string(s) + "“"; }
-
 // The number under key, in the file's unit; the German reason when it is missing or no number.
 Fehler WertLesen(const Json& e, const char* key, double& wert) {
     const auto it = e.find(key);
