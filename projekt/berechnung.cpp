@@ -16,8 +16,6 @@ namespace {
 
 using Fehler = std::optional<std::string>;
 
-std::string Zitat(std::string_view s) { return "„" + std::string(s) + "“"; }
-
 // The number under key, in the file's unit; the German reason when it is missing or no number.
 Fehler WertLesen(const Json& e, const char* key, double& wert) {
     const auto it = e.find(key);
@@ -178,6 +176,7 @@ class Rechnung {
         namen_.reserve(nz + np);
         for (std::size_t i = 0; i < nz; ++i) Zustand(i);
         for (std::size_t i = 0; i < np; ++i) Prozess_(i);
+        Messreihen();
         return std::move(b_);
     }
 
@@ -280,6 +279,33 @@ class Rechnung {
         }
     }
 
+    void Messreihen() {
+        b_.messreihen.resize(p_.anzahl(Liste::Messreihen));
+        for (std::size_t i = 0; i < b_.messreihen.size(); ++i) {
+            MessreihenErgebnis& m = b_.messreihen[i];
+            auto reihe = MessreiheAusJson(p_.eintrag(Liste::Messreihen, i));
+            if (!reihe) {
+                m.fehler = reihe.grund();
+                continue;
+            }
+            m.reihe = *reihe;
+            if (b_.druck) {
+                m.auswertung = MessreiheAuswerten(*m.reihe, *b_.druck);
+            } else {
+                m.fehler = eingabeFehler_;
+            }
+        }
+        b_.zonen.resize(p_.anzahl(Liste::Zonen));
+        for (std::size_t i = 0; i < b_.zonen.size(); ++i) {
+            auto zone = ZoneAusJson(p_.eintrag(Liste::Zonen, i));
+            if (zone) {
+                b_.zonen[i].zone = *zone;
+            } else {
+                b_.zonen[i].fehler = zone.grund();
+            }
+        }
+    }
+
     static Fehler VonLesen(const Json& e, Prozessart art, std::vector<std::string>& von) {
         const auto it = e.find("von");
         if (it == e.end()) return "„von“ fehlt.";
@@ -334,6 +360,14 @@ class Rechnung {
 
 std::string Wo(Liste liste, std::size_t index) {
     return std::string(Schluessel(liste)) + "[" + std::to_string(index) + "]";
+}
+
+std::vector<Zone> Berechnung::GueltigeZonen() const {
+    std::vector<Zone> gueltig;
+    for (const ZonenErgebnis& z : zonen) {
+        if (z.zone) gueltig.push_back(*z.zone);
+    }
+    return gueltig;
 }
 
 Berechnung Berechnen(const Projekt& projekt) { return Rechnung(projekt).Rechnen(); }

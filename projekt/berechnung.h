@@ -7,7 +7,9 @@
 
 #include "core/eingabe.h"
 #include "core/luftzustand.h"
+#include "projekt/messreihe.h"
 #include "projekt/projekt.h"
+#include "projekt/zone.h"
 
 namespace lumora {
 
@@ -50,12 +52,29 @@ struct ProzessErgebnis {
     std::string fehler;                // empty when computed
 };
 
+// One entry of messreihen: the series and its points on the chart, or the reason.
+struct MessreihenErgebnis {
+    std::optional<Messreihe> reihe;
+    Messauswertung auswertung;  // empty without a chart
+    std::string fehler;         // empty when read and evaluated
+};
+
+// One entry of zonen: the zone, or the reason why it is none.
+struct ZonenErgebnis {
+    std::optional<Zone> zone;
+    std::string fehler;
+};
+
 // A project as the chart shows it.
 struct Berechnung {
     std::optional<Eingabe> eingabe;  // none when the input texts are refused as a chart
     std::optional<Luftdruck> druck;
     std::vector<ZustandErgebnis> zustaende;  // one per entry of zustaende, in file order
     std::vector<ProzessErgebnis> prozesse;   // one per entry of prozesse, in file order
+    std::vector<MessreihenErgebnis> messreihen;
+    std::vector<ZonenErgebnis> zonen;
+
+    std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
 // Computes every state and process of the project in file order; entries that cannot be

@@ -125,13 +125,31 @@ Json BerichtJson(const Berechnung& b) {
             fehler.push_back(Json{{"wo", Wo(Liste::Prozesse, i)}, {"meldung", r.fehler}});
         }
     }
-    return Json{{"zustaende", std::move(zustaende)},
-                {"prozesse", std::move(prozesse)},
-                {"fehler", std::move(fehler)}};
+    Json bericht{{"zustaende", std::move(zustaende)}, {"prozesse", std::move(prozesse)}};
+    if (!b.messreihen.empty()) {
+        const std::vector<Zone> zonen = b.GueltigeZonen();
+        Json reihen = Json::array();
+        for (std::size_t i = 0; i < b.messreihen.size(); ++i) {
+            const MessreihenErgebnis& m = b.messreihen[i];
+            if (m.fehler.empty()) {
+                reihen.push_back(MessreiheBericht(*m.reihe, m.auswertung, zonen));
+            } else {
+                fehler.push_back(Json{{"wo", Wo(Liste::Messreihen, i)}, {"meldung", m.fehler}});
+            }
+        }
+        bericht["messreihen"] = std::move(reihen);
+    }
+    for (std::size_t i = 0; i < b.zonen.size(); ++i) {
+        if (!b.zonen[i].zone) {
+            fehler.push_back(Json{{"wo", Wo(Liste::Zonen, i)}, {"meldung", b.zonen[i].fehler}});
+        }
+    }
+    bericht["fehler"] = std::move(fehler);
+    return bericht;
 }
 
 std::string BerichtText(const Berechnung& b) {
-    return DokumentSchreiben(BerichtJson(b), {"zustaende", "prozesse", "fehler", "messreihen"});
+    return DokumentSchreiben(BerichtJson(b), {"zustaende", "prozesse", "messreihen", "fehler"});
 }
 
 std::string Tabelle(const Berechnung& b, std::string_view t) {
@@ -159,6 +177,25 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
         Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), Zelle(r.dtheta, t),
                     Zelle(r.dx * kGrammProKg, t), Zelle(r.dh, t), Zelle(r.leistung, t),
                     Zelle(r.wasser, t), ""});
+    }
+    if (b.messreihen.empty()) return aus;
+    aus += '\n';
+    Zeile(aus, {"Messreihe", "Punkte", "Unmöglich", "Zone", "Innen", "Anteil [%]", "Hinweis"});
+    const std::vector<Zone> zonen = b.GueltigeZonen();
+    for (const MessreihenErgebnis& m : b.messreihen) {
+        const std::string name = m.reihe ? Zelle(m.reihe->name) : "";
+        if (!m.fehler.empty()) {
+            Zeile(aus, {name, "", "", "", "", "", Zelle(m.fehler)});
+            continue;
+        }
+        const Json j = MessreiheBericht(*m.reihe, m.auswertung, zonen);
+        const std::string punkte = std::to_string(m.auswertung.punkte);
+        const std::string unmoeglich = std::to_string(m.auswertung.unmoeglich);
+        if (j["zonen"].empty()) Zeile(aus, {name, punkte, unmoeglich, "", "", "", ""});
+        for (const auto& [zone, werte] : j["zonen"].items()) {
+            Zeile(aus, {name, punkte, unmoeglich, Zelle(zone), Kompakt(werte["innen"]),
+                        Zelle(werte["anteil"].get<double>(), t), ""});
+        }
     }
     return aus;
 }

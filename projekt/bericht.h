@@ -9,15 +9,17 @@ namespace lumora {
 
 // The computed project as one JSON object: "zustaende" (the entered states in file order,
 // then the states that processes make, in process order), "prozesse", "fehler" (every entry
-// that could not be computed, by its place in the file, with the German reason). File units;
-// null for a property that does not exist.
+// that could not be computed, by its place in the file, with the German reason), and
+// "messreihen" (how each series lies against the zones) when the project has series. File
+// units; null for a property that does not exist.
 Json BerichtJson(const Berechnung& b);
 // The same as text, each list with one entry per line, every number in full precision.
 std::string BerichtText(const Berechnung& b);
 
-// The table of states, then after an empty line the table of processes: ';'-separated with a
-// header row, numbers with the given decimal separator, every state of the file with its
-// reason or whether it lies outside the chart.
+// The table of states, then after an empty line the table of processes, then the one of the
+// series against the zones when there are series: ';'-separated, each with a header row, numbers
+// with the given decimal separator, every state of the file with its reason or whether it lies
+// outside the chart.
 std::string Tabelle(const Berechnung& b, std::string_view dezimaltrenner);
 
 }  // namespace lumora

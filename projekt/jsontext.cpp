@@ -68,7 +68,7 @@ class Aufbau final : public nlohmann::json_sax<Json> {
     }
     bool key(string_t& k) override {
         if (!offen_.back().schluessel.insert(k).second) {
-            fehler = "Der Schlüssel „" + k + "“ steht zweimal im selben Objekt.";
+            fehler = "Der Schlüssel " + Zitat(k) + " steht zweimal im selben Objekt.";
             return false;
         }
         schluessel_ = std::move(k);
@@ -92,7 +92,7 @@ class Aufbau final : public nlohmann::json_sax<Json> {
         const std::size_t offset = std::min(position > 0 ? position - 1 : 0, text_.size());
         if (e.id == 406) {  // a number beyond the range of a double
             const std::size_t anfang = position >= zeichen.size() ? position - zeichen.size() : 0;
-            fehler = "Die Zahl „" + zeichen + "“ (" + StelleText(text_, anfang) +
+            fehler = "Die Zahl " + Zitat(zeichen) + " (" + StelleText(text_, anfang) +
                      ") liegt außerhalb des Zahlenbereichs.";
         } else if (offset >= text_.size()) {
             fehler = "Die Datei ist kein gültiges JSON: sie endet unerwartet (" +
@@ -136,6 +136,8 @@ class Aufbau final : public nlohmann::json_sax<Json> {
 };
 
 }  // namespace
+
+std::string Zitat(std::string_view text) { return "„" + std::string(text) + "“"; }
 
 Stelle StelleIn(std::string_view text, std::size_t offset) {
     offset = std::min(offset, text.size());

@@ -23,6 +23,9 @@ struct JsonGelesen {
 // a key that appears twice in one object (the second would silently replace the first).
 JsonGelesen JsonLesen(std::string_view text);
 
+// A name or key as German messages quote it: „name“.
+std::string Zitat(std::string_view text);
+
 // Line and column (both from 1, the column in characters) of the byte at offset in text.
 struct Stelle {
     std::size_t zeile = 1;

@@ -18,8 +18,6 @@ int Rang(std::string_view schluessel) {
     return it == kReihenfolge.end() ? -1 : static_cast<int>(it - kReihenfolge.begin());
 }
 
-std::string Zitat(std::string_view schluessel) { return "„" + std::string(schluessel) + "“"; }
-
 std::optional<std::string> FormatFehler(const Json& d) {
     if (!d.contains("lumora")) return "Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.";
     const Json& f = d["lumora"];
@@ -257,12 +255,12 @@ Ergebnis<std::vector<Ersetzung>> Projekt::umbenennen(const std::string& alt,
     const std::size_t np = anzahl(Liste::Prozesse);
     for (std::size_t i = 0; i < nz; ++i) {
         if (NenntZustand(eintrag(Liste::Zustaende, i), "name", neu)) {
-            return E::Fehler("Den Namen „" + neu + "“ trägt schon ein Zustand.");
+            return E::Fehler("Den Namen " + Zitat(neu) + " trägt schon ein Zustand.");
         }
     }
     for (std::size_t i = 0; i < np; ++i) {
         if (NenntZustand(eintrag(Liste::Prozesse, i), "nach", neu)) {
-            return E::Fehler("Den Namen „" + neu + "“ trägt schon ein Zustand.");
+            return E::Fehler("Den Namen " + Zitat(neu) + " trägt schon ein Zustand.");
         }
     }
     std::vector<Ersetzung> ersetzungen;

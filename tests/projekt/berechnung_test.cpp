@@ -158,6 +158,21 @@ TEST(Bericht, ShapeNullsAndFigures) {
     EXPECT_NEAR(kuehlen["wasser"].get<double>(), -26.7589, 1e-4);
 }
 
+TEST(Bericht, SeriesAgainstZones) {
+    const auto p = Projekt::Lesen(R"({"lumora": 1, )" + kEingabe + R"(, "zustaende": [],
+        "prozesse": [], "messreihen": [
+            {"name": "R", "theta": [21, 30, 22], "phi": [50, 50, 500]}, {"name": 3}],
+        "zonen": [{"name": "Z", "theta": [20, 26]}, {"name": "kaputt", "theta": [26, 20]}]})");
+    ASSERT_TRUE(p) << p.grund();
+    const Json j = BerichtJson(Berechnen(*p));
+    // One of three points is impossible (φ above 100 %), one of the two others is inside.
+    EXPECT_EQ(j["messreihen"], Json::parse(R"([{"name": "R", "punkte": 3, "unmoeglich": 1,
+                                                "zonen": {"Z": {"innen": 1, "anteil": 50.0}}}])"));
+    ASSERT_EQ(j["fehler"].size(), 2u);
+    EXPECT_EQ(j["fehler"][0]["wo"], "messreihen[1]");
+    EXPECT_EQ(j["fehler"][1]["wo"], "zonen[1]");
+}
+
 TEST(Bericht, TableWithSeparatorAndQuotes) {
     const Berechnung b = Rechne(R"({"name": "A;1", "theta": 20.5, "phi": 50},
                                    {"name": "B", "theta": 20, "phi": 500})",

@@ -1,13 +1,12 @@
 #include "lumora-export/export.h"
 
-#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <ostream>
 
-#include "core/version.h"
 #include "projekt/bericht.h"
+#include "ui/befehlszeile.h"
 
 namespace lumora {
 
@@ -50,6 +49,32 @@ bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostrea
     return false;
 }
 
+// Imports the series in the CSV file into the project, named NAME or after the file; the
+// report of skipped rows goes to fehler.
+bool MessreiheEinlesen(Projekt& projekt, const QString& pfad, QString name, std::ostream& fehler) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        fehler << kProgramm << ": Die Datei „" << pfad
+               << "“ kann nicht gelesen werden: " << datei.errorString() << "\n";
+        return false;
+    }
+    const QByteArray bytes = datei.readAll();
+    const QFileInfo info(pfad);
+    if (name.isEmpty()) name = info.completeBaseName();
+    const auto import = MessreiheAusCsv(std::string_view(bytes.constData(), bytes.size()),
+                                        name.toStdString(), info.fileName().toStdString());
+    if (!import) {
+        fehler << kProgramm << ": " << pfad << ": " << import.grund() << "\n";
+        return false;
+    }
+    if (const std::string meldung = import->Meldung(); !meldung.empty()) {
+        fehler << kProgramm << ": " << pfad << ": " << meldung << "\n";
+    }
+    projekt.einfuegen(Liste::Messreihen, projekt.anzahl(Liste::Messreihen),
+                      MessreiheZuJson(import->reihe));
+    return true;
+}
+
 int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
     fehler << kProgramm << ": " << meldung << "\nHilfe: " << kProgramm << " --help\n";
     return 2;
@@ -59,50 +84,26 @@ int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
 
 int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& fehler,
                 const std::string& dezimaltrenner) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, Diagramm "
-        "oder JSON.");
-    const QCommandLineOption hilfe({"h", "help"}, "Zeigt diese Hilfe.");
-    const QCommandLineOption version({"v", "version"}, "Zeigt die Version.");
-    const QCommandLineOption ausgabe(
-        "o",
-        "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, .lumora Projekt, "
-        ".svg, .pdf, .png Diagramm. Mehrfach möglich.",
-        "AUSGABE");
-    const QCommandLineOption json("json",
-                                  "Schreibt das berechnete Projekt als JSON auf die "
-                                  "Standardausgabe.");
-    const QCommandLineOption messreihe(
-        "messreihe", "Liest eine Messreihe aus einer CSV-Datei in das Projekt ein.", "DATEI.csv");
-    const QCommandLineOption name("name", "Name der eingelesenen Messreihe.", "NAME");
-    parser.addOptions({hilfe, version, ausgabe, json, messreihe, name});
-    parser.addPositionalArgument("PROJEKT", "Die Projektdatei (.lumora).");
+    Befehlszeile befehlszeile(
+        kProgramm,
+        "Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, "
+        "Diagramm oder JSON.");
+    befehlszeile.addOption({"o",
+                            "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, "
+                            ".lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.",
+                            "AUSGABE"});
+    befehlszeile.addOption(
+        {"json", "Schreibt das berechnete Projekt als JSON auf die Standardausgabe."});
+    befehlszeile.addOption(
+        {"messreihe", "Liest eine Messreihe aus einer CSV-Datei in das Projekt ein.", "DATEI.csv"});
+    befehlszeile.addOption({"name", "Name der eingelesenen Messreihe.", "NAME"});
+    befehlszeile.addArgument("PROJEKT", "Die Projektdatei (.lumora).", true);
+    if (const auto ende = befehlszeile.auswerten(argumente)) return *ende;
 
-    if (!parser.parse(argumente)) {
-        const QStringList unbekannt = parser.unknownOptionNames();
-        return Befehlszeilenfehler(
-            fehler, unbekannt.isEmpty()
-                        ? "Einer Option fehlt ihr Wert."
-                        : "Unbekannte Option „" + unbekannt.first().toStdString() + "“.");
-    }
-    if (parser.isSet(hilfe)) {
-        aus << parser.helpText();
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        aus << kProgramm << " " << kVersion << "\n";
-        return 0;
-    }
-    const QStringList positionen = parser.positionalArguments();
-    if (positionen.isEmpty()) return Befehlszeilenfehler(fehler, "Es fehlt die Projektdatei.");
-    if (positionen.size() > 1) {
-        return Befehlszeilenfehler(fehler, "Nur eine Projektdatei ist möglich.");
-    }
-    if (parser.isSet(name) && !parser.isSet(messreihe)) {
+    if (befehlszeile.isSet("name") && !befehlszeile.isSet("messreihe")) {
         return Befehlszeilenfehler(fehler, "„--name“ gilt nur zusammen mit „--messreihe“.");
     }
-    const QStringList ausgaben = parser.values(ausgabe);
+    const QStringList ausgaben = befehlszeile.values("o");
     for (const QString& datei : ausgaben) {
         if (FormatVon(datei) == Format::Unbekannt) {
             return Befehlszeilenfehler(fehler, "Die Endung von „" + datei.toStdString() +
@@ -111,7 +112,7 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
         }
     }
 
-    const QString pfad = positionen.first();
+    const QString pfad = befehlszeile.positionalArguments().first();
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         fehler << kProgramm << ": Die Datei „" << pfad
@@ -119,17 +120,20 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
         return 1;
     }
     const QByteArray bytes = datei.readAll();
-    auto projekt = Projekt::Lesen(std::string_view(bytes.constData(), bytes.size()));
-    if (!projekt) {
-        fehler << kProgramm << ": " << pfad << ": " << projekt.grund() << "\n";
+    const auto gelesen = Projekt::Lesen(std::string_view(bytes.constData(), bytes.size()));
+    if (!gelesen) {
+        fehler << kProgramm << ": " << pfad << ": " << gelesen.grund() << "\n";
         return 1;
     }
-    if (parser.isSet(messreihe)) {
-        fehler << kProgramm << ": Messreihen kann lumora-export noch nicht einlesen.\n";
+    Projekt projekt = *gelesen;
+    const QStringList reihe = befehlszeile.values("messreihe");
+    const QStringList name = befehlszeile.values("name");
+    if (!reihe.isEmpty() && !MessreiheEinlesen(projekt, reihe.last(),
+                                               name.isEmpty() ? QString() : name.last(), fehler)) {
         return 1;
     }
 
-    const Berechnung b = Berechnen(*projekt);
+    const Berechnung b = Berechnen(projekt);
     for (const QString& ziel : ausgaben) {
         bool ok = false;
         switch (FormatVon(ziel)) {
@@ -137,17 +141,17 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                 ok = DateiSchreiben(ziel, Tabelle(b, dezimaltrenner), fehler);
                 break;
             case Format::Projekt:
-                ok = DateiSchreiben(ziel, projekt->Schreiben(), fehler);
+                ok = DateiSchreiben(ziel, projekt.Schreiben(), fehler);
                 break;
             case Format::Bild:
-                ok = BildSchreiben(*projekt, b, ziel, fehler);
+                ok = BildSchreiben(projekt, b, ziel, fehler);
                 break;
             case Format::Unbekannt:
                 break;
         }
         if (!ok) return 1;
     }
-    if (parser.isSet(json)) aus << BerichtText(b);
+    if (befehlszeile.isSet("json")) aus << BerichtText(b);
     return 0;
 }
 
