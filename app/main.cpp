@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <optional>
 
-#include "ui/anfangsdialog.h"
+#include "ui/anwendung.h"
 #include "ui/befehlszeile.h"
 
 int main(int argc, char* argv[]) {
@@ -14,14 +14,15 @@ int main(int argc, char* argv[]) {
                              QStringLiteral("Projektdatei (.lumora), die geöffnet wird."), false);
     if (const auto ende = befehlszeile.auswerten(lumora::Argumentliste(argc, argv))) return *ende;
     std::optional<QString> projekt;
-    if (!befehlszeile.positionalArguments().isEmpty())
+    if (!befehlszeile.positionalArguments().isEmpty()) {
         projekt = befehlszeile.positionalArguments().front();
+    }
 
     QApplication app(argc, argv);
-    lumora::Anfangsdialog dialog;
-    dialog.show();
-    if (projekt) {
-        // The project named on the command line is opened here.
-    }
+    QApplication::setOrganizationName("Lumora");
+    QApplication::setApplicationName("lumora");
+    lumora::Anwendung anwendung;
+    anwendung.starten();
+    if (projekt) anwendung.oeffnen(*projekt);
     return app.exec();
 }

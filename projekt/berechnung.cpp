@@ -165,7 +165,8 @@ struct Ort {
 
 class Rechnung {
   public:
-    explicit Rechnung(const Projekt& p) : p_(p) {}
+    Rechnung(const Projekt& p, const std::vector<MessreihenErgebnis>* messreihen)
+        : p_(p), messreihen_(messreihen) {}
 
     Berechnung Rechnen() {
         EingabeLesen_();
@@ -280,6 +281,15 @@ class Rechnung {
     }
 
     void Messreihen() {
+        if (messreihen_) {
+            b_.messreihen = *messreihen_;
+        } else {
+            MessreihenAuswerten();
+        }
+        Zonen();
+    }
+
+    void MessreihenAuswerten() {
         b_.messreihen.resize(p_.anzahl(Liste::Messreihen));
         for (std::size_t i = 0; i < b_.messreihen.size(); ++i) {
             MessreihenErgebnis& m = b_.messreihen[i];
@@ -288,13 +298,17 @@ class Rechnung {
                 m.fehler = reihe.grund();
                 continue;
             }
-            m.reihe = *reihe;
+            m.reihe = std::make_shared<const Messreihe>(std::move(*reihe));
             if (b_.druck) {
-                m.auswertung = MessreiheAuswerten(*m.reihe, *b_.druck);
+                m.auswertung =
+                    std::make_shared<const Messauswertung>(MessreiheAuswerten(*m.reihe, *b_.druck));
             } else {
                 m.fehler = eingabeFehler_;
             }
         }
+    }
+
+    void Zonen() {
         b_.zonen.resize(p_.anzahl(Liste::Zonen));
         for (std::size_t i = 0; i < b_.zonen.size(); ++i) {
             auto zone = ZoneAusJson(p_.eintrag(Liste::Zonen, i));
@@ -351,6 +365,7 @@ class Rechnung {
     }
 
     const Projekt& p_;
+    const std::vector<MessreihenErgebnis>* messreihen_;
     Berechnung b_;
     std::string eingabeFehler_;
     std::unordered_map<std::string, Ort> namen_;
@@ -370,6 +385,8 @@ std::vector<Zone> Berechnung::GueltigeZonen() const {
     return gueltig;
 }
 
-Berechnung Berechnen(const Projekt& projekt) { return Rechnung(projekt).Rechnen(); }
+Berechnung Berechnen(const Projekt& projekt, const std::vector<MessreihenErgebnis>* messreihen) {
+    return Rechnung(projekt, messreihen).Rechnen();
+}
 
 }  // namespace lumora

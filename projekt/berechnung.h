@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,10 +54,11 @@ struct ProzessErgebnis {
 };
 
 // One entry of messreihen: the series and its points on the chart, or the reason.
+// Shared, so that a recomputation of states and processes can keep a large series as it is.
 struct MessreihenErgebnis {
-    std::optional<Messreihe> reihe;
-    Messauswertung auswertung;  // empty without a chart
-    std::string fehler;         // empty when read and evaluated
+    std::shared_ptr<const Messreihe> reihe;
+    std::shared_ptr<const Messauswertung> auswertung;  // none without a chart
+    std::string fehler;                                // empty when read and evaluated
 };
 
 // One entry of zonen: the zone, or the reason why it is none.
@@ -78,7 +80,10 @@ struct Berechnung {
 };
 
 // Computes every state and process of the project in file order; entries that cannot be
-// computed keep their reason and do not stop the others.
-Berechnung Berechnen(const Projekt& projekt);
+// computed keep their reason and do not stop the others. The series are evaluated too, unless
+// `messreihen` gives them from an earlier computation at the same input texts with the same
+// series: evaluating a year of logger data takes far longer than the states.
+Berechnung Berechnen(const Projekt& projekt,
+                     const std::vector<MessreihenErgebnis>* messreihen = nullptr);
 
 }  // namespace lumora

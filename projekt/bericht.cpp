@@ -132,7 +132,7 @@ Json BerichtJson(const Berechnung& b) {
         for (std::size_t i = 0; i < b.messreihen.size(); ++i) {
             const MessreihenErgebnis& m = b.messreihen[i];
             if (m.fehler.empty()) {
-                reihen.push_back(MessreiheBericht(*m.reihe, m.auswertung, zonen));
+                reihen.push_back(MessreiheBericht(*m.reihe, *m.auswertung, zonen));
             } else {
                 fehler.push_back(Json{{"wo", Wo(Liste::Messreihen, i)}, {"meldung", m.fehler}});
             }
@@ -188,9 +188,9 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
             Zeile(aus, {name, "", "", "", "", "", Zelle(m.fehler)});
             continue;
         }
-        const Json j = MessreiheBericht(*m.reihe, m.auswertung, zonen);
-        const std::string punkte = std::to_string(m.auswertung.punkte);
-        const std::string unmoeglich = std::to_string(m.auswertung.unmoeglich);
+        const Json j = MessreiheBericht(*m.reihe, *m.auswertung, zonen);
+        const std::string punkte = std::to_string(m.auswertung->punkte);
+        const std::string unmoeglich = std::to_string(m.auswertung->unmoeglich);
         if (j["zonen"].empty()) Zeile(aus, {name, punkte, unmoeglich, "", "", "", ""});
         for (const auto& [zone, werte] : j["zonen"].items()) {
             Zeile(aus, {name, punkte, unmoeglich, Zelle(zone), Kompakt(werte["innen"]),

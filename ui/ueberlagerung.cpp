@@ -57,12 +57,17 @@ void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
     p.setPen(stift);
     p.setBrush(Qt::NoBrush);
     if (l.stil == Ueberlagerung::Stil::Prozess) {
-        // The line ends where the arrowhead's base begins, so the tip stays sharp.
+        // The tip touches the end state's marker; the line ends where the arrowhead's base
+        // begins, so the tip stays sharp.
         const QPointF d = b - a;
         const double laenge = std::hypot(d.x(), d.y());
-        const QPointF ende = laenge > kPfeillaenge ? b - d / laenge * kPfeillaenge : a;
+        if (!(laenge > 0)) return;
+        const QPointF e = d / laenge;
+        const QPointF spitze = laenge > kMarkendurchmesser ? b - e * (kMarkendurchmesser / 2) : b;
+        const QPointF ende =
+            laenge > kMarkendurchmesser / 2 + kPfeillaenge ? spitze - e * kPfeillaenge : a;
         p.drawLine(a, ende);
-        Pfeilspitze(p, a, b);
+        Pfeilspitze(p, a, spitze);
     } else {
         p.drawLine(a, b);
     }

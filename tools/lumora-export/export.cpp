@@ -7,6 +7,7 @@
 
 #include "projekt/bericht.h"
 #include "ui/befehlszeile.h"
+#include "ui/projektbild.h"
 
 namespace lumora {
 
@@ -26,12 +27,12 @@ Format FormatVon(const QString& datei) {
 
 std::ostream& operator<<(std::ostream& o, const QString& s) { return o << s.toStdString(); }
 
-// The one place where the chart is drawn into an image file (.svg, .pdf, .png), as the
-// chart window's export draws it. That drawing needs the window layer; until it is plugged
-// in here, an image is refused.
-bool BildSchreiben(const Projekt&, const Berechnung&, const QString& datei, std::ostream& fehler) {
-    fehler << kProgramm << ": Bilder (.svg, .pdf, .png) kann lumora-export noch nicht schreiben: „"
-           << datei << "“.\n";
+// The chart drawn into an image file (.svg, .pdf, .png), as the chart window's export draws it.
+bool BildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& datei,
+                   std::ostream& fehler) {
+    const QString grund = ProjektbildSchreiben(projekt, b, datei);
+    if (grund.isEmpty()) return true;
+    fehler << kProgramm << ": " << datei.toStdString() << ": " << grund.toStdString() << "\n";
     return false;
 }
 

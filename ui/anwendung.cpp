@@ -1,0 +1,206 @@
+#include "ui/anwendung.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cmath>
+#include <set>
+
+#include "core/koordinaten.h"
+#include "ui/ausgabe.h"
+#include "ui/diagrammfenster.h"
+#include "ui/projektbild.h"
+#include "ui/projekttabellen.h"
+
+namespace lumora {
+
+namespace {
+
+// The decimals a dragged or placed state keeps of each of its values: finer than a reader of
+// the chart can tell, and short in the file.
+int Stellen(const std::string& schluessel) { return schluessel == "x" ? 3 : 2; }
+
+Json Gerundet(double wert, int stellen) {
+    const double f = std::pow(10.0, stellen);
+    const double r = std::round(wert * f) / f;
+    if (r == std::floor(r) && std::fabs(r) < 1e15) return Json(static_cast<std::int64_t>(r));
+    return Json(r);
+}
+
+// The value of a state that the file key names, in the file's units; none where the state has
+// no such value.
+std::optional<double> WertVon(const Luftzustand& z, const std::string& schluessel) {
+    if (schluessel == "theta") return z.theta;
+    if (schluessel == "x") return z.x * 1000;
+    if (schluessel == "h") return z.h;
+    if (schluessel == "phi") return z.phi;
+    if (schluessel == "taupunkt") return z.taupunkt;
+    if (schluessel == "kuehlgrenze") return z.kuehlgrenze;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Anwendung::Anwendung() {
+    Projektfenster::Verbindungen v;
+    v.eingabetexte = [this] { return dialog_.texte(); };
+    v.diagrammExportieren = [this] {
+        eingabeZeichnen();
+        if (dialog_.diagrammfenster()) SpeichernUnterFragen(*dialog_.diagrammfenster());
+    };
+    v.diagrammDrucken = [this] {
+        eingabeZeichnen();
+        if (dialog_.diagrammfenster()) Drucken(*dialog_.diagrammfenster());
+    };
+    v.eingabenZeigen = [this] {
+        dialog_.show();
+        dialog_.raise();
+        dialog_.activateWindow();
+        dialog_.feld(Feld::Thetamax)->setFocus();
+    };
+    projektfenster_ = std::make_unique<Projektfenster>(sitzung_, std::move(v));
+
+    projektZeigen_ = new QAction(QString::fromUtf8("Zustände und Prozesse …"), this);
+    projektZeigen_->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(projektZeigen_, &QAction::triggered, this, [this] {
+        projektfenster_->show();
+        projektfenster_->raise();
+        projektfenster_->activateWindow();
+    });
+    projektfenster_->addAction(projektZeigen_);
+
+    sitzung_.neu(dialog_.texte());
+    connect(&dialog_, &Anfangsdialog::gezeichnet, this, [this](const Feldtexte& texte) {
+        diagrammVerbinden(dialog_.diagrammfenster());
+        sitzung_.setEingabe(texte, QString::fromUtf8("Eingaben ändern"));
+        ueberlagerungZeigen();
+    });
+    connect(&sitzung_, &Projektsitzung::eingabeGeaendert, this, [this] {
+        if (dialog_.texte() != sitzung_.projekt().eingabe()) {
+            dialog_.setTexte(sitzung_.projekt().eingabe());
+            dialog_.berechnen();
+        }
+    });
+    connect(&sitzung_, &Projektsitzung::projektGeaendert, this, &Anwendung::ueberlagerungZeigen);
+    dialog_.setBeendenErlaubt([this] {
+        if (!projektfenster_->schliessenErlaubt()) return false;
+        sitzung_.wiederherstellungLoeschen();
+        projektfenster_->hide();
+        return true;
+    });
+}
+
+Anwendung::~Anwendung() = default;
+
+void Anwendung::starten() {
+    dialog_.show();
+    if (!QFile::exists(Projektsitzung::wiederherstellungsdatei())) return;
+    QMessageBox frage(QMessageBox::Question, "Lumora",
+                      QString::fromUtf8("Lumora wurde beim letzten Mal nicht ordnungsgemäß "
+                                        "beendet. Ein ungespeichertes Projekt wurde gesichert."),
+                      QMessageBox::NoButton, &dialog_);
+    QPushButton* holen = frage.addButton("Wiederherstellen", QMessageBox::AcceptRole);
+    frage.addButton("Verwerfen", QMessageBox::DestructiveRole);
+    frage.setDefaultButton(holen);
+    frage.exec();
+    if (frage.clickedButton() != holen) {
+        sitzung_.wiederherstellungLoeschen();
+        return;
+    }
+    const QString fehler = sitzung_.wiederherstellen();
+    if (!fehler.isEmpty()) {
+        QMessageBox::warning(
+            &dialog_, "Lumora",
+            QString::fromUtf8("Das gesicherte Projekt lässt sich nicht "
+                              "wiederherstellen; die Sicherung bleibt liegen.\n\n") +
+                fehler);
+        return;
+    }
+    projektfenster_->show();
+}
+
+bool Anwendung::oeffnen(const QString& pfad) { return projektfenster_->oeffnen(pfad); }
+
+void Anwendung::eingabeZeichnen() {
+    if (!dialog_.diagrammfenster()) dialog_.berechnen();
+}
+
+void Anwendung::diagrammVerbinden(Diagrammfenster* fenster) {
+    if (!fenster || fenster == verbunden_) return;
+    verbunden_ = fenster;
+    connect(fenster, &Diagrammfenster::zustandGezogen, this,
+            [this](int eintrag, double X, double Y, bool) { zustandZiehen(eintrag, X, Y); });
+    connect(fenster, &Diagrammfenster::ziehenBeendet, this, [this] {
+        sitzung_.zusammenfassenBeenden();
+        ziehen_ = false;
+    });
+    connect(fenster, &Diagrammfenster::zustandHierEintragen, this, &Anwendung::zustandEintragen);
+    QList<QAction*> aktionen{projektZeigen_};
+    for (const char* name : {"zustand", "randmassstab", "speichern", "speichernUnter", "oeffnen",
+                             "rueckgaengig", "wiederholen", "neu"}) {
+        if (QAction* a = projektfenster_->aktion(name)) aktionen << a;
+    }
+    fenster->setProjektaktionen(aktionen);
+}
+
+void Anwendung::ueberlagerungZeigen() {
+    Diagrammfenster* fenster = dialog_.diagrammfenster();
+    if (!fenster) return;
+    // A drag moves states and processes only: zones and series keep their image.
+    fenster->setUeberlagerung(UeberlagerungAus(sitzung_.projekt(), sitzung_.stand()), !ziehen_);
+}
+
+void Anwendung::zustandZiehen(int eintrag, double X, double Y) {
+    const Berechnung& b = sitzung_.stand();
+    if (!b.eingabe || !b.druck || eintrag < 0 ||
+        static_cast<std::size_t>(eintrag) >= sitzung_.projekt().anzahl(Liste::Zustaende)) {
+        return;
+    }
+    const double x = XAusKoord(*b.eingabe, X);
+    const auto z = ZustandAusHX(*b.druck, HAusKoord(*b.eingabe, x, Y), x);
+    if (!z) return;  // e.g. left of x = 0: the marker stays where it was
+    Json e = sitzung_.projekt().eintrag(Liste::Zustaende, static_cast<std::size_t>(eintrag));
+    const Zustandspaar* paar = PaarVon(e);
+    if (!paar) return;
+    for (const char* k : {paar->a, paar->b}) {
+        const auto wert = WertVon(*z, k);
+        if (!wert) return;
+        e[k] = Gerundet(*wert, Stellen(k));
+    }
+    ziehen_ = true;
+    sitzung_.eintragErsetzen(Liste::Zustaende, static_cast<std::size_t>(eintrag), e,
+                             "Zustand verschieben", true);
+}
+
+void Anwendung::zustandEintragen(double X, double Y) {
+    const Berechnung& b = sitzung_.stand();
+    if (!b.eingabe || !b.druck) return;
+    const double x = XAusKoord(*b.eingabe, X);
+    const auto z = ZustandAusHX(*b.druck, HAusKoord(*b.eingabe, x, Y), x);
+    if (!z) {
+        QMessageBox::warning(&dialog_, "Lumora", QString::fromStdString(z.grund()));
+        return;
+    }
+    // The first free name of the form Z1, Z2, …
+    std::set<std::string> vergeben;
+    for (const auto& s : b.zustaende) {
+        if (s.punkt) vergeben.insert(s.punkt->name);
+    }
+    for (const auto& p : b.prozesse) vergeben.insert(p.nach);
+    for (std::size_t i = 0; i < sitzung_.projekt().anzahl(Liste::Zustaende); ++i) {
+        vergeben.insert(sitzung_.projekt().eintrag(Liste::Zustaende, i).value("name", ""));
+    }
+    std::string name;
+    for (int n = 1; vergeben.count(name = "Z" + std::to_string(n)); ++n) {
+    }
+    Json e = Json::object();
+    e["name"] = name;
+    e["theta"] = Gerundet(z->theta, Stellen("theta"));
+    e["x"] = Gerundet(z->x * 1000, Stellen("x"));
+    sitzung_.eintragEinfuegen(Liste::Zustaende, sitzung_.projekt().anzahl(Liste::Zustaende), e,
+                              "Zustand eintragen");
+    projektfenster_->show();
+}
+
+}  // namespace lumora

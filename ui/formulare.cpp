@@ -1,0 +1,453 @@
+#include "ui/formulare.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/feuchte_luft.h"
+#include "core/prozess.h"
+#include "projekt/zone.h"
+#include "ui/projekttabellen.h"
+
+namespace lumora {
+
+namespace {
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+Json Zahl(double v) {
+    if (std::fabs(v) < 1e15 && v == std::floor(v)) return Json(static_cast<std::int64_t>(v));
+    return Json(v);
+}
+
+QString Wert(const Json& j) {
+    return j.is_number() ? QLocale().toString(j.get<double>(), 'g', 12) : QString();
+}
+
+QString Einheit(const char* schluessel) {
+    const Groesse& g = GroesseZu(schluessel);
+    return QString::fromUtf8(g.symbol) +
+           (*g.einheit ? " [" + QString::fromUtf8(g.einheit) + "]" : QString());
+}
+
+// The humidifier's and the direction's targets, by their file keys.
+struct Zielart {
+    const char* schluessel;
+    const char* anzeige;
+};
+constexpr Zielart kZiele[] = {{"phi", "φ [%]"}, {"x", "x [g/kg]"}, {"dx", "Δx [g/kg]"}};
+
+// The parameters each kind asks for, by file key; the target comes on top where it has one.
+struct Artfelder {
+    Prozessart art;
+    std::vector<const char*> schluessel;
+    bool ziel;
+    bool zielPhi;  // whether φ is an allowed target
+};
+const std::vector<Artfelder>& Felder() {
+    static const std::vector<Artfelder> felder = {
+        {Prozessart::Heizen, {"theta", "massenstrom"}, false, false},
+        {Prozessart::Kuehlen, {"oberflaeche", "bypass", "massenstrom"}, false, false},
+        {Prozessart::BefeuchtenWasser, {"wasser", "massenstrom"}, true, true},
+        {Prozessart::BefeuchtenDampf, {"dampf", "massenstrom"}, true, true},
+        {Prozessart::Richtung, {"epsilon", "massenstrom"}, true, false},
+        {Prozessart::Mischen, {"massenstrom1", "massenstrom2"}, false, false},
+        {Prozessart::Waermerueckgewinnung,
+         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom"},
+         false,
+         false},
+    };
+    return felder;
+}
+
+const Artfelder& FelderVon(Prozessart art) {
+    for (const Artfelder& f : Felder()) {
+        if (f.art == art) return f;
+    }
+    return Felder().front();
+}
+
+}  // namespace
+
+// --- The common form ------------------------------------------------------------------------
+
+Eintragsformular::Eintragsformular(const QString& titel, Eintragspruefung pruefung, QWidget* parent)
+    : QDialog(parent), pruefung_(std::move(pruefung)) {
+    setWindowTitle(titel);
+    auto* aussen = new QVBoxLayout(this);
+    formular_ = new QFormLayout;
+    aussen->addLayout(formular_);
+    meldung_ = new QLabel(this);
+    meldung_->setObjectName("meldung");
+    meldung_->setWordWrap(true);
+    meldung_->setStyleSheet("QLabel { color: rgb(180, 0, 0); }");
+    meldung_->setMinimumWidth(360);
+    aussen->addWidget(meldung_);
+    knoepfe_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    aussen->addWidget(knoepfe_);
+    connect(knoepfe_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+QLineEdit* Eintragsformular::zahlfeld(const QString& beschriftung) {
+    auto* feld = new QLineEdit(this);
+    auto* text = new QLabel(beschriftung, this);
+    formular_->addRow(text, feld);
+    zeilen_.push_back({feld, text});
+    connect(feld, &QLineEdit::textChanged, this, &Eintragsformular::pruefen);
+    return feld;
+}
+
+QLabel* Eintragsformular::beschriftung(const QLineEdit* feld) const {
+    for (const Zeile& z : zeilen_) {
+        if (z.feld == feld) return z.beschriftung;
+    }
+    return nullptr;
+}
+
+void Eintragsformular::zeigen(const QLineEdit* feld, bool sichtbar) {
+    formular_->setRowVisible(const_cast<QLineEdit*>(feld), sichtbar);
+}
+
+std::optional<double> Eintragsformular::zahl(const QLineEdit* feld) {
+    const QString text = feld->text().trimmed();
+    if (text.isEmpty()) return std::nullopt;
+    bool gut = false;
+    double v = QLocale().toDouble(text, &gut);
+    if (!gut) v = QLocale::c().toDouble(text, &gut);
+    return gut && std::isfinite(v) ? v : std::nan("");
+}
+
+void Eintragsformular::pruefen() {
+    QString fehler = feldfehler();
+    if (fehler.isEmpty() && pruefung_) fehler = pruefung_(eintrag());
+    meldung_->setText(fehler);
+    knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(fehler.isEmpty());
+}
+
+// --- A state --------------------------------------------------------------------------------
+
+Zustandsformular::Zustandsformular(Eintragspruefung pruefung, QWidget* parent)
+    : Eintragsformular(QString::fromUtf8("Zustand"), std::move(pruefung), parent) {
+    name_ = new QLineEdit(this);
+    name_->setMaxLength(80);
+    formular_->addRow("Name", name_);
+    paar_ = new QComboBox(this);
+    for (const Zustandspaar& p : kZustandspaare) paar_->addItem(QString::fromUtf8(p.anzeige));
+    formular_->addRow("Eingabe", paar_);
+    a_ = zahlfeld("");
+    b_ = zahlfeld("");
+    connect(name_, &QLineEdit::textChanged, this, &Zustandsformular::pruefen);
+    connect(paar_, &QComboBox::currentIndexChanged, this, &Zustandsformular::paarGewaehlt);
+    paarGewaehlt();
+}
+
+void Zustandsformular::paarGewaehlt() {
+    const Zustandspaar& p = kZustandspaare[std::max(0, paar_->currentIndex())];
+    beschriftung(a_)->setText(Einheit(p.a));
+    beschriftung(b_)->setText(Einheit(p.b));
+    pruefen();
+}
+
+void Zustandsformular::setEintrag(const Json& eintrag) {
+    name_->setText(QString::fromStdString(eintrag.value("name", std::string())));
+    if (const Zustandspaar* p = PaarVon(eintrag)) {
+        paar_->setCurrentIndex(static_cast<int>(p - kZustandspaare));
+        a_->setText(Wert(eintrag[p->a]));
+        b_->setText(Wert(eintrag[p->b]));
+    }
+    pruefen();
+}
+
+QString Zustandsformular::feldfehler() const {
+    if (name_->text().trimmed().isEmpty()) return "Bitte einen Namen eingeben.";
+    const Zustandspaar& p = kZustandspaare[std::max(0, paar_->currentIndex())];
+    for (auto [feld, schluessel] : {std::pair{a_, p.a}, std::pair{b_, p.b}}) {
+        const auto v = zahl(feld);
+        if (!v) return "Bitte " + Einheit(schluessel) + " eingeben.";
+        if (std::isnan(*v)) return Einheit(schluessel) + ": „" + feld->text() + "“ ist keine Zahl.";
+    }
+    return {};
+}
+
+Json Zustandsformular::eintrag() const {
+    const Zustandspaar& p = kZustandspaare[std::max(0, paar_->currentIndex())];
+    Json e = Json::object();
+    e["name"] = name_->text().trimmed().toStdString();
+    e[p.a] = Zahl(zahl(a_).value_or(0));
+    e[p.b] = Zahl(zahl(b_).value_or(0));
+    return e;
+}
+
+// --- A process ------------------------------------------------------------------------------
+
+Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
+                                 Eintragspruefung pruefung, QWidget* parent)
+    : Eintragsformular(QString::fromUtf8("Prozess"), std::move(pruefung), parent) {
+    art_ = new QComboBox(this);
+    for (const Prozessname& n : kProzessnamen) art_->addItem(Text(n.anzeige));
+    formular_->addRow("Art", art_);
+    von_ = new QComboBox(this);
+    von2_ = new QComboBox(this);
+    for (const std::string& z : zustaende) {
+        von_->addItem(QString::fromStdString(z));
+        von2_->addItem(QString::fromStdString(z));
+    }
+    if (von2_->count() > 1) von2_->setCurrentIndex(1);
+    formular_->addRow("von", von_);
+    formular_->addRow("zweiter Zustand", von2_);
+    ziel_ = new QComboBox(this);
+    for (const Zielart& z : kZiele) ziel_->addItem(QString::fromUtf8(z.anzeige));
+    formular_->addRow("Ziel", ziel_);
+    zielwert_ = zahlfeld("Zielwert");
+    const std::pair<const char*, const char*> felder[] = {
+        {"theta", "Endtemperatur ϑ [°C]"},
+        {"oberflaeche", "Oberflächentemperatur ϑO [°C]"},
+        {"bypass", "Bypassfaktor BF"},
+        {"wasser", "Wassertemperatur ϑW [°C]"},
+        {"dampf", "Dampftemperatur ϑD [°C]"},
+        {"epsilon", "Richtung ε [kJ/kg]"},
+        {"rueckwaermzahl", "Rückwärmzahl Φ"},
+        {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ"},
+        {"massenstrom1", "Massenstrom 1 [kg/h]"},
+        {"massenstrom2", "Massenstrom 2 [kg/h]"},
+        {"massenstrom", "Massenstrom trockener Luft [kg/h]"},
+    };
+    for (auto [schluessel, text] : felder) {
+        parameter_.emplace_back(schluessel, zahlfeld(QString::fromUtf8(text)));
+    }
+    nach_ = new QLineEdit(this);
+    formular_->addRow("Name des neuen Zustands", nach_);
+    connect(nach_, &QLineEdit::textChanged, this, &Prozessformular::pruefen);
+    for (QComboBox* c : {von_, von2_, ziel_}) {
+        connect(c, &QComboBox::currentIndexChanged, this, &Prozessformular::pruefen);
+    }
+    connect(art_, &QComboBox::currentIndexChanged, this, &Prozessformular::artGewaehlt);
+    artGewaehlt();
+}
+
+QLineEdit* Prozessformular::parameter(const std::string& schluessel) const {
+    for (const auto& [k, feld] : parameter_) {
+        if (k == schluessel) return feld;
+    }
+    return nullptr;
+}
+
+void Prozessformular::artGewaehlt() {
+    const Artfelder& f = FelderVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
+    const bool zwei = HatZweitenZustand(f.art);
+    formular_->setRowVisible(von2_, zwei);
+    formular_->setRowVisible(ziel_, f.ziel);
+    zeigen(zielwert_, f.ziel);
+    for (const auto& [k, feld] : parameter_) {
+        bool sichtbar = false;
+        for (const char* s : f.schluessel) sichtbar = sichtbar || k == s;
+        zeigen(feld, sichtbar);
+    }
+    // A change in a direction has no target φ.
+    if (!f.zielPhi && ziel_->currentIndex() == 0) ziel_->setCurrentIndex(1);
+    pruefen();
+}
+
+void Prozessformular::setEintrag(const Json& e) {
+    if (const auto art = ProzessartZu(e.value("art", std::string()))) {
+        art_->setCurrentIndex(static_cast<int>(*art));
+    }
+    const Json von = e.value("von", Json());
+    if (von.is_string()) von_->setCurrentText(QString::fromStdString(von.get<std::string>()));
+    if (von.is_array() && von.size() == 2 && von[0].is_string() && von[1].is_string()) {
+        von_->setCurrentText(QString::fromStdString(von[0].get<std::string>()));
+        von2_->setCurrentText(QString::fromStdString(von[1].get<std::string>()));
+    }
+    for (int i = 0; i < static_cast<int>(std::size(kZiele)); ++i) {
+        if (e.contains(kZiele[i].schluessel)) {
+            ziel_->setCurrentIndex(i);
+            zielwert_->setText(Wert(e[kZiele[i].schluessel]));
+        }
+    }
+    for (const auto& [k, feld] : parameter_) {
+        if (e.contains(k)) feld->setText(Wert(e[k]));
+    }
+    const Json stroeme = e.value("massenstroeme", Json());
+    if (stroeme.is_array() && stroeme.size() == 2) {
+        parameter("massenstrom1")->setText(Wert(stroeme[0]));
+        parameter("massenstrom2")->setText(Wert(stroeme[1]));
+    }
+    nach_->setText(QString::fromStdString(e.value("nach", std::string())));
+    pruefen();
+}
+
+QString Prozessformular::feldfehler() const {
+    const Artfelder& f = FelderVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
+    if (von_->count() == 0) return "Es gibt noch keinen Zustand, an dem ein Prozess beginnt.";
+    for (const char* k : f.schluessel) {
+        const QLineEdit* feld = parameter(k);
+        const auto v = zahl(feld);
+        const bool freiwillig = std::string(k) == "massenstrom" || std::string(k) == "bypass" ||
+                                std::string(k) == "feuchterueckgewinnung";
+        if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
+        if (v && std::isnan(*v)) return "„" + feld->text() + "“ ist keine Zahl.";
+    }
+    if (f.ziel) {
+        const auto v = zahl(zielwert_);
+        if (!v) return "Bitte einen Zielwert eingeben.";
+        if (std::isnan(*v)) return "„" + zielwert_->text() + "“ ist keine Zahl.";
+    }
+    if (nach_->text().trimmed().isEmpty()) return "Bitte den Namen des neuen Zustands eingeben.";
+    return {};
+}
+
+Json Prozessformular::eintrag() const {
+    const Prozessname& n = kProzessnamen[std::max(0, art_->currentIndex())];
+    const Artfelder& f = FelderVon(n.art);
+    Json e = Json::object();
+    e["art"] = std::string(n.schluessel);
+    if (HatZweitenZustand(n.art)) {
+        e["von"] =
+            Json::array({von_->currentText().toStdString(), von2_->currentText().toStdString()});
+    } else {
+        e["von"] = von_->currentText().toStdString();
+    }
+    e["nach"] = nach_->text().trimmed().toStdString();
+    for (const char* k : f.schluessel) {
+        const std::string key = k;
+        if (key == "massenstrom1" || key == "massenstrom2") continue;
+        if (const auto v = zahl(parameter(key))) e[key] = Zahl(*v);
+    }
+    if (f.ziel) {
+        e[kZiele[std::max(0, ziel_->currentIndex())].schluessel] =
+            Zahl(zahl(zielwert_).value_or(0));
+    }
+    if (n.art == Prozessart::Mischen) {
+        e["massenstroeme"] = Json::array({Zahl(zahl(parameter("massenstrom1")).value_or(0)),
+                                          Zahl(zahl(parameter("massenstrom2")).value_or(0))});
+    }
+    return e;
+}
+
+// --- A zone ---------------------------------------------------------------------------------
+
+Zonenformular::Zonenformular(Eintragspruefung pruefung, QWidget* parent)
+    : Eintragsformular("Zone", std::move(pruefung), parent) {
+    name_ = new QLineEdit(this);
+    formular_->addRow("Name", name_);
+    connect(name_, &QLineEdit::textChanged, this, &Zonenformular::pruefen);
+    const std::pair<const char*, const char*> grenzen[] = {
+        {"theta", "ϑ [°C]"}, {"phi", "φ [%]"}, {"x", "x [g/kg]"}};
+    for (auto [schluessel, text] : grenzen) {
+        auto* von = new QLineEdit(this);
+        auto* bis = new QLineEdit(this);
+        von->setPlaceholderText("offen");
+        bis->setPlaceholderText("offen");
+        auto* zeile = new QHBoxLayout;
+        zeile->addWidget(new QLabel("von", this));
+        zeile->addWidget(von);
+        zeile->addWidget(new QLabel("bis", this));
+        zeile->addWidget(bis);
+        formular_->addRow(QString::fromUtf8(text), zeile);
+        for (QLineEdit* f : {von, bis}) {
+            connect(f, &QLineEdit::textChanged, this, &Zonenformular::pruefen);
+        }
+        grenzen_.push_back({schluessel, {von, bis}});
+    }
+    auto* vorlage = new QPushButton(QString::fromUtf8("Behaglichkeitsfeld einsetzen"), this);
+    formular_->addRow("", vorlage);
+    connect(vorlage, &QPushButton::clicked, this,
+            [this] { setEintrag(ZoneZuJson(Behaglichkeitsfeld())); });
+}
+
+void Zonenformular::setEintrag(const Json& e) {
+    name_->setText(QString::fromStdString(e.value("name", std::string())));
+    for (auto& [k, felder] : grenzen_) {
+        const Json g = e.value(k, Json());
+        for (int i = 0; i < 2; ++i) {
+            felder[i]->setText(g.is_array() && g.size() == 2 ? Wert(g[i]) : QString());
+        }
+    }
+    pruefen();
+}
+
+QString Zonenformular::feldfehler() const {
+    if (name_->text().trimmed().isEmpty()) return "Bitte einen Namen eingeben.";
+    for (const auto& [k, felder] : grenzen_) {
+        for (QLineEdit* f : felder) {
+            const auto v = zahl(f);
+            if (v && std::isnan(*v)) return "„" + f->text() + "“ ist keine Zahl.";
+        }
+    }
+    return {};
+}
+
+Json Zonenformular::eintrag() const {
+    Json e = Json::object();
+    e["name"] = name_->text().trimmed().toStdString();
+    for (const auto& [k, felder] : grenzen_) {
+        const auto von = zahl(felder[0]);
+        const auto bis = zahl(felder[1]);
+        if (!von && !bis) continue;
+        e[k] = Json::array({von ? Zahl(*von) : Json(), bis ? Zahl(*bis) : Json()});
+    }
+    return e;
+}
+
+// --- The altitude ---------------------------------------------------------------------------
+
+QString HoehenFehler(double hoehe) {
+    if (!(hoehe >= -500 && hoehe <= 11000)) {
+        return QString::fromUtf8(
+            "Die Höhe muss zwischen −500 m und 11 000 m über dem "
+            "Meeresspiegel liegen.");
+    }
+    return {};
+}
+
+Hoehendialog::Hoehendialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromUtf8("Gesamtdruck aus Höhe"));
+    auto* aussen = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    hoehe_ = new QLineEdit(this);
+    hoehe_->setObjectName("hoehe");
+    auto* zeile = new QHBoxLayout;
+    zeile->addWidget(hoehe_);
+    zeile->addWidget(new QLabel(QString::fromUtf8("m über dem Meeresspiegel"), this));
+    form->addRow(QString::fromUtf8("Höhe"), zeile);
+    ergebnis_ = new QLabel(this);
+    ergebnis_->setObjectName("ergebnis");
+    ergebnis_->setWordWrap(true);
+    form->addRow(ergebnis_);
+    aussen->addLayout(form);
+    knoepfe_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    aussen->addWidget(knoepfe_);
+    connect(knoepfe_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(hoehe_, &QLineEdit::textChanged, this, &Hoehendialog::pruefen);
+    pruefen();
+}
+
+QString Hoehendialog::druckText() const {
+    bool gut = false;
+    const QString text = hoehe_->text().trimmed();
+    double h = QLocale().toDouble(text, &gut);
+    if (!gut) h = QLocale::c().toDouble(text, &gut);
+    if (!gut || !HoehenFehler(h).isEmpty()) return {};
+    return QLocale::c().toString(std::round(NormdruckInHoehe(h) * 10) / 10, 'f', 1);
+}
+
+void Hoehendialog::pruefen() {
+    const QString druck = druckText();
+    if (druck.isEmpty()) {
+        bool gut = false;
+        double h = QLocale().toDouble(hoehe_->text().trimmed(), &gut);
+        if (!gut) h = QLocale::c().toDouble(hoehe_->text().trimmed(), &gut);
+        ergebnis_->setText(gut ? HoehenFehler(h) : QString("Bitte eine Höhe in m eingeben."));
+    } else {
+        ergebnis_->setText(QString::fromUtf8("Gesamtdruck der Normatmosphäre: %1 hPa").arg(druck));
+    }
+    knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(!druck.isEmpty());
+}
+
+}  // namespace lumora

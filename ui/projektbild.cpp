@@ -1,0 +1,154 @@
+#include "ui/projektbild.h"
+
+#include <QLocale>
+#include <cmath>
+
+#include "chart/diagrammlauf.h"
+#include "core/feuchte_luft.h"
+#include "core/koordinaten.h"
+#include "core/prozess.h"
+#include "projekt/messreihe.h"
+#include "projekt/zone.h"
+#include "ui/ausgabe.h"
+#include "ui/diagrammfenster.h"
+#include "ui/leinwand.h"
+
+namespace lumora {
+
+namespace {
+
+// Colours of series and zones, in turn.
+const QColor kReihenfarben[] = {QColor(0, 110, 200), QColor(150, 60, 170), QColor(0, 150, 130),
+                                QColor(120, 120, 120), QColor(200, 60, 110)};
+const QColor kZonenfarben[] = {QColor(40, 160, 60), QColor(60, 90, 200), QColor(190, 120, 0)};
+
+// Samples of a zone's edge along the temperature.
+constexpr int kZonenSchritte = 120;
+
+QPointF Ort(const Punkt& p) { return {p.X, p.Y}; }
+
+QPointF Leinwandort(const Eingabe& e, double x, double h) {
+    return {KoordX(e, x), KoordY(e, x, h)};
+}
+
+}  // namespace
+
+QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e) {
+    const auto zone = ZoneAusJson(eintrag);
+    if (!zone) return {};
+    auto unten = [](const std::optional<Grenze>& g, double offen) {
+        return g && g->unten ? *g->unten : offen;
+    };
+    auto oben = [](const std::optional<Grenze>& g, double offen) {
+        return g && g->oben ? *g->oben : offen;
+    };
+    // Open ends reach beyond the chart, which cuts them.
+    const double t0 = std::fmax(unten(zone->theta, -50), -100);
+    const double t1 = std::fmin(oben(zone->theta, e.Thetamax * 1.2 + 50), d.thetaSiede);
+    const double x0 = unten(zone->x, 0) / 1000;
+    const double x1 = oben(zone->x, std::fmax(e.Xmax * 2, 0.5) * 1000) / 1000;
+    const double phi0 = unten(zone->phi, 0);
+    const double phi1 = oben(zone->phi, 100);
+    if (!(t1 > t0)) return {};
+    QPolygonF untenRand, obenRand;
+    for (int i = 0; i <= kZonenSchritte; ++i) {
+        const double t = t0 + (t1 - t0) * i / kZonenSchritte;
+        const double pS = Saettigungsdruck(t);
+        auto xBei = [&](double phi) {
+            const double pD = phi / 100 * pS;
+            return pD < d.Pges / 1000 ? Wassergehalt(pD, d.Pges) : INFINITY;
+        };
+        const double xa = std::fmax(x0, xBei(phi0));
+        const double xb = std::fmin(x1, xBei(phi1));
+        if (!(xb >= xa) || !std::isfinite(xa)) continue;
+        untenRand << Leinwandort(e, xa, Enthalpie(t, xa));
+        obenRand.prepend(Leinwandort(e, xb, Enthalpie(t, xb)));
+    }
+    return untenRand + obenRand;
+}
+
+Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
+    Ueberlagerung u;
+    if (!b.eingabe || !b.druck) return u;
+    const Eingabe& e = *b.eingabe;
+    if (projekt.randmassstab()) u.randmassstab = e;
+
+    for (std::size_t i = 0; i < projekt.anzahl(Liste::Zonen); ++i) {
+        const Json& z = projekt.eintrag(Liste::Zonen, i);
+        QPolygonF rand = ZonenUmriss(z, *b.druck, e);
+        if (rand.isEmpty()) continue;
+        u.zonen.push_back({QString::fromStdString(z.value("name", std::string())), rand,
+                           kZonenfarben[i % std::size(kZonenfarben)]});
+    }
+
+    for (std::size_t i = 0; i < b.messreihen.size(); ++i) {
+        if (!projekt.sichtbar(i) || !b.messreihen[i].auswertung) continue;
+        const auto auswertung = b.messreihen[i].auswertung;
+        const auto reihe = b.messreihen[i].reihe;
+        Ueberlagerung::Reihe r;
+        r.farbe = kReihenfarben[i % std::size(kReihenfarben)];
+        r.punkte.reserve(auswertung->moeglich.size());
+        for (const Messpunkt& p : auswertung->moeglich)
+            r.punkte.push_back(Leinwandort(e, p.x, p.h));
+        r.text = [auswertung, reihe](std::size_t k) {
+            const Messpunkt& p = auswertung->moeglich.at(k);
+            const QLocale l;
+            QString t = QString::fromStdString(reihe->name);
+            if (p.index < reihe->zeit.size())
+                t += "\n" + QString::fromStdString(reihe->zeit[p.index]);
+            t += QString::fromUtf8("\nϑ = %1 °C").arg(l.toString(p.theta, 'f', 1));
+            if (p.phi) t += QString::fromUtf8("\nφ = %1 %").arg(l.toString(*p.phi, 'f', 1));
+            t += QString("\nx = %1 g/kg").arg(l.toString(p.x * 1000, 2));
+            return t;
+        };
+        u.reihen.push_back(std::move(r));
+    }
+
+    using Stil = Ueberlagerung::Stil;
+    for (const ProzessErgebnis& p : b.prozesse) {
+        if (!p.fehler.empty() || !p.ende || p.start.empty()) continue;
+        const auto art = ProzessartZu(p.art);
+        if (art == Prozessart::Mischen && p.start.size() == 2) {
+            u.linien.push_back({Ort(p.start[0]), Ort(p.start[1]), Stil::Verbindung});
+            continue;
+        }
+        u.linien.push_back({Ort(p.start[0]), Ort(*p.ende), Stil::Prozess});
+        if (art == Prozessart::Kuehlen && p.oberflaeche) {
+            u.linien.push_back({Ort(*p.ende), Ort(*p.oberflaeche), Stil::Auslauf});
+        }
+        if (art == Prozessart::Waermerueckgewinnung && p.start.size() == 2) {
+            u.linien.push_back({Ort(p.start[1]), Ort(*p.ende), Stil::Zufluss});
+        }
+    }
+
+    for (std::size_t i = 0; i < b.zustaende.size(); ++i) {
+        const auto& z = b.zustaende[i];
+        if (z.punkt && z.punkt->aufLeinwand) {
+            u.marken.push_back(
+                {QString::fromStdString(z.punkt->name), Ort(*z.punkt), static_cast<int>(i)});
+        }
+    }
+    for (const ProzessErgebnis& p : b.prozesse) {
+        if (p.ende && p.ende->aufLeinwand) {
+            u.marken.push_back({QString::fromStdString(p.ende->name), Ort(*p.ende), -1});
+        }
+    }
+    return u;
+}
+
+QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& pfad) {
+    if (!b.eingabe) {
+        const auto ablehnung = Pruefen(EingabeLesen(projekt.eingabe()));
+        return QString::fromUtf8("Die Eingaben des Projekts ergeben kein Diagramm: ") +
+               QString::fromStdString(ablehnung ? ablehnung->meldung : std::string());
+    }
+    Diagrammfenster fenster;  // never shown
+    Diagrammlauf lauf;
+    lauf.Lauf(*b.eingabe, fenster.leinwand(), fenster.etiketten(),
+              QLocale::system().decimalPoint().toStdString());
+    fenster.setEingabe(*b.eingabe);
+    fenster.setUeberlagerung(UeberlagerungAus(projekt, b));
+    return DiagrammSpeichern(fenster, pfad);
+}
+
+}  // namespace lumora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include "projekt/berechnung.h"
+#include "ui/ueberlagerung.h"
+
+namespace lumora {
+
+// Everything of a computed project that lies over the chart: zones, visible series, process
+// lines and the markers of the states that lie on the canvas.
+Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b);
+
+// The outline of a zone entry in canvas units for the chart of e at the pressure d; empty when
+// the entry is no zone or the zone is empty.
+QPolygonF ZonenUmriss(const Json& zone, const Luftdruck& d, const Eingabe& e);
+
+// Draws the project's chart as a press would, with everything over it, and writes it as PNG,
+// SVG or PDF by the file's ending, as the chart window's export does. Returns the German
+// reason of a failure, empty on success. Needs a QApplication.
+QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& pfad);
+
+}  // namespace lumora

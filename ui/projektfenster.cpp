@@ -1,0 +1,488 @@
+#include "ui/projektfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "projekt/messreihe.h"
+#include "projekt/zone.h"
+#include "ui/formulare.h"
+#include "ui/projekttabellen.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr int kZuletztHoechstens = 8;
+const char* const kDateifilter = "Lumora-Projekt (*.lumora)";
+
+QTableView* Tabelle(QAbstractItemModel* modell, QWidget* eltern, const char* name) {
+    auto* t = new QTableView(eltern);
+    t->setObjectName(name);
+    t->setModel(modell);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setAlternatingRowColors(true);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                       QAbstractItemView::AnyKeyPressed);
+    return t;
+}
+
+// Every name a state has in the project: entered ones and those that processes make.
+std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
+    std::vector<std::string> namen;
+    for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {
+        const Json& e = p.eintrag(Liste::Zustaende, i);
+        if (e.is_object() && e.contains("name") && e["name"].is_string()) {
+            namen.push_back(e["name"].get<std::string>());
+        }
+    }
+    for (const ProzessErgebnis& pr : b.prozesse) {
+        if (!pr.nach.empty()) namen.push_back(pr.nach);
+    }
+    return namen;
+}
+
+}  // namespace
+
+Projektfenster::Projektfenster(Projektsitzung& sitzung, Verbindungen verbindungen, QWidget* parent)
+    : QMainWindow(parent), s_(sitzung), v_(std::move(verbindungen)) {
+    setObjectName("frm_Projekt");
+    tabellenAnlegen();
+    menuesAnlegen();
+    resize(980, 520);
+    connect(&s_, &Projektsitzung::titelGeaendert, this, &Projektfenster::titelSetzen);
+    connect(&s_, &Projektsitzung::projektGeaendert, this, [this] {
+        const QString notiz = QString::fromStdString(s_.projekt().notiz());
+        notiz_->setText(notiz);
+        notiz_->setVisible(!notiz.isEmpty());
+    });
+    titelSetzen();
+}
+
+void Projektfenster::tabellenAnlegen() {
+    auto* mitte = new QWidget(this);
+    auto* spalte = new QVBoxLayout(mitte);
+    notiz_ = new QLabel(mitte);
+    notiz_->setObjectName("notiz");
+    notiz_->setWordWrap(true);
+    notiz_->setStyleSheet(
+        "QLabel { background: rgb(255, 250, 225); border: 1px solid rgb(220, 200, 140);"
+        " padding: 6px; }");
+    notiz_->hide();
+    spalte->addWidget(notiz_);
+    reiter_ = new QTabWidget(mitte);
+    spalte->addWidget(reiter_);
+    setCentralWidget(mitte);
+
+    zustandsmodell_ = new Zustandsmodell(s_, this);
+    connect(zustandsmodell_, &Zustandsmodell::ablehnung, this, &Projektfenster::meldung);
+    zustaende_ = Tabelle(zustandsmodell_, reiter_, "zustaende");
+    reiter_->addTab(zustaende_, QString::fromUtf8("Zustände"));
+
+    prozessmodell_ = new Prozessmodell(s_, this);
+    prozesse_ = Tabelle(prozessmodell_, reiter_, "prozesse");
+    prozesse_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(prozesse_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
+    reiter_->addTab(prozesse_, "Prozesse");
+
+    auto* reihen = new Messreihenmodell(s_, this);
+    messreihen_ = Tabelle(reihen, reiter_, "messreihen");
+    reiter_->addTab(messreihen_, "Messreihen");
+
+    auto* zonen = new Zonenmodell(s_, this);
+    zonen_ = Tabelle(zonen, reiter_, "zonen");
+    zonen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(zonen_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
+    reiter_->addTab(zonen_, "Zonen");
+}
+
+void Projektfenster::menuesAnlegen() {
+    struct Eintrag {
+        const char* menue;
+        const char* name;
+        const char* text;
+        QKeySequence taste;
+        std::function<void()> tun;
+    };
+    const std::vector<Eintrag> eintraege = {
+        {"Projekt", "neu", "Neu", QKeySequence::New, [this] { neu(); }},
+        {"Projekt", "oeffnen", "Öffnen …", QKeySequence::Open, [this] { oeffnenFragen(); }},
+        {"Projekt", "zuletzt", nullptr, {}, nullptr},
+        {"Projekt", "speichern", "Speichern", QKeySequence::Save, [this] { speichern(); }},
+        {"Projekt", "speichernUnter", "Speichern unter …", QKeySequence::SaveAs,
+         [this] { speichernUnter(); }},
+        {"Projekt", "", nullptr, {}, nullptr},
+        {"Projekt", "messreihe", "Messreihe importieren …", {}, [this] { messreiheImportieren(); }},
+        {"Projekt", "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
+         [this] { v_.diagrammExportieren(); }},
+        {"Projekt", "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); }},
+        {"Projekt", "", nullptr, {}, nullptr},
+        {"Projekt", "schliessen", "Schließen", QKeySequence::Close, [this] { close(); }},
+        {"Bearbeiten", "rueckgaengig", nullptr, {}, nullptr},
+        {"Bearbeiten", "wiederholen", nullptr, {}, nullptr},
+        {"Bearbeiten", "", nullptr, {}, nullptr},
+        {"Bearbeiten", "zustand", "Zustand hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_T),
+         [this] { zustandHinzufuegen(); }},
+        {"Bearbeiten", "prozess", "Prozess hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_R),
+         [this] { prozessHinzufuegen(); }},
+        {"Bearbeiten", "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); }},
+        {"Bearbeiten", "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); }},
+        {"Bearbeiten", "", nullptr, {}, nullptr},
+        {"Bearbeiten", "hoehe", "Gesamtdruck aus Höhe …", {}, [this] { gesamtdruckAusHoehe(); }},
+        {"Ansicht", "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
+         [this] { v_.eingabenZeigen(); }},
+        {"Ansicht", "randmassstab", "Randmaßstab", {}, nullptr},
+    };
+    std::map<QString, QMenu*> menues;
+    for (const char* m : {"Projekt", "Bearbeiten", "Ansicht", "Hilfe"}) {
+        menues[m] = menuBar()->addMenu(QString::fromUtf8("&") + QString::fromUtf8(m));
+    }
+    for (const Eintrag& e : eintraege) {
+        QMenu* menue = menues[QString::fromUtf8(e.menue)];
+        const QString name = QString::fromUtf8(e.name);
+        if (name.isEmpty()) {
+            menue->addSeparator();
+        } else if (name == "zuletzt") {
+            zuletzt_ = menue->addMenu(QString::fromUtf8("Zuletzt geöffnet"));
+            connect(zuletzt_, &QMenu::aboutToShow, this, &Projektfenster::zuletztFuellen);
+        } else if (name == "rueckgaengig" || name == "wiederholen") {
+            QAction* a = name == "rueckgaengig"
+                             ? s_.verlauf().createUndoAction(this, QString::fromUtf8("Rückgängig"))
+                             : s_.verlauf().createRedoAction(this, "Wiederholen");
+            a->setObjectName(name);
+            a->setShortcut(name == "rueckgaengig" ? QKeySequence::Undo : QKeySequence::Redo);
+            menue->addAction(a);
+        } else if (name == "randmassstab") {
+            QAction* a = menue->addAction(QString::fromUtf8(e.text));
+            a->setObjectName(name);
+            a->setCheckable(true);
+            connect(a, &QAction::triggered, this, [this](bool an) { s_.setRandmassstab(an); });
+            connect(&s_, &Projektsitzung::projektGeaendert, a,
+                    [this, a] { a->setChecked(s_.projekt().randmassstab()); });
+        } else {
+            QAction* a = menue->addAction(QString::fromUtf8(e.text));
+            a->setObjectName(name);
+            a->setShortcut(e.taste);
+            connect(a, &QAction::triggered, this, e.tun);
+        }
+    }
+    // The examples that come with the program, opened as new projects.
+    QMenu* beispiele = menues["Hilfe"]->addMenu("Beispiele");
+    const QStringList orte = QStandardPaths::locateAll(
+        QStandardPaths::GenericDataLocation, "lumora/beispiele", QStandardPaths::LocateDirectory);
+    QStringList ordner = orte;
+    ordner << QCoreApplication::applicationDirPath() + "/../share/lumora/beispiele";
+    for (const QString& o : ordner) {
+        const QFileInfoList dateien = QDir(o).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
+        if (dateien.isEmpty()) continue;
+        for (const QFileInfo& d : dateien) {
+            QString titel = d.completeBaseName();
+            if (!titel.isEmpty()) titel[0] = titel[0].toUpper();
+            QAction* a = beispiele->addAction(titel);
+            const QString pfad = d.absoluteFilePath();
+            connect(a, &QAction::triggered, this, [this, pfad] {
+                if (schliessenErlaubt()) oeffnen(pfad, true);
+            });
+        }
+        break;
+    }
+    beispiele->setEnabled(!beispiele->isEmpty());
+}
+
+QAction* Projektfenster::aktion(const char* name) const {
+    return findChild<QAction*>(QString::fromUtf8(name));
+}
+
+void Projektfenster::titelSetzen() {
+    setWindowTitle(QString::fromUtf8("Lumora - Zustände und Prozesse - ") + s_.titelname() +
+                   (s_.geaendert() ? "*" : ""));
+    setWindowModified(s_.geaendert());
+}
+
+void Projektfenster::meldung(const QString& text) { QMessageBox::warning(this, "Lumora", text); }
+
+bool Projektfenster::schliessenErlaubt() {
+    if (!s_.geaendert()) return true;
+    QMessageBox frage(
+        QMessageBox::Question, "Lumora",
+        QString::fromUtf8("Das Projekt „%1“ hat ungespeicherte Änderungen.").arg(s_.titelname()),
+        QMessageBox::NoButton, this);
+    QPushButton* sichern = frage.addButton("Speichern", QMessageBox::AcceptRole);
+    QPushButton* verwerfen = frage.addButton("Verwerfen", QMessageBox::DestructiveRole);
+    frage.addButton("Abbrechen", QMessageBox::RejectRole);
+    frage.setDefaultButton(sichern);
+    frage.exec();
+    if (frage.clickedButton() == sichern) return speichern();
+    if (frage.clickedButton() == verwerfen) {
+        s_.wiederherstellungLoeschen();
+        return true;
+    }
+    return false;
+}
+
+void Projektfenster::closeEvent(QCloseEvent* ereignis) {
+    if (!schliessenErlaubt()) {
+        ereignis->ignore();
+        return;
+    }
+    // The project is closed with its window; the chart keeps the input texts.
+    s_.neu(s_.projekt().eingabe());
+    ereignis->accept();
+}
+
+void Projektfenster::neu() {
+    if (!schliessenErlaubt()) return;
+    s_.neu(v_.eingabetexte ? v_.eingabetexte() : s_.projekt().eingabe());
+    show();
+}
+
+void Projektfenster::oeffnenFragen() {
+    if (!schliessenErlaubt()) return;
+    const QString pfad = QFileDialog::getOpenFileName(this, QString::fromUtf8("Projekt öffnen"),
+                                                      QFileInfo(s_.pfad()).absolutePath(),
+                                                      QString::fromUtf8(kDateifilter));
+    if (!pfad.isEmpty()) oeffnen(pfad);
+}
+
+bool Projektfenster::oeffnen(const QString& pfad, bool alsVorlage) {
+    const QString fehler = s_.oeffnen(pfad, alsVorlage);
+    if (!fehler.isEmpty()) {
+        meldung(QString::fromUtf8("„%1“ lässt sich nicht öffnen.\n\n%2")
+                    .arg(QFileInfo(pfad).fileName(), fehler));
+        return false;
+    }
+    if (!alsVorlage) zuletztMerken(pfad);
+    show();
+    raise();
+    return true;
+}
+
+bool Projektfenster::speichern() {
+    if (s_.pfad().isEmpty()) return speichernUnter();
+    const QString fehler = s_.speichern(s_.pfad());
+    if (!fehler.isEmpty()) {
+        meldung(QString::fromUtf8("Das Projekt wurde nicht gespeichert; die Datei ist "
+                                  "unverändert.\n\n") +
+                fehler);
+        return false;
+    }
+    zuletztMerken(s_.pfad());
+    return true;
+}
+
+bool Projektfenster::speichernUnter() {
+    QString pfad = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8("Projekt speichern unter"),
+        s_.pfad().isEmpty() ? QDir::home().filePath("Projekt.lumora") : s_.pfad(),
+        QString::fromUtf8(kDateifilter));
+    if (pfad.isEmpty()) return false;
+    if (QFileInfo(pfad).suffix().isEmpty()) pfad += ".lumora";
+    const QString fehler = s_.speichern(pfad);
+    if (!fehler.isEmpty()) {
+        meldung(QString::fromUtf8("Das Projekt wurde nicht gespeichert.\n\n") + fehler);
+        return false;
+    }
+    zuletztMerken(pfad);
+    return true;
+}
+
+void Projektfenster::zuletztMerken(const QString& pfad) {
+    QSettings einstellungen;
+    QStringList liste = einstellungen.value("zuletzt").toStringList();
+    const QString absolut = QFileInfo(pfad).absoluteFilePath();
+    liste.removeAll(absolut);
+    liste.prepend(absolut);
+    while (liste.size() > kZuletztHoechstens) liste.removeLast();
+    einstellungen.setValue("zuletzt", liste);
+}
+
+void Projektfenster::zuletztFuellen() {
+    zuletzt_->clear();
+    const QStringList liste = QSettings().value("zuletzt").toStringList();
+    for (const QString& pfad : liste) {
+        QAction* a = zuletzt_->addAction(pfad);
+        connect(a, &QAction::triggered, this, [this, pfad] {
+            if (schliessenErlaubt()) oeffnen(pfad);
+        });
+    }
+    if (liste.isEmpty()) zuletzt_->addAction("(keine)")->setEnabled(false);
+}
+
+// --- Entries --------------------------------------------------------------------------------
+
+namespace {
+
+// Why an entry placed at `index` of `liste` (replacing the entry there, or inserted when the
+// index is the list's end) cannot be computed, as the table would say it.
+QString Pruefen(const Projekt& projekt, Liste liste, std::size_t index, const Json& eintrag) {
+    Projekt probe = projekt;
+    if (index < probe.anzahl(liste)) {
+        probe.ersetzen(liste, index, eintrag);
+    } else {
+        probe.einfuegen(liste, probe.anzahl(liste), eintrag);
+    }
+    const Berechnung b = Berechnen(probe);
+    if (liste == Liste::Zustaende && index < b.zustaende.size()) {
+        return QString::fromStdString(b.zustaende[index].fehler);
+    }
+    if (liste == Liste::Prozesse && index < b.prozesse.size()) {
+        return QString::fromStdString(b.prozesse[index].fehler);
+    }
+    if (liste == Liste::Zonen) {
+        const auto zone = ZoneAusJson(eintrag);
+        return zone ? QString() : QString::fromStdString(zone.grund());
+    }
+    return {};
+}
+
+}  // namespace
+
+void Projektfenster::zustandHinzufuegen() {
+    const std::size_t index = s_.projekt().anzahl(Liste::Zustaende);
+    Zustandsformular form(
+        [this, index](const Json& e) { return Pruefen(s_.projekt(), Liste::Zustaende, index, e); },
+        this);
+    form.setWindowTitle(QString::fromUtf8("Zustand hinzufügen"));
+    if (form.exec() != QDialog::Accepted) return;
+    s_.eintragEinfuegen(Liste::Zustaende, index, form.eintrag(),
+                        QString::fromUtf8("Zustand hinzufügen"));
+}
+
+void Projektfenster::prozessHinzufuegen() {
+    const std::size_t index = s_.projekt().anzahl(Liste::Prozesse);
+    Prozessformular form(
+        Namen(s_.stand(), s_.projekt()),
+        [this, index](const Json& e) { return Pruefen(s_.projekt(), Liste::Prozesse, index, e); },
+        this);
+    form.setWindowTitle(QString::fromUtf8("Prozess hinzufügen"));
+    if (form.exec() != QDialog::Accepted) return;
+    s_.eintragEinfuegen(Liste::Prozesse, index, form.eintrag(),
+                        QString::fromUtf8("Prozess hinzufügen"));
+}
+
+void Projektfenster::zoneHinzufuegen() {
+    const std::size_t index = s_.projekt().anzahl(Liste::Zonen);
+    Zonenformular form(
+        [this, index](const Json& e) { return Pruefen(s_.projekt(), Liste::Zonen, index, e); },
+        this);
+    form.setWindowTitle(QString::fromUtf8("Zone hinzufügen"));
+    form.setEintrag(ZoneZuJson(Behaglichkeitsfeld()));
+    if (form.exec() != QDialog::Accepted) return;
+    s_.eintragEinfuegen(Liste::Zonen, index, form.eintrag(), "Zone hinzufügen");
+    reiter_->setCurrentWidget(zonen_);
+}
+
+void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
+    const auto zeile = static_cast<std::size_t>(index.row());
+    if (index.model() == prozesse_->model() && zeile < s_.projekt().anzahl(Liste::Prozesse)) {
+        std::vector<std::string> namen = Namen(s_.stand(), s_.projekt());
+        Prozessformular form(
+            namen,
+            [this, zeile](const Json& e) {
+                return Pruefen(s_.projekt(), Liste::Prozesse, zeile, e);
+            },
+            this);
+        form.setWindowTitle("Prozess bearbeiten");
+        form.setEintrag(s_.projekt().eintrag(Liste::Prozesse, zeile));
+        if (form.exec() != QDialog::Accepted) return;
+        // Keys this version does not know stay with the entry.
+        Json e = s_.projekt().eintrag(Liste::Prozesse, zeile);
+        for (const char* k :
+             {"theta", "oberflaeche", "bypass", "wasser", "dampf", "epsilon", "phi", "x", "dx",
+              "massenstrom", "massenstroeme", "rueckwaermzahl", "feuchterueckgewinnung"}) {
+            e.erase(k);
+        }
+        for (auto& [k, v] : form.eintrag().items()) e[k] = v;
+        s_.eintragErsetzen(Liste::Prozesse, zeile, e, "Prozess bearbeiten");
+    } else if (index.model() == zonen_->model() && zeile < s_.projekt().anzahl(Liste::Zonen)) {
+        Zonenformular form(
+            [this, zeile](const Json& e) { return Pruefen(s_.projekt(), Liste::Zonen, zeile, e); },
+            this);
+        form.setWindowTitle("Zone bearbeiten");
+        form.setEintrag(s_.projekt().eintrag(Liste::Zonen, zeile));
+        if (form.exec() != QDialog::Accepted) return;
+        Json e = s_.projekt().eintrag(Liste::Zonen, zeile);
+        for (const char* k : {"theta", "phi", "x"}) e.erase(k);
+        for (auto& [k, v] : form.eintrag().items()) e[k] = v;
+        s_.eintragErsetzen(Liste::Zonen, zeile, e, "Zone bearbeiten");
+    }
+}
+
+void Projektfenster::loeschen() {
+    QTableView* tabelle = qobject_cast<QTableView*>(reiter_->currentWidget());
+    if (!tabelle || !tabelle->selectionModel()) return;
+    const QModelIndexList zeilen = tabelle->selectionModel()->selectedRows();
+    std::vector<int> nummern;
+    for (const QModelIndex& i : zeilen) nummern.push_back(i.row());
+    std::sort(nummern.rbegin(), nummern.rend());  // from the end, so the indices stay valid
+    Liste liste = Liste::Zustaende;
+    if (tabelle == prozesse_) liste = Liste::Prozesse;
+    if (tabelle == messreihen_) liste = Liste::Messreihen;
+    if (tabelle == zonen_) liste = Liste::Zonen;
+    s_.verlauf().beginMacro(QString::fromUtf8("Löschen"));
+    for (int n : nummern) {
+        if (n >= 0 && static_cast<std::size_t>(n) < s_.projekt().anzahl(liste)) {
+            s_.eintragEntfernen(liste, static_cast<std::size_t>(n), QString::fromUtf8("Löschen"));
+        }
+    }
+    s_.verlauf().endMacro();
+}
+
+void Projektfenster::messreiheImportieren() {
+    const QString pfad = QFileDialog::getOpenFileName(
+        this, "Messreihe importieren", QString(), "CSV-Dateien (*.csv *.txt);;Alle Dateien (*)");
+    if (pfad.isEmpty()) return;
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") + datei.errorString());
+        return;
+    }
+    const QByteArray bytes = datei.readAll();
+    QProgressDialog fortschritt(QString::fromUtf8("Messreihe wird gelesen …"), "Abbrechen", 0, 1000,
+                                this);
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(300);
+    const auto ergebnis =
+        MessreiheAusCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        QFileInfo(pfad).completeBaseName().toStdString(),
+                        QFileInfo(pfad).fileName().toStdString(), [&fortschritt](double anteil) {
+                            fortschritt.setValue(static_cast<int>(anteil * 1000));
+                            QCoreApplication::processEvents();
+                            return !fortschritt.wasCanceled();
+                        });
+    fortschritt.reset();
+    if (!ergebnis) {
+        meldung(QString::fromStdString(ergebnis.grund()));
+        return;
+    }
+    s_.eintragEinfuegen(Liste::Messreihen, s_.projekt().anzahl(Liste::Messreihen),
+                        MessreiheZuJson(ergebnis->reihe), "Messreihe importieren");
+    reiter_->setCurrentWidget(messreihen_);
+    if (const std::string bericht = ergebnis->Meldung(); !bericht.empty()) {
+        QMessageBox::information(this, "Lumora", QString::fromStdString(bericht));
+    }
+}
+
+void Projektfenster::gesamtdruckAusHoehe() {
+    Hoehendialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Feldtexte texte = s_.projekt().eingabe();
+    texte[static_cast<int>(Feld::Pges)] = dialog.druckText().toStdString();
+    s_.setEingabe(texte, QString::fromUtf8("Gesamtdruck aus Höhe"));
+}
+
+}  // namespace lumora

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTableView>
+#include <functional>
+
+#include "ui/projektsitzung.h"
+
+class QMenu;
+
+namespace lumora {
+
+class Zustandsmodell;
+class Prozessmodell;
+class Messreihenmodell;
+class Zonenmodell;
+
+// "Lumora - Zustände und Prozesse": the tables of the open project's states, processes,
+// measured series and zones, with the menus that open, save and change it.
+class Projektfenster : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // What the window needs from the rest of the program.
+    struct Verbindungen {
+        std::function<Feldtexte()> eingabetexte;  // the dialog's texts, for a new project
+        std::function<void()> diagrammExportieren;
+        std::function<void()> diagrammDrucken;
+        std::function<void()> eingabenZeigen;
+    };
+
+    Projektfenster(Projektsitzung& sitzung, Verbindungen verbindungen, QWidget* parent = nullptr);
+
+    // Asks what to do with unsaved changes; true when the project may be closed.
+    bool schliessenErlaubt();
+    // Opens a file as the user's project (or as a new project from a template).
+    bool oeffnen(const QString& pfad, bool alsVorlage = false);
+
+    QTableView* zustaende() const { return zustaende_; }
+    QTableView* prozesse() const { return prozesse_; }
+    QTableView* messreihen() const { return messreihen_; }
+    QTableView* zonen() const { return zonen_; }
+
+    // The actions that the chart window offers as well, with the same shortcuts.
+    QAction* aktion(const char* name) const;
+
+  public slots:
+    void zustandHinzufuegen();
+    void prozessHinzufuegen();
+    void zoneHinzufuegen();
+    void messreiheImportieren();
+    void gesamtdruckAusHoehe();
+    bool speichern();
+    bool speichernUnter();
+    void oeffnenFragen();
+    void neu();
+    void loeschen();
+
+  protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+  private:
+    void menuesAnlegen();
+    void tabellenAnlegen();
+    void titelSetzen();
+    void zuletztMerken(const QString& pfad);
+    void zuletztFuellen();
+    void meldung(const QString& text);
+    void zeileBearbeiten(const QModelIndex& index);
+
+    Projektsitzung& s_;
+    Verbindungen v_;
+    QTabWidget* reiter_ = nullptr;
+    QLabel* notiz_ = nullptr;
+    QTableView* zustaende_ = nullptr;
+    QTableView* prozesse_ = nullptr;
+    QTableView* messreihen_ = nullptr;
+    QTableView* zonen_ = nullptr;
+    Zustandsmodell* zustandsmodell_ = nullptr;
+    Prozessmodell* prozessmodell_ = nullptr;
+    QMenu* zuletzt_ = nullptr;
+};
+
+}  // namespace lumora

@@ -1,0 +1,289 @@
+#include "ui/projektsitzung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace lumora {
+
+namespace {
+
+// Seconds after a change until the recovery file is written.
+constexpr int kSicherungNachMs = 3000;
+
+QString DateiLesen(const QString& pfad, std::string& inhalt) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return "Die Datei lässt sich nicht öffnen: " + datei.errorString();
+    }
+    const QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        return "Die Datei lässt sich nicht lesen: " + datei.errorString();
+    }
+    inhalt.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return {};
+}
+
+QString DateiSchreiben(const QString& pfad, const std::string& inhalt) {
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        return "Die Datei lässt sich nicht anlegen: " + datei.errorString();
+    }
+    if (datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) !=
+        static_cast<qint64>(inhalt.size())) {
+        datei.cancelWriting();
+        return "Die Datei ließ sich nicht schreiben: " + datei.errorString();
+    }
+    if (!datei.commit()) return "Die Datei ließ sich nicht speichern: " + datei.errorString();
+    return {};
+}
+
+QString Pfaddatei() { return Projektsitzung::wiederherstellungsdatei() + ".pfad"; }
+
+}  // namespace
+
+Zonenzaehlung ZonenZaehlen(const Berechnung& b) {
+    Zonenzaehlung innen(b.messreihen.size());
+    for (std::size_t r = 0; r < b.messreihen.size(); ++r) {
+        innen[r].assign(b.zonen.size(), 0);
+        const auto& auswertung = b.messreihen[r].auswertung;
+        for (std::size_t z = 0; z < b.zonen.size(); ++z) {
+            if (b.zonen[z].zone && auswertung) {
+                innen[r][z] = InnenAnzahl(*b.zonen[z].zone, *auswertung);
+            }
+        }
+    }
+    return innen;
+}
+
+// One change of the project as an undo step: `tun` makes it, `zurueck` takes it back.
+class Projektsitzung::Befehl : public QUndoCommand {
+  public:
+    Befehl(Projektsitzung& s, const QString& text, std::function<void()> tun,
+           std::function<void()> zurueck, int umfang)
+        : QUndoCommand(text),
+          s_(s),
+          tun_(std::move(tun)),
+          zurueck_(std::move(zurueck)),
+          umfang_(umfang) {}
+
+    void redo() override {
+        tun_();
+        s_.neuBerechnen(umfang_);
+    }
+    void undo() override {
+        zurueck_();
+        s_.neuBerechnen(umfang_);
+    }
+    int id() const override { return zusammenfassen_ ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* anderer) override {
+        const auto* b = static_cast<const Befehl*>(anderer);
+        if (b->schluessel_ != schluessel_) return false;
+        tun_ = b->tun_;  // the first state to go back to stays, the last one is made
+        return true;
+    }
+
+    // Changes with the same key follow one another into one step.
+    void zusammenfassenMit(std::string schluessel) {
+        zusammenfassen_ = true;
+        schluessel_ = std::move(schluessel);
+    }
+
+  private:
+    Projektsitzung& s_;
+    std::function<void()> tun_;
+    std::function<void()> zurueck_;
+    int umfang_;
+    bool zusammenfassen_ = false;
+    std::string schluessel_;
+};
+
+Projektsitzung::Projektsitzung(QObject* parent)
+    : QObject(parent), projekt_(std::make_unique<Projekt>(Feldtexte{})) {
+    neuBerechnen(Eingabe);
+    verlauf_.setUndoLimit(500);
+    sicherung_.setSingleShot(true);
+    sicherung_.setInterval(kSicherungNachMs);
+    connect(&sicherung_, &QTimer::timeout, this, &Projektsitzung::sichern);
+    connect(&verlauf_, &QUndoStack::cleanChanged, this, &Projektsitzung::titelGeaendert);
+    connect(&verlauf_, &QUndoStack::indexChanged, this, [this] {
+        if (verlauf_.isClean()) {
+            sicherung_.stop();
+            wiederherstellungLoeschen();
+        } else {
+            sicherung_.start();
+        }
+    });
+}
+
+QString Projektsitzung::titelname() const {
+    return pfad_.isEmpty() ? QString("Unbenannt") : QFileInfo(pfad_).fileName();
+}
+
+void Projektsitzung::neu(const Feldtexte& eingabe) {
+    projekt_ = std::make_unique<Projekt>(eingabe);
+    pfad_.clear();
+    verlauf_.clear();
+    neuBerechnen(Eingabe);
+    emit titelGeaendert();
+}
+
+QString Projektsitzung::oeffnen(const QString& pfad, bool alsVorlage) {
+    std::string inhalt;
+    if (QString fehler = DateiLesen(pfad, inhalt); !fehler.isEmpty()) return fehler;
+    Ergebnis<Projekt> gelesen = Projekt::Lesen(inhalt);
+    if (!gelesen) return QString::fromStdString(gelesen.grund());
+    projekt_ = std::make_unique<Projekt>(*gelesen);
+    pfad_ = alsVorlage ? QString() : QFileInfo(pfad).absoluteFilePath();
+    verlauf_.clear();
+    neuBerechnen(Eingabe);
+    emit titelGeaendert();
+    return {};
+}
+
+QString Projektsitzung::speichern(const QString& pfad) {
+    if (QString fehler = DateiSchreiben(pfad, projekt_->Schreiben()); !fehler.isEmpty()) {
+        return fehler;
+    }
+    pfad_ = QFileInfo(pfad).absoluteFilePath();
+    verlauf_.setClean();
+    wiederherstellungLoeschen();
+    emit titelGeaendert();
+    return {};
+}
+
+void Projektsitzung::ausfuehren(std::unique_ptr<QUndoCommand> befehl) {
+    verlauf_.push(befehl.release());
+}
+
+void Projektsitzung::eintragEinfuegen(Liste liste, std::size_t index, Json eintrag,
+                                      const QString& text) {
+    ausfuehren(std::make_unique<Befehl>(
+        *this, text, [this, liste, index, eintrag] { projekt_->einfuegen(liste, index, eintrag); },
+        [this, liste, index] { projekt_->entfernen(liste, index); }, UmfangVon(liste)));
+}
+
+void Projektsitzung::eintragErsetzen(Liste liste, std::size_t index, Json eintrag,
+                                     const QString& text, bool zusammenfassen) {
+    auto vorher = std::make_shared<Json>(projekt_->eintrag(liste, index));
+    auto befehl = std::make_unique<Befehl>(
+        *this, text, [this, liste, index, eintrag] { projekt_->ersetzen(liste, index, eintrag); },
+        [this, liste, index, vorher] { projekt_->ersetzen(liste, index, *vorher); },
+        UmfangVon(liste));
+    if (zusammenfassen) {
+        befehl->zusammenfassenMit(std::to_string(static_cast<int>(liste)) + "/" +
+                                  std::to_string(index) + "/" + std::to_string(ziehfolge_));
+    }
+    ausfuehren(std::move(befehl));
+}
+
+void Projektsitzung::eintragEntfernen(Liste liste, std::size_t index, const QString& text) {
+    auto vorher = std::make_shared<Json>(projekt_->eintrag(liste, index));
+    ausfuehren(std::make_unique<Befehl>(
+        *this, text, [this, liste, index] { projekt_->entfernen(liste, index); },
+        [this, liste, index, vorher] { projekt_->einfuegen(liste, index, *vorher); },
+        UmfangVon(liste)));
+}
+
+QString Projektsitzung::umbenennen(const std::string& alt, const std::string& neu) {
+    // Tried on a copy first, so that a refusal never leaves half a step behind.
+    Projekt probe = *projekt_;
+    if (auto versuch = probe.umbenennen(alt, neu); !versuch) {
+        return QString::fromStdString(versuch.grund());
+    }
+    auto ersetzungen = std::make_shared<std::vector<Ersetzung>>();
+    ausfuehren(std::make_unique<Befehl>(
+        *this, "Umbenennen",
+        [this, alt, neu, ersetzungen] {
+            auto e = projekt_->umbenennen(alt, neu);
+            if (e) *ersetzungen = *e;
+        },
+        [this, ersetzungen] { projekt_->zuruecksetzen(*ersetzungen); }, Eintraege));
+    return {};
+}
+
+void Projektsitzung::setEingabe(const Feldtexte& texte, const QString& text) {
+    if (texte == projekt_->eingabe()) return;
+    auto vorher = std::make_shared<Feldtexte>(projekt_->eingabe());
+    ausfuehren(std::make_unique<Befehl>(
+        *this, text, [this, texte] { projekt_->setEingabe(texte); },
+        [this, vorher] { projekt_->setEingabe(*vorher); }, Eingabe));
+}
+
+void Projektsitzung::setRandmassstab(bool an) {
+    if (an == projekt_->randmassstab()) return;
+    ausfuehren(std::make_unique<Befehl>(
+        *this, an ? "Randmaßstab zeigen" : "Randmaßstab verbergen",
+        [this, an] { projekt_->setRandmassstab(an); },
+        [this, an] { projekt_->setRandmassstab(!an); }, Eintraege));
+}
+
+void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
+    if (an == projekt_->sichtbar(messreihe)) return;
+    ausfuehren(std::make_unique<Befehl>(
+        *this, an ? "Messreihe zeigen" : "Messreihe verbergen",
+        [this, messreihe, an] { projekt_->setSichtbar(messreihe, an); },
+        [this, messreihe, an] { projekt_->setSichtbar(messreihe, !an); }, Eintraege));
+}
+
+int Projektsitzung::UmfangVon(Liste liste) {
+    switch (liste) {
+        case Liste::Messreihen:
+            return Reihen;
+        case Liste::Zonen:
+            return Zonen;
+        default:
+            return Eintraege;
+    }
+}
+
+void Projektsitzung::neuBerechnen(int umfang) {
+    const bool reihen = (umfang & Reihen) || !stand_;
+    auto neu =
+        std::make_unique<Berechnung>(Berechnen(*projekt_, reihen ? nullptr : &stand_->messreihen));
+    stand_ = std::move(neu);
+    if (reihen || (umfang & Zonen)) innen_ = ZonenZaehlen(*stand_);
+    if (umfang == Eingabe) emit eingabeGeaendert();
+    emit projektGeaendert();
+}
+
+QString Projektsitzung::wiederherstellungsdatei() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(ordner).filePath("wiederherstellung.lumora");
+}
+
+void Projektsitzung::sichern() {
+    // Failing quietly is right here: the user's own file is untouched, and the next change
+    // tries again.
+    QDir().mkpath(QFileInfo(wiederherstellungsdatei()).absolutePath());
+    if (DateiSchreiben(wiederherstellungsdatei(), projekt_->Schreiben()).isEmpty()) {
+        DateiSchreiben(Pfaddatei(), pfad_.toStdString());
+    }
+}
+
+QString Projektsitzung::wiederherstellen() {
+    std::string inhalt;
+    if (QString fehler = DateiLesen(wiederherstellungsdatei(), inhalt); !fehler.isEmpty()) {
+        return fehler;
+    }
+    Ergebnis<Projekt> gelesen = Projekt::Lesen(inhalt);
+    if (!gelesen) return QString::fromStdString(gelesen.grund());
+    std::string pfad;
+    DateiLesen(Pfaddatei(), pfad);
+    projekt_ = std::make_unique<Projekt>(*gelesen);
+    pfad_ = QString::fromStdString(pfad);
+    verlauf_.clear();
+    verlauf_.resetClean();  // restored work is unsaved until the user saves it
+    neuBerechnen(Eingabe);
+    emit titelGeaendert();
+    return {};
+}
+
+void Projektsitzung::wiederherstellungLoeschen() {
+    QFile::remove(wiederherstellungsdatei());
+    QFile::remove(Pfaddatei());
+}
+
+}  // namespace lumora

@@ -1,0 +1,576 @@
+#include "ui/projekttabellen.h"
+
+#include <QFont>
+#include <QLocale>
+
+#include "core/prozess.h"
+
+namespace lumora {
+
+const Zustandspaar kZustandspaare[6] = {
+    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ"},
+    {Paar::ThetaX, "theta", "x", "ϑ und x"},
+    {Paar::HX, "h", "x", "h und x"},
+    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt"},
+    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur"},
+    {Paar::XPhi, "x", "phi", "x und φ"},
+};
+
+namespace {
+
+// clang-format off
+const Groesse kGroessen[] = {
+    {"theta", "ϑ", "°C"}, {"phi", "φ", "%"}, {"x", "x", "g/kg"}, {"h", "h", "kJ/kg"},
+    {"taupunkt", "ϑTau", "°C"}, {"kuehlgrenze", "ϑK", "°C"}, {"oberflaeche", "ϑO", "°C"},
+    {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
+    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg"}, {"massenstrom", "ṁ", "kg/h"},
+    {"massenstroeme", "ṁ", "kg/h"}, {"rueckwaermzahl", "Φ", ""},
+    {"feuchterueckgewinnung", "Ψ", ""},
+};
+// clang-format on
+
+const Groesse kUnbekannt{"", "?", ""};
+
+// The file key that a column of the states' table shows, for editing the entered values.
+const char* SchluesselDerSpalte(int spalte) {
+    switch (spalte) {
+        case Zustandsmodell::Theta:
+            return "theta";
+        case Zustandsmodell::X:
+            return "x";
+        case Zustandsmodell::Phi:
+            return "phi";
+        case Zustandsmodell::H:
+            return "h";
+        case Zustandsmodell::Taupunkt:
+            return "taupunkt";
+        case Zustandsmodell::Kuehlgrenze:
+            return "kuehlgrenze";
+        default:
+            return nullptr;
+    }
+}
+
+QString Wert(const Json& j) {
+    if (j.is_number()) return QLocale().toString(j.get<double>(), 'g', 10);
+    if (j.is_string()) return QString::fromStdString(j.get<std::string>());
+    return QString::fromStdString(j.dump());
+}
+
+// "ϑ = 32 °C" for a key and its value in an entry.
+QString Angabe(const Json& eintrag, const char* schluessel) {
+    const Groesse& g = GroesseZu(schluessel);
+    const auto it = eintrag.find(schluessel);
+    const QString wert = it == eintrag.end() ? QString("?") : Wert(*it);
+    QString text = QString::fromUtf8(g.symbol) + " = " + wert;
+    if (*g.einheit) text += " " + QString::fromUtf8(g.einheit);
+    return text;
+}
+
+// A typed number in the user's notation or with a point.
+std::optional<double> ZahlLesen(const QString& text) {
+    bool gut = false;
+    double v = QLocale().toDouble(text.trimmed(), &gut);
+    if (!gut) v = QLocale::c().toDouble(text.trimmed(), &gut);
+    if (!gut || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+Json Zahl(double v) {
+    if (std::fabs(v) < 1e15 && v == std::floor(v)) return Json(static_cast<std::int64_t>(v));
+    return Json(v);
+}
+
+QString Bemerkung(const Punkt& p) {
+    QStringList teile;
+    if (p.zustand.nebel) {
+        teile << QString("Nebel, %1 g/kg Wasser").arg(Zahltext(p.zustand.wasser * 1000, 2));
+    }
+    if (!p.aufLeinwand) teile << QString::fromUtf8("außerhalb des Diagramms");
+    return teile.join("; ");
+}
+
+}  // namespace
+
+const Groesse& GroesseZu(const std::string& schluessel) {
+    for (const Groesse& g : kGroessen) {
+        if (schluessel == g.schluessel) return g;
+    }
+    return kUnbekannt;
+}
+
+const Zustandspaar* PaarVon(const Json& eintrag) {
+    if (!eintrag.is_object()) return nullptr;
+    for (const Zustandspaar& p : kZustandspaare) {
+        if (eintrag.contains(p.a) && eintrag.contains(p.b)) return &p;
+    }
+    return nullptr;
+}
+
+QString Zahltext(double wert, int stellen) {
+    if (!std::isfinite(wert)) return {};
+    return QLocale().toString(wert, 'f', stellen);
+}
+
+QString Zahltext(const std::optional<double>& wert, int stellen) {
+    return wert ? Zahltext(*wert, stellen) : QString("–");
+}
+
+QString Parametertext(const Json& prozess) {
+    QStringList teile;
+    if (!prozess.is_object()) return {};
+    for (auto it = prozess.begin(); it != prozess.end(); ++it) {
+        const std::string& k = it.key();
+        if (k == "art" || k == "von" || k == "nach" || k == "name") continue;
+        const Groesse& g = GroesseZu(k);
+        if (g.schluessel[0] == '\0') continue;  // a key this version does not know
+        QString wert;
+        if (it->is_array()) {
+            QStringList werte;
+            for (const Json& w : *it) werte << Wert(w);
+            wert = werte.join(" : ");
+        } else {
+            wert = Wert(*it);
+        }
+        // A humidifier's target φ or x reads as such; its step as Δx.
+        QString text = QString::fromUtf8(g.symbol) + " = " + wert;
+        if (*g.einheit) text += " " + QString::fromUtf8(g.einheit);
+        teile << text;
+    }
+    return teile.join(", ");
+}
+
+// --- States ---------------------------------------------------------------------------------
+
+Zustandsmodell::Zustandsmodell(Projektsitzung& sitzung, QObject* parent)
+    : QAbstractTableModel(parent), s_(sitzung) {
+    zeilen_ = rowCount();
+    connect(&s_, &Projektsitzung::projektGeaendert, this, &Zustandsmodell::aktualisieren);
+}
+
+void Zustandsmodell::aktualisieren() {
+    const int neu = static_cast<int>(s_.stand().zustaende.size() + s_.stand().prozesse.size());
+    if (neu != zeilen_) {
+        beginResetModel();
+        zeilen_ = neu;
+        endResetModel();
+    } else if (zeilen_ > 0) {
+        emit dataChanged(index(0, 0), index(zeilen_ - 1, Anzahl - 1));
+    }
+}
+
+int Zustandsmodell::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(s_.stand().zustaende.size() + s_.stand().prozesse.size());
+}
+
+int Zustandsmodell::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Anzahl;
+}
+
+std::optional<std::size_t> Zustandsmodell::eintragDerZeile(int zeile) const {
+    if (zeile < 0 || static_cast<std::size_t>(zeile) >= s_.stand().zustaende.size()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(zeile);
+}
+
+const Punkt* Zustandsmodell::punkt(int zeile) const {
+    const Berechnung& b = s_.stand();
+    if (zeile < 0) return nullptr;
+    const auto z = static_cast<std::size_t>(zeile);
+    if (z < b.zustaende.size()) {
+        return b.zustaende[z].punkt ? &*b.zustaende[z].punkt : nullptr;
+    }
+    const std::size_t p = z - b.zustaende.size();
+    if (p < b.prozesse.size() && b.prozesse[p].ende) return &*b.prozesse[p].ende;
+    return nullptr;
+}
+
+QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const Berechnung& b = s_.stand();
+    const int zeile = index.row();
+    const auto eintrag = eintragDerZeile(zeile);
+    const Punkt* p = punkt(zeile);
+    const Json* json = eintrag ? &s_.projekt().eintrag(Liste::Zustaende, *eintrag) : nullptr;
+    const Zustandspaar* paar = json ? PaarVon(*json) : nullptr;
+
+    if (role == Qt::EditRole) {
+        if (index.column() == Name && json && json->contains("name") &&
+            (*json)["name"].is_string()) {
+            return QString::fromStdString((*json)["name"].get<std::string>());
+        }
+        const char* k = SchluesselDerSpalte(index.column());
+        if (k && json && json->contains(k)) return Wert((*json)[k]);
+        return {};
+    }
+    if (role == Qt::FontRole) {
+        // The entered values stand out from the computed ones.
+        const char* k = SchluesselDerSpalte(index.column());
+        if (k && paar && (std::string(k) == paar->a || std::string(k) == paar->b)) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool zahl = index.column() >= Theta && index.column() <= Rho;
+        return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+
+    switch (index.column()) {
+        case Name:
+            if (json) {
+                return json->contains("name") && (*json)["name"].is_string()
+                           ? QString::fromStdString((*json)["name"].get<std::string>())
+                           : QString();
+            }
+            return QString::fromStdString(b.prozesse[zeile - b.zustaende.size()].nach);
+        case Eingabe:
+            if (paar) return Angabe(*json, paar->a) + ", " + Angabe(*json, paar->b);
+            if (!json) {
+                const auto& pr = b.prozesse[zeile - b.zustaende.size()];
+                const auto art = ProzessartZu(pr.art);
+                return QString::fromUtf8("aus Prozess: ") +
+                       (art ? QString::fromUtf8(NameVon(*art).anzeige.data(),
+                                                static_cast<int>(NameVon(*art).anzeige.size()))
+                            : QString::fromStdString(pr.art));
+            }
+            return QString();
+        case Bemerkung: {
+            if (p) return lumora::Bemerkung(*p);
+            const std::string& fehler =
+                json ? b.zustaende[*eintrag].fehler : b.prozesse[zeile - b.zustaende.size()].fehler;
+            return QString::fromStdString(fehler);
+        }
+        default:
+            break;
+    }
+    if (!p) return {};
+    const Luftzustand& z = p->zustand;
+    switch (index.column()) {
+        case Theta:
+            return Zahltext(z.theta, 2);
+        case X:
+            return Zahltext(z.x * 1000, 3);
+        case Phi:
+            return Zahltext(z.phi, 1);
+        case H:
+            return Zahltext(z.h, 2);
+        case Taupunkt:
+            return Zahltext(z.taupunkt, 2);
+        case Kuehlgrenze:
+            return Zahltext(z.kuehlgrenze, 2);
+        case Rho:
+            return Zahltext(z.rho, 4);
+        default:
+            return {};
+    }
+}
+
+QVariant Zustandsmodell::headerData(int section, Qt::Orientation o, int role) const {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    static const char* const kKopf[Anzahl] = {
+        "Name",      "Eingabe",       "ϑ [°C]",          "x [g/kg]",  "φ [%]",
+        "h [kJ/kg]", "Taupunkt [°C]", "Kühlgrenze [°C]", "ρ [kg/m³]", "Bemerkung",
+    };
+    return QString::fromUtf8(kKopf[section]);
+}
+
+Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    const auto eintrag = eintragDerZeile(index.row());
+    if (!eintrag) return f;
+    if (index.column() == Name) return f | Qt::ItemIsEditable;
+    const char* k = SchluesselDerSpalte(index.column());
+    const Zustandspaar* paar = PaarVon(s_.projekt().eintrag(Liste::Zustaende, *eintrag));
+    if (k && paar && (std::string(k) == paar->a || std::string(k) == paar->b)) {
+        f |= Qt::ItemIsEditable;
+    }
+    return f;
+}
+
+bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int role) {
+    if (role != Qt::EditRole) return false;
+    const auto eintrag = eintragDerZeile(index.row());
+    if (!eintrag) return false;
+    Json json = s_.projekt().eintrag(Liste::Zustaende, *eintrag);
+    if (index.column() == Name) {
+        const std::string alt = json.value("name", std::string());
+        const std::string neu = wert.toString().trimmed().toStdString();
+        if (neu == alt) return false;
+        const QString fehler = s_.umbenennen(alt, neu);
+        if (!fehler.isEmpty()) emit ablehnung(fehler);
+        return fehler.isEmpty();
+    }
+    const char* k = SchluesselDerSpalte(index.column());
+    const auto zahl = ZahlLesen(wert.toString());
+    if (!k || !zahl) {
+        emit ablehnung(QString::fromUtf8("„%1“ ist keine Zahl.").arg(wert.toString()));
+        return false;
+    }
+    json[k] = Zahl(*zahl);
+    s_.eintragErsetzen(Liste::Zustaende, *eintrag, json, "Wert ändern");
+    return true;
+}
+
+// --- Processes ------------------------------------------------------------------------------
+
+Prozessmodell::Prozessmodell(Projektsitzung& sitzung, QObject* parent)
+    : QAbstractTableModel(parent), s_(sitzung) {
+    zeilen_ = rowCount();
+    connect(&s_, &Projektsitzung::projektGeaendert, this, &Prozessmodell::aktualisieren);
+}
+
+void Prozessmodell::aktualisieren() {
+    const int neu = rowCount();
+    if (neu != zeilen_) {
+        beginResetModel();
+        zeilen_ = neu;
+        endResetModel();
+    } else if (zeilen_ > 0) {
+        emit dataChanged(index(0, 0), index(zeilen_ - 1, Anzahl - 1));
+    }
+}
+
+int Prozessmodell::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    const auto n = static_cast<int>(s_.stand().prozesse.size());
+    return n > 0 ? n + 1 : 0;  // the sums
+}
+
+int Prozessmodell::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Anzahl;
+}
+
+QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const Berechnung& b = s_.stand();
+    const auto zeile = static_cast<std::size_t>(index.row());
+    const bool summe = zeile == b.prozesse.size();
+    if (role == Qt::FontRole && summe) {
+        QFont f;
+        f.setBold(true);
+        return f;
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool zahl = index.column() >= DTheta && index.column() <= Wasser;
+        return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    if (summe) {
+        double leistung = 0, wasser = 0;
+        for (const ProzessErgebnis& p : b.prozesse) {
+            leistung += p.fehler.empty() ? p.leistung.value_or(0) : 0;
+            wasser += p.fehler.empty() ? p.wasser.value_or(0) : 0;
+        }
+        switch (index.column()) {
+            case Art:
+                return QString("Summe");
+            case Leistung:
+                return Zahltext(leistung, 2);
+            case Wasser:
+                return Zahltext(wasser, 2);
+            default:
+                return {};
+        }
+    }
+    const ProzessErgebnis& p = b.prozesse[zeile];
+    const Json& json = s_.projekt().eintrag(Liste::Prozesse, zeile);
+    const bool gerechnet = p.fehler.empty() && p.ende;
+    switch (index.column()) {
+        case Art: {
+            const auto art = ProzessartZu(p.art);
+            if (!art) return QString::fromStdString(p.art);
+            const std::string_view n = NameVon(*art).anzeige;
+            return QString::fromUtf8(n.data(), static_cast<int>(n.size()));
+        }
+        case Von: {
+            QStringList von;
+            for (const std::string& v : p.von) von << QString::fromStdString(v);
+            return von.join(", ");
+        }
+        case Nach:
+            return QString::fromStdString(p.nach);
+        case Parameter:
+            return Parametertext(json);
+        case DTheta:
+            return gerechnet ? Zahltext(p.dtheta, 2) : QString();
+        case DX:
+            return gerechnet ? Zahltext(p.dx * 1000, 3) : QString();
+        case DH:
+            return gerechnet ? Zahltext(p.dh, 2) : QString();
+        case Leistung:
+            return gerechnet ? Zahltext(p.leistung, 2) : QString();
+        case Wasser:
+            return gerechnet ? Zahltext(p.wasser, 2) : QString();
+        case Bemerkung:
+            if (!p.fehler.empty()) return QString::fromStdString(p.fehler);
+            if (p.ende && p.ende->zustand.nebel) {
+                return QString("Nebel, %1 g/kg Wasser")
+                    .arg(Zahltext(p.ende->zustand.wasser * 1000, 2));
+            }
+            return QString();
+        default:
+            return {};
+    }
+}
+
+QVariant Prozessmodell::headerData(int section, Qt::Orientation o, int role) const {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    static const char* const kKopf[Anzahl] = {
+        "Art",       "von",        "nach",          "Parameter",     "Δϑ [K]",
+        "Δx [g/kg]", "Δh [kJ/kg]", "Leistung [kW]", "Wasser [kg/h]", "Bemerkung",
+    };
+    return QString::fromUtf8(kKopf[section]);
+}
+
+// --- Series ---------------------------------------------------------------------------------
+
+namespace {
+
+// The name of an entry, when it has one.
+QString NameVon(const Json& eintrag) {
+    return eintrag.is_object() && eintrag.contains("name") && eintrag["name"].is_string()
+               ? QString::fromStdString(eintrag["name"].get<std::string>())
+               : QString();
+}
+
+}  // namespace
+
+Messreihenmodell::Messreihenmodell(Projektsitzung& sitzung, QObject* parent)
+    : QAbstractTableModel(parent), s_(sitzung) {
+    // Series and zones change seldom and are few: the table is simply laid out anew.
+    connect(&s_, &Projektsitzung::projektGeaendert, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int Messreihenmodell::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(s_.stand().messreihen.size());
+}
+
+int Messreihenmodell::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Zonen + static_cast<int>(s_.projekt().anzahl(Liste::Zonen));
+}
+
+QVariant Messreihenmodell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const auto zeile = static_cast<std::size_t>(index.row());
+    const MessreihenErgebnis& r = s_.stand().messreihen.at(zeile);
+    const std::vector<std::size_t>& innen = s_.innen().at(zeile);
+    if (role == Qt::CheckStateRole && index.column() == Name) {
+        return s_.projekt().sichtbar(zeile) ? Qt::Checked : Qt::Unchecked;
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool zahl = index.column() >= Punkte;
+        return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    const QLocale l;
+    switch (index.column()) {
+        case Name:
+            return NameVon(s_.projekt().eintrag(Liste::Messreihen, zeile));
+        case Quelle:
+            return r.reihe ? QString::fromStdString(r.reihe->quelle)
+                           : QString::fromStdString(r.fehler);
+        case Punkte:
+            return r.auswertung ? l.toString(qulonglong(r.auswertung->punkte)) : QString();
+        case Unmoeglich:
+            return r.auswertung ? l.toString(qulonglong(r.auswertung->unmoeglich)) : QString();
+        default:
+            break;
+    }
+    const auto z = static_cast<std::size_t>(index.column() - Zonen);
+    if (!r.auswertung || z >= innen.size()) return {};
+    const std::size_t moeglich = r.auswertung->punkte - r.auswertung->unmoeglich;
+    const double anteil = moeglich > 0 ? 100.0 * innen[z] / moeglich : 0;
+    return QString("%1 (%2 %)").arg(l.toString(qulonglong(innen[z])), Zahltext(anteil, 1));
+}
+
+QVariant Messreihenmodell::headerData(int section, Qt::Orientation o, int role) const {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    switch (section) {
+        case Name:
+            return QString("Name");
+        case Quelle:
+            return QString("Quelle");
+        case Punkte:
+            return QString("Punkte");
+        case Unmoeglich:
+            return QString::fromUtf8("unmöglich");
+        default:
+            break;
+    }
+    const auto z = static_cast<std::size_t>(section - Zonen);
+    return QString::fromUtf8("in „%1“").arg(NameVon(s_.projekt().eintrag(Liste::Zonen, z)));
+}
+
+Qt::ItemFlags Messreihenmodell::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() == Name) f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+bool Messreihenmodell::setData(const QModelIndex& index, const QVariant& wert, int role) {
+    if (role != Qt::CheckStateRole || index.column() != Name) return false;
+    s_.setSichtbar(static_cast<std::size_t>(index.row()),
+                   wert.value<Qt::CheckState>() == Qt::Checked);
+    return true;
+}
+
+// --- Zones ----------------------------------------------------------------------------------
+
+Zonenmodell::Zonenmodell(Projektsitzung& sitzung, QObject* parent)
+    : QAbstractTableModel(parent), s_(sitzung) {
+    connect(&s_, &Projektsitzung::projektGeaendert, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int Zonenmodell::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(s_.projekt().anzahl(Liste::Zonen));
+}
+
+int Zonenmodell::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Anzahl;
+}
+
+QVariant Zonenmodell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    const Json& e = s_.projekt().eintrag(Liste::Zonen, static_cast<std::size_t>(index.row()));
+    const auto zone = ZoneAusJson(e);
+    auto grenze = [&](const std::optional<Grenze>& g) -> QString {
+        if (!g || g->Offen()) return QString::fromUtf8("–");
+        const QString unten = g->unten ? QLocale().toString(*g->unten) : QString("offen");
+        const QString oben = g->oben ? QLocale().toString(*g->oben) : QString("offen");
+        return unten + QString::fromUtf8(" … ") + oben;
+    };
+    switch (index.column()) {
+        case Name:
+            return NameVon(e);
+        case Theta:
+            return zone ? grenze(zone->theta) : QString();
+        case Phi:
+            return zone ? grenze(zone->phi) : QString();
+        case X:
+            return zone ? grenze(zone->x) : QString();
+        case Bemerkung:
+            return zone ? QString() : QString::fromStdString(zone.grund());
+        default:
+            return {};
+    }
+}
+
+QVariant Zonenmodell::headerData(int section, Qt::Orientation o, int role) const {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    static const char* const kKopf[Anzahl] = {"Name", "ϑ [°C]", "φ [%]", "x [g/kg]", "Bemerkung"};
+    return QString::fromUtf8(kKopf[section]);
+}
+
+}  // namespace lumora

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "ui/projektsitzung.h"
+
+namespace lumora {
+
+// The ways to enter a state, with their keys in the project file and their names in a form.
+struct Zustandspaar {
+    Paar paar;
+    const char* a;  // file key of the first value
+    const char* b;  // file key of the second value
+    const char* anzeige;
+};
+extern const Zustandspaar kZustandspaare[6];
+
+// A file key of a state's value: its symbol and unit as a form and a table show them.
+struct Groesse {
+    const char* schluessel;
+    const char* symbol;
+    const char* einheit;
+};
+const Groesse& GroesseZu(const std::string& schluessel);
+
+// The pair an entry of zustaende holds, or none.
+const Zustandspaar* PaarVon(const Json& eintrag);
+
+// The states of the project: the entered ones in file order, then those that processes make.
+// Reads the session on demand, so a change of thousands of states costs nothing until shown.
+class Zustandsmodell : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Spalte { Name, Eingabe, Theta, X, Phi, H, Taupunkt, Kuehlgrenze, Rho, Bemerkung, Anzahl };
+
+    explicit Zustandsmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& wert, int role) override;
+
+    // The entry of zustaende a row shows; none for a state that a process makes.
+    std::optional<std::size_t> eintragDerZeile(int zeile) const;
+
+  signals:
+    void ablehnung(const QString& meldung);
+
+  private:
+    void aktualisieren();
+    const Punkt* punkt(int zeile) const;
+
+    Projektsitzung& s_;
+    int zeilen_ = 0;
+};
+
+// The processes of the project in file order, and a last row with the sums of power and water.
+class Prozessmodell : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Spalte { Art, Von, Nach, Parameter, DTheta, DX, DH, Leistung, Wasser, Bemerkung, Anzahl };
+
+    explicit Prozessmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+  private:
+    void aktualisieren();
+
+    Projektsitzung& s_;
+    int zeilen_ = 0;
+};
+
+// The measured series: shown or not, name, source, points, impossible points, and for each
+// zone the possible points inside with their share.
+class Messreihenmodell : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Spalte { Name, Quelle, Punkte, Unmoeglich, Zonen };
+
+    explicit Messreihenmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& wert, int role) override;
+
+  private:
+    Projektsitzung& s_;
+};
+
+// The zones with their bounds.
+class Zonenmodell : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Spalte { Name, Theta, Phi, X, Bemerkung, Anzahl };
+
+    explicit Zonenmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+  private:
+    Projektsitzung& s_;
+};
+
+// A number for a table or a form: the user's decimal separator, the given decimals.
+QString Zahltext(double wert, int stellen);
+QString Zahltext(const std::optional<double>& wert, int stellen);
+
+// The parameters of a process entry as one line, e.g. "ϑO = 9 °C, BF = 0,1".
+QString Parametertext(const Json& prozess);
+
+}  // namespace lumora
