@@ -39,4 +39,4 @@ echo "peak memory after a default chart: $(awk '/VmHWM/ {print int($2 / 1024)}' 
 kill "$lumora"
 
 timeout 600 build/bin/lumora-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-    --benchmark_color=false 2>/dev/null | grep -E "median|ratio"
+    --benchmark_color=false 2>&1 | grep -E "median|ratio"

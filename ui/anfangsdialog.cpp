@@ -193,6 +193,7 @@ void Anfangsdialog::berechnen() {
     }
     if (!fenster_) {
         fenster_ = std::make_unique<Diagrammfenster>();
+        connect(fenster_.get(), &Diagrammfenster::eingabenAendern, this, &Anfangsdialog::nachVorn);
         fenster_->show();
         Zentrieren(fenster_.get());
     }
@@ -201,6 +202,16 @@ void Anfangsdialog::berechnen() {
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
     lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
+}
+
+void Anfangsdialog::nachVorn() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    QLineEdit* erstes = feld(Feld::Thetamax);
+    erstes->setFocus(Qt::OtherFocusReason);
+    erstes->selectAll();
 }
 
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {

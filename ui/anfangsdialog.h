@@ -34,6 +34,8 @@ class Anfangsdialog : public QWidget {
 
     // The press of "Berechne Diagramm !".
     void berechnen();
+    // Brings the dialog in front of the chart window, the focus in its first field.
+    void nachVorn();
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;

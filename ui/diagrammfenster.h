@@ -33,6 +33,10 @@ class Diagrammfenster : public QWidget {
     // Shows the state at a point of the canvas interior, in pixels, in the read-out box.
     void ablesen(QPoint imInnern);
 
+  signals:
+    // "Eingaben ändern …" (F2): the user wants the input dialog back.
+    void eingabenAendern();
+
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
