@@ -209,9 +209,7 @@ void Anfangsdialog::nachVorn() {
     show();
     raise();
     activateWindow();
-    QLineEdit* erstes = feld(Feld::Thetamax);
-    erstes->setFocus(Qt::OtherFocusReason);
-    erstes->selectAll();
+    feld(Feld::Thetamax)->setFocus(Qt::OtherFocusReason);
 }
 
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {
