@@ -3,6 +3,7 @@
 
 #include "ui/anwendung.h"
 #include "ui/befehlszeile.h"
+#include "ui/sprache.h"
 
 int main(int argc, char* argv[]) {
     // The command line is read before QApplication exists: --help and --version answer
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    lumora::DeutschLaden(app);
     QApplication::setOrganizationName("Lumora");
     QApplication::setApplicationName("lumora");
     lumora::Anwendung anwendung;

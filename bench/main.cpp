@@ -64,9 +64,15 @@ void Referenz(benchmark::State& state, const Feldtexte& texte) {
     }
 }
 
-// Prints each press benchmark's time as a multiple of its yardstick's, from the same run.
-class Verhaeltnisse : public benchmark::ConsoleReporter {
+// Passes every report on to the reporter Google Benchmark's own flags ask for
+// (--benchmark_format and friends) and afterwards prints each press benchmark's time as
+// a multiple of its yardstick's, from the same run, on stderr, so that JSON or CSV on
+// stdout stays valid.
+class Verhaeltnisse : public benchmark::BenchmarkReporter {
   public:
+    Verhaeltnisse() : anzeige_(benchmark::CreateDefaultDisplayReporter()) {}
+
+    bool ReportContext(const Context& context) override { return anzeige_->ReportContext(context); }
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) {
             const std::string name = r.benchmark_name();
@@ -74,21 +80,22 @@ class Verhaeltnisse : public benchmark::ConsoleReporter {
                 zeiten_[name.substr(0, name.find("_median"))] = r.GetAdjustedRealTime();
             }
         }
-        ConsoleReporter::ReportRuns(runs);
+        anzeige_->ReportRuns(runs);
     }
     void Finalize() override {
-        ConsoleReporter::Finalize();
+        anzeige_->Finalize();
         for (const char* chart : {"default", "stress"}) {
             const auto p = zeiten_.find(std::string("press/") + chart);
             const auto r = zeiten_.find(std::string("reference/") + chart);
             if (p != zeiten_.end() && r != zeiten_.end()) {
-                std::printf("ratio press/%s : reference/%s = %.2f\n", chart, chart,
-                            p->second / r->second);
+                std::fprintf(stderr, "ratio press/%s : reference/%s = %.2f\n", chart, chart,
+                             p->second / r->second);
             }
         }
     }
 
   private:
+    benchmark::BenchmarkReporter* anzeige_;  // owned by the library
     std::map<std::string, double> zeiten_;
 };
 

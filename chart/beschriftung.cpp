@@ -52,6 +52,16 @@ std::optional<int> Skalenetiketten(Gruppe g, Endet&& endet) {
     return std::nullopt;
 }
 
+// (p + lambda q) / (1 + lambda), the point between p and q at which a segment meets an
+// edge; nothing for 1 + lambda = 0 or a result that is not finite.
+std::optional<double> Teilpunkt(double p, double q, double lambda) {
+    const double c = 1 + lambda;
+    if (c == 0) return std::nullopt;
+    const double wert = (p + lambda * q) / c;
+    if (!std::isfinite(wert)) return std::nullopt;
+    return wert;
+}
+
 }  // namespace
 
 std::optional<int> Temperaturetiketten(double Thetamax, double schritt) {
@@ -90,28 +100,14 @@ std::optional<double> ObenKreuzung(const Eingabe& e, double xAus, double hAus, d
     const double YO = KoordY(e, xAus, hAus);
     const double YL = KoordY(e, xIn, hIn);
     if (YL == 0) return std::nullopt;
-    const double lambda = (-YO) / YL;
-    const double a = lambda * xIn;
-    const double b = xAus + a;
-    const double c = 1 + lambda;
-    if (c == 0) return std::nullopt;
-    const double xOben = b / c;
-    if (!std::isfinite(xOben)) return std::nullopt;
-    return xOben;
+    return Teilpunkt(xAus, xIn, (-YO) / YL);
 }
 
 std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, double xAus,
                                      double hAus) {
     const double nenner = xAus - e.Xmax;
     if (nenner == 0) return std::nullopt;
-    const double lambda = (e.Xmax - xIn) / nenner;
-    const double a = lambda * hAus;
-    const double b = hIn + a;
-    const double c = 1 + lambda;
-    if (c == 0) return std::nullopt;
-    const double hRechts = b / c;
-    if (!std::isfinite(hRechts)) return std::nullopt;
-    return hRechts;
+    return Teilpunkt(hIn, hAus, (e.Xmax - xIn) / nenner);
 }
 
 std::string Starttext(Gruppe g, int index) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, where missing, and configures and
 # builds the given build directory. Usage: scripts/setup.sh BUILD_DIR [cmake options...]
+# With LUMORA_WERROR=ON in the environment every warning is an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,7 +37,7 @@ done
 
 bau="$1"
 shift
-werror=OFF
-[[ "${CI:-}" == "true" ]] && werror=ON
-cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_WERROR="$werror" "$@" >/dev/null
+# LUMORA_WERROR=ON in the environment (as CI sets it) turns warnings into errors.
+cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_WERROR="${LUMORA_WERROR:-OFF}" \
+    "$@" >/dev/null
 cmake --build "$bau" -j "$(nproc)"

@@ -14,6 +14,6 @@ scripts/fuzz.sh "${LUMORA_FUZZ_SEKUNDEN:-60}"
 # The end-to-end tests drive the real program on this X server.
 source scripts/xvfb.sh
 echo "== Tests with sanitizers =="
-ctest --test-dir build-asan --output-on-failure -j 2
+ctest --test-dir build-asan --output-on-failure -j 2 --timeout 600
 echo "== Tests =="
-ctest --test-dir build --output-on-failure -j 2
+ctest --test-dir build --output-on-failure -j 2 --timeout 600

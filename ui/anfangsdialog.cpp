@@ -202,6 +202,7 @@ void Anfangsdialog::berechnen() {
     }
     if (!fenster_) {
         fenster_ = std::make_unique<Diagrammfenster>();
+        connect(fenster_.get(), &Diagrammfenster::eingabenAendern, this, &Anfangsdialog::nachVorn);
         fenster_->show();
         Zentrieren(fenster_.get());
     }
@@ -211,6 +212,14 @@ void Anfangsdialog::berechnen() {
     lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
     emit gezeichnet(texte);
+}
+
+void Anfangsdialog::nachVorn() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    feld(Feld::Thetamax)->setFocus(Qt::OtherFocusReason);
 }
 
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {

@@ -35,6 +35,8 @@ class Anfangsdialog : public QWidget {
 
     // The press of "Berechne Diagramm !".
     void berechnen();
+    // Brings the dialog in front of the chart window, the focus in its first field.
+    void nachVorn();
 
     // The seven texts as they stand in the fields, and putting texts into them.
     Feldtexte texte() const;

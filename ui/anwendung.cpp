@@ -53,12 +53,7 @@ Anwendung::Anwendung() {
         eingabeZeichnen();
         if (dialog_.diagrammfenster()) Drucken(*dialog_.diagrammfenster());
     };
-    v.eingabenZeigen = [this] {
-        dialog_.show();
-        dialog_.raise();
-        dialog_.activateWindow();
-        dialog_.feld(Feld::Thetamax)->setFocus();
-    };
+    v.eingabenZeigen = [this] { dialog_.nachVorn(); };
     projektfenster_ = std::make_unique<Projektfenster>(sitzung_, std::move(v));
 
     projektZeigen_ = new QAction(QString::fromUtf8("Zustände und Prozesse …"), this);

@@ -87,13 +87,19 @@ void Diagrammfenster::aktionenAnlegen() {
         {"In die Zwischenablage kopieren", QKeySequence::Copy,
          [](Diagrammfenster& f) { Kopieren(f); }},
     };
-    for (const Eintrag& e : eintraege) {
-        auto* aktion = new QAction(QString::fromUtf8(e.text), this);
-        aktion->setShortcut(e.taste);
+    const auto hinzu = [this](const char* text, const QKeySequence& taste) {
+        auto* aktion = new QAction(QString::fromUtf8(text), this);
+        aktion->setShortcut(taste);
         aktion->setShortcutVisibleInContextMenu(true);
-        connect(aktion, &QAction::triggered, this, [this, tun = e.tun] { tun(*this); });
         addAction(aktion);  // the shortcuts work without a menu bar
+        return aktion;
+    };
+    for (const Eintrag& e : eintraege) {
+        connect(hinzu(e.text, e.taste), &QAction::triggered, this,
+                [this, tun = e.tun] { tun(*this); });
     }
+    connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
+            &Diagrammfenster::eingabenAendern);
 }
 
 void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund) {

@@ -43,6 +43,8 @@ class Diagrammfenster : public QWidget {
     void setProjektaktionen(const QList<QAction*>& aktionen);
 
   signals:
+    // "Eingaben ändern …" (F2): the user wants the input dialog back.
+    void eingabenAendern();
     // A marker of an entered state is dragged to the canvas point (X, Y); `anfang` is true
     // for the first move of a drag.
     void zustandGezogen(int eintrag, double X, double Y, bool anfang);

@@ -50,7 +50,7 @@ void Leinwand::Refresh(Bereich bereich) {
 // Keeps the backing image at the interior's size in device pixels; when that changes,
 // for instance on a screen with another pixel ratio, it is drawn anew from the list.
 void Leinwand::bildPassen() {
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = pixelverhaeltnis();
     const QSize groesse = innenGroesse() * dpr;
     if (bild_.size() == groesse && bild_.devicePixelRatio() == dpr) return;
     bild_ = QImage(groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);

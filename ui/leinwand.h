@@ -39,6 +39,8 @@ class Leinwand : public QWidget, public Zeichenflaeche {
 
   protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    // Device pixels per pixel the backing image is drawn at: the screen's.
+    virtual qreal pixelverhaeltnis() const { return devicePixelRatioF(); }
 
   private:
     void bildPassen();

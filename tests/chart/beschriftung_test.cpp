@@ -100,6 +100,51 @@ TEST(Wassergehaltsskala, GridValueJustAboveXmaxIsLabelled) {
     EXPECT_NEAR(l.beschriftung.etikett(Gruppe::txt_X, 10).left, 12210, 1e-3);
 }
 
+// A scale right at the end of its labels: the refusal check accepts exactly the presses
+// whose scale the run can finish, and the run then places the number worked out by hand.
+struct GrenzFall {
+    double Thetamax, DeltaThetagross, Xmax, DeltaXgross;
+    Gruppe gruppe;
+    int etiketten;  // labels the scale needs; 0 where it needs more than the group holds
+};
+
+class Skalengrenze : public testing::TestWithParam<GrenzFall> {};
+
+TEST_P(Skalengrenze, CheckAcceptsWhatTheRunPlaces) {
+    const GrenzFall& f = GetParam();
+    Eingabe e = Standard();
+    e.Thetamax = f.Thetamax;
+    e.DeltaThetagross = f.DeltaThetagross;
+    e.Xmax = f.Xmax;
+    e.DeltaXgross = f.DeltaXgross;
+    const auto ablehnung = Pruefen(e);
+    if (f.etiketten == 0) {
+        ASSERT_TRUE(ablehnung);
+        EXPECT_EQ(ablehnung->feld,
+                  f.gruppe == Gruppe::txt_Temp ? Feld::DeltaThetagross : Feld::DeltaXgross);
+        return;
+    }
+    ASSERT_FALSE(ablehnung) << ablehnung->meldung;
+    Lauf l;
+    l.druecken(e);
+    EXPECT_EQ(SichtbareTexte(l.beschriftung, f.gruppe).size(), std::size_t(f.etiketten));
+}
+
+// The temperature scale ends at the first n with n * step >= Thetamax, the water-content
+// scale at the first n with (n + 1) * step >= 1.01 Xmax = 0.202; 43 and 14 labels exist.
+// 0.01445: 0.202 / 0.01445 = 13.98, so n = 13 and 14 labels (with 1.05 Xmax: 14.5, too
+// many); 0.0144: 14.03, so 15 labels, refused (with Xmax alone: 13.9, accepted).
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faelle, Skalengrenze, testing::Values(
+    GrenzFall{42,     1,  0.2, 0.02,    Gruppe::txt_Temp, 43},
+    GrenzFall{42.5,   1,  0.2, 0.02,    Gruppe::txt_Temp, 0},
+    GrenzFall{210,    5,  0.2, 0.02,    Gruppe::txt_Temp, 43},
+    GrenzFall{210.01, 5,  0.2, 0.02,    Gruppe::txt_Temp, 0},
+    GrenzFall{200,    10, 0.2, 0.01445, Gruppe::txt_X,    14},
+    GrenzFall{200,    10, 0.2, 0.0144,  Gruppe::txt_X,    0},
+    GrenzFall{200,    10, 0.2, 0.02,    Gruppe::txt_X,    11}));
+// clang-format on
+
 TEST(Beschriftung, SecondPressShowsOnlyItsOwnLabels) {
     Lauf l;
     l.druecken(Standard());

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
@@ -76,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Befehlszeilen, Export, testing::Values(
     Aufruf{{"%P"}, 0, "", ""},
     Aufruf{{"%N", "--json"}, 1, "", "neueren Lumora-Version"},
     Aufruf{{"%D/fehlt.lumora"}, 1, "", "kann nicht gelesen werden"},
-    Aufruf{{"%P", "-o", "%D/bild.png"}, 1, "", ".png"},
+    Aufruf{{"%P", "-o", "%D/bild.png"}, 0, "", ""},
+    Aufruf{{"%P", "-o", "%D/kein/bild.svg"}, 1, "", "bild.svg"},
     Aufruf{{"%P", "-o", "%D/kein/ordner.csv"}, 1, "", "kann nicht geschrieben werden"},
     Aufruf{{"%P", "--json"}, 0, R"("wo": "zustaende[1]")", ""},
     Aufruf{{"%P", "--messreihe", "%D/reihe.csv", "--name", "Büro", "--json"}, 0,
@@ -107,11 +109,37 @@ TEST(ExportDateien, ProjectWrittenBackAndTable) {
     EXPECT_EQ(bericht.wert["zustaende"].size(), 1u);
 }
 
+TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
+    QTemporaryDir ordner;
+    const QString gut = ordner.filePath("gut.lumora");
+    std::ofstream(gut.toStdString(), std::ios::binary) << kProjekt;
+    std::ostringstream aus, fehler;
+    ASSERT_EQ(Exportieren({"lumora-export", gut, "-o", ordner.filePath("b.png"), "-o",
+                           ordner.filePath("b.svg")},
+                          aus, fehler, ","),
+              0)
+        << fehler.str();
+    // The marker of AUL is a filled circle in the states' orange; the chart has no orange.
+    const QImage bild(ordner.filePath("b.png"));
+    ASSERT_FALSE(bild.isNull());
+    int orange = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) orange += bild.pixel(x, y) == qRgb(255, 140, 0);
+    }
+    EXPECT_GT(orange, 50);   // 8 px across at twice the scale, less the outline
+    EXPECT_LT(orange, 400);  // one marker, no process
+    QFile svg(ordner.filePath("b.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains(">AUL<"));  // the name stays text
+}
+
 }  // namespace
 }  // namespace lumora
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Images are drawn by the window's export code; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

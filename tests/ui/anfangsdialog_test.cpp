@@ -44,6 +44,8 @@ TEST(Anfangsdialog, WindowAndDefaultTexts) {
     EXPECT_FALSE(d.windowIcon().isNull());
     EXPECT_EQ(d.findChild<QLabel*>("lbl_Autor")->text(),
               QString::fromUtf8("Lumora – h,x-Diagramme für Lehre und Praxis"));
+    EXPECT_EQ(d.findChild<QLabel*>("lbl_kopfzeile")->text(),
+              QString::fromUtf8("Lumora     h,x-Diagramm für feuchte Luft    v.1.4d    Dez. 2026"));
 }
 
 struct Lage {
@@ -157,6 +159,21 @@ long Speicher() {
     long seiten = 0, resident = 0;
     statm >> seiten >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+TEST(Anfangsdialog, F2InTheChartWindowBringsTheDialogBack) {
+    Anfangsdialog d;
+    d.show();
+    d.berechnen();
+    Diagrammfenster* fenster = d.diagrammfenster();
+    ASSERT_NE(fenster, nullptr);
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    d.feld(Feld::Pges)->setFocus();
+    QTest::keyClick(fenster, Qt::Key_F2);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+    EXPECT_EQ(d.focusWidget(), d.feld(Feld::Thetamax));
+    EXPECT_TRUE(d.feld(Feld::Thetamax)->hasFocus());
 }
 
 TEST(Anfangsdialog, ThousandPressesDoNotGrowMemory) {

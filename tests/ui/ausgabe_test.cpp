@@ -125,7 +125,8 @@ TEST_F(Ausgabe, ContextMenuActionsWithTheirShortcuts) {
     for (const QAction* a : fenster.actions()) texte << a->text() + " " + a->shortcut().toString();
     EXPECT_EQ(texte, (QStringList{QString::fromUtf8("Exportieren … Ctrl+E"),
                                   QString::fromUtf8("Drucken … Ctrl+P"),
-                                  "In die Zwischenablage kopieren Ctrl+C"}));
+                                  "In die Zwischenablage kopieren Ctrl+C",
+                                  QString::fromUtf8("Eingaben ändern … F2")}));
 }
 
 TEST_F(Ausgabe, ReadOutFollowsTheCursorAndLeavesWithIt) {

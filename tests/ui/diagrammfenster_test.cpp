@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "chart/aufzeichnung.h"
 #include "chart/diagrammlauf.h"
 #include "core/koordinaten.h"
 #include "ui/anfangsdialog.h"
@@ -152,16 +153,38 @@ TEST_F(Fenster, HumidityLabelsStandBesideTheirCurvesInTheImage) {
     }
 }
 
+// A canvas whose device pixel ratio the test sets, as a move to another screen would.
+class Verhaeltnisleinwand : public Leinwand {
+  public:
+    qreal verhaeltnis = 1;
+
+  protected:
+    qreal pixelverhaeltnis() const override { return verhaeltnis; }
+};
+
 TEST_F(Fenster, DrawingSurvivesAResizeOfTheBackingImage) {
-    drucken();
-    const QImage vorher = fenster.leinwand().bild().copy();
-    fenster.hide();
-    fenster.showMinimized();
-    fenster.showNormal();
-    fenster.leinwand().repaint();
-    EXPECT_EQ(fenster.leinwand().bild(), vorher);
-    EXPECT_GT(fenster.leinwand().operationen().size(), 1700u);
+    // Drawn small at ratio 1, then shown larger at ratio 2: the image is drawn anew from
+    // the kept operations and equals one drawn at that size and ratio from the start.
+    Aufzeichnungsbeschriftung beschriftung;
+    Verhaeltnisleinwand umgezogen;
+    umgezogen.resize(302, 202);
+    Diagrammlauf{}.Lauf(kStandard, umgezogen, beschriftung, ",");
+    umgezogen.verhaeltnis = 2;
+    umgezogen.resize(502, 352);
+    umgezogen.grab();  // a paint fits the image
+    Verhaeltnisleinwand frisch;
+    frisch.verhaeltnis = 2;
+    frisch.resize(502, 352);
+    Diagrammlauf{}.Lauf(kStandard, frisch, beschriftung, ",");
+    EXPECT_EQ(umgezogen.bild().size(), QSize(1000, 700));
+    EXPECT_EQ(umgezogen.bild().devicePixelRatio(), 2);
+    QImage weiss(umgezogen.bild().size(), umgezogen.bild().format());
+    weiss.fill(Qt::white);
+    EXPECT_NE(umgezogen.bild(), weiss);
+    EXPECT_EQ(umgezogen.bild(), frisch.bild());
+
     // Pressing again first clears the list with the white box.
+    drucken();
     drucken();
     EXPECT_EQ(fenster.leinwand().operationen().size(), 1u + 1789u);
 }

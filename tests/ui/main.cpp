@@ -6,6 +6,8 @@
 int main(int argc, char* argv[]) {
     // Fixed for every test: a German default locale, whatever the machine has.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Without a platform of its own choosing, e.g. when only listing the tests, off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
