@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <array>
 #include <map>
+#include <set>
 
 #include "chart/diagrammlauf.h"
 #include "core/koordinaten.h"
@@ -41,7 +43,8 @@ TEST_F(Ausgabe, SvgHoldsEveryVisibleLineOfEachColour) {
     ASSERT_EQ(DiagrammSpeichern(fenster, pfad("chart.svg")), "");
     QFile datei(pfad("chart.svg"));
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    // Lines are polylines in groups that carry their stroke colour.
+    // Lines are segments (a move and a line each) of paths in groups that carry their stroke
+    // colour.
     std::map<QString, int> linien;
     std::vector<QString> striche{""};
     QXmlStreamReader xml(&datei);
@@ -50,15 +53,18 @@ TEST_F(Ausgabe, SvgHoldsEveryVisibleLineOfEachColour) {
         if (xml.isStartElement()) {
             const auto strich = xml.attributes().value("stroke");
             striche.push_back(strich.isEmpty() ? striche.back() : strich.toString());
-            if (xml.name() == QString("polyline")) ++linien[striche.back()];
+            if (xml.name() == QString("path")) {
+                linien[striche.back()] += xml.attributes().value("d").count(QChar('M'));
+            }
         } else if (xml.isEndElement()) {
             striche.pop_back();
         }
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 
-    // Expected: the run's lines with some part on the canvas.
-    std::map<QString, int> erwartet;
+    // Expected: the run's lines with some part on the canvas, each once (the last line
+    // h = hv from the left edge is the first one from the top edge again) per width.
+    std::map<QString, std::set<std::array<double, 5>>> erwartet;
     for (const auto& op : fenster.leinwand().operationen()) {
         double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
         if (op.art == Operation::Art::box ||
@@ -66,10 +72,11 @@ TEST_F(Ausgabe, SvgHoldsEveryVisibleLineOfEachColour) {
             continue;
         }
         if (x1 == x2 && y1 == y2) continue;  // a point, such as the enthalpy line h = 0
-        ++erwartet[QColor(op.farbe.r, op.farbe.g, op.farbe.b).name()];
+        erwartet[QColor(op.farbe.r, op.farbe.g, op.farbe.b).name()].insert(
+            {x1, y1, x2, y2, double(op.breite)});
     }
     for (const char* farbe : {"#00b400", "#000000", "#dc0000", "#ff0000", "#0000b4"}) {
-        EXPECT_EQ(linien[farbe], erwartet[farbe]) << farbe;
+        EXPECT_EQ(linien[farbe], static_cast<int>(erwartet[farbe].size())) << farbe;
     }
     EXPECT_EQ(linien["#00b400"], 111);  // 11 thick and 100 thin grid lines
     // The labels are text, not pixels.
