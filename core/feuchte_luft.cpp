@@ -65,9 +65,7 @@ std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSied
     return Saettigung{pS, x, Enthalpie(theta, x)};
 }
 
-double NormdruckInHoehe(double H) {
-    return 1013.25 * std::pow(1 - 0.0065 * H / 288.15, 5.255);
-}
+double NormdruckInHoehe(double H) { return 1013.25 * std::pow(1 - 0.0065 * H / 288.15, 5.255); }
 
 void Zustand::Saettigungsdruck() { pS = lumora::Saettigungsdruck(theta); }
 

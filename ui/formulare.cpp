@@ -10,6 +10,7 @@
 
 #include "core/feuchte_luft.h"
 #include "core/prozess.h"
+#include "projekt/berechnung.h"
 #include "projekt/zone.h"
 #include "ui/projekttabellen.h"
 
@@ -72,6 +73,32 @@ const Artfelder& FelderVon(Prozessart art) {
 }
 
 }  // namespace
+
+// --- The check of an entry ---
+
+// Why an entry placed at `index` of `liste` (replacing the entry there, or inserted when the
+// index is the list's end) cannot be computed, as the table would say it.
+QString EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index,
+                       const Json& eintrag) {
+    Projekt probe = projekt;
+    if (index < probe.anzahl(liste)) {
+        probe.ersetzen(liste, index, eintrag);
+    } else {
+        probe.einfuegen(liste, probe.anzahl(liste), eintrag);
+    }
+    const Berechnung b = Berechnen(probe);
+    if (liste == Liste::Zustaende && index < b.zustaende.size()) {
+        return QString::fromStdString(b.zustaende[index].fehler);
+    }
+    if (liste == Liste::Prozesse && index < b.prozesse.size()) {
+        return QString::fromStdString(b.prozesse[index].fehler);
+    }
+    if (liste == Liste::Zonen) {
+        const auto zone = ZoneAusJson(eintrag);
+        return zone ? QString() : QString::fromStdString(zone.grund());
+    }
+    return {};
+}
 
 // --- The common form ------------------------------------------------------------------------
 

@@ -36,6 +36,10 @@ QTableView* Tabelle(QAbstractItemModel* modell, QWidget* eltern, const char* nam
     t->setAlternatingRowColors(true);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit their contents whenever the rows change; a few hundred rows tell enough.
+    t->horizontalHeader()->setResizeContentsPrecision(200);
+    QObject::connect(modell, &QAbstractItemModel::modelReset, t,
+                     &QTableView::resizeColumnsToContents);
     t->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                        QAbstractItemView::AnyKeyPressed);
     return t;
@@ -324,37 +328,12 @@ void Projektfenster::zuletztFuellen() {
 
 // --- Entries --------------------------------------------------------------------------------
 
-namespace {
-
-// Why an entry placed at `index` of `liste` (replacing the entry there, or inserted when the
-// index is the list's end) cannot be computed, as the table would say it.
-QString Pruefen(const Projekt& projekt, Liste liste, std::size_t index, const Json& eintrag) {
-    Projekt probe = projekt;
-    if (index < probe.anzahl(liste)) {
-        probe.ersetzen(liste, index, eintrag);
-    } else {
-        probe.einfuegen(liste, probe.anzahl(liste), eintrag);
-    }
-    const Berechnung b = Berechnen(probe);
-    if (liste == Liste::Zustaende && index < b.zustaende.size()) {
-        return QString::fromStdString(b.zustaende[index].fehler);
-    }
-    if (liste == Liste::Prozesse && index < b.prozesse.size()) {
-        return QString::fromStdString(b.prozesse[index].fehler);
-    }
-    if (liste == Liste::Zonen) {
-        const auto zone = ZoneAusJson(eintrag);
-        return zone ? QString() : QString::fromStdString(zone.grund());
-    }
-    return {};
-}
-
-}  // namespace
-
 void Projektfenster::zustandHinzufuegen() {
     const std::size_t index = s_.projekt().anzahl(Liste::Zustaende);
     Zustandsformular form(
-        [this, index](const Json& e) { return Pruefen(s_.projekt(), Liste::Zustaende, index, e); },
+        [this, index](const Json& e) {
+            return EintragPruefen(s_.projekt(), Liste::Zustaende, index, e);
+        },
         this);
     form.setWindowTitle(QString::fromUtf8("Zustand hinzufügen"));
     if (form.exec() != QDialog::Accepted) return;
@@ -366,7 +345,9 @@ void Projektfenster::prozessHinzufuegen() {
     const std::size_t index = s_.projekt().anzahl(Liste::Prozesse);
     Prozessformular form(
         Namen(s_.stand(), s_.projekt()),
-        [this, index](const Json& e) { return Pruefen(s_.projekt(), Liste::Prozesse, index, e); },
+        [this, index](const Json& e) {
+            return EintragPruefen(s_.projekt(), Liste::Prozesse, index, e);
+        },
         this);
     form.setWindowTitle(QString::fromUtf8("Prozess hinzufügen"));
     if (form.exec() != QDialog::Accepted) return;
@@ -377,7 +358,9 @@ void Projektfenster::prozessHinzufuegen() {
 void Projektfenster::zoneHinzufuegen() {
     const std::size_t index = s_.projekt().anzahl(Liste::Zonen);
     Zonenformular form(
-        [this, index](const Json& e) { return Pruefen(s_.projekt(), Liste::Zonen, index, e); },
+        [this, index](const Json& e) {
+            return EintragPruefen(s_.projekt(), Liste::Zonen, index, e);
+        },
         this);
     form.setWindowTitle(QString::fromUtf8("Zone hinzufügen"));
     form.setEintrag(ZoneZuJson(Behaglichkeitsfeld()));
@@ -393,7 +376,7 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         Prozessformular form(
             namen,
             [this, zeile](const Json& e) {
-                return Pruefen(s_.projekt(), Liste::Prozesse, zeile, e);
+                return EintragPruefen(s_.projekt(), Liste::Prozesse, zeile, e);
             },
             this);
         form.setWindowTitle("Prozess bearbeiten");
@@ -410,7 +393,9 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         s_.eintragErsetzen(Liste::Prozesse, zeile, e, "Prozess bearbeiten");
     } else if (index.model() == zonen_->model() && zeile < s_.projekt().anzahl(Liste::Zonen)) {
         Zonenformular form(
-            [this, zeile](const Json& e) { return Pruefen(s_.projekt(), Liste::Zonen, zeile, e); },
+            [this, zeile](const Json& e) {
+                return EintragPruefen(s_.projekt(), Liste::Zonen, zeile, e);
+            },
             this);
         form.setWindowTitle("Zone bearbeiten");
         form.setEintrag(s_.projekt().eintrag(Liste::Zonen, zeile));

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/feuchte_luft.h"
+#include "core/koordinaten.h"
+#include "ui/anwendung.h"
+#include "ui/diagrammfenster.h"
+#include "ui/formulare.h"
+#include "ui/leinwand.h"
+
+namespace lumora {
+namespace {
+
+const char* const kSommerfall = R"({
+  "lumora": 1,
+  "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
+  "zustaende": [
+    {"name": "AUL", "theta": 32, "phi": 40},
+    {"name": "ABL", "theta": 26, "phi": 50}
+  ],
+  "prozesse": [
+    {"art": "mischen", "von": ["AUL", "ABL"], "nach": "MI", "massenstroeme": [2000, 6000]},
+    {"art": "kuehlen", "von": "MI", "nach": "KUE", "oberflaeche": 9, "bypass": 0.1, "massenstrom": 8000},
+    {"art": "heizen", "von": "KUE", "nach": "ZUL", "theta": 18, "massenstrom": 8000}
+  ]
+}
+)";
+
+class Projektbetrieb : public testing::Test {
+  protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(ordner.isValid());
+        pfad = ordner.filePath("sommer.lumora");
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(kSommerfall);
+        f.close();
+        ASSERT_TRUE(anwendung.oeffnen(pfad));
+    }
+    void TearDown() override { anwendung.sitzung().wiederherstellungLoeschen(); }
+
+    const Json& Eintrag(std::size_t i) {
+        return anwendung.sitzung().projekt().eintrag(Liste::Zustaende, i);
+    }
+    const ProzessErgebnis& Prozess(std::size_t i) {
+        return anwendung.sitzung().stand().prozesse.at(i);
+    }
+
+    QTemporaryDir ordner;
+    QString pfad;
+    Anwendung anwendung;
+};
+
+TEST_F(Projektbetrieb, OpeningDrawsTheChartAndLaysTheStatesOverIt) {
+    const Feldtexte texte{"50", "10", "5", "0.03", "0.005", "0.0025", "1013"};
+    EXPECT_EQ(anwendung.dialog().texte(), texte);
+    Diagrammfenster* fenster = anwendung.dialog().diagrammfenster();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_GT(fenster->leinwand().operationen().size(), 100u);
+    // Two entered states and three made by processes, all on this chart.
+    QStringList namen;
+    for (const auto& m : fenster->ueberlagerung().marken) namen << m.name;
+    EXPECT_EQ(namen, (QStringList{"AUL", "ABL", "MI", "KUE", "ZUL"}));
+    // Mixing, cooler with its run-on, heater.
+    EXPECT_EQ(fenster->ueberlagerung().linien.size(), 4u);
+    EXPECT_TRUE(anwendung.projektfenster().windowTitle().endsWith("sommer.lumora"));
+    EXPECT_TRUE(anwendung.projektfenster().isVisible());
+}
+
+TEST_F(Projektbetrieb, ADragIsOneUndoStepAndTheChainFollowsAtOnce) {
+    const Json vorher = Eintrag(0);
+    const double hVorher = Prozess(2).ende->zustand.h;
+    const auto& e = *anwendung.sitzung().stand().eingabe;
+    const int schritte = anwendung.sitzung().verlauf().count();
+    // Three moves of one drag towards drier, warmer air.
+    for (double x : {0.010, 0.009, 0.008}) {
+        anwendung.zustandZiehen(0, KoordX(e, x), KoordY(e, x, Enthalpie(35, x)));
+    }
+    EXPECT_EQ(anwendung.sitzung().verlauf().count(), schritte + 1);
+    // The pair keeps its kind: still ϑ and φ, now 35 °C at x = 8 g/kg.
+    EXPECT_NEAR(Eintrag(0)["theta"].get<double>(), 35, 0.01);
+    EXPECT_FALSE(Eintrag(0).contains("x"));
+    EXPECT_NE(Prozess(2).ende->zustand.h, hVorher);
+    EXPECT_TRUE(anwendung.projektfenster().windowTitle().endsWith("*"));
+
+    anwendung.sitzung().verlauf().undo();
+    EXPECT_EQ(Eintrag(0), vorher);
+    EXPECT_EQ(Prozess(2).ende->zustand.h, hVorher);
+    EXPECT_FALSE(anwendung.projektfenster().windowTitle().endsWith("*"));
+}
+
+TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {
+    anwendung.sitzung().eintragEntfernen(Liste::Zustaende, 1, "Löschen");
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_FALSE(Prozess(i).fehler.empty()) << i;
+    EXPECT_EQ(anwendung.dialog().diagrammfenster()->ueberlagerung().marken.size(), 1u);
+    anwendung.sitzung().verlauf().undo();
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(Prozess(i).fehler.empty()) << i;
+    EXPECT_EQ(anwendung.dialog().diagrammfenster()->ueberlagerung().marken.size(), 5u);
+}
+
+TEST_F(Projektbetrieb, SavingKeepsTheBytesAndClearsTheMarker) {
+    anwendung.zustandEintragen(6000, 4000);
+    EXPECT_EQ(anwendung.sitzung().projekt().anzahl(Liste::Zustaende), 3u);
+    EXPECT_EQ(Eintrag(2)["name"], "Z1");
+    EXPECT_TRUE(anwendung.projektfenster().windowTitle().endsWith("*"));
+    ASSERT_EQ(anwendung.sitzung().speichern(ordner.filePath("mit.lumora")), QString());
+    EXPECT_TRUE(anwendung.projektfenster().windowTitle().endsWith("mit.lumora"));
+    anwendung.sitzung().verlauf().undo();  // now the saved file differs from the project
+    EXPECT_TRUE(anwendung.projektfenster().windowTitle().endsWith("*"));
+    const QString kopie = ordner.filePath("kopie.lumora");
+    ASSERT_EQ(anwendung.sitzung().speichern(kopie), QString());
+    QFile f(kopie);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), kSommerfall);
+    // A save into a folder that does not exist fails and says so.
+    EXPECT_FALSE(anwendung.sitzung().speichern(ordner.filePath("fehlt/x.lumora")).isEmpty());
+}
+
+TEST_F(Projektbetrieb, PressureFromTheAltitudeRedrawsAndIsUndone) {
+    Hoehendialog dialog;
+    QTest::keyClicks(dialog.hoehe(), "1000");
+    // 1013.25 (1 - 0.0065 * 1000 / 288.15)^5.255 = 898.76 hPa, worked out by hand.
+    EXPECT_EQ(dialog.druckText(), "898.8");
+    dialog.hoehe()->setText("12000");
+    EXPECT_EQ(dialog.druckText(), "");
+    dialog.hoehe()->setText("1000");
+
+    Feldtexte texte = anwendung.sitzung().projekt().eingabe();
+    texte[static_cast<int>(Feld::Pges)] = dialog.druckText().toStdString();
+    anwendung.sitzung().setEingabe(texte, "Gesamtdruck aus Höhe");
+    EXPECT_EQ(anwendung.dialog().feld(Feld::Pges)->text(), "898.8");
+    const QLabel* druck =
+        anwendung.dialog().diagrammfenster()->etiketten().etikett(Gruppe::txt_PhPa, 0);
+    EXPECT_EQ(druck->text(), "Gesamtdruck  =  899  hPa");
+    anwendung.sitzung().verlauf().undo();
+    EXPECT_EQ(druck->text(), "Gesamtdruck  =  1013  hPa");
+}
+
+TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Zustandsformular form(
+        [&p](const Json& e) { return EintragPruefen(p, Liste::Zustaende, 2, e); });
+    QLabel* meldung = form.findChild<QLabel*>("meldung");
+    QTest::keyClicks(form.name(), "R");
+    QTest::keyClicks(form.wertA(), "20");
+    QTest::keyClicks(form.wertB(), "130");
+    EXPECT_EQ(meldung->text(), QString::fromUtf8("φ = 130 % ist größer als 100 %."));
+    form.wertB()->setText("50");
+    EXPECT_EQ(meldung->text(), "");
+    form.name()->setText("AUL");  // taken
+    EXPECT_TRUE(meldung->text().contains("AUL"));
+}
+
+}  // namespace
+}  // namespace lumora
