@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/koordinaten.h"
+#include "projekt/messreihe.h"
 #include "ui/ausgabe.h"
 #include "ui/diagrammfenster.h"
 #include "ui/projektbild.h"
@@ -23,9 +24,7 @@ int Stellen(const std::string& schluessel) { return schluessel == "x" ? 3 : 2; }
 
 Json Gerundet(double wert, int stellen) {
     const double f = std::pow(10.0, stellen);
-    const double r = std::round(wert * f) / f;
-    if (r == std::floor(r) && std::fabs(r) < 1e15) return Json(static_cast<std::int64_t>(r));
-    return Json(r);
+    return JsonZahl(std::round(wert * f) / f);
 }
 
 // The value of a state that the file key names, in the file's units; none where the state has

@@ -11,6 +11,7 @@
 #include "core/feuchte_luft.h"
 #include "core/prozess.h"
 #include "projekt/berechnung.h"
+#include "projekt/messreihe.h"
 #include "projekt/zone.h"
 #include "ui/projekttabellen.h"
 
@@ -19,11 +20,6 @@ namespace lumora {
 namespace {
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-Json Zahl(double v) {
-    if (std::fabs(v) < 1e15 && v == std::floor(v)) return Json(static_cast<std::int64_t>(v));
-    return Json(v);
-}
 
 QString Wert(const Json& j) {
     return j.is_number() ? QLocale().toString(j.get<double>(), 'g', 12) : QString();
@@ -205,8 +201,8 @@ Json Zustandsformular::eintrag() const {
     const Zustandspaar& p = kZustandspaare[std::max(0, paar_->currentIndex())];
     Json e = Json::object();
     e["name"] = name_->text().trimmed().toStdString();
-    e[p.a] = Zahl(zahl(a_).value_or(0));
-    e[p.b] = Zahl(zahl(b_).value_or(0));
+    e[p.a] = JsonZahl(zahl(a_).value_or(0));
+    e[p.b] = JsonZahl(zahl(b_).value_or(0));
     return e;
 }
 
@@ -343,15 +339,15 @@ Json Prozessformular::eintrag() const {
     for (const char* k : f.schluessel) {
         const std::string key = k;
         if (key == "massenstrom1" || key == "massenstrom2") continue;
-        if (const auto v = zahl(parameter(key))) e[key] = Zahl(*v);
+        if (const auto v = zahl(parameter(key))) e[key] = JsonZahl(*v);
     }
     if (f.ziel) {
         e[kZiele[std::max(0, ziel_->currentIndex())].schluessel] =
-            Zahl(zahl(zielwert_).value_or(0));
+            JsonZahl(zahl(zielwert_).value_or(0));
     }
     if (n.art == Prozessart::Mischen) {
-        e["massenstroeme"] = Json::array({Zahl(zahl(parameter("massenstrom1")).value_or(0)),
-                                          Zahl(zahl(parameter("massenstrom2")).value_or(0))});
+        e["massenstroeme"] = Json::array({JsonZahl(zahl(parameter("massenstrom1")).value_or(0)),
+                                          JsonZahl(zahl(parameter("massenstrom2")).value_or(0))});
     }
     return e;
 }
@@ -416,7 +412,7 @@ Json Zonenformular::eintrag() const {
         const auto von = zahl(felder[0]);
         const auto bis = zahl(felder[1]);
         if (!von && !bis) continue;
-        e[k] = Json::array({von ? Zahl(*von) : Json(), bis ? Zahl(*bis) : Json()});
+        e[k] = Json::array({von ? JsonZahl(*von) : Json(), bis ? JsonZahl(*bis) : Json()});
     }
     return e;
 }

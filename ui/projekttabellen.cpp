@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "core/prozess.h"
+#include "projekt/messreihe.h"
 
 namespace lumora {
 
@@ -76,16 +77,14 @@ std::optional<double> ZahlLesen(const QString& text) {
     return v;
 }
 
-Json Zahl(double v) {
-    if (std::fabs(v) < 1e15 && v == std::floor(v)) return Json(static_cast<std::int64_t>(v));
-    return Json(v);
+// "Nebel, 4,20 g/kg Wasser" for a state in the fog region.
+QString Nebeltext(const Luftzustand& z) {
+    return z.nebel ? QString("Nebel, %1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, 2)) : QString();
 }
 
 QString Bemerkung(const Punkt& p) {
     QStringList teile;
-    if (p.zustand.nebel) {
-        teile << QString("Nebel, %1 g/kg Wasser").arg(Zahltext(p.zustand.wasser * 1000, 2));
-    }
+    if (p.zustand.nebel) teile << Nebeltext(p.zustand);
     if (!p.aufLeinwand) teile << QString::fromUtf8("außerhalb des Diagramms");
     return teile.join("; ");
 }
@@ -142,30 +141,46 @@ QString Parametertext(const Json& prozess) {
 
 // --- States ---------------------------------------------------------------------------------
 
-Zustandsmodell::Zustandsmodell(Projektsitzung& sitzung, QObject* parent)
-    : QAbstractTableModel(parent), s_(sitzung) {
-    zeilen_ = rowCount();
-    connect(&s_, &Projektsitzung::projektGeaendert, this, &Zustandsmodell::aktualisieren);
+Projekttabelle::Projekttabelle(Projektsitzung& sitzung, std::vector<const char*> kopf,
+                               QObject* parent)
+    : QAbstractTableModel(parent), s_(sitzung), kopf_(std::move(kopf)) {
+    connect(&s_, &Projektsitzung::projektGeaendert, this, &Projekttabelle::aktualisieren);
 }
 
-void Zustandsmodell::aktualisieren() {
-    const int neu = static_cast<int>(s_.stand().zustaende.size() + s_.stand().prozesse.size());
+int Projekttabelle::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kopf_.size());
+}
+
+QVariant Projekttabelle::headerData(int section, Qt::Orientation o, int role) const {
+    if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(kopf_.size())) {
+        return {};
+    }
+    return QString::fromUtf8(kopf_[section]);
+}
+
+void Projekttabelle::aktualisieren() {
+    const int neu = rowCount();
     if (neu != zeilen_) {
         beginResetModel();
         zeilen_ = neu;
         endResetModel();
     } else if (zeilen_ > 0) {
-        emit dataChanged(index(0, 0), index(zeilen_ - 1, Anzahl - 1));
+        emit dataChanged(index(0, 0), index(zeilen_ - 1, columnCount() - 1));
     }
+}
+
+Zustandsmodell::Zustandsmodell(Projektsitzung& sitzung, QObject* parent)
+    : Projekttabelle(sitzung,
+                     {"Name", "Eingabe", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]",
+                      "Taupunkt [°C]", "Kühlgrenze [°C]", "ρ [kg/m³]", "Bemerkung"},
+                     parent) {
+    aktualisieren();
 }
 
 int Zustandsmodell::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
     return static_cast<int>(s_.stand().zustaende.size() + s_.stand().prozesse.size());
-}
-
-int Zustandsmodell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Anzahl;
 }
 
 std::optional<std::size_t> Zustandsmodell::eintragDerZeile(int zeile) const {
@@ -271,15 +286,6 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant Zustandsmodell::headerData(int section, Qt::Orientation o, int role) const {
-    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kKopf[Anzahl] = {
-        "Name",      "Eingabe",       "ϑ [°C]",          "x [g/kg]",  "φ [%]",
-        "h [kJ/kg]", "Taupunkt [°C]", "Kühlgrenze [°C]", "ρ [kg/m³]", "Bemerkung",
-    };
-    return QString::fromUtf8(kKopf[section]);
-}
-
 Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     const auto eintrag = eintragDerZeile(index.row());
@@ -312,7 +318,7 @@ bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int
         emit ablehnung(QString::fromUtf8("„%1“ ist keine Zahl.").arg(wert.toString()));
         return false;
     }
-    json[k] = Zahl(*zahl);
+    json[k] = JsonZahl(*zahl);
     s_.eintragErsetzen(Liste::Zustaende, *eintrag, json, "Wert ändern");
     return true;
 }
@@ -320,30 +326,17 @@ bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int
 // --- Processes ------------------------------------------------------------------------------
 
 Prozessmodell::Prozessmodell(Projektsitzung& sitzung, QObject* parent)
-    : QAbstractTableModel(parent), s_(sitzung) {
-    zeilen_ = rowCount();
-    connect(&s_, &Projektsitzung::projektGeaendert, this, &Prozessmodell::aktualisieren);
-}
-
-void Prozessmodell::aktualisieren() {
-    const int neu = rowCount();
-    if (neu != zeilen_) {
-        beginResetModel();
-        zeilen_ = neu;
-        endResetModel();
-    } else if (zeilen_ > 0) {
-        emit dataChanged(index(0, 0), index(zeilen_ - 1, Anzahl - 1));
-    }
+    : Projekttabelle(sitzung,
+                     {"Art", "von", "nach", "Parameter", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]",
+                      "Leistung [kW]", "Wasser [kg/h]", "Bemerkung"},
+                     parent) {
+    aktualisieren();
 }
 
 int Prozessmodell::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
     const auto n = static_cast<int>(s_.stand().prozesse.size());
     return n > 0 ? n + 1 : 0;  // the sums
-}
-
-int Prozessmodell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Anzahl;
 }
 
 QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
@@ -409,23 +402,10 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
             return gerechnet ? Zahltext(p.wasser, 2) : QString();
         case Bemerkung:
             if (!p.fehler.empty()) return QString::fromStdString(p.fehler);
-            if (p.ende && p.ende->zustand.nebel) {
-                return QString("Nebel, %1 g/kg Wasser")
-                    .arg(Zahltext(p.ende->zustand.wasser * 1000, 2));
-            }
-            return QString();
+            return p.ende ? Nebeltext(p.ende->zustand) : QString();
         default:
             return {};
     }
-}
-
-QVariant Prozessmodell::headerData(int section, Qt::Orientation o, int role) const {
-    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kKopf[Anzahl] = {
-        "Art",       "von",        "nach",          "Parameter",     "Δϑ [K]",
-        "Δx [g/kg]", "Δh [kJ/kg]", "Leistung [kW]", "Wasser [kg/h]", "Bemerkung",
-    };
-    return QString::fromUtf8(kKopf[section]);
 }
 
 // --- Series ---------------------------------------------------------------------------------
@@ -526,19 +506,12 @@ bool Messreihenmodell::setData(const QModelIndex& index, const QVariant& wert, i
 // --- Zones ----------------------------------------------------------------------------------
 
 Zonenmodell::Zonenmodell(Projektsitzung& sitzung, QObject* parent)
-    : QAbstractTableModel(parent), s_(sitzung) {
-    connect(&s_, &Projektsitzung::projektGeaendert, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
+    : Projekttabelle(sitzung, {"Name", "ϑ [°C]", "φ [%]", "x [g/kg]", "Bemerkung"}, parent) {
+    aktualisieren();
 }
 
 int Zonenmodell::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(s_.projekt().anzahl(Liste::Zonen));
-}
-
-int Zonenmodell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Anzahl;
 }
 
 QVariant Zonenmodell::data(const QModelIndex& index, int role) const {
@@ -565,12 +538,6 @@ QVariant Zonenmodell::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
-}
-
-QVariant Zonenmodell::headerData(int section, Qt::Orientation o, int role) const {
-    if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kKopf[Anzahl] = {"Name", "ϑ [°C]", "φ [%]", "x [g/kg]", "Bemerkung"};
-    return QString::fromUtf8(kKopf[section]);
 }
 
 }  // namespace lumora

@@ -27,9 +27,29 @@ const Groesse& GroesseZu(const std::string& schluessel);
 // The pair an entry of zustaende holds, or none.
 const Zustandspaar* PaarVon(const Json& eintrag);
 
+// A table over the open project: its header texts and how it follows a change of the project.
+class Projekttabelle : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    Projekttabelle(Projektsitzung& sitzung, std::vector<const char*> kopf, QObject* parent);
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+  protected:
+    // Rows that stay rows are only told to show their new values: cheap during a drag.
+    void aktualisieren();
+
+    Projektsitzung& s_;
+
+  private:
+    std::vector<const char*> kopf_;
+    int zeilen_ = 0;
+};
+
 // The states of the project: the entered ones in file order, then those that processes make.
 // Reads the session on demand, so a change of thousands of states costs nothing until shown.
-class Zustandsmodell : public QAbstractTableModel {
+class Zustandsmodell : public Projekttabelle {
     Q_OBJECT
 
   public:
@@ -38,9 +58,7 @@ class Zustandsmodell : public QAbstractTableModel {
     explicit Zustandsmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation o, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& wert, int role) override;
 
@@ -51,15 +69,11 @@ class Zustandsmodell : public QAbstractTableModel {
     void ablehnung(const QString& meldung);
 
   private:
-    void aktualisieren();
     const Punkt* punkt(int zeile) const;
-
-    Projektsitzung& s_;
-    int zeilen_ = 0;
 };
 
 // The processes of the project in file order, and a last row with the sums of power and water.
-class Prozessmodell : public QAbstractTableModel {
+class Prozessmodell : public Projekttabelle {
     Q_OBJECT
 
   public:
@@ -68,15 +82,7 @@ class Prozessmodell : public QAbstractTableModel {
     explicit Prozessmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation o, int role) const override;
-
-  private:
-    void aktualisieren();
-
-    Projektsitzung& s_;
-    int zeilen_ = 0;
 };
 
 // The measured series: shown or not, name, source, points, impossible points, and for each
@@ -101,7 +107,7 @@ class Messreihenmodell : public QAbstractTableModel {
 };
 
 // The zones with their bounds.
-class Zonenmodell : public QAbstractTableModel {
+class Zonenmodell : public Projekttabelle {
     Q_OBJECT
 
   public:
@@ -110,12 +116,7 @@ class Zonenmodell : public QAbstractTableModel {
     explicit Zonenmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation o, int role) const override;
-
-  private:
-    Projektsitzung& s_;
 };
 
 // A number for a table or a form: the user's decimal separator, the given decimals.
