@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/eingabe.h"
 
 namespace lumora {
@@ -24,16 +26,9 @@ struct Ablesung {
 };
 
 // Reads the state at the canvas point (X, Y) of the chart drawn for e, a press that the
-// refusal check accepted. Formulas:
-//   x = X Xmax / B                              (inverse of KoordX)
-//   h = Thetamax (H - Y) / H + 2500 x           (inverse of KoordY)
-// with the canvas extent B = kLeinwandBreite, H = kLeinwandHoehe.
-//   theta = (h - r0 x) / (cpL + cpD x)          (the chart's enthalpy formula, solved)
-//   pD = x P / (0.622 + x), P = Pges / 1000     (Wassergehalt, solved for pD)
-//   phi = 100 pD / pS(theta)
-//   tau = 234.175 L / (17.08085 - L), L = ln(pD / 0.0061078 bar)  (Magnus form, solved)
-// Beyond the saturation line the state lies on the fog isotherm of the temperature t
-// with h = hS(t) + cW t (x - xS(t)), which is found by bisection.
-Ablesung Ablesen(const Eingabe& e, double X, double Y);
+// refusal check accepted: x and h through the inverse of the chart's mapping (XAusKoord,
+// HAusKoord), the state from them as the state functions compute it (ZustandAusHX), fog
+// region included. None where no state exists there (colder than the states go).
+std::optional<Ablesung> Ablesen(const Eingabe& e, double X, double Y);
 
 }  // namespace lumora

@@ -105,7 +105,9 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
 // Whether (theta, x) with theta from UngesaettigteTemperatur lies in the fog.
 bool ImNebel(const Luftdruck& d, double theta, double x) {
     if (!(theta < d.thetaSiede)) return false;
-    const auto xS = Saettigungsgehalt(d, theta);
+    // Far out in the fog the unsaturated formula gives a temperature below the coldest state;
+    // air holds next to no vapour there, so the point lies in the fog all the same.
+    const auto xS = Saettigungsgehalt(d, std::max(theta, kTiefsteTemperatur));
     return xS && x > *xS;
 }
 

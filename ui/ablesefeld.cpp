@@ -26,7 +26,12 @@ void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imIn
     // The inverse of the canvas's own mapping of canvas units to pixels.
     const double X = imInnern.x() / Massstab(innen).x();
     const double Y = imInnern.y() / Massstab(innen).y();
-    zeigen(leinwand, imInnern, AblesungText(Ablesen(e, X, Y)));
+    const auto a = Ablesen(e, X, Y);
+    if (!a) {
+        hide();
+        return;
+    }
+    zeigen(leinwand, imInnern, AblesungText(*a));
 }
 
 void Ablesefeld::zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text) {

@@ -15,7 +15,7 @@ using test::Standard;
 
 // Reads back a state (x, h) through the chart's canvas coordinates.
 Ablesung ZurueckGelesen(const Eingabe& e, double x, double h) {
-    return Ablesen(e, KoordX(e, x), KoordY(e, x, h));
+    return *Ablesen(e, KoordX(e, x), KoordY(e, x, h));
 }
 
 double Saettigungsgehalt(double theta) { return test::Zustandspunkt(theta, 100).first; }
@@ -83,14 +83,14 @@ TEST(Ablesung, FogIsotherms) {
 TEST(Ablesung, EdgesOfTheChart) {
     const Eingabe e = Standard();
     // x = 0: dry air, no vapour and so no dew point.
-    const Ablesung links = Ablesen(e, 0, 4000);
+    const Ablesung links = *Ablesen(e, 0, 4000);
     EXPECT_EQ(links.x, 0);
     EXPECT_EQ(links.h, 100);
     EXPECT_NEAR(links.theta, 100 / 1.005, 1e-12);
     EXPECT_EQ(links.pD, 0);
     EXPECT_FALSE(links.mitTaupunkt);
     // The top edge: h - 2500 x = Thetamax.
-    const Ablesung oben = Ablesen(e, 6000, 0);
+    const Ablesung oben = *Ablesen(e, 6000, 0);
     EXPECT_NEAR(oben.h - 2500 * oben.x, 200, 1e-12);
     EXPECT_EQ(oben.gebiet, Ablesung::Gebiet::ueberSiedepunkt);
     // Above boiling the vapour pressure still holds; no relative humidity is given.
