@@ -133,6 +133,29 @@ TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
     EXPECT_TRUE(svg.readAll().contains(">AUL<"));  // the name stays text
 }
 
+// Every example that comes with the program computes without a single entry in fehler; the
+// mixing of two saturated streams ends in fog, which is what that example is about.
+TEST(ExportDateien, ExamplesComputeWithoutFaults) {
+    const QStringList beispiele = QDir(LUMORA_BEISPIELE).entryList({"*.lumora"}, QDir::Files);
+    ASSERT_EQ(beispiele.size(), 3);
+    for (const QString& name : beispiele) {
+        std::ostringstream aus, fehler;
+        ASSERT_EQ(Exportieren({"lumora-export", QDir(LUMORA_BEISPIELE).filePath(name), "--json"},
+                              aus, fehler, ","),
+                  0)
+            << fehler.str();
+        const JsonGelesen bericht = JsonLesen(aus.str());
+        ASSERT_TRUE(bericht.fehler.empty()) << name.toStdString();
+        EXPECT_TRUE(bericht.wert["fehler"].empty()) << name.toStdString() << aus.str();
+        EXPECT_FALSE(bericht.wert["prozesse"].empty()) << name.toStdString();
+        if (name == "mischungsnebel.lumora") {
+            bool nebel = false;
+            for (const auto& z : bericht.wert["zustaende"]) nebel = nebel || z["nebel"] == true;
+            EXPECT_TRUE(nebel);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lumora
 
