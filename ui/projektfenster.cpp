@@ -220,7 +220,7 @@ void Projektfenster::titelSetzen() {
 void Projektfenster::meldung(const QString& text) { QMessageBox::warning(this, "Lumora", text); }
 
 bool Projektfenster::schliessenErlaubt() {
-    if (!s_.geaendert()) return true;
+    if (!s_.geaendert() || s_.leer()) return true;
     QMessageBox frage(
         QMessageBox::Question, "Lumora",
         QString::fromUtf8("Das Projekt „%1“ hat ungespeicherte Änderungen.").arg(s_.titelname()),

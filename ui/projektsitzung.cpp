@@ -122,6 +122,14 @@ QString Projektsitzung::titelname() const {
     return pfad_.isEmpty() ? QString("Unbenannt") : QFileInfo(pfad_).fileName();
 }
 
+bool Projektsitzung::leer() const {
+    if (!pfad_.isEmpty()) return false;
+    for (Liste l : {Liste::Zustaende, Liste::Prozesse, Liste::Messreihen, Liste::Zonen}) {
+        if (projekt_->anzahl(l) > 0) return false;
+    }
+    return true;
+}
+
 void Projektsitzung::neu(const Feldtexte& eingabe) {
     projekt_ = std::make_unique<Projekt>(eingabe);
     pfad_.clear();
@@ -255,6 +263,10 @@ QString Projektsitzung::wiederherstellungsdatei() {
 }
 
 void Projektsitzung::sichern() {
+    if (leer()) {
+        wiederherstellungLoeschen();
+        return;
+    }
     // Failing quietly is right here: the user's own file is untouched, and the next change
     // tries again.
     QDir().mkpath(QFileInfo(wiederherstellungsdatei()).absolutePath());

@@ -35,6 +35,9 @@ class Projektsitzung : public QObject {
     // The file the project was read from or last saved to; empty for a new project.
     const QString& pfad() const { return pfad_; }
     bool geaendert() const { return !verlauf_.isClean(); }
+    // A new project without a file and without a single entry: only the chart's inputs,
+    // which are not worth a question on closing or a recovery file.
+    bool leer() const;
     // The file name as a title shows it, "Unbenannt" for a new project.
     QString titelname() const;
 
