@@ -7,6 +7,7 @@
 
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
+#include "core/prozess.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/formulare.h"
@@ -154,6 +155,39 @@ TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
     EXPECT_EQ(meldung->text(), "");
     form.name()->setText("AUL");  // taken
     EXPECT_TRUE(meldung->text().contains("AUL"));
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Prozessformular form({"AUL", "ABL", "MI"},
+                         [&p](const Json& e) { return EintragPruefen(p, Liste::Prozesse, 3, e); });
+    form.show();
+    form.art()->setCurrentIndex(static_cast<int>(Prozessart::Kuehlen));
+    EXPECT_TRUE(form.parameter("oberflaeche")->isVisible());
+    EXPECT_FALSE(form.parameter("theta")->isVisible());
+    EXPECT_FALSE(form.von2()->isVisible());
+    form.von()->setCurrentText("ABL");
+    QTest::keyClicks(form.parameter("oberflaeche"), "30");
+    QTest::keyClicks(form.parameter("bypass"), "0,1");
+    QTest::keyClicks(form.nach(), "K2");
+    QLabel* meldung = form.findChild<QLabel*>("meldung");
+    EXPECT_TRUE(meldung->text().contains(QString::fromUtf8("Oberflächentemperatur 30 °C")))
+        << meldung->text().toStdString();
+    form.parameter("oberflaeche")->setText("12");
+    EXPECT_EQ(meldung->text(), "");
+    EXPECT_EQ(form.eintrag(), Json::parse(R"({"art": "kuehlen", "von": "ABL", "nach": "K2",
+                                              "oberflaeche": 12, "bypass": 0.1})"));
+    // Mixing asks for a second state and two mass flows instead.
+    form.art()->setCurrentIndex(static_cast<int>(Prozessart::Mischen));
+    EXPECT_TRUE(form.von2()->isVisible());
+    EXPECT_TRUE(form.parameter("massenstrom1")->isVisible());
+    EXPECT_FALSE(form.parameter("oberflaeche")->isVisible());
 }
 
 }  // namespace
