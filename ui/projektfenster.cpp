@@ -212,8 +212,10 @@ QAction* Projektfenster::aktion(const char* name) const {
 }
 
 void Projektfenster::titelSetzen() {
-    setWindowTitle(QString::fromUtf8("Lumora - Zustände und Prozesse - ") + s_.titelname() +
-                   (s_.geaendert() ? "*" : ""));
+    // Qt shows "[*]" as the "*" of unsaved changes; a "[*]" of the file name itself is
+    // doubled, which Qt shows as it is.
+    setWindowTitle(QString::fromUtf8("Lumora - Zustände und Prozesse - ") +
+                   s_.titelname().replace("[*]", "[*][*]") + "[*]");
     setWindowModified(s_.geaendert());
 }
 

@@ -2,9 +2,14 @@
 // clicks and types, and every check reads the screen. Nothing calls into the program.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "tests/e2e/x_sitzung.h"
@@ -24,9 +29,16 @@ constexpr QPoint kDeltaXgross(411, 224);
 constexpr QPoint kInnen(51, 25);  // canvas interior in the chart window
 constexpr QSize kInnenGroesse(917, 675);
 
+const std::string kProjekttitel = "Lumora - Zustände und Prozesse - ";
+const QColor kOrange(255, 140, 0);  // states and processes over the chart
+
 bool IstRot(QColor c) { return c.red() > 150 && c.green() < 110 && c.blue() < 110; }
 bool IstGruen(QColor c) { return c.green() > 90 && c.red() < 110 && c.blue() < 110; }
 bool IstDunkel(QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
+// Orange, also where antialiasing mixes it with a light background.
+bool IstOrange(QColor c) {
+    return c.red() > 200 && c.green() > 100 && c.green() < 190 && c.blue() < 110;
+}
 
 int Zaehlen(const QImage& bild, const QRect& kasten, const std::function<bool(QColor)>& farbe) {
     int n = 0;
@@ -84,6 +96,16 @@ class EndeZuEnde : public testing::Test {
     }
 
     QRect kanvas() const { return QRect(imDiagramm(kInnen), kInnenGroesse * skala); }
+
+    // Screen pixel under which the overlay centres a shape at a canvas point: the painter
+    // maps X onto 0..w-1 of the interior, and pixel i covers [i, i+1).
+    QPoint ueberlagert(QPointF canvas) const {
+        const QSize innen = kInnenGroesse * skala;
+        const QPointF px(canvas.x() * (innen.width() - 1) / 12000,
+                         canvas.y() * (innen.height() - 1) / 8000);
+        return imDiagramm(kInnen) +
+               QPoint(static_cast<int>(std::floor(px.x())), static_cast<int>(std::floor(px.y())));
+    }
 
     int skala = 1;
     Fenster dialog, diagramm;
@@ -203,6 +225,171 @@ TEST_F(EndeZuEnde, DoubleScaleKeepsLayoutAndSharpLines) {
     EXPECT_GT(scharf, 20);
     // " 0°C" still stands beside the bottom-left corner.
     EXPECT_GT(Zaehlen(bild, QRect(imDiagramm({12, 692}), QSize(35, 15) * 2), IstRot), 40);
+}
+
+// The states of a project as lumora-export computes them: name and canvas point; and its
+// processes as the lines between them.
+struct Rechnung {
+    std::map<std::string, QPointF> orte;
+    std::vector<std::pair<std::string, std::string>> linien;
+};
+
+Rechnung Rechnen(const std::string& datei) {
+    const auto j = nlohmann::ordered_json::parse(
+        Shell(std::string(LUMORA_EXPORT) + " '" + datei + "' --json"), nullptr, false);
+    Rechnung r;
+    if (j.is_discarded()) return r;
+    for (const auto& z : j["zustaende"]) {
+        r.orte[z["name"].get<std::string>()] = {z["X"].get<double>(), z["Y"].get<double>()};
+    }
+    for (const auto& p : j["prozesse"]) {
+        const auto& von = p["von"];
+        // Mixing draws the line between its two streams, every other process start to end.
+        if (von.is_array()) {
+            r.linien.emplace_back(von[0].get<std::string>(), von[1].get<std::string>());
+        } else {
+            r.linien.emplace_back(von.get<std::string>(), p["nach"].get<std::string>());
+        }
+    }
+    return r;
+}
+
+// Opens projects as `lumora DATEI`, in a home of its own: no recovery file, settings or
+// recent files of the user are read or left behind.
+class Projekte : public EndeZuEnde {
+  protected:
+    void SetUp() override {
+        EndeZuEnde::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_TRUE(heim_.isValid());
+        umgebung_ = {"XDG_DATA_HOME=" + pfad("daten"), "XDG_CONFIG_HOME=" + pfad("konfig")};
+    }
+    void TearDown() override { programm_.reset(); }  // ended before its home goes
+
+    std::string pfad(const char* name) const { return heim_.filePath(name).toStdString(); }
+    std::string sicherung() const {
+        return pfad("daten") + "/Lumora/lumora/wiederherstellung.lumora";
+    }
+
+    // A copy of an example, so that saving never touches the repository.
+    std::string beispiel(const char* name) {
+        const QString ziel = heim_.filePath(QString(name) + ".lumora");
+        QFile::copy(QString(LUMORA_BEISPIELE) + "/" + name + ".lumora", ziel);
+        return ziel.toStdString();
+    }
+
+    void oeffnen(const std::string& datei) {
+        programm_ =
+            std::make_unique<Programm>(LUMORA_PROGRAMM, umgebung_, std::vector<std::string>{datei});
+        ASSERT_TRUE(FensterSuchen(kDiagramm, diagramm)) << "no chart window";
+        vorn();
+    }
+
+    // The chart window in front, with the pointer off the canvas so that no read-out box
+    // covers it.
+    void vorn() {
+        Shell("xdotool windowraise " + diagramm.id);
+        Zeigen(diagramm.flaeche.bottomRight() + QPoint(20, 20));
+        Warten(300);
+    }
+
+    // Whether a state's marker stands at that screen pixel: the filled circle of 8 px is
+    // solid orange three pixels across around its centre.
+    static bool Marke(const QImage& bild, QPoint p) {
+        return Zaehlen(bild, QRect(p - QPoint(1, 1), QSize(3, 3)),
+                       [](QColor c) { return c == kOrange; }) == 9;
+    }
+
+    QTemporaryDir heim_;
+    std::vector<std::string> umgebung_;
+};
+
+TEST_F(Projekte, StatesAndProcessesStandWhereTheyBelong) {
+    const std::string datei = beispiel("sommerfall");
+    const Rechnung r = Rechnen(datei);
+    ASSERT_EQ(r.orte.size(), 5u);
+    ASSERT_EQ(r.linien.size(), 3u);
+    oeffnen(datei);
+    const QImage bild = Bildschirm();
+    for (const auto& [name, ort] : r.orte) EXPECT_TRUE(Marke(bild, ueberlagert(ort))) << name;
+    // Each process line is orange between its markers: seven places along it, each with
+    // an orange pixel within one pixel.
+    for (const auto& [von, nach] : r.linien) {
+        const QPointF a = r.orte.at(von);
+        const QPointF b = r.orte.at(nach);
+        int orange = 0;
+        for (int i = 2; i <= 8; ++i) {
+            const QPoint p = ueberlagert(a + (b - a) * i / 10.0);
+            orange += Zaehlen(bild, QRect(p - QPoint(1, 1), QSize(3, 3)), IstOrange) > 0;
+        }
+        EXPECT_GE(orange, 6) << von << " - " << nach;
+    }
+    // Away from every state and process, nothing orange: the overlay is where the
+    // states are and nowhere else.
+    EXPECT_EQ(Zaehlen(bild, QRect(ueberlagert({300, 300}), QSize(200, 150)), IstOrange), 0);
+    // The picture of the chart window, for the AppStream data (scripts/screenshot.sh).
+    if (const char* foto = std::getenv("LUMORA_BILDSCHIRMFOTO")) {
+        EXPECT_TRUE(bild.copy(diagramm.flaeche).save(foto));
+    }
+}
+
+TEST_F(Projekte, DraggedMarkerMovesAndUndoBringsItBack) {
+    const std::string datei = beispiel("sommerfall");
+    const Rechnung r = Rechnen(datei);
+    ASSERT_EQ(r.orte.count("ABL"), 1u);
+    oeffnen(datei);
+    const QImage vorher = Bildschirm().copy(kanvas());
+    const QPoint alt = ueberlagert(r.orte.at("ABL"));
+    const QPoint neu = alt + QPoint(-40, 40);
+    Ziehen(alt, neu);
+    vorn();
+    QImage bild = Bildschirm();
+    EXPECT_TRUE(Marke(bild, neu));
+    EXPECT_FALSE(Marke(bild, alt));
+    Fenster projekt;
+    EXPECT_TRUE(FensterSuchen(kProjekttitel + "sommerfall.lumora*", projekt, 5));
+    // Ctrl+Z in the chart window: a click on its margin makes it the active window.
+    Klicken(diagramm.flaeche.x() + 2, diagramm.flaeche.y() + 2);
+    Taste("ctrl+z");
+    vorn();
+    EXPECT_EQ(Bildschirm().copy(kanvas()), vorher);
+    EXPECT_TRUE(FensterSuchen(kProjekttitel + "sommerfall.lumora", projekt, 5));
+}
+
+TEST_F(Projekte, ChangeOfAKilledProgramComesBack) {
+    const std::string datei = beispiel("sommerfall");
+    const Rechnung r = Rechnen(datei);
+    ASSERT_EQ(r.orte.count("AUL"), 1u);
+    oeffnen(datei);
+    const QPoint neu = ueberlagert(r.orte.at("AUL")) + QPoint(50, -40);
+    Ziehen(ueberlagert(r.orte.at("AUL")), neu);
+    const QPoint imFenster = neu - diagramm.flaeche.topLeft();
+    Fenster projekt;
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "sommerfall.lumora*", projekt, 5));
+    ASSERT_TRUE(WartenBis([&] { return QFile::exists(QString::fromStdString(sicherung())); }, 10))
+        << "no recovery file";
+    programm_->toeten();
+    // The user's file is untouched until the user saves.
+    EXPECT_EQ(Rechnen(datei).orte, r.orte);
+
+    programm_ = std::make_unique<Programm>(LUMORA_PROGRAMM, umgebung_);
+    Fenster frage;
+    ASSERT_TRUE(FensterSuchen("Lumora", frage)) << "no question";
+    Zeigen(frage.flaeche.center());
+    Taste("Return");  // "Wiederherstellen"
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "sommerfall.lumora*", projekt));
+    // The chart shows the restored project, the dragged marker where it was dropped.
+    ASSERT_TRUE(FensterSuchen(kDiagramm, diagramm));
+    vorn();
+    EXPECT_TRUE(Marke(Bildschirm(), diagramm.flaeche.topLeft() + imFenster));
+    // Saved with Ctrl+S in the project window, the file holds the dragged state.
+    Klicken(projekt.flaeche.x() + 2, projekt.flaeche.bottom() - 2);
+    Taste("ctrl+s");
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "sommerfall.lumora", projekt, 5));
+    const QPoint gespeichert = ueberlagert(Rechnen(datei).orte["AUL"]);
+    EXPECT_LE((gespeichert - neu).manhattanLength(), 2)
+        << gespeichert.x() << "," << gespeichert.y();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(sicherung())));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <sstream>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -28,7 +29,8 @@ std::string Shell(const std::string& befehl) {
     return aus;
 }
 
-Programm::Programm(const std::string& pfad, const std::vector<std::string>& umgebung) {
+Programm::Programm(const std::string& pfad, const std::vector<std::string>& umgebung,
+                   const std::vector<std::string>& argumente) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string eintrag = *e;
@@ -38,9 +40,14 @@ Programm::Programm(const std::string& pfad, const std::vector<std::string>& umge
     std::vector<char*> envp;
     for (auto& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
-    std::string programm = pfad;
-    char* argv[] = {programm.data(), nullptr};
-    if (posix_spawn(&pid_, pfad.c_str(), nullptr, nullptr, argv, envp.data()) != 0) pid_ = -1;
+    std::vector<std::string> args{pfad};
+    args.insert(args.end(), argumente.begin(), argumente.end());
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, pfad.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        pid_ = -1;
+    }
 }
 
 Programm::~Programm() {
@@ -54,13 +61,26 @@ Programm::~Programm() {
     waitpid(pid_, nullptr, 0);
 }
 
+void Programm::toeten() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
 bool Programm::laeuft() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
 
 namespace {
 
 std::string Suche(const std::string& titel) {
+    // xdotool takes an extended regular expression: a title's "*" or "." means itself.
+    std::string muster;
+    for (char c : titel) {
+        if (std::string_view(".[]()*+?{}|^$\\").find(c) != std::string_view::npos) muster += '\\';
+        muster += c;
+    }
     std::istringstream ids(
-        Shell("xdotool search --onlyvisible --name '^" + titel + "$' 2>/dev/null"));
+        Shell("xdotool search --onlyvisible --name '^" + muster + "$' 2>/dev/null"));
     std::string id;
     ids >> id;
     return id;
@@ -68,28 +88,30 @@ std::string Suche(const std::string& titel) {
 
 }  // namespace
 
+bool WartenBis(const std::function<bool()>& bedingung, double sekunden) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
+    while (!bedingung()) {
+        if (std::chrono::steady_clock::now() >= ende) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
 bool FensterSichtbar(const std::string& titel) { return !Suche(titel).empty(); }
 
 bool FensterSuchen(const std::string& titel, Fenster& fenster, double sekunden) {
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekunden);
-    while (std::chrono::steady_clock::now() < ende) {
-        fenster.id = Suche(titel);
-        if (!fenster.id.empty()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it paint
-            std::istringstream g(Shell("xdotool getwindowgeometry --shell " + fenster.id));
-            int x = 0, y = 0, w = 0, h = 0;
-            for (std::string zeile; std::getline(g, zeile);) {
-                std::sscanf(zeile.c_str(), "X=%d", &x);
-                std::sscanf(zeile.c_str(), "Y=%d", &y);
-                std::sscanf(zeile.c_str(), "WIDTH=%d", &w);
-                std::sscanf(zeile.c_str(), "HEIGHT=%d", &h);
-            }
-            fenster.flaeche = QRect(x, y, w, h);
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (!WartenBis([&] { return !(fenster.id = Suche(titel)).empty(); }, sekunden)) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it paint
+    std::istringstream g(Shell("xdotool getwindowgeometry --shell " + fenster.id));
+    int x = 0, y = 0, w = 0, h = 0;
+    for (std::string zeile; std::getline(g, zeile);) {
+        std::sscanf(zeile.c_str(), "X=%d", &x);
+        std::sscanf(zeile.c_str(), "Y=%d", &y);
+        std::sscanf(zeile.c_str(), "WIDTH=%d", &w);
+        std::sscanf(zeile.c_str(), "HEIGHT=%d", &h);
     }
-    return false;
+    fenster.flaeche = QRect(x, y, w, h);
+    return true;
 }
 
 void Klicken(int x, int y) {
@@ -108,6 +130,24 @@ void Tippen(const std::string& text) {
 void Taste(const std::string& taste) {
     Shell("xdotool key " + taste);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+void Zeigen(QPoint p) {
+    Shell("xdotool mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+void Ziehen(QPoint von, QPoint nach) {
+    std::string befehl = "xdotool mousemove " + std::to_string(von.x()) + " " +
+                         std::to_string(von.y()) + " sleep 0.1 mousedown 1 sleep 0.1";
+    constexpr int kSchritte = 8;
+    for (int i = 1; i <= kSchritte; ++i) {
+        const QPoint p = von + (nach - von) * i / kSchritte;
+        befehl +=
+            " mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()) + " sleep 0.05";
+    }
+    Shell(befehl + " sleep 0.1 mouseup 1");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
 }
 
 void Schliessen(const Fenster& fenster) {
