@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -24,25 +25,29 @@ QPointF Pixel(QPointF canvas, QPointF massstab) {
 
 bool Endlich(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
-void Pfeilspitze(QPainter& p, QPointF von, QPointF nach) {
-    const QPointF d = nach - von;
+// A process line from a to b in pixels: the arrowhead's tip touches the end state's marker,
+// and the shaft ends where the arrowhead's base begins, so that the tip stays sharp. None for a
+// line of no length.
+struct Pfeil {
+    QLineF schaft;
+    QPointF spitze[3];
+};
+
+std::optional<Pfeil> PfeilVon(QPointF a, QPointF b) {
+    const QPointF d = b - a;
     const double laenge = std::hypot(d.x(), d.y());
-    if (!(laenge > 0)) return;
+    if (!(laenge > 0)) return std::nullopt;
     const QPointF e = d / laenge;
     const QPointF n(-e.y(), e.x());
-    const QPointF basis = nach - e * kPfeillaenge;
-    const QPointF spitze[3] = {nach, basis + n * kPfeilbreite, basis - n * kPfeilbreite};
-    p.setBrush(kZustandsfarbe);
-    p.setPen(Qt::NoPen);
-    p.drawPolygon(spitze, 3);
+    const QPointF tip = laenge > kMarkendurchmesser ? b - e * (kMarkendurchmesser / 2) : b;
+    const QPointF basis = tip - e * kPfeillaenge;
+    const QPointF ende = laenge > kMarkendurchmesser / 2 + kPfeillaenge ? basis : a;
+    return Pfeil{QLineF(a, ende), {tip, basis + n * kPfeilbreite, basis - n * kPfeilbreite}};
 }
 
-void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
-    const QPointF a = Pixel(l.von, m);
-    const QPointF b = Pixel(l.nach, m);
-    if (!Endlich(a) || !Endlich(b)) return;
+QPen Linienstift(Ueberlagerung::Stil stil) {
     QPen stift(kZustandsfarbe, 2, Qt::SolidLine, Qt::FlatCap);
-    switch (l.stil) {
+    switch (stil) {
         case Ueberlagerung::Stil::Prozess:
         case Ueberlagerung::Stil::Verbindung:
             break;
@@ -54,22 +59,60 @@ void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
             stift.setStyle(Qt::DashLine);
             break;
     }
-    p.setPen(stift);
+    return stift;
+}
+
+void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
+    const QPointF a = Pixel(l.von, m);
+    const QPointF b = Pixel(l.nach, m);
+    if (!Endlich(a) || !Endlich(b)) return;
+    p.setPen(Linienstift(l.stil));
     p.setBrush(Qt::NoBrush);
-    if (l.stil == Ueberlagerung::Stil::Prozess) {
-        // The tip touches the end state's marker; the line ends where the arrowhead's base
-        // begins, so the tip stays sharp.
-        const QPointF d = b - a;
-        const double laenge = std::hypot(d.x(), d.y());
-        if (!(laenge > 0)) return;
-        const QPointF e = d / laenge;
-        const QPointF spitze = laenge > kMarkendurchmesser ? b - e * (kMarkendurchmesser / 2) : b;
-        const QPointF ende =
-            laenge > kMarkendurchmesser / 2 + kPfeillaenge ? spitze - e * kPfeillaenge : a;
-        p.drawLine(a, ende);
-        Pfeilspitze(p, a, spitze);
-    } else {
+    if (l.stil != Ueberlagerung::Stil::Prozess) {
         p.drawLine(a, b);
+        return;
+    }
+    const auto pfeil = PfeilVon(a, b);
+    if (!pfeil) return;
+    p.drawLine(pfeil->schaft);
+    p.setBrush(kZustandsfarbe);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(pfeil->spitze, 3);
+}
+
+// The lines all at once: the solid shafts in one call, the arrowheads as one path, the few
+// dashed lines one by one, so that each keeps its own dash pattern. Everything has the same
+// colour, so the order in which the lines overlap shows nowhere.
+void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m) {
+    std::vector<QLineF> voll;
+    voll.reserve(linien.size());
+    QPainterPath spitzen;
+    spitzen.setFillRule(Qt::WindingFill);
+    for (const Ueberlagerung::Linie& l : linien) {
+        const QPointF a = Pixel(l.von, m);
+        const QPointF b = Pixel(l.nach, m);
+        if (!Endlich(a) || !Endlich(b)) continue;
+        if (l.stil == Ueberlagerung::Stil::Verbindung) {
+            voll.emplace_back(a, b);
+        } else if (l.stil == Ueberlagerung::Stil::Prozess) {
+            if (const auto pfeil = PfeilVon(a, b)) {
+                voll.push_back(pfeil->schaft);
+                spitzen.addPolygon(
+                    QPolygonF({pfeil->spitze[0], pfeil->spitze[1], pfeil->spitze[2]}));
+                spitzen.closeSubpath();
+            }
+        }
+    }
+    p.setPen(Linienstift(Ueberlagerung::Stil::Prozess));
+    p.setBrush(Qt::NoBrush);
+    p.drawLines(voll.data(), static_cast<int>(voll.size()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kZustandsfarbe);
+    p.drawPath(spitzen);
+    for (const Ueberlagerung::Linie& l : linien) {
+        if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
+            LinieMalen(p, l, m);
+        }
     }
 }
 
@@ -100,6 +143,69 @@ void Randmassstab(QPainter& p, const Eingabe& e, QPointF m) {
         const QString text = QLocale::c().toString(eps, 'f', 0);
         const QPointF mitte = ort - r * (14 + fm.horizontalAdvance(text) / 2);
         p.drawText(QRectF(mitte - QPointF(30, 8), QSizeF(60, 16)), Qt::AlignCenter, text);
+    }
+}
+
+void MarkeMalen(QPainter& p, QPointF ort) {
+    const double r = kMarkendurchmesser / 2;
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(kZustandsfarbe);
+    p.drawEllipse(ort, r, r);
+}
+
+// Quarter pixels: a marker copied from the vorrat lies at most an eighth of a pixel away from
+// where it would be drawn.
+constexpr int kViertel = 4;
+
+// Markers and names from the vorrat, for a raster device whose pixels the painter reaches by
+// scaling alone. The marker images are drawn anew when the pixel ratio changes.
+void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marken, QPointF m,
+                     Markenvorrat& v) {
+    const QTransform geraet = p.deviceTransform();
+    const qreal dpr = geraet.m11();
+    const int n = static_cast<int>(std::ceil((kMarkendurchmesser + 4) * dpr)) + 2;
+    const int mitte = n / 2;
+    if (v.pixelverhaeltnis != dpr) {
+        v.pixelverhaeltnis = dpr;
+        for (int i = 0; i < kViertel * kViertel; ++i) {
+            QImage bild(n, n, QImage::Format_ARGB32_Premultiplied);
+            bild.fill(Qt::transparent);
+            QPainter q(&bild);
+            q.setRenderHint(QPainter::Antialiasing, true);
+            q.scale(dpr, dpr);
+            const QPointF versatz(static_cast<double>(i % kViertel) / kViertel,
+                                  static_cast<double>(i / kViertel) / kViertel);
+            MarkeMalen(q, (QPointF(mitte, mitte) + versatz) / dpr);
+            q.end();
+            bild.setDevicePixelRatio(dpr);
+            v.marken[static_cast<std::size_t>(i)] = bild;
+        }
+    }
+    if (v.namen.size() > 20000) v.namen.clear();  // bounded, however many names come and go
+    const QTransform zurueck = geraet.inverted();
+    const double r = kMarkendurchmesser / 2;
+    const double oben = p.fontMetrics().ascent();
+    p.setPen(QPen(Qt::black, 1));
+    for (const Ueberlagerung::Marke& k : marken) {
+        const QPointF ort = Pixel(k.ort, m);
+        if (!Endlich(ort)) continue;
+        const QPointF g = geraet.map(ort);
+        const double qx = std::floor(g.x() * kViertel + 0.5);
+        const double qy = std::floor(g.y() * kViertel + 0.5);
+        if (!(std::fabs(qx) < 1e9 && std::fabs(qy) < 1e9)) continue;  // far off the device
+        const double ix = std::floor(qx / kViertel);
+        const double iy = std::floor(qy / kViertel);
+        const auto phase =
+            static_cast<std::size_t>((qy - iy * kViertel) * kViertel + (qx - ix * kViertel));
+        p.drawImage(zurueck.map(QPointF(ix - mitte, iy - mitte)), v.marken[phase]);
+        if (k.name.isEmpty()) continue;
+        auto text = v.namen.find(k.name);
+        if (text == v.namen.end()) {
+            QStaticText t(k.name);
+            t.setTextFormat(Qt::PlainText);
+            text = v.namen.insert(k.name, t);
+        }
+        p.drawStaticText(ort + QPointF(r + 2, -r - 2 - oben), *text);
     }
 }
 
@@ -134,7 +240,7 @@ void Ueberlagerungsflaeche::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(QPoint(0, 0), hintergrund_);
-    VordergrundMalen(p, u_, size());
+    VordergrundMalen(p, u_, size(), &vorrat_);
 }
 
 std::optional<QPointF> RandpunktDerRichtung(const Eingabe& e, double epsilon) {
@@ -174,39 +280,80 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     // and keeps a hundred thousand of them quick.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
+    // Where the painter reaches the device's pixels unchanged (the window's background image),
+    // each dot is the whole-pixel square the raster engine would fill for it, and a square that
+    // the same series has filled already is left out: a logger's points crowd onto the same few
+    // pixels, and the series' colour is opaque.
+    const bool ganzePixel = p.deviceTransform().isIdentity() && p.paintEngine() &&
+                            p.paintEngine()->type() == QPaintEngine::Raster;
+    // A square's corner lies from 4 pixels before the interior to 1 after it.
+    constexpr int kRand = 6;
     for (const Ueberlagerung::Reihe& r : u.reihen) {
         p.setBrush(r.farbe);
         std::vector<QRectF> punkte;
-        punkte.reserve(r.punkte.size());
+        std::vector<QRect> quadrate;
+        std::vector<bool> belegt;
+        if (ganzePixel) {
+            belegt.assign(static_cast<std::size_t>(innen.width() + kRand) *
+                              static_cast<std::size_t>(innen.height() + kRand),
+                          false);
+        }
         for (const QPointF& q : r.punkte) {
             const QPointF px = Pixel(q, m);
             if (px.x() < -2 || px.y() < -2 || px.x() > innen.width() + 2 ||
                 px.y() > innen.height() + 2) {
                 continue;
             }
-            punkte.emplace_back(px.x() - 1.5, px.y() - 1.5, 3, 3);
+            const QRectF punkt(px.x() - 1.5, px.y() - 1.5, 3, 3);
+            if (!ganzePixel) {
+                punkte.push_back(punkt);
+                continue;
+            }
+            // The raster engine's rounding of a rectangle to the pixels it fills.
+            const int x1 = qRound(punkt.x());
+            const int y1 = qRound(punkt.y());
+            const QRect quadrat(x1, y1, qRound(punkt.right()) - x1, qRound(punkt.bottom()) - y1);
+            if (quadrat.width() == 3 && quadrat.height() == 3) {
+                const auto stelle = static_cast<std::size_t>(y1 + 4) *
+                                        static_cast<std::size_t>(innen.width() + kRand) +
+                                    static_cast<std::size_t>(x1 + 4);
+                if (belegt[stelle]) continue;
+                belegt[stelle] = true;
+            }
+            quadrate.push_back(quadrat);
         }
         p.drawRects(punkte.data(), static_cast<int>(punkte.size()));
+        p.drawRects(quadrate.data(), static_cast<int>(quadrate.size()));
     }
     p.restore();
 }
 
-void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
+void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat) {
     const QPointF m = Massstab(innen);
+    const bool ausVorrat =
+        vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+        p.deviceTransform().type() <= QTransform::TxScale &&
+        p.deviceTransform().m11() == p.deviceTransform().m22() && p.deviceTransform().m11() > 0;
     p.save();
     p.setClipRect(QRect(QPoint(0, 0), innen));
     p.setRenderHint(QPainter::Antialiasing, true);
     if (u.randmassstab) Randmassstab(p, *u.randmassstab, m);
-    for (const Ueberlagerung::Linie& l : u.linien) LinieMalen(p, l, m);
+    if (ausVorrat) {
+        LinienGebuendelt(p, u.linien, m);
+    } else {
+        for (const Ueberlagerung::Linie& l : u.linien) LinieMalen(p, l, m);
+    }
     p.setFont(Namensschrift());
-    const double r = kMarkendurchmesser / 2;
-    for (const Ueberlagerung::Marke& k : u.marken) {
-        const QPointF ort = Pixel(k.ort, m);
-        if (!Endlich(ort)) continue;
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(kZustandsfarbe);
-        p.drawEllipse(ort, r, r);
-        p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
+    if (ausVorrat) {
+        MarkenAusVorrat(p, u.marken, m, *vorrat);
+    } else {
+        const double r = kMarkendurchmesser / 2;
+        for (const Ueberlagerung::Marke& k : u.marken) {
+            const QPointF ort = Pixel(k.ort, m);
+            if (!Endlich(ort)) continue;
+            MarkeMalen(p, ort);
+            p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
+        }
     }
     p.restore();
 }

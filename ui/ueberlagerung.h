@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -62,8 +65,20 @@ inline const QColor kZustandsfarbe(255, 140, 0);
 // Zones and series: the layer that changes seldom and may be kept as an image.
 void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
 
-// Processes, states and the edge scale: the layer that follows a drag.
-void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
+// What painting on screen keeps from frame to frame, so that a drag over thousands of states
+// stays quick: the marker drawn once for each quarter-pixel offset of its centre, and each name
+// laid out once.
+struct Markenvorrat {
+    qreal pixelverhaeltnis = 0;     // device pixels per pixel the markers were drawn at
+    std::array<QImage, 16> marken;  // by offset: 4 * quarter down + quarter across
+    QHash<QString, QStaticText> namen;
+};
+
+// Processes, states and the edge scale: the layer that follows a drag. With a vorrat, a raster
+// device takes markers and names from it; any other device (SVG, PDF, printer) gets them
+// drawn one by one as paths and text.
+void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen,
+                      Markenvorrat* vorrat = nullptr);
 
 // The marker under the point `pixel` of the canvas interior, or none; markers drawn later lie
 // on top and win.
@@ -97,6 +112,7 @@ class Ueberlagerungsflaeche : public QWidget {
     Ueberlagerung u_;
     QImage hintergrund_;
     bool hintergrundAlt_ = true;
+    Markenvorrat vorrat_;
 };
 
 // The directions the edge scale labels, in kJ/kg.
