@@ -49,12 +49,33 @@ std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, dou
     if (!kalt || *kalt > h || !(tOben >= kTiefsteTemperatur)) return std::nullopt;
     const auto warm = AufNebelisotherme(d, tOben, x);
     if (warm && *warm < h) return std::nullopt;
-    const auto [unten, oben] = Halbiere(kTiefsteTemperatur, tOben, [&](double t) {
+    // The bracket [a, b] with f(a) <= 0 < f(b), f(t) = enthalpy on the isotherm of t - h.
+    double a = kTiefsteTemperatur, fa = *kalt - h;
+    double b = tOben;
+    std::optional<double> fb;
+    if (warm) fb = *warm - h;
+    // Regula falsi with the Illinois step converges in a dozen evaluations where halving
+    // takes sixty; a step onto a temperature without saturation halves instead.
+    int seite = 0;
+    for (int i = 0; i < 200 && b - a > 1e-12 * (1 + std::fabs(a)); ++i) {
+        double t = fb && *fb != fa ? b - *fb * (b - a) / (*fb - fa) : a + (b - a) / 2;
+        if (!(t > a && t < b)) t = a + (b - a) / 2;
         const auto e = AufNebelisotherme(d, t, x);
-        return !e || *e > h;
-    });
-    (void)oben;
-    return unten;
+        if (!e || *e - h > 0) {
+            b = t;
+            fb = e ? std::optional<double>(*e - h) : std::nullopt;
+            if (seite == 1) fa /= 2;  // the other end has stood twice: pull it in
+            seite = 1;
+        } else if (*e - h < 0) {
+            a = t;
+            fa = *e - h;
+            if (seite == -1 && fb) *fb /= 2;
+            seite = -1;
+        } else {
+            return t;
+        }
+    }
+    return a;
 }
 
 constexpr const char* kNichtEndlich =

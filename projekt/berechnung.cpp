@@ -165,8 +165,7 @@ struct Ort {
 
 class Rechnung {
   public:
-    Rechnung(const Projekt& p, const std::vector<MessreihenErgebnis>* messreihen)
-        : p_(p), messreihen_(messreihen) {}
+    Rechnung(const Projekt& p, const Vorberechnung& v) : p_(p), v_(v) {}
 
     Berechnung Rechnen() {
         EingabeLesen_();
@@ -219,12 +218,24 @@ class Rechnung {
             z.fehler = *f;
         } else if (auto g = Vergeben(name, {Liste::Zustaende, i})) {
             z.fehler = *g;
+        } else if (const Punkt* frueher = Frueher(i, name)) {
+            z.punkt = *frueher;
         } else if (const auto zustand =
                        ZustandLesen(e, b_.druck ? &*b_.druck : nullptr, eingabeFehler_)) {
             z.punkt = PunktAus(name, *zustand);
         } else {
             z.fehler = zustand.grund();
         }
+    }
+
+    // The state entry i had in the earlier computation, when it is unchanged since.
+    const Punkt* Frueher(std::size_t i, const std::string& name) const {
+        if (!v_.vorher || !v_.nurZustand || *v_.nurZustand == i ||
+            v_.vorher->zustaende.size() != b_.zustaende.size()) {
+            return nullptr;
+        }
+        const auto& punkt = v_.vorher->zustaende[i].punkt;
+        return punkt && punkt->name == name ? &*punkt : nullptr;
     }
 
     // The state a process starts at, by name: an entered state or one an earlier process made.
@@ -281,8 +292,8 @@ class Rechnung {
     }
 
     void Messreihen() {
-        if (messreihen_) {
-            b_.messreihen = *messreihen_;
+        if (v_.vorher && v_.messreihen) {
+            b_.messreihen = v_.vorher->messreihen;
         } else {
             MessreihenAuswerten();
         }
@@ -365,7 +376,7 @@ class Rechnung {
     }
 
     const Projekt& p_;
-    const std::vector<MessreihenErgebnis>* messreihen_;
+    const Vorberechnung& v_;
     Berechnung b_;
     std::string eingabeFehler_;
     std::unordered_map<std::string, Ort> namen_;
@@ -385,8 +396,8 @@ std::vector<Zone> Berechnung::GueltigeZonen() const {
     return gueltig;
 }
 
-Berechnung Berechnen(const Projekt& projekt, const std::vector<MessreihenErgebnis>* messreihen) {
-    return Rechnung(projekt, messreihen).Rechnen();
+Berechnung Berechnen(const Projekt& projekt, const Vorberechnung& vorberechnung) {
+    return Rechnung(projekt, vorberechnung).Rechnen();
 }
 
 }  // namespace lumora

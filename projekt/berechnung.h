@@ -79,11 +79,18 @@ struct Berechnung {
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
+// What an earlier computation of the same project, at the same input texts, lends to the next:
+// its series when they are unchanged, and its states when only one entry of zustaende has
+// changed since. Evaluating a year of logger data, or a thousand states, takes far longer
+// than the one state a drag moves.
+struct Vorberechnung {
+    const Berechnung* vorher = nullptr;
+    bool messreihen = false;                // the series are unchanged
+    std::optional<std::size_t> nurZustand;  // the only entry of zustaende that changed
+};
+
 // Computes every state and process of the project in file order; entries that cannot be
-// computed keep their reason and do not stop the others. The series are evaluated too, unless
-// `messreihen` gives them from an earlier computation at the same input texts with the same
-// series: evaluating a year of logger data takes far longer than the states.
-Berechnung Berechnen(const Projekt& projekt,
-                     const std::vector<MessreihenErgebnis>* messreihen = nullptr);
+// computed keep their reason and do not stop the others.
+Berechnung Berechnen(const Projekt& projekt, const Vorberechnung& vorberechnung = {});
 
 }  // namespace lumora

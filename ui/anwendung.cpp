@@ -128,6 +128,7 @@ void Anwendung::diagrammVerbinden(Diagrammfenster* fenster) {
     connect(fenster, &Diagrammfenster::ziehenBeendet, this, [this] {
         sitzung_.zusammenfassenBeenden();
         ziehen_ = false;
+        ueberlagerungZeigen();  // smooth again
     });
     connect(fenster, &Diagrammfenster::zustandHierEintragen, this, &Anwendung::zustandEintragen);
     QList<QAction*> aktionen{projektZeigen_};
@@ -142,7 +143,8 @@ void Anwendung::ueberlagerungZeigen() {
     Diagrammfenster* fenster = dialog_.diagrammfenster();
     if (!fenster) return;
     // A drag moves states and processes only: zones and series keep their image.
-    fenster->setUeberlagerung(UeberlagerungAus(sitzung_.projekt(), sitzung_.stand()), !ziehen_);
+    fenster->setUeberlagerung(UeberlagerungAus(sitzung_.projekt(), sitzung_.stand()), !ziehen_,
+                              ziehen_);
 }
 
 void Anwendung::zustandZiehen(int eintrag, double X, double Y) {

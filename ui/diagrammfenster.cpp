@@ -102,8 +102,8 @@ void Diagrammfenster::aktionenAnlegen() {
             &Diagrammfenster::eingabenAendern);
 }
 
-void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund) {
-    ueber_->setUeberlagerung(std::move(u), hintergrund);
+void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug) {
+    ueber_->setUeberlagerung(std::move(u), hintergrund, imZug);
 }
 
 const Ueberlagerung& Diagrammfenster::ueberlagerung() const { return ueber_->ueberlagerung(); }

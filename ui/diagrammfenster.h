@@ -37,7 +37,8 @@ class Diagrammfenster : public QWidget {
 
     // What lies over the canvas: the open project's states, processes, series and zones.
     // hintergrund: whether zones or series may have changed.
-    void setUeberlagerung(Ueberlagerung u, bool hintergrund = true);
+    // imZug: a frame of a drag, drawn quickly.
+    void setUeberlagerung(Ueberlagerung u, bool hintergrund = true, bool imZug = false);
     const Ueberlagerung& ueberlagerung() const;
     // Actions of the project that the context menu offers below the chart's own.
     void setProjektaktionen(const QList<QAction*>& aktionen);

@@ -62,20 +62,22 @@ Zonenzaehlung ZonenZaehlen(const Berechnung& b) {
 class Projektsitzung::Befehl : public QUndoCommand {
   public:
     Befehl(Projektsitzung& s, const QString& text, std::function<void()> tun,
-           std::function<void()> zurueck, int umfang)
+           std::function<void()> zurueck, int umfang,
+           std::optional<std::size_t> nurZustand = std::nullopt)
         : QUndoCommand(text),
           s_(s),
           tun_(std::move(tun)),
           zurueck_(std::move(zurueck)),
-          umfang_(umfang) {}
+          umfang_(umfang),
+          nurZustand_(nurZustand) {}
 
     void redo() override {
         tun_();
-        s_.neuBerechnen(umfang_);
+        s_.neuBerechnen(umfang_, nurZustand_);
     }
     void undo() override {
         zurueck_();
-        s_.neuBerechnen(umfang_);
+        s_.neuBerechnen(umfang_, nurZustand_);
     }
     int id() const override { return zusammenfassen_ ? 1 : -1; }
     bool mergeWith(const QUndoCommand* anderer) override {
@@ -96,6 +98,7 @@ class Projektsitzung::Befehl : public QUndoCommand {
     std::function<void()> tun_;
     std::function<void()> zurueck_;
     int umfang_;
+    std::optional<std::size_t> nurZustand_;
     bool zusammenfassen_ = false;
     std::string schluessel_;
 };
@@ -179,7 +182,8 @@ void Projektsitzung::eintragErsetzen(Liste liste, std::size_t index, Json eintra
     auto befehl = std::make_unique<Befehl>(
         *this, text, [this, liste, index, eintrag] { projekt_->ersetzen(liste, index, eintrag); },
         [this, liste, index, vorher] { projekt_->ersetzen(liste, index, *vorher); },
-        UmfangVon(liste));
+        UmfangVon(liste),
+        liste == Liste::Zustaende ? std::optional<std::size_t>(index) : std::nullopt);
     if (zusammenfassen) {
         befehl->zusammenfassenMit(std::to_string(static_cast<int>(liste)) + "/" +
                                   std::to_string(index) + "/" + std::to_string(ziehfolge_));
@@ -247,10 +251,13 @@ int Projektsitzung::UmfangVon(Liste liste) {
     }
 }
 
-void Projektsitzung::neuBerechnen(int umfang) {
+void Projektsitzung::neuBerechnen(int umfang, std::optional<std::size_t> nurZustand) {
     const bool reihen = (umfang & Reihen) || !stand_;
-    auto neu =
-        std::make_unique<Berechnung>(Berechnen(*projekt_, reihen ? nullptr : &stand_->messreihen));
+    Vorberechnung v;
+    v.vorher = stand_.get();
+    v.messreihen = !reihen;
+    if (umfang != Eingabe) v.nurZustand = nurZustand;
+    auto neu = std::make_unique<Berechnung>(Berechnen(*projekt_, v));
     stand_ = std::move(neu);
     if (reihen || (umfang & Zonen)) innen_ = ZonenZaehlen(*stand_);
     if (umfang == Eingabe) emit eingabeGeaendert();

@@ -84,7 +84,8 @@ class Projektsitzung : public QObject {
     void ausfuehren(std::unique_ptr<QUndoCommand> befehl);
     // What a change touches beyond the states and processes.
     enum Umfang { Eintraege = 0, Reihen = 1, Zonen = 2, Eingabe = 7 };
-    void neuBerechnen(int umfang);
+    // nurZustand: the only entry of zustaende that changed, when that is all.
+    void neuBerechnen(int umfang, std::optional<std::size_t> nurZustand = std::nullopt);
     static int UmfangVon(Liste liste);
     void sichern();
 

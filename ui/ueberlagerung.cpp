@@ -217,7 +217,8 @@ Ueberlagerungsflaeche::Ueberlagerungsflaeche(QWidget* parent) : QWidget(parent) 
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void Ueberlagerungsflaeche::setUeberlagerung(Ueberlagerung u, bool hintergrund) {
+void Ueberlagerungsflaeche::setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug) {
+    imZug_ = imZug;
     u_ = std::move(u);
     hintergrundAlt_ = hintergrundAlt_ || hintergrund;
     update();
@@ -240,7 +241,7 @@ void Ueberlagerungsflaeche::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(QPoint(0, 0), hintergrund_);
-    VordergrundMalen(p, u_, size(), &vorrat_);
+    VordergrundMalen(p, u_, size(), &vorrat_, imZug_);
 }
 
 std::optional<QPointF> RandpunktDerRichtung(const Eingabe& e, double epsilon) {
@@ -328,7 +329,8 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     p.restore();
 }
 
-void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat) {
+void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat,
+                      bool imZug) {
     const QPointF m = Massstab(innen);
     const bool ausVorrat =
         vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
@@ -338,11 +340,13 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     p.setClipRect(QRect(QPoint(0, 0), innen));
     p.setRenderHint(QPainter::Antialiasing, true);
     if (u.randmassstab) Randmassstab(p, *u.randmassstab, m);
+    p.setRenderHint(QPainter::Antialiasing, !imZug);
     if (ausVorrat) {
         LinienGebuendelt(p, u.linien, m);
     } else {
         for (const Ueberlagerung::Linie& l : u.linien) LinieMalen(p, l, m);
     }
+    p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(Namensschrift());
     if (ausVorrat) {
         MarkenAusVorrat(p, u.marken, m, *vorrat);

@@ -77,8 +77,10 @@ struct Markenvorrat {
 // Processes, states and the edge scale: the layer that follows a drag. With a vorrat, a raster
 // device takes markers and names from it; any other device (SVG, PDF, printer) gets them
 // drawn one by one as paths and text.
+// imZug: while a state is dragged, the process lines are drawn without antialiasing, which
+// is several times quicker; the frame after the drag draws them smooth again.
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen,
-                      Markenvorrat* vorrat = nullptr);
+                      Markenvorrat* vorrat = nullptr, bool imZug = false);
 
 // The marker under the point `pixel` of the canvas interior, or none; markers drawn later lie
 // on top and win.
@@ -102,7 +104,8 @@ class Ueberlagerungsflaeche : public QWidget {
     explicit Ueberlagerungsflaeche(QWidget* parent = nullptr);
     const Ueberlagerung& ueberlagerung() const { return u_; }
     // hintergrund: whether zones or series may have changed.
-    void setUeberlagerung(Ueberlagerung u, bool hintergrund);
+    // imZug: a frame of a drag (see VordergrundMalen).
+    void setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug = false);
 
   protected:
     void paintEvent(QPaintEvent* ereignis) override;
@@ -112,6 +115,7 @@ class Ueberlagerungsflaeche : public QWidget {
     Ueberlagerung u_;
     QImage hintergrund_;
     bool hintergrundAlt_ = true;
+    bool imZug_ = false;
     Markenvorrat vorrat_;
 };
 
