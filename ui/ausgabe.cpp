@@ -1,5 +1,6 @@
 #include "ui/ausgabe.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +17,9 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <vector>
@@ -51,9 +54,10 @@ QRectF Kasten(const Operation& op, double sx, double sy) {
         .normalized();
 }
 
-// Coordinates for a vector file: a hundredth of a pixel is finer than any screen or
-// printer shows the chart, and keeps the numbers written short.
-double Runden(double v) { return std::round(v * 100) / 100; }
+// Coordinates for a vector file in hundredths of a pixel: finer than any screen or printer
+// shows the chart, and keeps the numbers written short. Whole hundredths let the SVG text
+// write differences exactly.
+std::int32_t Hundertstel(double v) { return static_cast<std::int32_t>(std::lround(v * 100)); }
 
 // Which runs have drawn near which part of the interior, in square cells, so that a line can
 // be moved back into an earlier run of its colour and width only when no line drawn after
@@ -69,19 +73,22 @@ class Belegung {
           hoehe_(static_cast<int>(innen.height() / zelle_) + 3),
           zellen_(static_cast<std::size_t>(breite_) * hoehe_) {}
 
-    // The latest run of another colour than `farbe` that drew near the line. Runs of the
-    // same colour may cross in any order: the pixels they share get that colour either way.
-    int spaetester(const QLineF& l, QRgb farbe) const {
-        int m = -1;
-        Zellen(l, [&](int i) {
+    // Whether a run later than `lauf` and of another colour than `farbe` drew near the line.
+    // Runs of the same colour may cross in any order: the pixels they share get that colour
+    // either way. Where lines meet, they meet mostly at an end, so the end cell is looked at
+    // before the walk along the line.
+    bool spaeter(const QLineF& l, QRgb farbe, int lauf) const {
+        const auto nah = [&](int i) {
             for (int dy = -breite_; dy <= breite_; dy += breite_) {
                 for (int dx = -1; dx <= 1; ++dx) {
                     const Eintrag& e = zellen_[i + dy + dx];
-                    m = std::max(m, e.farbe != farbe ? e.letzter : e.andere);
+                    if ((e.farbe != farbe ? e.letzter : e.andere) > lauf) return true;
                 }
             }
-        });
-        return m;
+            return false;
+        };
+        return nah(Index(l.x2() / zelle_, breite_) + breite_ * Index(l.y2() / zelle_, hoehe_)) ||
+               Zellen(l, nah);
     }
     void eintragen(const QLineF& l, int lauf, QRgb farbe) {
         Zellen(l, [&](int i) {
@@ -93,14 +100,16 @@ class Belegung {
             } else if (e.farbe != farbe) {
                 e.andere = std::max(e.andere, lauf);
             }
+            return false;
         });
     }
 
   private:
     // Every cell the line passes through, walked from cell to cell across the border that
-    // the line meets first. Cells are counted from one, so that the neighbours exist.
+    // the line meets first, until `f` returns true; returns whether it did. Cells are counted
+    // from one, so that the neighbours exist.
     template <class F>
-    void Zellen(const QLineF& l, F f) const {
+    bool Zellen(const QLineF& l, F f) const {
         const double x = l.x1() / zelle_, y = l.y1() / zelle_;
         const double dx = l.dx() / zelle_, dy = l.dy() / zelle_;
         int cx = Index(x, breite_), cy = Index(y, hoehe_);
@@ -111,7 +120,7 @@ class Belegung {
         const double jeY = dy != 0 ? 1 / std::abs(dy) : kNie;
         double bisX = dx != 0 ? (dx > 0 ? std::floor(x) + 1 - x : x - std::floor(x)) * jeX : kNie;
         double bisY = dy != 0 ? (dy > 0 ? std::floor(y) + 1 - y : y - std::floor(y)) * jeY : kNie;
-        f(cy * breite_ + cx);
+        if (f(cy * breite_ + cx)) return true;
         for (int n = std::abs(ex - cx) + std::abs(ey - cy); n > 0; --n) {
             if (bisX < bisY) {
                 bisX += jeX;
@@ -120,8 +129,9 @@ class Belegung {
                 bisY += jeY;
                 cy += schrittY;
             }
-            f(cy * breite_ + cx);
+            if (f(cy * breite_ + cx)) return true;
         }
+        return false;
     }
     static int Index(double v, int anzahl) {
         return std::clamp(static_cast<int>(std::floor(v)) + 1, 1, anzahl - 2);
@@ -140,24 +150,36 @@ class Belegung {
     std::vector<Eintrag> zellen_;
 };
 
+// A line of a run in hundredths of a pixel of the interior, and the run's next line.
+struct Strecke {
+    std::int32_t x1, y1, x2, y2;
+    int naechste = -1;
+};
+
 // A run: lines of one colour and width drawn as one path, or a filled box.
 struct Lauf {
-    QColor farbe;
+    QRgb farbe = 0;
     int breite = 0;  // 0 for a box
     QRectF kasten;
-    QPainterPath pfad;
-    QLineF letzte;
+    int erste = -1;  // its lines, chained through Strecke::naechste
+    int letzte = -1;
 };
 
 // The canvas lines for a vector file: cut to the interior, rounded, and gathered into runs of
-// one colour and width, each drawn as a single path of separate segments. A line joins the
-// latest run of its kind when nothing drawn since comes near it, so the picture stays the
+// one colour and width, each to be drawn as a single path of separate segments. A line joins
+// the latest run of its kind when nothing drawn since comes near it, so the picture stays the
 // same while the file holds one element per run instead of one per line. Segments are never
 // joined at their ends: a path's joins would fill corners that separate flat-ended lines
 // leave open. A line that repeats the previous one of its run adds no pixel and is left out.
-void LinienAlsPfade(QPainter& p, const std::vector<Operation>& operationen, double sx, double sy,
-                    QSize innen) {
+struct Laeufe {
     std::vector<Lauf> laeufe;
+    std::vector<Strecke> strecken;
+};
+
+Laeufe Sammeln(const std::vector<Operation>& operationen, double sx, double sy, QSize innen) {
+    Laeufe ergebnis;
+    std::vector<Lauf>& laeufe = ergebnis.laeufe;
+    std::vector<Strecke>& strecken = ergebnis.strecken;
     std::map<std::pair<QRgb, int>, int> letzterLauf;  // per colour and width
     int breiteste = 1;
     for (const Operation& op : operationen) breiteste = std::max(breiteste, op.breite);
@@ -165,7 +187,7 @@ void LinienAlsPfade(QPainter& p, const std::vector<Operation>& operationen, doub
     int schranke = 0;  // no line moves back past a box
     for (const Operation& op : operationen) {
         if (op.art == Operation::Art::box) {
-            laeufe.push_back({Farbe_(op.farbe), 0, Kasten(op, sx, sy), {}, {}});
+            laeufe.push_back({Farbe_(op.farbe).rgb(), 0, Kasten(op, sx, sy)});
             schranke = static_cast<int>(laeufe.size());
             continue;
         }
@@ -174,39 +196,137 @@ void LinienAlsPfade(QPainter& p, const std::vector<Operation>& operationen, doub
             !StreckeKappen(x1, y1, x2, y2, 0, 0, kLeinwandBreite, kLeinwandHoehe)) {
             continue;
         }
-        const QLineF l(Runden(x1 * sx), Runden(y1 * sy), Runden(x2 * sx), Runden(y2 * sy));
-        if (l.p1() == l.p2()) continue;  // a single point, or shorter than the rounding
-        const QColor farbe = Farbe_(op.farbe);
-        const auto art = std::make_pair(farbe.rgb(), op.breite);
+        Strecke s{Hundertstel(x1 * sx), Hundertstel(y1 * sy), Hundertstel(x2 * sx),
+                  Hundertstel(y2 * sy)};
+        if (s.x1 == s.x2 && s.y1 == s.y2) continue;  // a point, or shorter than the rounding
+        const QLineF l(s.x1 / 100.0, s.y1 / 100.0, s.x2 / 100.0, s.y2 / 100.0);
+        const auto art = std::make_pair(Farbe_(op.farbe).rgb(), op.breite);
         const auto gefunden = letzterLauf.find(art);
         int k = gefunden == letzterLauf.end() ? -1 : gefunden->second;
         if (k < schranke ||
-            (k + 1 < static_cast<int>(laeufe.size()) && belegung.spaetester(l, art.first) > k)) {
-            laeufe.push_back({farbe, op.breite, {}, {}, {}});
+            (k + 1 < static_cast<int>(laeufe.size()) && belegung.spaeter(l, art.first, k))) {
+            laeufe.push_back({art.first, op.breite, {}});
             k = static_cast<int>(laeufe.size()) - 1;
             letzterLauf[art] = k;
         }
         Lauf& lauf = laeufe[k];
-        if (l == lauf.letzte) continue;
-        lauf.pfad.moveTo(l.p1());
-        lauf.pfad.lineTo(l.p2());
-        lauf.letzte = l;
+        if (lauf.letzte >= 0) {
+            Strecke& vorige = strecken[lauf.letzte];
+            if (vorige.x1 == s.x1 && vorige.y1 == s.y1 && vorige.x2 == s.x2 && vorige.y2 == s.y2) {
+                continue;
+            }
+            vorige.naechste = static_cast<int>(strecken.size());
+        } else {
+            lauf.erste = static_cast<int>(strecken.size());
+        }
+        lauf.letzte = static_cast<int>(strecken.size());
+        strecken.push_back(s);
         belegung.eintragen(l, k, art.first);
     }
+    return ergebnis;
+}
+
+// The runs through the painter: a path per run, a filled rectangle per box.
+void PfadeMalen(QPainter& p, const Laeufe& l) {
     p.setBrush(Qt::NoBrush);
-    for (const Lauf& lauf : laeufe) {
+    QPainterPath pfad;
+    for (const Lauf& lauf : l.laeufe) {
         if (lauf.breite == 0) {
-            p.fillRect(lauf.kasten, lauf.farbe);
-        } else {
-            p.setPen(QPen(lauf.farbe, lauf.breite, Qt::SolidLine, Qt::FlatCap));
-            p.drawPath(lauf.pfad);
+            p.fillRect(lauf.kasten, QColor(lauf.farbe));
+            continue;
         }
+        pfad.clear();
+        for (int i = lauf.erste; i >= 0; i = l.strecken[i].naechste) {
+            const Strecke& s = l.strecken[i];
+            pfad.moveTo(s.x1 / 100.0, s.y1 / 100.0);
+            pfad.lineTo(s.x2 / 100.0, s.y2 / 100.0);
+        }
+        p.setPen(QPen(QColor(lauf.farbe), lauf.breite, Qt::SolidLine, Qt::FlatCap));
+        p.drawPath(pfad);
     }
 }
 
-}  // namespace
+// Appends a number of hundredths as SVG writes it: no trailing zeros, no zero before the
+// point, and no blank before a minus sign, which separates the numbers by itself.
+void ZahlAnhaengen(QByteArray& text, std::int64_t hundertstel, bool trennen) {
+    char puffer[32];
+    char* z = puffer;
+    if (hundertstel < 0) {
+        *z++ = '-';
+        hundertstel = -hundertstel;
+    } else if (trennen) {
+        *z++ = ' ';
+    }
+    const std::int64_t ganz = hundertstel / 100;
+    const int rest = static_cast<int>(hundertstel % 100);
+    if (ganz != 0 || rest == 0) z = std::to_chars(z, puffer + sizeof puffer, ganz).ptr;
+    if (rest != 0) {
+        *z++ = '.';
+        *z++ = static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0) *z++ = static_cast<char>('0' + rest % 10);
+    }
+    text.append(puffer, z - puffer);
+}
 
-void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
+// Segments per SVG path: Qt's own SVG reader cuts a path off after 32767 elements, and every
+// segment is two of them.
+constexpr int kStreckenJePfad = 8192;
+
+// The runs as SVG elements in the coordinates of the interior: a path per run of segments,
+// each a move to its start and a line relative to it, and a rectangle per box. Written here rather
+// than through the painter, whose SVG repeats every attribute of the state for each element.
+QByteArray SvgText(const Laeufe& l) {
+    QByteArray text;
+    text.reserve(static_cast<qsizetype>(l.strecken.size()) * 24 +
+                 static_cast<qsizetype>(l.laeufe.size()) * 32 + 128);
+    text.append(
+        "<g fill=\"none\" stroke=\"none\" stroke-width=\"1\" stroke-linecap=\"butt\" "
+        "stroke-linejoin=\"bevel\">\n");
+    for (const Lauf& lauf : l.laeufe) {
+        if (lauf.breite == 0) {
+            const auto h = [](double v) { return static_cast<std::int64_t>(std::lround(v * 100)); };
+            text.append("<rect fill=\"" + QColor(lauf.farbe).name().toLatin1() + "\" x=\"");
+            ZahlAnhaengen(text, h(lauf.kasten.x()), false);
+            text.append("\" y=\"");
+            ZahlAnhaengen(text, h(lauf.kasten.y()), false);
+            text.append("\" width=\"");
+            ZahlAnhaengen(text, h(lauf.kasten.width()), false);
+            text.append("\" height=\"");
+            ZahlAnhaengen(text, h(lauf.kasten.height()), false);
+            text.append("\"/>\n");
+            continue;
+        }
+        QByteArray kopf = "<path stroke=\"" + QColor(lauf.farbe).name().toLatin1();
+        if (lauf.breite != 1) kopf += "\" stroke-width=\"" + QByteArray::number(lauf.breite);
+        kopf += "\" d=\"";
+        int anzahl = 0;
+        for (int i = lauf.erste; i >= 0; i = l.strecken[i].naechste) {
+            if (anzahl % kStreckenJePfad == 0) {
+                if (anzahl > 0) text.append("\"/>\n");
+                text.append(kopf);
+            }
+            ++anzahl;
+            const Strecke& s = l.strecken[i];
+            text.append('M');
+            ZahlAnhaengen(text, s.x1, false);
+            ZahlAnhaengen(text, s.y1, true);
+            text.append('l');
+            ZahlAnhaengen(text, s.x2 - s.x1, false);
+            ZahlAnhaengen(text, s.y2 - s.y1, true);
+        }
+        text.append("\"/>\n");
+    }
+    text.append("</g>\n");
+    return text;
+}
+
+// Marks the place of the canvas lines in the painter's SVG, where SvgEinsetzen puts them. Drawn
+// before any label or project text, it is the first text of its kind in the file.
+constexpr char kLinienMarke[] = "lumora-leinwandlinien";
+
+// The chart area; a vector file gets the canvas lines as runs of paths. With `svgLinien`
+// given, an SVG painter draws a mark in their place and `svgLinien` receives them as text.
+void Malen(QPainter& p, const Diagrammfenster& fenster, QByteArray* svgLinien) {
     const QWidget& gesamt = *fenster.gesamt();
     const Leinwand& leinwand = fenster.leinwand();
     p.fillRect(QRect(QPoint(0, 0), gesamt.size()), Qt::white);
@@ -224,7 +344,14 @@ void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
     const double sy = Massstab(innen).y();
     const QPaintEngine* motor = p.paintEngine();
     if (motor && (motor->type() == QPaintEngine::SVG || motor->type() == QPaintEngine::Pdf)) {
-        LinienAlsPfade(p, leinwand.operationen(), sx, sy, innen);
+        const Laeufe laeufe = Sammeln(leinwand.operationen(), sx, sy, innen);
+        if (svgLinien && motor->type() == QPaintEngine::SVG) {
+            *svgLinien = SvgText(laeufe);
+            p.setPen(QPen(Qt::black, 1));
+            p.drawText(QPointF(0, 0), kLinienMarke);
+        } else {
+            PfadeMalen(p, laeufe);
+        }
     } else {
         for (const Operation& op : leinwand.operationen()) {
             double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
@@ -257,6 +384,21 @@ void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) {
     }
 }
 
+// Puts the canvas lines in place of their mark, the whole text element that holds it.
+bool SvgEinsetzen(QByteArray& svg, const QByteArray& linien) {
+    const qsizetype marke = svg.indexOf(QByteArray(">") + kLinienMarke + "</text>");
+    if (marke < 0) return false;
+    const qsizetype anfang = svg.lastIndexOf("<text", marke);
+    const qsizetype ende = svg.indexOf("</text>", marke) + qsizetype(sizeof "</text>" - 1);
+    if (anfang < 0) return false;
+    svg.replace(anfang, ende - anfang, linien);
+    return true;
+}
+
+}  // namespace
+
+void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) { Malen(p, fenster, nullptr); }
+
 QImage DiagrammBild(const Diagrammfenster& fenster, double skala) {
     const QSize groesse = fenster.gesamt()->size();
     QImage bild(groesse * skala, QImage::Format_RGB32);
@@ -280,14 +422,18 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
     if (endung == "png") {
         gut = DiagrammBild(fenster, pngSkala).save(&datei, "PNG");
     } else if (endung == "svg") {
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
         QSvgGenerator svg;
-        svg.setOutputDevice(&datei);
+        svg.setOutputDevice(&puffer);
         svg.setSize(groesse);
         svg.setViewBox(QRect(QPoint(0, 0), groesse));
         svg.setTitle("Lumora h,x-Diagramm");
         QPainter p(&svg);
-        DiagrammMalen(p, fenster);
-        gut = p.end();
+        QByteArray linien;
+        Malen(p, fenster, &linien);
+        gut = p.end() && SvgEinsetzen(puffer.buffer(), linien) &&
+              datei.write(puffer.buffer()) == puffer.buffer().size();
     } else {
         QPdfWriter pdf(&datei);
         pdf.setTitle("Lumora h,x-Diagramm");
