@@ -226,24 +226,28 @@ Laeufe Sammeln(const std::vector<Operation>& operationen, double sx, double sy, 
     return ergebnis;
 }
 
-// The runs through the painter: a path per run, a filled rectangle per box.
+// The runs through the painter: a path per run, a filled rectangle per box. Drawn at a
+// hundredth of the scale, every coordinate is a whole number, which a PDF writes short.
 void PfadeMalen(QPainter& p, const Laeufe& l) {
+    p.save();
+    p.scale(0.01, 0.01);
     p.setBrush(Qt::NoBrush);
     QPainterPath pfad;
     for (const Lauf& lauf : l.laeufe) {
         if (lauf.breite == 0) {
-            p.fillRect(lauf.kasten, QColor(lauf.farbe));
+            p.fillRect(QTransform::fromScale(100, 100).mapRect(lauf.kasten), QColor(lauf.farbe));
             continue;
         }
         pfad.clear();
         for (int i = lauf.erste; i >= 0; i = l.strecken[i].naechste) {
             const Strecke& s = l.strecken[i];
-            pfad.moveTo(s.x1 / 100.0, s.y1 / 100.0);
-            pfad.lineTo(s.x2 / 100.0, s.y2 / 100.0);
+            pfad.moveTo(s.x1, s.y1);
+            pfad.lineTo(s.x2, s.y2);
         }
-        p.setPen(QPen(QColor(lauf.farbe), lauf.breite, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(QColor(lauf.farbe), lauf.breite * 100, Qt::SolidLine, Qt::FlatCap));
         p.drawPath(pfad);
     }
+    p.restore();
 }
 
 // Appends a number of hundredths as SVG writes it: no trailing zeros, no zero before the
