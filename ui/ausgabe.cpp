@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QtEndian>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -324,13 +325,85 @@ QByteArray SvgText(const Laeufe& l) {
     return text;
 }
 
+// A colour component as a PDF number: four places tell all 256 steps apart.
+void AnteilAnhaengen(QByteArray& text, int wert) {
+    char puffer[16];
+    char* z =
+        std::to_chars(puffer, puffer + sizeof puffer, wert / 255.0, std::chars_format::fixed, 4)
+            .ptr;
+    while (z[-1] == '0') --z;
+    if (z[-1] == '.') --z;
+    text.append(puffer, z - puffer);
+}
+
+void RgbAnhaengen(QByteArray& text, QRgb farbe, const char* op) {
+    AnteilAnhaengen(text, qRed(farbe));
+    text.append(' ');
+    AnteilAnhaengen(text, qGreen(farbe));
+    text.append(' ');
+    AnteilAnhaengen(text, qBlue(farbe));
+    text.append(op);
+}
+
+// The runs as PDF page operators, in hundredths of a pixel as PfadeMalen draws them: a stroked
+// path of separate segments per run, setting only the colour and width that change, and a
+// filled rectangle per box; within q and Q, so that the page's own state stays as it was.
+QByteArray PdfText(const Laeufe& l) {
+    QByteArray text;
+    text.reserve(static_cast<qsizetype>(l.strecken.size()) * 26 +
+                 static_cast<qsizetype>(l.laeufe.size()) * 24 + 64);
+    text.append("q\n0 J\n[] 0 d\n");
+    QRgb farbe = 0;
+    int breite = 0;
+    bool erste = true;
+    const auto zahl = [&text](std::int64_t v, char danach) {
+        char puffer[24];
+        text.append(puffer, std::to_chars(puffer, puffer + sizeof puffer, v).ptr - puffer);
+        text.append(danach);
+    };
+    for (const Lauf& lauf : l.laeufe) {
+        if (lauf.breite == 0) {
+            const QRect k = QTransform::fromScale(100, 100).mapRect(lauf.kasten).toRect();
+            RgbAnhaengen(text, lauf.farbe, " rg\n");
+            zahl(k.x(), ' ');
+            zahl(k.y(), ' ');
+            zahl(k.width(), ' ');
+            zahl(k.height(), ' ');
+            text.append("re f\n");
+            continue;
+        }
+        if (erste || lauf.farbe != farbe) RgbAnhaengen(text, lauf.farbe, " RG\n");
+        if (erste || lauf.breite != breite) zahl(lauf.breite * 100, ' '), text.append("w\n");
+        erste = false;
+        farbe = lauf.farbe;
+        breite = lauf.breite;
+        for (int i = lauf.erste; i >= 0; i = l.strecken[i].naechste) {
+            const Strecke& s = l.strecken[i];
+            zahl(s.x1, ' ');
+            zahl(s.y1, ' ');
+            text.append("m ");
+            zahl(s.x2, ' ');
+            zahl(s.y2, ' ');
+            text.append("l\n");
+        }
+        text.append("S\n");
+    }
+    text.append("Q\n");
+    return text;
+}
+
 // Marks the place of the canvas lines in the painter's SVG, where SvgEinsetzen puts them. Drawn
 // before any label or project text, it is the first text of its kind in the file.
 constexpr char kLinienMarke[] = "lumora-leinwandlinien";
+// In a PDF the mark is a line far outside the page, between these two points in hundredths
+// of a pixel, as the page's operators write it.
+constexpr int kMarkeX = -7654321, kMarkeY1 = -1234567, kMarkeY2 = -2345678;
+constexpr char kPdfMarke[] = "-7654321 -1234567 m\n-7654321 -2345678 l\n";
 
-// The chart area; a vector file gets the canvas lines as runs of paths. With `svgLinien`
-// given, an SVG painter draws a mark in their place and `svgLinien` receives them as text.
-void Malen(QPainter& p, const Diagrammfenster& fenster, QByteArray* svgLinien) {
+// The chart area; a vector file gets the canvas lines as runs of paths. With `linien` given,
+// an SVG or PDF painter draws a mark in their place and `linien` receives them as the file's
+// text.
+void Malen(QPainter& p, const Diagrammfenster& fenster, QByteArray* linien) {
     const QWidget& gesamt = *fenster.gesamt();
     const Leinwand& leinwand = fenster.leinwand();
     p.fillRect(QRect(QPoint(0, 0), gesamt.size()), Qt::white);
@@ -349,10 +422,17 @@ void Malen(QPainter& p, const Diagrammfenster& fenster, QByteArray* svgLinien) {
     const QPaintEngine* motor = p.paintEngine();
     if (motor && (motor->type() == QPaintEngine::SVG || motor->type() == QPaintEngine::Pdf)) {
         const Laeufe laeufe = Sammeln(leinwand.operationen(), sx, sy, innen);
-        if (svgLinien && motor->type() == QPaintEngine::SVG) {
-            *svgLinien = SvgText(laeufe);
+        if (linien && motor->type() == QPaintEngine::SVG) {
+            *linien = SvgText(laeufe);
             p.setPen(QPen(Qt::black, 1));
             p.drawText(QPointF(0, 0), kLinienMarke);
+        } else if (linien) {
+            *linien = PdfText(laeufe);
+            p.save();
+            p.scale(0.01, 0.01);
+            p.setPen(QPen(Qt::black, 100, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(kMarkeX, kMarkeY1), QPointF(kMarkeX, kMarkeY2));
+            p.restore();
         } else {
             PfadeMalen(p, laeufe);
         }
@@ -399,6 +479,95 @@ bool SvgEinsetzen(QByteArray& svg, const QByteArray& linien) {
     return true;
 }
 
+// The number after `schluessel` at or after `ab`, or -1.
+qsizetype ZahlNach(const QByteArray& text, const QByteArray& schluessel, qsizetype ab = 0) {
+    const qsizetype i = text.indexOf(schluessel, ab);
+    if (i < 0) return -1;
+    qsizetype wert = -1;
+    const char* anfang = text.constData() + i + schluessel.size();
+    const auto [ende, fehler] = std::from_chars(anfang, text.constData() + text.size(), wert);
+    return fehler == std::errc() && ende != anfang ? wert : -1;
+}
+
+// Puts the canvas lines in place of their mark in the PDF's page content. The writer
+// compresses the page, so the page's object is read, changed and compressed again, and
+// appended as an update of the file with a cross-reference section of its own, which
+// every PDF reader applies over the first.
+bool PdfEinsetzen(QByteArray& pdf, const QByteArray& linien) {
+    const qsizetype nummer = ZahlNach(pdf, "/Contents ");
+    if (nummer < 0) return false;
+    const QByteArray kopf = "\n" + QByteArray::number(nummer) + " 0 obj\n";
+    const qsizetype objekt = pdf.indexOf(kopf);
+    const qsizetype laengeNummer = ZahlNach(pdf, "/Length ", objekt);
+    const qsizetype strom = pdf.indexOf("stream\n", objekt);
+    if (objekt < 0 || laengeNummer < 0 || strom < 0 ||
+        !pdf.mid(objekt, strom - objekt).contains("/FlateDecode")) {
+        return false;
+    }
+    const qsizetype laenge = ZahlNach(pdf, "\n" + QByteArray::number(laengeNummer) + " 0 obj\n");
+    const qsizetype daten = strom + qsizetype(sizeof "stream\n" - 1);
+    if (laenge < 0 || daten + laenge > pdf.size()) return false;
+    // qUncompress reads the expected size ahead of the data and grows beyond it as needed.
+    QByteArray gepackt(4, '\0');
+    qToBigEndian(static_cast<quint32>(laenge * 4), gepackt.data());
+    gepackt.append(pdf.constData() + daten, laenge);
+    QByteArray inhalt = qUncompress(gepackt);
+    const qsizetype marke = inhalt.indexOf(kPdfMarke);
+    const qsizetype strich = inhalt.indexOf("S\n", marke);
+    if (marke < 0 || strich < 0) return false;
+    inhalt.replace(marke, strich + 2 - marke, linien);
+    // Level 5 packs the repetitive operators as tightly as the default level 6, in a third of
+    // its time. The size ahead is not part of the stream.
+    const QByteArray neu = qCompress(inhalt, 5).mid(4);
+
+    const qsizetype vorige = ZahlNach(pdf, "startxref\n", pdf.lastIndexOf("startxref\n"));
+    const qsizetype anhang = pdf.lastIndexOf("trailer\n");
+    const qsizetype schluss = pdf.indexOf(">>", anhang);
+    if (vorige < 0 || anhang < 0 || schluss < 0) return false;
+    const QByteArray anhangText = pdf.mid(anhang, schluss - anhang);
+    if (!pdf.endsWith('\n')) pdf.append('\n');
+    const qsizetype ort = pdf.size();
+    pdf += QByteArray::number(nummer) + " 0 obj\n<<\n/Length " + QByteArray::number(neu.size()) +
+           "\n/Filter /FlateDecode\n>>\nstream\n" + neu + "\nendstream\nendobj\n";
+    const qsizetype verweise = pdf.size();
+    pdf += "xref\n" + QByteArray::number(nummer) + " 1\n" +
+           QByteArray::number(ort).rightJustified(10, '0') + " 00000 n \n" + anhangText + "/Prev " +
+           QByteArray::number(vorige) + "\n>>\nstartxref\n" + QByteArray::number(verweise) +
+           "\n%%EOF\n";
+    return true;
+}
+
+// The chart area as an SVG or PDF file's content, with the canvas lines as this file's own
+// text (`einsetzen`) or drawn through the painter. Empty when the writer failed or the mark
+// was not found.
+QByteArray VektorDatei(const Diagrammfenster& fenster, bool svg, bool einsetzen) {
+    const QSize groesse = fenster.gesamt()->size();
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QByteArray linien;
+    bool gut = false;
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&puffer);
+        generator.setSize(groesse);
+        generator.setViewBox(QRect(QPoint(0, 0), groesse));
+        generator.setTitle("Lumora h,x-Diagramm");
+        QPainter p(&generator);
+        Malen(p, fenster, einsetzen ? &linien : nullptr);
+        gut = p.end() && (!einsetzen || SvgEinsetzen(puffer.buffer(), linien));
+    } else {
+        QPdfWriter pdf(&puffer);
+        pdf.setTitle("Lumora h,x-Diagramm");
+        pdf.setPageSize(QPageSize(QSizeF(groesse) * 72.0 / 96, QPageSize::Point));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setResolution(96);
+        QPainter p(&pdf);
+        Malen(p, fenster, einsetzen ? &linien : nullptr);
+        gut = p.end() && (!einsetzen || PdfEinsetzen(puffer.buffer(), linien));
+    }
+    return gut ? puffer.buffer() : QByteArray();
+}
+
 }  // namespace
 
 void DiagrammMalen(QPainter& p, const Diagrammfenster& fenster) { Malen(p, fenster, nullptr); }
@@ -421,32 +590,17 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
     if (!datei.open(QIODevice::WriteOnly)) {
         return "Die Datei lässt sich nicht anlegen: " + datei.errorString();
     }
-    const QSize groesse = fenster.gesamt()->size();
     bool gut = true;
     if (endung == "png") {
         gut = DiagrammBild(fenster, pngSkala).save(&datei, "PNG");
-    } else if (endung == "svg") {
-        QBuffer puffer;
-        puffer.open(QIODevice::WriteOnly);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&puffer);
-        svg.setSize(groesse);
-        svg.setViewBox(QRect(QPoint(0, 0), groesse));
-        svg.setTitle("Lumora h,x-Diagramm");
-        QPainter p(&svg);
-        QByteArray linien;
-        Malen(p, fenster, &linien);
-        gut = p.end() && SvgEinsetzen(puffer.buffer(), linien) &&
-              datei.write(puffer.buffer()) == puffer.buffer().size();
     } else {
-        QPdfWriter pdf(&datei);
-        pdf.setTitle("Lumora h,x-Diagramm");
-        pdf.setPageSize(QPageSize(QSizeF(groesse) * 72.0 / 96, QPageSize::Point));
-        pdf.setPageMargins(QMarginsF());
-        pdf.setResolution(96);
-        QPainter p(&pdf);
-        DiagrammMalen(p, fenster);
-        gut = p.end();
+        // The canvas lines are written by this file's own text and put in place of their
+        // mark; should the writer's output not hold the mark as expected, the painter draws
+        // them after all.
+        const bool svg = endung == "svg";
+        QByteArray text = VektorDatei(fenster, svg, true);
+        if (text.isEmpty()) text = VektorDatei(fenster, svg, false);
+        gut = !text.isEmpty() && datei.write(text) == text.size();
     }
     if (!gut || datei.error() != QFileDevice::NoError) {
         datei.cancelWriting();
