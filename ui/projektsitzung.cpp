@@ -121,6 +121,12 @@ Projektsitzung::Projektsitzung(QObject* parent)
     });
 }
 
+Projektsitzung::~Projektsitzung() {
+    // The history empties itself when it goes and reports that; the timer it would start is
+    // gone by then.
+    verlauf_.disconnect(this);
+}
+
 QString Projektsitzung::titelname() const {
     return pfad_.isEmpty() ? QString("Unbenannt") : QFileInfo(pfad_).fileName();
 }

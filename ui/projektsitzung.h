@@ -25,6 +25,7 @@ class Projektsitzung : public QObject {
 
   public:
     explicit Projektsitzung(QObject* parent = nullptr);
+    ~Projektsitzung() override;
 
     const Projekt& projekt() const { return *projekt_; }
     const Berechnung& stand() const { return *stand_; }

@@ -81,7 +81,7 @@ TEST_F(Projektbetrieb, OpeningDrawsTheChartAndLaysTheStatesOverIt) {
 TEST_F(Projektbetrieb, ADragIsOneUndoStepAndTheChainFollowsAtOnce) {
     const Json vorher = Eintrag(0);
     const double hVorher = Prozess(2).ende->zustand.h;
-    const auto& e = *anwendung.sitzung().stand().eingabe;
+    const Eingabe e = *anwendung.sitzung().stand().eingabe;  // the computation is replaced
     const int schritte = anwendung.sitzung().verlauf().count();
     // Three moves of one drag towards drier, warmer air.
     for (double x : {0.010, 0.009, 0.008}) {
