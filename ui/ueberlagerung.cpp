@@ -167,6 +167,7 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
     const int mitte = n / 2;
     if (v.pixelverhaeltnis != dpr) {
         v.pixelverhaeltnis = dpr;
+        v.namen.clear();
         for (int i = 0; i < kViertel * kViertel; ++i) {
             QImage bild(n, n, QImage::Format_ARGB32_Premultiplied);
             bild.fill(Qt::transparent);
@@ -184,8 +185,8 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
     if (v.namen.size() > 20000) v.namen.clear();  // bounded, however many names come and go
     const QTransform zurueck = geraet.inverted();
     const double r = kMarkendurchmesser / 2;
-    const double oben = p.fontMetrics().ascent();
-    p.setPen(QPen(Qt::black, 1));
+    const QFontMetricsF masse(p.font());
+    const double oben = masse.ascent();
     for (const Ueberlagerung::Marke& k : marken) {
         const QPointF ort = Pixel(k.ort, m);
         if (!Endlich(ort)) continue;
@@ -201,11 +202,23 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
         if (k.name.isEmpty()) continue;
         auto text = v.namen.find(k.name);
         if (text == v.namen.end()) {
-            QStaticText t(k.name);
-            t.setTextFormat(Qt::PlainText);
-            text = v.namen.insert(k.name, t);
+            // Drawn once into an image one pixel wider on each side than the text.
+            const QSizeF groesse(masse.horizontalAdvance(k.name) + 2, masse.height() + 2);
+            QImage bild((groesse * dpr).toSize() + QSize(1, 1),
+                        QImage::Format_ARGB32_Premultiplied);
+            bild.fill(Qt::transparent);
+            QPainter q(&bild);
+            q.scale(dpr, dpr);
+            q.setFont(p.font());
+            q.setPen(Qt::black);
+            q.drawText(QPointF(1, 1 + oben), k.name);
+            q.end();
+            bild.setDevicePixelRatio(dpr);
+            text = v.namen.insert(k.name, bild);
         }
-        p.drawStaticText(ort + QPointF(r + 2, -r - 2 - oben), *text);
+        // On a whole device pixel, so that the copy stays as sharp as the text it shows.
+        const QPointF links = geraet.map(ort + QPointF(r + 2 - 1, -r - 2 - oben - 1));
+        p.drawImage(zurueck.map(QPointF(std::round(links.x()), std::round(links.y()))), *text);
     }
 }
 

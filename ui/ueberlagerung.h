@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
-#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -71,7 +70,7 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
 struct Markenvorrat {
     qreal pixelverhaeltnis = 0;     // device pixels per pixel the markers were drawn at
     std::array<QImage, 16> marken;  // by offset: 4 * quarter down + quarter across
-    QHash<QString, QStaticText> namen;
+    QHash<QString, QImage> namen;   // each name as drawn once, at the same ratio
 };
 
 // Processes, states and the edge scale: the layer that follows a drag. With a vorrat, a raster
