@@ -37,20 +37,6 @@ Fehler NameLesen(const Json& e, const char* key, std::string& name) {
 
 // The value keys of a state and the pairs they form.
 constexpr std::array<const char*, 6> kWerte{"theta", "phi", "x", "h", "taupunkt", "kuehlgrenze"};
-struct PaarSchluessel {
-    Paar paar;
-    const char* a;
-    const char* b;
-};
-constexpr std::array<PaarSchluessel, 6> kPaare{{
-    {Paar::ThetaPhi, "theta", "phi"},
-    {Paar::ThetaX, "theta", "x"},
-    {Paar::HX, "h", "x"},
-    {Paar::ThetaTaupunkt, "theta", "taupunkt"},
-    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze"},
-    {Paar::XPhi, "x", "phi"},
-}};
-
 // A value of the file in the code's unit: water contents are in g/kg there.
 double InCode(std::string_view key, double wert) {
     return key == "x" || key == "dx" ? wert / kGrammProKg : wert;
@@ -69,8 +55,8 @@ Ergebnis<Luftzustand> ZustandLesen(const Json& e, const Luftdruck* druck,
     for (const char* k : kWerte) {
         if (e.contains(k)) da.push_back(k);
     }
-    const PaarSchluessel* paar = nullptr;
-    for (const PaarSchluessel& p : kPaare) {
+    const Zustandspaar* paar = nullptr;
+    for (const Zustandspaar& p : kZustandspaare) {
         if (da.size() == 2 && e.contains(p.a) && e.contains(p.b)) paar = &p;
     }
     if (da.empty()) return E::Fehler("Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -20,6 +21,22 @@ inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
 
 // The place of an entry as messages and the report name it: "zustaende[2]".
 std::string Wo(Liste liste, std::size_t index);
+
+// The ways to enter a state: the pair, its two keys in the project file, its name in a form.
+struct Zustandspaar {
+    Paar paar;
+    const char* a;
+    const char* b;
+    const char* anzeige;
+};
+inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
+    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ"},
+    {Paar::ThetaX, "theta", "x", "ϑ und x"},
+    {Paar::HX, "h", "x", "h und x"},
+    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt"},
+    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur"},
+    {Paar::XPhi, "x", "phi", "x und φ"},
+}};
 
 // A computed state with its place on the canvas.
 struct Punkt {

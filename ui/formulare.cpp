@@ -21,10 +21,6 @@ namespace {
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
-QString Wert(const Json& j) {
-    return j.is_number() ? QLocale().toString(j.get<double>(), 'g', 12) : QString();
-}
-
 QString Einheit(const char* schluessel) {
     const Groesse& g = GroesseZu(schluessel);
     return QString::fromUtf8(g.symbol) +
@@ -137,12 +133,7 @@ void Eintragsformular::zeigen(const QLineEdit* feld, bool sichtbar) {
 }
 
 std::optional<double> Eintragsformular::zahl(const QLineEdit* feld) {
-    const QString text = feld->text().trimmed();
-    if (text.isEmpty()) return std::nullopt;
-    bool gut = false;
-    double v = QLocale().toDouble(text, &gut);
-    if (!gut) v = QLocale::c().toDouble(text, &gut);
-    return gut && std::isfinite(v) ? v : std::nan("");
+    return ZahlAusText(feld->text());
 }
 
 void Eintragsformular::pruefen() {
@@ -179,9 +170,9 @@ void Zustandsformular::paarGewaehlt() {
 void Zustandsformular::setEintrag(const Json& eintrag) {
     name_->setText(QString::fromStdString(eintrag.value("name", std::string())));
     if (const Zustandspaar* p = PaarVon(eintrag)) {
-        paar_->setCurrentIndex(static_cast<int>(p - kZustandspaare));
-        a_->setText(Wert(eintrag[p->a]));
-        b_->setText(Wert(eintrag[p->b]));
+        paar_->setCurrentIndex(static_cast<int>(p - kZustandspaare.data()));
+        a_->setText(WertText(eintrag[p->a]));
+        b_->setText(WertText(eintrag[p->b]));
     }
     pruefen();
 }
@@ -289,16 +280,16 @@ void Prozessformular::setEintrag(const Json& e) {
     for (int i = 0; i < static_cast<int>(std::size(kZiele)); ++i) {
         if (e.contains(kZiele[i].schluessel)) {
             ziel_->setCurrentIndex(i);
-            zielwert_->setText(Wert(e[kZiele[i].schluessel]));
+            zielwert_->setText(WertText(e[kZiele[i].schluessel]));
         }
     }
     for (const auto& [k, feld] : parameter_) {
-        if (e.contains(k)) feld->setText(Wert(e[k]));
+        if (e.contains(k)) feld->setText(WertText(e[k]));
     }
     const Json stroeme = e.value("massenstroeme", Json());
     if (stroeme.is_array() && stroeme.size() == 2) {
-        parameter("massenstrom1")->setText(Wert(stroeme[0]));
-        parameter("massenstrom2")->setText(Wert(stroeme[1]));
+        parameter("massenstrom1")->setText(WertText(stroeme[0]));
+        parameter("massenstrom2")->setText(WertText(stroeme[1]));
     }
     nach_->setText(QString::fromStdString(e.value("nach", std::string())));
     pruefen();
@@ -388,7 +379,7 @@ void Zonenformular::setEintrag(const Json& e) {
     for (auto& [k, felder] : grenzen_) {
         const Json g = e.value(k, Json());
         for (int i = 0; i < 2; ++i) {
-            felder[i]->setText(g.is_array() && g.size() == 2 ? Wert(g[i]) : QString());
+            felder[i]->setText(g.is_array() && g.size() == 2 ? WertText(g[i]) : QString());
         }
     }
     pruefen();
@@ -452,21 +443,17 @@ Hoehendialog::Hoehendialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString Hoehendialog::druckText() const {
-    bool gut = false;
-    const QString text = hoehe_->text().trimmed();
-    double h = QLocale().toDouble(text, &gut);
-    if (!gut) h = QLocale::c().toDouble(text, &gut);
-    if (!gut || !HoehenFehler(h).isEmpty()) return {};
-    return QLocale::c().toString(std::round(NormdruckInHoehe(h) * 10) / 10, 'f', 1);
+    const auto h = ZahlAusText(hoehe_->text());
+    if (!h || !HoehenFehler(*h).isEmpty()) return {};
+    return QLocale::c().toString(std::round(NormdruckInHoehe(*h) * 10) / 10, 'f', 1);
 }
 
 void Hoehendialog::pruefen() {
     const QString druck = druckText();
     if (druck.isEmpty()) {
-        bool gut = false;
-        double h = QLocale().toDouble(hoehe_->text().trimmed(), &gut);
-        if (!gut) h = QLocale::c().toDouble(hoehe_->text().trimmed(), &gut);
-        ergebnis_->setText(gut ? HoehenFehler(h) : QString("Bitte eine Höhe in m eingeben."));
+        const auto h = ZahlAusText(hoehe_->text());
+        ergebnis_->setText(h && !std::isnan(*h) ? HoehenFehler(*h)
+                                                : QString("Bitte eine Höhe in m eingeben."));
     } else {
         ergebnis_->setText(QString::fromUtf8("Gesamtdruck der Normatmosphäre: %1 hPa").arg(druck));
     }

@@ -8,15 +8,6 @@
 
 namespace lumora {
 
-const Zustandspaar kZustandspaare[6] = {
-    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ"},
-    {Paar::ThetaX, "theta", "x", "ϑ und x"},
-    {Paar::HX, "h", "x", "h und x"},
-    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt"},
-    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur"},
-    {Paar::XPhi, "x", "phi", "x und φ"},
-};
-
 namespace {
 
 // clang-format off
@@ -52,29 +43,14 @@ const char* SchluesselDerSpalte(int spalte) {
     }
 }
 
-QString Wert(const Json& j) {
-    if (j.is_number()) return QLocale().toString(j.get<double>(), 'g', 10);
-    if (j.is_string()) return QString::fromStdString(j.get<std::string>());
-    return QString::fromStdString(j.dump());
-}
-
 // "ϑ = 32 °C" for a key and its value in an entry.
 QString Angabe(const Json& eintrag, const char* schluessel) {
     const Groesse& g = GroesseZu(schluessel);
     const auto it = eintrag.find(schluessel);
-    const QString wert = it == eintrag.end() ? QString("?") : Wert(*it);
+    const QString wert = it == eintrag.end() ? QString("?") : WertText(*it);
     QString text = QString::fromUtf8(g.symbol) + " = " + wert;
     if (*g.einheit) text += " " + QString::fromUtf8(g.einheit);
     return text;
-}
-
-// A typed number in the user's notation or with a point.
-std::optional<double> ZahlLesen(const QString& text) {
-    bool gut = false;
-    double v = QLocale().toDouble(text.trimmed(), &gut);
-    if (!gut) v = QLocale::c().toDouble(text.trimmed(), &gut);
-    if (!gut || !std::isfinite(v)) return std::nullopt;
-    return v;
 }
 
 // "Nebel, 4,20 g/kg Wasser" for a state in the fog region.
@@ -90,6 +66,21 @@ QString Bemerkung(const Punkt& p) {
 }
 
 }  // namespace
+
+QString WertText(const Json& wert) {
+    if (wert.is_number()) return QLocale().toString(wert.get<double>(), 'g', 12);
+    if (wert.is_string()) return QString::fromStdString(wert.get<std::string>());
+    return QString::fromStdString(wert.dump());
+}
+
+std::optional<double> ZahlAusText(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    bool gut = false;
+    double v = QLocale().toDouble(t, &gut);
+    if (!gut) v = QLocale::c().toDouble(t, &gut);
+    return gut && std::isfinite(v) ? v : std::nan("");
+}
 
 const Groesse& GroesseZu(const std::string& schluessel) {
     for (const Groesse& g : kGroessen) {
@@ -126,10 +117,10 @@ QString Parametertext(const Json& prozess) {
         QString wert;
         if (it->is_array()) {
             QStringList werte;
-            for (const Json& w : *it) werte << Wert(w);
+            for (const Json& w : *it) werte << WertText(w);
             wert = werte.join(" : ");
         } else {
-            wert = Wert(*it);
+            wert = WertText(*it);
         }
         // A humidifier's target φ or x reads as such; its step as Δx.
         QString text = QString::fromUtf8(g.symbol) + " = " + wert;
@@ -217,7 +208,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
             return QString::fromStdString((*json)["name"].get<std::string>());
         }
         const char* k = SchluesselDerSpalte(index.column());
-        if (k && json && json->contains(k)) return Wert((*json)[k]);
+        if (k && json && json->contains(k)) return WertText((*json)[k]);
         return {};
     }
     if (role == Qt::FontRole) {
@@ -313,8 +304,8 @@ bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int
         return fehler.isEmpty();
     }
     const char* k = SchluesselDerSpalte(index.column());
-    const auto zahl = ZahlLesen(wert.toString());
-    if (!k || !zahl) {
+    const auto zahl = ZahlAusText(wert.toString());
+    if (!k || !zahl || std::isnan(*zahl)) {
         emit ablehnung(QString::fromUtf8("„%1“ ist keine Zahl.").arg(wert.toString()));
         return false;
     }

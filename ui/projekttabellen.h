@@ -7,15 +7,6 @@
 
 namespace lumora {
 
-// The ways to enter a state, with their keys in the project file and their names in a form.
-struct Zustandspaar {
-    Paar paar;
-    const char* a;  // file key of the first value
-    const char* b;  // file key of the second value
-    const char* anzeige;
-};
-extern const Zustandspaar kZustandspaare[6];
-
 // A file key of a state's value: its symbol and unit as a form and a table show them.
 struct Groesse {
     const char* schluessel;
@@ -118,6 +109,12 @@ class Zonenmodell : public Projekttabelle {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 };
+
+// A value of an entry as a cell or a field shows it: numbers in the user's notation.
+QString WertText(const Json& wert);
+// A typed number in the user's notation or with a point; none for an empty text, NaN for a
+// text that is no finite number.
+std::optional<double> ZahlAusText(const QString& text);
 
 // A number for a table or a form: the user's decimal separator, the given decimals.
 QString Zahltext(double wert, int stellen);
