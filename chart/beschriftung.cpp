@@ -73,14 +73,36 @@ std::optional<int> Wassergehaltsetiketten(double Xmax, double schritt) {
                            [&](int n) { return !((n + 1) * schritt < 1.01 * Xmax); });
 }
 
+double Kaelteschritte(double thetaUnten, double schritt) {
+    if (!(schritt > 0) || !(thetaUnten < 0)) return 0;
+    // The quotient is close; the products decide, as the drawing loops test them. Beyond
+    // 2^53 no product can tell k from k + 1, and the refusal check takes such a step anyway.
+    double k = std::floor(-thetaUnten / schritt);
+    if (!(k < 0x1p53)) return k;
+    while (k > 0 && !(-k * schritt >= thetaUnten)) k = k - 1;
+    while (-(k + 1) * schritt >= thetaUnten) k = k + 1;
+    return k;
+}
+
 void Temperaturskala(const Eingabe& e, Beschriftung& b) {
-    const int anzahl = Temperaturetiketten(e.Thetamax, e.DeltaThetagross)
-                           .value_or(Layout(Gruppe::txt_Temp).anzahl);
-    for (int n = 0; n < anzahl; ++n) {
+    const int platz = Layout(Gruppe::txt_Temp).anzahl;
+    const int anzahl = Temperaturetiketten(e.Thetamax, e.DeltaThetagross).value_or(platz);
+    const auto setze = [&](int n, double t, const std::string& text) {
         b.setVisible(Gruppe::txt_Temp, n, true);
+        b.setText(Gruppe::txt_Temp, n, text + "°C");
+        // With ThetaUnten = 0 both differences are exact: the labels keep every bit.
+        b.setTop(Gruppe::txt_Temp, n,
+                 Lage(8066 - 7900 * ((t - e.ThetaUnten) / (e.Thetamax - e.ThetaUnten))));
+    };
+    for (int n = 0; n < anzahl; ++n) {
         const double t = n * e.DeltaThetagross;
-        b.setText(Gruppe::txt_Temp, n, ZahlText(t) + "°C");
-        b.setTop(Gruppe::txt_Temp, n, Lage(8066 - 7900 * (t / e.Thetamax)));
+        setze(n, t, ZahlText(t));
+    }
+    const double kalt = Kaelteschritte(e.ThetaUnten, e.DeltaThetagross);
+    for (int k = 1; k <= kalt && anzahl + k - 1 < platz; ++k) {
+        const double t = -k * e.DeltaThetagross;
+        // A real minus sign, as a printed scale has it.
+        setze(anzahl + k - 1, t, "−" + ZahlText(-t).substr(1));
     }
 }
 

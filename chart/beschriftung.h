@@ -94,7 +94,13 @@ struct Randaufzeichnung {
 std::optional<int> Temperaturetiketten(double Thetamax, double schritt);
 std::optional<int> Wassergehaltsetiketten(double Xmax, double schritt);
 
-// Places the temperature labels along the left edge, 0, DeltaThetagross, ... °C.
+// How many temperatures -k schritt, k = 1, 2, ..., of a grid lie at or above thetaUnten [°C]
+// on a winter chart: the isotherms, enthalpy lines and labels below 0 °C. 0 for
+// thetaUnten = 0 and for a step that is not positive.
+double Kaelteschritte(double thetaUnten, double schritt);
+
+// Places the temperature labels along the left edge, 0, DeltaThetagross, ... °C, and on a
+// winter chart after them -DeltaThetagross, -2 DeltaThetagross, ... down to ThetaUnten.
 void Temperaturskala(const Eingabe& e, Beschriftung& b);
 
 // Places the water-content labels along the bottom edge, 0, DeltaXgross, ... kg/kg, with

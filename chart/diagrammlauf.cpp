@@ -33,6 +33,13 @@ void Schleife(double von, double bis, double schritt, Rumpf&& rumpf) {
     }
 }
 
+// The temperatures below 0 °C of a winter chart's grid of step schritt, rising: -k schritt
+// (a product, so that no sum drifts) for k = K, ..., 1, the K of Kaelteschritte.
+template <class Rumpf>
+void UnterNullSteigend(double thetaUnten, double schritt, Rumpf&& rumpf) {
+    for (double k = Kaelteschritte(thetaUnten, schritt); k >= 1; k = k - 1) rumpf(-k * schritt);
+}
+
 }  // namespace
 
 void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
@@ -83,7 +90,7 @@ bool Diagrammlauf::Vorbereiten() {
     for (const Gruppenlayout& g : kGruppen) {
         for (int n = 0; n < g.anzahl; ++n) beschriftung_->setVisible(g.gruppe, n, false);
     }
-    xVersatz_ = e_.Thetamax / 2500;
+    xVersatz_ = (e_.Thetamax - e_.ThetaUnten) / 2500;
     return true;
 }
 
@@ -101,10 +108,14 @@ void Diagrammlauf::Feuchtegitter() {
 
 void Diagrammlauf::Enthalpielinien() {
     flaeche_->DrawWidth(1);
-    // h = hv from the left edge down to the bottom edge, where h - 2500 x = 0.
-    Schleife(0, e_.Thetamax, e_.DeltaThetagross, [this](double hv) {
-        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, hv / 2500), kLeinwandHoehe, kSchwarz);
-    });
+    // h = hv from the left edge down to the bottom edge, where h - 2500 x = ThetaUnten; on a
+    // winter chart also for hv below 0.
+    const auto vonLinks = [this](double hv) {
+        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, (hv - e_.ThetaUnten) / 2500),
+              kLeinwandHoehe, kSchwarz);
+    };
+    Schleife(0, e_.Thetamax, e_.DeltaThetagross, vonLinks);
+    UnterNullSteigend(e_.ThetaUnten, e_.DeltaThetagross, vonLinks);
     // h = Thetamax + 2500 xs from the top edge down to the bottom edge.
     Schleife(0, e_.Xmax, e_.DeltaThetagross / 2500, [this](double xs) {
         Linie(KoordX(e_, xs), 0, KoordX(e_, xs + xVersatz_), kLeinwandHoehe, kSchwarz);
@@ -119,8 +130,10 @@ void Diagrammlauf::Isothermen() {
     };
     flaeche_->DrawWidth(2);
     Schleife(0, e_.Thetamax, e_.DeltaThetagross, isotherme);
+    UnterNullSteigend(e_.ThetaUnten, e_.DeltaThetagross, isotherme);
     flaeche_->DrawWidth(1);
     Schleife(0, e_.Thetamax, e_.DeltaThetaklein, isotherme);
+    UnterNullSteigend(e_.ThetaUnten, e_.DeltaThetaklein, isotherme);
 }
 
 void Diagrammlauf::Isotherme() {
@@ -132,16 +145,26 @@ void Diagrammlauf::Isotherme() {
     }
     Linie(0, KoordY(e_, 0, z_.theta), KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), kIsotherme);
     if (z_.x < e_.Xmax) {
-        // Fog: the saturated air plus liquid water 3x at theta, up to four times x.
+        // Fog: the saturated air plus condensate 3x at theta, up to four times x; below 0 °C
+        // on a winter chart the condensate is ice.
         xNebel_ = 4 * z_.x;
-        hNebel_ = z_.h + s_.cW * z_.theta * 3 * z_.x;
+        const bool eisnebel = e_.Winter() && z_.theta < 0;
+        hNebel_ = eisnebel ? z_.h + (kCE * z_.theta - kRE) * 3 * z_.x
+                           : z_.h + s_.cW * z_.theta * 3 * z_.x;
         Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
               KoordY(e_, xNebel_, hNebel_), kNebel);
+        if (e_.Winter() && z_.theta == 0) {
+            // The ice-fog isotherm of 0 °C; between it and the water-fog one lies mixed fog.
+            const double hEis = z_.h + (kCE * z_.theta - kRE) * 3 * z_.x;
+            Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
+                  KoordY(e_, xNebel_, hEis), kNebel);
+        }
     }
 }
 
 bool Diagrammlauf::Saettigen() {
-    const std::optional<Saettigung> s = Gesaettigt(z_.theta, z_.Pges, z_.thetaSiede);
+    const std::optional<Saettigung> s =
+        Gesaettigt(z_.theta, z_.Pges, z_.thetaSiede, e_.Winter());
     if (!s) return false;
     z_.pS = s->pS;
     z_.pD = s->pS;
@@ -155,6 +178,24 @@ void Diagrammlauf::Saettigungslinie() {
     rand_.ausRechts[0] = 0;
     rand_.ausOben[0] = 0;
     rand_.letztFrisch[0] = false;
+    if (e_.Winter()) {
+        // Over ice from the lower limit up to 0 °C, where the line over water goes on.
+        bool erster = true;
+        const auto eispunkt = [&](double theta) {
+            z_.theta = theta;
+            if (!Saettigen()) return;
+            if (theta < 0) Aufzeichnen(0);
+            if (!erster && z_.x < 2 * e_.Xmax) {
+                Linie(KoordX(e_, xSattAlt_), KoordY(e_, xSattAlt_, hSattAlt_), KoordX(e_, z_.x),
+                      KoordY(e_, z_.x, z_.h), kBlau);
+            }
+            erster = false;
+            xSattAlt_ = z_.x;
+            hSattAlt_ = z_.h;
+        };
+        KaeltepunkteSteigend(eispunkt);
+        eispunkt(0);
+    }
     Schleife(0, e_.Thetamax, e_.DeltaThetaklein, [this](double theta) {
         z_.theta = theta;
         if (!Saettigen()) return;
@@ -176,38 +217,61 @@ void Diagrammlauf::Feuchtekurven() {
         rand_.ausOben[i] = 0;
         rand_.letztFrisch[i] = false;
     }
+    // On a winter chart the curves start over ice at the lower limit and rise at the fine
+    // step to 0 °C; their first point only starts the segments.
+    bool erster = true;
+    KaeltepunkteSteigend([&](double theta) {
+        z_.theta = theta;
+        z_.pS = SaettigungsdruckEis(theta);
+        Feuchtepunkte(!erster);
+        erster = false;
+    });
     // All twelve curves advance together, one kelvin at a time, from 0 °C to the first
     // whole number not below Thetamax.
     z_.theta = 0;
     while (true) {
         z_.Saettigungsdruck();
-        const double pS = z_.pS;
-        for (int i = 1; i < kKurven; ++i) {
-            z_.pD = pS * phi_[i] / 100;
-            // A partial pressure equal to the total pressure has no water content.
-            if (e_.Pges / 1000 - z_.pD != 0) {
-                z_.Wassergehalt();
-                z_.h = Enthalpie(s_, z_.theta, z_.x);
-                Aufzeichnen(i);
-                if (z_.x < 1.3 * e_.Xmax) {
-                    xNeu_[i] = z_.x;
-                    hNeu_[i] = z_.h;
-                }
-                if (z_.theta != 0) {
-                    flaeche_->DrawWidth(HatEtikett(i) ? 2 : 1);
-                    if (0.005 * e_.Xmax < z_.x && z_.x < 1.3 * e_.Xmax) {
-                        Linie(KoordX(e_, xAlt_[i]), KoordY(e_, xAlt_[i], hAlt_[i]),
-                              KoordX(e_, xNeu_[i]), KoordY(e_, xNeu_[i], hNeu_[i]), kBlau);
-                    }
-                }
-            }
-            xAlt_[i] = xNeu_[i];
-            hAlt_[i] = hNeu_[i];
-        }
+        Feuchtepunkte(z_.theta != 0 || e_.Winter());
         if (!(z_.theta < e_.Thetamax)) break;
         z_.theta = z_.theta + 1;
     }
     flaeche_->Refresh(Bereich::pic_Diagramm);
+}
+
+void Diagrammlauf::Feuchtepunkte(bool zeichnen) {
+    const double pS = z_.pS;
+    for (int i = 1; i < kKurven; ++i) {
+        z_.pD = pS * phi_[i] / 100;
+        // A partial pressure equal to the total pressure has no water content.
+        if (e_.Pges / 1000 - z_.pD != 0) {
+            z_.Wassergehalt();
+            z_.h = Enthalpie(s_, z_.theta, z_.x);
+            Aufzeichnen(i);
+            if (z_.x < 1.3 * e_.Xmax) {
+                xNeu_[i] = z_.x;
+                hNeu_[i] = z_.h;
+            }
+            if (zeichnen) {
+                flaeche_->DrawWidth(HatEtikett(i) ? 2 : 1);
+                if (0.005 * e_.Xmax < z_.x && z_.x < 1.3 * e_.Xmax) {
+                    Linie(KoordX(e_, xAlt_[i]), KoordY(e_, xAlt_[i], hAlt_[i]),
+                          KoordX(e_, xNeu_[i]), KoordY(e_, xNeu_[i], hNeu_[i]), kBlau);
+                }
+            }
+        }
+        xAlt_[i] = xNeu_[i];
+        hAlt_[i] = hNeu_[i];
+    }
+}
+
+template <class Rumpf>
+void Diagrammlauf::KaeltepunkteSteigend(Rumpf&& rumpf) {
+    if (!e_.Winter()) return;
+    // The lower limit itself, where it is no point of the grid, so that the curves reach
+    // the bottom edge.
+    const double k = Kaelteschritte(e_.ThetaUnten, e_.DeltaThetaklein);
+    if (-k * e_.DeltaThetaklein > e_.ThetaUnten) rumpf(e_.ThetaUnten);
+    UnterNullSteigend(e_.ThetaUnten, e_.DeltaThetaklein, rumpf);
 }
 
 void Diagrammlauf::Aufzeichnen(int i) {

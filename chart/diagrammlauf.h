@@ -36,6 +36,13 @@ class Diagrammlauf {
     bool Saettigen();
     void Saettigungslinie();
     void Feuchtekurven();
+    // One temperature of the twelve curves at the saturation pressure z_.pS: each curve's
+    // point, its record, and with zeichnen its segment from the temperature before.
+    void Feuchtepunkte(bool zeichnen);
+    // Calls rumpf for the temperatures below 0 °C of a winter chart at the fine step,
+    // rising from the lower limit; nothing on a chart that ends at 0 °C.
+    template <class Rumpf>
+    void KaeltepunkteSteigend(Rumpf&& rumpf);
     void Aufzeichnen(int i);
     void Linie(double x1, double y1, double x2, double y2, Farbe farbe);
 

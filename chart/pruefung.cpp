@@ -12,8 +12,8 @@ namespace lumora {
 
 namespace {
 
-constexpr std::array<const char*, kFelder> kFeldnamen{"ϑmax",    "Δϑ fett", "Δϑ dünn", "Χmax",
-                                                      "ΔΧ fett", "ΔΧ dünn", "Pgesamt"};
+constexpr std::array<const char*, kFelder + 1> kFeldnamen{
+    "ϑmax", "Δϑ fett", "Δϑ dünn", "Χmax", "ΔΧ fett", "ΔΧ dünn", "Pgesamt", "ϑu"};
 
 // Most lines one family may have, and most temperatures of the humidity curves: a
 // bound that keeps a press within about a second.
@@ -56,31 +56,47 @@ std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
     const std::string zuViele =
         "Mit dieser Schrittweite bräuchte eine Linienschar mehr als 1 000 000 Linien, "
         "die Grenze des Programms.";
+    // On a winter chart the enthalpy lines and isotherms go on below 0 °C, and the
+    // saturation line and the humidity curves from the lower limit up at the fine step.
+    const double kaltGross = Kaelteschritte(e.ThetaUnten, e.DeltaThetagross);
+    const double kaltKlein = Kaelteschritte(e.ThetaUnten, e.DeltaThetaklein);
     if (Schritte(e.Xmax, e.DeltaXgross) >= kHoechstens) return Ab(Feld::DeltaXgross, zuViele);
     if (Schritte(e.Xmax, e.DeltaXklein) >= kHoechstens) return Ab(Feld::DeltaXklein, zuViele);
-    if (Schritte(e.Thetamax, e.DeltaThetagross) >= kHoechstens ||
+    if (Schritte(e.Thetamax, e.DeltaThetagross) + kaltGross >= kHoechstens ||
         Schritte(e.Xmax, e.DeltaThetagross / 2500) >= kHoechstens) {
         return Ab(Feld::DeltaThetagross, zuViele);
     }
-    if (Schritte(e.Thetamax, e.DeltaThetaklein) >= kHoechstens) {
+    if (Schritte(e.Thetamax, e.DeltaThetaklein) + kaltKlein >= kHoechstens) {
         return Ab(Feld::DeltaThetaklein, zuViele);
     }
-    if (std::ceil(e.Thetamax) >= kHoechstens) {  // the curves visit 0, 1, ..., ceil(Thetamax)
-        return Ab(Feld::Thetamax,
+    // The curves visit 0, 1, ..., ceil(Thetamax), and below 0 °C the fine grid.
+    if (std::ceil(e.Thetamax) + kaltKlein >= kHoechstens) {
+        return Ab(e.Winter() ? Feld::DeltaThetaklein : Feld::Thetamax,
                   "Die Feuchtekurven bräuchten mehr als 1 000 000 Temperaturen, die Grenze "
                   "des Programms.");
     }
     return std::nullopt;
 }
 
+// Whether the temperature labels of step schritt fit into their group, those below 0 °C of a
+// winter chart included.
+bool TemperaturenPassen(const Eingabe& e, double schritt) {
+    const auto anzahl = Temperaturetiketten(e.Thetamax, schritt);
+    return anzahl &&
+           *anzahl + Kaelteschritte(e.ThetaUnten, schritt) <= Layout(Gruppe::txt_Temp).anzahl;
+}
+
 std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
-    if (!Temperaturetiketten(e.Thetamax, e.DeltaThetagross)) {
+    if (!TemperaturenPassen(e, e.DeltaThetagross)) {
         const int anzahl = Layout(Gruppe::txt_Temp).anzahl;
-        const double schritt = KleinsterSchritt(e.Thetamax / (anzahl - 1), [&](double s) {
-            return Temperaturetiketten(e.Thetamax, s).has_value();
-        });
+        const double spanne = e.Thetamax - std::fmin(e.ThetaUnten, 0.0);
+        const double schritt = KleinsterSchritt(
+            spanne / (anzahl - 1), [&](double s) { return TemperaturenPassen(e, s); });
+        const std::string grenzen = e.Winter() ? "ϑmax = " + Kurz(e.Thetamax) + " °C und ϑu = " +
+                                                     Kurz(e.ThetaUnten) + " °C"
+                                               : "ϑmax = " + Kurz(e.Thetamax) + " °C";
         return Ab(Feld::DeltaThetagross,
-                  "Für ϑmax = " + Kurz(e.Thetamax) + " °C reichen die " + std::to_string(anzahl) +
+                  "Für " + grenzen + " reichen die " + std::to_string(anzahl) +
                       " Temperaturbeschriftungen erst ab einer Schrittweite von " + Kurz(schritt) +
                       " grd.");
     }
@@ -102,7 +118,47 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
     return std::nullopt;
 }
 
+std::string UntereGrenzeBereich() {
+    return "Die untere Grenze muss zwischen " + Kurz(kThetaUntenMin) + " und " +
+           Kurz(kThetaUntenMax) + " °C liegen.";
+}
+
+std::optional<Ablehnung> UnterGrenzePruefen(const Eingabe& e) {
+    if (!std::isfinite(e.ThetaUnten)) return Ab(Feld::ThetaUnten, "Die Zahl ist zu groß.");
+    if (e.ThetaUnten < kThetaUntenMin || e.ThetaUnten > kThetaUntenMax) {
+        return Ab(Feld::ThetaUnten, UntereGrenzeBereich());
+    }
+    if (!e.Winter()) return std::nullopt;
+    if (!(e.Thetamax - e.ThetaUnten > 0)) {
+        return Ab(Feld::ThetaUnten, "Die untere Grenze " + Kurz(e.ThetaUnten) +
+                                        " °C muss unter ϑmax = " + Kurz(e.Thetamax) +
+                                        " °C liegen.");
+    }
+    // The grids below 0 °C run from 0 downwards.
+    for (Feld f : {Feld::DeltaThetagross, Feld::DeltaThetaklein}) {
+        const double schritt = f == Feld::DeltaThetagross ? e.DeltaThetagross : e.DeltaThetaklein;
+        if (schritt < 0) {
+            return Ab(f,
+                      "Die Schrittweite muss größer als 0 sein, wenn das Diagramm unter 0 °C "
+                      "reicht.");
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+Ergebnis<double> ThetaUntenLesen(std::string_view text) {
+    const auto wert = GanzeZahl(text);
+    const std::string name = std::string(Feldname(Feld::ThetaUnten)) + ": ";
+    if (!wert) {
+        return Ergebnis<double>::Fehler(name + "„" + std::string(text) + "“ ist keine Zahl.");
+    }
+    if (*wert < kThetaUntenMin || *wert > kThetaUntenMax) {
+        return Ergebnis<double>::Fehler(name + UntereGrenzeBereich());
+    }
+    return *wert == 0 ? 0.0 : *wert;  // -0 is 0
+}
 
 const char* Feldname(Feld feld) { return kFeldnamen[static_cast<int>(feld)]; }
 
@@ -117,8 +173,9 @@ Feldtexte FeldtexteTrennen(std::string_view zeile) {
     return texte;
 }
 
-Eingabe EingabeLesen(const Feldtexte& texte) {
+Eingabe EingabeLesen(const Feldtexte& texte, double thetaUnten) {
     Eingabe e;
+    e.ThetaUnten = thetaUnten;
     e.Thetamax = Zahl(texte[0]);
     e.DeltaThetagross = Zahl(texte[1]);
     e.DeltaThetaklein = Zahl(texte[2]);
@@ -150,6 +207,7 @@ std::optional<Ablehnung> Pruefen(const Eingabe& e) {
         return Ab(Feld::DeltaThetagross,
                   "Die Schrittweite muss größer als 0 sein, wenn ϑmax über 0 liegt.");
     }
+    if (auto ablehnung = UnterGrenzePruefen(e)) return ablehnung;
     if (e.DeltaXgross < 0 && e.Xmax > 0) {
         return Ab(Feld::DeltaXgross,
                   "Die Schrittweite muss größer als 0 sein, wenn Χmax über 0 liegt.");

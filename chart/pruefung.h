@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/eingabe.h"
+#include "core/luftzustand.h"
 
 namespace lumora {
 
@@ -17,9 +18,10 @@ enum class Feld {
     Xmax,
     DeltaXgross,
     DeltaXklein,
-    Pges
+    Pges,
+    ThetaUnten  // the lower temperature limit, set in the chart window, not in the dialog
 };
-inline constexpr int kFelder = 7;
+inline constexpr int kFelder = 7;  // the dialog's fields, Thetamax to Pges
 using Feldtexte = std::array<std::string, kFelder>;
 
 // The name of a field as the dialog shows it, e.g. "Δϑ fett".
@@ -29,8 +31,17 @@ const char* Feldname(Feld feld);
 // missing ones are empty, extra ones are ignored.
 Feldtexte FeldtexteTrennen(std::string_view zeile);
 
-// Reads the seven texts with Zahl, in tab order.
-Eingabe EingabeLesen(const Feldtexte& texte);
+// Reads the seven texts with Zahl, in tab order, for a chart with the lower limit
+// thetaUnten [°C].
+Eingabe EingabeLesen(const Feldtexte& texte, double thetaUnten = 0);
+
+// The lowest and highest lower temperature limit of a chart [°C].
+inline constexpr double kThetaUntenMin = -50;
+inline constexpr double kThetaUntenMax = 0;
+
+// Reads the text of the lower temperature limit: the number it is, or the German reason,
+// naming the field, why it is none or out of range.
+Ergebnis<double> ThetaUntenLesen(std::string_view text);
 
 // Why a press is not drawn: the field to correct and a German sentence for the user.
 struct Ablehnung {

@@ -11,6 +11,16 @@ double Saettigungsdruck(double theta) {
     return pa * 1e-5;                              // bar
 }
 
+double SaettigungsdruckEis(double theta) {
+    return kEisCbar * std::exp(kEisA * theta / (kEisB + theta));
+}
+
+std::optional<double> Reifpunkt(double pD) {
+    if (!(pD > 0)) return std::nullopt;
+    const double L = std::log(pD / kEisCbar);
+    return kEisB * L / (kEisA - L);
+}
+
 Siedesuche SucheSiedetemperatur(double pSoll) {
     // The interval halves with every step; after about 60 halvings its midpoint no longer
     // moves, so a target that has not been met by then never will be.
@@ -57,9 +67,17 @@ std::optional<double> Taupunkt(double pD) {
     return kMagnusB * L / (kMagnusA - L);
 }
 
-std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede) {
+double Saettigungsdruck(double theta, bool ueberEis) {
+    return ueberEis && theta < 0 ? SaettigungsdruckEis(theta) : Saettigungsdruck(theta);
+}
+
+double Kondensatenthalpie(double t, bool ueberEis) {
+    return ueberEis && t < 0 ? kCE * t - kRE : kCW * t;
+}
+
+std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede, bool ueberEis) {
     if (!(theta < thetaSiede)) return std::nullopt;
-    const double pS = Saettigungsdruck(theta);
+    const double pS = Saettigungsdruck(theta, ueberEis);
     if (!(Pges / 1000 - pS > 0)) return std::nullopt;
     const double x = Wassergehalt(pS, Pges);
     return Saettigung{pS, x, Enthalpie(theta, x)};

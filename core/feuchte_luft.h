@@ -17,6 +17,14 @@ inline constexpr double kMagnusB = 234.175;             // [°C]
 inline constexpr double kMagnusC = 610.78;              // saturation pressure at 0 °C [Pa]
 inline constexpr double kMagnusCbar = kMagnusC * 1e-5;  // the same in bar
 
+// Magnus form of the saturation pressure over ice below 0 °C, pSE = C exp(A theta / (B +
+// theta)); it meets the form over water at 0 °C (the coefficients of Sonntag, 1990).
+inline constexpr double kEisA = 22.46;        // [-]
+inline constexpr double kEisB = 272.62;       // [°C]
+inline constexpr double kEisCbar = 0.0061078;  // saturation pressure at 0 °C [bar]
+inline constexpr double kCE = 2.05;            // specific heat capacity of ice [kJ/(kg K)]
+inline constexpr double kRE = 333.5;           // enthalpy of melting of ice at 0 °C [kJ/kg]
+
 // The material constants as the chart run keeps them, set at the start of every run.
 struct Stoffwerte {
     double cpL = kCpL;
@@ -28,6 +36,13 @@ struct Stoffwerte {
 // Saturation pressure of water at theta [°C] by the Magnus form; bar.
 // Meant for -100..500 °C; it has a pole at -234.175 °C.
 double Saettigungsdruck(double theta);
+
+// Saturation pressure of water vapour over ice at theta [°C], meant for -100..0 °C; bar.
+double SaettigungsdruckEis(double theta);
+
+// Frost point of vapour at the partial pressure pD [bar]: the form over ice solved for the
+// temperature; °C. None for pD <= 0.
+std::optional<double> Reifpunkt(double pD);
 
 // The course of the bisection for the temperature whose saturation pressure is pSoll [bar]:
 // midpoints of -20..500 °C until the relative deviation is below one per mille.
@@ -68,10 +83,20 @@ struct Saettigung {
     double h;   // enthalpy of the saturated air [kJ/kg]
 };
 
+// Saturation pressure at theta [°C]; bar. Over ice below 0 °C when ueberEis, else over
+// (below 0 °C supercooled) water.
+double Saettigungsdruck(double theta, bool ueberEis);
+
+// Specific enthalpy of the condensed water in fog at t [°C], per kg of it; kJ/kg. Liquid
+// water (cW t), or ice below 0 °C when ueberEis (cE t - rE).
+double Kondensatenthalpie(double t, bool ueberEis);
+
 // Saturated air at theta [°C] and the total pressure Pges [hPa], below the boiling
-// temperature thetaSiede [°C]. None at or above it, and none where pS(theta) already
-// reaches the total pressure (within the boiling point's tolerance just below it).
-std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede);
+// temperature thetaSiede [°C]; over ice below 0 °C when ueberEis. None at or above it, and
+// none where pS(theta) already reaches the total pressure (within the boiling point's
+// tolerance just below it).
+std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede,
+                                     bool ueberEis = false);
 
 // Total pressure of the standard atmosphere at the altitude H [m above sea level]; hPa
 // (p = 1013.25 (1 - 0.0065 H / 288.15)^5.255, the barometric formula of the troposphere).

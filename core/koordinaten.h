@@ -16,7 +16,8 @@ inline constexpr double kSchraege = 2500;
 double KoordX(const Eingabe& e, double x);
 
 // Canvas Y (0..8000, top to bottom) of the state with water content x [kg/kg] and
-// enthalpy h [kJ/kg], in the skewed Mollier form; reads Thetamax. Unclipped.
+// enthalpy h [kJ/kg], in the skewed Mollier form: the top edge is h - 2500 x = Thetamax, the
+// bottom edge h - 2500 x = ThetaUnten. Unclipped.
 double KoordY(const Eingabe& e, double x, double h);
 
 // Water content [kg/kg] at canvas X: the inverse of KoordX.

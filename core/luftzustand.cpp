@@ -34,24 +34,28 @@ std::optional<std::string> EndlichFehler(const char* name, double wert) {
 std::string PhiZuGross(double phi) { return "φ = " + ProzentText(phi) + " ist größer als 100 %."; }
 
 // Enthalpy [kJ/kg] on the fog isotherm of t [°C], extended to the water content x [kg/kg]:
-// hS(t) + (x - xS(t)) cW t. None where t has no saturation content.
-std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x) {
-    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede);
+// hS(t) + (x - xS(t)) cW t, with ice below 0 °C hS(t) + (x - xS(t)) (cE t - rE); eisBeiNull
+// takes the ice-fog isotherm at 0 °C itself. None where t has no saturation content.
+std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x,
+                                        bool eisBeiNull = false) {
+    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
+    if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * (kCE * t - kRE);
     return g->h + (x - g->x) * kCW * t;
 }
 
-// Temperature t in [-100 °C, tOben] of the fog isotherm through (x, h). The isotherm's
+// Temperature t in [unten, oben] of the fog isotherm through (x, h). The isotherm's
 // enthalpy at x grows with t, and without saturation near the boiling temperature it counts
-// as above h. None where h lies below the coldest isotherm or above the one at tOben.
-std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, double tOben) {
-    const auto kalt = AufNebelisotherme(d, kTiefsteTemperatur, x);
-    if (!kalt || *kalt > h || !(tOben >= kTiefsteTemperatur)) return std::nullopt;
-    const auto warm = AufNebelisotherme(d, tOben, x);
+// as above h. None where h lies below the isotherm at unten or above the one at oben.
+std::optional<double> IsothermeZwischen(const Luftdruck& d, double x, double h, double unten,
+                                        double oben, bool eisOben) {
+    const auto kalt = AufNebelisotherme(d, unten, x);
+    if (!kalt || *kalt > h || !(oben >= unten)) return std::nullopt;
+    const auto warm = AufNebelisotherme(d, oben, x, eisOben);
     if (warm && *warm < h) return std::nullopt;
     // The bracket [a, b] with f(a) <= 0 < f(b), f(t) = enthalpy on the isotherm of t - h.
-    double a = kTiefsteTemperatur, fa = *kalt - h;
-    double b = tOben;
+    double a = unten, fa = *kalt - h;
+    double b = oben;
     std::optional<double> fb;
     if (warm) fb = *warm - h;
     // Regula falsi with the Illinois step converges in a dozen evaluations where halving
@@ -78,13 +82,28 @@ std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, dou
     return a;
 }
 
+// Temperature t in [-100 °C, tOben] of the fog isotherm through (x, h). With ice the
+// isotherms jump at 0 °C from ice fog to water fog; the states between the two 0 °C
+// isotherms lie in mixed fog at 0 °C, and where both an ice and a water isotherm pass
+// through (x, h) (left of the saturation content at 0 °C), the water one counts.
+std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, double tOben) {
+    if (!d.eis || tOben < 0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
+    const auto wasser0 = AufNebelisotherme(d, 0, x);
+    const auto eis0 = AufNebelisotherme(d, 0, x, true);
+    if (!wasser0 || !eis0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
+    if (h >= *wasser0) return IsothermeZwischen(d, x, h, 0, tOben, false);
+    if (h >= *eis0) return 0.0;
+    return IsothermeZwischen(d, x, h, kTiefsteTemperatur, 0, true);
+}
+
 constexpr const char* kNichtEndlich =
     "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.";
 
 Zustandsergebnis Endlich(const Luftzustand& z) {
     const bool endlich = std::isfinite(z.theta) && std::isfinite(z.x) && std::isfinite(z.h) &&
                          std::isfinite(z.pD) && std::isfinite(z.rho) && std::isfinite(z.v) &&
-                         std::isfinite(z.wasser) && std::isfinite(z.phi.value_or(0)) &&
+                         std::isfinite(z.wasser) && std::isfinite(z.eis) &&
+                         std::isfinite(z.phi.value_or(0)) &&
                          std::isfinite(z.taupunkt.value_or(0)) &&
                          std::isfinite(z.kuehlgrenze.value_or(0));
     if (!endlich) return Zustandsergebnis::Fehler(kNichtEndlich);
@@ -106,13 +125,19 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     const auto xS = Saettigungsgehalt(d, theta);
     z.nebel = nebelMoeglich && xS && x > *xS;
     const double xDampf = z.nebel ? *xS : x;
-    z.wasser = x - xDampf;
-    z.h = Enthalpie(theta, xDampf) + z.wasser * kCW * theta;
+    if (d.eis && theta < 0) {
+        z.eis = x - xDampf;
+        z.h = Enthalpie(theta, xDampf) + z.eis * (kCE * theta - kRE);
+    } else {
+        z.wasser = x - xDampf;
+        z.h = Enthalpie(theta, xDampf) + z.wasser * kCW * theta;
+    }
     z.pD = Partialdruck(xDampf, d.Pges);
     if (theta < d.thetaSiede) {
-        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / Saettigungsdruck(theta));
+        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / SaettigungsdruckBei(d, theta));
     }
-    z.taupunkt = Taupunkt(z.pD);
+    z.taupunkt = TaupunktBei(d, z.pD);
+    z.reifpunkt = IstReifpunkt(d, z.pD);
     if (xS && x >= *xS) {
         z.kuehlgrenze = theta;
     } else {
@@ -153,7 +178,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
                                         " liegt nicht unter der Siedetemperatur " +
                                         GradText(d.thetaSiede) + ".");
     }
-    const double pD = phi / 100 * Saettigungsdruck(theta);
+    const double pD = phi / 100 * SaettigungsdruckBei(d, theta);
     if (!(pD < d.Pges / 1000)) {
         return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
                                         " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
@@ -169,7 +194,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
         return Zustandsergebnis::Fehler("Der Taupunkt " + GradText(tau) +
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
-    const double pD = Saettigungsdruck(tau);
+    const double pD = SaettigungsdruckBei(d, tau);
     if (!(pD < d.Pges / 1000)) {
         return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
                                         " erreicht der Dampfdruck den Gesamtdruck " +
@@ -187,14 +212,21 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
         return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + GradText(tK) +
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
-    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede);
+    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede, d.eis);
     if (!g) {
         return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + GradText(tK) +
                                         " gibt es keine gesättigte Luft (Siedetemperatur " +
                                         GradText(d.thetaSiede) + ").");
     }
-    // The fog isotherm of tK, hS + (x - xS) cW tK, meets the isotherm theta of unsaturated air.
-    const double x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
+    // The fog isotherm of tK, hS + (x - xS) cW tK (over ice hS + (x - xS) (cE tK - rE)),
+    // meets the isotherm theta of unsaturated air.
+    double x = 0;
+    if (d.eis && tK < 0) {
+        const double k = kCE * tK - kRE;
+        x = (g->h - g->x * k - kCpL * theta) / (kR0 + kCpD * theta - k);
+    } else {
+        x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
+    }
     if (x < 0) {
         return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + GradText(tK) + " gehört bei " +
                                         GradText(theta) + " ein negativer Wassergehalt (" +
@@ -216,7 +248,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
     if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
     // The saturation pressure the temperature must have; the Magnus form solved for it.
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
-    const auto theta = pS < d.Pges / 1000 ? Taupunkt(pS) : std::nullopt;
+    const auto theta = pS < d.Pges / 1000 ? TaupunktBei(d, pS) : std::nullopt;
     if (!theta || !(*theta < d.thetaSiede)) {
         return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
                                         " gehört keine Temperatur unter der Siedetemperatur " +
@@ -233,16 +265,26 @@ std::string ProzentText(double phi) { return MitEinheit(phi, "%"); }
 
 double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
 
-std::optional<Luftdruck> LuftdruckBei(double Pges) {
+std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis) {
     if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;
     const auto thetaSiede = Siedetemperatur(Pges);
     if (!thetaSiede) return std::nullopt;
-    return Luftdruck{Pges, *thetaSiede};
+    return Luftdruck{Pges, *thetaSiede, eis};
+}
+
+double SaettigungsdruckBei(const Luftdruck& d, double theta) {
+    return Saettigungsdruck(theta, d.eis);
+}
+
+bool IstReifpunkt(const Luftdruck& d, double pD) { return d.eis && pD < kEisCbar; }
+
+std::optional<double> TaupunktBei(const Luftdruck& d, double pD) {
+    return IstReifpunkt(d, pD) ? Reifpunkt(pD) : Taupunkt(pD);
 }
 
 std::optional<double> Saettigungsgehalt(const Luftdruck& d, double theta) {
     if (!(theta >= kTiefsteTemperatur)) return std::nullopt;
-    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede);
+    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
     return g->x;
 }
@@ -260,7 +302,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(kNichtEndlich);
     if (ImNebel(d, theta, x)) {
         // The fog isotherm through (x, h) lies between this isotherm and the dew point of x.
-        const auto tTau = Taupunkt(Partialdruck(x, d.Pges));
+        const auto tTau = TaupunktBei(d, Partialdruck(x, d.Pges));
         const auto t = IsothermeDurch(d, x, h, std::min(tTau.value_or(theta), d.thetaSiede));
         if (!t) {
             return Zustandsergebnis::Fehler(
@@ -272,6 +314,14 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     auto z = Aufbau(d, theta, x, true);
     if (!z) return z;
     Luftzustand w = *z;
+    if (d.eis && theta == 0 && w.nebel) {
+        // Mixed fog at 0 °C: of the condensate, the share (hS(0) - h) / (rE (x - xS(0)))
+        // is ice; Aufbau gave the enthalpy of water fog, hS(0).
+        const double kondensat = w.wasser;
+        const double anteil = std::clamp((w.h - h) / (kRE * kondensat), 0.0, 1.0);
+        w.eis = anteil * kondensat;
+        w.wasser = kondensat - w.eis;
+    }
     w.h = h;
     return w;
 }
@@ -283,7 +333,7 @@ std::optional<double> RelativeFeuchte(const Luftdruck& d, double h, double x) {
         return std::nullopt;
     }
     if (ImNebel(d, theta, x)) return 100.0;
-    return std::min(100.0, 100 * Partialdruck(x, d.Pges) / Saettigungsdruck(theta));
+    return std::min(100.0, 100 * Partialdruck(x, d.Pges) / SaettigungsdruckBei(d, theta));
 }
 
 Zustandsergebnis ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double b) {

@@ -48,14 +48,25 @@ std::pair<double, double> Halbiere(double unten, double oben, IstOben istOben) {
 }
 
 // The total pressure a state is computed at, with the boiling temperature the chart's run
-// finds for it.
+// finds for it, and whether saturation below 0 °C is over ice (a chart that reaches below
+// 0 °C) or over supercooled water (the chart that ends at 0 °C).
 struct Luftdruck {
     double Pges = 0;        // [hPa]
     double thetaSiede = 0;  // [°C]
+    bool eis = false;
 };
 
 // The pressure context for Pges [hPa]; none where the boiling temperature is out of reach.
-std::optional<Luftdruck> LuftdruckBei(double Pges);
+std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis = false);
+
+// Saturation pressure [bar] at theta [°C] in the model of d: over ice below 0 °C with ice.
+double SaettigungsdruckBei(const Luftdruck& d, double theta);
+
+// The temperature [°C] whose saturation pressure in the model of d is pD [bar]: the dew
+// point, or with ice below 0.0061078 bar the frost point. None for pD <= 0.
+std::optional<double> TaupunktBei(const Luftdruck& d, double pD);
+// Whether TaupunktBei gives a frost point for pD [bar].
+bool IstReifpunkt(const Luftdruck& d, double pD);
 
 // A state of humid air with all its properties. Units inside the code: x and wasser in
 // kg/kg, pD in bar, theta in °C, h in kJ/kg, phi in %.
@@ -66,11 +77,13 @@ struct Luftzustand {
     double pD = 0;
     std::optional<double> phi;          // none at or above the boiling temperature
     std::optional<double> taupunkt;     // none without vapour
+    bool reifpunkt = false;             // taupunkt is a frost point, over ice
     std::optional<double> kuehlgrenze;  // wet-bulb temperature; none where no fog isotherm fits
     double rho = 0;                     // density [kg/m³]
     double v = 0;                       // specific volume per kg dry air [m³/kg]
     bool nebel = false;
-    double wasser = 0;  // liquid water x - xS in fog [kg/kg]
+    double wasser = 0;  // liquid water in fog [kg/kg]
+    double eis = 0;     // ice in ice fog or mixed fog at 0 °C [kg/kg]; x - xS = wasser + eis
 };
 
 // Saturation content at theta [°C]; none at or above boiling or where pS reaches P.

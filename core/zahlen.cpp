@@ -86,6 +86,28 @@ double Zahl(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
+std::optional<double> GanzeZahl(std::string_view text) {
+    while (!text.empty() && IstLeer(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IstLeer(text.back())) text.remove_suffix(1);
+    std::string zahl;
+    constexpr std::string_view kMinus = "−";
+    if (text.substr(0, kMinus.size()) == kMinus) {
+        zahl = "-";
+        text.remove_prefix(kMinus.size());
+    } else if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    for (char c : text) zahl += c == ',' ? '.' : c;
+    // from_chars takes no second sign after the one handled above.
+    if (zahl.size() > 1 && zahl[0] == '-' && (zahl[1] == '-' || zahl[1] == '+')) return std::nullopt;
+    if (!zahl.empty() && zahl[0] == '+') return std::nullopt;
+    double wert = 0;
+    const char* ende = zahl.data() + zahl.size();
+    const auto [stelle, fehler] = std::from_chars(zahl.data(), ende, wert);
+    if (fehler != std::errc() || stelle != ende || !std::isfinite(wert)) return std::nullopt;
+    return wert;
+}
+
 std::string ZahlText(double v) {
     if (std::isnan(v)) return " NaN";
     if (std::isinf(v)) return v > 0 ? " Inf" : "-Inf";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace lumora {
 // Text without digits reads as 0, and so do "nan" and "inf". An exponent too large for a
 // double gives an infinite value, which the caller has to refuse. Independent of the locale.
 double Zahl(std::string_view text);
+
+// The number that the whole text is, blanks around it aside: a decimal comma or point, a
+// sign ('+', '-' or the real minus sign "−"), an optional exponent. None for anything else
+// (empty text, trailing characters) and for values beyond the range of a double.
+std::optional<double> GanzeZahl(std::string_view text);
 
 // The plain number-to-text form of labels: a leading blank for v >= 0 or a minus sign,
 // a point as decimal separator, at most 15 significant digits without trailing zeros and
