@@ -23,6 +23,8 @@ struct Ablesung {
     double tau = 0;            // dew point [°C]
     double xS = 0;             // saturation content at theta [kg/kg], fog region only
     bool mitTaupunkt = false;  // pD > 0, so a dew point exists
+    bool reifpunkt = false;    // tau is a frost point, over ice (winter chart)
+    double eis = 0;            // ice in ice fog or mixed fog [kg/kg] (winter chart)
 };
 
 // Reads the state at the canvas point (X, Y) of the chart drawn for e, a press that the

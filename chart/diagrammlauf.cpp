@@ -163,8 +163,7 @@ void Diagrammlauf::Isotherme() {
 }
 
 bool Diagrammlauf::Saettigen() {
-    const std::optional<Saettigung> s =
-        Gesaettigt(z_.theta, z_.Pges, z_.thetaSiede, e_.Winter());
+    const std::optional<Saettigung> s = Gesaettigt(z_.theta, z_.Pges, z_.thetaSiede, e_.Winter());
     if (!s) return false;
     z_.pS = s->pS;
     z_.pD = s->pS;

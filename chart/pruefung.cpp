@@ -12,8 +12,8 @@ namespace lumora {
 
 namespace {
 
-constexpr std::array<const char*, kFelder + 1> kFeldnamen{
-    "ϑmax", "Δϑ fett", "Δϑ dünn", "Χmax", "ΔΧ fett", "ΔΧ dünn", "Pgesamt", "ϑu"};
+constexpr std::array<const char*, kFelder + 1> kFeldnamen{"ϑmax",    "Δϑ fett", "Δϑ dünn", "Χmax",
+                                                          "ΔΧ fett", "ΔΧ dünn", "Pgesamt", "ϑu"};
 
 // Most lines one family may have, and most temperatures of the humidity curves: a
 // bound that keeps a press within about a second.
@@ -90,11 +90,11 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
     if (!TemperaturenPassen(e, e.DeltaThetagross)) {
         const int anzahl = Layout(Gruppe::txt_Temp).anzahl;
         const double spanne = e.Thetamax - std::fmin(e.ThetaUnten, 0.0);
-        const double schritt = KleinsterSchritt(
-            spanne / (anzahl - 1), [&](double s) { return TemperaturenPassen(e, s); });
-        const std::string grenzen = e.Winter() ? "ϑmax = " + Kurz(e.Thetamax) + " °C und ϑu = " +
-                                                     Kurz(e.ThetaUnten) + " °C"
-                                               : "ϑmax = " + Kurz(e.Thetamax) + " °C";
+        const double schritt = KleinsterSchritt(spanne / (anzahl - 1),
+                                                [&](double s) { return TemperaturenPassen(e, s); });
+        const std::string grenzen =
+            e.Winter() ? "ϑmax = " + Kurz(e.Thetamax) + " °C und ϑu = " + Kurz(e.ThetaUnten) + " °C"
+                       : "ϑmax = " + Kurz(e.Thetamax) + " °C";
         return Ab(Feld::DeltaThetagross,
                   "Für " + grenzen + " reichen die " + std::to_string(anzahl) +
                       " Temperaturbeschriftungen erst ab einer Schrittweite von " + Kurz(schritt) +

@@ -19,8 +19,8 @@ inline constexpr double kMagnusCbar = kMagnusC * 1e-5;  // the same in bar
 
 // Magnus form of the saturation pressure over ice below 0 °C, pSE = C exp(A theta / (B +
 // theta)); it meets the form over water at 0 °C (the coefficients of Sonntag, 1990).
-inline constexpr double kEisA = 22.46;        // [-]
-inline constexpr double kEisB = 272.62;       // [°C]
+inline constexpr double kEisA = 22.46;         // [-]
+inline constexpr double kEisB = 272.62;        // [°C]
 inline constexpr double kEisCbar = 0.0061078;  // saturation pressure at 0 °C [bar]
 inline constexpr double kCE = 2.05;            // specific heat capacity of ice [kJ/(kg K)]
 inline constexpr double kRE = 333.5;           // enthalpy of melting of ice at 0 °C [kJ/kg]

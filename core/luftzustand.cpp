@@ -100,12 +100,11 @@ constexpr const char* kNichtEndlich =
     "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.";
 
 Zustandsergebnis Endlich(const Luftzustand& z) {
-    const bool endlich = std::isfinite(z.theta) && std::isfinite(z.x) && std::isfinite(z.h) &&
-                         std::isfinite(z.pD) && std::isfinite(z.rho) && std::isfinite(z.v) &&
-                         std::isfinite(z.wasser) && std::isfinite(z.eis) &&
-                         std::isfinite(z.phi.value_or(0)) &&
-                         std::isfinite(z.taupunkt.value_or(0)) &&
-                         std::isfinite(z.kuehlgrenze.value_or(0));
+    const bool endlich =
+        std::isfinite(z.theta) && std::isfinite(z.x) && std::isfinite(z.h) && std::isfinite(z.pD) &&
+        std::isfinite(z.rho) && std::isfinite(z.v) && std::isfinite(z.wasser) &&
+        std::isfinite(z.eis) && std::isfinite(z.phi.value_or(0)) &&
+        std::isfinite(z.taupunkt.value_or(0)) && std::isfinite(z.kuehlgrenze.value_or(0));
     if (!endlich) return Zustandsergebnis::Fehler(kNichtEndlich);
     return z;
 }

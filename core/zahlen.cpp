@@ -99,7 +99,8 @@ std::optional<double> GanzeZahl(std::string_view text) {
     }
     for (char c : text) zahl += c == ',' ? '.' : c;
     // from_chars takes no second sign after the one handled above.
-    if (zahl.size() > 1 && zahl[0] == '-' && (zahl[1] == '-' || zahl[1] == '+')) return std::nullopt;
+    if (zahl.size() > 1 && zahl[0] == '-' && (zahl[1] == '-' || zahl[1] == '+'))
+        return std::nullopt;
     if (!zahl.empty() && zahl[0] == '+') return std::nullopt;
     double wert = 0;
     const char* ende = zahl.data() + zahl.size();

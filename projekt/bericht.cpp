@@ -25,6 +25,7 @@ Json ZustandJson(const Punkt& p) {
                 {"v", Wert(z.v)},
                 {"nebel", z.nebel},
                 {"wasser", Wert(z.wasser * kGrammProKg)},
+                {"eis", Wert(z.eis * kGrammProKg)},
                 {"X", Wert(p.X)},
                 {"Y", Wert(p.Y)}};
 }
@@ -86,15 +87,15 @@ void ZustandZeile(std::string& aus, const std::string& name, const Punkt* p,
                   const std::string& fehler, std::string_view t) {
     if (!p) {
         Zeile(aus,
-              {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
+              {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
         return;
     }
     const Luftzustand& z = p->zustand;
     Zeile(aus, {Zelle(name), Zelle(z.theta, t), Zelle(z.x * kGrammProKg, t), Zelle(z.phi, t),
                 Zelle(z.h, t), Zelle(z.pD * kHektopascalProBar, t), Zelle(z.taupunkt, t),
                 Zelle(z.kuehlgrenze, t), Zelle(z.rho, t), Zelle(z.v, t), z.nebel ? "ja" : "nein",
-                Zelle(z.wasser * kGrammProKg, t), Zelle(p->X, t), Zelle(p->Y, t),
-                p->aufLeinwand ? "" : "außerhalb des Diagramms"});
+                Zelle(z.wasser * kGrammProKg, t), Zelle(z.eis * kGrammProKg, t), Zelle(p->X, t),
+                Zelle(p->Y, t), p->aufLeinwand ? "" : "außerhalb des Diagramms"});
 }
 
 std::string ArtName(const std::string& art) {
@@ -156,7 +157,7 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
     std::string aus;
     Zeile(aus,
           {"Name", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]", "pD [hPa]", "ϑTau [°C]", "ϑK [°C]",
-           "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "X", "Y", "Hinweis"});
+           "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "Eis [g/kg]", "X", "Y", "Hinweis"});
     for (const ZustandErgebnis& z : b.zustaende) {
         ZustandZeile(aus, z.name, z.punkt ? &*z.punkt : nullptr, z.fehler, t);
     }

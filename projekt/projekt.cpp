@@ -5,13 +5,17 @@
 #include <iterator>
 #include <utility>
 
+#include "core/zahlen.h"
+#include "projekt/messreihe.h"
+
 namespace lumora {
 
 namespace {
 
 // The known top-level keys in the order a file has them.
-constexpr std::array<std::string_view, 8> kReihenfolge{
-    "lumora", "eingabe", "zustaende", "prozesse", "messreihen", "zonen", "randmassstab", "notiz"};
+constexpr std::array<std::string_view, 9> kReihenfolge{"lumora",    "eingabe",      "theta_unten",
+                                                       "zustaende", "prozesse",     "messreihen",
+                                                       "zonen",     "randmassstab", "notiz"};
 
 int Rang(std::string_view schluessel) {
     const auto it = std::find(kReihenfolge.begin(), kReihenfolge.end(), schluessel);
@@ -54,6 +58,14 @@ std::optional<std::string> AufbauFehler(const Json& d) {
     for (const char* liste : {"zustaende", "prozesse", "messreihen", "zonen"}) {
         if (d.contains(liste) && !d[liste].is_array()) {
             return "Der Eintrag " + Zitat(liste) + " ist keine Liste.";
+        }
+    }
+    if (d.contains("theta_unten")) {
+        const Json& t = d["theta_unten"];
+        if (!t.is_number() || !(t.get<double>() >= kThetaUntenMin) ||
+            !(t.get<double>() <= kThetaUntenMax)) {
+            return "Der Eintrag „theta_unten“ ist keine Zahl von " + KurzText(kThetaUntenMin) +
+                   " bis " + KurzText(kThetaUntenMax) + " (°C).";
         }
     }
     if (d.contains("randmassstab") && !d["randmassstab"].is_boolean()) {
@@ -179,6 +191,22 @@ Feldtexte Projekt::eingabe() const {
 Feldtexte Projekt::setEingabe(const Feldtexte& texte) {
     const Feldtexte vorher = dokument_.contains("eingabe") ? eingabe() : Feldtexte{};
     Feld("eingabe") = Json(texte);
+    return vorher;
+}
+
+std::optional<double> Projekt::thetaUnten() const {
+    const auto it = dokument_.find("theta_unten");
+    if (it == dokument_.end() || !it->is_number()) return std::nullopt;
+    return it->get<double>();
+}
+
+std::optional<double> Projekt::setThetaUnten(std::optional<double> wert) {
+    const auto vorher = thetaUnten();
+    if (wert) {
+        Feld("theta_unten") = JsonZahl(*wert);
+    } else {
+        dokument_.erase("theta_unten");
+    }
     return vorher;
 }
 

@@ -47,6 +47,10 @@ class Projekt {
 
     Feldtexte eingabe() const;
     Feldtexte setEingabe(const Feldtexte& texte);  // returns the texts before
+    // The chart's lower temperature limit [°C] under "theta_unten"; none without the key,
+    // which is a limit of 0. Setting none removes the key.
+    std::optional<double> thetaUnten() const;
+    std::optional<double> setThetaUnten(std::optional<double> wert);  // returns the value before
     bool randmassstab() const;
     bool setRandmassstab(bool an);  // returns the value before
     std::string notiz() const;

@@ -195,7 +195,7 @@ void Anfangsdialog::setTexte(const Feldtexte& texte) {
 
 void Anfangsdialog::berechnen() {
     const Feldtexte texte = this->texte();
-    eingabe_ = EingabeLesen(texte);
+    eingabe_ = EingabeLesen(texte, thetaUnten_);
     if (const auto ablehnung = Pruefen(eingabe_)) {
         ablehnen(*ablehnung);
         return;
@@ -228,6 +228,11 @@ void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {
     auto* box = new QMessageBox(QMessageBox::Warning, "Lumora - Eingabe",
                                 QString::fromStdString(ablehnung.meldung), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // The lower limit has no field here; the message alone says what to change.
+    if (static_cast<int>(ablehnung.feld) >= kFelder) {
+        box->open();
+        return;
+    }
     QLineEdit* feld = this->feld(ablehnung.feld);
     connect(box, &QMessageBox::finished, feld, [feld] {
         feld->setFocus();

@@ -38,6 +38,11 @@ class Anfangsdialog : public QWidget {
     // Brings the dialog in front of the chart window, the focus in its first field.
     void nachVorn();
 
+    // The chart's lower temperature limit [°C] that a press draws with; set in the chart
+    // window, not in the dialog.
+    double thetaUnten() const { return thetaUnten_; }
+    void setThetaUnten(double thetaUnten) { thetaUnten_ = thetaUnten; }
+
     // The seven texts as they stand in the fields, and putting texts into them.
     Feldtexte texte() const;
     void setTexte(const Feldtexte& texte);
@@ -61,6 +66,7 @@ class Anfangsdialog : public QWidget {
     std::unique_ptr<Diagrammfenster> fenster_;
     Diagrammlauf lauf_;
     Eingabe eingabe_;
+    double thetaUnten_ = 0;
     bool gezeigt_ = false;
     std::function<bool()> beendenErlaubt_;
 };

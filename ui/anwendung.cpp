@@ -1,7 +1,13 @@
 #include "ui/anwendung.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cmath>
@@ -71,8 +77,10 @@ Anwendung::Anwendung() {
         ueberlagerungZeigen();
     });
     connect(&sitzung_, &Projektsitzung::eingabeGeaendert, this, [this] {
-        if (dialog_.texte() != sitzung_.projekt().eingabe()) {
+        const double unten = sitzung_.projekt().thetaUnten().value_or(0);
+        if (dialog_.texte() != sitzung_.projekt().eingabe() || dialog_.thetaUnten() != unten) {
             dialog_.setTexte(sitzung_.projekt().eingabe());
+            dialog_.setThetaUnten(unten);
             dialog_.berechnen();
         }
     });
@@ -131,6 +139,7 @@ void Anwendung::diagrammVerbinden(Diagrammfenster* fenster) {
         ueberlagerungZeigen();  // smooth again
     });
     connect(fenster, &Diagrammfenster::zustandHierEintragen, this, &Anwendung::zustandEintragen);
+    connect(fenster, &Diagrammfenster::untereGrenzeAendern, this, &Anwendung::untereGrenzeFragen);
     QList<QAction*> aktionen{projektZeigen_};
     for (const char* name : {"zustand", "randmassstab", "speichern", "speichernUnter", "oeffnen",
                              "rueckgaengig", "wiederholen", "neu"}) {
@@ -167,6 +176,47 @@ void Anwendung::zustandZiehen(int eintrag, double X, double Y) {
     ziehen_ = true;
     sitzung_.eintragErsetzen(Liste::Zustaende, static_cast<std::size_t>(eintrag), e,
                              "Zustand verschieben", true);
+}
+
+QString Anwendung::untereGrenzeSetzen(const QString& text) {
+    const auto wert = ThetaUntenLesen(text.toStdString());
+    if (!wert) return QString::fromStdString(wert.grund());
+    // The chart as it would be drawn: a limit it cannot hold is refused before it changes.
+    if (const auto ablehnung = Pruefen(EingabeLesen(dialog_.texte(), *wert))) {
+        return QString::fromStdString(ablehnung->meldung);
+    }
+    // A file without the key keeps it out for a limit of 0.
+    const bool ohne = *wert == 0 && !sitzung_.projekt().thetaUnten();
+    sitzung_.setThetaUnten(ohne ? std::nullopt : std::optional<double>(*wert));
+    return {};
+}
+
+void Anwendung::untereGrenzeFragen() {
+    QWidget* eltern = dialog_.diagrammfenster();
+    QDialog frage(eltern ? eltern : &dialog_);
+    frage.setWindowTitle("Lumora - Untere Grenze");
+    auto* feld = new QLineEdit(
+        QLocale().toString(sitzung_.projekt().thetaUnten().value_or(0), 'g', 12), &frage);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &frage);
+    auto* form = new QFormLayout(&frage);
+    form->addRow(new QLabel(QString::fromUtf8("Die tiefste Temperatur des Diagramms, von −50 "
+                                              "bis 0 °C. Unter 0 °C gilt die Sättigung über Eis."),
+                            &frage));
+    form->addRow(QString::fromUtf8("ϑu [°C]"), feld);
+    form->addRow(knoepfe);
+    connect(knoepfe, &QDialogButtonBox::rejected, &frage, &QDialog::reject);
+    connect(knoepfe, &QDialogButtonBox::accepted, &frage, [&] {
+        const QString fehler = untereGrenzeSetzen(feld->text());
+        if (fehler.isEmpty()) {
+            frage.accept();
+        } else {
+            QMessageBox::warning(&frage, "Lumora - Untere Grenze", fehler);
+            feld->setFocus();
+        }
+    });
+    feld->selectAll();
+    feld->setFocus();
+    frage.exec();
 }
 
 void Anwendung::zustandEintragen(double X, double Y) {

@@ -36,6 +36,11 @@ class Anwendung : public QObject {
     void zustandZiehen(int eintrag, double X, double Y);
     // Adds a state at the canvas point (X, Y) as ϑ and x.
     void zustandEintragen(double X, double Y);
+    // Sets the chart's lower temperature limit from the text typed for it, as one undo step,
+    // and draws the chart again; returns the German reason of a refusal, which changes nothing.
+    QString untereGrenzeSetzen(const QString& text);
+    // "Untere Grenze …": asks for the lower limit in a small dialog.
+    void untereGrenzeFragen();
 
   private:
     void diagrammVerbinden(Diagrammfenster* fenster);

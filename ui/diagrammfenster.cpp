@@ -100,6 +100,9 @@ void Diagrammfenster::aktionenAnlegen() {
     }
     connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
             &Diagrammfenster::eingabenAendern);
+    QAction* grenze = hinzu("Untere Grenze …", QKeySequence());
+    grenze->setObjectName("untereGrenze");
+    connect(grenze, &QAction::triggered, this, &Diagrammfenster::untereGrenzeAendern);
 }
 
 void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug) {

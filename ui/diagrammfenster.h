@@ -46,6 +46,8 @@ class Diagrammfenster : public QWidget {
   signals:
     // "Eingaben ändern …" (F2): the user wants the input dialog back.
     void eingabenAendern();
+    // "Untere Grenze …": the user wants to set the chart's lower temperature limit.
+    void untereGrenzeAendern();
     // A marker of an entered state is dragged to the canvas point (X, Y); `anfang` is true
     // for the first move of a drag.
     void zustandGezogen(int eintrag, double X, double Y, bool anfang);

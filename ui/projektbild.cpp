@@ -53,7 +53,7 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
     QPolygonF untenRand, obenRand;
     for (int i = 0; i <= kZonenSchritte; ++i) {
         const double t = t0 + (t1 - t0) * i / kZonenSchritte;
-        const double pS = Saettigungsdruck(t);
+        const double pS = SaettigungsdruckBei(d, t);
         auto xBei = [&](double phi) {
             const double pD = phi / 100 * pS;
             return pD < d.Pges / 1000 ? Wassergehalt(pD, d.Pges) : INFINITY;
@@ -138,7 +138,8 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
 
 QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& pfad) {
     if (!b.eingabe) {
-        const auto ablehnung = Pruefen(EingabeLesen(projekt.eingabe()));
+        const auto ablehnung =
+            Pruefen(EingabeLesen(projekt.eingabe(), projekt.thetaUnten().value_or(0)));
         return QString::fromUtf8("Die Eingaben des Projekts ergeben kein Diagramm: ") +
                QString::fromStdString(ablehnung ? ablehnung->meldung : std::string());
     }

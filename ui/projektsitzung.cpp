@@ -230,6 +230,14 @@ void Projektsitzung::setEingabe(const Feldtexte& texte, const QString& text) {
         [this, vorher] { projekt_->setEingabe(*vorher); }, Eingabe));
 }
 
+void Projektsitzung::setThetaUnten(std::optional<double> thetaUnten) {
+    const auto vorher = projekt_->thetaUnten();
+    if (thetaUnten == vorher) return;
+    ausfuehren(std::make_unique<Befehl>(
+        *this, "Untere Grenze ändern", [this, thetaUnten] { projekt_->setThetaUnten(thetaUnten); },
+        [this, vorher] { projekt_->setThetaUnten(vorher); }, Eingabe));
+}
+
 void Projektsitzung::setRandmassstab(bool an) {
     if (an == projekt_->randmassstab()) return;
     ausfuehren(std::make_unique<Befehl>(

@@ -60,6 +60,8 @@ class Projektsitzung : public QObject {
     // Renames a state and the processes that start at it; returns the reason of a refusal.
     QString umbenennen(const std::string& alt, const std::string& neu);
     void setEingabe(const Feldtexte& texte, const QString& text);
+    // The chart's lower temperature limit; none removes it from the file (a limit of 0).
+    void setThetaUnten(std::optional<double> thetaUnten);
     void setRandmassstab(bool an);
     void setSichtbar(std::size_t messreihe, bool an);
     // Ends a run of changes that zusammenfassen folds together.

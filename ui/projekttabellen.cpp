@@ -53,9 +53,15 @@ QString Angabe(const Json& eintrag, const char* schluessel) {
     return text;
 }
 
-// "Nebel, 4,20 g/kg Wasser" for a state in the fog region.
+// "Nebel, 4,20 g/kg Wasser" for a state in the fog region; "Eisnebel, 0,40 g/kg Eis" below
+// 0 °C on a winter chart, and mixed fog at 0 °C with both.
 QString Nebeltext(const Luftzustand& z) {
-    return z.nebel ? QString("Nebel, %1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, 2)) : QString();
+    if (!z.nebel) return QString();
+    const QString wasser = QString("%1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, 2));
+    const QString eis = QString("%1 g/kg Eis").arg(Zahltext(z.eis * 1000, 2));
+    if (z.eis > 0 && z.wasser > 0) return "Mischnebel, " + wasser + ", " + eis;
+    if (z.eis > 0) return "Eisnebel, " + eis;
+    return "Nebel, " + wasser;
 }
 
 QString Bemerkung(const Punkt& p) {
@@ -164,7 +170,7 @@ void Projekttabelle::aktualisieren() {
 Zustandsmodell::Zustandsmodell(Projektsitzung& sitzung, QObject* parent)
     : Projekttabelle(sitzung,
                      {"Name", "Eingabe", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]",
-                      "Taupunkt [°C]", "Kühlgrenze [°C]", "ρ [kg/m³]", "Bemerkung"},
+                      "Taupunkt [°C]", "Kühlgrenze [°C]", "ρ [kg/m³]", "Eis [g/kg]", "Bemerkung"},
                      parent) {
     aktualisieren();
 }
@@ -222,7 +228,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool zahl = index.column() >= Theta && index.column() <= Rho;
+        const bool zahl = index.column() >= Theta && index.column() <= Eis;
         return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
@@ -267,7 +273,11 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
         case H:
             return Zahltext(z.h, 2);
         case Taupunkt:
-            return Zahltext(z.taupunkt, 2);
+            // Over ice the dew point is a frost point.
+            return z.reifpunkt && z.taupunkt ? Zahltext(z.taupunkt, 2) + " (Reifpunkt)"
+                                             : Zahltext(z.taupunkt, 2);
+        case Eis:
+            return z.eis > 0 ? Zahltext(z.eis * 1000, 3) : QString();
         case Kuehlgrenze:
             return Zahltext(z.kuehlgrenze, 2);
         case Rho:

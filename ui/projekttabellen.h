@@ -44,7 +44,20 @@ class Zustandsmodell : public Projekttabelle {
     Q_OBJECT
 
   public:
-    enum Spalte { Name, Eingabe, Theta, X, Phi, H, Taupunkt, Kuehlgrenze, Rho, Bemerkung, Anzahl };
+    enum Spalte {
+        Name,
+        Eingabe,
+        Theta,
+        X,
+        Phi,
+        H,
+        Taupunkt,
+        Kuehlgrenze,
+        Rho,
+        Eis,
+        Bemerkung,
+        Anzahl
+    };
 
     explicit Zustandsmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
 

@@ -259,7 +259,7 @@ void Ueberlagerungsflaeche::paintEvent(QPaintEvent*) {
 
 std::optional<QPointF> RandpunktDerRichtung(const Eingabe& e, double epsilon) {
     const double dX = kLeinwandBreite / e.Xmax;
-    const double dY = -kLeinwandHoehe * (epsilon - kSchraege) / e.Thetamax;
+    const double dY = -kLeinwandHoehe * (epsilon - kSchraege) / (e.Thetamax - e.ThetaUnten);
     if (!std::isfinite(dX) || !std::isfinite(dY) || !(dX > 0)) return std::nullopt;
     const double y0 = kLeinwandHoehe / 2;
     // The smallest step t > 0 at which the ray from (0, y0) meets the right, top or bottom edge.

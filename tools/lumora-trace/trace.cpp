@@ -77,6 +77,17 @@ void Etiketten(const Aufzeichnungsbeschriftung& beschriftung, std::ostream& aus)
     aus << "]}\n";
 }
 
+// The text after the seventh TAB of a line, up to the next TAB; empty without one.
+std::string AchtesFeld(std::string_view zeile) {
+    std::size_t anfang = 0;
+    for (int f = 0; f < kFelder; ++f) {
+        const std::size_t tab = zeile.find('\t', anfang);
+        if (tab == std::string_view::npos) return {};
+        anfang = tab + 1;
+    }
+    return std::string(zeile.substr(anfang, zeile.find('\t', anfang) - anfang));
+}
+
 }  // namespace
 
 int Trace(std::istream& ein, std::ostream& aus, std::string_view dezimaltrenner) {
@@ -88,12 +99,24 @@ int Trace(std::istream& ein, std::ostream& aus, std::string_view dezimaltrenner)
         if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
         if (zeile.empty()) continue;
         const Feldtexte texte = FeldtexteTrennen(zeile);
+        // An eighth field, after the seven, is the lower temperature limit.
+        const std::string unten = AchtesFeld(zeile);
+        const auto thetaUnten = unten.empty() ? Ergebnis<double>(0.0) : ThetaUntenLesen(unten);
         aus << R"({"run": )" << n << R"(, "inputs": [)";
         for (int f = 0; f < kFelder; ++f) aus << (f ? ", " : "") << Json(texte[f]);
-        aus << "]}\n";
+        aus << "]";
+        // A limit of 0 is the chart without one, whose trace stays byte for byte.
+        if (!thetaUnten || *thetaUnten != 0) aus << R"(, "theta_unten": )" << Json(unten);
+        aus << "}\n";
 
-        const Eingabe eingabe = EingabeLesen(texte);
-        if (const auto ablehnung = Pruefen(eingabe)) {
+        const Eingabe eingabe = EingabeLesen(texte, thetaUnten ? *thetaUnten : 0);
+        std::optional<Ablehnung> ablehnung;
+        if (!thetaUnten) {
+            ablehnung = Ablehnung{Feld::ThetaUnten, thetaUnten.grund()};
+        } else {
+            ablehnung = Pruefen(eingabe);
+        }
+        if (ablehnung) {
             aus << R"({"op": "refused", "message": )" << Json(ablehnung->meldung) << "}\n";
         } else {
             flaeche.leeren();
