@@ -21,18 +21,21 @@ using namespace lumora;
 const Feldtexte kStandard{"200", "10", "1", "0.2", "0.02", "0.002", "1013"};
 const Feldtexte kStress{"200", "10", "0.001", "0.2", "0.02", "0.00001", "1013"};
 
-Eingabe Lesen(const Feldtexte& texte, benchmark::State& state) {
-    const Eingabe e = EingabeLesen(texte);
+// The default limits on a winter chart down to -20 °C.
+constexpr double kWinter = -20;
+
+Eingabe Lesen(const Feldtexte& texte, benchmark::State& state, double thetaUnten = 0) {
+    const Eingabe e = EingabeLesen(texte, thetaUnten);
     if (const auto ablehnung = Pruefen(e)) state.SkipWithError(ablehnung->meldung.c_str());
     return e;
 }
 
-void Druck(benchmark::State& state, const Feldtexte& texte) {
+void Druck(benchmark::State& state, const Feldtexte& texte, double thetaUnten = 0) {
     Diagrammfenster fenster;  // not shown: the screen is left out
     Diagrammlauf lauf;
     std::size_t linien = 0;
     for (auto _ : state) {
-        const Eingabe e = Lesen(texte, state);
+        const Eingabe e = Lesen(texte, state, thetaUnten);
         lauf.Lauf(e, fenster.leinwand(), fenster.etiketten(), ",");
         linien = fenster.leinwand().operationen().size() - 1;
     }
@@ -74,6 +77,7 @@ struct Verhaeltnis {
 constexpr Verhaeltnis kVerhaeltnisse[] = {
     {"press/default", "reference/default", 1.5},
     {"press/stress", "reference/stress", 1.5},
+    {"press/winter", "press/default", 1.5},
     {"projekt/laden", "reference/default", 400},
     {"messreihe/import", "reference/default", 300},
     {"messreihe/zeichnen", "reference/default", 10},
@@ -120,6 +124,9 @@ class Verhaeltnisse : public benchmark::BenchmarkReporter {
 
 BENCHMARK_CAPTURE(Druck, default, kStandard)->Name("press/default")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Druck, stress, kStress)->Name("press/stress")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Druck, winter, kStandard, kWinter)
+    ->Name("press/winter")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Lauf, default, kStandard)->Name("run/default")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Lauf, stress, kStress)->Name("run/stress")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Referenz, default, kStandard)

@@ -91,7 +91,7 @@ std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, dou
     const auto wasser0 = AufNebelisotherme(d, 0, x);
     const auto eis0 = AufNebelisotherme(d, 0, x, true);
     if (!wasser0 || !eis0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
-    if (h >= *wasser0) return IsothermeZwischen(d, x, h, 0, tOben, false);
+    if (h > *wasser0) return IsothermeZwischen(d, x, h, 0, tOben, false);
     if (h >= *eis0) return 0.0;
     return IsothermeZwischen(d, x, h, kTiefsteTemperatur, 0, true);
 }

@@ -100,9 +100,6 @@ void Diagrammfenster::aktionenAnlegen() {
     }
     connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
             &Diagrammfenster::eingabenAendern);
-    QAction* grenze = hinzu("Untere Grenze …", QKeySequence());
-    grenze->setObjectName("untereGrenze");
-    connect(grenze, &QAction::triggered, this, &Diagrammfenster::untereGrenzeAendern);
 }
 
 void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug) {
@@ -122,6 +119,8 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     for (QAction* a : actions()) {
         if (!projektaktionen_.contains(a)) menue.addAction(a);
     }
+    connect(menue.addAction(QString::fromUtf8("Untere Grenze …")), &QAction::triggered, this,
+            &Diagrammfenster::untereGrenzeAendern);
     const QPoint imInnern = leinwand_->mapFrom(this, ereignis->pos()) - QPoint(1, 1);
     if (eingabe_ && QRect(QPoint(0, 0), leinwand_->innenGroesse()).contains(imInnern)) {
         const QPointF m = Massstab(leinwand_->innenGroesse());

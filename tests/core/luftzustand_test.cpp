@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/feuchte_luft.h"
+
 namespace lumora {
 namespace {
 
@@ -66,29 +68,32 @@ TEST_P(Paare, AllProperties) {
 // A state entered by theta and phi, entered again by each other pair of its properties,
 // is the same state.
 TEST(Paare, RoundTripsThroughEveryPair) {
-    const Luftdruck d = Normaldruck();
-    for (auto [theta, phi] : {std::pair{32.0, 40.0},
-                              {-30.0, 80.0},
-                              {0.5, 99.0},
-                              {60.0, 5.0},
-                              {95.0, 70.0},
-                              {20.0, 100.0}}) {
-        const auto z = ZustandAusPaar(d, Paar::ThetaPhi, theta, phi);
-        ASSERT_TRUE(z) << z.grund();
-        const Luftzustand a = *z;
-        for (auto [paar, p, q] : {std::tuple{Paar::HX, a.h, a.x},
-                                  {Paar::ThetaX, a.theta, a.x},
-                                  {Paar::ThetaTaupunkt, a.theta, *a.taupunkt},
-                                  {Paar::ThetaKuehlgrenze, a.theta, *a.kuehlgrenze},
-                                  {Paar::XPhi, a.x, *a.phi}}) {
-            const auto b = ZustandAusPaar(d, paar, p, q);
-            ASSERT_TRUE(b) << b.grund();
-            EXPECT_NEAR(b->theta, a.theta, 1e-9) << theta << " " << phi;
-            EXPECT_NEAR(b->x, a.x, 1e-12) << theta << " " << phi;
-            EXPECT_NEAR(b->h, a.h, 1e-9) << theta << " " << phi;
-            EXPECT_NEAR(*b->phi, phi, 1e-8) << theta << " " << phi;
-            EXPECT_NEAR(*b->kuehlgrenze, *a.kuehlgrenze, 1e-8) << theta << " " << phi;
-            EXPECT_LT(b->wasser, 1e-15);
+    // Over supercooled water and, on a winter chart, over ice below 0 °C.
+    for (const Luftdruck d : {Normaldruck(), *LuftdruckBei(1013, true)}) {
+        for (auto [theta, phi] : {std::pair{32.0, 40.0},
+                                  {-30.0, 80.0},
+                                  {0.5, 99.0},
+                                  {60.0, 5.0},
+                                  {95.0, 70.0},
+                                  {20.0, 100.0}}) {
+            const auto z = ZustandAusPaar(d, Paar::ThetaPhi, theta, phi);
+            ASSERT_TRUE(z) << z.grund();
+            const Luftzustand a = *z;
+            for (auto [paar, p, q] : {std::tuple{Paar::HX, a.h, a.x},
+                                      {Paar::ThetaX, a.theta, a.x},
+                                      {Paar::ThetaTaupunkt, a.theta, *a.taupunkt},
+                                      {Paar::ThetaKuehlgrenze, a.theta, *a.kuehlgrenze},
+                                      {Paar::XPhi, a.x, *a.phi}}) {
+                const auto b = ZustandAusPaar(d, paar, p, q);
+                ASSERT_TRUE(b) << b.grund();
+                EXPECT_NEAR(b->theta, a.theta, 1e-9) << theta << " " << phi;
+                EXPECT_NEAR(b->x, a.x, 1e-12) << theta << " " << phi;
+                EXPECT_NEAR(b->h, a.h, 1e-9) << theta << " " << phi;
+                EXPECT_NEAR(*b->phi, phi, 1e-8) << theta << " " << phi;
+                EXPECT_NEAR(*b->kuehlgrenze, *a.kuehlgrenze, 1e-8) << theta << " " << phi;
+                EXPECT_LT(b->wasser, 1e-15);
+                EXPECT_LT(b->eis, 1e-15);
+            }
         }
     }
 }
@@ -125,24 +130,98 @@ TEST_P(Gruende, ImpossibleWithGermanReason) {
 
 // Every pair of extreme inputs gives a state of finite numbers or a reason.
 TEST(Paare, NothingNonFinite) {
-    const Luftdruck d = Normaldruck();
-    const double werte[] = {kKeins, HUGE_VAL, -HUGE_VAL, -1e308,  -234.175, -100, -1e-300,
-                            0,      1e-300,   1e-9,      99.9707, 100,      1e6,  1e308};
-    for (Paar paar : {Paar::ThetaPhi, Paar::ThetaX, Paar::HX, Paar::ThetaTaupunkt,
-                      Paar::ThetaKuehlgrenze, Paar::XPhi}) {
-        for (double a : werte) {
-            for (double b : werte) {
-                const auto z = ZustandAusPaar(d, paar, a, b);
-                if (!z) continue;
-                for (double w :
-                     {z->theta, z->x, z->h, z->pD, z->v, z->rho, z->wasser, z->phi.value_or(0),
-                      z->taupunkt.value_or(0), z->kuehlgrenze.value_or(0)}) {
-                    EXPECT_TRUE(std::isfinite(w)) << static_cast<int>(paar) << " " << a << " " << b;
+    for (const Luftdruck d : {Normaldruck(), *LuftdruckBei(1013, true)}) {
+        const double werte[] = {kKeins, HUGE_VAL, -HUGE_VAL, -1e308,  -234.175, -100, -1e-300,
+                                0,      1e-300,   1e-9,      99.9707, 100,      1e6,  1e308};
+        for (Paar paar : {Paar::ThetaPhi, Paar::ThetaX, Paar::HX, Paar::ThetaTaupunkt,
+                          Paar::ThetaKuehlgrenze, Paar::XPhi}) {
+            for (double a : werte) {
+                for (double b : werte) {
+                    const auto z = ZustandAusPaar(d, paar, a, b);
+                    if (!z) continue;
+                    for (double w :
+                         {z->theta, z->x, z->h, z->pD, z->v, z->rho, z->wasser, z->phi.value_or(0),
+                          z->taupunkt.value_or(0), z->kuehlgrenze.value_or(0)}) {
+                        EXPECT_TRUE(std::isfinite(w))
+                            << static_cast<int>(paar) << " " << a << " " << b;
+                    }
+                    EXPECT_GE(z->theta, kTiefsteTemperatur);
+                    EXPECT_TRUE(std::isfinite(z->eis));
                 }
-                EXPECT_GE(z->theta, kTiefsteTemperatur);
             }
         }
     }
+}
+
+// Saturation over ice on a winter chart. Expected values worked out by hand (in Python)
+// from pSE = 0.0061078 exp(22.46 t / (272.62 + t)), cE = 2.05, rE = 333.5.
+TEST(Eis, SaturationIceFogAndFrostPointByHand) {
+    const Luftdruck d = *LuftdruckBei(1013, true);
+    EXPECT_NEAR(SaettigungsdruckEis(-10), 0.002596952277938164, 1e-15);
+    EXPECT_NEAR(*Saettigungsgehalt(d, -10), 0.001598673242840287, 1e-15);
+    // At 0 °C the two forms meet; below it the supercooled water form holds more vapour.
+    EXPECT_NEAR(SaettigungsdruckEis(0), Saettigungsdruck(0), 1e-15);
+    EXPECT_GT(*Saettigungsgehalt(Normaldruck(), -10), *Saettigungsgehalt(d, -10) * 1.05);
+
+    // Ice fog at -10 °C with 3 g/kg: its condensate is ice, and (h, x) leads back to it.
+    const auto nebel = ZustandAusThetaX(d, -10, 0.003);
+    ASSERT_TRUE(nebel);
+    EXPECT_TRUE(nebel->nebel);
+    EXPECT_NEAR(nebel->h, -6.579121887250649, 1e-12);
+    EXPECT_NEAR(nebel->eis, 0.001401326757159713, 1e-15);
+    EXPECT_EQ(nebel->wasser, 0);
+    const auto zurueck = ZustandAusHX(d, nebel->h, 0.003);
+    ASSERT_TRUE(zurueck) << zurueck.grund();
+    EXPECT_NEAR(zurueck->theta, -10, 1e-9);
+    EXPECT_NEAR(zurueck->eis, nebel->eis, 1e-12);
+
+    // -5 °C, 50 % over ice: the frost point, and the wet-bulb temperature on the ice-fog
+    // isotherm that passes through the state.
+    const auto z = ZustandAusPaar(d, Paar::ThetaPhi, -5, 50);
+    ASSERT_TRUE(z);
+    EXPECT_NEAR(z->x, 0.0012349700559055547, 1e-15);
+    EXPECT_TRUE(z->reifpunkt);
+    EXPECT_NEAR(*z->taupunkt, -12.869250518788172, 1e-9);
+    EXPECT_NEAR(*z->kuehlgrenze, -7.254835950688645, 1e-9);
+    // The chart that ends at 0 °C keeps supercooled water: a dew point, no frost point.
+    const auto wasser = ZustandAusPaar(Normaldruck(), Paar::ThetaPhi, -5, 50);
+    EXPECT_FALSE(wasser->reifpunkt);
+    EXPECT_GT(wasser->x, z->x);
+}
+
+// At 0 °C the water-fog isotherm h = hS(0) and the ice-fog isotherm hS(0) - rE (x - xS(0))
+// bound the mixed fog. At x = 6 g/kg: hS(0) = 9.432617513572954, the ice edge 8.689928689883585.
+TEST(Eis, MixedFogWedgeAtZeroFromBothSides) {
+    const Luftdruck d = *LuftdruckBei(1013, true);
+    const double x = 0.006;
+    const double xS0 = 0.0037730470054291817;
+    const double hWasser = 9.432617513572954;
+    const double hEis = 8.689928689883585;
+
+    const auto warm = ZustandAusHX(d, hWasser + 0.01, x);
+    ASSERT_TRUE(warm);
+    EXPECT_GT(warm->theta, 0);
+    EXPECT_EQ(warm->eis, 0);
+    EXPECT_NEAR(warm->wasser, x - *Saettigungsgehalt(d, warm->theta), 1e-15);
+
+    const auto kalt = ZustandAusHX(d, hEis - 0.01, x);
+    ASSERT_TRUE(kalt);
+    EXPECT_LT(kalt->theta, 0);
+    EXPECT_EQ(kalt->wasser, 0);
+    EXPECT_GT(kalt->eis, 0);
+
+    for (double anteil : {0.0, 0.25, 0.5, 1.0}) {
+        const double h = hWasser - anteil * (hWasser - hEis);
+        const auto misch = ZustandAusHX(d, h, x);
+        ASSERT_TRUE(misch);
+        EXPECT_EQ(misch->theta, 0) << anteil;
+        EXPECT_NEAR(misch->eis, anteil * (x - xS0), 1e-12) << anteil;
+        EXPECT_NEAR(misch->wasser + misch->eis, x - xS0, 1e-15) << anteil;
+        EXPECT_EQ(misch->h, h);
+        EXPECT_EQ(*misch->kuehlgrenze, 0);
+    }
+    // Without ice the same states are water fog, partly below 0 °C.
+    EXPECT_EQ(ZustandAusHX(Normaldruck(), hEis - 0.01, x)->eis, 0);
 }
 
 }  // namespace
