@@ -128,7 +128,7 @@ TEST(Bericht, ShapeNullsAndFigures) {
     EXPECT_EQ(schluessel, "zustaende prozesse fehler ");
     schluessel.clear();
     for (const auto& [k, v] : j["zustaende"][0].items()) schluessel += k + " ";
-    EXPECT_EQ(schluessel, "name theta x phi h pD taupunkt kuehlgrenze rho v nebel wasser X Y ");
+    EXPECT_EQ(schluessel, "name theta x phi h pD taupunkt kuehlgrenze rho v nebel wasser eis X Y ");
     schluessel.clear();
     for (const auto& [k, v] : j["prozesse"][0].items()) schluessel += k + " ";
     EXPECT_EQ(schluessel, "art von nach dtheta dx dh leistung wasser ");
@@ -156,6 +156,43 @@ TEST(Bericht, ShapeNullsAndFigures) {
     EXPECT_NEAR(kuehlen["dx"].get<double>(), -3.3449, 1e-4);
     EXPECT_NEAR(kuehlen["leistung"].get<double>(), -56.6449, 1e-4);
     EXPECT_NEAR(kuehlen["wasser"].get<double>(), -26.7589, 1e-4);
+}
+
+// A lower limit of 0 is the chart without one: every computed number and byte the same.
+TEST(Winter, LimitZeroComputesAsWithout) {
+    const std::string mitNull = kEingabe + R"(, "theta_unten": 0)";
+    EXPECT_EQ(BerichtText(Rechne(kBeispielZustaende, kBeispielProzesse, mitNull)),
+              BerichtText(Rechne(kBeispielZustaende, kBeispielProzesse)));
+    EXPECT_EQ(Tabelle(Rechne(kBeispielZustaende, kBeispielProzesse, mitNull), ","),
+              Tabelle(Rechne(kBeispielZustaende, kBeispielProzesse), ","));
+}
+
+// Below 0 °C on a winter chart the states saturate over ice, and a mixing of cold outdoor
+// air with humid air ends in ice fog, with its ice in "eis".
+TEST(Winter, MixingEndsInIceFog) {
+    const std::string winter = R"("eingabe": ["40", "5", "1", "0.012", "0.002", "0.0005", "1013"],
+        "theta_unten": -20)";
+    const std::string zustaende =
+        R"({"name": "AUL", "theta": -15, "phi": 95}, {"name": "F", "theta": 10, "phi": 100})";
+    const std::string prozesse =
+        R"({"art": "mischen", "von": ["AUL", "F"], "nach": "MI", "massenstroeme": [1, 1]})";
+    const Berechnung b = Rechne(zustaende, prozesse, winter);
+    ASSERT_TRUE(b.prozesse[0].ende) << b.prozesse[0].fehler;
+    const Luftzustand& mi = b.prozesse[0].ende->zustand;
+    EXPECT_LT(mi.theta, 0);
+    EXPECT_TRUE(mi.nebel);
+    EXPECT_EQ(mi.wasser, 0);
+    EXPECT_NEAR(mi.eis, mi.x - *Saettigungsgehalt(*b.druck, mi.theta), 1e-15);
+    // The mixed state keeps the mixing's enthalpy.
+    const Luftzustand& a = b.zustaende[0].punkt->zustand;
+    const Luftzustand& f = b.zustaende[1].punkt->zustand;
+    EXPECT_NEAR(mi.h, (a.h + f.h) / 2, 1e-12);
+    const Json j = JsonLesen(BerichtText(b)).wert;
+    EXPECT_NEAR(j["zustaende"][2]["eis"].get<double>(), mi.eis * 1000, 1e-12);
+    EXPECT_EQ(j["zustaende"][0]["eis"], 0);
+    // On the chart that ends at 0 °C the same mixing is fog of supercooled water.
+    const Berechnung ohne = Rechne(zustaende, prozesse);
+    EXPECT_EQ(ohne.prozesse[0].ende->zustand.eis, 0);
 }
 
 TEST(Bericht, SeriesAgainstZones) {

@@ -71,6 +71,30 @@ TEST(ProjektDatei, KnownKeyAddedInItsPlace) {
     EXPECT_EQ(schluessel, "notiz lumora x zustaende eingabe prozesse zonen ");
 }
 
+// The lower limit sits after eingabe, is kept byte for byte, and is removed again as it came.
+TEST(ProjektDatei, LowerLimitRoundTrip) {
+    const std::string mit = R"({
+  "lumora": 1,
+  "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
+  "theta_unten": -12.5,
+  "zustaende": [],
+  "prozesse": []
+}
+)";
+    const auto p = Projekt::Lesen(mit);
+    ASSERT_TRUE(p) << p.grund();
+    EXPECT_EQ(p->Schreiben(), mit);
+    EXPECT_EQ(p->thetaUnten(), -12.5);
+
+    Projekt q(kTexte);
+    const std::string ohne = q.Schreiben();
+    EXPECT_EQ(q.thetaUnten(), std::nullopt);
+    EXPECT_EQ(q.setThetaUnten(-12.5), std::nullopt);
+    EXPECT_EQ(q.Schreiben(), mit);
+    EXPECT_EQ(q.setThetaUnten(std::nullopt), -12.5);
+    EXPECT_EQ(q.Schreiben(), ohne);
+}
+
 TEST(ProjektModell, RenameFollowsProcessesAndUndoes) {
     auto p = Projekt::Lesen(kDatei);
     ASSERT_TRUE(p);
@@ -140,7 +164,10 @@ INSTANTIATE_TEST_SUITE_P(Dateien, ProjektAblehnung, testing::Values(
     Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": {}, \"prozesse\": []}", "„zustaende“ ist keine Liste"},
     Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": 1}", "„prozesse“ ist keine Liste"},
     Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": [], \"zonen\": 0}", "„zonen“ ist keine Liste"},
-    Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": [], \"randmassstab\": 1}", "randmassstab"}
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"zustaende\": [], \"prozesse\": [], \"randmassstab\": 1}", "randmassstab"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"theta_unten\": \"-20\", \"zustaende\": [], \"prozesse\": []}", "„theta_unten“ ist keine Zahl von -50 bis 0"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"theta_unten\": -50.5, \"zustaende\": [], \"prozesse\": []}", "„theta_unten“"},
+    Ablehnung{"{\"lumora\": 1, " + kE + ", \"theta_unten\": 1, \"zustaende\": [], \"prozesse\": []}", "„theta_unten“"}
 ));
 // clang-format on
 

@@ -60,6 +60,21 @@ TEST(Trace, OnePressWithEveryOperation) {
     EXPECT_EQ(static_cast<int>(std::count(etiketten.begin(), etiketten.end(), '{')), 1 + 76);
 }
 
+// An eighth field is the lower temperature limit: 0 traces byte for byte as without it, a
+// winter chart draws more, and a text that is no number is refused naming the field.
+TEST(Trace, LowerLimitAsEighthField) {
+    const std::string ohne = kStandard.substr(0, kStandard.size() - 1);
+    EXPECT_EQ(Zeilen(ohne + "\t0\n"), Zeilen(kStandard));
+    EXPECT_EQ(Zeilen(ohne + "\t\n"), Zeilen(kStandard));
+    const auto winter = Zeilen(ohne + "\t-20\n");
+    EXPECT_EQ(winter[0], R"({"run": 1, "inputs": ["200", "10", "1", "0.2", "0.02", "0.002", )"
+                         R"("1013"], "theta_unten": "-20"})");
+    EXPECT_EQ(Anzahl(winter, R"("op": "line")"), 1789 + 133);
+    const auto falsch = Zeilen(ohne + "\tkalt\n");
+    EXPECT_EQ(Anzahl(falsch, R"("op": "line")"), 0);
+    EXPECT_EQ(Anzahl(falsch, "ϑu: „kalt“ ist keine Zahl."), 1);
+}
+
 TEST(Trace, RefusedPressDrawsNothingAndKeepsTheLabels) {
     const auto z = Zeilen(kStandard + "200\t0\t1\t0.2\t0.02\t0.002\t1013\n", ".");
     const auto lauf2 =

@@ -147,6 +147,42 @@ TEST_F(Projektbetrieb, PressureFromTheAltitudeRedrawsAndIsUndone) {
     EXPECT_EQ(druck->text(), "Gesamtdruck  =  1013  hPa");
 }
 
+// The lower limit is one undo step: the chart is drawn to -20 °C, the states move with the
+// new mapping, and undo brings back the file, the chart and the markers as they were.
+TEST_F(Projektbetrieb, LowerLimitRedrawsAndIsUndone) {
+    Diagrammfenster* fenster = anwendung.dialog().diagrammfenster();
+    ASSERT_TRUE(fenster);
+    const std::string vorher = anwendung.sitzung().projekt().Schreiben();
+    const double yVorher = anwendung.sitzung().stand().zustaende[0].punkt->Y;
+    const QImage bildVorher = fenster->leinwand().bild();
+
+    // Refusals change nothing and name the field.
+    EXPECT_EQ(anwendung.untereGrenzeSetzen("abc"), QString::fromUtf8("ϑu: „abc“ ist keine Zahl."));
+    EXPECT_TRUE(anwendung.untereGrenzeSetzen("-60").startsWith(QString::fromUtf8("ϑu: ")));
+    EXPECT_TRUE(anwendung.untereGrenzeSetzen("-20,5").isEmpty());
+    EXPECT_TRUE(anwendung.untereGrenzeSetzen("-20").isEmpty());
+    EXPECT_EQ(anwendung.sitzung().verlauf().count(), 2);
+    EXPECT_EQ(anwendung.sitzung().projekt().thetaUnten(), -20);
+    EXPECT_EQ(anwendung.dialog().eingabe().ThetaUnten, -20);
+    EXPECT_TRUE(anwendung.sitzung().stand().druck->eis);
+    // AUL, 32 °C and 40 %: Y = 8000 - 8000 (h - 2500 x + 20) / 70.
+    const Luftzustand& aul = anwendung.sitzung().stand().zustaende[0].punkt->zustand;
+    EXPECT_NEAR(anwendung.sitzung().stand().zustaende[0].punkt->Y,
+                8000 - 8000 * (aul.h - 2500 * aul.x + 20) / 70, 1e-9);
+    EXPECT_NE(fenster->leinwand().bild(), bildVorher);
+    EXPECT_EQ(fenster->etiketten().etikett(Gruppe::txt_Temp, 6)->text(),
+              QString::fromUtf8("−10°C"));
+
+    anwendung.sitzung().verlauf().undo();
+    anwendung.sitzung().verlauf().undo();
+    EXPECT_EQ(anwendung.sitzung().projekt().Schreiben(), vorher);
+    EXPECT_EQ(anwendung.sitzung().stand().zustaende[0].punkt->Y, yVorher);
+    EXPECT_EQ(fenster->leinwand().bild(), bildVorher);
+    // Setting 0 on a file without the key leaves the file as it was.
+    EXPECT_TRUE(anwendung.untereGrenzeSetzen("0").isEmpty());
+    EXPECT_EQ(anwendung.sitzung().projekt().Schreiben(), vorher);
+}
+
 TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
     const Projekt& p = anwendung.sitzung().projekt();
     Zustandsformular form(
