@@ -304,9 +304,19 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
         const auto tTau = TaupunktBei(d, Partialdruck(x, d.Pges));
         const auto t = IsothermeDurch(d, x, h, std::min(tTau.value_or(theta), d.thetaSiede));
         if (!t) {
-            return Zustandsergebnis::Fehler(
-                "Der Zustand mit h = " + KurzText(h) + " kJ/kg und x = " + GrammText(x) +
-                " liegt im Nebel unter " + GradText(kTiefsteTemperatur) + ".");
+            const auto kalt = AufNebelisotherme(d, kTiefsteTemperatur, x);
+            if (!kalt || *kalt > h) {
+                return Zustandsergebnis::Fehler(
+                    "Der Zustand mit h = " + KurzText(h) + " kJ/kg und x = " + GrammText(x) +
+                    " liegt im Nebel unter " + GradText(kTiefsteTemperatur) + ".");
+            }
+            // Above even the isotherm at the dew point: the state lies on the saturation
+            // line, and only the last bit of rounding put x beyond the saturation content.
+            auto z = Aufbau(d, theta, x, false);
+            if (!z) return z;
+            Luftzustand w = *z;
+            w.h = h;
+            return w;
         }
         theta = *t;
     }

@@ -63,6 +63,28 @@ TEST(Prozess, ExampleProjectCooler) {
     EXPECT_NEAR(*zul.wasser, -26.7589, 5e-5);
 }
 
+// A cooler without bypass ends on the saturation line at its surface temperature; no
+// rounding of the last bit may turn that into fog "below -100 °C". The surfaces in 0.01 K
+// steps below the dew point 9.7 °C of air at 16.27 °C, first seen failing at 5.79 °C.
+TEST(Prozess, CoolerEndsOnTheSaturationLine) {
+    const auto start = ZustandAusPaar(kDruck, Paar::ThetaTaupunkt, 16.27, 9.7);
+    ASSERT_TRUE(start);
+    Prozess p;
+    p.art = Prozessart::Kuehlen;
+    for (int i = 0; i <= 900; ++i) {
+        p.oberflaeche = 0.7 + i * 0.01;
+        const auto r = Rechne(kDruck, p, *start);
+        ASSERT_TRUE(r) << p.oberflaeche << ": " << r.grund();
+        EXPECT_NEAR(r->ende.theta, p.oberflaeche, 1e-9);
+        EXPECT_NEAR(*r->ende.phi, 100, 1e-9);
+        EXPECT_LT(r->ende.wasser, 1e-12);
+    }
+    // Fog that really lies below -100 °C keeps its reason.
+    const auto kalt = ZustandAusHX(kDruck, -200, 0.01);
+    ASSERT_FALSE(kalt);
+    EXPECT_NE(kalt.grund().find("unter -100 °C"), std::string::npos) << kalt.grund();
+}
+
 TEST(Prozess, MixingEndsInFog) {
     const Luftzustand kalt = ThetaPhi(-10, 100);
     const Luftzustand warm = ThetaPhi(30, 95);
