@@ -370,6 +370,21 @@ class Rechnung {
 
 }  // namespace
 
+Summen SummenVon(const std::vector<ProzessErgebnis>& prozesse) {
+    Summen s;
+    for (const ProzessErgebnis& p : prozesse) {
+        if (!p.fehler.empty() || !p.ende ||
+            p.art == NameVon(Prozessart::Waermerueckgewinnung).schluessel) {
+            continue;
+        }
+        const double leistung = p.leistung.value_or(0);
+        const double wasser = p.wasser.value_or(0);
+        (leistung > 0 ? s.heizen : s.kuehlen) += leistung;
+        (wasser > 0 ? s.befeuchten : s.kondensat) += wasser;
+    }
+    return s;
+}
+
 std::string Wo(Liste liste, std::size_t index) {
     return std::string(Schluessel(liste)) + "[" + std::to_string(index) + "]";
 }

@@ -96,6 +96,22 @@ struct Berechnung {
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
+// The project's totals of the processes that computed, by what they cost: heating and cooling
+// power [kW] and the water that humidifiers take and coolers give as condensate [kg/h], each
+// summed on its own, so that cooling and reheating do not cancel. Heat recovery moves heat
+// between two streams and buys none, so it counts in neither power.
+struct Summen {
+    double heizen = 0;      // power of the processes that heat [kW], >= 0
+    double kuehlen = 0;     // power of the processes that cool [kW], <= 0
+    double befeuchten = 0;  // water taken up [kg/h], >= 0
+    double kondensat = 0;   // water given off [kg/h], <= 0
+};
+Summen SummenVon(const std::vector<ProzessErgebnis>& prozesse);
+// The names of the two rows of totals: heating power with humidifying water, cooling power
+// with condensate.
+inline constexpr std::string_view kSummeHeizen = "Summe Heizen und Befeuchten";
+inline constexpr std::string_view kSummeKuehlen = "Summe Kühlen und Kondensat";
+
 // What an earlier computation of the same project, at the same input texts, lends to the next:
 // its series when they are unchanged, and its states when only one entry of zustaende has
 // changed since. Evaluating a year of logger data, or a thousand states, takes far longer

@@ -179,6 +179,13 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
                     Zelle(r.dx * kGrammProKg, t), Zelle(r.dh, t), Zelle(r.leistung, t),
                     Zelle(r.wasser, t), ""});
     }
+    if (!b.prozesse.empty()) {
+        const Summen s = SummenVon(b.prozesse);
+        Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", Zelle(s.heizen, t),
+                    Zelle(s.befeuchten, t), ""});
+        Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", Zelle(s.kuehlen, t),
+                    Zelle(s.kondensat, t), ""});
+    }
     if (b.messreihen.empty()) return aus;
     aus += '\n';
     Zeile(aus, {"Messreihe", "Punkte", "Unmöglich", "Zone", "Innen", "Anteil [%]", "Hinweis"});

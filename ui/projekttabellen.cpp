@@ -337,14 +337,14 @@ Prozessmodell::Prozessmodell(Projektsitzung& sitzung, QObject* parent)
 int Prozessmodell::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
     const auto n = static_cast<int>(s_.stand().prozesse.size());
-    return n > 0 ? n + 1 : 0;  // the sums
+    return n > 0 ? n + 2 : 0;  // the two rows of totals
 }
 
 QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Berechnung& b = s_.stand();
     const auto zeile = static_cast<std::size_t>(index.row());
-    const bool summe = zeile == b.prozesse.size();
+    const bool summe = zeile >= b.prozesse.size();
     if (role == Qt::FontRole && summe) {
         QFont f;
         f.setBold(true);
@@ -356,18 +356,17 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     if (summe) {
-        double leistung = 0, wasser = 0;
-        for (const ProzessErgebnis& p : b.prozesse) {
-            leistung += p.fehler.empty() ? p.leistung.value_or(0) : 0;
-            wasser += p.fehler.empty() ? p.wasser.value_or(0) : 0;
-        }
+        const Summen s = SummenVon(b.prozesse);
+        const bool heizen = zeile == b.prozesse.size();
         switch (index.column()) {
-            case Art:
-                return QString("Summe");
+            case Art: {
+                const std::string_view name = heizen ? kSummeHeizen : kSummeKuehlen;
+                return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+            }
             case Leistung:
-                return Zahltext(leistung, 2);
+                return Zahltext(heizen ? s.heizen : s.kuehlen, 2);
             case Wasser:
-                return Zahltext(wasser, 2);
+                return Zahltext(heizen ? s.befeuchten : s.kondensat, 2);
             default:
                 return {};
         }

@@ -158,6 +158,26 @@ TEST(Bericht, ShapeNullsAndFigures) {
     EXPECT_NEAR(kuehlen["wasser"].get<double>(), -26.7589, 1e-4);
 }
 
+// Cooling and reheating are summed apart, not into one net power; heat recovery buys none.
+TEST(Bericht, TotalsByWhatTheyCost) {
+    const Berechnung b = Rechne(
+        R"({"name": "A", "theta": 30, "phi": 50}, {"name": "F", "theta": 20, "phi": 40})",
+        R"({"art": "kuehlen", "von": "A", "nach": "K", "oberflaeche": 10, "massenstrom": 1000},
+           {"art": "heizen", "von": "K", "nach": "H", "theta": 18, "massenstrom": 1000},
+           {"art": "befeuchten_dampf", "von": "H", "nach": "D", "dampf": 100, "dx": 1, "massenstrom": 1000},
+           {"art": "waermerueckgewinnung", "von": ["D", "F"], "nach": "W", "rueckwaermzahl": 0.5, "massenstrom": 1000},
+           {"art": "heizen", "von": "fehlt", "nach": "X", "theta": 50, "massenstrom": 1000})");
+    const Summen s = SummenVon(b.prozesse);
+    EXPECT_EQ(s.kuehlen, *b.prozesse[0].leistung);
+    EXPECT_LT(s.kuehlen, 0);
+    EXPECT_EQ(s.kondensat, *b.prozesse[0].wasser);
+    EXPECT_EQ(s.heizen, *b.prozesse[1].leistung + *b.prozesse[2].leistung);
+    EXPECT_EQ(s.befeuchten, *b.prozesse[2].wasser);
+    EXPECT_NEAR(s.befeuchten, 1, 1e-12);  // 1000 kg/h taking up 1 g/kg
+    const std::string tabelle = Tabelle(b, ",");
+    EXPECT_NE(tabelle.find("Summe Kühlen und Kondensat;;;;;;-"), std::string::npos) << tabelle;
+}
+
 // A lower limit of 0 is the chart without one: every computed number and byte the same.
 TEST(Winter, LimitZeroComputesAsWithout) {
     const std::string mitNull = kEingabe + R"(, "theta_unten": 0)";
@@ -220,7 +240,7 @@ TEST(Bericht, TableWithSeparatorAndQuotes) {
     EXPECT_EQ(zeile.rfind("\"A;1\";20,5;", 0), 0u) << zeile;
     EXPECT_NE(t.find("\n\n"), std::string::npos);
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'),
-              4 + 1 + 2);  // 3 states + header, empty line, process + header
+              4 + 1 + 2 + 2);  // 3 states + header, empty line, process + header, totals
     EXPECT_NE(t.find("\nErwärmen;\"A;1\";C;9,5;0;"), std::string::npos) << t;
 }
 
