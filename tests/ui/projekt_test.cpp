@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
+#include "projekt/zone.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/formulare.h"
@@ -167,6 +169,71 @@ TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
 
 namespace lumora {
 namespace {
+
+TEST_F(Projektbetrieb, TheComfortFieldLeavesAnOpenBoundEmptyAndTheFormTakesIt) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Zonenformular form([&p](const Json& e) { return EintragPruefen(p, Liste::Zonen, 0, e); });
+    form.show();
+    QPushButton* einsetzen = nullptr;
+    for (QPushButton* b : form.findChildren<QPushButton*>()) {
+        if (b->text() == QString::fromUtf8("Behaglichkeitsfeld einsetzen")) einsetzen = b;
+    }
+    ASSERT_TRUE(einsetzen);
+    QTest::mouseClick(einsetzen, Qt::LeftButton);
+    std::vector<QString> texte;
+    for (QLineEdit* f : form.findChildren<QLineEdit*>()) {
+        if (f != form.name()) texte.push_back(f->text());
+    }
+    EXPECT_EQ(texte, (std::vector<QString>{"20", "26", "30", "65", "", "11,5"}));
+    EXPECT_EQ(form.findChild<QLabel*>("meldung")->text(), "");
+    EXPECT_EQ(form.eintrag(), ZoneZuJson(Behaglichkeitsfeld()));  // x: [null, 11.5]
+}
+
+TEST_F(Projektbetrieb, TextThatIsNoNumberIsNamedInEveryForm) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Zustandsformular zustand([](const Json&) { return QString(); });
+    zustand.name()->setText("R");
+    zustand.wertB()->setText("50");
+    QTest::keyClicks(zustand.wertA(), "abc");
+    EXPECT_EQ(zustand.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("ϑ: „abc“ ist keine Zahl."));
+
+    Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
+    prozess.art()->setCurrentIndex(static_cast<int>(Prozessart::Kuehlen));
+    prozess.parameter("oberflaeche")->setText("9");
+    prozess.nach()->setText("K");
+    QTest::keyClicks(prozess.parameter("bypass"), "0,1x");
+    EXPECT_EQ(prozess.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("Bypassfaktor BF: „0,1x“ ist keine Zahl."));
+    prozess.parameter("bypass")->clear();
+    QTest::keyClicks(prozess.parameter("oberflaeche"), "°");
+    EXPECT_EQ(prozess.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("Oberflächentemperatur ϑO: „9°“ ist keine Zahl."));
+
+    Zonenformular zone([&p](const Json& e) { return EintragPruefen(p, Liste::Zonen, 0, e); });
+    zone.name()->setText("Z");
+    QLineEdit* xBis = zone.findChildren<QLineEdit*>().back();
+    QTest::keyClicks(xBis, "viel");
+    EXPECT_EQ(zone.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("x bis: „viel“ ist keine Zahl."));
+
+    Hoehendialog hoehe;
+    QTest::keyClicks(hoehe.hoehe(), "abc");
+    EXPECT_EQ(hoehe.findChild<QLabel*>("ergebnis")->text(),
+              QString::fromUtf8("Höhe: „abc“ ist keine Zahl."));
+}
+
+TEST_F(Projektbetrieb, NewFormsOpenWithTheFocusInTheirFirstField) {
+    Zustandsformular zustand([](const Json&) { return QString(); });
+    zustand.show();
+    EXPECT_EQ(zustand.focusWidget(), zustand.name());
+    Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
+    prozess.show();
+    EXPECT_EQ(prozess.focusWidget(), prozess.art());
+    Zonenformular zone([](const Json&) { return QString(); });
+    zone.show();
+    EXPECT_EQ(zone.focusWidget(), zone.name());
+}
 
 TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     const Projekt& p = anwendung.sitzung().projekt();
