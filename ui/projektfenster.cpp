@@ -18,6 +18,7 @@
 
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
+#include "ui/dateifehler.h"
 #include "ui/formulare.h"
 #include "ui/projekttabellen.h"
 
@@ -435,7 +436,8 @@ void Projektfenster::messreiheImportieren() {
     if (pfad.isEmpty()) return;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") + datei.errorString());
+        meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") +
+                Dateifehler(datei, Zugriff::Lesen));
         return;
     }
     const QByteArray bytes = datei.readAll();
