@@ -5,14 +5,17 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
+#include "core/version.h"
 #include "projekt/zone.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/formulare.h"
+#include "ui/hilfe.h"
 #include "ui/leinwand.h"
 
 namespace lumora {
@@ -169,6 +172,48 @@ TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
 
 namespace lumora {
 namespace {
+
+TEST_F(Projektbetrieb, UndoEntriesNameTheirStepAndRedoAlsoTakesCtrlY) {
+    Projektfenster& f = anwendung.projektfenster();
+    QAction* rueck = f.aktion("rueckgaengig");
+    QAction* wieder = f.aktion("wiederholen");
+    ASSERT_TRUE(rueck && wieder);
+    EXPECT_EQ(rueck->text(), QString::fromUtf8("Rückgängig"));
+    f.zustaende()->selectRow(1);
+    f.loeschen();
+    EXPECT_EQ(rueck->text(), QString::fromUtf8("Rückgängig: Löschen"));
+    rueck->trigger();
+    EXPECT_EQ(wieder->text(), QString::fromUtf8("Wiederholen: Löschen"));
+    EXPECT_EQ(rueck->text(), QString::fromUtf8("Rückgängig"));
+    EXPECT_TRUE(wieder->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    EXPECT_TRUE(wieder->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    // Quitting is offered in the dialog as well as in the menu.
+    QAction* beenden = f.aktion("beenden");
+    ASSERT_TRUE(beenden);
+    EXPECT_EQ(beenden->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_TRUE(anwendung.dialog().actions().contains(beenden));
+}
+
+TEST_F(Projektbetrieb, HelpShowsTheManualTheShortcutsAndTheVersion) {
+    Projektfenster& f = anwendung.projektfenster();
+    f.aktion("handbuch")->trigger();
+    auto* handbuch = f.findChild<QTextBrowser*>("handbuch");
+    ASSERT_TRUE(handbuch);
+    EXPECT_TRUE(handbuch->isVisible());
+    EXPECT_TRUE(handbuch->toPlainText().contains("Datum/Uhrzeit;Temperatur [°C];rel. Feuchte [%]"));
+    f.aktion("handbuch")->trigger();  // the same window again, not a second one
+    EXPECT_EQ(f.findChildren<QTextBrowser*>("handbuch").size(), 1);
+
+    const QString kuerzel = TastenkuerzelHtml({&f});
+    EXPECT_TRUE(kuerzel.contains(QString::fromUtf8("<td>Beenden</td><td><b>Ctrl+Q</b></td>")))
+        << kuerzel.toStdString();
+    EXPECT_TRUE(kuerzel.contains("<b>Ctrl+Shift+Z, Ctrl+Y</b>"));
+    EXPECT_TRUE(kuerzel.contains(QString::fromUtf8("Zustände und Prozesse …")));  // F3
+
+    EXPECT_TRUE(UeberText().contains(QString("Version ") + kVersion));
+    EXPECT_TRUE(UeberText().contains("MIT-Lizenz"));
+    EXPECT_TRUE(Lizenztext().startsWith("MIT License"));
+}
 
 TEST_F(Projektbetrieb, TheComfortFieldLeavesAnOpenBoundEmptyAndTheFormTakesIt) {
     const Projekt& p = anwendung.sitzung().projekt();
