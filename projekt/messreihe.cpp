@@ -192,32 +192,33 @@ std::string EinheitNormal(std::string_view s) {
     return t;
 }
 
-bool EinheitPasst(Rolle rolle, const std::string& e) {
-    if (e.empty()) return true;
-    switch (rolle) {
-        case Rolle::Theta:
-            return e == "c" || e == "degc";
-        case Rolle::Phi:
-            return e == "%" || e == "%rf" || e == "%rh";
-        case Rolle::X:
-            return e == "gkg";
-        default:
-            return true;  // a time column may say its zone or format
+// The columns read beside the time: how a message names each, the unit it is read in, and
+// the units accepted for it, as EinheitNormal writes them (padded with empty texts, which
+// EinheitPasst never compares).
+struct Spaltenart {
+    Rolle rolle;
+    const char* was;
+    const char* einheit;
+    std::array<std::string_view, 3> einheiten;
+};
+constexpr Spaltenart kSpaltenarten[] = {
+    {Rolle::Theta, "die Temperatur", "°C", {"c", "degc", ""}},
+    {Rolle::Phi, "die relative Feuchte", "%", {"%", "%rf", "%rh"}},
+    {Rolle::X, "der Wassergehalt", "g/kg", {"gkg", "", ""}},
+};
+
+const Spaltenart* ArtVon(Rolle rolle) {
+    for (const Spaltenart& a : kSpaltenarten) {
+        if (a.rolle == rolle) return &a;
     }
+    return nullptr;
 }
 
-// The unit a column is read in, for the refusal of another one.
-const char* Einheit(Rolle rolle) {
-    switch (rolle) {
-        case Rolle::Theta:
-            return "°C";
-        case Rolle::Phi:
-            return "%";
-        case Rolle::X:
-            return "g/kg";
-        default:
-            return "";
-    }
+bool EinheitPasst(Rolle rolle, const std::string& e) {
+    const Spaltenart* a = ArtVon(rolle);
+    // Any unit goes with a time column: it may say its zone or format.
+    return e.empty() || !a ||
+           std::find(a->einheiten.begin(), a->einheiten.end(), e) != a->einheiten.end();
 }
 
 // The names a column is known by, as Klein writes them.
@@ -262,8 +263,8 @@ constexpr Spaltenname kSpaltennamen[] = {
 };
 
 bool IstEinheit(const std::string& e) {
-    return EinheitPasst(Rolle::Theta, e) || EinheitPasst(Rolle::Phi, e) ||
-           EinheitPasst(Rolle::X, e);
+    return std::any_of(std::begin(kSpaltenarten), std::end(kSpaltenarten),
+                       [&e](const Spaltenart& a) { return EinheitPasst(a.rolle, e); });
 }
 
 // Logger files often name the unit with the column: "Temperatur [°C]", "rF (%)", "x g/kg".
@@ -366,11 +367,9 @@ std::string KopfText(std::string_view feld, bool utf8) {
 std::string FalscheEinheit(std::string_view feld, bool utf8) {
     const Kopf k = KopfLesen(feld);
     const std::string e = utf8 ? k.einheit : Latin1AlsUtf8(k.einheit);
-    const char* was = k.falscheEinheit == Rolle::Theta ? "die Temperatur"
-                      : k.falscheEinheit == Rolle::Phi ? "die relative Feuchte"
-                                                       : "der Wassergehalt";
+    const Spaltenart& art = *ArtVon(k.falscheEinheit);
     return "Die Spalte „" + KopfText(feld, utf8) + "“ ist in „" + e + "“ angegeben; gelesen wird " +
-           was + " nur in " + Einheit(k.falscheEinheit) + ".";
+           art.was + " nur in " + art.einheit + ".";
 }
 
 // The German refusal for a header without the columns a series needs, naming what it found.
