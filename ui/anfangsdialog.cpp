@@ -215,19 +215,27 @@ bool BeginntMitZahl(const std::string& text) {
     return false;
 }
 
-}  // namespace
-
-void Anfangsdialog::berechnen() {
-    const Feldtexte texte = this->texte();
+// The refusal of the first field whose text is no number, if any: Zahl would read it as 0.
+std::optional<Ablehnung> OhneZahl(const Feldtexte& texte) {
     for (int f = 0; f < kFelder; ++f) {
         const QString text = QString::fromStdString(texte[f]).trimmed();
         if (!text.isEmpty() && !BeginntMitZahl(texte[f])) {
-            ablehnen(
-                {static_cast<Feld>(f),
-                 KeineZahl(QString::fromUtf8(Feldname(static_cast<Feld>(f))), text).toStdString()});
-            return;
+            const auto feld = static_cast<Feld>(f);
+            return Ablehnung{feld,
+                             KeineZahl(QString::fromUtf8(Feldname(feld)), text).toStdString()};
         }
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Anfangsdialog::berechnen() {
+    if (const auto ablehnung = OhneZahl(this->texte())) {
+        ablehnen(*ablehnung);
+        return;
+    }
+    const Feldtexte texte = this->texte();
     eingabe_ = EingabeLesen(texte);
     if (const auto ablehnung = Pruefen(eingabe_)) {
         ablehnen(*ablehnung);
