@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <system_error>
@@ -166,20 +167,23 @@ enum class Rolle { Keine, Zeit, Theta, Phi, X };
 struct Kopf {
     std::string_view text;  // as in the file
     Rolle rolle = Rolle::Keine;
-    bool einheitFalsch = false;  // the name fits, the unit does not
-    std::string einheit;         // the unit as written, for the message
+    Rolle falscheEinheit = Rolle::Keine;  // the column the name means, when its unit does not fit
+    std::string einheit;                  // the unit as written, for the message
 };
 
+// A header's name or unit as it is compared: lower case, without blanks and without the
+// marks loggers put between words and abbreviations ("rel. Feuchte", "r.F.", "Datum/Uhrzeit",
+// "Datum_Zeit").
 std::string Klein(std::string_view s) {
     std::string t;
     for (const char c : s) {
-        if (IstLeer(c)) continue;
+        if (IstLeer(c) || c == '.' || c == '_' || c == '-' || c == '/') continue;
         t += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
     return t;
 }
 
-// A unit without blanks, lower case and without the degree sign (UTF-8 or Latin-1).
+// A unit as compared, also without the degree sign (UTF-8 or Latin-1).
 std::string EinheitNormal(std::string_view s) {
     std::string t = Klein(s);
     for (const std::string_view grad : {std::string_view("\xC2\xB0"), std::string_view("\xB0")}) {
@@ -188,29 +192,86 @@ std::string EinheitNormal(std::string_view s) {
     return t;
 }
 
-bool EinheitPasst(Rolle rolle, const std::string& e) {
-    if (e.empty()) return true;
-    switch (rolle) {
-        case Rolle::Theta:
-            return e == "c" || e == "degc";
-        case Rolle::Phi:
-            return e == "%" || e == "%rf" || e == "%rh";
-        case Rolle::X:
-            return e == "g/kg";
-        default:
-            return true;  // a time column may say its zone or format
+// The columns read beside the time: how a message names each, the unit it is read in, and
+// the units accepted for it, as EinheitNormal writes them (padded with empty texts, which
+// EinheitPasst never compares).
+struct Spaltenart {
+    Rolle rolle;
+    const char* was;
+    const char* einheit;
+    std::array<std::string_view, 3> einheiten;
+};
+constexpr Spaltenart kSpaltenarten[] = {
+    {Rolle::Theta, "die Temperatur", "°C", {"c", "degc", ""}},
+    {Rolle::Phi, "die relative Feuchte", "%", {"%", "%rf", "%rh"}},
+    {Rolle::X, "der Wassergehalt", "g/kg", {"gkg", "", ""}},
+};
+
+const Spaltenart* ArtVon(Rolle rolle) {
+    for (const Spaltenart& a : kSpaltenarten) {
+        if (a.rolle == rolle) return &a;
     }
+    return nullptr;
 }
 
+bool EinheitPasst(Rolle rolle, const std::string& e) {
+    const Spaltenart* a = ArtVon(rolle);
+    // Any unit goes with a time column: it may say its zone or format.
+    return e.empty() || !a ||
+           std::find(a->einheiten.begin(), a->einheiten.end(), e) != a->einheiten.end();
+}
+
+// The names a column is known by, as Klein writes them.
+struct Spaltenname {
+    Rolle rolle;
+    std::string_view name;
+};
+constexpr Spaltenname kSpaltennamen[] = {
+    {Rolle::Zeit, "zeit"},
+    {Rolle::Zeit, "datum"},
+    {Rolle::Zeit, "uhrzeit"},
+    {Rolle::Zeit, "datumuhrzeit"},
+    {Rolle::Zeit, "datumzeit"},
+    {Rolle::Zeit, "zeitstempel"},
+    {Rolle::Zeit, "time"},
+    {Rolle::Zeit, "date"},
+    {Rolle::Zeit, "datetime"},
+    {Rolle::Zeit, "timestamp"},
+    {Rolle::Theta, "theta"},
+    {Rolle::Theta, "t"},
+    {Rolle::Theta, "temp"},
+    {Rolle::Theta, "temperatur"},
+    {Rolle::Theta, "lufttemperatur"},
+    {Rolle::Theta, "temperature"},
+    {Rolle::Theta, "\xCF\x91"},  // ϑ
+    {Rolle::Theta, "\xCE\xB8"},  // θ
+    {Rolle::Phi, "phi"},
+    {Rolle::Phi, "rf"},
+    {Rolle::Phi, "rh"},
+    {Rolle::Phi, "feuchte"},
+    {Rolle::Phi, "relfeuchte"},
+    {Rolle::Phi, "relativefeuchte"},
+    {Rolle::Phi, "luftfeuchte"},
+    {Rolle::Phi, "relluftfeuchte"},
+    {Rolle::Phi, "luftfeuchtigkeit"},
+    {Rolle::Phi, "relluftfeuchtigkeit"},
+    {Rolle::Phi, "humidity"},
+    {Rolle::Phi, "\xCF\x86"},  // φ
+    {Rolle::Phi, "\xCF\x95"},  // ϕ
+    {Rolle::X, "x"},
+    {Rolle::X, "wassergehalt"},
+};
+
 bool IstEinheit(const std::string& e) {
-    return EinheitPasst(Rolle::Theta, e) || EinheitPasst(Rolle::Phi, e) ||
-           EinheitPasst(Rolle::X, e);
+    return std::any_of(std::begin(kSpaltenarten), std::end(kSpaltenarten),
+                       [&e](const Spaltenart& a) { return EinheitPasst(a.rolle, e); });
 }
 
 // Logger files often name the unit with the column: "Temperatur [°C]", "rF (%)", "x g/kg".
 // A bracketed suffix, or a last word after a blank that is one of the units read, is taken
-// as the unit; what is left names the column, compared without blanks and case. A unit that
-// does not fit the column (°F, K, kg/kg) makes the column unusable rather than misread.
+// as the unit; what is left names the column, compared without blanks, marks and case. A
+// unit that does not fit the column (°F, K, kg/kg) makes the column unusable rather than
+// misread, and the import is refused for it.
 Kopf KopfLesen(std::string_view text) {
     Kopf k;
     k.text = text;
@@ -230,31 +291,25 @@ Kopf KopfLesen(std::string_view text) {
         }
     }
     const std::string n = Klein(name);
-    if (n == "zeit" || n == "datum" || n == "time") {
-        k.rolle = Rolle::Zeit;
-    } else if (n == "theta" || n == "temperatur" || n == "t" || n == "\xCF\x91" /* ϑ */ ||
-               n == "\xCE\xB8" /* θ */) {
-        k.rolle = Rolle::Theta;
-    } else if (n == "phi" || n == "rf" || n == "feuchte" || n == "\xCF\x86" /* φ */ ||
-               n == "\xCF\x95" /* ϕ */) {
-        k.rolle = Rolle::Phi;
-    } else if (n == "x") {
-        k.rolle = Rolle::X;
+    for (const Spaltenname& s : kSpaltennamen) {
+        if (n == s.name) k.rolle = s.rolle;
     }
     if (k.rolle != Rolle::Keine && !EinheitPasst(k.rolle, EinheitNormal(einheit))) {
+        k.falscheEinheit = k.rolle;
         k.rolle = Rolle::Keine;
-        k.einheitFalsch = true;
         k.einheit = std::string(Getrimmt(einheit));
     }
     return k;
 }
 
 // The columns a file's header offers: the first of each kind; every time column (a date and
-// a time column are joined); φ before x when both are there.
+// a time column are joined); φ before x when both are there; the first column whose unit
+// contradicts its name.
 struct Spalten {
     std::vector<std::size_t> zeit;
     std::optional<std::size_t> theta;
     std::optional<std::size_t> feuchte;
+    std::optional<std::size_t> falsch;
     Feuchteart art = Feuchteart::Phi;
     std::size_t anzahl = 0;
     bool brauchbar() const { return theta && feuchte; }
@@ -265,7 +320,9 @@ Spalten SpaltenFinden(const std::vector<std::string_view>& felder) {
     s.anzahl = felder.size();
     std::optional<std::size_t> phi, x;
     for (std::size_t i = 0; i < felder.size(); ++i) {
-        switch (KopfLesen(felder[i]).rolle) {
+        const Kopf k = KopfLesen(felder[i]);
+        if (k.falscheEinheit != Rolle::Keine && !s.falsch) s.falsch = i;
+        switch (k.rolle) {
             case Rolle::Zeit:
                 s.zeit.push_back(i);
                 break;
@@ -287,6 +344,34 @@ Spalten SpaltenFinden(const std::vector<std::string_view>& felder) {
     return s;
 }
 
+// A header as a message names it: trimmed, in UTF-8, cut to about kGezeigteZeichen bytes.
+std::string KopfText(std::string_view feld, bool utf8) {
+    std::string_view text = Getrimmt(feld);
+    const bool gekuerzt = text.size() > kGezeigteZeichen;
+    if (gekuerzt) {
+        text = text.substr(0, kGezeigteZeichen);
+        // Do not cut a UTF-8 character in two.
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
+            text.remove_suffix(1);
+        }
+        if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) {
+            text.remove_suffix(1);
+        }
+    }
+    std::string name = utf8 ? std::string(text) : Latin1AlsUtf8(text);
+    if (gekuerzt) name += "…";
+    return name;
+}
+
+// The German refusal for a column whose unit contradicts its name.
+std::string FalscheEinheit(std::string_view feld, bool utf8) {
+    const Kopf k = KopfLesen(feld);
+    const std::string e = utf8 ? k.einheit : Latin1AlsUtf8(k.einheit);
+    const Spaltenart& art = *ArtVon(k.falscheEinheit);
+    return "Die Spalte „" + KopfText(feld, utf8) + "“ ist in „" + e + "“ angegeben; gelesen wird " +
+           art.was + " nur in " + art.einheit + ".";
+}
+
 // The German refusal for a header without the columns a series needs, naming what it found.
 std::string OhneSpalten(const std::vector<std::string_view>& felder, const Spalten& s, bool utf8) {
     std::string m = "Die Datei hat ";
@@ -298,34 +383,13 @@ std::string OhneSpalten(const std::vector<std::string_view>& felder, const Spalt
         m += "keine Spalte für die Feuchte.";
     }
     m += " Gefundene Spalten:";
-    std::string einheiten;
     for (std::size_t i = 0; i < felder.size() && i < kGezeigteSpalten; ++i) {
-        std::string_view text = Getrimmt(felder[i]);
-        const bool gekuerzt = text.size() > kGezeigteZeichen;
-        if (gekuerzt) {
-            text = text.substr(0, kGezeigteZeichen);
-            // Do not cut a UTF-8 character in two.
-            while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
-                text.remove_suffix(1);
-            }
-            if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) {
-                text.remove_suffix(1);
-            }
-        }
-        std::string name = utf8 ? std::string(text) : Latin1AlsUtf8(text);
-        if (gekuerzt) name += "…";
-        m += (i == 0 ? " „" : ", „") + name + "“";
-        const Kopf k = KopfLesen(felder[i]);
-        if (k.einheitFalsch) {
-            const std::string e = utf8 ? k.einheit : Latin1AlsUtf8(k.einheit);
-            einheiten += " Die Einheit „" + e + "“ von „" + name + "“ wird nicht gelesen.";
-        }
+        m += (i == 0 ? " „" : ", „") + KopfText(felder[i], utf8) + "“";
     }
     if (felder.size() > kGezeigteSpalten) m += ", …";
     if (felder.empty() || (felder.size() == 1 && Getrimmt(felder[0]).empty())) m += " keine";
     m += ".";
-    m += einheiten;
-    m += " Gelesen werden: zeit/datum/time, theta/temperatur/t/ϑ (°C), phi/rf/feuchte/φ (%) "
+    m += " Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. Feuchte/r.F./φ (%) "
          "oder x (g/kg).";
     return m;
 }
@@ -425,8 +489,9 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
                          " Zeichen; sie nennt keine Spalten einer Messreihe.");
     }
     // The separator is the one whose split of the header gives a temperature and a humidity
-    // column; ';' before tab before ',' when several do. Failing all, the split with the
-    // most fields names the headers in the refusal.
+    // column, or a column whose unit contradicts its name; ';' before tab before ',' when
+    // several do. Failing all, the split with the most fields names the headers in the
+    // refusal.
     std::vector<std::string_view> felder;
     std::string puffer;
     char trenner = 0;
@@ -436,7 +501,7 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
     for (const char t : {';', '\t', ','}) {
         if (!Zerlegen(kopfzeile, t, felder, puffer)) continue;
         const Spalten s = SpaltenFinden(felder);
-        if (s.brauchbar()) {
+        if (s.brauchbar() || s.falsch) {
             trenner = t;
             spalten = s;
             break;
@@ -451,6 +516,10 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
             felder.assign(1, kopfzeile);
         }
         return E::Fehler(OhneSpalten(felder, SpaltenFinden(felder), utf8));
+    }
+    if (spalten.falsch) {
+        Zerlegen(kopfzeile, trenner, felder, puffer);
+        return E::Fehler(FalscheEinheit(felder[*spalten.falsch], utf8));
     }
 
     const std::string_view rest = daten.substr(zeilen.pos());
@@ -667,12 +736,148 @@ Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
     return r;
 }
 
+// -- Times -----------------------------------------------------------------------------
+
+namespace {
+
+// Reads a text from the front, a piece at a time.
+class Leser {
+  public:
+    explicit Leser(std::string_view s) : s_(s) {}
+    bool Ende() const { return s_.empty(); }
+    // A whole number of min to max digits.
+    std::optional<int> Ziffern(std::size_t min, std::size_t max) {
+        std::size_t n = 0;
+        int v = 0;
+        while (n < s_.size() && n < max && s_[n] >= '0' && s_[n] <= '9')
+            v = v * 10 + (s_[n++] - '0');
+        if (n < min) return std::nullopt;
+        s_.remove_prefix(n);
+        return v;
+    }
+    bool Zeichen(char c) {
+        if (s_.empty() || s_.front() != c) return false;
+        s_.remove_prefix(1);
+        return true;
+    }
+    char Vorn() const { return s_.empty() ? '\0' : s_.front(); }
+
+  private:
+    std::string_view s_;
+};
+
+// Days from 1970-01-01 to the given date of the Gregorian calendar.
+std::int64_t TageSeit1970(int jahr, int monat, int tag) {
+    const int j = jahr - (monat <= 2 ? 1 : 0);
+    const int era = (j >= 0 ? j : j - 399) / 400;
+    const int jahrInEra = j - era * 400;
+    const int tagImJahr = (153 * (monat + (monat > 2 ? -3 : 9)) + 2) / 5 + tag - 1;
+    const int tagInEra = jahrInEra * 365 + jahrInEra / 4 - jahrInEra / 100 + tagImJahr;
+    return static_cast<std::int64_t>(era) * 146097 + tagInEra - 719468;
+}
+
+bool DatumGibtEs(int jahr, int monat, int tag) {
+    static constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (monat < 1 || monat > 12 || tag < 1) return false;
+    const bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+    return tag <= kTage[monat - 1] + (monat == 2 && schalt ? 1 : 0);
+}
+
+// hh:mm[:ss[.fff]] after the date; seconds of the day, none when malformed.
+std::optional<double> Uhrzeit(Leser& l) {
+    const auto stunde = l.Ziffern(1, 2);
+    if (!stunde || !l.Zeichen(':')) return std::nullopt;
+    const auto minute = l.Ziffern(2, 2);
+    if (!minute) return std::nullopt;
+    double sekunde = 0;
+    if (l.Zeichen(':')) {
+        const auto s = l.Ziffern(2, 2);
+        if (!s) return std::nullopt;
+        sekunde = *s;
+        if (l.Zeichen('.') || l.Zeichen(',')) {
+            double stelle = 0.1;
+            bool ziffer = false;
+            while (l.Vorn() >= '0' && l.Vorn() <= '9') {
+                sekunde += stelle * (l.Vorn() - '0');
+                stelle /= 10;
+                l.Zeichen(l.Vorn());
+                ziffer = true;
+            }
+            if (!ziffer) return std::nullopt;
+        }
+    }
+    if (*stunde > 24 || *minute > 59 || sekunde >= 61 ||
+        (*stunde == 24 && (*minute > 0 || sekunde > 0))) {
+        return std::nullopt;
+    }
+    return *stunde * 3600.0 + *minute * 60.0 + sekunde;
+}
+
+}  // namespace
+
+std::optional<double> ZeitLesen(std::string_view text) {
+    Leser l(Getrimmt(text));
+    int jahr = 0, monat = 0, tag = 0;
+    bool iso = false;
+    const auto erste = l.Ziffern(1, 4);
+    if (!erste) return std::nullopt;
+    if (l.Zeichen('-')) {  // 2024-03-01
+        const auto m = l.Ziffern(2, 2);
+        if (!m || !l.Zeichen('-')) return std::nullopt;
+        const auto t = l.Ziffern(2, 2);
+        if (!t) return std::nullopt;
+        jahr = *erste, monat = *m, tag = *t;
+        iso = true;
+    } else if (l.Zeichen('.')) {  // 01.03.2024
+        const auto m = l.Ziffern(1, 2);
+        if (!m || !l.Zeichen('.')) return std::nullopt;
+        const auto j = l.Ziffern(4, 4);
+        if (!j || *erste > 31) return std::nullopt;
+        jahr = *j, monat = *m, tag = *erste;
+    } else {
+        return std::nullopt;
+    }
+    if (!DatumGibtEs(jahr, monat, tag)) return std::nullopt;
+    double sekunden = static_cast<double>(TageSeit1970(jahr, monat, tag)) * 86400;
+    if (l.Ende()) return sekunden;
+    if (!(iso && l.Zeichen('T')) && !l.Zeichen(' ')) return std::nullopt;
+    while (l.Zeichen(' ')) {
+    }
+    const auto uhrzeit = Uhrzeit(l);
+    if (!uhrzeit) return std::nullopt;
+    sekunden += *uhrzeit;
+    if (iso && l.Zeichen('Z')) {
+    } else if (iso && (l.Vorn() == '+' || l.Vorn() == '-')) {
+        const int vorzeichen = l.Vorn() == '+' ? 1 : -1;
+        l.Zeichen(l.Vorn());
+        const auto h = l.Ziffern(2, 2);
+        if (!h) return std::nullopt;
+        l.Zeichen(':');
+        const auto m = l.Ziffern(2, 2);
+        if (!m || *h > 23 || *m > 59) return std::nullopt;
+        sekunden -= vorzeichen * (*h * 3600.0 + *m * 60.0);
+    }
+    if (!l.Ende()) return std::nullopt;
+    return sekunden;
+}
+
 // -- Evaluation ------------------------------------------------------------------------
 
 Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
     Messauswertung a;
     a.punkte = r.Punkte();
     const bool phi = r.feuchteart == Feuchteart::Phi;
+    // Each point stands for the interval to the next one, when every time can be read.
+    std::vector<double> zeiten;
+    if (r.zeit.size() == r.Punkte() && !r.zeit.empty()) {
+        zeiten.reserve(r.zeit.size());
+        for (const std::string& t : r.zeit) {
+            const auto s = ZeitLesen(t);
+            if (!s) break;
+            zeiten.push_back(*s);
+        }
+        a.zeitLesbar = zeiten.size() == r.zeit.size();
+    }
     for (std::size_t i = 0; i < r.Punkte(); ++i) {
         const double theta = r.theta[i];
         const double f = i < r.feuchte.size() ? r.feuchte[i] : std::nan("");
@@ -691,6 +896,10 @@ Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
         p.xGkg = phi ? z->x * 1000 : f;
         p.x = z->x;
         p.h = z->h;
+        if (a.zeitLesbar && i + 1 < zeiten.size()) {
+            const double stunden = (zeiten[i + 1] - zeiten[i]) / 3600;
+            if (stunden > 0 && stunden <= kMessreiheLueckeStunden) p.stunden = stunden;
+        }
         a.moeglich.push_back(p);
     }
     return a;

@@ -102,6 +102,18 @@ nlohmann::ordered_json MessreiheZuJson(const Messreihe& reihe);
 // its point counts as impossible and the value is kept for writing back.
 Ergebnis<Messreihe> MessreiheAusJson(const nlohmann::ordered_json& j);
 
+// -- Times -----------------------------------------------------------------------------
+
+// The moment a logger's time text names, in seconds from 1970-01-01 00:00: ISO 8601
+// ("2024-03-01T14:30:00", "2024-03-01 14:30", seconds and their fraction optional, "Z" or an
+// offset such as "+01:00" taken into account) or the German "01.03.2024 14:30" (seconds
+// optional); a date alone is its midnight. None for any other text or an impossible date.
+std::optional<double> ZeitLesen(std::string_view text);
+
+// The longest interval to the next point that a point stands for [h]; a longer one is a gap
+// in the recording and counts for nothing.
+inline constexpr double kMessreiheLueckeStunden = 3;
+
 // -- Evaluated against the chart ---------------------------------------------------------
 
 // A point whose pair describes a state, with the values the zones compare and the inputs of
@@ -113,12 +125,14 @@ struct Messpunkt {
     double xGkg = 0;            // g/kg, as entered for a ϑ-x series
     double x = 0;               // kg/kg, for the canvas
     double h = 0;               // kJ/kg, for the canvas
+    double stunden = 0;         // h: the interval to the next point, 0 over a gap or at the end
 };
 
 // A series evaluated at one total pressure: computed once, drawn and counted from then on.
 struct Messauswertung {
     std::size_t punkte = 0;      // all points of the series
     std::size_t unmoeglich = 0;  // points whose pair describes no state
+    bool zeitLesbar = false;     // every point's time could be read: the hours mean something
     std::vector<Messpunkt> moeglich;
 };
 

@@ -49,6 +49,20 @@ std::size_t InnenAnzahl(const Zone& zone, const Messauswertung& a) {
     return n;
 }
 
+double Anteil(std::size_t innen, const Messauswertung& a) {
+    const std::size_t moeglich = a.punkte - a.unmoeglich;
+    return moeglich == 0 ? 0.0 : 100.0 * static_cast<double>(innen) / static_cast<double>(moeglich);
+}
+
+std::optional<double> InnenStunden(const Zone& zone, const Messauswertung& a) {
+    if (!a.zeitLesbar) return std::nullopt;
+    double stunden = 0;
+    for (const Messpunkt& p : a.moeglich) {
+        if (Innen(zone, p)) stunden += p.stunden;
+    }
+    return stunden;
+}
+
 ordered_json ZoneZuJson(const Zone& zone) {
     ordered_json j = zone.vorlage.is_object() ? zone.vorlage : ordered_json::object();
     j["name"] = zone.name;
@@ -102,13 +116,11 @@ ordered_json MessreiheBericht(const Messreihe& reihe, const Messauswertung& a,
     j["punkte"] = a.punkte;
     j["unmoeglich"] = a.unmoeglich;
     ordered_json z = ordered_json::object();
-    const std::size_t moeglich = a.punkte - a.unmoeglich;
     for (const Zone& zone : zonen) {
         const std::size_t innen = InnenAnzahl(zone, a);
-        const double anteil =
-            moeglich == 0 ? 0.0
-                          : 100.0 * static_cast<double>(innen) / static_cast<double>(moeglich);
-        z[zone.name] = {{"innen", innen}, {"anteil", anteil}};
+        ordered_json& e = z[zone.name];
+        e = {{"innen", innen}, {"anteil", Anteil(innen, a)}};
+        if (const auto stunden = InnenStunden(zone, a)) e["stunden"] = *stunden;
     }
     j["zonen"] = std::move(z);
     return j;

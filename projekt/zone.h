@@ -42,6 +42,13 @@ bool Innen(const Zone& zone, const Messpunkt& punkt);
 // The possible points of an evaluated series that lie in the zone.
 std::size_t InnenAnzahl(const Zone& zone, const Messauswertung& auswertung);
 
+// The share of a series' possible points that `innen` is, in %; 0 when no point is possible.
+double Anteil(std::size_t innen, const Messauswertung& auswertung);
+
+// The hours the points inside the zone stand for, each the interval to the next point and
+// nothing over a gap; none when the series' times cannot be read.
+std::optional<double> InnenStunden(const Zone& zone, const Messauswertung& auswertung);
+
 nlohmann::ordered_json ZoneZuJson(const Zone& zone);
 
 // The zone from its entry in the project file; refused, with a German reason naming the key,
@@ -50,8 +57,8 @@ nlohmann::ordered_json ZoneZuJson(const Zone& zone);
 Ergebnis<Zone> ZoneAusJson(const nlohmann::ordered_json& j);
 
 // How a series lies against the zones: {"name", "punkte", "unmoeglich", "zonen": {zone name:
-// {"innen", "anteil"}}}, anteil = 100 innen / (punkte - unmoeglich) in %, 0 when no point is
-// possible.
+// {"innen", "anteil", "stunden"}}}, anteil as Anteil gives it, stunden only where the series'
+// times can be read.
 nlohmann::ordered_json MessreiheBericht(const Messreihe& reihe, const Messauswertung& auswertung,
                                         const std::vector<Zone>& zonen);
 

@@ -59,6 +59,7 @@ Anwendung::Anwendung() {
         if (dialog_.diagrammfenster()) Drucken(*dialog_.diagrammfenster());
     };
     v.eingabenZeigen = [this] { dialog_.nachVorn(); };
+    v.beenden = [this] { dialog_.close(); };  // the dialog asks and ends the program
     projektfenster_ = std::make_unique<Projektfenster>(sitzung_, std::move(v));
 
     projektZeigen_ = new QAction(QString::fromUtf8("Zustände und Prozesse …"), this);
@@ -69,6 +70,7 @@ Anwendung::Anwendung() {
         projektfenster_->activateWindow();
     });
     projektfenster_->addAction(projektZeigen_);
+    dialog_.addAction(projektfenster_->aktion("beenden"));  // Ctrl+Q in every window
 
     sitzung_.neu(dialog_.texte());
     connect(&dialog_, &Anfangsdialog::gezeichnet, this, [this](const Feldtexte& texte) {
@@ -142,7 +144,7 @@ void Anwendung::diagrammVerbinden(Diagrammfenster* fenster) {
     connect(fenster, &Diagrammfenster::untereGrenzeAendern, this, &Anwendung::untereGrenzeFragen);
     QList<QAction*> aktionen{projektZeigen_};
     for (const char* name : {"zustand", "randmassstab", "speichern", "speichernUnter", "oeffnen",
-                             "rueckgaengig", "wiederholen", "neu"}) {
+                             "rueckgaengig", "wiederholen", "neu", "beenden"}) {
         if (QAction* a = projektfenster_->aktion(name)) aktionen << a;
     }
     fenster->setProjektaktionen(aktionen);

@@ -27,6 +27,7 @@
 
 #include "core/koordinaten.h"
 #include "core/strecke.h"
+#include "ui/dateifehler.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
 #include "ui/ueberlagerung.h"
@@ -588,7 +589,7 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
     }
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
-        return "Die Datei lässt sich nicht anlegen: " + datei.errorString();
+        return "Die Datei lässt sich nicht anlegen: " + Dateifehler(datei, Zugriff::Schreiben);
     }
     bool gut = true;
     if (endung == "png") {
@@ -603,10 +604,12 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
         gut = !text.isEmpty() && datei.write(text) == text.size();
     }
     if (!gut || datei.error() != QFileDevice::NoError) {
+        const QString grund = Dateifehler(datei, Zugriff::Schreiben);  // cancelling resets it
         datei.cancelWriting();
-        return "Das Diagramm ließ sich nicht schreiben: " + datei.errorString();
+        return "Das Diagramm ließ sich nicht schreiben: " + grund;
     }
-    if (!datei.commit()) return "Die Datei ließ sich nicht speichern: " + datei.errorString();
+    if (!datei.commit())
+        return "Die Datei ließ sich nicht speichern: " + Dateifehler(datei, Zugriff::Schreiben);
     return {};
 }
 

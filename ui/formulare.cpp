@@ -66,6 +66,10 @@ const Artfelder& FelderVon(Prozessart art) {
 
 }  // namespace
 
+QString KeineZahl(const QString& feld, const QString& text) {
+    return QString::fromUtf8("%1: „%2“ ist keine Zahl.").arg(feld, text);
+}
+
 // --- The check of an entry ---
 
 // Why an entry placed at `index` of `liste` (replacing the entry there, or inserted when the
@@ -136,6 +140,34 @@ std::optional<double> Eintragsformular::zahl(const QLineEdit* feld) {
     return ZahlAusText(feld->text());
 }
 
+QString Eintragsformular::zahlfehler(const QLineEdit* feld, const QString& name) const {
+    const auto v = zahl(feld);
+    if (!v || !std::isnan(*v)) return {};
+    QString n = name;
+    if (n.isEmpty()) {
+        const QLabel* b = beschriftung(feld);
+        n = b ? b->text() : QString();
+        if (const auto klammer = n.indexOf(" ["); klammer >= 0) n.truncate(klammer);
+    }
+    return KeineZahl(n, feld->text().trimmed());
+}
+
+void Eintragsformular::showEvent(QShowEvent* ereignis) {
+    QDialog::showEvent(ereignis);
+    // The base builds its buttons first, which would take the focus otherwise.
+    for (int zeile = 0; zeile < formular_->rowCount(); ++zeile) {
+        QLayoutItem* feld = formular_->itemAt(zeile, QFormLayout::FieldRole);
+        QWidget* w = feld ? feld->widget() : nullptr;
+        if (!w && feld && feld->layout() && feld->layout()->count() > 0) {
+            w = feld->layout()->itemAt(0)->widget();
+        }
+        if (w && w->isVisibleTo(this) && w->focusPolicy() != Qt::NoFocus) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void Eintragsformular::pruefen() {
     QString fehler = feldfehler();
     if (fehler.isEmpty() && pruefung_) fehler = pruefung_(eintrag());
@@ -183,7 +215,8 @@ QString Zustandsformular::feldfehler() const {
     for (auto [feld, schluessel] : {std::pair{a_, p.a}, std::pair{b_, p.b}}) {
         const auto v = zahl(feld);
         if (!v) return "Bitte " + Einheit(schluessel) + " eingeben.";
-        if (std::isnan(*v)) return Einheit(schluessel) + ": „" + feld->text() + "“ ist keine Zahl.";
+        if (std::isnan(*v))
+            return zahlfehler(feld, QString::fromUtf8(GroesseZu(schluessel).symbol));
     }
     return {};
 }
@@ -304,12 +337,15 @@ QString Prozessformular::feldfehler() const {
         const bool freiwillig = std::string(k) == "massenstrom" || std::string(k) == "bypass" ||
                                 std::string(k) == "feuchterueckgewinnung";
         if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
-        if (v && std::isnan(*v)) return "„" + feld->text() + "“ ist keine Zahl.";
+        if (const QString fehler = zahlfehler(feld); !fehler.isEmpty()) return fehler;
     }
     if (f.ziel) {
-        const auto v = zahl(zielwert_);
-        if (!v) return "Bitte einen Zielwert eingeben.";
-        if (std::isnan(*v)) return "„" + zielwert_->text() + "“ ist keine Zahl.";
+        if (!zahl(zielwert_)) return "Bitte einen Zielwert eingeben.";
+        const QString ziel = ziel_->currentText();
+        if (const QString fehler = zahlfehler(zielwert_, ziel.left(ziel.indexOf(" [")));
+            !fehler.isEmpty()) {
+            return fehler;
+        }
     }
     if (nach_->text().trimmed().isEmpty()) return "Bitte den Namen des neuen Zustands eingeben.";
     return {};
@@ -379,7 +415,9 @@ void Zonenformular::setEintrag(const Json& e) {
     for (auto& [k, felder] : grenzen_) {
         const Json g = e.value(k, Json());
         for (int i = 0; i < 2; ++i) {
-            felder[i]->setText(g.is_array() && g.size() == 2 ? WertText(g[i]) : QString());
+            // An open bound (null in the file) is an empty field, as eintrag() reads it back.
+            const bool zahl = g.is_array() && g.size() == 2 && !g[i].is_null();
+            felder[i]->setText(zahl ? WertText(g[i]) : QString());
         }
     }
     pruefen();
@@ -388,9 +426,10 @@ void Zonenformular::setEintrag(const Json& e) {
 QString Zonenformular::feldfehler() const {
     if (name_->text().trimmed().isEmpty()) return "Bitte einen Namen eingeben.";
     for (const auto& [k, felder] : grenzen_) {
-        for (QLineEdit* f : felder) {
-            const auto v = zahl(f);
-            if (v && std::isnan(*v)) return "„" + f->text() + "“ ist keine Zahl.";
+        const QString groesse = QString::fromUtf8(GroesseZu(k).symbol);
+        for (int i = 0; i < 2; ++i) {
+            const QString fehler = zahlfehler(felder[i], groesse + (i == 0 ? " von" : " bis"));
+            if (!fehler.isEmpty()) return fehler;
         }
     }
     return {};
@@ -452,8 +491,10 @@ void Hoehendialog::pruefen() {
     const QString druck = druckText();
     if (druck.isEmpty()) {
         const auto h = ZahlAusText(hoehe_->text());
-        ergebnis_->setText(h && !std::isnan(*h) ? HoehenFehler(*h)
-                                                : QString("Bitte eine Höhe in m eingeben."));
+        ergebnis_->setText(!h ? QString("Bitte eine Höhe in m eingeben.")
+                           : std::isnan(*h)
+                               ? KeineZahl(QString::fromUtf8("Höhe"), hoehe_->text().trimmed())
+                               : HoehenFehler(*h));
     } else {
         ergebnis_->setText(QString::fromUtf8("Gesamtdruck der Normatmosphäre: %1 hPa").arg(druck));
     }

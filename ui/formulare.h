@@ -14,6 +14,10 @@ class QFormLayout;
 
 namespace lumora {
 
+// The message for a field whose text is no number, naming the field and quoting the text:
+// "ϑ: „abc“ ist keine Zahl."
+QString KeineZahl(const QString& feld, const QString& text);
+
 // Why an entry as the form would make it cannot be computed; empty when it can.
 using Eintragspruefung = std::function<QString(const Json& eintrag)>;
 
@@ -33,6 +37,8 @@ class Eintragsformular : public QDialog {
     virtual Json eintrag() const = 0;
 
   protected:
+    // A new form opens with the focus in its first field.
+    void showEvent(QShowEvent* ereignis) override;
     // Checks the fields and the entry after every change; enables OK only when it is sound.
     void pruefen();
     // A row with a field for a number.
@@ -42,6 +48,9 @@ class Eintragsformular : public QDialog {
     void zeigen(const QLineEdit* feld, bool sichtbar);
     // The number in a field: none when it is empty, NaN when it is no number.
     static std::optional<double> zahl(const QLineEdit* feld);
+    // KeineZahl for the field when its text is no number, with its label's name without the
+    // unit ("Endtemperatur ϑ") or the given name; empty when it is a number or empty.
+    QString zahlfehler(const QLineEdit* feld, const QString& name = {}) const;
     // Reports the first field whose text is no number; empty when all are numbers.
     virtual QString feldfehler() const { return {}; }
 

@@ -18,7 +18,9 @@
 
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
+#include "ui/dateifehler.h"
 #include "ui/formulare.h"
+#include "ui/hilfe.h"
 #include "ui/projekttabellen.h"
 
 namespace lumora {
@@ -27,6 +29,21 @@ namespace {
 
 constexpr int kZuletztHoechstens = 8;
 const char* const kDateifilter = "Lumora-Projekt (*.lumora)";
+
+// Undo or redo of the history, its text naming the step: "Rückgängig: Löschen".
+QAction* VerlaufAktion(QUndoStack& verlauf, bool rueck, QObject* eltern) {
+    const QString wort = rueck ? QString::fromUtf8("Rückgängig") : QString("Wiederholen");
+    QAction* a = rueck ? verlauf.createUndoAction(eltern, wort + ":")
+                       : verlauf.createRedoAction(eltern, wort + ":");
+    // Qt joins the prefix and the step's text; with no step the word stands alone.
+    const auto setzen = [a, wort](const QString& schritt) {
+        a->setText(schritt.isEmpty() ? wort : wort + ": " + schritt);
+    };
+    QObject::connect(&verlauf, rueck ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged,
+                     a, setzen);
+    setzen(rueck ? verlauf.undoText() : verlauf.redoText());
+    return a;
+}
 
 QTableView* Tabelle(QAbstractItemModel* modell, QWidget* eltern, const char* name) {
     auto* t = new QTableView(eltern);
@@ -136,6 +153,8 @@ void Projektfenster::menuesAnlegen() {
         {"Projekt", "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); }},
         {"Projekt", "", nullptr, {}, nullptr},
         {"Projekt", "schliessen", "Schließen", QKeySequence::Close, [this] { close(); }},
+        {"Projekt", "beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q),
+         [this] { v_.beenden ? v_.beenden() : void(close()); }},
         {"Bearbeiten", "rueckgaengig", nullptr, {}, nullptr},
         {"Bearbeiten", "wiederholen", nullptr, {}, nullptr},
         {"Bearbeiten", "", nullptr, {}, nullptr},
@@ -150,6 +169,12 @@ void Projektfenster::menuesAnlegen() {
         {"Ansicht", "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
          [this] { v_.eingabenZeigen(); }},
         {"Ansicht", "randmassstab", "Randmaßstab", {}, nullptr},
+        {"Hilfe", "handbuch", "Handbuch", QKeySequence::HelpContents,
+         [this] { HandbuchZeigen(this); }},
+        {"Hilfe", "tastenkuerzel", "Tastenkürzel", {}, [this] { TastenkuerzelZeigen(this); }},
+        {"Hilfe", "beispiele", nullptr, {}, nullptr},
+        {"Hilfe", "", nullptr, {}, nullptr},
+        {"Hilfe", "ueber", "Über Lumora", {}, [this] { UeberLumoraZeigen(this); }},
     };
     std::map<QString, QMenu*> menues;
     for (const char* m : {"Projekt", "Bearbeiten", "Ansicht", "Hilfe"}) {
@@ -164,12 +189,18 @@ void Projektfenster::menuesAnlegen() {
             zuletzt_ = menue->addMenu(QString::fromUtf8("Zuletzt geöffnet"));
             connect(zuletzt_, &QMenu::aboutToShow, this, &Projektfenster::zuletztFuellen);
         } else if (name == "rueckgaengig" || name == "wiederholen") {
-            QAction* a = name == "rueckgaengig"
-                             ? s_.verlauf().createUndoAction(this, QString::fromUtf8("Rückgängig"))
-                             : s_.verlauf().createRedoAction(this, "Wiederholen");
+            const bool rueck = name == "rueckgaengig";
+            QAction* a = VerlaufAktion(s_.verlauf(), rueck, this);
             a->setObjectName(name);
-            a->setShortcut(name == "rueckgaengig" ? QKeySequence::Undo : QKeySequence::Redo);
+            if (rueck) {
+                a->setShortcut(QKeySequence::Undo);
+            } else {
+                a->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Y)});
+            }
             menue->addAction(a);
+        } else if (name == "beispiele") {
+            beispieleAnlegen(menue);
         } else if (name == "randmassstab") {
             QAction* a = menue->addAction(QString::fromUtf8(e.text));
             a->setObjectName(name);
@@ -184,8 +215,11 @@ void Projektfenster::menuesAnlegen() {
             connect(a, &QAction::triggered, this, e.tun);
         }
     }
+}
+
+void Projektfenster::beispieleAnlegen(QMenu* hilfe) {
     // The examples that come with the program, opened as new projects.
-    QMenu* beispiele = menues["Hilfe"]->addMenu("Beispiele");
+    QMenu* beispiele = hilfe->addMenu("Beispiele");
     const QStringList orte = QStandardPaths::locateAll(
         QStandardPaths::GenericDataLocation, "lumora/beispiele", QStandardPaths::LocateDirectory);
     QStringList ordner = orte;
@@ -435,7 +469,8 @@ void Projektfenster::messreiheImportieren() {
     if (pfad.isEmpty()) return;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") + datei.errorString());
+        meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") +
+                Dateifehler(datei, Zugriff::Lesen));
         return;
     }
     const QByteArray bytes = datei.readAll();

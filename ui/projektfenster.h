@@ -29,6 +29,7 @@ class Projektfenster : public QMainWindow {
         std::function<void()> diagrammExportieren;
         std::function<void()> diagrammDrucken;
         std::function<void()> eingabenZeigen;
+        std::function<void()> beenden;  // ends the program, after the question on changes
     };
 
     Projektfenster(Projektsitzung& sitzung, Verbindungen verbindungen, QWidget* parent = nullptr);
@@ -63,6 +64,7 @@ class Projektfenster : public QMainWindow {
 
   private:
     void menuesAnlegen();
+    void beispieleAnlegen(QMenu* hilfe);
     void tabellenAnlegen();
     void titelSetzen();
     void zuletztMerken(const QString& pfad);

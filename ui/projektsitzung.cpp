@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "ui/dateifehler.h"
+
 namespace lumora {
 
 namespace {
@@ -16,11 +18,11 @@ constexpr int kSicherungNachMs = 3000;
 QString DateiLesen(const QString& pfad, std::string& inhalt) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        return "Die Datei lässt sich nicht öffnen: " + datei.errorString();
+        return "Die Datei lässt sich nicht öffnen: " + Dateifehler(datei, Zugriff::Lesen);
     }
     const QByteArray bytes = datei.readAll();
     if (datei.error() != QFileDevice::NoError) {
-        return "Die Datei lässt sich nicht lesen: " + datei.errorString();
+        return "Die Datei lässt sich nicht lesen: " + Dateifehler(datei, Zugriff::Lesen);
     }
     inhalt.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return {};
@@ -29,14 +31,16 @@ QString DateiLesen(const QString& pfad, std::string& inhalt) {
 QString DateiSchreiben(const QString& pfad, const std::string& inhalt) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
-        return "Die Datei lässt sich nicht anlegen: " + datei.errorString();
+        return "Die Datei lässt sich nicht anlegen: " + Dateifehler(datei, Zugriff::Schreiben);
     }
     if (datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) !=
         static_cast<qint64>(inhalt.size())) {
+        const QString grund = Dateifehler(datei, Zugriff::Schreiben);  // cancelling resets it
         datei.cancelWriting();
-        return "Die Datei ließ sich nicht schreiben: " + datei.errorString();
+        return "Die Datei ließ sich nicht schreiben: " + grund;
     }
-    if (!datei.commit()) return "Die Datei ließ sich nicht speichern: " + datei.errorString();
+    if (!datei.commit())
+        return "Die Datei ließ sich nicht speichern: " + Dateifehler(datei, Zugriff::Schreiben);
     return {};
 }
 

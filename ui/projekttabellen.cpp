@@ -467,9 +467,15 @@ QVariant Messreihenmodell::data(const QModelIndex& index, int role) const {
     }
     const auto z = static_cast<std::size_t>(index.column() - Zonen);
     if (!r.auswertung || z >= innen.size()) return {};
-    const std::size_t moeglich = r.auswertung->punkte - r.auswertung->unmoeglich;
-    const double anteil = moeglich > 0 ? 100.0 * innen[z] / moeglich : 0;
-    return QString("%1 (%2 %)").arg(l.toString(qulonglong(innen[z])), Zahltext(anteil, 1));
+    QString text =
+        QString("%1 (%2 %)")
+            .arg(l.toString(qulonglong(innen[z])), Zahltext(Anteil(innen[z], *r.auswertung), 1));
+    // Where the series' times can be read: the hours its points inside stand for.
+    const std::optional<Zone>& zone = s_.stand().zonen.at(z).zone;
+    if (const auto stunden = zone ? InnenStunden(*zone, *r.auswertung) : std::nullopt) {
+        text += ", " + Zahltext(*stunden, 1) + " h";
+    }
+    return text;
 }
 
 QVariant Messreihenmodell::headerData(int section, Qt::Orientation o, int role) const {

@@ -124,13 +124,118 @@ INSTANTIATE_TEST_SUITE_P(Messreihe, CsvAbgelehnt, ::testing::Values(
               "keine Spalte für die Temperatur und keine für die Feuchte. Gefundene Spalten: "
               "„Datum“, „Wert“, „Messwert 2“."},
     Abgelehnt{"fahrenheit", "Zeit,Temperatur [°F],rF\n1,70,40\n",
-              "Die Einheit „°F“ von „Temperatur [°F]“ wird nicht gelesen."},
-    Abgelehnt{"latin1", "Zeit;Temperatur [\xB0""F];rF\n1;70;40\n", "„Temperatur [°F]“"},
+              "Die Spalte „Temperatur [°F]“ ist in „°F“ angegeben; gelesen wird die Temperatur "
+              "nur in °C."},
+    Abgelehnt{"latin1", "Zeit;Temperatur [\xB0""F];rF\n1;70;40\n", "„Temperatur [°F]“ ist in „°F“"},
+    // A second column that contradicts its unit is refused too, not passed over.
+    Abgelehnt{"kgProKg", "T [°C];r.F. [%];x [kg/kg]\n20;50;0,007\n",
+              "Die Spalte „x [kg/kg]“ ist in „kg/kg“ angegeben; gelesen wird der Wassergehalt "
+              "nur in g/kg."},
+    Abgelehnt{"feuchteInGramm", "Datum/Uhrzeit;Temperatur [°C];rel. Feuchte [g/kg]\n1;2;3\n",
+              "„rel. Feuchte [g/kg]“ ist in „g/kg“ angegeben; gelesen wird die relative Feuchte"},
     Abgelehnt{"ohneFeuchte", "Zeit;T;Druck\n1;2;3\n", "keine Spalte für die Feuchte"},
     Abgelehnt{"keineZeile", "T;rF\nx;y\n", "keine lesbare Messzeile. 1 Zeile konnte"},
     Abgelehnt{"kommaOhneAnfuehrung", "T,rF\n21,5,40,2\n", "keine lesbare Messzeile"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// -- Headers as loggers write them -------------------------------------------------------
+
+struct Kopfzeile {
+    const char* name;
+    const char* kopf;
+    Feuchteart art;
+    std::vector<std::string> zeit;  // the time texts of the row "01.03.2024;14:30;…"
+};
+
+class LoggerKopf : public ::testing::TestWithParam<Kopfzeile> {};
+
+TEST_P(LoggerKopf, NamesTheColumnsWithTheirUnits) {
+    const Kopfzeile& k = GetParam();
+    const auto im =
+        MessreiheAusCsv(std::string(k.kopf) + "\n01.03.2024;14:30;21,5;45,5\n", "R", "r.csv");
+    ASSERT_TRUE(im) << im.grund();
+    EXPECT_EQ(im->reihe.feuchteart, k.art);
+    EXPECT_EQ(im->reihe.zeit, k.zeit);
+    EXPECT_EQ(im->reihe.theta, std::vector<double>{21.5});
+    EXPECT_EQ(im->reihe.feuchte, std::vector<double>{45.5});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Messreihe, LoggerKopf, ::testing::Values(
+    Kopfzeile{"relFeuchte",  "Datum;Uhrzeit;Temperatur [°C];rel. Feuchte [%]", Feuchteart::Phi,
+              {"01.03.2024 14:30"}},
+    Kopfzeile{"rF",          "Datum;Uhrzeit;Temperatur [°C];r.F. [%]",         Feuchteart::Phi,
+              {"01.03.2024 14:30"}},
+    Kopfzeile{"datumUhrzeit", "Datum/Uhrzeit;Nr.;Temperatur [°C];r.F. [%rF]",  Feuchteart::Phi,
+              {"01.03.2024"}},
+    Kopfzeile{"wassergehalt", "Messpunkt;Datum_Zeit;Lufttemperatur (°C);x [g/kg]", Feuchteart::X,
+              {"14:30"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// -- Times and the hours a point stands for ----------------------------------------------
+
+struct Zeittext {
+    const char* text;
+    std::optional<double> sekunden;  // from 1970-01-01 00:00
+};
+
+class Zeiten : public ::testing::TestWithParam<Zeittext> {};
+
+TEST_P(Zeiten, ReadIso8601AndGermanDates) {
+    const auto s = ZeitLesen(GetParam().text);
+    EXPECT_EQ(s.has_value(), GetParam().sekunden.has_value()) << GetParam().text;
+    if (s && GetParam().sekunden) {
+        EXPECT_DOUBLE_EQ(*s, *GetParam().sekunden) << GetParam().text;
+    }
+}
+
+// 2024-03-01 is day 19783 after 1970-01-01 (date -u -d 2024-03-01 +%s gives 1709251200).
+constexpr double kMaerz = 1709251200;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Messreihe, Zeiten, ::testing::Values(
+    Zeittext{"2024-03-01T14:30:00",       kMaerz + 14 * 3600 + 30 * 60},
+    Zeittext{"2024-03-01 14:30",          kMaerz + 14 * 3600 + 30 * 60},
+    Zeittext{"2024-03-01T14:30:15.5Z",    kMaerz + 14 * 3600 + 30 * 60 + 15.5},
+    Zeittext{"2024-03-01T14:30+01:00",    kMaerz + 13 * 3600 + 30 * 60},
+    Zeittext{"2024-03-01T14:30:00-0230",  kMaerz + 17 * 3600},
+    Zeittext{"2024-03-01",                kMaerz},
+    Zeittext{"01.03.2024 14:30",          kMaerz + 14 * 3600 + 30 * 60},
+    Zeittext{" 1.3.2024  9:05:30 ",       kMaerz + 9 * 3600 + 5 * 60 + 30},
+    Zeittext{"29.02.2024 00:00",          kMaerz - 86400},
+    Zeittext{"1969-12-31T23:00Z",         -3600.0},
+    Zeittext{"29.02.2023 00:00",          std::nullopt},  // no leap year
+    Zeittext{"2024-13-01",                std::nullopt},
+    Zeittext{"01.03.24 14:30",            std::nullopt},  // two-digit year
+    Zeittext{"01.03.2024 25:00",          std::nullopt},
+    Zeittext{"01.03.2024 14:30+01:00",    std::nullopt},  // an offset only in ISO form
+    Zeittext{"01.03.2024 14:30 Uhr",      std::nullopt},
+    Zeittext{"3/1/2024 14:30",            std::nullopt},
+    Zeittext{"",                          std::nullopt},
+    Zeittext{"März",                      std::nullopt}));
+// clang-format on
+
+TEST(Messreihe, EachPointStandsForTheIntervalToTheNextUpToThreeHours) {
+    Messreihe r;
+    r.theta = {20, 21, 22, 23, 24, 25};
+    r.feuchte = {40, 40, 150, 40, 40, 40};  // the third point is impossible
+    r.zeit = {"01.03.2024 10:00", "2024-03-01T10:15", "01.03.2024 11:15",
+              "01.03.2024 14:15", "01.03.2024 17:15", "01.03.2024 20:16"};
+    const auto d = LuftdruckBei(1013);
+    ASSERT_TRUE(d);
+    const Messauswertung a = MessreiheAuswerten(r, *d);
+    ASSERT_TRUE(a.zeitLesbar);
+    std::vector<double> stunden;
+    for (const Messpunkt& p : a.moeglich) stunden.push_back(p.stunden);
+    // 15 min; 1 h (the impossible point is left out, its interval with it); exactly 3 h counts;
+    // 3 h 1 min is a gap; the last point has no next one.
+    EXPECT_EQ(stunden, (std::vector<double>{0.25, 1, 3, 0, 0}));
+    EXPECT_EQ(a.moeglich[1].index, 1u);
+
+    r.zeit[4] = "gestern";  // one unreadable time: no hours at all rather than wrong ones
+    EXPECT_FALSE(MessreiheAuswerten(r, *d).zeitLesbar);
+}
 
 TEST(Messreihe, WaterContentColumnAndLatin1TimeTexts) {
     const auto im = MessreiheAusCsv("Zeit;T;x [g/kg]\nM\xE4rz;20;7,25\n", "R", "r.csv");

@@ -90,6 +90,28 @@ TEST(Zone, ReportCountsAHandCheckedSeries) {
     EXPECT_EQ(nichts["zonen"]["Alles"]["anteil"], 0.0);
 }
 
+TEST(Zone, HoursCountTheIntervalsOfTheInsidePointsWithoutGaps) {
+    // Hourly values with a gap of four hours after 02:00; (30, 50) lies outside the field.
+    Messreihe r = Reihe(kPhi, {22, 22, 30, 22, 22, 22}, {50, 50, 50, 50, 50, 50});
+    r.zeit = {"2024-07-01T00:00", "2024-07-01T01:00", "2024-07-01T01:30",
+              "2024-07-01T02:00", "2024-07-01T06:00", "2024-07-01T07:00"};
+    const auto d = LuftdruckBei(1013);
+    ASSERT_TRUE(d);
+    const Zone offen = Lesen(R"({"name":"Alles"})");
+    const ordered_json b =
+        MessreiheBericht(r, MessreiheAuswerten(r, *d), {Behaglichkeitsfeld(), offen});
+    const ordered_json& feld = b["zonen"][Behaglichkeitsfeld().name];
+    // Inside: 00:00 (1 h), 01:00 (0.5 h), 02:00 (a gap of 4 h: 0), 06:00 (1 h), 07:00 (last: 0).
+    EXPECT_EQ(feld["innen"], 5);
+    EXPECT_EQ(feld["stunden"], 2.5);
+    EXPECT_EQ(b["zonen"]["Alles"]["stunden"], 3.0);  // the point at 01:30 adds its half hour
+
+    r.zeit.clear();  // without times there are points but no hours
+    const ordered_json ohne = MessreiheBericht(r, MessreiheAuswerten(r, *d), {offen});
+    EXPECT_EQ(ohne["zonen"]["Alles"]["innen"], 6);
+    EXPECT_FALSE(ohne["zonen"]["Alles"].contains("stunden"));
+}
+
 TEST(Zone, ComfortFieldAndJsonRoundTrip) {
     EXPECT_EQ(ZoneZuJson(Behaglichkeitsfeld()).dump(),
               R"j({"name":"Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)",)j"

@@ -49,6 +49,7 @@ TEST_P(Export, ExitStatusAndMessages) {
     Schreiben(gut, kProjekt);
     Schreiben(ordner_.filePath("neu.lumora"), R"({"lumora": 2})");
     Schreiben(ordner_.filePath("reihe.csv"), "theta;phi\n21;50\n22;55\n");
+    QDir(ordner_.path()).mkdir("ordner.csv");
     QStringList argumente{"lumora-export"};
     for (QString a : GetParam().argumente) {
         a.replace("%P", gut).replace("%N", ordner_.filePath("neu.lumora"));
@@ -74,16 +75,25 @@ INSTANTIATE_TEST_SUITE_P(Befehlszeilen, Export, testing::Values(
     Aufruf{{"%P", "--name", "B"}, 2, "", "--messreihe"},
     Aufruf{{"--help"}, 0, "", ""},
     Aufruf{{"--version"}, 0, "", ""},
-    Aufruf{{"%P"}, 0, "", ""},
+    // Without an output there is nothing to do, which is said rather than done silently.
+    Aufruf{{"%P"}, 2, "", "lumora-export: Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ "
+                          "ist angegeben.\nHilfe: lumora-export --help\n"},
+    Aufruf{{"%P", "--messreihe", "%D/reihe.csv"}, 2, "", "nichts zu tun"},
     Aufruf{{"%N", "--json"}, 1, "", "neueren Lumora-Version"},
-    Aufruf{{"%D/fehlt.lumora"}, 1, "", "kann nicht gelesen werden"},
+    // File errors end in German, whatever the system's own text is.
+    Aufruf{{"%D/fehlt.lumora", "--json"}, 1, "",
+           "fehlt.lumora“ kann nicht gelesen werden: Die Datei gibt es nicht.\n"},
+    Aufruf{{"%D", "--json"}, 1, "", "“ kann nicht gelesen werden: Das ist ein Ordner, keine Datei.\n"},
+    Aufruf{{"%P", "-o", "%D/ordner.csv"}, 1, "",
+           "ordner.csv“ kann nicht geschrieben werden: Das ist ein Ordner, keine Datei.\n"},
     Aufruf{{"%P", "-o", "%D/bild.png"}, 0, "", ""},
     Aufruf{{"%P", "-o", "%D/kein/bild.svg"}, 1, "", "bild.svg"},
-    Aufruf{{"%P", "-o", "%D/kein/ordner.csv"}, 1, "", "kann nicht geschrieben werden"},
+    Aufruf{{"%P", "-o", "%D/kein/ordner.csv"}, 1, "", "kann nicht geschrieben werden: Den Ordner „"},
     Aufruf{{"%P", "--json"}, 0, R"("wo": "zustaende[1]")", ""},
     Aufruf{{"%P", "--messreihe", "%D/reihe.csv", "--name", "Büro", "--json"}, 0,
            R"({"name": "Büro", "punkte": 2, "unmoeglich": 0)", ""},
-    Aufruf{{"%P", "--messreihe", "%D/keine.csv"}, 1, "", "kann nicht gelesen werden"}
+    Aufruf{{"%P", "--messreihe", "%D/keine.csv", "--json"}, 1, "",
+           "keine.csv“ kann nicht gelesen werden: Die Datei gibt es nicht."}
 ));
 // clang-format on
 

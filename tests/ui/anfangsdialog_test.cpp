@@ -142,6 +142,31 @@ TEST(Anfangsdialog, RefusedPressSaysWhyAndKeepsTheChart) {
     d.close();
 }
 
+TEST(Anfangsdialog, TextThatIsNoNumberIsNamedAsSuch) {
+    Anfangsdialog d;
+    d.show();
+    const auto meldung = [&d](Feld f, const QString& text) {
+        Eintippen(d.feld(f), text);
+        QTest::mouseClick(d.knopf(), Qt::LeftButton);
+        auto* box = d.findChild<QMessageBox*>();
+        const QString m = box ? box->text() : QString();
+        if (box) {
+            box->accept();  // the box deletes itself on closing
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        Eintippen(d.feld(f), "1");
+        return m;
+    };
+    EXPECT_EQ(meldung(Feld::DeltaThetagross, "abc"),
+              QString::fromUtf8("Δϑ fett: „abc“ ist keine Zahl."));
+    EXPECT_EQ(meldung(Feld::Pges, " -x1 "), QString::fromUtf8("Pgesamt: „-x1“ ist keine Zahl."));
+    // A 0 that is typed is still refused as a 0; ",5" and "- 2" are numbers.
+    EXPECT_EQ(meldung(Feld::DeltaThetaklein, "0"),
+              QString::fromUtf8("Δϑ dünn: Die Schrittweite darf nicht 0 sein."));
+    EXPECT_FALSE(meldung(Feld::DeltaThetaklein, ",5").contains("keine Zahl"));
+    d.close();
+}
+
 TEST(Anfangsdialog, ClosedChartWindowComesBackOnTheNextPress) {
     Anfangsdialog d;
     d.show();

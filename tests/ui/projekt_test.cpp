@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
+#include "core/version.h"
+#include "projekt/zone.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/formulare.h"
+#include "ui/hilfe.h"
 #include "ui/leinwand.h"
 
 namespace lumora {
@@ -203,6 +208,113 @@ TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
 
 namespace lumora {
 namespace {
+
+TEST_F(Projektbetrieb, UndoEntriesNameTheirStepAndRedoAlsoTakesCtrlY) {
+    Projektfenster& f = anwendung.projektfenster();
+    QAction* rueck = f.aktion("rueckgaengig");
+    QAction* wieder = f.aktion("wiederholen");
+    ASSERT_TRUE(rueck && wieder);
+    EXPECT_EQ(rueck->text(), QString::fromUtf8("Rückgängig"));
+    f.zustaende()->selectRow(1);
+    f.loeschen();
+    EXPECT_EQ(rueck->text(), QString::fromUtf8("Rückgängig: Löschen"));
+    rueck->trigger();
+    EXPECT_EQ(wieder->text(), QString::fromUtf8("Wiederholen: Löschen"));
+    EXPECT_EQ(rueck->text(), QString::fromUtf8("Rückgängig"));
+    EXPECT_TRUE(wieder->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    EXPECT_TRUE(wieder->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    // Quitting is offered in the dialog as well as in the menu.
+    QAction* beenden = f.aktion("beenden");
+    ASSERT_TRUE(beenden);
+    EXPECT_EQ(beenden->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_TRUE(anwendung.dialog().actions().contains(beenden));
+}
+
+TEST_F(Projektbetrieb, HelpShowsTheManualTheShortcutsAndTheVersion) {
+    Projektfenster& f = anwendung.projektfenster();
+    f.aktion("handbuch")->trigger();
+    auto* handbuch = f.findChild<QTextBrowser*>("handbuch");
+    ASSERT_TRUE(handbuch);
+    EXPECT_TRUE(handbuch->isVisible());
+    EXPECT_TRUE(handbuch->toPlainText().contains("Datum/Uhrzeit;Temperatur [°C];rel. Feuchte [%]"));
+    f.aktion("handbuch")->trigger();  // the same window again, not a second one
+    EXPECT_EQ(f.findChildren<QTextBrowser*>("handbuch").size(), 1);
+
+    const QString kuerzel = TastenkuerzelHtml({&f});
+    EXPECT_TRUE(kuerzel.contains(QString::fromUtf8("<td>Beenden</td><td><b>Ctrl+Q</b></td>")))
+        << kuerzel.toStdString();
+    EXPECT_TRUE(kuerzel.contains("<b>Ctrl+Shift+Z, Ctrl+Y</b>"));
+    EXPECT_TRUE(kuerzel.contains(QString::fromUtf8("Zustände und Prozesse …")));  // F3
+
+    EXPECT_TRUE(UeberText().contains(QString("Version ") + kVersion));
+    EXPECT_TRUE(UeberText().contains("MIT-Lizenz"));
+    EXPECT_TRUE(Lizenztext().startsWith("MIT License"));
+}
+
+TEST_F(Projektbetrieb, TheComfortFieldLeavesAnOpenBoundEmptyAndTheFormTakesIt) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Zonenformular form([&p](const Json& e) { return EintragPruefen(p, Liste::Zonen, 0, e); });
+    form.show();
+    QPushButton* einsetzen = nullptr;
+    for (QPushButton* b : form.findChildren<QPushButton*>()) {
+        if (b->text() == QString::fromUtf8("Behaglichkeitsfeld einsetzen")) einsetzen = b;
+    }
+    ASSERT_TRUE(einsetzen);
+    QTest::mouseClick(einsetzen, Qt::LeftButton);
+    std::vector<QString> texte;
+    for (QLineEdit* f : form.findChildren<QLineEdit*>()) {
+        if (f != form.name()) texte.push_back(f->text());
+    }
+    EXPECT_EQ(texte, (std::vector<QString>{"20", "26", "30", "65", "", "11,5"}));
+    EXPECT_EQ(form.findChild<QLabel*>("meldung")->text(), "");
+    EXPECT_EQ(form.eintrag(), ZoneZuJson(Behaglichkeitsfeld()));  // x: [null, 11.5]
+}
+
+TEST_F(Projektbetrieb, TextThatIsNoNumberIsNamedInEveryForm) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Zustandsformular zustand([](const Json&) { return QString(); });
+    zustand.name()->setText("R");
+    zustand.wertB()->setText("50");
+    QTest::keyClicks(zustand.wertA(), "abc");
+    EXPECT_EQ(zustand.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("ϑ: „abc“ ist keine Zahl."));
+
+    Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
+    prozess.art()->setCurrentIndex(static_cast<int>(Prozessart::Kuehlen));
+    prozess.parameter("oberflaeche")->setText("9");
+    prozess.nach()->setText("K");
+    QTest::keyClicks(prozess.parameter("bypass"), "0,1x");
+    EXPECT_EQ(prozess.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("Bypassfaktor BF: „0,1x“ ist keine Zahl."));
+    prozess.parameter("bypass")->clear();
+    QTest::keyClicks(prozess.parameter("oberflaeche"), "°");
+    EXPECT_EQ(prozess.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("Oberflächentemperatur ϑO: „9°“ ist keine Zahl."));
+
+    Zonenformular zone([&p](const Json& e) { return EintragPruefen(p, Liste::Zonen, 0, e); });
+    zone.name()->setText("Z");
+    QLineEdit* xBis = zone.findChildren<QLineEdit*>().back();
+    QTest::keyClicks(xBis, "viel");
+    EXPECT_EQ(zone.findChild<QLabel*>("meldung")->text(),
+              QString::fromUtf8("x bis: „viel“ ist keine Zahl."));
+
+    Hoehendialog hoehe;
+    QTest::keyClicks(hoehe.hoehe(), "abc");
+    EXPECT_EQ(hoehe.findChild<QLabel*>("ergebnis")->text(),
+              QString::fromUtf8("Höhe: „abc“ ist keine Zahl."));
+}
+
+TEST_F(Projektbetrieb, NewFormsOpenWithTheFocusInTheirFirstField) {
+    Zustandsformular zustand([](const Json&) { return QString(); });
+    zustand.show();
+    EXPECT_EQ(zustand.focusWidget(), zustand.name());
+    Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
+    prozess.show();
+    EXPECT_EQ(prozess.focusWidget(), prozess.art());
+    Zonenformular zone([](const Json&) { return QString(); });
+    zone.show();
+    EXPECT_EQ(zone.focusWidget(), zone.name());
+}
 
 TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     const Projekt& p = anwendung.sitzung().projekt();

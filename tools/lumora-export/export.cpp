@@ -7,6 +7,7 @@
 
 #include "projekt/bericht.h"
 #include "ui/befehlszeile.h"
+#include "ui/dateifehler.h"
 #include "ui/projektbild.h"
 
 namespace lumora {
@@ -46,7 +47,7 @@ bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostrea
         return true;
     }
     fehler << kProgramm << ": Die Datei „" << datei
-           << "“ kann nicht geschrieben werden: " << f.errorString() << "\n";
+           << "“ kann nicht geschrieben werden: " << Dateifehler(f, Zugriff::Schreiben) << "\n";
     return false;
 }
 
@@ -56,7 +57,7 @@ bool MessreiheEinlesen(Projekt& projekt, const QString& pfad, QString name, std:
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         fehler << kProgramm << ": Die Datei „" << pfad
-               << "“ kann nicht gelesen werden: " << datei.errorString() << "\n";
+               << "“ kann nicht gelesen werden: " << Dateifehler(datei, Zugriff::Lesen) << "\n";
         return false;
     }
     const QByteArray bytes = datei.readAll();
@@ -105,6 +106,10 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
         return Befehlszeilenfehler(fehler, "„--name“ gilt nur zusammen mit „--messreihe“.");
     }
     const QStringList ausgaben = befehlszeile.values("o");
+    if (ausgaben.isEmpty() && !befehlszeile.isSet("json")) {
+        return Befehlszeilenfehler(
+            fehler, "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.");
+    }
     for (const QString& datei : ausgaben) {
         if (FormatVon(datei) == Format::Unbekannt) {
             return Befehlszeilenfehler(fehler, "Die Endung von „" + datei.toStdString() +
@@ -117,7 +122,7 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         fehler << kProgramm << ": Die Datei „" << pfad
-               << "“ kann nicht gelesen werden: " << datei.errorString() << "\n";
+               << "“ kann nicht gelesen werden: " << Dateifehler(datei, Zugriff::Lesen) << "\n";
         return 1;
     }
     const QByteArray bytes = datei.readAll();
