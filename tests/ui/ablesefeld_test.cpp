@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/ablesung.h"
+#include "core/feuchte_luft.h"
+#include "core/koordinaten.h"
+
 namespace lumora {
 namespace {
 
@@ -32,8 +36,33 @@ INSTANTIATE_TEST_SUITE_P(Faelle, AblesungTexte, testing::Values(
              "x − xS = 12,30 g/kg Wasser\nh = 49,5 kJ/kg"},
     TextFall{{Gebiet::ueberSiedepunkt, 120, 0.05, 253.4, 0, 0.07418, 39.96, 0, true},
              "über der Siedetemperatur\nϑ = 120,0 °C\nx = 50,00 g/kg\nh = 253,4 kJ/kg\n"
-             "pD = 74,18 hPa\nτ = 40,0 °C"}));
+             "pD = 74,18 hPa\nτ = 40,0 °C"},
+    // On a winter chart: a frost point, ice fog, and mixed fog at 0 °C.
+    TextFall{{Gebiet::ungesaettigt, -5, 0.00123, -2.0, 50, 0.002, -12.87, 0, true, true, 0},
+             "ϑ = -5,0 °C\nx = 1,23 g/kg\nh = -2,0 kJ/kg\nφ = 50,0 %\npD = 2,00 hPa\n"
+             "Reifpunkt = -12,9 °C"},
+    TextFall{{Gebiet::Nebel, -10, 0.003, -6.6, 0, 0, 0, 0.0016, true, true, 0.0014},
+             "Eisnebel\nϑ = -10,0 °C\nx = 3,00 g/kg\nxS = 1,60 g/kg\nEis = 1,40 g/kg\n"
+             "h = -6,6 kJ/kg"},
+    TextFall{{Gebiet::Nebel, 0, 0.006, 9.0, 0, 0, 0, 0.004, true, false, 0.0005},
+             "Mischnebel\nϑ = 0,0 °C\nx = 6,00 g/kg\nxS = 4,00 g/kg\nWasser = 1,50 g/kg\n"
+             "Eis = 0,50 g/kg\nh = 9,0 kJ/kg"}));
 // clang-format on
+
+// The read-out reads ice fog and the frost point off a winter chart's own mapping.
+TEST(Ablesung, WinterChartShowsIceAndFrostPoint) {
+    const Eingabe e{40, 5, 1, 0.012, 0.002, 0.0005, 1013, -20};
+    // -10 °C with 3 g/kg lies in ice fog (its saturation content is 1.60 g/kg).
+    const auto nebel = Ablesen(e, KoordX(e, 0.003), KoordY(e, 0.003, -6.579121887250649));
+    ASSERT_TRUE(nebel);
+    EXPECT_NEAR(nebel->theta, -10, 1e-6);
+    EXPECT_NEAR(nebel->eis, 0.0014013, 1e-6);
+    EXPECT_TRUE(AblesungText(*nebel).startsWith("Eisnebel"));
+    const auto kalt = Ablesen(e, KoordX(e, 0.001), KoordY(e, 0.001, Enthalpie(-5, 0.001)));
+    ASSERT_TRUE(kalt);
+    EXPECT_TRUE(kalt->reifpunkt);
+    EXPECT_TRUE(AblesungText(*kalt).contains("Reifpunkt = "));
+}
 
 }  // namespace
 }  // namespace lumora
