@@ -255,10 +255,29 @@ Ergebnis<Prozessergebnis> Rechne(const Luftdruck& d, const Prozess& p, const Luf
     r.dx = r.ende.x - start.x;
     r.dh = r.ende.h - start.h;
     // A mixing's mass flows are its own; it exchanges neither heat nor water.
-    if (p.massenstrom && p.art != Prozessart::Mischen) {
+    if (p.massenstrom && p.volumenstrom) {
+        return Prozessfehler::Fehler(
+            "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.");
+    }
+    if (p.volumenstrom && p.art != Prozessart::Mischen) {
+        if (auto f = NichtEndlich("Der Volumenstrom", *p.volumenstrom)) {
+            return Prozessfehler::Fehler(*f);
+        }
+        if (!(*p.volumenstrom > 0)) {
+            return Prozessfehler::Fehler("Der Volumenstrom " + MitEinheit(*p.volumenstrom, "m³/h") +
+                                         " ist nicht größer als 0.");
+        }
+        // Moist air at the start state: its density per kg of moist air, to dry air.
+        r.volumenstrom = *p.volumenstrom;
+        r.massenstrom = *p.volumenstrom * start.rho / (1 + start.x);
+    } else if (p.massenstrom && p.art != Prozessart::Mischen) {
         if (auto f = NichtPositiv(*p.massenstrom)) return Prozessfehler::Fehler(*f);
-        r.leistung = *p.massenstrom * r.dh / 3600;
-        r.wasser = *p.massenstrom * r.dx;
+        r.massenstrom = *p.massenstrom;
+        r.volumenstrom = *p.massenstrom * (1 + start.x) / start.rho;
+    }
+    if (r.massenstrom) {
+        r.leistung = *r.massenstrom * r.dh / 3600;
+        r.wasser = *r.massenstrom * r.dx;
         if (!std::isfinite(*r.leistung) || !std::isfinite(*r.wasser)) {
             return Prozessfehler::Fehler(
                 "Leistung oder Wasserstrom lassen sich nicht mit endlichen Zahlen berechnen.");

@@ -61,6 +61,8 @@ struct Prozess {
     double rueckwaermzahl = 0;              // waermerueckgewinnung: Φ, 0..1
     double feuchterueckgewinnung = 0;       // waermerueckgewinnung: Ψ, 0..1
     std::optional<double> massenstrom{};    // dry air [kg/h], > 0; gives power and water flow
+    // Instead of massenstrom: moist air at the start state [m³/h], > 0; ṁ = V̇ ρ / (1 + x).
+    std::optional<double> volumenstrom{};
 };
 
 // What a process makes.
@@ -70,8 +72,10 @@ struct Prozessergebnis {
     double dtheta = 0;                       // end minus start [K]
     double dx = 0;                           // [kg/kg]
     double dh = 0;                           // [kJ/kg]
-    std::optional<double> leistung;          // ṁ Δh / 3600 [kW]; none without mass flow
-    std::optional<double> wasser;            // ṁ Δx [kg/h], negative for condensate
+    std::optional<double> massenstrom;       // ṁ of dry air [kg/h], given or from the volume flow
+    std::optional<double> volumenstrom;  // V̇ of moist air at the start [m³/h], given or from ṁ
+    std::optional<double> leistung;      // ṁ Δh / 3600 [kW]; none without mass flow
+    std::optional<double> wasser;        // ṁ Δx [kg/h], negative for condensate
 };
 
 // The end state of process p from start, and for mixing and heat recovery the second state

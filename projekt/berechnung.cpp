@@ -134,11 +134,15 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
             break;
     }
     if (f) return f;
-    if (e.contains("massenstrom")) {
+    if (e.contains("massenstrom") && e.contains("volumenstrom")) {
+        return "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
+    }
+    for (const char* strom : {"massenstrom", "volumenstrom"}) {
+        if (!e.contains(strom)) continue;
         double m = 0;
-        if (auto g = pflicht("massenstrom", m)) return g;
-        if (!(m > 0)) return "„massenstrom“ muss größer als 0 sein.";
-        p.massenstrom = m;
+        if (auto g = pflicht(strom, m)) return g;
+        if (!(m > 0)) return Zitat(strom) + " muss größer als 0 sein.";
+        (std::string(strom) == "massenstrom" ? p.massenstrom : p.volumenstrom) = m;
     }
     return std::nullopt;
 }
@@ -359,6 +363,8 @@ class Rechnung {
         r.dh = ergebnis->dh;
         r.leistung = ergebnis->leistung;
         r.wasser = ergebnis->wasser;
+        r.massenstrom = ergebnis->massenstrom;
+        r.volumenstrom = ergebnis->volumenstrom;
     }
 
     const Projekt& p_;

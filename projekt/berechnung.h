@@ -61,13 +61,15 @@ struct ProzessErgebnis {
     std::string nach;              // as in the file, when it is a text
     std::vector<Punkt> start;      // the states it starts at, in the order of von
     std::optional<Punkt> ende;     // the state it makes
-    std::optional<Punkt> oberflaeche;  // a cooler's surface point O, for drawing
-    double dtheta = 0;                 // end minus (first) start [K]
-    double dx = 0;                     // [kg/kg]
-    double dh = 0;                     // [kJ/kg]
-    std::optional<double> leistung;    // [kW], with a mass flow
-    std::optional<double> wasser;      // [kg/h], with a mass flow; negative: condensate
-    std::string fehler;                // empty when computed
+    std::optional<Punkt> oberflaeche;    // a cooler's surface point O, for drawing
+    double dtheta = 0;                   // end minus (first) start [K]
+    double dx = 0;                       // [kg/kg]
+    double dh = 0;                       // [kJ/kg]
+    std::optional<double> massenstrom;   // dry air [kg/h], given or from the volume flow
+    std::optional<double> volumenstrom;  // moist air at the start [m³/h], given or from ṁ
+    std::optional<double> leistung;      // [kW], with a mass flow
+    std::optional<double> wasser;        // [kg/h], with a mass flow; negative: condensate
+    std::string fehler;                  // empty when computed
 };
 
 // One entry of messreihen: the series and its points on the chart, or the reason.

@@ -42,7 +42,9 @@ Json ProzessJson(const ProzessErgebnis& r) {
                 {"dx", Wert(r.dx * kGrammProKg)},
                 {"dh", Wert(r.dh)},
                 {"leistung", Wert(r.leistung)},
-                {"wasser", Wert(r.wasser)}};
+                {"wasser", Wert(r.wasser)},
+                {"massenstrom", Wert(r.massenstrom)},
+                {"volumenstrom", Wert(r.volumenstrom)}};
 }
 
 // The shortest text that reads back to the same double, with the given separator; empty
@@ -165,26 +167,26 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
         if (r.ende) ZustandZeile(aus, r.nach, &*r.ende, {}, t);
     }
     aus += '\n';
-    Zeile(aus, {"Art", "Von", "Nach", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "Leistung [kW]",
-                "Wasser [kg/h]", "Hinweis"});
+    Zeile(aus, {"Art", "Von", "Nach", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "ṁ [kg/h]", "V̇ [m³/h]",
+                "Leistung [kW]", "Wasser [kg/h]", "Hinweis"});
     for (const ProzessErgebnis& r : b.prozesse) {
         std::string von;
         for (const std::string& n : r.von) von += (von.empty() ? "" : " + ") + n;
         if (!r.ende) {
-            Zeile(aus,
-                  {ArtName(r.art), Zelle(von), Zelle(r.nach), "", "", "", "", "", Zelle(r.fehler)});
+            Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), "", "", "", "", "", "", "",
+                        Zelle(r.fehler)});
             continue;
         }
         Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), Zelle(r.dtheta, t),
-                    Zelle(r.dx * kGrammProKg, t), Zelle(r.dh, t), Zelle(r.leistung, t),
-                    Zelle(r.wasser, t), ""});
+                    Zelle(r.dx * kGrammProKg, t), Zelle(r.dh, t), Zelle(r.massenstrom, t),
+                    Zelle(r.volumenstrom, t), Zelle(r.leistung, t), Zelle(r.wasser, t), ""});
     }
     if (!b.prozesse.empty()) {
         const Summen s = SummenVon(b.prozesse);
-        Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", Zelle(s.heizen, t),
-                    Zelle(s.befeuchten, t), ""});
-        Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", Zelle(s.kuehlen, t),
-                    Zelle(s.kondensat, t), ""});
+        Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", "", "",
+                    Zelle(s.heizen, t), Zelle(s.befeuchten, t), ""});
+        Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", "", "",
+                    Zelle(s.kuehlen, t), Zelle(s.kondensat, t), ""});
     }
     if (b.messreihen.empty()) return aus;
     aus += '\n';

@@ -43,14 +43,17 @@ struct Artfelder {
 };
 const std::vector<Artfelder>& Felder() {
     static const std::vector<Artfelder> felder = {
-        {Prozessart::Heizen, {"theta", "massenstrom"}, false, false},
-        {Prozessart::Kuehlen, {"oberflaeche", "bypass", "massenstrom"}, false, false},
-        {Prozessart::BefeuchtenWasser, {"wasser", "massenstrom"}, true, true},
-        {Prozessart::BefeuchtenDampf, {"dampf", "massenstrom"}, true, true},
-        {Prozessart::Richtung, {"epsilon", "massenstrom"}, true, false},
+        {Prozessart::Heizen, {"theta", "massenstrom", "volumenstrom"}, false, false},
+        {Prozessart::Kuehlen,
+         {"oberflaeche", "bypass", "massenstrom", "volumenstrom"},
+         false,
+         false},
+        {Prozessart::BefeuchtenWasser, {"wasser", "massenstrom", "volumenstrom"}, true, true},
+        {Prozessart::BefeuchtenDampf, {"dampf", "massenstrom", "volumenstrom"}, true, true},
+        {Prozessart::Richtung, {"epsilon", "massenstrom", "volumenstrom"}, true, false},
         {Prozessart::Mischen, {"massenstrom1", "massenstrom2"}, false, false},
         {Prozessart::Waermerueckgewinnung,
-         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom"},
+         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom", "volumenstrom"},
          false,
          false},
     };
@@ -263,6 +266,7 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
         {"massenstrom1", "Massenstrom 1 [kg/h]"},
         {"massenstrom2", "Massenstrom 2 [kg/h]"},
         {"massenstrom", "Massenstrom trockener Luft [kg/h]"},
+        {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]"},
     };
     for (auto [schluessel, text] : felder) {
         parameter_.emplace_back(schluessel, zahlfeld(QString::fromUtf8(text)));
@@ -334,7 +338,8 @@ QString Prozessformular::feldfehler() const {
     for (const char* k : f.schluessel) {
         const QLineEdit* feld = parameter(k);
         const auto v = zahl(feld);
-        const bool freiwillig = std::string(k) == "massenstrom" || std::string(k) == "bypass" ||
+        const bool freiwillig = std::string(k) == "massenstrom" ||
+                                std::string(k) == "volumenstrom" || std::string(k) == "bypass" ||
                                 std::string(k) == "feuchterueckgewinnung";
         if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
         if (const QString fehler = zahlfehler(feld); !fehler.isEmpty()) return fehler;

@@ -15,7 +15,7 @@ const Groesse kGroessen[] = {
     {"theta", "ϑ", "°C"}, {"phi", "φ", "%"}, {"x", "x", "g/kg"}, {"h", "h", "kJ/kg"},
     {"taupunkt", "ϑTau", "°C"}, {"kuehlgrenze", "ϑK", "°C"}, {"oberflaeche", "ϑO", "°C"},
     {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
-    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg"}, {"massenstrom", "ṁ", "kg/h"},
+    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg"}, {"massenstrom", "ṁ", "kg/h"}, {"volumenstrom", "V̇", "m³/h"},
     {"massenstroeme", "ṁ", "kg/h"}, {"rueckwaermzahl", "Φ", ""},
     {"feuchterueckgewinnung", "Ψ", ""},
 };
@@ -329,7 +329,7 @@ bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int
 Prozessmodell::Prozessmodell(Projektsitzung& sitzung, QObject* parent)
     : Projekttabelle(sitzung,
                      {"Art", "von", "nach", "Parameter", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]",
-                      "Leistung [kW]", "Wasser [kg/h]", "Bemerkung"},
+                      "ṁ [kg/h]", "V̇ [m³/h]", "Leistung [kW]", "Wasser [kg/h]", "Bemerkung"},
                      parent) {
     aktualisieren();
 }
@@ -396,6 +396,10 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
             return gerechnet ? Zahltext(p.dx * 1000, 3) : QString();
         case DH:
             return gerechnet ? Zahltext(p.dh, 2) : QString();
+        case Massenstrom:
+            return gerechnet ? Zahltext(p.massenstrom, 1) : QString();
+        case Volumenstrom:
+            return gerechnet ? Zahltext(p.volumenstrom, 1) : QString();
         case Leistung:
             return gerechnet ? Zahltext(p.leistung, 2) : QString();
         case Wasser:

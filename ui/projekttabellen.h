@@ -81,7 +81,21 @@ class Prozessmodell : public Projekttabelle {
     Q_OBJECT
 
   public:
-    enum Spalte { Art, Von, Nach, Parameter, DTheta, DX, DH, Leistung, Wasser, Bemerkung, Anzahl };
+    enum Spalte {
+        Art,
+        Von,
+        Nach,
+        Parameter,
+        DTheta,
+        DX,
+        DH,
+        Massenstrom,
+        Volumenstrom,
+        Leistung,
+        Wasser,
+        Bemerkung,
+        Anzahl
+    };
 
     explicit Prozessmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
 

@@ -131,7 +131,7 @@ TEST(Bericht, ShapeNullsAndFigures) {
     EXPECT_EQ(schluessel, "name theta x phi h pD taupunkt kuehlgrenze rho v nebel wasser eis X Y ");
     schluessel.clear();
     for (const auto& [k, v] : j["prozesse"][0].items()) schluessel += k + " ";
-    EXPECT_EQ(schluessel, "art von nach dtheta dx dh leistung wasser ");
+    EXPECT_EQ(schluessel, "art von nach dtheta dx dh leistung wasser massenstrom volumenstrom ");
 
     // Entered states, then the ones processes make; X is left out and named in fehler.
     ASSERT_EQ(j["zustaende"].size(), 5u);
@@ -158,6 +158,27 @@ TEST(Bericht, ShapeNullsAndFigures) {
     EXPECT_NEAR(kuehlen["wasser"].get<double>(), -26.7589, 1e-4);
 }
 
+// A volume flow of moist air at the start state: 1000 m³/h of air at 20 °C and 50 % is
+// ṁ = V̇ ρ / (1 + x) = 1189.7004 kg/h of dry air (v = 0.8405477 m³/kg, worked out by hand).
+TEST(Prozesskette, VolumeFlowGivesTheMassFlow) {
+    const std::string a = R"({"name": "A", "theta": 20, "phi": 50})";
+    const Berechnung b =
+        Rechne(a, R"({"art": "heizen", "von": "A", "nach": "H", "theta": 30, "volumenstrom": 1000},
+              {"art": "heizen", "von": "A", "nach": "M", "theta": 30, "massenstrom": 1189.7004181522066},
+              {"art": "heizen", "von": "A", "nach": "X", "theta": 30, "massenstrom": 1, "volumenstrom": 1},
+              {"art": "heizen", "von": "A", "nach": "Y", "theta": 30, "volumenstrom": 0})");
+    ASSERT_TRUE(b.prozesse[0].massenstrom) << b.prozesse[0].fehler;
+    EXPECT_NEAR(*b.prozesse[0].massenstrom, 1189.7004181522066, 1e-9);
+    EXPECT_EQ(*b.prozesse[0].volumenstrom, 1000);
+    EXPECT_NEAR(*b.prozesse[0].leistung, *b.prozesse[1].leistung, 1e-9);
+    EXPECT_NEAR(*b.prozesse[1].volumenstrom, 1000, 1e-9);
+    EXPECT_NE(b.prozesse[2].fehler.find("beide angegeben"), std::string::npos);
+    EXPECT_NE(b.prozesse[3].fehler.find("größer als 0"), std::string::npos);
+    const Json j = JsonLesen(BerichtText(b)).wert;
+    EXPECT_EQ(j["prozesse"][0]["volumenstrom"], 1000.0);
+    EXPECT_NEAR(j["prozesse"][0]["massenstrom"].get<double>(), 1189.7004181522066, 1e-9);
+}
+
 // Cooling and reheating are summed apart, not into one net power; heat recovery buys none.
 TEST(Bericht, TotalsByWhatTheyCost) {
     const Berechnung b = Rechne(
@@ -175,7 +196,7 @@ TEST(Bericht, TotalsByWhatTheyCost) {
     EXPECT_EQ(s.befeuchten, *b.prozesse[2].wasser);
     EXPECT_NEAR(s.befeuchten, 1, 1e-12);  // 1000 kg/h taking up 1 g/kg
     const std::string tabelle = Tabelle(b, ",");
-    EXPECT_NE(tabelle.find("Summe Kühlen und Kondensat;;;;;;-"), std::string::npos) << tabelle;
+    EXPECT_NE(tabelle.find("Summe Kühlen und Kondensat;;;;;;;;-"), std::string::npos) << tabelle;
 }
 
 // A lower limit of 0 is the chart without one: every computed number and byte the same.
