@@ -332,6 +332,16 @@ void Prozessformular::setEintrag(const Json& e) {
     pruefen();
 }
 
+void Prozessformular::fortsetzen(const Json* vorher) {
+    if (von_->count() > 0) von_->setCurrentIndex(von_->count() - 1);
+    if (!vorher || !vorher->is_object()) return;
+    for (const char* strom : {"massenstrom", "volumenstrom"}) {
+        if (vorher->contains(strom) && (*vorher)[strom].is_number()) {
+            parameter(strom)->setText(WertText((*vorher)[strom]));
+        }
+    }
+}
+
 QString Prozessformular::feldfehler() const {
     const Artfelder& f = FelderVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
     if (von_->count() == 0) return "Es gibt noch keinen Zustand, an dem ein Prozess beginnt.";

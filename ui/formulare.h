@@ -104,6 +104,9 @@ class Prozessformular : public Eintragsformular {
                     QWidget* parent = nullptr);
     void setEintrag(const Json& eintrag);
     Json eintrag() const override;
+    // A new process goes on from the newest state (the last of the list), with the air flow
+    // of the process before it, when there is one.
+    void fortsetzen(const Json* vorher);
 
     QComboBox* art() const { return art_; }
     QComboBox* von() const { return von_; }

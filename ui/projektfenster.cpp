@@ -386,6 +386,7 @@ void Projektfenster::prozessHinzufuegen() {
         },
         this);
     form.setWindowTitle(QString::fromUtf8("Prozess hinzufügen"));
+    form.fortsetzen(index > 0 ? &s_.projekt().eintrag(Liste::Prozesse, index - 1) : nullptr);
     if (form.exec() != QDialog::Accepted) return;
     s_.eintragEinfuegen(Liste::Prozesse, index, form.eintrag(),
                         QString::fromUtf8("Prozess hinzufügen"));

@@ -17,6 +17,7 @@
 #include "ui/formulare.h"
 #include "ui/hilfe.h"
 #include "ui/leinwand.h"
+#include "ui/projekttabellen.h"
 
 namespace lumora {
 namespace {
@@ -314,6 +315,28 @@ TEST_F(Projektbetrieb, NewFormsOpenWithTheFocusInTheirFirstField) {
     Zonenformular zone([](const Json&) { return QString(); });
     zone.show();
     EXPECT_EQ(zone.focusWidget(), zone.name());
+}
+
+// A new process goes on from the newest state with the flow of the process before; both
+// flows given is refused before OK.
+TEST_F(Projektbetrieb, NewProcessGoesOnFromTheNewestStateWithTheFlowBefore) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Prozessformular form({"AUL", "ABL", "MI", "KUE", "ZUL"},
+                         [&p](const Json& e) { return EintragPruefen(p, Liste::Prozesse, 3, e); });
+    form.show();
+    form.fortsetzen(&p.eintrag(Liste::Prozesse, 2));
+    EXPECT_EQ(form.von()->currentText(), "ZUL");
+    EXPECT_EQ(form.parameter("massenstrom")->text(), WertText(Json(8000)));
+    form.art()->setCurrentIndex(static_cast<int>(Prozessart::Heizen));
+    QTest::keyClicks(form.parameter("theta"), "25");
+    QTest::keyClicks(form.nach(), "H");
+    QTest::keyClicks(form.parameter("volumenstrom"), "6000");
+    QLabel* meldung = form.findChild<QLabel*>("meldung");
+    EXPECT_TRUE(meldung->text().contains("beide angegeben")) << meldung->text().toStdString();
+    form.parameter("massenstrom")->clear();
+    EXPECT_EQ(meldung->text(), "");
+    EXPECT_EQ(form.eintrag(), Json::parse(R"({"art": "heizen", "von": "ZUL", "nach": "H",
+                                              "theta": 25, "volumenstrom": 6000})"));
 }
 
 TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
