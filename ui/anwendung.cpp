@@ -59,6 +59,7 @@ Anwendung::Anwendung() {
         if (dialog_.diagrammfenster()) Drucken(*dialog_.diagrammfenster());
     };
     v.eingabenZeigen = [this] { dialog_.nachVorn(); };
+    v.nachbar = [this]() -> QWidget* { return dialog_.diagrammfenster(); };
     v.beenden = [this] { dialog_.close(); };  // the dialog asks and ends the program
     projektfenster_ = std::make_unique<Projektfenster>(sitzung_, std::move(v));
 

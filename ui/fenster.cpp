@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/bilder.h"
 #include "ui/einheiten.h"
@@ -18,6 +19,31 @@ void FensterEinrichten(QWidget& fenster, const char* name, const QString& titel,
     palette.setColor(QPalette::Window, hintergrund);
     fenster.setPalette(palette);
     fenster.setAutoFillBackground(true);
+}
+
+QPoint NebenOrt(const QRect& frei, const QRect& nachbar, const QSize& groesse) {
+    const int rechts = frei.right() + 1 - (nachbar.right() + 1);
+    const int links = nachbar.left() - frei.left();
+    int x = 0;
+    if (rechts >= groesse.width()) {
+        x = nachbar.right() + 1;
+    } else if (links >= groesse.width()) {
+        x = nachbar.left() - groesse.width();
+    } else {
+        x = rechts >= links ? frei.right() + 1 - groesse.width() : frei.left();
+    }
+    x = std::max(frei.left(), std::min(x, frei.right() + 1 - groesse.width()));
+    const int y =
+        std::max(frei.top(), std::min(nachbar.top(), frei.bottom() + 1 - groesse.height()));
+    return {x, y};
+}
+
+void NebenPlatzieren(QWidget* fenster, const QWidget* nachbar) {
+    const QScreen* schirm =
+        nachbar->screen() ? nachbar->screen() : QGuiApplication::primaryScreen();
+    if (!schirm) return;
+    fenster->move(NebenOrt(schirm->availableGeometry(), nachbar->frameGeometry(),
+                           fenster->frameGeometry().size()));
 }
 
 void Zentrieren(QWidget* fenster) {

@@ -14,4 +14,12 @@ void FensterEinrichten(QWidget& fenster, const char* name, const QString& titel,
 // Moves a top-level window to the centre of its screen.
 void Zentrieren(QWidget* fenster);
 
+// Where a window of the frame size groesse goes beside the frame nachbar within the free area
+// frei of a screen: right of it, else left of it, else on the side with more room, always
+// inside frei as far as it fits. Top edges aligned.
+QPoint NebenOrt(const QRect& frei, const QRect& nachbar, const QSize& groesse);
+
+// Moves a top-level window beside another one on the other's screen, by NebenOrt.
+void NebenPlatzieren(QWidget* fenster, const QWidget* nachbar);
+
 }  // namespace lumora

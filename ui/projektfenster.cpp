@@ -7,18 +7,21 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
 #include "ui/dateifehler.h"
+#include "ui/fenster.h"
 #include "ui/formulare.h"
 #include "ui/hilfe.h"
 #include "ui/projekttabellen.h"
@@ -272,6 +275,24 @@ bool Projektfenster::schliessenErlaubt() {
         return true;
     }
     return false;
+}
+
+void Projektfenster::showEvent(QShowEvent* ereignis) {
+    if (!platziert_) {
+        platziert_ = true;
+        const QByteArray ort = QSettings().value("projektfenster/geometrie").toByteArray();
+        if (ort.isEmpty() || !restoreGeometry(ort)) {
+            if (QWidget* diagramm = v_.nachbar ? v_.nachbar() : nullptr) {
+                NebenPlatzieren(this, diagramm);
+            }
+        }
+    }
+    QMainWindow::showEvent(ereignis);
+}
+
+void Projektfenster::hideEvent(QHideEvent* ereignis) {
+    QSettings().setValue("projektfenster/geometrie", saveGeometry());
+    QMainWindow::hideEvent(ereignis);
 }
 
 void Projektfenster::closeEvent(QCloseEvent* ereignis) {

@@ -29,7 +29,8 @@ class Projektfenster : public QMainWindow {
         std::function<void()> diagrammExportieren;
         std::function<void()> diagrammDrucken;
         std::function<void()> eingabenZeigen;
-        std::function<void()> beenden;  // ends the program, after the question on changes
+        std::function<void()> beenden;      // ends the program, after the question on changes
+        std::function<QWidget*()> nachbar;  // the chart window, once there is one
     };
 
     Projektfenster(Projektsitzung& sitzung, Verbindungen verbindungen, QWidget* parent = nullptr);
@@ -61,6 +62,10 @@ class Projektfenster : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    // The first showing puts the window where the user left it last time, or beside the
+    // chart; every hiding remembers its place.
+    void showEvent(QShowEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
 
   private:
     void menuesAnlegen();
@@ -72,6 +77,7 @@ class Projektfenster : public QMainWindow {
     void meldung(const QString& text);
     void zeileBearbeiten(const QModelIndex& index);
 
+    bool platziert_ = false;
     Projektsitzung& s_;
     Verbindungen v_;
     QTabWidget* reiter_ = nullptr;

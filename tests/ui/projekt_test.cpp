@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "projekt/zone.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
+#include "ui/fenster.h"
 #include "ui/formulare.h"
 #include "ui/hilfe.h"
 #include "ui/leinwand.h"
@@ -315,6 +317,34 @@ TEST_F(Projektbetrieb, NewFormsOpenWithTheFocusInTheirFirstField) {
     Zonenformular zone([](const Json&) { return QString(); });
     zone.show();
     EXPECT_EQ(zone.focusWidget(), zone.name());
+}
+
+// The project window goes beside the chart, on the side with room, never off the screen.
+TEST(Fensterplatz, BesideTheChartWhereThereIsRoom) {
+    const QRect schirm(0, 0, 2560, 1600);
+    const QSize fenster(900, 600);
+    EXPECT_EQ(NebenOrt(schirm, QRect(100, 50, 1000, 700), fenster), QPoint(1100, 50));
+    EXPECT_EQ(NebenOrt(schirm, QRect(1500, 50, 1000, 700), fenster), QPoint(600, 50));
+    // No room on either side: on the wider side, at the screen's edge.
+    EXPECT_EQ(NebenOrt(QRect(0, 0, 1600, 900), QRect(400, 100, 1000, 700), fenster),
+              QPoint(0, 100));
+    EXPECT_EQ(NebenOrt(QRect(0, 0, 1600, 900), QRect(100, 400, 1000, 700), fenster),
+              QPoint(700, 300));
+}
+
+TEST_F(Projektbetrieb, ProjectWindowRemembersItsPlace) {
+    QMainWindow& f = anwendung.projektfenster();
+    f.show();
+    f.move(f.pos() + QPoint(13, 7));
+    const QPoint ort = f.pos();
+    f.hide();
+    const QByteArray gemerkt = QSettings().value("projektfenster/geometrie").toByteArray();
+    EXPECT_FALSE(gemerkt.isEmpty());
+    QMainWindow anderes;
+    ASSERT_TRUE(anderes.restoreGeometry(gemerkt));
+    // Offscreen windows have no frame, which restoreGeometry allows for by a few pixels.
+    EXPECT_LE((anderes.pos() - ort).manhattanLength(), 4);
+    EXPECT_EQ(anderes.size(), f.size());
 }
 
 // A new process goes on from the newest state with the flow of the process before; both
