@@ -19,6 +19,19 @@ namespace lumora {
 inline constexpr double kGrammProKg = 1000;         // x, dx and wasser: g/kg
 inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
 
+// The decimals the tables show of each value, in the file's units; the CSV of a report rounds
+// to the same, while --json keeps every digit.
+namespace stellen {
+inline constexpr int kTheta = 2;   // ϑ, dew point, wet-bulb temperature, Δϑ [°C, K]
+inline constexpr int kX = 3;       // x, Δx, ice [g/kg]
+inline constexpr int kPhi = 1;     // φ [%]
+inline constexpr int kH = 2;       // h, Δh [kJ/kg]
+inline constexpr int kRho = 4;     // ρ [kg/m³], v [m³/kg]
+inline constexpr int kDruck = 2;   // pD [hPa]
+inline constexpr int kWasser = 2;  // liquid water in fog [g/kg], water flow [kg/h], power [kW]
+inline constexpr int kStrom = 1;   // mass and volume flows [kg/h, m³/h]
+}  // namespace stellen
+
 // The place of an entry as messages and the report name it: "zustaende[2]".
 std::string Wo(Liste liste, std::size_t index);
 

@@ -64,6 +64,27 @@ std::string Zelle(std::optional<double> v, std::string_view trenner) {
     return s;
 }
 
+// The value rounded to the decimals the tables show, with the given separator; empty for a
+// value that does not exist. "-0,00" is written "0,00".
+std::string Zelle(std::optional<double> v, std::string_view trenner, int stellen) {
+    if (!v || !std::isfinite(*v)) return {};
+    char puffer[400];
+    double w = *v;
+    const double f = std::pow(10.0, stellen);
+    if (std::round(w * f) == 0) w = 0;
+    const auto ende =
+        std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::fixed, stellen).ptr;
+    std::string s;
+    for (const char* c = puffer; c != ende; ++c) {
+        if (*c == '.') {
+            s += trenner;
+        } else {
+            s += *c;
+        }
+    }
+    return s;
+}
+
 // A text cell, quoted where it holds the separator, a quote or a line break.
 std::string Zelle(std::string_view text) {
     if (text.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(text);
@@ -88,16 +109,17 @@ void Zeile(std::string& aus, std::initializer_list<std::string> zellen) {
 void ZustandZeile(std::string& aus, const std::string& name, const Punkt* p,
                   const std::string& fehler, std::string_view t) {
     if (!p) {
-        Zeile(aus,
-              {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
+        Zeile(aus, {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
         return;
     }
     const Luftzustand& z = p->zustand;
-    Zeile(aus, {Zelle(name), Zelle(z.theta, t), Zelle(z.x * kGrammProKg, t), Zelle(z.phi, t),
-                Zelle(z.h, t), Zelle(z.pD * kHektopascalProBar, t), Zelle(z.taupunkt, t),
-                Zelle(z.kuehlgrenze, t), Zelle(z.rho, t), Zelle(z.v, t), z.nebel ? "ja" : "nein",
-                Zelle(z.wasser * kGrammProKg, t), Zelle(z.eis * kGrammProKg, t), Zelle(p->X, t),
-                Zelle(p->Y, t), p->aufLeinwand ? "" : "außerhalb des Diagramms"});
+    using namespace stellen;
+    Zeile(aus,
+          {Zelle(name), Zelle(z.theta, t, kTheta), Zelle(z.x * kGrammProKg, t, kX),
+           Zelle(z.phi, t, kPhi), Zelle(z.h, t, kH), Zelle(z.pD * kHektopascalProBar, t, kDruck),
+           Zelle(z.taupunkt, t, kTheta), Zelle(z.kuehlgrenze, t, kTheta), Zelle(z.rho, t, kRho),
+           Zelle(z.v, t, kRho), z.nebel ? "ja" : "nein", Zelle(z.wasser * kGrammProKg, t, kWasser),
+           Zelle(z.eis * kGrammProKg, t, kX), p->aufLeinwand ? "" : "außerhalb des Diagramms"});
 }
 
 std::string ArtName(const std::string& art) {
@@ -159,7 +181,7 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
     std::string aus;
     Zeile(aus,
           {"Name", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]", "pD [hPa]", "ϑTau [°C]", "ϑK [°C]",
-           "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "Eis [g/kg]", "X", "Y", "Hinweis"});
+           "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "Eis [g/kg]", "Hinweis"});
     for (const ZustandErgebnis& z : b.zustaende) {
         ZustandZeile(aus, z.name, z.punkt ? &*z.punkt : nullptr, z.fehler, t);
     }
@@ -177,16 +199,19 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
                         Zelle(r.fehler)});
             continue;
         }
-        Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), Zelle(r.dtheta, t),
-                    Zelle(r.dx * kGrammProKg, t), Zelle(r.dh, t), Zelle(r.massenstrom, t),
-                    Zelle(r.volumenstrom, t), Zelle(r.leistung, t), Zelle(r.wasser, t), ""});
+        using namespace stellen;
+        Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), Zelle(r.dtheta, t, kTheta),
+                    Zelle(r.dx * kGrammProKg, t, kX), Zelle(r.dh, t, kH),
+                    Zelle(r.massenstrom, t, kStrom), Zelle(r.volumenstrom, t, kStrom),
+                    Zelle(r.leistung, t, kWasser), Zelle(r.wasser, t, kWasser), ""});
     }
     if (!b.prozesse.empty()) {
         const Summen s = SummenVon(b.prozesse);
+        using stellen::kWasser;
         Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", "", "",
-                    Zelle(s.heizen, t), Zelle(s.befeuchten, t), ""});
+                    Zelle(s.heizen, t, kWasser), Zelle(s.befeuchten, t, kWasser), ""});
         Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", "", "",
-                    Zelle(s.kuehlen, t), Zelle(s.kondensat, t), ""});
+                    Zelle(s.kuehlen, t, kWasser), Zelle(s.kondensat, t, kWasser), ""});
     }
     if (b.messreihen.empty()) return aus;
     aus += '\n';

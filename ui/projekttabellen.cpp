@@ -57,8 +57,9 @@ QString Angabe(const Json& eintrag, const char* schluessel) {
 // 0 °C on a winter chart, and mixed fog at 0 °C with both.
 QString Nebeltext(const Luftzustand& z) {
     if (!z.nebel) return QString();
-    const QString wasser = QString("%1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, 2));
-    const QString eis = QString("%1 g/kg Eis").arg(Zahltext(z.eis * 1000, 2));
+    const QString wasser =
+        QString("%1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, stellen::kWasser));
+    const QString eis = QString("%1 g/kg Eis").arg(Zahltext(z.eis * 1000, stellen::kWasser));
     if (z.eis > 0 && z.wasser > 0) return "Mischnebel, " + wasser + ", " + eis;
     if (z.eis > 0) return "Eisnebel, " + eis;
     return "Nebel, " + wasser;
@@ -265,23 +266,24 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
     const Luftzustand& z = p->zustand;
     switch (index.column()) {
         case Theta:
-            return Zahltext(z.theta, 2);
+            return Zahltext(z.theta, stellen::kTheta);
         case X:
-            return Zahltext(z.x * 1000, 3);
+            return Zahltext(z.x * 1000, stellen::kX);
         case Phi:
-            return Zahltext(z.phi, 1);
+            return Zahltext(z.phi, stellen::kPhi);
         case H:
-            return Zahltext(z.h, 2);
+            return Zahltext(z.h, stellen::kH);
         case Taupunkt:
             // Over ice the dew point is a frost point.
-            return z.reifpunkt && z.taupunkt ? Zahltext(z.taupunkt, 2) + " (Reifpunkt)"
-                                             : Zahltext(z.taupunkt, 2);
+            return z.reifpunkt && z.taupunkt
+                       ? Zahltext(z.taupunkt, stellen::kTheta) + " (Reifpunkt)"
+                       : Zahltext(z.taupunkt, stellen::kTheta);
         case Eis:
-            return z.eis > 0 ? Zahltext(z.eis * 1000, 3) : QString();
+            return z.eis > 0 ? Zahltext(z.eis * 1000, stellen::kX) : QString();
         case Kuehlgrenze:
-            return Zahltext(z.kuehlgrenze, 2);
+            return Zahltext(z.kuehlgrenze, stellen::kTheta);
         case Rho:
-            return Zahltext(z.rho, 4);
+            return Zahltext(z.rho, stellen::kRho);
         default:
             return {};
     }
@@ -364,9 +366,9 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
                 return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
             }
             case Leistung:
-                return Zahltext(heizen ? s.heizen : s.kuehlen, 2);
+                return Zahltext(heizen ? s.heizen : s.kuehlen, stellen::kWasser);
             case Wasser:
-                return Zahltext(heizen ? s.befeuchten : s.kondensat, 2);
+                return Zahltext(heizen ? s.befeuchten : s.kondensat, stellen::kWasser);
             default:
                 return {};
         }
@@ -391,19 +393,19 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
         case Parameter:
             return Parametertext(json);
         case DTheta:
-            return gerechnet ? Zahltext(p.dtheta, 2) : QString();
+            return gerechnet ? Zahltext(p.dtheta, stellen::kTheta) : QString();
         case DX:
-            return gerechnet ? Zahltext(p.dx * 1000, 3) : QString();
+            return gerechnet ? Zahltext(p.dx * 1000, stellen::kX) : QString();
         case DH:
-            return gerechnet ? Zahltext(p.dh, 2) : QString();
+            return gerechnet ? Zahltext(p.dh, stellen::kH) : QString();
         case Massenstrom:
-            return gerechnet ? Zahltext(p.massenstrom, 1) : QString();
+            return gerechnet ? Zahltext(p.massenstrom, stellen::kStrom) : QString();
         case Volumenstrom:
-            return gerechnet ? Zahltext(p.volumenstrom, 1) : QString();
+            return gerechnet ? Zahltext(p.volumenstrom, stellen::kStrom) : QString();
         case Leistung:
-            return gerechnet ? Zahltext(p.leistung, 2) : QString();
+            return gerechnet ? Zahltext(p.leistung, stellen::kWasser) : QString();
         case Wasser:
-            return gerechnet ? Zahltext(p.wasser, 2) : QString();
+            return gerechnet ? Zahltext(p.wasser, stellen::kWasser) : QString();
         case Bemerkung:
             if (!p.fehler.empty()) return QString::fromStdString(p.fehler);
             return p.ende ? Nebeltext(p.ende->zustand) : QString();
