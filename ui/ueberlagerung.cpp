@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "chart/beschriftung.h"
 #include "core/koordinaten.h"
 #include "ui/leinwand.h"
 
@@ -146,6 +147,21 @@ void Randmassstab(QPainter& p, const Eingabe& e, QPointF m) {
     }
 }
 
+QFont Enthalpieschrift() {
+    QFont f("Arial");
+    f.setPointSizeF(7);
+    return f;
+}
+
+void EnthalpieetikettenMalen(QPainter& p, const Eingabe& e, QSize innen) {
+    p.setFont(Enthalpieschrift());
+    p.setPen(Qt::black);
+    for (const Enthalpieetikett& l : Enthalpieetiketten(e, innen)) {
+        p.fillRect(l.box, QColor(255, 255, 255, 200));
+        p.drawText(l.box, Qt::AlignCenter, l.text);
+    }
+}
+
 void MarkeMalen(QPainter& p, QPointF ort) {
     const double r = kMarkendurchmesser / 2;
     p.setPen(QPen(Qt::black, 1));
@@ -257,6 +273,48 @@ void Ueberlagerungsflaeche::paintEvent(QPaintEvent*) {
     VordergrundMalen(p, u_, size(), &vorrat_, imZug_);
 }
 
+std::vector<Enthalpieetikett> Enthalpieetiketten(const Eingabe& e, QSize innen) {
+    std::vector<Enthalpieetikett> aus;
+    const double schritt = e.DeltaThetagross;
+    if (!(schritt > 0) || !(e.Thetamax - e.ThetaUnten > 0) || !(e.Xmax > 0)) return aus;
+    const QPointF m = Massstab(innen);
+    const QFontMetricsF fm(Enthalpieschrift());
+    const auto text = [](double h) { return QLocale::c().toString(h, 'g', 10); };
+    // On each edge a label is kept only clear of the last one kept there.
+    const auto setzen = [&](QRectF box, QString t, std::optional<QRectF>& zuletzt) {
+        if (zuletzt && box.adjusted(-2, -2, 2, 2).intersects(*zuletzt)) return;
+        zuletzt = box;
+        aus.push_back({std::move(t), box});
+    };
+    const double hoehe = fm.height();
+    // Left edge, from the top down: h = Thetamax's multiples below it to the lower limit.
+    std::optional<QRectF> links;
+    const double kOben = std::floor(e.Thetamax / schritt);
+    const double kUnten = -Kaelteschritte(e.ThetaUnten, schritt);
+    for (double k = kOben; k >= kUnten && aus.size() < 1000; k = k - 1) {
+        const double h = k * schritt;
+        const QPointF ort = Pixel({0, KoordY(e, 0, h)}, m);
+        // Above its line, or below it where the line starts at the top edge.
+        const bool ecke = ort.y() - hoehe - 1 < 0;
+        const QString t = ecke ? "h = " + text(h) + " kJ/kg" : text(h);
+        const double y = ecke ? ort.y() + 1 : ort.y() - hoehe - 1;
+        const QRectF box(ort.x() + 3, y, fm.horizontalAdvance(t) + 4, hoehe);
+        if (box.top() < 0 || box.bottom() > innen.height()) continue;
+        setzen(box, t, links);
+    }
+    // Top edge, left to right: h = Thetamax + k step.
+    std::optional<QRectF> oben;
+    const double xSchritt = schritt / kSchraege;
+    for (double k = 1; k * xSchritt <= e.Xmax && k < 1000; k = k + 1) {
+        const QPointF ort = Pixel({KoordX(e, k * xSchritt), 0}, m);
+        const QString t = text(e.Thetamax + k * schritt);
+        const QRectF box(ort.x() + 2, 1, fm.horizontalAdvance(t) + 4, hoehe);
+        if (box.right() > innen.width()) break;
+        setzen(box, t, oben);
+    }
+    return aus;
+}
+
 std::optional<QPointF> RandpunktDerRichtung(const Eingabe& e, double epsilon) {
     const double dX = kLeinwandBreite / e.Xmax;
     const double dY = -kLeinwandHoehe * (epsilon - kSchraege) / (e.Thetamax - e.ThetaUnten);
@@ -352,7 +410,10 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     p.save();
     p.setClipRect(QRect(QPoint(0, 0), innen));
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (u.randmassstab) Randmassstab(p, *u.randmassstab, m);
+    if (u.randmassstab) {
+        Randmassstab(p, *u.randmassstab, m);
+        EnthalpieetikettenMalen(p, *u.randmassstab, innen);
+    }
     p.setRenderHint(QPainter::Antialiasing, !imZug);
     if (ausVorrat) {
         LinienGebuendelt(p, u.linien, m);

@@ -118,6 +118,18 @@ class Ueberlagerungsflaeche : public QWidget {
     Markenvorrat vorrat_;
 };
 
+// A label of a coarse enthalpy line where it meets the left or the top edge: its text and its
+// box in pixels of the canvas interior.
+struct Enthalpieetikett {
+    QString text;
+    QRectF box;
+};
+// The labels of the coarse enthalpy lines of the chart e for a canvas interior of innen
+// pixels, h = k DeltaThetagross on the left edge (below 0 °C too on a winter chart) and
+// h = Thetamax + k DeltaThetagross on the top edge; a label that would overlap the one before
+// on its edge is left out. The top-left corner says "h = ... kJ/kg", the others the number.
+std::vector<Enthalpieetikett> Enthalpieetiketten(const Eingabe& e, QSize innen);
+
 // The directions the edge scale labels, in kJ/kg.
 inline constexpr double kRandmassstab[] = {-10000, -5000, -2000, -1000, 0,    1000,
                                            2000,   2500,  3000,  4000,  5000, 10000};

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <algorithm>
 
 #include "chart/aufzeichnung.h"
 #include "chart/diagrammlauf.h"
 #include "core/koordinaten.h"
 #include "ui/anfangsdialog.h"
 #include "ui/leinwand.h"
+#include "ui/ueberlagerung.h"
 
 namespace lumora {
 namespace {
@@ -187,6 +189,39 @@ TEST_F(Fenster, DrawingSurvivesAResizeOfTheBackingImage) {
     drucken();
     drucken();
     EXPECT_EQ(fenster.leinwand().operationen().size(), 1u + 1789u);
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// The enthalpy labels: on the left edge from the top-left corner down, below 0 °C on a winter
+// chart too, and along the top edge; never two overlapping on one edge.
+TEST(Enthalpieetiketten, ThinnedAlongTheirEdges) {
+    const auto pruefen = [](const Eingabe& e, QSize innen) {
+        const auto etiketten = Enthalpieetiketten(e, innen);
+        for (std::size_t i = 1; i < etiketten.size(); ++i) {
+            EXPECT_FALSE(etiketten[i].box.intersects(etiketten[i - 1].box))
+                << etiketten[i].text.toStdString();
+            EXPECT_TRUE(QRectF(0, 0, innen.width(), innen.height()).contains(etiketten[i].box));
+        }
+        return etiketten;
+    };
+    Eingabe e{200, 10, 1, 0.2, 0.02, 0.002, 1013};
+    auto gross = pruefen(e, QSize(1000, 667));
+    ASSERT_FALSE(gross.empty());
+    EXPECT_EQ(gross.front().text, "h = 200 kJ/kg");
+    // 200 down to 0 in steps of 10 fit at this size, 21 labels, then the top edge.
+    EXPECT_EQ(gross[20].text, "0");
+    EXPECT_EQ(gross[21].text, "210");
+    const auto klein = pruefen(e, QSize(300, 200));
+    EXPECT_LT(klein.size(), gross.size());
+    e.ThetaUnten = -20;
+    const auto winter = pruefen(e, QSize(1000, 667));
+    EXPECT_TRUE(std::any_of(winter.begin(), winter.end(),
+                            [](const Enthalpieetikett& l) { return l.text == "-20"; }));
 }
 
 }  // namespace
