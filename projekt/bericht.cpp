@@ -47,14 +47,10 @@ Json ProzessJson(const ProzessErgebnis& r) {
                 {"volumenstrom", Wert(r.volumenstrom)}};
 }
 
-// The shortest text that reads back to the same double, with the given separator; empty
-// for a value that does not exist.
-std::string Zelle(std::optional<double> v, std::string_view trenner) {
-    if (!v || !std::isfinite(*v)) return {};
-    char puffer[32];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, *v).ptr;
+// The characters from anfang to ende with the point replaced by the given separator.
+std::string MitTrenner(const char* anfang, const char* ende, std::string_view trenner) {
     std::string s;
-    for (const char* c = puffer; c != ende; ++c) {
+    for (const char* c = anfang; c != ende; ++c) {
         if (*c == '.') {
             s += trenner;
         } else {
@@ -64,25 +60,24 @@ std::string Zelle(std::optional<double> v, std::string_view trenner) {
     return s;
 }
 
+// The shortest text that reads back to the same double, with the given separator; empty
+// for a value that does not exist.
+std::string Zelle(std::optional<double> v, std::string_view trenner) {
+    if (!v || !std::isfinite(*v)) return {};
+    char puffer[32];
+    return MitTrenner(puffer, std::to_chars(puffer, puffer + sizeof puffer, *v).ptr, trenner);
+}
+
 // The value rounded to the decimals the tables show, with the given separator; empty for a
 // value that does not exist. "-0,00" is written "0,00".
 std::string Zelle(std::optional<double> v, std::string_view trenner, int stellen) {
     if (!v || !std::isfinite(*v)) return {};
     char puffer[400];
     double w = *v;
-    const double f = std::pow(10.0, stellen);
-    if (std::round(w * f) == 0) w = 0;
+    if (std::round(w * std::pow(10.0, stellen)) == 0) w = 0;
     const auto ende =
         std::to_chars(puffer, puffer + sizeof puffer, w, std::chars_format::fixed, stellen).ptr;
-    std::string s;
-    for (const char* c = puffer; c != ende; ++c) {
-        if (*c == '.') {
-            s += trenner;
-        } else {
-            s += *c;
-        }
-    }
-    return s;
+    return MitTrenner(puffer, ende, trenner);
 }
 
 // A text cell, quoted where it holds the separator, a quote or a line break.
