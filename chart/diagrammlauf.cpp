@@ -149,13 +149,13 @@ void Diagrammlauf::Isotherme() {
         // on a winter chart the condensate is ice.
         xNebel_ = 4 * z_.x;
         const bool eisnebel = e_.Winter() && z_.theta < 0;
-        hNebel_ = eisnebel ? z_.h + (kCE * z_.theta - kRE) * 3 * z_.x
+        hNebel_ = eisnebel ? z_.h + Eisenthalpie(z_.theta) * 3 * z_.x
                            : z_.h + s_.cW * z_.theta * 3 * z_.x;
         Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
               KoordY(e_, xNebel_, hNebel_), kNebel);
         if (e_.Winter() && z_.theta == 0) {
             // The ice-fog isotherm of 0 °C; between it and the water-fog one lies mixed fog.
-            const double hEis = z_.h + (kCE * z_.theta - kRE) * 3 * z_.x;
+            const double hEis = z_.h + Eisenthalpie(z_.theta) * 3 * z_.x;
             Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
                   KoordY(e_, xNebel_, hEis), kNebel);
         }

@@ -71,9 +71,7 @@ double Saettigungsdruck(double theta, bool ueberEis) {
     return ueberEis && theta < 0 ? SaettigungsdruckEis(theta) : Saettigungsdruck(theta);
 }
 
-double Kondensatenthalpie(double t, bool ueberEis) {
-    return ueberEis && t < 0 ? kCE * t - kRE : kCW * t;
-}
+double Eisenthalpie(double t) { return kCE * t - kRE; }
 
 std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede, bool ueberEis) {
     if (!(theta < thetaSiede)) return std::nullopt;

@@ -87,9 +87,9 @@ struct Saettigung {
 // (below 0 °C supercooled) water.
 double Saettigungsdruck(double theta, bool ueberEis);
 
-// Specific enthalpy of the condensed water in fog at t [°C], per kg of it; kJ/kg. Liquid
-// water (cW t), or ice below 0 °C when ueberEis (cE t - rE).
-double Kondensatenthalpie(double t, bool ueberEis);
+// Specific enthalpy of ice at t [°C] (at most 0 °C), per kg of it, counted from liquid water
+// at 0 °C as the enthalpy of fog is; kJ/kg (cE t - rE).
+double Eisenthalpie(double t);
 
 // Saturated air at theta [°C] and the total pressure Pges [hPa], below the boiling
 // temperature thetaSiede [°C]; over ice below 0 °C when ueberEis. None at or above it, and

@@ -40,7 +40,7 @@ std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x,
                                         bool eisBeiNull = false) {
     const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
-    if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * (kCE * t - kRE);
+    if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * Eisenthalpie(t);
     return g->h + (x - g->x) * kCW * t;
 }
 
@@ -126,7 +126,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     const double xDampf = z.nebel ? *xS : x;
     if (d.eis && theta < 0) {
         z.eis = x - xDampf;
-        z.h = Enthalpie(theta, xDampf) + z.eis * (kCE * theta - kRE);
+        z.h = Enthalpie(theta, xDampf) + z.eis * Eisenthalpie(theta);
     } else {
         z.wasser = x - xDampf;
         z.h = Enthalpie(theta, xDampf) + z.wasser * kCW * theta;
@@ -221,7 +221,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
     // meets the isotherm theta of unsaturated air.
     double x = 0;
     if (d.eis && tK < 0) {
-        const double k = kCE * tK - kRE;
+        const double k = Eisenthalpie(tK);
         x = (g->h - g->x * k - kCpL * theta) / (kR0 + kCpD * theta - k);
     } else {
         x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
