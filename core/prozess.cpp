@@ -159,11 +159,21 @@ Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Luftzustan
 }
 
 Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Luftzustand& a, const Luftzustand& b) {
-    for (double m : p.massenstroeme) {
-        if (auto f = NichtPositiv(m)) return Endpunkt::Fehler(*f);
+    double m1 = p.massenstroeme[0];
+    double m2 = p.massenstroeme[1];
+    if (const auto anteil = p.aussenluftanteil) {
+        // A share weighs the streams as flows of anteil and 100 - anteil would.
+        if (!(*anteil >= 0 && *anteil <= 100)) {
+            return Endpunkt::Fehler("Der Außenluftanteil " + MitEinheit(*anteil, "%") +
+                                    " liegt nicht zwischen 0 und 100 %.");
+        }
+        m1 = *anteil;
+        m2 = 100 - *anteil;
+    } else {
+        for (double m : p.massenstroeme) {
+            if (auto f = NichtPositiv(m)) return Endpunkt::Fehler(*f);
+        }
     }
-    const double m1 = p.massenstroeme[0];
-    const double m2 = p.massenstroeme[1];
     const double summe = m1 + m2;
     return EndeAusHX(d, (m1 * a.h + m2 * b.h) / summe, (m1 * a.x + m2 * b.x) / summe);
 }

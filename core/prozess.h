@@ -58,9 +58,12 @@ struct Prozess {
     Ziel ziel = Ziel::Keins;                // befeuchten_*: Phi, X or DX; richtung: X or DX
     double zielwert = 0;                    // [%] or [kg/kg]
     std::array<double, 2> massenstroeme{};  // mischen: the two streams [kg/h], > 0
-    double rueckwaermzahl = 0;              // waermerueckgewinnung: Φ, 0..1
-    double feuchterueckgewinnung = 0;       // waermerueckgewinnung: Ψ, 0..1
-    std::optional<double> massenstrom{};    // dry air [kg/h], > 0; gives power and water flow
+    // mischen, instead of massenstroeme: the first stream's (the outdoor air's) share of the
+    // total [%], 0..100.
+    std::optional<double> aussenluftanteil{};
+    double rueckwaermzahl = 0;            // waermerueckgewinnung: Φ, 0..1
+    double feuchterueckgewinnung = 0;     // waermerueckgewinnung: Ψ, 0..1
+    std::optional<double> massenstrom{};  // dry air [kg/h], > 0; gives power and water flow
     // Instead of massenstrom: moist air at the start state [m³/h], > 0; ṁ = V̇ ρ / (1 + x).
     std::optional<double> volumenstrom{};
 };

@@ -119,7 +119,16 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
             break;
         case Prozessart::Mischen: {
             const auto it = e.find("massenstroeme");
-            if (it == e.end()) return "„massenstroeme“ fehlt.";
+            if (e.contains("aussenluftanteil")) {
+                if (it != e.end()) {
+                    return "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf "
+                           "nur eins sein.";
+                }
+                p.aussenluftanteil = 0;
+                f = pflicht("aussenluftanteil", *p.aussenluftanteil);
+                break;
+            }
+            if (it == e.end()) return "„massenstroeme“ oder „aussenluftanteil“ fehlt.";
             if (!it->is_array() || it->size() != 2 || !(*it)[0].is_number() ||
                 !(*it)[1].is_number()) {
                 return "„massenstroeme“ muss zwei Zahlen nennen.";
@@ -228,11 +237,22 @@ class Rechnung {
         return punkt && punkt->name == name ? &*punkt : nullptr;
     }
 
+    // Whether a process after the one computed now makes the state name.
+    bool SpaeterGemacht(const std::string& name) const {
+        for (std::size_t i = jetzt_ + 1; i < p_.anzahl(Liste::Prozesse); ++i) {
+            const Json& p = p_.eintrag(Liste::Prozesse, i);
+            if (p.is_object() && p.contains("nach") && p["nach"] == name) return true;
+        }
+        return false;
+    }
+
     // The state a process starts at, by name: an entered state or one an earlier process made.
     const Punkt* Start(const std::string& name, std::string& fehler) const {
         const auto it = namen_.find(name);
         if (it == namen_.end()) {
-            fehler = "Den Ausgangszustand " + Zitat(name) + " gibt es nicht.";
+            fehler =
+                "Den Ausgangszustand " + Zitat(name) +
+                (SpaeterGemacht(name) ? " macht erst ein späterer Prozess." : " gibt es nicht.");
             return nullptr;
         }
         const Ort o = it->second;
@@ -243,6 +263,7 @@ class Rechnung {
     }
 
     void Prozess_(std::size_t i) {
+        jetzt_ = i;
         const Json& e = p_.eintrag(Liste::Prozesse, i);
         ProzessErgebnis& r = b_.prozesse[i];
         if (!e.is_object()) {
@@ -372,6 +393,7 @@ class Rechnung {
     Berechnung b_;
     std::string eingabeFehler_;
     std::unordered_map<std::string, Ort> namen_;
+    std::size_t jetzt_ = 0;  // the process computed now
 };
 
 }  // namespace

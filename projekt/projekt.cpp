@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
+#include <queue>
+#include <unordered_map>
 #include <utility>
 
 #include "core/zahlen.h"
@@ -306,6 +309,104 @@ Ergebnis<std::vector<Ersetzung>> Projekt::umbenennen(const std::string& alt,
             ersetzungen.push_back({Liste::Prozesse, i, ersetzen(Liste::Prozesse, i, std::move(p))});
         }
     }
+    return ersetzungen;
+}
+
+std::vector<std::string> VonNamen(const Json& prozess) {
+    std::vector<std::string> namen;
+    if (!prozess.is_object() || !prozess.contains("von")) return namen;
+    const Json& von = prozess["von"];
+    if (von.is_string()) namen.push_back(von.get<std::string>());
+    if (von.is_array()) {
+        for (const Json& teil : von) {
+            if (teil.is_string()) namen.push_back(teil.get<std::string>());
+        }
+    }
+    return namen;
+}
+
+std::vector<std::size_t> Rechenfolge(const Projekt& projekt) {
+    const std::size_t n = projekt.anzahl(Liste::Prozesse);
+    // Which process makes each name; a name made twice belongs to the first, as in the
+    // computation.
+    std::unordered_map<std::string, std::size_t> macher;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Json& p = projekt.eintrag(Liste::Prozesse, i);
+        if (p.is_object() && p.contains("nach") && p["nach"].is_string()) {
+            macher.try_emplace(p["nach"].get<std::string>(), i);
+        }
+    }
+    // A stable topological order: of the processes whose makers are placed, the one first in
+    // the list goes next.
+    std::vector<std::vector<std::size_t>> folger(n);
+    std::vector<std::size_t> offen(n, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (const std::string& name : VonNamen(projekt.eintrag(Liste::Prozesse, i))) {
+            const auto it = macher.find(name);
+            if (it == macher.end() || it->second == i) continue;
+            folger[it->second].push_back(i);
+            ++offen[i];
+        }
+    }
+    std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> bereit;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (offen[i] == 0) bereit.push(i);
+    }
+    std::vector<std::size_t> folge;
+    std::vector<bool> platziert(n, false);
+    std::size_t rest = 0;  // the first index that may still be unplaced
+    while (folge.size() < n) {
+        if (bereit.empty()) {
+            // Only circles are left: the first of them goes as it stands.
+            while (platziert[rest]) ++rest;
+            offen[rest] = 0;
+            bereit.push(rest);
+        }
+        const std::size_t i = bereit.top();
+        bereit.pop();
+        if (platziert[i]) continue;
+        platziert[i] = true;
+        folge.push_back(i);
+        for (std::size_t f : folger[i]) {
+            if (offen[f] > 0 && --offen[f] == 0) bereit.push(f);
+        }
+    }
+    return folge;
+}
+
+std::vector<Ersetzung> Projekt::ordnen() {
+    const std::vector<std::size_t> folge = Rechenfolge(*this);
+    std::vector<Ersetzung> ersetzungen;
+    if (folge.empty()) return ersetzungen;
+    const Json alt = *static_cast<const Projekt&>(*this).Liste_(Liste::Prozesse);
+    for (std::size_t i = 0; i < folge.size(); ++i) {
+        if (folge[i] != i)
+            ersetzungen.push_back(
+                {Liste::Prozesse, i, ersetzen(Liste::Prozesse, i, alt[folge[i]])});
+    }
+    return ersetzungen;
+}
+
+Ergebnis<std::vector<Ersetzung>> Projekt::tauschen(Liste liste, std::size_t index) {
+    using E = Ergebnis<std::vector<Ersetzung>>;
+    if (index + 1 >= anzahl(liste)) return E::Fehler("Die Zeile lässt sich nicht verschieben.");
+    const Json& erster = eintrag(liste, index);
+    const Json& zweiter = eintrag(liste, index + 1);
+    if (liste == Liste::Prozesse && erster.is_object() && erster.contains("nach") &&
+        erster["nach"].is_string()) {
+        const std::string name = erster["nach"].get<std::string>();
+        for (const std::string& von : VonNamen(zweiter)) {
+            if (von != name) continue;
+            const std::string nach = zweiter.value("nach", std::string());
+            return E::Fehler("Der Prozess nach " + Zitat(nach) + " beginnt an " + Zitat(name) +
+                             " und muss nach dem Prozess stehen, der " + Zitat(name) + " macht.");
+        }
+    }
+    Json a = erster;
+    Json b = zweiter;
+    std::vector<Ersetzung> ersetzungen;
+    ersetzungen.push_back({liste, index, ersetzen(liste, index, std::move(b))});
+    ersetzungen.push_back({liste, index + 1, ersetzen(liste, index + 1, std::move(a))});
     return ersetzungen;
 }
 

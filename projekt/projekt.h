@@ -69,6 +69,12 @@ class Projekt {
     // it. Refused when neu is no valid name or already names a state.
     Ergebnis<std::vector<Ersetzung>> umbenennen(const std::string& alt, const std::string& neu);
 
+    // Puts the processes into an order that computes (see Rechenfolge); returns what it changed.
+    std::vector<Ersetzung> ordnen();
+    // Swaps the entries index and index + 1. Two processes are refused when the second starts
+    // at a state that the first makes: the order would no longer compute.
+    Ergebnis<std::vector<Ersetzung>> tauschen(Liste liste, std::size_t index);
+
     // Whether a measured series is drawn (its key "sichtbar", true when missing).
     bool sichtbar(std::size_t messreihe) const;
     bool setSichtbar(std::size_t messreihe, bool an);  // returns the value before
@@ -81,5 +87,14 @@ class Projekt {
 
     Json dokument_;
 };
+
+// The names a process starts at: its "von", one text or a list of texts.
+std::vector<std::string> VonNamen(const Json& prozess);
+
+// The processes in an order that computes, as their present indices: a process that starts at
+// a state that a later process makes moves to just after that process, and everything else
+// keeps its place. Processes that start at each other in a circle compute in no order; they keep
+// theirs among themselves, after the processes that do not wait for them.
+std::vector<std::size_t> Rechenfolge(const Projekt& projekt);
 
 }  // namespace lumora

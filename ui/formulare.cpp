@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/feuchte_luft.h"
@@ -51,7 +52,7 @@ const std::vector<Artfelder>& Felder() {
         {Prozessart::BefeuchtenWasser, {"wasser", "massenstrom", "volumenstrom"}, true, true},
         {Prozessart::BefeuchtenDampf, {"dampf", "massenstrom", "volumenstrom"}, true, true},
         {Prozessart::Richtung, {"epsilon", "massenstrom", "volumenstrom"}, true, false},
-        {Prozessart::Mischen, {"massenstrom1", "massenstrom2"}, false, false},
+        {Prozessart::Mischen, {"massenstrom1", "massenstrom2", "aussenluftanteil"}, false, false},
         {Prozessart::Waermerueckgewinnung,
          {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom", "volumenstrom"},
          false,
@@ -83,7 +84,15 @@ QString EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index,
     if (index < probe.anzahl(liste)) {
         probe.ersetzen(liste, index, eintrag);
     } else {
-        probe.einfuegen(liste, probe.anzahl(liste), eintrag);
+        index = probe.anzahl(liste);
+        probe.einfuegen(liste, index, eintrag);
+    }
+    if (liste == Liste::Prozesse) {
+        // The session puts the process where it computes; it is checked there.
+        const std::vector<std::size_t> folge = Rechenfolge(probe);
+        index =
+            static_cast<std::size_t>(std::find(folge.begin(), folge.end(), index) - folge.begin());
+        probe.ordnen();
     }
     const Berechnung b = Berechnen(probe);
     if (liste == Liste::Zustaende && index < b.zustaende.size()) {
@@ -265,6 +274,7 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
         {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ"},
         {"massenstrom1", "Massenstrom 1 [kg/h]"},
         {"massenstrom2", "Massenstrom 2 [kg/h]"},
+        {"aussenluftanteil", "oder Außenluftanteil von 1 [%]"},
         {"massenstrom", "Massenstrom trockener Luft [kg/h]"},
         {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]"},
     };
@@ -350,9 +360,15 @@ QString Prozessformular::feldfehler() const {
         const auto v = zahl(feld);
         const bool freiwillig = std::string(k) == "massenstrom" ||
                                 std::string(k) == "volumenstrom" || std::string(k) == "bypass" ||
-                                std::string(k) == "feuchterueckgewinnung";
+                                std::string(k) == "feuchterueckgewinnung" ||
+                                f.art == Prozessart::Mischen;
         if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
         if (const QString fehler = zahlfehler(feld); !fehler.isEmpty()) return fehler;
+    }
+    // A mixing takes its two flows, or the outdoor-air share instead.
+    if (f.art == Prozessart::Mischen && !zahl(parameter("aussenluftanteil")) &&
+        !(zahl(parameter("massenstrom1")) && zahl(parameter("massenstrom2")))) {
+        return "Bitte zwei Massenströme oder den Außenluftanteil eingeben.";
     }
     if (f.ziel) {
         if (!zahl(zielwert_)) return "Bitte einen Zielwert eingeben.";
@@ -387,7 +403,9 @@ Json Prozessformular::eintrag() const {
         e[kZiele[std::max(0, ziel_->currentIndex())].schluessel] =
             JsonZahl(zahl(zielwert_).value_or(0));
     }
-    if (n.art == Prozessart::Mischen) {
+    if (n.art == Prozessart::Mischen &&
+        (zahl(parameter("massenstrom1")) || zahl(parameter("massenstrom2")) ||
+         !e.contains("aussenluftanteil"))) {
         e["massenstroeme"] = Json::array({JsonZahl(zahl(parameter("massenstrom1")).value_or(0)),
                                           JsonZahl(zahl(parameter("massenstrom2")).value_or(0))});
     }

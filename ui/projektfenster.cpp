@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QKeySequence>
@@ -16,6 +17,8 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "projekt/messreihe.h"
@@ -66,6 +69,9 @@ QTableView* Tabelle(QAbstractItemModel* modell, QWidget* eltern, const char* nam
 }
 
 // Every name a state has in the project: entered ones and those that processes make.
+// How long the status bar shows a message, in ms.
+constexpr int kStatusMs = 8000;
+
 std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
     std::vector<std::string> namen;
     for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {
@@ -110,6 +116,9 @@ void Projektfenster::tabellenAnlegen() {
     spalte->addWidget(notiz_);
     reiter_ = new QTabWidget(mitte);
     spalte->addWidget(reiter_);
+    knoepfe_ = new QHBoxLayout;
+    knoepfe_->addStretch();
+    spalte->addLayout(knoepfe_);
     setCentralWidget(mitte);
 
     zustandsmodell_ = new Zustandsmodell(s_, this);
@@ -167,6 +176,10 @@ void Projektfenster::menuesAnlegen() {
          [this] { prozessHinzufuegen(); }},
         {"Bearbeiten", "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); }},
         {"Bearbeiten", "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); }},
+        {"Bearbeiten", "hoch", "Nach oben", QKeySequence(Qt::ALT | Qt::Key_Up),
+         [this] { zeileVerschieben(true); }},
+        {"Bearbeiten", "runter", "Nach unten", QKeySequence(Qt::ALT | Qt::Key_Down),
+         [this] { zeileVerschieben(false); }},
         {"Bearbeiten", "", nullptr, {}, nullptr},
         {"Bearbeiten", "hoehe", "Gesamtdruck aus Höhe …", {}, [this] { gesamtdruckAusHoehe(); }},
         {"Ansicht", "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
@@ -216,6 +229,15 @@ void Projektfenster::menuesAnlegen() {
             a->setObjectName(name);
             a->setShortcut(e.taste);
             connect(a, &QAction::triggered, this, e.tun);
+            if (name == "hoch" || name == "runter") {
+                // The same actions as buttons under the tables.
+                auto* knopf = new QToolButton(this);
+                knopf->setDefaultAction(a);
+                knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
+                knopf->setToolTip(a->text() + " (" +
+                                  a->shortcut().toString(QKeySequence::NativeText) + ")");
+                knoepfe_->addWidget(knopf);
+            }
         }
     }
 }
@@ -442,13 +464,19 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         if (form.exec() != QDialog::Accepted) return;
         // Keys this version does not know stay with the entry.
         Json e = s_.projekt().eintrag(Liste::Prozesse, zeile);
-        for (const char* k :
-             {"theta", "oberflaeche", "bypass", "wasser", "dampf", "epsilon", "phi", "x", "dx",
-              "massenstrom", "massenstroeme", "rueckwaermzahl", "feuchterueckgewinnung"}) {
+        const std::string altNach = e.value("nach", std::string());
+        for (const char* k : {"theta", "oberflaeche", "bypass", "wasser", "dampf", "epsilon", "phi",
+                              "x", "dx", "massenstrom", "massenstroeme", "aussenluftanteil",
+                              "volumenstrom", "rueckwaermzahl", "feuchterueckgewinnung"}) {
             e.erase(k);
         }
         for (auto& [k, v] : form.eintrag().items()) e[k] = v;
+        const std::string neuNach = e.value("nach", std::string());
+        s_.verlauf().beginMacro("Prozess bearbeiten");
+        // A new name for the state it makes goes to the processes that start at it too.
+        if (!altNach.empty() && neuNach != altNach) s_.umbenennen(altNach, neuNach);
         s_.eintragErsetzen(Liste::Prozesse, zeile, e, "Prozess bearbeiten");
+        s_.verlauf().endMacro();
     } else if (index.model() == zonen_->model() && zeile < s_.projekt().anzahl(Liste::Zonen)) {
         Zonenformular form(
             [this, zeile](const Json& e) {
@@ -483,6 +511,31 @@ void Projektfenster::loeschen() {
         }
     }
     s_.verlauf().endMacro();
+}
+
+void Projektfenster::zeileVerschieben(bool hoch) {
+    QTableView* tabelle = qobject_cast<QTableView*>(reiter_->currentWidget());
+    if (!tabelle) return;
+    const int zeile = tabelle->currentIndex().row();
+    if (zeile < 0) return;
+    Liste liste = Liste::Zustaende;
+    std::optional<std::size_t> index = static_cast<std::size_t>(zeile);
+    if (tabelle == zustaende_) index = zustandsmodell_->eintragDerZeile(zeile);
+    if (tabelle == prozesse_) liste = Liste::Prozesse;
+    if (tabelle == messreihen_) liste = Liste::Messreihen;
+    if (tabelle == zonen_) liste = Liste::Zonen;
+    // A state that a process makes stands where its process stands.
+    if (!index) return;
+    const std::size_t n = s_.projekt().anzahl(liste);
+    if (*index >= n || (hoch ? *index == 0 : *index + 1 >= n)) return;
+    if (const QString fehler = s_.verschieben(liste, *index, hoch); !fehler.isEmpty()) {
+        // Said in the status bar: a refused move needs no answer.
+        statusBar()->showMessage(fehler, kStatusMs);
+        return;
+    }
+    const int neu = hoch ? zeile - 1 : zeile + 1;
+    tabelle->setCurrentIndex(tabelle->model()->index(neu, tabelle->currentIndex().column()));
+    tabelle->selectRow(neu);
 }
 
 void Projektfenster::messreiheImportieren() {

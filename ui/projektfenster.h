@@ -8,6 +8,7 @@
 
 #include "ui/projektsitzung.h"
 
+class QHBoxLayout;
 class QMenu;
 
 namespace lumora {
@@ -59,6 +60,8 @@ class Projektfenster : public QMainWindow {
     void oeffnenFragen();
     void neu();
     void loeschen();
+    // Moves the current row of the open table one up or down, as one undo step.
+    void zeileVerschieben(bool hoch);
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -89,6 +92,7 @@ class Projektfenster : public QMainWindow {
     Zustandsmodell* zustandsmodell_ = nullptr;
     Prozessmodell* prozessmodell_ = nullptr;
     QMenu* zuletzt_ = nullptr;
+    QHBoxLayout* knoepfe_ = nullptr;  // the buttons under the tables
 };
 
 }  // namespace lumora

@@ -181,17 +181,34 @@ void Projektsitzung::ausfuehren(std::unique_ptr<QUndoCommand> befehl) {
 
 void Projektsitzung::eintragEinfuegen(Liste liste, std::size_t index, Json eintrag,
                                       const QString& text) {
+    auto geordnet = std::make_shared<std::vector<Ersetzung>>();
     ausfuehren(std::make_unique<Befehl>(
-        *this, text, [this, liste, index, eintrag] { projekt_->einfuegen(liste, index, eintrag); },
-        [this, liste, index] { projekt_->entfernen(liste, index); }, UmfangVon(liste)));
+        *this, text,
+        [this, liste, index, eintrag, geordnet] {
+            projekt_->einfuegen(liste, index, eintrag);
+            if (liste == Liste::Prozesse) *geordnet = projekt_->ordnen();
+        },
+        [this, liste, index, geordnet] {
+            projekt_->zuruecksetzen(*geordnet);
+            projekt_->entfernen(liste, index);
+        },
+        UmfangVon(liste)));
 }
 
 void Projektsitzung::eintragErsetzen(Liste liste, std::size_t index, Json eintrag,
                                      const QString& text, bool zusammenfassen) {
     auto vorher = std::make_shared<Json>(projekt_->eintrag(liste, index));
+    auto geordnet = std::make_shared<std::vector<Ersetzung>>();
     auto befehl = std::make_unique<Befehl>(
-        *this, text, [this, liste, index, eintrag] { projekt_->ersetzen(liste, index, eintrag); },
-        [this, liste, index, vorher] { projekt_->ersetzen(liste, index, *vorher); },
+        *this, text,
+        [this, liste, index, eintrag, geordnet] {
+            projekt_->ersetzen(liste, index, eintrag);
+            if (liste == Liste::Prozesse) *geordnet = projekt_->ordnen();
+        },
+        [this, liste, index, vorher, geordnet] {
+            projekt_->zuruecksetzen(*geordnet);
+            projekt_->ersetzen(liste, index, *vorher);
+        },
         UmfangVon(liste),
         liste == Liste::Zustaende ? std::optional<std::size_t>(index) : std::nullopt);
     if (zusammenfassen) {
@@ -223,6 +240,23 @@ QString Projektsitzung::umbenennen(const std::string& alt, const std::string& ne
             if (e) *ersetzungen = *e;
         },
         [this, ersetzungen] { projekt_->zuruecksetzen(*ersetzungen); }, Eintraege));
+    return {};
+}
+
+QString Projektsitzung::verschieben(Liste liste, std::size_t index, bool hoch) {
+    if (hoch ? index == 0 : index + 1 >= projekt_->anzahl(liste)) return {};
+    const std::size_t oben = hoch ? index - 1 : index;
+    Projekt probe = *projekt_;
+    if (auto versuch = probe.tauschen(liste, oben); !versuch) {
+        return QString::fromStdString(versuch.grund());
+    }
+    auto ersetzungen = std::make_shared<std::vector<Ersetzung>>();
+    ausfuehren(std::make_unique<Befehl>(
+        *this, hoch ? "Nach oben" : "Nach unten",
+        [this, liste, oben, ersetzungen] {
+            if (auto e = projekt_->tauschen(liste, oben)) *ersetzungen = *e;
+        },
+        [this, ersetzungen] { projekt_->zuruecksetzen(*ersetzungen); }, UmfangVon(liste)));
     return {};
 }
 

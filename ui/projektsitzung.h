@@ -51,14 +51,19 @@ class Projektsitzung : public QObject {
     // stays whole then.
     QString speichern(const QString& pfad);
 
-    // One undo step each. `zusammenfassen` folds a run of changes of the same entry (a drag)
-    // into one step.
+    // One undo step each. A process that is added or changed to start at a state that a later
+    // process makes moves, in the same step, to just after that process, so that the list
+    // always computes in its order. `zusammenfassen` folds a run of changes of the same entry (a
+    // drag) into one step.
     void eintragEinfuegen(Liste liste, std::size_t index, Json eintrag, const QString& text);
     void eintragErsetzen(Liste liste, std::size_t index, Json eintrag, const QString& text,
                          bool zusammenfassen = false);
     void eintragEntfernen(Liste liste, std::size_t index, const QString& text);
     // Renames a state and the processes that start at it; returns the reason of a refusal.
     QString umbenennen(const std::string& alt, const std::string& neu);
+    // Moves an entry one row up or down; returns the reason of a refusal (a process cannot go
+    // before the one that makes its start state).
+    QString verschieben(Liste liste, std::size_t index, bool hoch);
     void setEingabe(const Feldtexte& texte, const QString& text);
     // The chart's lower temperature limit; none removes it from the file (a limit of 0).
     void setThetaUnten(std::optional<double> thetaUnten);

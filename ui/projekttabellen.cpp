@@ -16,7 +16,7 @@ const Groesse kGroessen[] = {
     {"taupunkt", "ϑTau", "°C"}, {"kuehlgrenze", "ϑK", "°C"}, {"oberflaeche", "ϑO", "°C"},
     {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
     {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg"}, {"massenstrom", "ṁ", "kg/h"}, {"volumenstrom", "V̇", "m³/h"},
-    {"massenstroeme", "ṁ", "kg/h"}, {"rueckwaermzahl", "Φ", ""},
+    {"massenstroeme", "ṁ", "kg/h"}, {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
     {"feuchterueckgewinnung", "Ψ", ""},
 };
 // clang-format on
@@ -291,9 +291,12 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    // A state that a process makes is renamed here too, with every reference to it.
+    if (index.column() == Name && !data(index, Qt::DisplayRole).toString().isEmpty()) {
+        return f | Qt::ItemIsEditable;
+    }
     const auto eintrag = eintragDerZeile(index.row());
     if (!eintrag) return f;
-    if (index.column() == Name) return f | Qt::ItemIsEditable;
     const char* k = SchluesselDerSpalte(index.column());
     const Zustandspaar* paar = PaarVon(s_.projekt().eintrag(Liste::Zustaende, *eintrag));
     if (k && paar && (std::string(k) == paar->a || std::string(k) == paar->b)) {
@@ -304,17 +307,17 @@ Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
 
 bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int role) {
     if (role != Qt::EditRole) return false;
-    const auto eintrag = eintragDerZeile(index.row());
-    if (!eintrag) return false;
-    Json json = s_.projekt().eintrag(Liste::Zustaende, *eintrag);
     if (index.column() == Name) {
-        const std::string alt = json.value("name", std::string());
+        const std::string alt = data(index, Qt::DisplayRole).toString().toStdString();
         const std::string neu = wert.toString().trimmed().toStdString();
         if (neu == alt) return false;
         const QString fehler = s_.umbenennen(alt, neu);
         if (!fehler.isEmpty()) emit ablehnung(fehler);
         return fehler.isEmpty();
     }
+    const auto eintrag = eintragDerZeile(index.row());
+    if (!eintrag) return false;
+    Json json = s_.projekt().eintrag(Liste::Zustaende, *eintrag);
     const char* k = SchluesselDerSpalte(index.column());
     const auto zahl = ZahlAusText(wert.toString());
     if (!k || !zahl || std::isnan(*zahl)) {

@@ -54,6 +54,11 @@ TEST(Prozess, ExampleProjectCooler) {
     const Luftzustand abl = *ZustandAusThetaX(kDruck, 26, 0.0105);
     const auto mi =
         Ok({.art = Prozessart::Mischen, .massenstroeme = {2000, 6000}}, ThetaPhi(32, 40), &abl);
+    // 25 % outdoor air mixes as 2000 of 8000 kg/h do.
+    const auto anteil =
+        Ok({.art = Prozessart::Mischen, .aussenluftanteil = 25}, ThetaPhi(32, 40), &abl);
+    EXPECT_NEAR(anteil.ende.h, mi.ende.h, 1e-12);
+    EXPECT_NEAR(anteil.ende.x, mi.ende.x, 1e-15);
     const auto zul =
         Ok({.art = Prozessart::Kuehlen, .oberflaeche = 9, .bypass = 0.1, .massenstrom = 8000},
            mi.ende);
@@ -174,6 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Prozess, ProzessGruende, testing::Values(
     GrundFall{{.art = Prozessart::BefeuchtenWasser, .wasser = 15, .ziel = Ziel::DX, .zielwert = -0.001}, "Der Wassergehalt am Ende 3,34422 g/kg liegt unter dem am Anfang 4,34422 g/kg."},
     GrundFall{{.art = Prozessart::Richtung, .epsilon = 1000, .ziel = Ziel::X, .zielwert = -0.002}, "Der Wassergehalt am Ende -2 g/kg wäre negativ."},
     GrundFall{{.art = Prozessart::Mischen, .massenstroeme = {1000, 0}}, "Der Massenstrom 0 kg/h ist nicht größer als 0."},
+    GrundFall{{.art = Prozessart::Mischen, .aussenluftanteil = 101}, "Der Außenluftanteil 101 % liegt nicht zwischen 0 und 100 %."},
     GrundFall{{.art = Prozessart::Waermerueckgewinnung, .rueckwaermzahl = 1.5}, "Die Rückwärmzahl 1,5 liegt nicht zwischen 0 und 1."}
 ));
 // clang-format on

@@ -72,10 +72,11 @@ TEST(Prozesskette, ChainsAndBrokenChains) {
            {"art": "fliegen", "von": "A", "nach": "F"},
            {"art": "befeuchten_wasser", "von": "A", "nach": "W", "wasser": 10, "phi": 60, "x": 9},
            {"art": "mischen", "von": "A", "nach": "M", "massenstroeme": [1, 2]},
+           {"art": "mischen", "von": ["A", "K"], "nach": "M2", "aussenluftanteil": 30, "massenstroeme": [1, 2]},
            {"art": "heizen", "von": "A", "nach": "H", "theta": 40, "massenstrom": 0})");
     const char* meldungen[] = {"",
                                "",
-                               "„A4“ gibt es nicht",
+                               "„A4“ macht erst ein späterer Prozess",
                                "",
                                "„K“ ist nicht berechnet",
                                "„K1“ ist nicht berechnet",
@@ -84,6 +85,7 @@ TEST(Prozesskette, ChainsAndBrokenChains) {
                                "„fliegen“ ist unbekannt",
                                "Mehr als ein Ziel",
                                "zwei Namen",
+                               "beide angegeben",
                                "größer als 0"};
     ASSERT_EQ(b.prozesse.size(), std::size(meldungen));
     for (std::size_t i = 0; i < b.prozesse.size(); ++i) {

@@ -117,6 +117,45 @@ TEST(ProjektModell, RenameFollowsProcessesAndUndoes) {
     EXPECT_EQ(q.Schreiben(), kDatei);
 }
 
+// Processes given as {von, nach}; a second start state makes a mixing.
+Projekt Kette(std::vector<std::pair<std::vector<std::string>, std::string>> prozesse) {
+    Projekt p(Feldtexte{});
+    for (auto& [von, nach] : prozesse) {
+        Json e = {{"art", "heizen"}, {"nach", nach}};
+        e["von"] = von.size() == 1 ? Json(von[0]) : Json(von);
+        p.einfuegen(Liste::Prozesse, p.anzahl(Liste::Prozesse), e);
+    }
+    return p;
+}
+
+TEST(ProjektModell, ProcessesAreOrderedSoThatTheyCompute) {
+    using V = std::vector<std::size_t>;
+    // Cooler and heater before the mixing that feeds them; the unrelated one keeps its place.
+    EXPECT_EQ(Rechenfolge(
+                  Kette({{{"MI"}, "KUE"}, {{"X"}, "Y"}, {{"KUE"}, "ZUL"}, {{"AUL", "ABL"}, "MI"}})),
+              (V{1, 3, 0, 2}));
+    // A circle keeps its order, after a process on itself, instead of hanging.
+    EXPECT_EQ(Rechenfolge(Kette({{{"B"}, "A"}, {{"A"}, "B"}, {{"C"}, "C"}})), (V{2, 0, 1}));
+
+    Projekt p = Kette({{{"MI"}, "KUE"}, {{"AUL", "ABL"}, "MI"}});
+    const std::string vorher = p.Schreiben();
+    const auto ersetzungen = p.ordnen();
+    EXPECT_EQ(p.eintrag(Liste::Prozesse, 0)["nach"], "MI");
+    EXPECT_TRUE(p.ordnen().empty());
+    p.zuruecksetzen(ersetzungen);
+    EXPECT_EQ(p.Schreiben(), vorher);
+
+    // Swapping refuses to put a process before the one that makes its start state.
+    p.ordnen();
+    const auto nein = p.tauschen(Liste::Prozesse, 0);
+    ASSERT_FALSE(nein);
+    EXPECT_NE(nein.grund().find("„KUE“ beginnt an „MI“"), std::string::npos) << nein.grund();
+    Projekt q = Kette({{{"A"}, "B"}, {{"C"}, "D"}});
+    ASSERT_TRUE(q.tauschen(Liste::Prozesse, 0));
+    EXPECT_EQ(q.eintrag(Liste::Prozesse, 0)["nach"], "D");
+    EXPECT_FALSE(q.tauschen(Liste::Prozesse, 1));
+}
+
 TEST(ProjektModell, NameLengthCountsCharacters) {
     EXPECT_FALSE(NamensFehler(std::string(20, 'a') + std::string(20, 'a')));
     // 40 umlauts are 80 bytes but 40 characters

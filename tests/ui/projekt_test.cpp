@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -19,6 +21,7 @@
 #include "ui/formulare.h"
 #include "ui/hilfe.h"
 #include "ui/leinwand.h"
+#include "ui/projektfenster.h"
 #include "ui/projekttabellen.h"
 
 namespace lumora {
@@ -115,6 +118,51 @@ TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {
     anwendung.sitzung().verlauf().undo();
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(Prozess(i).fehler.empty()) << i;
     EXPECT_EQ(anwendung.dialog().diagrammfenster()->ueberlagerung().marken.size(), 5u);
+}
+
+TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
+    Projektsitzung& s = anwendung.sitzung();
+    const std::string datei = s.projekt().Schreiben();
+    // The mixing deleted and added again at the end: cooler and heater follow it at once.
+    s.eintragEntfernen(Liste::Prozesse, 0, "Löschen");
+    EXPECT_NE(Prozess(0).fehler.find("„MI“ gibt es nicht"), std::string::npos);
+    const Json mischung = Json::parse(
+        R"({"art": "mischen", "von": ["AUL", "ABL"], "nach": "MI", "massenstroeme": [2000, 6000]})");
+    s.eintragEinfuegen(Liste::Prozesse, 2, mischung, "Prozess hinzufügen");
+    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(Prozess(i).fehler.empty()) << i;
+    s.verlauf().undo();
+    EXPECT_EQ(s.projekt().anzahl(Liste::Prozesse), 2u);
+    EXPECT_EQ(s.projekt().eintrag(Liste::Prozesse, 0)["nach"], "KUE");
+    s.verlauf().undo();
+    EXPECT_EQ(s.projekt().Schreiben(), datei);
+
+    // Rows move by Alt+Down, but never before the process that makes their start.
+    Projektfenster& f = anwendung.projektfenster();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.findChild<QTabWidget*>()->setCurrentWidget(f.prozesse());
+    f.prozesse()->setCurrentIndex(f.prozesse()->model()->index(0, 0));
+    ASSERT_NE(f.aktion("runter"), nullptr);
+    EXPECT_EQ(f.aktion("runter")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Down));
+    f.zeileVerschieben(false);  // the heater starts at KUE: refused with a message
+    EXPECT_TRUE(f.statusBar()->currentMessage().contains("„KUE“"));
+    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    // Entered states move freely, by the shortcut too.
+    f.findChild<QTabWidget*>()->setCurrentWidget(f.zustaende());
+    f.zustaende()->setCurrentIndex(f.zustaende()->model()->index(1, 0));
+    QTest::keyClick(f.zustaende(), Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(Eintrag(0)["name"], "ABL");
+    EXPECT_EQ(f.zustaende()->currentIndex().row(), 0);
+    s.verlauf().undo();
+    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    // Renaming the mixed state in the table renames the cooler's start as well.
+    auto* modell = f.zustaende()->model();
+    ASSERT_TRUE(modell->setData(modell->index(2, 0), "Mischluft", Qt::EditRole));
+    EXPECT_EQ(s.projekt().eintrag(Liste::Prozesse, 1)["von"], "Mischluft");
+    EXPECT_TRUE(Prozess(1).fehler.empty());
+    s.verlauf().undo();
+    EXPECT_EQ(s.projekt().Schreiben(), datei);
 }
 
 TEST_F(Projektbetrieb, SavingKeepsTheBytesAndClearsTheMarker) {
