@@ -400,6 +400,67 @@ TEST_F(Projekte, WinterExampleAndLowerLimitFromTheMenuWithUndo) {
     EXPECT_TRUE(FensterSuchen(kProjekttitel + "winterfall.lumora", projekt, 5));
 }
 
+// The summer chain built in the wrong order: cooler and heater are there, and the mixing
+// that feeds them is added last through the form, typed as a user types. It moves before
+// them, the chain computes, and the saved file is the example's chain in its order.
+TEST_F(Projekte, SummerChainBuiltInTheWrongOrderComputes) {
+    QFile vorlage(QString(LUMORA_BEISPIELE) + "/sommerfall.lumora");
+    ASSERT_TRUE(vorlage.open(QIODevice::ReadOnly));
+    // The example without its note, as Lumora writes it; and without its first process.
+    std::string richtig = vorlage.readAll().toStdString();
+    richtig = richtig.substr(0, richtig.find(",\n  \"notiz\"")) + "\n}\n";
+    std::string falsch = richtig;
+    const std::size_t mischung = falsch.find("    {\"art\": \"mischen\"");
+    ASSERT_NE(mischung, std::string::npos);
+    falsch.erase(mischung, falsch.find('\n', mischung) + 1 - mischung);
+    const auto Schreiben = [this](const std::string& text, const char* name) {
+        const QString pfad = heim_.filePath(name);
+        QFile f(pfad);
+        f.open(QIODevice::WriteOnly);
+        f.write(QByteArray::fromStdString(text));
+        return pfad.toStdString();
+    };
+    const std::string erwartet = Schreiben(richtig, "richtig.lumora");
+    const std::string datei = Schreiben(falsch, "kette.lumora");
+    oeffnen(datei);
+    Fenster projekt;
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "kette.lumora", projekt, 5));
+    Shell("xdotool windowfocus --sync " + projekt.id);
+    Taste("ctrl+r");
+    Fenster form;
+    ASSERT_TRUE(FensterSuchen("Prozess hinzufügen", form, 5));
+    Shell("xdotool windowfocus --sync " + form.id);
+    // Art, von, zweiter Zustand, the two mass flows, the share left empty, the name.
+    Tippen("Mi");
+    Taste("Tab");
+    Tippen("AUL");
+    Taste("Tab");
+    Tippen("ABL");
+    Taste("Tab");
+    Tippen("2000");
+    Taste("Tab");
+    Tippen("6000");
+    Taste("Tab");
+    Taste("Tab");
+    Tippen("MIL");
+    Taste("Return");
+    ASSERT_TRUE(WartenBis([] { return !FensterSichtbar("Prozess hinzufügen"); }, 5));
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "kette.lumora*", projekt, 5));
+    Klicken(projekt.flaeche.x() + 2, projekt.flaeche.bottom() - 2);
+    Taste("ctrl+s");
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "kette.lumora", projekt, 5));
+    QFile gespeichert(QString::fromStdString(datei));
+    QFile soll(QString::fromStdString(erwartet));
+    ASSERT_TRUE(gespeichert.open(QIODevice::ReadOnly) && soll.open(QIODevice::ReadOnly));
+    EXPECT_EQ(gespeichert.readAll().toStdString(), soll.readAll().toStdString());
+    // Every state of the chain stands on the chart.
+    const Rechnung r = Rechnen(erwartet);
+    ASSERT_EQ(r.orte.size(), 5u);
+    vorn();
+    const QImage bild = Bildschirm();
+    for (const auto& [name, ort] : r.orte) EXPECT_TRUE(Marke(bild, ueberlagert(ort))) << name;
+}
+
 TEST_F(Projekte, ChangeOfAKilledProgramComesBack) {
     const std::string datei = beispiel("sommerfall");
     const Rechnung r = Rechnen(datei);
