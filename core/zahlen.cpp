@@ -171,6 +171,17 @@ std::string MusterText(double v, std::string_view dezimaltrenner) {
     return text;
 }
 
+std::string KuerzesterText(double v, std::string_view dezimaltrenner) {
+    if (!std::isfinite(v)) return {};
+    std::array<char, 32> puffer{};
+    std::string text(puffer.data(),
+                     std::to_chars(puffer.data(), puffer.data() + puffer.size(), v).ptr);
+    if (const std::size_t punkt = text.find('.'); punkt != std::string::npos) {
+        text.replace(punkt, 1, dezimaltrenner);
+    }
+    return text;
+}
+
 std::string KurzText(double v) {
     if (!std::isfinite(v)) return "nicht endlich";
     std::array<char, 64> puffer{};

@@ -28,6 +28,10 @@ std::string ZahlText(double v);
 // it (rounded), no grouping. The separator is given, e.g. "," or ".".
 std::string MusterText(double v, std::string_view dezimaltrenner);
 
+// The shortest text that reads back to the same double, with the given decimal separator
+// ("0,1", "8000", "1e+20"); empty for NaN and infinities.
+std::string KuerzesterText(double v, std::string_view dezimaltrenner);
+
 // The short form of numbers in German messages: at most six significant digits, a decimal
 // comma, no trailing zeros ("12,5", "-3", "0,0119175", "1,5e+20"). Independent of the
 // locale; "nicht endlich" for NaN and infinities.

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/prozess.h"
+#include "core/zahlen.h"
+#include "projekt/groessen.h"
 
 namespace lumora {
 
@@ -63,9 +65,7 @@ std::string MitTrenner(const char* anfang, const char* ende, std::string_view tr
 // The shortest text that reads back to the same double, with the given separator; empty
 // for a value that does not exist.
 std::string Zelle(std::optional<double> v, std::string_view trenner) {
-    if (!v || !std::isfinite(*v)) return {};
-    char puffer[32];
-    return MitTrenner(puffer, std::to_chars(puffer, puffer + sizeof puffer, *v).ptr, trenner);
+    return v ? KuerzesterText(*v, trenner) : std::string();
 }
 
 // The value rounded to the decimals the tables show, with the given separator; empty for a
@@ -172,7 +172,7 @@ std::string BerichtText(const Berechnung& b) {
     return DokumentSchreiben(BerichtJson(b), {"zustaende", "prozesse", "messreihen", "fehler"});
 }
 
-std::string Tabelle(const Berechnung& b, std::string_view t) {
+std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
     std::string aus;
     Zeile(aus,
           {"Name", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]", "pD [hPa]", "ϑTau [°C]", "ϑK [°C]",
@@ -184,28 +184,33 @@ std::string Tabelle(const Berechnung& b, std::string_view t) {
         if (r.ende) ZustandZeile(aus, r.nach, &*r.ende, {}, t);
     }
     aus += '\n';
-    Zeile(aus, {"Art", "Von", "Nach", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "ṁ [kg/h]", "V̇ [m³/h]",
-                "Leistung [kW]", "Wasser [kg/h]", "Hinweis"});
-    for (const ProzessErgebnis& r : b.prozesse) {
+    Zeile(aus, {"Art", "Von", "Nach", "Parameter", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "ṁ [kg/h]",
+                "V̇ [m³/h]", "Leistung [kW]", "Wasser [kg/h]", "Hinweis"});
+    for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
+        const ProzessErgebnis& r = b.prozesse[i];
         std::string von;
         for (const std::string& n : r.von) von += (von.empty() ? "" : " + ") + n;
+        const std::string parameter = i < p.anzahl(Liste::Prozesse)
+                                          ? Zelle(Parametertext(p.eintrag(Liste::Prozesse, i), t))
+                                          : std::string();
         if (!r.ende) {
-            Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), "", "", "", "", "", "", "",
-                        Zelle(r.fehler)});
+            Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), parameter, "", "", "", "", "",
+                        "", "", Zelle(r.fehler)});
             continue;
         }
         using namespace stellen;
-        Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), Zelle(r.dtheta, t, kTheta),
-                    Zelle(r.dx * kGrammProKg, t, kX), Zelle(r.dh, t, kH),
-                    Zelle(r.massenstrom, t, kStrom), Zelle(r.volumenstrom, t, kStrom),
-                    Zelle(r.leistung, t, kWasser), Zelle(r.wasser, t, kWasser), ""});
+        Zeile(aus,
+              {ArtName(r.art), Zelle(von), Zelle(r.nach), parameter, Zelle(r.dtheta, t, kTheta),
+               Zelle(r.dx * kGrammProKg, t, kX), Zelle(r.dh, t, kH),
+               Zelle(r.massenstrom, t, kStrom), Zelle(r.volumenstrom, t, kStrom),
+               Zelle(r.leistung, t, kWasser), Zelle(r.wasser, t, kWasser), ""});
     }
     if (!b.prozesse.empty()) {
         const Summen s = SummenVon(b.prozesse);
         using stellen::kWasser;
-        Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", "", "",
+        Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", "", "", "",
                     Zelle(s.heizen, t, kWasser), Zelle(s.befeuchten, t, kWasser), ""});
-        Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", "", "",
+        Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", "", "", "",
                     Zelle(s.kuehlen, t, kWasser), Zelle(s.kondensat, t, kWasser), ""});
     }
     if (b.messreihen.empty()) return aus;

@@ -20,6 +20,6 @@ std::string BerichtText(const Berechnung& b);
 // series against the zones when there are series: ';'-separated, each with a header row, numbers
 // with the given decimal separator, every state of the file with its reason or whether it lies
 // outside the chart.
-std::string Tabelle(const Berechnung& b, std::string_view dezimaltrenner);
+std::string Tabelle(const Projekt& projekt, const Berechnung& b, std::string_view dezimaltrenner);
 
 }  // namespace lumora

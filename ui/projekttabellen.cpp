@@ -10,19 +10,6 @@ namespace lumora {
 
 namespace {
 
-// clang-format off
-const Groesse kGroessen[] = {
-    {"theta", "ϑ", "°C"}, {"phi", "φ", "%"}, {"x", "x", "g/kg"}, {"h", "h", "kJ/kg"},
-    {"taupunkt", "ϑTau", "°C"}, {"kuehlgrenze", "ϑK", "°C"}, {"oberflaeche", "ϑO", "°C"},
-    {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
-    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg"}, {"massenstrom", "ṁ", "kg/h"}, {"volumenstrom", "V̇", "m³/h"},
-    {"massenstroeme", "ṁ", "kg/h"}, {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
-    {"feuchterueckgewinnung", "Ψ", ""},
-};
-// clang-format on
-
-const Groesse kUnbekannt{"", "?", ""};
-
 // The file key that a column of the states' table shows, for editing the entered values.
 const char* SchluesselDerSpalte(int spalte) {
     switch (spalte) {
@@ -43,15 +30,8 @@ const char* SchluesselDerSpalte(int spalte) {
     }
 }
 
-// "ϑ = 32 °C" for a key and its value in an entry.
-QString Angabe(const Json& eintrag, const char* schluessel) {
-    const Groesse& g = GroesseZu(schluessel);
-    const auto it = eintrag.find(schluessel);
-    const QString wert = it == eintrag.end() ? QString("?") : WertText(*it);
-    QString text = QString::fromUtf8(g.symbol) + " = " + wert;
-    if (*g.einheit) text += " " + QString::fromUtf8(g.einheit);
-    return text;
-}
+// The decimal separator of the user's notation.
+std::string Trenner() { return QLocale().decimalPoint().toStdString(); }
 
 // "Nebel, 4,20 g/kg Wasser" for a state in the fog region; "Eisnebel, 0,40 g/kg Eis" below
 // 0 °C on a winter chart, and mixed fog at 0 °C with both.
@@ -74,11 +54,7 @@ QString Bemerkung(const Punkt& p) {
 
 }  // namespace
 
-QString WertText(const Json& wert) {
-    if (wert.is_number()) return QLocale().toString(wert.get<double>(), 'g', 12);
-    if (wert.is_string()) return QString::fromStdString(wert.get<std::string>());
-    return QString::fromStdString(wert.dump());
-}
+QString WertText(const Json& wert) { return QString::fromStdString(WertText(wert, Trenner())); }
 
 std::optional<double> ZahlAusText(const QString& text) {
     const QString t = text.trimmed();
@@ -87,13 +63,6 @@ std::optional<double> ZahlAusText(const QString& text) {
     double v = QLocale().toDouble(t, &gut);
     if (!gut) v = QLocale::c().toDouble(t, &gut);
     return gut && std::isfinite(v) ? v : std::nan("");
-}
-
-const Groesse& GroesseZu(const std::string& schluessel) {
-    for (const Groesse& g : kGroessen) {
-        if (schluessel == g.schluessel) return g;
-    }
-    return kUnbekannt;
 }
 
 const Zustandspaar* PaarVon(const Json& eintrag) {
@@ -114,27 +83,7 @@ QString Zahltext(const std::optional<double>& wert, int stellen) {
 }
 
 QString Parametertext(const Json& prozess) {
-    QStringList teile;
-    if (!prozess.is_object()) return {};
-    for (auto it = prozess.begin(); it != prozess.end(); ++it) {
-        const std::string& k = it.key();
-        if (k == "art" || k == "von" || k == "nach" || k == "name") continue;
-        const Groesse& g = GroesseZu(k);
-        if (g.schluessel[0] == '\0') continue;  // a key this version does not know
-        QString wert;
-        if (it->is_array()) {
-            QStringList werte;
-            for (const Json& w : *it) werte << WertText(w);
-            wert = werte.join(" : ");
-        } else {
-            wert = WertText(*it);
-        }
-        // A humidifier's target φ or x reads as such; its step as Δx.
-        QString text = QString::fromUtf8(g.symbol) + " = " + wert;
-        if (*g.einheit) text += " " + QString::fromUtf8(g.einheit);
-        teile << text;
-    }
-    return teile.join(", ");
+    return QString::fromStdString(Parametertext(prozess, Trenner()));
 }
 
 // --- States ---------------------------------------------------------------------------------
@@ -243,7 +192,10 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
             }
             return QString::fromStdString(b.prozesse[zeile - b.zustaende.size()].nach);
         case Eingabe:
-            if (paar) return Angabe(*json, paar->a) + ", " + Angabe(*json, paar->b);
+            if (paar) {
+                return QString::fromStdString(Angabe(*json, paar->a, Trenner()) + ", " +
+                                              Angabe(*json, paar->b, Trenner()));
+            }
             if (!json) {
                 const auto& pr = b.prozesse[zeile - b.zustaende.size()];
                 const auto art = ProzessartZu(pr.art);

@@ -3,17 +3,10 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include "projekt/groessen.h"
 #include "ui/projektsitzung.h"
 
 namespace lumora {
-
-// A file key of a state's value: its symbol and unit as a form and a table show them.
-struct Groesse {
-    const char* schluessel;
-    const char* symbol;
-    const char* einheit;
-};
-const Groesse& GroesseZu(const std::string& schluessel);
 
 // The pair an entry of zustaende holds, or none.
 const Zustandspaar* PaarVon(const Json& eintrag);

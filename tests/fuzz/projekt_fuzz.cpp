@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (!projekt) return 0;
     const Berechnung b = Berechnen(*projekt);
     if (!JsonLesen(BerichtText(b)).fehler.empty()) std::abort();
-    (void)Tabelle(b, ",");
+    (void)Tabelle(*projekt, b, ",");
 
     const std::string geschrieben = projekt->Schreiben();
     const auto wieder = Projekt::Lesen(geschrieben);

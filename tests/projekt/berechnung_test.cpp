@@ -11,12 +11,24 @@ namespace {
 
 const std::string kEingabe = R"("eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"])";
 
-Berechnung Rechne(const std::string& zustaende, const std::string& prozesse,
-                  const std::string& eingabe = kEingabe) {
+Projekt Lies(const std::string& zustaende, const std::string& prozesse,
+             const std::string& eingabe = kEingabe) {
     const auto p = Projekt::Lesen(R"({"lumora": 1, )" + eingabe + R"(, "zustaende": [)" +
                                   zustaende + R"(], "prozesse": [)" + prozesse + "]}");
     EXPECT_TRUE(p) << p.grund();
-    return Berechnen(*p);
+    return p ? *p : Projekt(Feldtexte{});
+}
+
+Berechnung Rechne(const std::string& zustaende, const std::string& prozesse,
+                  const std::string& eingabe = kEingabe) {
+    return Berechnen(Lies(zustaende, prozesse, eingabe));
+}
+
+// The CSV of the project's report, with a decimal comma.
+std::string Csv(const std::string& zustaende, const std::string& prozesse,
+                const std::string& eingabe = kEingabe) {
+    const Projekt p = Lies(zustaende, prozesse, eingabe);
+    return Tabelle(p, Berechnen(p), ",");
 }
 
 struct Eintrag {
@@ -183,13 +195,15 @@ TEST(Prozesskette, VolumeFlowGivesTheMassFlow) {
 
 // Cooling and reheating are summed apart, not into one net power; heat recovery buys none.
 TEST(Bericht, TotalsByWhatTheyCost) {
-    const Berechnung b = Rechne(
-        R"({"name": "A", "theta": 30, "phi": 50}, {"name": "F", "theta": 20, "phi": 40})",
+    const std::string zustaende =
+        R"({"name": "A", "theta": 30, "phi": 50}, {"name": "F", "theta": 20, "phi": 40})";
+    const std::string prozesse =
         R"({"art": "kuehlen", "von": "A", "nach": "K", "oberflaeche": 10, "massenstrom": 1000},
            {"art": "heizen", "von": "K", "nach": "H", "theta": 18, "massenstrom": 1000},
            {"art": "befeuchten_dampf", "von": "H", "nach": "D", "dampf": 100, "dx": 1, "massenstrom": 1000},
            {"art": "waermerueckgewinnung", "von": ["D", "F"], "nach": "W", "rueckwaermzahl": 0.5, "massenstrom": 1000},
-           {"art": "heizen", "von": "fehlt", "nach": "X", "theta": 50, "massenstrom": 1000})");
+           {"art": "heizen", "von": "fehlt", "nach": "X", "theta": 50, "massenstrom": 1000})";
+    const Berechnung b = Rechne(zustaende, prozesse);
     const Summen s = SummenVon(b.prozesse);
     EXPECT_EQ(s.kuehlen, *b.prozesse[0].leistung);
     EXPECT_LT(s.kuehlen, 0);
@@ -197,8 +211,11 @@ TEST(Bericht, TotalsByWhatTheyCost) {
     EXPECT_EQ(s.heizen, *b.prozesse[1].leistung + *b.prozesse[2].leistung);
     EXPECT_EQ(s.befeuchten, *b.prozesse[2].wasser);
     EXPECT_NEAR(s.befeuchten, 1, 1e-12);  // 1000 kg/h taking up 1 g/kg
-    const std::string tabelle = Tabelle(b, ",");
-    EXPECT_NE(tabelle.find("Summe Kühlen und Kondensat;;;;;;;;-"), std::string::npos) << tabelle;
+    const std::string tabelle = Csv(zustaende, prozesse);
+    EXPECT_NE(tabelle.find("Summe Kühlen und Kondensat;;;;;;;;;-"), std::string::npos) << tabelle;
+    // Each process row carries its parameters as the window shows them.
+    EXPECT_NE(tabelle.find(";K;ϑO = 10 °C, ṁ = 1000 kg/h;"), std::string::npos) << tabelle;
+    EXPECT_NE(tabelle.find(";W;Φ = 0,5, ṁ = 1000 kg/h;"), std::string::npos) << tabelle;
 }
 
 // A lower limit of 0 is the chart without one: every computed number and byte the same.
@@ -206,8 +223,8 @@ TEST(Winter, LimitZeroComputesAsWithout) {
     const std::string mitNull = kEingabe + R"(, "theta_unten": 0)";
     EXPECT_EQ(BerichtText(Rechne(kBeispielZustaende, kBeispielProzesse, mitNull)),
               BerichtText(Rechne(kBeispielZustaende, kBeispielProzesse)));
-    EXPECT_EQ(Tabelle(Rechne(kBeispielZustaende, kBeispielProzesse, mitNull), ","),
-              Tabelle(Rechne(kBeispielZustaende, kBeispielProzesse), ","));
+    EXPECT_EQ(Csv(kBeispielZustaende, kBeispielProzesse, mitNull),
+              Csv(kBeispielZustaende, kBeispielProzesse));
 }
 
 // Below 0 °C on a winter chart the states saturate over ice, and a mixing of cold outdoor
@@ -254,10 +271,9 @@ TEST(Bericht, SeriesAgainstZones) {
 }
 
 TEST(Bericht, TableWithSeparatorAndQuotes) {
-    const Berechnung b = Rechne(R"({"name": "A;1", "theta": 20.5, "phi": 50},
-                                   {"name": "B", "theta": 20, "phi": 500})",
-                                R"({"art": "heizen", "von": "A;1", "nach": "C", "theta": 30})");
-    const std::string t = Tabelle(b, ",");
+    const std::string t = Csv(R"({"name": "A;1", "theta": 20.5, "phi": 50},
+                                 {"name": "B", "theta": 20, "phi": 500})",
+                              R"({"art": "heizen", "von": "A;1", "nach": "C", "theta": 30})");
     const std::string zeile = t.substr(t.find('\n') + 1, t.find("\nB;") - t.find('\n'));
     EXPECT_EQ(zeile.find('.'), std::string::npos);  // no point as decimal separator
     // Rounded to the digits the window shows, without the canvas coordinates.
@@ -271,7 +287,7 @@ TEST(Bericht, TableWithSeparatorAndQuotes) {
     EXPECT_NE(t.find("\n\n"), std::string::npos);
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'),
               4 + 1 + 2 + 2);  // 3 states + header, empty line, process + header, totals
-    EXPECT_NE(t.find("\nErwärmen;\"A;1\";C;9,50;0,000;"), std::string::npos) << t;
+    EXPECT_NE(t.find("\nErwärmen;\"A;1\";C;ϑ = 30 °C;9,50;0,000;"), std::string::npos) << t;
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
         bool ok = false;
         switch (FormatVon(ziel)) {
             case Format::Tabelle:
-                ok = DateiSchreiben(ziel, Tabelle(b, dezimaltrenner), fehler);
+                ok = DateiSchreiben(ziel, Tabelle(projekt, b, dezimaltrenner), fehler);
                 break;
             case Format::Projekt:
                 ok = DateiSchreiben(ziel, projekt.Schreiben(), fehler);
