@@ -9,6 +9,7 @@
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/zahlen.h"
+#include "projekt/groessen.h"
 
 namespace lumora {
 
@@ -38,10 +39,6 @@ Fehler NameLesen(const Json& e, const char* key, std::string& name) {
 // The value keys of a state and the pairs they form.
 constexpr std::array<const char*, 6> kWerte{"theta", "phi", "x", "h", "taupunkt", "kuehlgrenze"};
 // A value of the file in the code's unit: water contents are in g/kg there.
-double InCode(std::string_view key, double wert) {
-    return key == "x" || key == "dx" ? wert / kGrammProKg : wert;
-}
-
 std::string Aufzaehlung(const std::vector<const char*>& keys) {
     std::string s;
     for (std::size_t i = 0; i < keys.size(); ++i) s += (i ? ", " : "") + Zitat(keys[i]);
@@ -70,88 +67,66 @@ Ergebnis<Luftzustand> ZustandLesen(const Json& e, const Luftdruck* druck,
     return ZustandAusPaar(*druck, paar->paar, InCode(paar->a, a), InCode(paar->b, b));
 }
 
-// The parameters of a process in the code's units.
+// The parameters of a process in the code's units, as its kind's schema lists them.
 Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
     p.art = art;
-    const auto pflicht = [&](const char* key, double& wert) -> Fehler {
+    const auto lesen = [&](const char* key, double& wert) -> Fehler {
         double w = 0;
         if (auto f = WertLesen(e, key, w)) return f;
         wert = InCode(key, w);
         return std::nullopt;
     };
-    const auto optional = [&](const char* key, double& wert) -> Fehler {
-        return e.contains(key) ? pflicht(key, wert) : std::nullopt;
-    };
-    const auto ziel = [&](std::initializer_list<std::pair<const char*, Ziel>> erlaubt) -> Fehler {
+    const Prozessschema& schema = SchemaVon(art);
+    for (const char* key : schema.schluessel) {
+        const Parameter* par = ParameterZu(key);
+        if (!par || (!par->wert && !par->wahl) || (par->freiwillig && !e.contains(key))) continue;
+        if (par->wert) {
+            if (auto f = lesen(key, p.*par->wert)) return f;
+        } else {
+            double w = 0;
+            if (auto f = lesen(key, w)) return f;
+            p.*par->wahl = w;
+        }
+        if (!schema.ziel || key != schema.schluessel.front()) continue;
+        // The target comes right after the kind's own value.
         std::vector<const char*> da;
         std::vector<const char*> alle;
-        for (const auto& [key, z] : erlaubt) {
-            alle.push_back(key);
-            if (!e.contains(key)) continue;
-            da.push_back(key);
-            p.ziel = z;
-            if (auto f = pflicht(key, p.zielwert)) return f;
+        for (const Zielart& z : kZiele) {
+            if (z.ziel == Ziel::Phi && !schema.zielPhi) continue;
+            alle.push_back(z.schluessel);
+            if (!e.contains(z.schluessel)) continue;
+            da.push_back(z.schluessel);
+            p.ziel = z.ziel;
+            if (auto f = lesen(z.schluessel, p.zielwert)) return f;
         }
-        if (da.size() == 1) return std::nullopt;
         if (da.empty()) return "Es fehlt ein Ziel: " + Aufzaehlung(alle) + ".";
-        return "Mehr als ein Ziel: " + Aufzaehlung(da) + ".";
-    };
-    Fehler f;
-    switch (art) {
-        case Prozessart::Heizen:
-            f = pflicht("theta", p.theta);
-            break;
-        case Prozessart::Kuehlen:
-            if (!(f = pflicht("oberflaeche", p.oberflaeche))) f = optional("bypass", p.bypass);
-            break;
-        case Prozessart::BefeuchtenWasser:
-            if (!(f = pflicht("wasser", p.wasser))) {
-                f = ziel({{"phi", Ziel::Phi}, {"x", Ziel::X}, {"dx", Ziel::DX}});
-            }
-            break;
-        case Prozessart::BefeuchtenDampf:
-            if (!(f = pflicht("dampf", p.dampf))) {
-                f = ziel({{"phi", Ziel::Phi}, {"x", Ziel::X}, {"dx", Ziel::DX}});
-            }
-            break;
-        case Prozessart::Richtung:
-            if (!(f = pflicht("epsilon", p.epsilon))) f = ziel({{"x", Ziel::X}, {"dx", Ziel::DX}});
-            break;
-        case Prozessart::Mischen: {
-            const auto it = e.find("massenstroeme");
-            if (e.contains("aussenluftanteil")) {
-                if (it != e.end()) {
-                    return "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf "
-                           "nur eins sein.";
-                }
-                p.aussenluftanteil = 0;
-                f = pflicht("aussenluftanteil", *p.aussenluftanteil);
-                break;
-            }
+        if (da.size() > 1) return "Mehr als ein Ziel: " + Aufzaehlung(da) + ".";
+    }
+    if (art == Prozessart::Mischen) {
+        // Two flows, or the outdoor-air share instead.
+        const auto it = e.find("massenstroeme");
+        if (p.aussenluftanteil && it != e.end()) {
+            return "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur "
+                   "eins sein.";
+        }
+        if (!p.aussenluftanteil) {
             if (it == e.end()) return "„massenstroeme“ oder „aussenluftanteil“ fehlt.";
             if (!it->is_array() || it->size() != 2 || !(*it)[0].is_number() ||
                 !(*it)[1].is_number()) {
                 return "„massenstroeme“ muss zwei Zahlen nennen.";
             }
             p.massenstroeme = {(*it)[0].get<double>(), (*it)[1].get<double>()};
-            break;
         }
-        case Prozessart::Waermerueckgewinnung:
-            if (!(f = pflicht("rueckwaermzahl", p.rueckwaermzahl))) {
-                f = optional("feuchterueckgewinnung", p.feuchterueckgewinnung);
-            }
-            break;
     }
-    if (f) return f;
     if (e.contains("massenstrom") && e.contains("volumenstrom")) {
         return "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
     }
     for (const char* strom : {"massenstrom", "volumenstrom"}) {
         if (!e.contains(strom)) continue;
         double m = 0;
-        if (auto g = pflicht(strom, m)) return g;
+        if (auto f = lesen(strom, m)) return f;
         if (!(m > 0)) return Zitat(strom) + " muss größer als 0 sein.";
-        (std::string(strom) == "massenstrom" ? p.massenstrom : p.volumenstrom) = m;
+        p.*ParameterZu(strom)->wahl = m;
     }
     return std::nullopt;
 }

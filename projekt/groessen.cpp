@@ -1,6 +1,7 @@
 #include "projekt/groessen.h"
 
 #include "core/zahlen.h"
+#include "projekt/berechnung.h"
 
 namespace lumora {
 
@@ -8,11 +9,14 @@ namespace {
 
 // clang-format off
 const Groesse kGroessen[] = {
-    {"theta", "ϑ", "°C"}, {"phi", "φ", "%"}, {"x", "x", "g/kg"}, {"h", "h", "kJ/kg"},
-    {"taupunkt", "ϑTau", "°C"}, {"kuehlgrenze", "ϑK", "°C"}, {"oberflaeche", "ϑO", "°C"},
+    {"theta", "ϑ", "°C", 1, &Luftzustand::theta}, {"phi", "φ", "%", 1, nullptr, &Luftzustand::phi},
+    {"x", "x", "g/kg", kGrammProKg, &Luftzustand::x}, {"h", "h", "kJ/kg", 1, &Luftzustand::h},
+    {"taupunkt", "ϑTau", "°C", 1, nullptr, &Luftzustand::taupunkt},
+    {"kuehlgrenze", "ϑK", "°C", 1, nullptr, &Luftzustand::kuehlgrenze}, {"oberflaeche", "ϑO", "°C"},
     {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
-    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg"}, {"massenstrom", "ṁ", "kg/h"}, {"volumenstrom", "V̇", "m³/h"},
-    {"massenstroeme", "ṁ", "kg/h"}, {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
+    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammProKg}, {"massenstrom", "ṁ", "kg/h"},
+    {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
+    {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
     {"feuchterueckgewinnung", "Ψ", ""},
 };
 // clang-format on
@@ -26,6 +30,76 @@ std::string MitEinheit(const Groesse& g, std::string wert) {
 }
 
 }  // namespace
+
+double InDatei(std::string_view schluessel, double wert) {
+    return wert * GroesseZu(schluessel).faktor;
+}
+
+double InCode(std::string_view schluessel, double wert) {
+    return wert / GroesseZu(schluessel).faktor;
+}
+
+std::optional<double> WertVon(const Luftzustand& z, std::string_view schluessel) {
+    const Groesse& g = GroesseZu(schluessel);
+    if (g.zustand) return InDatei(schluessel, z.*g.zustand);
+    if (g.zustandWahl && z.*g.zustandWahl) return InDatei(schluessel, *(z.*g.zustandWahl));
+    return std::nullopt;
+}
+
+const std::vector<Parameter>& Prozessparameter() {
+    using P = Prozess;
+    static const std::vector<Parameter> parameter = {
+        {"theta", "Endtemperatur ϑ [°C]", false, &P::theta},
+        {"oberflaeche", "Oberflächentemperatur ϑO [°C]", false, &P::oberflaeche},
+        {"bypass", "Bypassfaktor BF", true, &P::bypass},
+        {"wasser", "Wassertemperatur ϑW [°C]", false, &P::wasser},
+        {"dampf", "Dampftemperatur ϑD [°C]", false, &P::dampf},
+        {"epsilon", "Richtung ε [kJ/kg]", false, &P::epsilon},
+        {"rueckwaermzahl", "Rückwärmzahl Φ", false, &P::rueckwaermzahl},
+        {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ", true, &P::feuchterueckgewinnung},
+        {"massenstrom1", "Massenstrom 1 [kg/h]", true},
+        {"massenstrom2", "Massenstrom 2 [kg/h]", true},
+        {"aussenluftanteil", "oder Außenluftanteil von 1 [%]", true, nullptr, &P::aussenluftanteil},
+        {"massenstrom", "Massenstrom trockener Luft [kg/h]", true, nullptr, &P::massenstrom},
+        {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]", true, nullptr, &P::volumenstrom},
+    };
+    return parameter;
+}
+
+const Parameter* ParameterZu(std::string_view schluessel) {
+    for (const Parameter& p : Prozessparameter()) {
+        if (schluessel == p.schluessel) return &p;
+    }
+    return nullptr;
+}
+
+const Prozessschema& SchemaVon(Prozessart art) {
+    using A = Prozessart;
+    static const std::vector<Prozessschema> schemata = {
+        {A::Heizen, {"theta", "massenstrom", "volumenstrom"}, false, false},
+        {A::Kuehlen, {"oberflaeche", "bypass", "massenstrom", "volumenstrom"}, false, false},
+        {A::BefeuchtenWasser, {"wasser", "massenstrom", "volumenstrom"}, true, true},
+        {A::BefeuchtenDampf, {"dampf", "massenstrom", "volumenstrom"}, true, true},
+        {A::Richtung, {"epsilon", "massenstrom", "volumenstrom"}, true, false},
+        {A::Mischen, {"massenstrom1", "massenstrom2", "aussenluftanteil"}, false, false},
+        {A::Waermerueckgewinnung,
+         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom", "volumenstrom"},
+         false,
+         false},
+    };
+    for (const Prozessschema& s : schemata) {
+        if (s.art == art) return s;
+    }
+    return schemata.front();
+}
+
+bool IstParameterschluessel(std::string_view schluessel) {
+    if (schluessel == "massenstroeme") return true;
+    for (const Zielart& z : kZiele) {
+        if (schluessel == z.schluessel) return true;
+    }
+    return ParameterZu(schluessel) != nullptr;
+}
 
 const Groesse& GroesseZu(std::string_view schluessel) {
     for (const Groesse& g : kGroessen) {

@@ -2,7 +2,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/luftzustand.h"
+#include "core/prozess.h"
 #include "projekt/jsontext.h"
 
 namespace lumora {
@@ -13,10 +16,55 @@ struct Groesse {
     const char* schluessel;
     const char* symbol;
     const char* einheit;
+    double faktor = 1;  // file units per unit of the code: 1000 for g/kg against kg/kg
+    // The state's value the key names, where it names one, or one that may not exist.
+    double Luftzustand::*zustand = nullptr;
+    std::optional<double> Luftzustand::*zustandWahl = nullptr;
 };
 // The quantity of a key; one with an empty key and the symbol "?" for a key this version does
 // not know.
 const Groesse& GroesseZu(std::string_view schluessel);
+
+// A value under the key in the file's units, from the code's, and back.
+double InDatei(std::string_view schluessel, double wert);
+double InCode(std::string_view schluessel, double wert);
+// The value of a state that the key names, in the file's units; none for a key that names
+// no value of a state.
+std::optional<double> WertVon(const Luftzustand& z, std::string_view schluessel);
+
+// A parameter of a process as the file and the form hold it. The two flows of a mixing are
+// one file key, "massenstroeme"; the form has a field for each, "massenstrom1" and "2".
+struct Parameter {
+    const char* schluessel;
+    const char* beschriftung;                        // the form's label, with symbol and unit
+    bool freiwillig;                                 // may be left out
+    double Prozess::*wert = nullptr;                 // where the process keeps it
+    std::optional<double> Prozess::*wahl = nullptr;  // the same for a value that may be missing
+};
+// Every parameter, in the order of the form.
+const std::vector<Parameter>& Prozessparameter();
+const Parameter* ParameterZu(std::string_view schluessel);
+
+// The target of a humidifier or of a direction, by its file key.
+struct Zielart {
+    const char* schluessel;
+    const char* anzeige;
+    Ziel ziel;
+};
+inline constexpr Zielart kZiele[] = {
+    {"phi", "φ [%]", Ziel::Phi}, {"x", "x [g/kg]", Ziel::X}, {"dx", "Δx [g/kg]", Ziel::DX}};
+
+// What a kind of process asks for: its parameters by key, and whether a target comes on top.
+struct Prozessschema {
+    Prozessart art;
+    std::vector<const char*> schluessel;
+    bool ziel;
+    bool zielPhi;  // whether φ is an allowed target
+};
+const Prozessschema& SchemaVon(Prozessart art);
+// Whether the file key is one that some kind of process takes as a parameter or target: what
+// a form replaces when it edits an entry, while other keys stay.
+bool IstParameterschluessel(std::string_view schluessel);
 
 // A value of an entry as a cell or a field shows it: a number as the shortest text that reads
 // back to it, with the given decimal separator; a text as it stands.

@@ -33,18 +33,6 @@ Json Gerundet(double wert, int stellen) {
     return JsonZahl(std::round(wert * f) / f);
 }
 
-// The value of a state that the file key names, in the file's units; none where the state has
-// no such value.
-std::optional<double> WertVon(const Luftzustand& z, const std::string& schluessel) {
-    if (schluessel == "theta") return z.theta;
-    if (schluessel == "x") return z.x * 1000;
-    if (schluessel == "h") return z.h;
-    if (schluessel == "phi") return z.phi;
-    if (schluessel == "taupunkt") return z.taupunkt;
-    if (schluessel == "kuehlgrenze") return z.kuehlgrenze;
-    return std::nullopt;
-}
-
 }  // namespace
 
 Anwendung::Anwendung() {
@@ -245,8 +233,7 @@ void Anwendung::zustandEintragen(double X, double Y) {
     }
     Json e = Json::object();
     e["name"] = name;
-    e["theta"] = Gerundet(z->theta, Stellen("theta"));
-    e["x"] = Gerundet(z->x * 1000, Stellen("x"));
+    for (const char* k : {"theta", "x"}) e[k] = Gerundet(*WertVon(*z, k), Stellen(k));
     sitzung_.eintragEinfuegen(Liste::Zustaende, sitzung_.projekt().anzahl(Liste::Zustaende), e,
                               "Zustand eintragen");
     projektfenster_->show();

@@ -28,46 +28,6 @@ QString Einheit(const char* schluessel) {
            (*g.einheit ? " [" + QString::fromUtf8(g.einheit) + "]" : QString());
 }
 
-// The humidifier's and the direction's targets, by their file keys.
-struct Zielart {
-    const char* schluessel;
-    const char* anzeige;
-};
-constexpr Zielart kZiele[] = {{"phi", "φ [%]"}, {"x", "x [g/kg]"}, {"dx", "Δx [g/kg]"}};
-
-// The parameters each kind asks for, by file key; the target comes on top where it has one.
-struct Artfelder {
-    Prozessart art;
-    std::vector<const char*> schluessel;
-    bool ziel;
-    bool zielPhi;  // whether φ is an allowed target
-};
-const std::vector<Artfelder>& Felder() {
-    static const std::vector<Artfelder> felder = {
-        {Prozessart::Heizen, {"theta", "massenstrom", "volumenstrom"}, false, false},
-        {Prozessart::Kuehlen,
-         {"oberflaeche", "bypass", "massenstrom", "volumenstrom"},
-         false,
-         false},
-        {Prozessart::BefeuchtenWasser, {"wasser", "massenstrom", "volumenstrom"}, true, true},
-        {Prozessart::BefeuchtenDampf, {"dampf", "massenstrom", "volumenstrom"}, true, true},
-        {Prozessart::Richtung, {"epsilon", "massenstrom", "volumenstrom"}, true, false},
-        {Prozessart::Mischen, {"massenstrom1", "massenstrom2", "aussenluftanteil"}, false, false},
-        {Prozessart::Waermerueckgewinnung,
-         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom", "volumenstrom"},
-         false,
-         false},
-    };
-    return felder;
-}
-
-const Artfelder& FelderVon(Prozessart art) {
-    for (const Artfelder& f : Felder()) {
-        if (f.art == art) return f;
-    }
-    return Felder().front();
-}
-
 }  // namespace
 
 QString KeineZahl(const QString& feld, const QString& text) {
@@ -263,23 +223,8 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
     for (const Zielart& z : kZiele) ziel_->addItem(QString::fromUtf8(z.anzeige));
     formular_->addRow("Ziel", ziel_);
     zielwert_ = zahlfeld("Zielwert");
-    const std::pair<const char*, const char*> felder[] = {
-        {"theta", "Endtemperatur ϑ [°C]"},
-        {"oberflaeche", "Oberflächentemperatur ϑO [°C]"},
-        {"bypass", "Bypassfaktor BF"},
-        {"wasser", "Wassertemperatur ϑW [°C]"},
-        {"dampf", "Dampftemperatur ϑD [°C]"},
-        {"epsilon", "Richtung ε [kJ/kg]"},
-        {"rueckwaermzahl", "Rückwärmzahl Φ"},
-        {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ"},
-        {"massenstrom1", "Massenstrom 1 [kg/h]"},
-        {"massenstrom2", "Massenstrom 2 [kg/h]"},
-        {"aussenluftanteil", "oder Außenluftanteil von 1 [%]"},
-        {"massenstrom", "Massenstrom trockener Luft [kg/h]"},
-        {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]"},
-    };
-    for (auto [schluessel, text] : felder) {
-        parameter_.emplace_back(schluessel, zahlfeld(QString::fromUtf8(text)));
+    for (const Parameter& p : Prozessparameter()) {
+        parameter_.emplace_back(p.schluessel, zahlfeld(QString::fromUtf8(p.beschriftung)));
     }
     nach_ = new QLineEdit(this);
     formular_->addRow("Name des neuen Zustands", nach_);
@@ -299,7 +244,7 @@ QLineEdit* Prozessformular::parameter(const std::string& schluessel) const {
 }
 
 void Prozessformular::artGewaehlt() {
-    const Artfelder& f = FelderVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
+    const Prozessschema& f = SchemaVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
     const bool zwei = HatZweitenZustand(f.art);
     formular_->setRowVisible(von2_, zwei);
     formular_->setRowVisible(ziel_, f.ziel);
@@ -353,15 +298,12 @@ void Prozessformular::fortsetzen(const Json* vorher) {
 }
 
 QString Prozessformular::feldfehler() const {
-    const Artfelder& f = FelderVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
+    const Prozessschema& f = SchemaVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
     if (von_->count() == 0) return "Es gibt noch keinen Zustand, an dem ein Prozess beginnt.";
     for (const char* k : f.schluessel) {
         const QLineEdit* feld = parameter(k);
         const auto v = zahl(feld);
-        const bool freiwillig = std::string(k) == "massenstrom" ||
-                                std::string(k) == "volumenstrom" || std::string(k) == "bypass" ||
-                                std::string(k) == "feuchterueckgewinnung" ||
-                                f.art == Prozessart::Mischen;
+        const bool freiwillig = ParameterZu(k)->freiwillig;
         if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
         if (const QString fehler = zahlfehler(feld); !fehler.isEmpty()) return fehler;
     }
@@ -384,7 +326,7 @@ QString Prozessformular::feldfehler() const {
 
 Json Prozessformular::eintrag() const {
     const Prozessname& n = kProzessnamen[std::max(0, art_->currentIndex())];
-    const Artfelder& f = FelderVon(n.art);
+    const Prozessschema& f = SchemaVon(n.art);
     Json e = Json::object();
     e["art"] = std::string(n.schluessel);
     if (HatZweitenZustand(n.art)) {

@@ -465,10 +465,8 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         // Keys this version does not know stay with the entry.
         Json e = s_.projekt().eintrag(Liste::Prozesse, zeile);
         const std::string altNach = e.value("nach", std::string());
-        for (const char* k : {"theta", "oberflaeche", "bypass", "wasser", "dampf", "epsilon", "phi",
-                              "x", "dx", "massenstrom", "massenstroeme", "aussenluftanteil",
-                              "volumenstrom", "rueckwaermzahl", "feuchterueckgewinnung"}) {
-            e.erase(k);
+        for (auto it = e.begin(); it != e.end();) {
+            it = IstParameterschluessel(it.key()) ? e.erase(it) : std::next(it);
         }
         for (auto& [k, v] : form.eintrag().items()) e[k] = v;
         const std::string neuNach = e.value("nach", std::string());
