@@ -115,6 +115,7 @@ class Prozessformular : public Eintragsformular {
     // The field of a parameter by its file key, e.g. "oberflaeche".
     QLineEdit* parameter(const std::string& schluessel) const;
     QComboBox* ziel() const { return ziel_; }
+    QLineEdit* zielwert() const { return zielwert_; }
 
   protected:
     QString feldfehler() const override;

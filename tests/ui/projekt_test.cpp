@@ -14,6 +14,7 @@
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/version.h"
+#include "projekt/groessen.h"
 #include "projekt/zone.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
@@ -442,6 +443,53 @@ TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     EXPECT_TRUE(form.von2()->isVisible());
     EXPECT_TRUE(form.parameter("massenstrom1")->isVisible());
     EXPECT_FALSE(form.parameter("oberflaeche")->isVisible());
+}
+
+// Every kind's form, filled in field by field as its schema lists them, makes an entry that
+// the file reader takes and computes, with the typed values under their keys.
+TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
+    const std::map<std::string, double> werte = {
+        {"theta", 40},           {"oberflaeche", 9},
+        {"bypass", 0.1},         {"wasser", 15},
+        {"dampf", 100},          {"epsilon", 2500},
+        {"rueckwaermzahl", 0.5}, {"feuchterueckgewinnung", 0.2},
+        {"massenstrom1", 1000},  {"massenstrom2", 3000},
+        {"massenstrom", 1000}};
+    const Projekt& p = anwendung.sitzung().projekt();
+    for (const Prozessname& n : kProzessnamen) {
+        Prozessformular form({"AUL", "ABL"}, [&p](const Json& e) {
+            return EintragPruefen(p, Liste::Prozesse, p.anzahl(Liste::Prozesse), e);
+        });
+        form.show();
+        form.art()->setCurrentIndex(static_cast<int>(n.art));
+        const Prozessschema& schema = SchemaVon(n.art);
+        for (const Parameter& par : Prozessparameter()) {
+            const bool dabei = std::find_if(schema.schluessel.begin(), schema.schluessel.end(),
+                                            [&](const char* k) {
+                                                return std::string(k) == par.schluessel;
+                                            }) != schema.schluessel.end();
+            EXPECT_EQ(form.parameter(par.schluessel)->isVisible(), dabei)
+                << n.schluessel << " " << par.schluessel;
+            if (dabei && werte.count(par.schluessel)) {
+                form.parameter(par.schluessel)
+                    ->setText(QLocale().toString(werte.at(par.schluessel)));
+            }
+        }
+        if (schema.ziel) {
+            form.ziel()->setCurrentIndex(2);  // Δx
+            form.zielwert()->setText("1");
+        }
+        form.nach()->setText("NEU");
+        EXPECT_EQ(form.findChild<QLabel*>("meldung")->text(), "") << n.schluessel;
+        const Json e = form.eintrag();
+        for (const auto& [k, v] : e.items()) {
+            if (k == "art" || k == "von" || k == "nach") continue;
+            EXPECT_TRUE(IstParameterschluessel(k)) << k;
+            if (werte.count(k)) EXPECT_EQ(v.get<double>(), werte.at(k)) << k;
+        }
+        EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, p.anzahl(Liste::Prozesse), e), "")
+            << n.schluessel << " " << e.dump();
+    }
 }
 
 }  // namespace
