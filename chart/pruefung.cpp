@@ -148,12 +148,51 @@ std::optional<Ablehnung> UnterGrenzePruefen(const Eingabe& e) {
 
 }  // namespace
 
+std::string KeineZahlText(std::string_view feldname, std::string_view text) {
+    return std::string(feldname) + ": „" + std::string(text) + "“ ist keine Zahl.";
+}
+
+namespace {
+
+// Whether a field's text starts with a number as Zahl reads it: blanks, a sign, then a digit
+// with at most one point or comma and blanks before it.
+bool BeginntMitZahl(std::string_view text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool punkt = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') return true;
+        if ((c == '.' || c == ',') && !punkt) {
+            punkt = true;
+        } else if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<Ablehnung> OhneZahl(const Feldtexte& texte) {
+    constexpr std::string_view kLeer = " \t\r\n";
+    for (int f = 0; f < kFelder; ++f) {
+        std::string_view text = texte[f];
+        const std::size_t anfang = text.find_first_not_of(kLeer);
+        if (anfang == std::string_view::npos) continue;
+        text = text.substr(anfang, text.find_last_not_of(kLeer) + 1 - anfang);
+        if (!BeginntMitZahl(text)) {
+            const auto feld = static_cast<Feld>(f);
+            return Ablehnung{feld, KeineZahlText(Feldname(feld), text)};
+        }
+    }
+    return std::nullopt;
+}
+
 Ergebnis<double> ThetaUntenLesen(std::string_view text) {
     const auto wert = GanzeZahl(text);
+    if (!wert) return Ergebnis<double>::Fehler(KeineZahlText(Feldname(Feld::ThetaUnten), text));
     const std::string name = std::string(Feldname(Feld::ThetaUnten)) + ": ";
-    if (!wert) {
-        return Ergebnis<double>::Fehler(name + "„" + std::string(text) + "“ ist keine Zahl.");
-    }
     if (*wert < kThetaUntenMin || *wert > kThetaUntenMax) {
         return Ergebnis<double>::Fehler(name + UntereGrenzeBereich());
     }

@@ -49,6 +49,13 @@ struct Ablehnung {
     std::string meldung;
 };
 
+// "ϑmax: „abc“ ist keine Zahl.": the refusal of a text that is no number, for the field named.
+std::string KeineZahlText(std::string_view feldname, std::string_view text);
+
+// The refusal of the first field whose text, not empty, does not start with a number: Zahl
+// would read it as 0, which is no number the user typed.
+std::optional<Ablehnung> OhneZahl(const Feldtexte& texte);
+
 // Refuses exactly the values with which the chart run would fault, never end, need more
 // labels than the chart window holds, or more than 1,000,000 lines in one family.
 std::optional<Ablehnung> Pruefen(const Eingabe& e);

@@ -194,42 +194,6 @@ void Anfangsdialog::setTexte(const Feldtexte& texte) {
     for (int f = 0; f < kFelder; ++f) felder_[f]->setText(QString::fromStdString(texte[f]));
 }
 
-namespace {
-
-// Whether a field's text starts with a number as Zahl reads it: blanks, a sign, then a digit
-// with at most one point or comma and blanks before it. Zahl reads anything else as 0, which
-// is no number the user typed.
-bool BeginntMitZahl(const std::string& text) {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool punkt = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') return true;
-        if ((c == '.' || c == ',') && !punkt) {
-            punkt = true;
-        } else if (c != ' ' && c != '\t') {
-            return false;
-        }
-    }
-    return false;
-}
-
-// The refusal of the first field whose text is no number, if any: Zahl would read it as 0.
-std::optional<Ablehnung> OhneZahl(const Feldtexte& texte) {
-    for (int f = 0; f < kFelder; ++f) {
-        const QString text = QString::fromStdString(texte[f]).trimmed();
-        if (!text.isEmpty() && !BeginntMitZahl(texte[f])) {
-            const auto feld = static_cast<Feld>(f);
-            return Ablehnung{feld,
-                             KeineZahl(QString::fromUtf8(Feldname(feld)), text).toStdString()};
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 void Anfangsdialog::berechnen() {
     if (const auto ablehnung = OhneZahl(this->texte())) {
         ablehnen(*ablehnung);

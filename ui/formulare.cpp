@@ -31,7 +31,7 @@ QString Einheit(const char* schluessel) {
 }  // namespace
 
 QString KeineZahl(const QString& feld, const QString& text) {
-    return QString::fromUtf8("%1: „%2“ ist keine Zahl.").arg(feld, text);
+    return QString::fromStdString(KeineZahlText(feld.toStdString(), text.toStdString()));
 }
 
 // --- The check of an entry ---

@@ -86,6 +86,9 @@ TEST(Trace, RefusedPressDrawsNothingAndKeepsTheLabels) {
     EXPECT_EQ(lauf2[2], *(lauf2 - 2));  // the labels as the first press left them
     EXPECT_EQ(lauf2[3], R"({"end": 2})");
     EXPECT_NE(lauf2[2].find("0.02 kg/kg"), std::string::npos);
+    // A text that is no number says so, as the dialog does; "1013 hPa" is its leading number.
+    const auto text = Zeilen("200\t10\t1\tviel\t0.02\t0.002\t1013 hPa\n");
+    EXPECT_EQ(text[1], R"({"op": "refused", "message": "Χmax: „viel“ ist keine Zahl."})");
 }
 
 TEST(Trace, FieldsMayBeMissingAndLinesEndInCrLf) {

@@ -113,7 +113,7 @@ int Trace(std::istream& ein, std::ostream& aus, std::string_view dezimaltrenner)
         std::optional<Ablehnung> ablehnung;
         if (!thetaUnten) {
             ablehnung = Ablehnung{Feld::ThetaUnten, thetaUnten.grund()};
-        } else {
+        } else if (!(ablehnung = OhneZahl(texte))) {
             ablehnung = Pruefen(eingabe);
         }
         if (ablehnung) {
