@@ -17,120 +17,6 @@ namespace {
 
 using Fehler = std::optional<std::string>;
 
-// The number under key, in the file's unit; the German reason when it is missing or no number.
-Fehler WertLesen(const Json& e, const char* key, double& wert) {
-    const auto it = e.find(key);
-    if (it == e.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_number()) return Zitat(key) + " ist keine Zahl.";
-    wert = it->get<double>();
-    return std::nullopt;
-}
-
-// A name under key that names a state.
-Fehler NameLesen(const Json& e, const char* key, std::string& name) {
-    const auto it = e.find(key);
-    if (it == e.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_string()) return Zitat(key) + " ist kein Name.";
-    name = it->get<std::string>();
-    if (auto f = NamensFehler(name)) return Zitat(key) + ": " + *f;
-    return std::nullopt;
-}
-
-// The value keys of a state and the pairs they form.
-constexpr std::array<const char*, 6> kWerte{"theta", "phi", "x", "h", "taupunkt", "kuehlgrenze"};
-// A value of the file in the code's unit: water contents are in g/kg there.
-std::string Aufzaehlung(const std::vector<const char*>& keys) {
-    std::string s;
-    for (std::size_t i = 0; i < keys.size(); ++i) s += (i ? ", " : "") + Zitat(keys[i]);
-    return s;
-}
-
-Ergebnis<Luftzustand> ZustandLesen(const Json& e, const Luftdruck* druck,
-                                   const std::string& eingabeFehler) {
-    using E = Ergebnis<Luftzustand>;
-    std::vector<const char*> da;
-    for (const char* k : kWerte) {
-        if (e.contains(k)) da.push_back(k);
-    }
-    const Zustandspaar* paar = nullptr;
-    for (const Zustandspaar& p : kZustandspaare) {
-        if (da.size() == 2 && e.contains(p.a) && e.contains(p.b)) paar = &p;
-    }
-    if (da.empty()) return E::Fehler("Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.");
-    if (da.size() == 1) return E::Fehler("Zu " + Zitat(da[0]) + " fehlt der zweite Wert.");
-    if (!paar) return E::Fehler(Aufzaehlung(da) + " ergeben kein eindeutiges Wertepaar.");
-    double a = 0;
-    double b = 0;
-    if (auto f = WertLesen(e, paar->a, a)) return E::Fehler(*f);
-    if (auto f = WertLesen(e, paar->b, b)) return E::Fehler(*f);
-    if (!druck) return E::Fehler(eingabeFehler);
-    return ZustandAusPaar(*druck, paar->paar, InCode(paar->a, a), InCode(paar->b, b));
-}
-
-// The parameters of a process in the code's units, as its kind's schema lists them.
-Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
-    p.art = art;
-    const auto lesen = [&](const char* key, double& wert) -> Fehler {
-        double w = 0;
-        if (auto f = WertLesen(e, key, w)) return f;
-        wert = InCode(key, w);
-        return std::nullopt;
-    };
-    const Prozessschema& schema = SchemaVon(art);
-    for (const char* key : schema.schluessel) {
-        const Parameter* par = ParameterZu(key);
-        if (!par || (!par->wert && !par->wahl) || (par->freiwillig && !e.contains(key))) continue;
-        if (par->wert) {
-            if (auto f = lesen(key, p.*par->wert)) return f;
-        } else {
-            double w = 0;
-            if (auto f = lesen(key, w)) return f;
-            p.*par->wahl = w;
-        }
-        if (!schema.ziel || key != schema.schluessel.front()) continue;
-        // The target comes right after the kind's own value.
-        std::vector<const char*> da;
-        std::vector<const char*> alle;
-        for (const Zielart& z : kZiele) {
-            if (z.ziel == Ziel::Phi && !schema.zielPhi) continue;
-            alle.push_back(z.schluessel);
-            if (!e.contains(z.schluessel)) continue;
-            da.push_back(z.schluessel);
-            p.ziel = z.ziel;
-            if (auto f = lesen(z.schluessel, p.zielwert)) return f;
-        }
-        if (da.empty()) return "Es fehlt ein Ziel: " + Aufzaehlung(alle) + ".";
-        if (da.size() > 1) return "Mehr als ein Ziel: " + Aufzaehlung(da) + ".";
-    }
-    if (art == Prozessart::Mischen) {
-        // Two flows, or the outdoor-air share instead.
-        const auto it = e.find("massenstroeme");
-        if (p.aussenluftanteil && it != e.end()) {
-            return "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur "
-                   "eins sein.";
-        }
-        if (!p.aussenluftanteil) {
-            if (it == e.end()) return "„massenstroeme“ oder „aussenluftanteil“ fehlt.";
-            if (!it->is_array() || it->size() != 2 || !(*it)[0].is_number() ||
-                !(*it)[1].is_number()) {
-                return "„massenstroeme“ muss zwei Zahlen nennen.";
-            }
-            p.massenstroeme = {(*it)[0].get<double>(), (*it)[1].get<double>()};
-        }
-    }
-    if (e.contains("massenstrom") && e.contains("volumenstrom")) {
-        return "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
-    }
-    for (const char* strom : {"massenstrom", "volumenstrom"}) {
-        if (!e.contains(strom)) continue;
-        double m = 0;
-        if (auto f = lesen(strom, m)) return f;
-        if (!(m > 0)) return Zitat(strom) + " muss größer als 0 sein.";
-        p.*ParameterZu(strom)->wahl = m;
-    }
-    return std::nullopt;
-}
-
 // Where a name was given: an entered state or the end state of a process.
 struct Ort {
     Liste liste;
@@ -182,21 +68,21 @@ class Rechnung {
     }
 
     void Zustand(std::size_t i) {
-        const Json& e = p_.eintrag(Liste::Zustaende, i);
+        const Zustandseintrag& e = p_.zustand(i);
         ZustandErgebnis& z = b_.zustaende[i];
-        std::string name;
-        if (e.is_object() && e.contains("name") && e["name"].is_string()) z.name = e["name"];
-        if (!e.is_object()) {
-            z.fehler = "Der Eintrag ist kein JSON-Objekt.";
-        } else if (auto f = NameLesen(e, "name", name)) {
-            z.fehler = *f;
-        } else if (auto g = Vergeben(name, {Liste::Zustaende, i})) {
+        z.name = e.name;
+        if (!e.benannt) {
+            z.fehler = e.fehler;
+        } else if (auto g = Vergeben(e.name, {Liste::Zustaende, i})) {
             z.fehler = *g;
-        } else if (const Punkt* frueher = Frueher(i, name)) {
+        } else if (const Punkt* frueher = Frueher(i, e.name)) {
             z.punkt = *frueher;
-        } else if (const auto zustand =
-                       ZustandLesen(e, b_.druck ? &*b_.druck : nullptr, eingabeFehler_)) {
-            z.punkt = PunktAus(name, *zustand);
+        } else if (!e.fehler.empty()) {
+            z.fehler = e.fehler;
+        } else if (!b_.druck) {
+            z.fehler = eingabeFehler_;
+        } else if (const auto zustand = ZustandAusPaar(*b_.druck, e.paar->paar, e.a, e.b)) {
+            z.punkt = PunktAus(e.name, *zustand);
         } else {
             z.fehler = zustand.grund();
         }
@@ -239,39 +125,22 @@ class Rechnung {
 
     void Prozess_(std::size_t i) {
         jetzt_ = i;
-        const Json& e = p_.eintrag(Liste::Prozesse, i);
+        const Prozesseintrag& e = p_.prozess(i);
         ProzessErgebnis& r = b_.prozesse[i];
-        if (!e.is_object()) {
-            r.fehler = "Der Eintrag ist kein JSON-Objekt.";
+        r.art = e.art;
+        r.nach = e.nach;
+        r.von = e.von;
+        if (!e.benannt) {
+            r.fehler = e.fehler;
             return;
         }
-        if (const auto it = e.find("art"); it != e.end() && it->is_string()) r.art = *it;
-        const auto art = ProzessartZu(r.art);
-        if (!art) {
-            const Json& a = e.contains("art") ? e["art"] : Json();
-            r.fehler = a.is_null()     ? "„art“ fehlt."
-                       : a.is_string() ? "Die Art " + Zitat(r.art) + " ist unbekannt."
-                                       : "„art“ ist kein Text.";
-            return;
-        }
-        if (const auto it = e.find("nach"); it != e.end() && it->is_string()) r.nach = *it;
-        if (auto f = VonLesen(e, *art, r.von)) {
-            r.fehler = *f;
-            return;
-        }
-        std::string nach;
-        if (auto f = NameLesen(e, "nach", nach)) {
-            r.fehler = *f;
-            return;
-        }
-        lumora::Prozess prozess;
-        if (auto f = ProzessLesen(e, *art, prozess)) {
-            r.fehler = *f;
+        if (!e.fehler.empty()) {
+            r.fehler = e.fehler;
         } else {
-            Rechnen(prozess, r);
+            Rechnen(e.prozess, r);
         }
         // Given after the process: a process cannot start at its own end.
-        if (auto f = Vergeben(nach, {Liste::Prozesse, i}); f && r.fehler.empty()) {
+        if (auto f = Vergeben(e.nach, {Liste::Prozesse, i}); f && r.fehler.empty()) {
             r.fehler = *f;
             r.ende.reset();
         }
@@ -315,22 +184,6 @@ class Rechnung {
                 b_.zonen[i].fehler = zone.grund();
             }
         }
-    }
-
-    static Fehler VonLesen(const Json& e, Prozessart art, std::vector<std::string>& von) {
-        const auto it = e.find("von");
-        if (it == e.end()) return "„von“ fehlt.";
-        if (HatZweitenZustand(art)) {
-            if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() ||
-                !(*it)[1].is_string()) {
-                return "„von“ muss zwei Namen nennen.";
-            }
-            von = {(*it)[0].get<std::string>(), (*it)[1].get<std::string>()};
-        } else {
-            if (!it->is_string()) return "„von“ ist kein Name.";
-            von = {it->get<std::string>()};
-        }
-        return std::nullopt;
     }
 
     void Rechnen(const lumora::Prozess& prozess, ProzessErgebnis& r) {

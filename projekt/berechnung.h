@@ -9,15 +9,12 @@
 
 #include "core/eingabe.h"
 #include "core/luftzustand.h"
+#include "projekt/groessen.h"
 #include "projekt/messreihe.h"
 #include "projekt/projekt.h"
 #include "projekt/zone.h"
 
 namespace lumora {
-
-// Units of the file, the report and the tables where the code differs.
-inline constexpr double kGrammProKg = 1000;         // x, dx and wasser: g/kg
-inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
 
 // The decimals the tables show of each value, in the file's units; the CSV of a report rounds
 // to the same, while --json keeps every digit.
@@ -34,22 +31,6 @@ inline constexpr int kStrom = 1;   // mass and volume flows [kg/h, m³/h]
 
 // The place of an entry as messages and the report name it: "zustaende[2]".
 std::string Wo(Liste liste, std::size_t index);
-
-// The ways to enter a state: the pair, its two keys in the project file, its name in a form.
-struct Zustandspaar {
-    Paar paar;
-    const char* a;
-    const char* b;
-    const char* anzeige;
-};
-inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
-    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ"},
-    {Paar::ThetaX, "theta", "x", "ϑ und x"},
-    {Paar::HX, "h", "x", "h und x"},
-    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt"},
-    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur"},
-    {Paar::XPhi, "x", "phi", "x und φ"},
-}};
 
 // A computed state with its place on the canvas.
 struct Punkt {

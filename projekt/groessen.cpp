@@ -1,7 +1,6 @@
 #include "projekt/groessen.h"
 
 #include "core/zahlen.h"
-#include "projekt/berechnung.h"
 
 namespace lumora {
 

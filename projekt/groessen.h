@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +11,26 @@
 #include "projekt/jsontext.h"
 
 namespace lumora {
+
+// Units of the file, the report and the tables where the code differs.
+inline constexpr double kGrammProKg = 1000;         // x, dx and wasser: g/kg
+inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
+
+// The ways to enter a state: the pair, its two keys in the project file, its name in a form.
+struct Zustandspaar {
+    Paar paar;
+    const char* a;
+    const char* b;
+    const char* anzeige;
+};
+inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
+    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ"},
+    {Paar::ThetaX, "theta", "x", "ϑ und x"},
+    {Paar::HX, "h", "x", "h und x"},
+    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt"},
+    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur"},
+    {Paar::XPhi, "x", "phi", "x und φ"},
+}};
 
 // A file key of a value in a state or process entry: its symbol and unit as forms, tables
 // and reports show them.

@@ -149,6 +149,7 @@ Ergebnis<Projekt> Projekt::Lesen(std::string_view text) {
     }
     Projekt p;
     p.dokument_ = std::move(gelesen.wert);
+    p.AllesLesen();
     return p;
 }
 
@@ -253,15 +254,45 @@ const Json& Projekt::eintrag(Liste liste, std::size_t index) const {
     return (*Liste_(liste))[index];
 }
 
+void Projekt::AllesLesen() {
+    zustaende_.clear();
+    prozesse_.clear();
+    for (std::size_t i = 0; i < anzahl(Liste::Zustaende); ++i) {
+        zustaende_.push_back(std::make_shared<const Zustandseintrag>(
+            ZustandseintragLesen(eintrag(Liste::Zustaende, i))));
+    }
+    for (std::size_t i = 0; i < anzahl(Liste::Prozesse); ++i) {
+        prozesse_.push_back(std::make_shared<const Prozesseintrag>(
+            ProzesseintragLesen(eintrag(Liste::Prozesse, i))));
+    }
+}
+
+void Projekt::Einlesen(Liste liste, std::size_t index) {
+    if (liste == Liste::Zustaende) {
+        zustaende_[index] =
+            std::make_shared<const Zustandseintrag>(ZustandseintragLesen(eintrag(liste, index)));
+    } else if (liste == Liste::Prozesse) {
+        prozesse_[index] =
+            std::make_shared<const Prozesseintrag>(ProzesseintragLesen(eintrag(liste, index)));
+    }
+}
+
 void Projekt::einfuegen(Liste liste, std::size_t index, Json eintrag) {
     auto& l = Liste_(liste).get_ref<Json::array_t&>();
-    l.insert(l.begin() + static_cast<std::ptrdiff_t>(std::min(index, l.size())),
-             std::move(eintrag));
+    index = std::min(index, l.size());
+    l.insert(l.begin() + static_cast<std::ptrdiff_t>(index), std::move(eintrag));
+    if (liste == Liste::Zustaende) {
+        zustaende_.insert(zustaende_.begin() + static_cast<std::ptrdiff_t>(index), nullptr);
+    } else if (liste == Liste::Prozesse) {
+        prozesse_.insert(prozesse_.begin() + static_cast<std::ptrdiff_t>(index), nullptr);
+    }
+    Einlesen(liste, index);
 }
 
 Json Projekt::ersetzen(Liste liste, std::size_t index, Json eintrag) {
     Json& alt = Liste_(liste)[index];
     std::swap(alt, eintrag);
+    Einlesen(liste, index);
     return eintrag;
 }
 
@@ -269,6 +300,11 @@ Json Projekt::entfernen(Liste liste, std::size_t index) {
     auto& l = Liste_(liste).get_ref<Json::array_t&>();
     Json alt = std::move(l[index]);
     l.erase(l.begin() + static_cast<std::ptrdiff_t>(index));
+    if (liste == Liste::Zustaende) {
+        zustaende_.erase(zustaende_.begin() + static_cast<std::ptrdiff_t>(index));
+    } else if (liste == Liste::Prozesse) {
+        prozesse_.erase(prozesse_.begin() + static_cast<std::ptrdiff_t>(index));
+    }
     return alt;
 }
 
@@ -300,6 +336,7 @@ Ergebnis<std::vector<Ersetzung>> Projekt::umbenennen(const std::string& alt,
         if (!NenntZustand(z, "name", alt)) continue;
         ersetzungen.push_back({Liste::Zustaende, i, z});
         Liste_(Liste::Zustaende)[i]["name"] = neu;
+        Einlesen(Liste::Zustaende, i);
     }
     for (std::size_t i = 0; i < np; ++i) {
         Json p = eintrag(Liste::Prozesse, i);

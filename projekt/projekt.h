@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "chart/pruefung.h"
 #include "core/luftzustand.h"
+#include "projekt/eintrag.h"
 #include "projekt/jsontext.h"
 
 namespace lumora {
@@ -58,6 +60,10 @@ class Projekt {
 
     std::size_t anzahl(Liste liste) const;
     const Json& eintrag(Liste liste, std::size_t index) const;  // index < anzahl(liste)
+    // The entries of zustaende and prozesse as read when they came into the project; a change
+    // reads only the entry it changes.
+    const Zustandseintrag& zustand(std::size_t index) const { return *zustaende_[index]; }
+    const Prozesseintrag& prozess(std::size_t index) const { return *prozesse_[index]; }
     // index <= anzahl(liste); the entry is kept as given, whatever it holds.
     void einfuegen(Liste liste, std::size_t index, Json eintrag);
     Json ersetzen(Liste liste, std::size_t index, Json eintrag);  // returns the entry before
@@ -84,8 +90,15 @@ class Projekt {
     Json& Liste_(Liste liste);
     const Json* Liste_(Liste liste) const;
     Json& Feld(std::string_view schluessel);
+    // Reads every entry of zustaende and prozesse anew, and one entry after a change.
+    void AllesLesen();
+    void Einlesen(Liste liste, std::size_t index);
 
     Json dokument_;
+    // Shared between copies of a project: an entry is read once, however often a change is
+    // tried on a copy first.
+    std::vector<std::shared_ptr<const Zustandseintrag>> zustaende_;
+    std::vector<std::shared_ptr<const Prozesseintrag>> prozesse_;
 };
 
 // The names a process starts at: its "von", one text or a list of texts.

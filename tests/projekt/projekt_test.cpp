@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "projekt/berechnung.h"
+#include "projekt/bericht.h"
+
 namespace lumora {
 namespace {
 
@@ -154,6 +157,33 @@ TEST(ProjektModell, ProcessesAreOrderedSoThatTheyCompute) {
     ASSERT_TRUE(q.tauschen(Liste::Prozesse, 0));
     EXPECT_EQ(q.eintrag(Liste::Prozesse, 0)["nach"], "D");
     EXPECT_FALSE(q.tauschen(Liste::Prozesse, 1));
+}
+
+// Entries are read once and again only where a change touches them: after every kind of
+// change, the project computes exactly as its file read afresh.
+TEST(ProjektModell, EntriesReadOnceStayTheFilesEntries) {
+    Projekt p = *Projekt::Lesen(kDatei);
+    const auto wieFrisch = [&p](const char* nach) {
+        const auto frisch = Projekt::Lesen(p.Schreiben());
+        ASSERT_TRUE(frisch);
+        EXPECT_EQ(BerichtText(Berechnen(p)), BerichtText(Berechnen(*frisch))) << nach;
+    };
+    p.einfuegen(Liste::Prozesse, 0,
+                Json::parse(R"({"art": "heizen", "von": "MI", "nach": "H", "theta": 30})"));
+    wieFrisch("einfuegen");
+    const auto geordnet = p.ordnen();
+    wieFrisch("ordnen");
+    const auto umbenannt = p.umbenennen("MI", "Mischluft");
+    ASSERT_TRUE(umbenannt);
+    wieFrisch("umbenennen");
+    p.ersetzen(Liste::Zustaende, 1, Json::parse(R"({"name": "ABL", "theta": 20, "phi": 50})"));
+    wieFrisch("ersetzen");
+    p.zuruecksetzen(*umbenannt);
+    p.zuruecksetzen(geordnet);
+    wieFrisch("zuruecksetzen");
+    p.entfernen(Liste::Zustaende, 0);
+    p.entfernen(Liste::Prozesse, 0);
+    wieFrisch("entfernen");
 }
 
 TEST(ProjektModell, NameLengthCountsCharacters) {

@@ -485,7 +485,9 @@ TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
         for (const auto& [k, v] : e.items()) {
             if (k == "art" || k == "von" || k == "nach") continue;
             EXPECT_TRUE(IstParameterschluessel(k)) << k;
-            if (werte.count(k)) EXPECT_EQ(v.get<double>(), werte.at(k)) << k;
+            if (werte.count(k)) {
+                EXPECT_EQ(v.get<double>(), werte.at(k)) << k;
+            }
         }
         EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, p.anzahl(Liste::Prozesse), e), "")
             << n.schluessel << " " << e.dump();

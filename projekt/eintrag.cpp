@@ -1,0 +1,191 @@
+#include "projekt/eintrag.h"
+
+#include <array>
+
+#include "projekt/projekt.h"
+
+namespace lumora {
+
+namespace {
+
+using Fehler = std::optional<std::string>;
+
+// The number under key, in the file's unit; the German reason when it is missing or no number.
+Fehler WertLesen(const Json& e, const char* key, double& wert) {
+    const auto it = e.find(key);
+    if (it == e.end()) return Zitat(key) + " fehlt.";
+    if (!it->is_number()) return Zitat(key) + " ist keine Zahl.";
+    wert = it->get<double>();
+    return std::nullopt;
+}
+
+// A name under key that names a state.
+Fehler NameLesen(const Json& e, const char* key, std::string& name) {
+    const auto it = e.find(key);
+    if (it == e.end()) return Zitat(key) + " fehlt.";
+    if (!it->is_string()) return Zitat(key) + " ist kein Name.";
+    name = it->get<std::string>();
+    if (auto f = NamensFehler(name)) return Zitat(key) + ": " + *f;
+    return std::nullopt;
+}
+
+// The value keys of a state and the pairs they form.
+constexpr std::array<const char*, 6> kWerte{"theta", "phi", "x", "h", "taupunkt", "kuehlgrenze"};
+
+std::string Aufzaehlung(const std::vector<const char*>& keys) {
+    std::string s;
+    for (std::size_t i = 0; i < keys.size(); ++i) s += (i ? ", " : "") + Zitat(keys[i]);
+    return s;
+}
+
+// The parameters of a process in the code's units, as its kind's schema lists them.
+Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
+    p.art = art;
+    const auto lesen = [&](const char* key, double& wert) -> Fehler {
+        double w = 0;
+        if (auto f = WertLesen(e, key, w)) return f;
+        wert = InCode(key, w);
+        return std::nullopt;
+    };
+    const Prozessschema& schema = SchemaVon(art);
+    for (const char* key : schema.schluessel) {
+        const Parameter* par = ParameterZu(key);
+        if (!par || (!par->wert && !par->wahl) || (par->freiwillig && !e.contains(key))) continue;
+        if (par->wert) {
+            if (auto f = lesen(key, p.*par->wert)) return f;
+        } else {
+            double w = 0;
+            if (auto f = lesen(key, w)) return f;
+            p.*par->wahl = w;
+        }
+        if (!schema.ziel || key != schema.schluessel.front()) continue;
+        // The target comes right after the kind's own value.
+        std::vector<const char*> da;
+        std::vector<const char*> alle;
+        for (const Zielart& z : kZiele) {
+            if (z.ziel == Ziel::Phi && !schema.zielPhi) continue;
+            alle.push_back(z.schluessel);
+            if (!e.contains(z.schluessel)) continue;
+            da.push_back(z.schluessel);
+            p.ziel = z.ziel;
+            if (auto f = lesen(z.schluessel, p.zielwert)) return f;
+        }
+        if (da.empty()) return "Es fehlt ein Ziel: " + Aufzaehlung(alle) + ".";
+        if (da.size() > 1) return "Mehr als ein Ziel: " + Aufzaehlung(da) + ".";
+    }
+    if (art == Prozessart::Mischen) {
+        // Two flows, or the outdoor-air share instead.
+        const auto it = e.find("massenstroeme");
+        if (p.aussenluftanteil && it != e.end()) {
+            return "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur "
+                   "eins sein.";
+        }
+        if (!p.aussenluftanteil) {
+            if (it == e.end()) return "„massenstroeme“ oder „aussenluftanteil“ fehlt.";
+            if (!it->is_array() || it->size() != 2 || !(*it)[0].is_number() ||
+                !(*it)[1].is_number()) {
+                return "„massenstroeme“ muss zwei Zahlen nennen.";
+            }
+            p.massenstroeme = {(*it)[0].get<double>(), (*it)[1].get<double>()};
+        }
+    }
+    if (e.contains("massenstrom") && e.contains("volumenstrom")) {
+        return "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
+    }
+    for (const char* strom : {"massenstrom", "volumenstrom"}) {
+        if (!e.contains(strom)) continue;
+        double m = 0;
+        if (auto f = lesen(strom, m)) return f;
+        if (!(m > 0)) return Zitat(strom) + " muss größer als 0 sein.";
+        p.*ParameterZu(strom)->wahl = m;
+    }
+    return std::nullopt;
+}
+
+Fehler VonLesen(const Json& e, Prozessart art, std::vector<std::string>& von) {
+    const auto it = e.find("von");
+    if (it == e.end()) return "„von“ fehlt.";
+    if (HatZweitenZustand(art)) {
+        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() ||
+            !(*it)[1].is_string()) {
+            return "„von“ muss zwei Namen nennen.";
+        }
+        von = {(*it)[0].get<std::string>(), (*it)[1].get<std::string>()};
+    } else {
+        if (!it->is_string()) return "„von“ ist kein Name.";
+        von = {it->get<std::string>()};
+    }
+    return std::nullopt;
+}
+
+// Why the entry gives no pair of values, or none when it gives one.
+Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
+    std::vector<const char*> da;
+    for (const char* k : kWerte) {
+        if (e.contains(k)) da.push_back(k);
+    }
+    for (const Zustandspaar& p : kZustandspaare) {
+        if (da.size() == 2 && e.contains(p.a) && e.contains(p.b)) z.paar = &p;
+    }
+    if (da.empty()) return "Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.";
+    if (da.size() == 1) return "Zu " + Zitat(da[0]) + " fehlt der zweite Wert.";
+    if (!z.paar) return Aufzaehlung(da) + " ergeben kein eindeutiges Wertepaar.";
+    if (auto f = WertLesen(e, z.paar->a, z.a)) return f;
+    if (auto f = WertLesen(e, z.paar->b, z.b)) return f;
+    z.a = InCode(z.paar->a, z.a);
+    z.b = InCode(z.paar->b, z.b);
+    return std::nullopt;
+}
+
+}  // namespace
+
+Zustandseintrag ZustandseintragLesen(const Json& e) {
+    Zustandseintrag z;
+    if (!e.is_object()) {
+        z.fehler = "Der Eintrag ist kein JSON-Objekt.";
+        return z;
+    }
+    if (e.contains("name") && e["name"].is_string()) z.name = e["name"];
+    if (auto f = NameLesen(e, "name", z.name)) {
+        z.fehler = *f;
+        return z;
+    }
+    z.benannt = true;
+    if (auto f = PaarLesen(e, z)) {
+        z.fehler = *f;
+        z.paar = nullptr;
+    }
+    return z;
+}
+
+Prozesseintrag ProzesseintragLesen(const Json& e) {
+    Prozesseintrag r;
+    if (!e.is_object()) {
+        r.fehler = "Der Eintrag ist kein JSON-Objekt.";
+        return r;
+    }
+    if (const auto it = e.find("art"); it != e.end() && it->is_string()) r.art = *it;
+    const auto art = ProzessartZu(r.art);
+    if (!art) {
+        const Json& a = e.contains("art") ? e["art"] : Json();
+        r.fehler = a.is_null()     ? "„art“ fehlt."
+                   : a.is_string() ? "Die Art " + Zitat(r.art) + " ist unbekannt."
+                                   : "„art“ ist kein Text.";
+        return r;
+    }
+    if (const auto it = e.find("nach"); it != e.end() && it->is_string()) r.nach = *it;
+    if (auto f = VonLesen(e, *art, r.von)) {
+        r.fehler = *f;
+        return r;
+    }
+    std::string nach;
+    if (auto f = NameLesen(e, "nach", nach)) {
+        r.fehler = *f;
+        return r;
+    }
+    r.benannt = true;
+    if (auto f = ProzessLesen(e, *art, r.prozess)) r.fehler = *f;
+    return r;
+}
+
+}  // namespace lumora
