@@ -36,7 +36,7 @@ void Druck(benchmark::State& state, const Feldtexte& texte, double thetaUnten = 
     std::size_t linien = 0;
     for (auto _ : state) {
         const Eingabe e = Lesen(texte, state, thetaUnten);
-        lauf.Lauf(e, fenster.leinwand(), fenster.etiketten(), ",");
+        lauf.zeichnen(e, fenster.leinwand(), fenster.etiketten(), ",");
         linien = fenster.leinwand().operationen().size() - 1;
     }
     benchmark::DoNotOptimize(fenster.leinwand().bild().constBits());
@@ -49,7 +49,7 @@ void Lauf(benchmark::State& state, const Feldtexte& texte) {
     Aufzeichnungsbeschriftung beschriftung;
     for (auto _ : state) {
         flaeche.leeren();
-        lauf.Lauf(Lesen(texte, state), flaeche, beschriftung, ",");
+        lauf.zeichnen(Lesen(texte, state), flaeche, beschriftung, ",");
     }
 }
 
@@ -57,7 +57,7 @@ void Referenz(benchmark::State& state, const Feldtexte& texte) {
     Diagrammlauf lauf;
     Aufzeichnungsflaeche flaeche;
     Aufzeichnungsbeschriftung beschriftung;
-    lauf.Lauf(Lesen(texte, state), flaeche, beschriftung, ",");
+    lauf.zeichnen(Lesen(texte, state), flaeche, beschriftung, ",");
     Diagrammfenster fenster;
     const QSize groesse = fenster.leinwand().innenGroesse();
     std::vector<std::uint32_t> puffer;

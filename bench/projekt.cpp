@@ -51,7 +51,7 @@ void ProjektLaden(benchmark::State& state) {
         }
         const Berechnung b = Berechnen(*projekt);
         berechnet = 0;
-        for (const ZustandErgebnis& z : b.zustaende) berechnet += z.punkt.has_value();
+        for (const BerechneterZustand& z : b.zustaende) berechnet += z.punkt.has_value();
         benchmark::DoNotOptimize(b.prozesse.data());
     }
     state.counters["states"] = static_cast<double>(berechnet);

@@ -108,7 +108,7 @@ void Ziehen(benchmark::State& state, bool mitMessreihe) {
     const qint64 leinwandbild = leinwand.bild().cacheKey();
     const std::size_t operationen = leinwand.operationen().size();
 
-    const Punkt z0 = *anwendung.sitzung().stand().zustaende[0].punkt;
+    const Diagrammpunkt z0 = *anwendung.sitzung().stand().zustaende[0].punkt;
     int schritt = 0;
     for (auto _ : state) {
         const double d = ++schritt % 2 ? 60 : -60;  // canvas units, about 1.5 K
@@ -124,7 +124,7 @@ void Ziehen(benchmark::State& state, bool mitMessreihe) {
 
     const Berechnung& b = anwendung.sitzung().stand();
     std::size_t prozesse = 0;
-    for (const ProzessErgebnis& p : b.prozesse) prozesse += p.ende.has_value();
+    for (const BerechneterProzess& p : b.prozesse) prozesse += p.ende.has_value();
     if (prozesse != kProzesse) state.SkipWithError("the chain of processes broke");
     state.counters["markers"] = static_cast<double>(fenster->ueberlagerung().marken.size());
     state.counters["processes"] = static_cast<double>(prozesse);

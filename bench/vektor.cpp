@@ -22,7 +22,7 @@ void Vektor(benchmark::State& state, const Feldtexte& texte, const char* endung)
     Diagrammfenster fenster;
     fenster.show();
     Diagrammlauf lauf;
-    lauf.Lauf(EingabeLesen(texte), fenster.leinwand(), fenster.etiketten(), ",");
+    lauf.zeichnen(EingabeLesen(texte), fenster.leinwand(), fenster.etiketten(), ",");
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QString("chart.") + endung);
     for (auto _ : state) {

@@ -1,7 +1,7 @@
 #include "chart/ablesung.h"
 
 #include "core/koordinaten.h"
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 
 namespace lumora {
 

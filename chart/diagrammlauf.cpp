@@ -42,8 +42,8 @@ void UnterNullSteigend(double thetaUnten, double schritt, Rumpf&& rumpf) {
 
 }  // namespace
 
-void Diagrammlauf::Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
-                        std::string_view dezimaltrenner) {
+void Diagrammlauf::zeichnen(const Eingabe& eingabe, Zeichenflaeche& flaeche,
+                            Beschriftung& beschriftung, std::string_view dezimaltrenner) {
     e_ = eingabe;
     flaeche_ = &flaeche;
     beschriftung_ = &beschriftung;

@@ -18,8 +18,8 @@ class Diagrammlauf {
   public:
     // Draws the chart for values that Pruefen accepted. The water-content labels use the
     // given decimal separator.
-    void Lauf(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
-              std::string_view dezimaltrenner);
+    void zeichnen(const Eingabe& eingabe, Zeichenflaeche& flaeche, Beschriftung& beschriftung,
+                  std::string_view dezimaltrenner);
 
     const Zustand& zustand() const { return z_; }
     const Randaufzeichnung& rand() const { return rand_; }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/eingabe.h"
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 
 namespace lumora {
 

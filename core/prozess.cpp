@@ -10,8 +10,8 @@ namespace lumora {
 
 namespace {
 
-using Prozessfehler = Ergebnis<Prozessergebnis>;
-using Endpunkt = Ergebnis<Luftzustand>;
+using Prozessfehler = Ergebnis<Prozesswirkung>;
+using Endpunkt = Ergebnis<Zustandswerte>;
 
 // The reason against a parameter that is not a finite number, or none.
 std::optional<std::string> NichtEndlich(std::string_view name, double wert) {
@@ -46,7 +46,7 @@ Endpunkt EndeAusHX(const Luftdruck& d, double h, double x) {
 
 // Water content at the end of a line from start in the direction eps [kJ/kg] whose target
 // is an x or a Δx; humidifiers (mindestensStart) may not lower x.
-Ergebnis<double> XZiel(const Prozess& p, const Luftzustand& start, bool mindestensStart) {
+Ergebnis<double> XZiel(const Prozess& p, const Zustandswerte& start, bool mindestensStart) {
     if (auto f = NichtEndlich("Das Ziel", p.zielwert)) return Ergebnis<double>::Fehler(*f);
     const double x2 = p.ziel == Ziel::X ? p.zielwert : start.x + p.zielwert;
     if (mindestensStart && x2 < start.x) {
@@ -59,7 +59,8 @@ Ergebnis<double> XZiel(const Prozess& p, const Luftzustand& start, bool mindeste
 // The smallest x >= x1 on the line h = h1 + eps (x - x1) where φ reaches phiZiel, fog
 // counting as 100 %: steps of 0.1 g/kg up to x1 + 1 kg/kg find the first crossing, a
 // bisection then narrows it to neighbouring doubles.
-Ergebnis<double> XBeiPhi(const Luftdruck& d, const Luftzustand& start, double eps, double phiZiel) {
+Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double eps,
+                         double phiZiel) {
     using E = Ergebnis<double>;
     if (auto f = NichtEndlich("Das Ziel φ", phiZiel)) return E::Fehler(*f);
     if (!start.phi) {
@@ -107,7 +108,7 @@ Ergebnis<double> XBeiPhi(const Luftdruck& d, const Luftzustand& start, double ep
 }
 
 // End state along the direction eps from start, for humidifiers and richtung.
-Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Luftzustand& start,
+Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
                         double eps) {
     if (auto f = NichtEndlich("Die Richtung ε", eps)) return Endpunkt::Fehler(*f);
     const bool befeuchter = p.art != Prozessart::Richtung;
@@ -133,11 +134,11 @@ Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Luftzustand&
 }
 
 struct Kuehlung {
-    Luftzustand o;
-    Luftzustand ende;
+    Zustandswerte o;
+    Zustandswerte ende;
 };
 
-Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Luftzustand& start) {
+Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
     using E = Ergebnis<Kuehlung>;
     if (auto f = NichtEndlich("Die Oberflächentemperatur", p.oberflaeche)) return E::Fehler(*f);
     if (auto f = NichtEndlich("Der Bypassfaktor", p.bypass)) return E::Fehler(*f);
@@ -158,7 +159,8 @@ Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Luftzustan
     return Kuehlung{*o, *ende};
 }
 
-Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Luftzustand& a, const Luftzustand& b) {
+Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
+                const Zustandswerte& b) {
     double m1 = p.massenstroeme[0];
     double m2 = p.massenstroeme[1];
     if (const auto anteil = p.aussenluftanteil) {
@@ -178,8 +180,8 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Luftzustand& a, cons
     return EndeAusHX(d, (m1 * a.h + m2 * b.h) / summe, (m1 * a.x + m2 * b.x) / summe);
 }
 
-Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Luftzustand& aussen,
-                        const Luftzustand& fort) {
+Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
+                        const Zustandswerte& fort) {
     if (auto f = NichtZwischenNullUndEins("Die Rückwärmzahl", p.rueckwaermzahl)) {
         return Endpunkt::Fehler(*f);
     }
@@ -213,13 +215,13 @@ bool HatZweitenZustand(Prozessart art) {
     return art == Prozessart::Mischen || art == Prozessart::Waermerueckgewinnung;
 }
 
-Ergebnis<Prozessergebnis> Rechne(const Luftdruck& d, const Prozess& p, const Luftzustand& start,
-                                 const Luftzustand* zweiter) {
+Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
+                                const Zustandswerte* zweiter) {
     if (HatZweitenZustand(p.art) && !zweiter) {
         return Prozessfehler::Fehler(std::string(NameVon(p.art).anzeige) +
                                      " braucht einen zweiten Zustand.");
     }
-    Prozessergebnis r;
+    Prozesswirkung r;
     Endpunkt ende = Endpunkt::Fehler("");
     switch (p.art) {
         case Prozessart::Heizen:

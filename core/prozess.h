@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 
 namespace lumora {
 
@@ -69,13 +69,13 @@ struct Prozess {
 };
 
 // What a process makes.
-struct Prozessergebnis {
-    Luftzustand ende;
-    std::optional<Luftzustand> oberflaeche;  // kuehlen: the surface point O
-    double dtheta = 0;                       // end minus start [K]
-    double dx = 0;                           // [kg/kg]
-    double dh = 0;                           // [kJ/kg]
-    std::optional<double> massenstrom;       // ṁ of dry air [kg/h], given or from the volume flow
+struct Prozesswirkung {
+    Zustandswerte ende;
+    std::optional<Zustandswerte> oberflaeche;  // kuehlen: the surface point O
+    double dtheta = 0;                         // end minus start [K]
+    double dx = 0;                             // [kg/kg]
+    double dh = 0;                             // [kJ/kg]
+    std::optional<double> massenstrom;   // ṁ of dry air [kg/h], given or from the volume flow
     std::optional<double> volumenstrom;  // V̇ of moist air at the start [m³/h], given or from ṁ
     std::optional<double> leistung;      // ṁ Δh / 3600 [kW]; none without mass flow
     std::optional<double> wasser;        // ṁ Δx [kg/h], negative for condensate
@@ -83,7 +83,7 @@ struct Prozessergebnis {
 
 // The end state of process p from start, and for mixing and heat recovery the second state
 // (the exhaust air for heat recovery); or the German reason why the process is impossible.
-Ergebnis<Prozessergebnis> Rechne(const Luftdruck& d, const Prozess& p, const Luftzustand& start,
-                                 const Luftzustand* zweiter = nullptr);
+Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
+                                const Zustandswerte* zweiter = nullptr);
 
 }  // namespace lumora

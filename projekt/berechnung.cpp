@@ -53,8 +53,9 @@ class Rechnung {
         }
     }
 
-    Punkt PunktAus(std::string name, const Luftzustand& z) const {
-        Punkt p{std::move(name), z, KoordX(*b_.eingabe, z.x), KoordY(*b_.eingabe, z.x, z.h)};
+    Diagrammpunkt PunktAus(std::string name, const Zustandswerte& z) const {
+        Diagrammpunkt p{std::move(name), z, KoordX(*b_.eingabe, z.x),
+                        KoordY(*b_.eingabe, z.x, z.h)};
         p.aufLeinwand = p.X >= 0 && p.X <= kLeinwandBreite && p.Y >= 0 && p.Y <= kLeinwandHoehe;
         return p;
     }
@@ -69,13 +70,13 @@ class Rechnung {
 
     void Zustand(std::size_t i) {
         const Zustandseintrag& e = p_.zustand(i);
-        ZustandErgebnis& z = b_.zustaende[i];
+        BerechneterZustand& z = b_.zustaende[i];
         z.name = e.name;
         if (!e.benannt) {
             z.fehler = e.fehler;
         } else if (auto g = Vergeben(e.name, {Liste::Zustaende, i})) {
             z.fehler = *g;
-        } else if (const Punkt* frueher = Frueher(i, e.name)) {
+        } else if (const Diagrammpunkt* frueher = Frueher(i, e.name)) {
             z.punkt = *frueher;
         } else if (!e.fehler.empty()) {
             z.fehler = e.fehler;
@@ -89,7 +90,7 @@ class Rechnung {
     }
 
     // The state entry i had in the earlier computation, when it is unchanged since.
-    const Punkt* Frueher(std::size_t i, const std::string& name) const {
+    const Diagrammpunkt* Frueher(std::size_t i, const std::string& name) const {
         if (!v_.vorher || !v_.nurZustand || *v_.nurZustand == i ||
             v_.vorher->zustaende.size() != b_.zustaende.size()) {
             return nullptr;
@@ -108,7 +109,7 @@ class Rechnung {
     }
 
     // The state a process starts at, by name: an entered state or one an earlier process made.
-    const Punkt* Start(const std::string& name, std::string& fehler) const {
+    const Diagrammpunkt* Start(const std::string& name, std::string& fehler) const {
         const auto it = namen_.find(name);
         if (it == namen_.end()) {
             fehler =
@@ -126,7 +127,7 @@ class Rechnung {
     void Prozess_(std::size_t i) {
         jetzt_ = i;
         const Prozesseintrag& e = p_.prozess(i);
-        ProzessErgebnis& r = b_.prozesse[i];
+        BerechneterProzess& r = b_.prozesse[i];
         r.art = e.art;
         r.nach = e.nach;
         r.von = e.von;
@@ -186,13 +187,13 @@ class Rechnung {
         }
     }
 
-    void Rechnen(const lumora::Prozess& prozess, ProzessErgebnis& r) {
+    void Rechnen(const lumora::Prozess& prozess, BerechneterProzess& r) {
         if (!b_.druck) {
             r.fehler = eingabeFehler_;
             return;
         }
         for (const std::string& name : r.von) {
-            const Punkt* s = Start(name, r.fehler);
+            const Diagrammpunkt* s = Start(name, r.fehler);
             if (!s) {
                 r.start.clear();
                 return;
@@ -226,9 +227,9 @@ class Rechnung {
 
 }  // namespace
 
-Summen SummenVon(const std::vector<ProzessErgebnis>& prozesse) {
+Summen SummenVon(const std::vector<BerechneterProzess>& prozesse) {
     Summen s;
-    for (const ProzessErgebnis& p : prozesse) {
+    for (const BerechneterProzess& p : prozesse) {
         if (!p.fehler.empty() || !p.ende ||
             p.art == NameVon(Prozessart::Waermerueckgewinnung).schluessel) {
             continue;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/eingabe.h"
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 #include "projekt/groessen.h"
 #include "projekt/messreihe.h"
 #include "projekt/projekt.h"
@@ -33,37 +33,37 @@ inline constexpr int kStrom = 1;   // mass and volume flows [kg/h, m³/h]
 std::string Wo(Liste liste, std::size_t index);
 
 // A computed state with its place on the canvas.
-struct Punkt {
+struct Diagrammpunkt {
     std::string name;
-    Luftzustand zustand;
+    Zustandswerte zustand;
     double X = 0;  // canvas units, unclipped
     double Y = 0;
     bool aufLeinwand = false;  // inside 0..12000 × 0..8000: drawn
 };
 
 // One entry of zustaende: its state, or the German reason why it has none.
-struct ZustandErgebnis {
+struct BerechneterZustand {
     std::string name;  // as in the file, when it is a text
-    std::optional<Punkt> punkt;
+    std::optional<Diagrammpunkt> punkt;
     std::string fehler;  // empty when computed
 };
 
 // One entry of prozesse as computed.
-struct ProzessErgebnis {
+struct BerechneterProzess {
     std::string art;               // as in the file, when it is a text
     std::vector<std::string> von;  // the names it starts at (two for mischen, waermerueckgewinnung)
     std::string nach;              // as in the file, when it is a text
-    std::vector<Punkt> start;      // the states it starts at, in the order of von
-    std::optional<Punkt> ende;     // the state it makes
-    std::optional<Punkt> oberflaeche;    // a cooler's surface point O, for drawing
-    double dtheta = 0;                   // end minus (first) start [K]
-    double dx = 0;                       // [kg/kg]
-    double dh = 0;                       // [kJ/kg]
-    std::optional<double> massenstrom;   // dry air [kg/h], given or from the volume flow
-    std::optional<double> volumenstrom;  // moist air at the start [m³/h], given or from ṁ
-    std::optional<double> leistung;      // [kW], with a mass flow
-    std::optional<double> wasser;        // [kg/h], with a mass flow; negative: condensate
-    std::string fehler;                  // empty when computed
+    std::vector<Diagrammpunkt> start;          // the states it starts at, in the order of von
+    std::optional<Diagrammpunkt> ende;         // the state it makes
+    std::optional<Diagrammpunkt> oberflaeche;  // a cooler's surface point O, for drawing
+    double dtheta = 0;                         // end minus (first) start [K]
+    double dx = 0;                             // [kg/kg]
+    double dh = 0;                             // [kJ/kg]
+    std::optional<double> massenstrom;         // dry air [kg/h], given or from the volume flow
+    std::optional<double> volumenstrom;        // moist air at the start [m³/h], given or from ṁ
+    std::optional<double> leistung;            // [kW], with a mass flow
+    std::optional<double> wasser;              // [kg/h], with a mass flow; negative: condensate
+    std::string fehler;                        // empty when computed
 };
 
 // One entry of messreihen: the series and its points on the chart, or the reason.
@@ -84,8 +84,8 @@ struct ZonenErgebnis {
 struct Berechnung {
     std::optional<Eingabe> eingabe;  // none when the input texts are refused as a chart
     std::optional<Luftdruck> druck;
-    std::vector<ZustandErgebnis> zustaende;  // one per entry of zustaende, in file order
-    std::vector<ProzessErgebnis> prozesse;   // one per entry of prozesse, in file order
+    std::vector<BerechneterZustand> zustaende;  // one per entry of zustaende, in file order
+    std::vector<BerechneterProzess> prozesse;   // one per entry of prozesse, in file order
     std::vector<MessreihenErgebnis> messreihen;
     std::vector<ZonenErgebnis> zonen;
 
@@ -102,7 +102,7 @@ struct Summen {
     double befeuchten = 0;  // water taken up [kg/h], >= 0
     double kondensat = 0;   // water given off [kg/h], <= 0
 };
-Summen SummenVon(const std::vector<ProzessErgebnis>& prozesse);
+Summen SummenVon(const std::vector<BerechneterProzess>& prozesse);
 // The names of the two rows of totals: heating power with humidifying water, cooling power
 // with condensate.
 inline constexpr std::string_view kSummeHeizen = "Summe Heizen und Befeuchten";

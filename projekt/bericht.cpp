@@ -13,8 +13,8 @@ namespace {
 
 Json Wert(std::optional<double> v) { return v && std::isfinite(*v) ? Json(*v) : Json(); }
 
-Json ZustandJson(const Punkt& p) {
-    const Luftzustand& z = p.zustand;
+Json ZustandJson(const Diagrammpunkt& p) {
+    const Zustandswerte& z = p.zustand;
     return Json{{"name", p.name},
                 {"theta", Wert(z.theta)},
                 {"x", Wert(z.x * kGrammProKg)},
@@ -36,7 +36,7 @@ Json VonJson(const std::vector<std::string>& von) {
     return von.size() == 1 ? Json(von[0]) : Json(von);
 }
 
-Json ProzessJson(const ProzessErgebnis& r) {
+Json ProzessJson(const BerechneterProzess& r) {
     return Json{{"art", r.art},
                 {"von", VonJson(r.von)},
                 {"nach", r.nach},
@@ -101,13 +101,13 @@ void Zeile(std::string& aus, std::initializer_list<std::string> zellen) {
     aus += '\n';
 }
 
-void ZustandZeile(std::string& aus, const std::string& name, const Punkt* p,
+void ZustandZeile(std::string& aus, const std::string& name, const Diagrammpunkt* p,
                   const std::string& fehler, std::string_view t) {
     if (!p) {
         Zeile(aus, {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
         return;
     }
-    const Luftzustand& z = p->zustand;
+    const Zustandswerte& z = p->zustand;
     using namespace stellen;
     Zeile(aus,
           {Zelle(name), Zelle(z.theta, t, kTheta), Zelle(z.x * kGrammProKg, t, kX),
@@ -129,7 +129,7 @@ Json BerichtJson(const Berechnung& b) {
     Json prozesse = Json::array();
     Json fehler = Json::array();
     for (std::size_t i = 0; i < b.zustaende.size(); ++i) {
-        const ZustandErgebnis& z = b.zustaende[i];
+        const BerechneterZustand& z = b.zustaende[i];
         if (z.punkt) {
             zustaende.push_back(ZustandJson(*z.punkt));
         } else {
@@ -137,7 +137,7 @@ Json BerichtJson(const Berechnung& b) {
         }
     }
     for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
-        const ProzessErgebnis& r = b.prozesse[i];
+        const BerechneterProzess& r = b.prozesse[i];
         if (r.ende) {
             zustaende.push_back(ZustandJson(*r.ende));
             prozesse.push_back(ProzessJson(r));
@@ -177,17 +177,17 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
     Zeile(aus,
           {"Name", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]", "pD [hPa]", "ϑTau [°C]", "ϑK [°C]",
            "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "Eis [g/kg]", "Hinweis"});
-    for (const ZustandErgebnis& z : b.zustaende) {
+    for (const BerechneterZustand& z : b.zustaende) {
         ZustandZeile(aus, z.name, z.punkt ? &*z.punkt : nullptr, z.fehler, t);
     }
-    for (const ProzessErgebnis& r : b.prozesse) {
+    for (const BerechneterProzess& r : b.prozesse) {
         if (r.ende) ZustandZeile(aus, r.nach, &*r.ende, {}, t);
     }
     aus += '\n';
     Zeile(aus, {"Art", "Von", "Nach", "Parameter", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "ṁ [kg/h]",
                 "V̇ [m³/h]", "Leistung [kW]", "Wasser [kg/h]", "Hinweis"});
     for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
-        const ProzessErgebnis& r = b.prozesse[i];
+        const BerechneterProzess& r = b.prozesse[i];
         std::string von;
         for (const std::string& n : r.von) von += (von.empty() ? "" : " + ") + n;
         const std::string parameter = i < p.anzahl(Liste::Prozesse)

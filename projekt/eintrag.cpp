@@ -106,8 +106,7 @@ Fehler VonLesen(const Json& e, Prozessart art, std::vector<std::string>& von) {
     const auto it = e.find("von");
     if (it == e.end()) return "„von“ fehlt.";
     if (HatZweitenZustand(art)) {
-        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() ||
-            !(*it)[1].is_string()) {
+        if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string()) {
             return "„von“ muss zwei Namen nennen.";
         }
         von = {(*it)[0].get<std::string>(), (*it)[1].get<std::string>()};

@@ -8,10 +8,10 @@ namespace {
 
 // clang-format off
 const Groesse kGroessen[] = {
-    {"theta", "ϑ", "°C", 1, &Luftzustand::theta}, {"phi", "φ", "%", 1, nullptr, &Luftzustand::phi},
-    {"x", "x", "g/kg", kGrammProKg, &Luftzustand::x}, {"h", "h", "kJ/kg", 1, &Luftzustand::h},
-    {"taupunkt", "ϑTau", "°C", 1, nullptr, &Luftzustand::taupunkt},
-    {"kuehlgrenze", "ϑK", "°C", 1, nullptr, &Luftzustand::kuehlgrenze}, {"oberflaeche", "ϑO", "°C"},
+    {"theta", "ϑ", "°C", 1, &Zustandswerte::theta}, {"phi", "φ", "%", 1, nullptr, &Zustandswerte::phi},
+    {"x", "x", "g/kg", kGrammProKg, &Zustandswerte::x}, {"h", "h", "kJ/kg", 1, &Zustandswerte::h},
+    {"taupunkt", "ϑTau", "°C", 1, nullptr, &Zustandswerte::taupunkt},
+    {"kuehlgrenze", "ϑK", "°C", 1, nullptr, &Zustandswerte::kuehlgrenze}, {"oberflaeche", "ϑO", "°C"},
     {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
     {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammProKg}, {"massenstrom", "ṁ", "kg/h"},
     {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
@@ -38,7 +38,7 @@ double InCode(std::string_view schluessel, double wert) {
     return wert / GroesseZu(schluessel).faktor;
 }
 
-std::optional<double> WertVon(const Luftzustand& z, std::string_view schluessel) {
+std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluessel) {
     const Groesse& g = GroesseZu(schluessel);
     if (g.zustand) return InDatei(schluessel, z.*g.zustand);
     if (g.zustandWahl && z.*g.zustandWahl) return InDatei(schluessel, *(z.*g.zustandWahl));

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/luftzustand.h"
 #include "core/prozess.h"
+#include "core/zustandswerte.h"
 #include "projekt/jsontext.h"
 
 namespace lumora {
@@ -40,8 +40,8 @@ struct Groesse {
     const char* einheit;
     double faktor = 1;  // file units per unit of the code: 1000 for g/kg against kg/kg
     // The state's value the key names, where it names one, or one that may not exist.
-    double Luftzustand::*zustand = nullptr;
-    std::optional<double> Luftzustand::*zustandWahl = nullptr;
+    double Zustandswerte::*zustand = nullptr;
+    std::optional<double> Zustandswerte::*zustandWahl = nullptr;
 };
 // The quantity of a key; one with an empty key and the symbol "?" for a key this version does
 // not know.
@@ -52,7 +52,7 @@ double InDatei(std::string_view schluessel, double wert);
 double InCode(std::string_view schluessel, double wert);
 // The value of a state that the key names, in the file's units; none for a key that names
 // no value of a state.
-std::optional<double> WertVon(const Luftzustand& z, std::string_view schluessel);
+std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluessel);
 
 // A parameter of a process as the file and the form hold it. The two flows of a mixing are
 // one file key, "massenstroeme"; the form has a field for each, "massenstrom1" and "2".

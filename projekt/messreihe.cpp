@@ -884,7 +884,7 @@ Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
         const auto z = std::isfinite(theta) && std::isfinite(f)
                            ? ZustandAusPaar(druck, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
                                             phi ? f : f / 1000)
-                           : Ergebnis<Luftzustand>::Fehler("");
+                           : Ergebnis<Zustandswerte>::Fehler("");
         if (!z) {
             ++a.unmoeglich;
             continue;

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 
 namespace lumora {
 

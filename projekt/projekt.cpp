@@ -153,7 +153,7 @@ Ergebnis<Projekt> Projekt::Lesen(std::string_view text) {
     return p;
 }
 
-std::string Projekt::Schreiben() const {
+std::string Projekt::schreiben() const {
     return DokumentSchreiben(dokument_, {"zustaende", "prozesse", "messreihen", "zonen"});
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "chart/pruefung.h"
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 #include "projekt/eintrag.h"
 #include "projekt/jsontext.h"
 
@@ -43,7 +43,7 @@ class Projekt {
     // Reads a project file's bytes; refuses the file as a whole with a German reason.
     static Ergebnis<Projekt> Lesen(std::string_view text);
     // The file's bytes: two-space indentation, one entry per line in each list.
-    std::string Schreiben() const;
+    std::string schreiben() const;
 
     const Json& dokument() const { return dokument_; }
 

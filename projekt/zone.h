@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 #include "projekt/messreihe.h"
 
 namespace lumora {

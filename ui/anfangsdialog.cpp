@@ -214,7 +214,7 @@ void Anfangsdialog::berechnen() {
     fenster_->show();
     fenster_->raise();
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
-    lauf_.Lauf(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
+    lauf_.zeichnen(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
     emit gezeichnet(texte);
 }

@@ -25,7 +25,7 @@ const QColor kZonenfarben[] = {QColor(40, 160, 60), QColor(60, 90, 200), QColor(
 // Samples of a zone's edge along the temperature.
 constexpr int kZonenSchritte = 120;
 
-QPointF Ort(const Punkt& p) { return {p.X, p.Y}; }
+QPointF Ort(const Diagrammpunkt& p) { return {p.X, p.Y}; }
 
 QPointF Leinwandort(const Eingabe& e, double x, double h) {
     return {KoordX(e, x), KoordY(e, x, h)};
@@ -105,7 +105,7 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
     }
 
     using Stil = Ueberlagerung::Stil;
-    for (const ProzessErgebnis& p : b.prozesse) {
+    for (const BerechneterProzess& p : b.prozesse) {
         if (!p.fehler.empty() || !p.ende || p.start.empty()) continue;
         const auto art = ProzessartZu(p.art);
         if (art == Prozessart::Mischen && p.start.size() == 2) {
@@ -128,7 +128,7 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
                 {QString::fromStdString(z.punkt->name), Ort(*z.punkt), static_cast<int>(i)});
         }
     }
-    for (const ProzessErgebnis& p : b.prozesse) {
+    for (const BerechneterProzess& p : b.prozesse) {
         if (p.ende && p.ende->aufLeinwand) {
             u.marken.push_back({QString::fromStdString(p.ende->name), Ort(*p.ende), -1});
         }
@@ -145,8 +145,8 @@ QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const 
     }
     Diagrammfenster fenster;  // never shown
     Diagrammlauf lauf;
-    lauf.Lauf(*b.eingabe, fenster.leinwand(), fenster.etiketten(),
-              QLocale::system().decimalPoint().toStdString());
+    lauf.zeichnen(*b.eingabe, fenster.leinwand(), fenster.etiketten(),
+                  QLocale::system().decimalPoint().toStdString());
     fenster.setEingabe(*b.eingabe);
     fenster.setUeberlagerung(UeberlagerungAus(projekt, b));
     return DiagrammSpeichern(fenster, pfad);

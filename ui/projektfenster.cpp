@@ -80,7 +80,7 @@ std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
             namen.push_back(e["name"].get<std::string>());
         }
     }
-    for (const ProzessErgebnis& pr : b.prozesse) {
+    for (const BerechneterProzess& pr : b.prozesse) {
         if (!pr.nach.empty()) namen.push_back(pr.nach);
     }
     return namen;

@@ -165,7 +165,7 @@ QString Projektsitzung::oeffnen(const QString& pfad, bool alsVorlage) {
 }
 
 QString Projektsitzung::speichern(const QString& pfad) {
-    if (QString fehler = DateiSchreiben(pfad, projekt_->Schreiben()); !fehler.isEmpty()) {
+    if (QString fehler = DateiSchreiben(pfad, projekt_->schreiben()); !fehler.isEmpty()) {
         return fehler;
     }
     pfad_ = QFileInfo(pfad).absoluteFilePath();
@@ -329,7 +329,7 @@ void Projektsitzung::sichern() {
     // Failing quietly is right here: the user's own file is untouched, and the next change
     // tries again.
     QDir().mkpath(QFileInfo(wiederherstellungsdatei()).absolutePath());
-    if (DateiSchreiben(wiederherstellungsdatei(), projekt_->Schreiben()).isEmpty()) {
+    if (DateiSchreiben(wiederherstellungsdatei(), projekt_->schreiben()).isEmpty()) {
         DateiSchreiben(Pfaddatei(), pfad_.toStdString());
     }
 }

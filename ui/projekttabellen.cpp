@@ -35,7 +35,7 @@ std::string Trenner() { return QLocale().decimalPoint().toStdString(); }
 
 // "Nebel, 4,20 g/kg Wasser" for a state in the fog region; "Eisnebel, 0,40 g/kg Eis" below
 // 0 °C on a winter chart, and mixed fog at 0 °C with both.
-QString Nebeltext(const Luftzustand& z) {
+QString Nebeltext(const Zustandswerte& z) {
     if (!z.nebel) return QString();
     const QString wasser =
         QString("%1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, stellen::kWasser));
@@ -45,7 +45,7 @@ QString Nebeltext(const Luftzustand& z) {
     return "Nebel, " + wasser;
 }
 
-QString Bemerkung(const Punkt& p) {
+QString Bemerkung(const Diagrammpunkt& p) {
     QStringList teile;
     if (p.zustand.nebel) teile << Nebeltext(p.zustand);
     if (!p.aufLeinwand) teile << QString::fromUtf8("außerhalb des Diagramms");
@@ -137,7 +137,7 @@ std::optional<std::size_t> Zustandsmodell::eintragDerZeile(int zeile) const {
     return static_cast<std::size_t>(zeile);
 }
 
-const Punkt* Zustandsmodell::punkt(int zeile) const {
+const Diagrammpunkt* Zustandsmodell::punkt(int zeile) const {
     const Berechnung& b = s_.stand();
     if (zeile < 0) return nullptr;
     const auto z = static_cast<std::size_t>(zeile);
@@ -154,7 +154,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
     const Berechnung& b = s_.stand();
     const int zeile = index.row();
     const auto eintrag = eintragDerZeile(zeile);
-    const Punkt* p = punkt(zeile);
+    const Diagrammpunkt* p = punkt(zeile);
     const Json* json = eintrag ? &s_.projekt().eintrag(Liste::Zustaende, *eintrag) : nullptr;
     const Zustandspaar* paar = json ? PaarVon(*json) : nullptr;
 
@@ -215,7 +215,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
             break;
     }
     if (!p) return {};
-    const Luftzustand& z = p->zustand;
+    const Zustandswerte& z = p->zustand;
     switch (index.column()) {
         case Theta:
             return Zahltext(z.theta, stellen::kTheta);
@@ -328,7 +328,7 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
                 return {};
         }
     }
-    const ProzessErgebnis& p = b.prozesse[zeile];
+    const BerechneterProzess& p = b.prozesse[zeile];
     const Json& json = s_.projekt().eintrag(Liste::Prozesse, zeile);
     const bool gerechnet = p.fehler.empty() && p.ende;
     switch (index.column()) {

@@ -66,7 +66,7 @@ class Zustandsmodell : public Projekttabelle {
     void ablehnung(const QString& meldung);
 
   private:
-    const Punkt* punkt(int zeile) const;
+    const Diagrammpunkt* punkt(int zeile) const;
 };
 
 // The processes of the project in file order, and a last row with the sums of power and water.

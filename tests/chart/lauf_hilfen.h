@@ -18,7 +18,7 @@ struct Lauf {
 
     void druecken(const Eingabe& e, std::string_view trenner = ",") {
         flaeche.leeren();
-        lauf.Lauf(e, flaeche, beschriftung, trenner);
+        lauf.zeichnen(e, flaeche, beschriftung, trenner);
     }
 
     std::vector<Operation> linien(Farbe farbe, int breite = 0) const {

@@ -10,17 +10,17 @@ namespace {
 
 const Luftdruck kDruck = *LuftdruckBei(1013);
 
-Luftzustand ThetaPhi(double theta, double phi) {
+Zustandswerte ThetaPhi(double theta, double phi) {
     return *ZustandAusPaar(kDruck, Paar::ThetaPhi, theta, phi);
 }
 
-Prozessergebnis Ok(const Prozess& p, const Luftzustand& a, const Luftzustand* b = nullptr) {
+Prozesswirkung Ok(const Prozess& p, const Zustandswerte& a, const Zustandswerte* b = nullptr) {
     const auto r = Rechne(kDruck, p, a, b);
     EXPECT_TRUE(r) << r.grund();
-    return r ? *r : Prozessergebnis{};
+    return r ? *r : Prozesswirkung{};
 }
 
-void ErwarteZustand(const Luftzustand& z, double theta, double xG, double h) {
+void ErwarteZustand(const Zustandswerte& z, double theta, double xG, double h) {
     EXPECT_NEAR(z.theta, theta, 1e-9);
     EXPECT_NEAR(z.x * 1000, xG, 1e-9);
     EXPECT_NEAR(z.h, h, 1e-9);
@@ -29,8 +29,8 @@ void ErwarteZustand(const Luftzustand& z, double theta, double xG, double h) {
 // Mixing outdoor air 32 °C/40 % with return air 26 °C/50 % at 1:3, cooling at a 9 °C surface
 // with bypass 0.1, reheating to 18 °C; 8000 kg/h.
 TEST(Prozess, SummerAirHandlingUnit) {
-    const Luftzustand aul = ThetaPhi(32, 40);
-    const Luftzustand rul = ThetaPhi(26, 50);
+    const Zustandswerte aul = ThetaPhi(32, 40);
+    const Zustandswerte rul = ThetaPhi(26, 50);
     Prozess mischen{.art = Prozessart::Mischen, .massenstroeme = {2000, 6000}, .massenstrom = 8000};
     const auto mi = Ok(mischen, aul, &rul);
     ErwarteZustand(mi.ende, 27.502871719409846, 10.862309515658202, 55.351825018797754);
@@ -51,7 +51,7 @@ TEST(Prozess, SummerAirHandlingUnit) {
 
 // The example project: return air 26 °C with 10.5 g/kg; the values it lists, rounded there.
 TEST(Prozess, ExampleProjectCooler) {
-    const Luftzustand abl = *ZustandAusThetaX(kDruck, 26, 0.0105);
+    const Zustandswerte abl = *ZustandAusThetaX(kDruck, 26, 0.0105);
     const auto mi =
         Ok({.art = Prozessart::Mischen, .massenstroeme = {2000, 6000}}, ThetaPhi(32, 40), &abl);
     // 25 % outdoor air mixes as 2000 of 8000 kg/h do.
@@ -91,8 +91,8 @@ TEST(Prozess, CoolerEndsOnTheSaturationLine) {
 }
 
 TEST(Prozess, MixingEndsInFog) {
-    const Luftzustand kalt = ThetaPhi(-10, 100);
-    const Luftzustand warm = ThetaPhi(30, 95);
+    const Zustandswerte kalt = ThetaPhi(-10, 100);
+    const Zustandswerte warm = ThetaPhi(30, 95);
     const auto r = Ok({.art = Prozessart::Mischen, .massenstroeme = {1000, 1000}}, kalt, &warm);
     ErwarteZustand(r.ende, 16.05984298593315, 13.784824777001946, 45.21595336740581);
     EXPECT_TRUE(r.ende.nebel);
@@ -150,8 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Grenzen, Waermerueckgewinnung, testing::Values(
 
 TEST_P(Waermerueckgewinnung, OutdoorStreamEndState) {
     const RueckFall& f = GetParam();
-    const Luftzustand aul = ThetaPhi(f.theta1, f.phi1);
-    const Luftzustand abl = ThetaPhi(f.theta3, f.phi3);
+    const Zustandswerte aul = ThetaPhi(f.theta1, f.phi1);
+    const Zustandswerte abl = ThetaPhi(f.theta3, f.phi3);
     const auto r = Ok({.art = Prozessart::Waermerueckgewinnung,
                        .rueckwaermzahl = f.rueckwaerme,
                        .feuchterueckgewinnung = f.feuchte,
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Prozess, ProzessGruende, testing::Values(
 // clang-format on
 
 TEST_P(ProzessGruende, ImpossibleWithGermanReason) {
-    const Luftzustand zweiter = ThetaPhi(25, 50);
+    const Zustandswerte zweiter = ThetaPhi(25, 50);
     const auto r = Rechne(kDruck, GetParam().p, ThetaPhi(20, 30), &zweiter);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.grund(), GetParam().grund);

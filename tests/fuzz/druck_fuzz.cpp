@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         anfang = ende + 1;
         const Feldtexte felder = FeldtexteTrennen(zeile);
         const Eingabe eingabe = EingabeLesen(felder);
-        if (!Pruefen(eingabe)) lauf.Lauf(eingabe, flaeche, beschriftung, ",");
+        if (!Pruefen(eingabe)) lauf.zeichnen(eingabe, flaeche, beschriftung, ",");
     }
     return 0;
 }

@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (!JsonLesen(BerichtText(b)).fehler.empty()) std::abort();
     (void)Tabelle(*projekt, b, ",");
 
-    const std::string geschrieben = projekt->Schreiben();
+    const std::string geschrieben = projekt->schreiben();
     const auto wieder = Projekt::Lesen(geschrieben);
-    if (!wieder || wieder->Schreiben() != geschrieben) std::abort();
+    if (!wieder || wieder->schreiben() != geschrieben) std::abort();
 
     // Renaming the first state and undoing it gives the same file back.
     Projekt q = *projekt;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         q.eintrag(Liste::Zustaende, 0)["name"].is_string()) {
         if (const auto e = q.umbenennen(q.eintrag(Liste::Zustaende, 0)["name"], "Umbenannt·1")) {
             q.zuruecksetzen(*e);
-            if (q.Schreiben() != geschrieben) std::abort();
+            if (q.schreiben() != geschrieben) std::abort();
         }
     }
     return 0;

@@ -101,7 +101,7 @@ TEST(Prozesskette, ChainsAndBrokenChains) {
                                "größer als 0"};
     ASSERT_EQ(b.prozesse.size(), std::size(meldungen));
     for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
-        const ProzessErgebnis& r = b.prozesse[i];
+        const BerechneterProzess& r = b.prozesse[i];
         EXPECT_EQ(r.ende.has_value(), std::string(meldungen[i]).empty()) << i << r.fehler;
         EXPECT_NE(r.fehler.find(meldungen[i]), std::string::npos) << i << ": " << r.fehler;
     }
@@ -238,14 +238,14 @@ TEST(Winter, MixingEndsInIceFog) {
         R"({"art": "mischen", "von": ["AUL", "F"], "nach": "MI", "massenstroeme": [1, 1]})";
     const Berechnung b = Rechne(zustaende, prozesse, winter);
     ASSERT_TRUE(b.prozesse[0].ende) << b.prozesse[0].fehler;
-    const Luftzustand& mi = b.prozesse[0].ende->zustand;
+    const Zustandswerte& mi = b.prozesse[0].ende->zustand;
     EXPECT_LT(mi.theta, 0);
     EXPECT_TRUE(mi.nebel);
     EXPECT_EQ(mi.wasser, 0);
     EXPECT_NEAR(mi.eis, mi.x - *Saettigungsgehalt(*b.druck, mi.theta), 1e-15);
     // The mixed state keeps the mixing's enthalpy.
-    const Luftzustand& a = b.zustaende[0].punkt->zustand;
-    const Luftzustand& f = b.zustaende[1].punkt->zustand;
+    const Zustandswerte& a = b.zustaende[0].punkt->zustand;
+    const Zustandswerte& f = b.zustaende[1].punkt->zustand;
     EXPECT_NEAR(mi.h, (a.h + f.h) / 2, 1e-12);
     const Json j = JsonLesen(BerichtText(b)).wert;
     EXPECT_NEAR(j["zustaende"][2]["eis"].get<double>(), mi.eis * 1000, 1e-12);

@@ -37,7 +37,7 @@ const std::string kDatei = R"({
 TEST(ProjektDatei, UnchangedFileKeepsItsBytes) {
     const auto p = Projekt::Lesen(kDatei);
     ASSERT_TRUE(p) << p.grund();
-    EXPECT_EQ(p->Schreiben(), kDatei);
+    EXPECT_EQ(p->schreiben(), kDatei);
     EXPECT_TRUE(p->randmassstab());
     EXPECT_EQ(p->notiz(), "Zeile 1\nZeile 2");
     EXPECT_EQ(p->eingabe(), kTexte);
@@ -49,7 +49,7 @@ TEST(ProjektDatei, NewProjectLayout) {
     Projekt p(kTexte);
     p.einfuegen(Liste::Zustaende, 0, Json{{"name", "AUL"}, {"theta", 32}, {"phi", 40.5}});
     p.setNotiz("n");
-    EXPECT_EQ(p.Schreiben(), R"({
+    EXPECT_EQ(p.schreiben(), R"({
   "lumora": 1,
   "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
   "zustaende": [
@@ -59,7 +59,7 @@ TEST(ProjektDatei, NewProjectLayout) {
   "notiz": "n"
 }
 )");
-    EXPECT_EQ(Projekt::Lesen(p.Schreiben())->Schreiben(), p.Schreiben());
+    EXPECT_EQ(Projekt::Lesen(p.schreiben())->schreiben(), p.schreiben());
 }
 
 TEST(ProjektDatei, KnownKeyAddedInItsPlace) {
@@ -86,16 +86,16 @@ TEST(ProjektDatei, LowerLimitRoundTrip) {
 )";
     const auto p = Projekt::Lesen(mit);
     ASSERT_TRUE(p) << p.grund();
-    EXPECT_EQ(p->Schreiben(), mit);
+    EXPECT_EQ(p->schreiben(), mit);
     EXPECT_EQ(p->thetaUnten(), -12.5);
 
     Projekt q(kTexte);
-    const std::string ohne = q.Schreiben();
+    const std::string ohne = q.schreiben();
     EXPECT_EQ(q.thetaUnten(), std::nullopt);
     EXPECT_EQ(q.setThetaUnten(-12.5), std::nullopt);
-    EXPECT_EQ(q.Schreiben(), mit);
+    EXPECT_EQ(q.schreiben(), mit);
     EXPECT_EQ(q.setThetaUnten(std::nullopt), -12.5);
-    EXPECT_EQ(q.Schreiben(), ohne);
+    EXPECT_EQ(q.schreiben(), ohne);
 }
 
 TEST(ProjektModell, RenameFollowsProcessesAndUndoes) {
@@ -111,13 +111,13 @@ TEST(ProjektModell, RenameFollowsProcessesAndUndoes) {
     EXPECT_EQ(q.eintrag(Liste::Zustaende, 0)["farbe"], "#ff0000");
     EXPECT_EQ(q.eintrag(Liste::Prozesse, 0)["von"], Json({"Außenluft", "ABL"}));
     q.zuruecksetzen(*e);
-    EXPECT_EQ(q.Schreiben(), kDatei);
+    EXPECT_EQ(q.schreiben(), kDatei);
 
     const Json alt = q.entfernen(Liste::Zustaende, 1);
     q.einfuegen(Liste::Zustaende, 1, alt);
     const Json ersetzt = q.ersetzen(Liste::Prozesse, 0, Json::object());
     q.ersetzen(Liste::Prozesse, 0, ersetzt);
-    EXPECT_EQ(q.Schreiben(), kDatei);
+    EXPECT_EQ(q.schreiben(), kDatei);
 }
 
 // Processes given as {von, nach}; a second start state makes a mixing.
@@ -141,12 +141,12 @@ TEST(ProjektModell, ProcessesAreOrderedSoThatTheyCompute) {
     EXPECT_EQ(Rechenfolge(Kette({{{"B"}, "A"}, {{"A"}, "B"}, {{"C"}, "C"}})), (V{2, 0, 1}));
 
     Projekt p = Kette({{{"MI"}, "KUE"}, {{"AUL", "ABL"}, "MI"}});
-    const std::string vorher = p.Schreiben();
+    const std::string vorher = p.schreiben();
     const auto ersetzungen = p.ordnen();
     EXPECT_EQ(p.eintrag(Liste::Prozesse, 0)["nach"], "MI");
     EXPECT_TRUE(p.ordnen().empty());
     p.zuruecksetzen(ersetzungen);
-    EXPECT_EQ(p.Schreiben(), vorher);
+    EXPECT_EQ(p.schreiben(), vorher);
 
     // Swapping refuses to put a process before the one that makes its start state.
     p.ordnen();
@@ -164,7 +164,7 @@ TEST(ProjektModell, ProcessesAreOrderedSoThatTheyCompute) {
 TEST(ProjektModell, EntriesReadOnceStayTheFilesEntries) {
     Projekt p = *Projekt::Lesen(kDatei);
     const auto wieFrisch = [&p](const char* nach) {
-        const auto frisch = Projekt::Lesen(p.Schreiben());
+        const auto frisch = Projekt::Lesen(p.schreiben());
         ASSERT_TRUE(frisch);
         EXPECT_EQ(BerichtText(Berechnen(p)), BerichtText(Berechnen(*frisch))) << nach;
     };

@@ -28,7 +28,7 @@ class Ausgabe : public testing::Test {
   protected:
     void SetUp() override {
         fenster.show();
-        lauf.Lauf(kStandard, fenster.leinwand(), fenster.etiketten(), ",");
+        lauf.zeichnen(kStandard, fenster.leinwand(), fenster.etiketten(), ",");
         fenster.setEingabe(kStandard);
         ASSERT_TRUE(ordner.isValid());
     }

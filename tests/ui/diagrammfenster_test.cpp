@@ -35,7 +35,7 @@ class Fenster : public testing::Test {
   protected:
     void drucken(const Eingabe& e = kStandard) {
         fenster.show();
-        lauf.Lauf(e, fenster.leinwand(), fenster.etiketten(), ",");
+        lauf.zeichnen(e, fenster.leinwand(), fenster.etiketten(), ",");
     }
     Diagrammfenster fenster;
     Diagrammlauf lauf;
@@ -170,14 +170,14 @@ TEST_F(Fenster, DrawingSurvivesAResizeOfTheBackingImage) {
     Aufzeichnungsbeschriftung beschriftung;
     Verhaeltnisleinwand umgezogen;
     umgezogen.resize(302, 202);
-    Diagrammlauf{}.Lauf(kStandard, umgezogen, beschriftung, ",");
+    Diagrammlauf{}.zeichnen(kStandard, umgezogen, beschriftung, ",");
     umgezogen.verhaeltnis = 2;
     umgezogen.resize(502, 352);
     umgezogen.grab();  // a paint fits the image
     Verhaeltnisleinwand frisch;
     frisch.verhaeltnis = 2;
     frisch.resize(502, 352);
-    Diagrammlauf{}.Lauf(kStandard, frisch, beschriftung, ",");
+    Diagrammlauf{}.zeichnen(kStandard, frisch, beschriftung, ",");
     EXPECT_EQ(umgezogen.bild().size(), QSize(1000, 700));
     EXPECT_EQ(umgezogen.bild().devicePixelRatio(), 2);
     QImage weiss(umgezogen.bild().size(), umgezogen.bild().format());

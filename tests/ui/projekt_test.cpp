@@ -65,7 +65,7 @@ class Projektbetrieb : public testing::Test {
     const Json& Eintrag(std::size_t i) {
         return anwendung.sitzung().projekt().eintrag(Liste::Zustaende, i);
     }
-    const ProzessErgebnis& Prozess(std::size_t i) {
+    const BerechneterProzess& Prozess(std::size_t i) {
         return anwendung.sitzung().stand().prozesse.at(i);
     }
 
@@ -123,20 +123,20 @@ TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {
 
 TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
     Projektsitzung& s = anwendung.sitzung();
-    const std::string datei = s.projekt().Schreiben();
+    const std::string datei = s.projekt().schreiben();
     // The mixing deleted and added again at the end: cooler and heater follow it at once.
     s.eintragEntfernen(Liste::Prozesse, 0, "Löschen");
     EXPECT_NE(Prozess(0).fehler.find("„MI“ gibt es nicht"), std::string::npos);
     const Json mischung = Json::parse(
         R"({"art": "mischen", "von": ["AUL", "ABL"], "nach": "MI", "massenstroeme": [2000, 6000]})");
     s.eintragEinfuegen(Liste::Prozesse, 2, mischung, "Prozess hinzufügen");
-    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    EXPECT_EQ(s.projekt().schreiben(), datei);
     for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(Prozess(i).fehler.empty()) << i;
     s.verlauf().undo();
     EXPECT_EQ(s.projekt().anzahl(Liste::Prozesse), 2u);
     EXPECT_EQ(s.projekt().eintrag(Liste::Prozesse, 0)["nach"], "KUE");
     s.verlauf().undo();
-    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    EXPECT_EQ(s.projekt().schreiben(), datei);
 
     // Rows move by Alt+Down, but never before the process that makes their start.
     Projektfenster& f = anwendung.projektfenster();
@@ -148,7 +148,7 @@ TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
     EXPECT_EQ(f.aktion("runter")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Down));
     f.zeileVerschieben(false);  // the heater starts at KUE: refused with a message
     EXPECT_TRUE(f.statusBar()->currentMessage().contains("„KUE“"));
-    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    EXPECT_EQ(s.projekt().schreiben(), datei);
     // Entered states move freely, by the shortcut too.
     f.findChild<QTabWidget*>()->setCurrentWidget(f.zustaende());
     f.zustaende()->setCurrentIndex(f.zustaende()->model()->index(1, 0));
@@ -156,14 +156,14 @@ TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
     EXPECT_EQ(Eintrag(0)["name"], "ABL");
     EXPECT_EQ(f.zustaende()->currentIndex().row(), 0);
     s.verlauf().undo();
-    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    EXPECT_EQ(s.projekt().schreiben(), datei);
     // Renaming the mixed state in the table renames the cooler's start as well.
     auto* modell = f.zustaende()->model();
     ASSERT_TRUE(modell->setData(modell->index(2, 0), "Mischluft", Qt::EditRole));
     EXPECT_EQ(s.projekt().eintrag(Liste::Prozesse, 1)["von"], "Mischluft");
     EXPECT_TRUE(Prozess(1).fehler.empty());
     s.verlauf().undo();
-    EXPECT_EQ(s.projekt().Schreiben(), datei);
+    EXPECT_EQ(s.projekt().schreiben(), datei);
 }
 
 TEST_F(Projektbetrieb, SavingKeepsTheBytesAndClearsTheMarker) {
@@ -209,7 +209,7 @@ TEST_F(Projektbetrieb, PressureFromTheAltitudeRedrawsAndIsUndone) {
 TEST_F(Projektbetrieb, LowerLimitRedrawsAndIsUndone) {
     Diagrammfenster* fenster = anwendung.dialog().diagrammfenster();
     ASSERT_TRUE(fenster);
-    const std::string vorher = anwendung.sitzung().projekt().Schreiben();
+    const std::string vorher = anwendung.sitzung().projekt().schreiben();
     const double yVorher = anwendung.sitzung().stand().zustaende[0].punkt->Y;
     const QImage bildVorher = fenster->leinwand().bild();
 
@@ -223,7 +223,7 @@ TEST_F(Projektbetrieb, LowerLimitRedrawsAndIsUndone) {
     EXPECT_EQ(anwendung.dialog().eingabe().ThetaUnten, -20);
     EXPECT_TRUE(anwendung.sitzung().stand().druck->eis);
     // AUL, 32 °C and 40 %: Y = 8000 - 8000 (h - 2500 x + 20) / 70.
-    const Luftzustand& aul = anwendung.sitzung().stand().zustaende[0].punkt->zustand;
+    const Zustandswerte& aul = anwendung.sitzung().stand().zustaende[0].punkt->zustand;
     EXPECT_NEAR(anwendung.sitzung().stand().zustaende[0].punkt->Y,
                 8000 - 8000 * (aul.h - 2500 * aul.x + 20) / 70, 1e-9);
     EXPECT_NE(fenster->leinwand().bild(), bildVorher);
@@ -232,12 +232,12 @@ TEST_F(Projektbetrieb, LowerLimitRedrawsAndIsUndone) {
 
     anwendung.sitzung().verlauf().undo();
     anwendung.sitzung().verlauf().undo();
-    EXPECT_EQ(anwendung.sitzung().projekt().Schreiben(), vorher);
+    EXPECT_EQ(anwendung.sitzung().projekt().schreiben(), vorher);
     EXPECT_EQ(anwendung.sitzung().stand().zustaende[0].punkt->Y, yVorher);
     EXPECT_EQ(fenster->leinwand().bild(), bildVorher);
     // Setting 0 on a file without the key leaves the file as it was.
     EXPECT_TRUE(anwendung.untereGrenzeSetzen("0").isEmpty());
-    EXPECT_EQ(anwendung.sitzung().projekt().Schreiben(), vorher);
+    EXPECT_EQ(anwendung.sitzung().projekt().schreiben(), vorher);
 }
 
 TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {

@@ -26,7 +26,7 @@ class Vektor : public testing::TestWithParam<Diagramm> {
     void SetUp() override {
         fenster.show();
         Diagrammlauf lauf;
-        lauf.Lauf(GetParam().eingabe, fenster.leinwand(), fenster.etiketten(), ",");
+        lauf.zeichnen(GetParam().eingabe, fenster.leinwand(), fenster.etiketten(), ",");
         // The PNG export's drawing, line by line, smoothed as the renderers smooth.
         png = QImage(fenster.gesamt()->size(), QImage::Format_RGB32);
         QPainter q(&png);

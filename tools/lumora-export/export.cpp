@@ -147,7 +147,7 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                 ok = DateiSchreiben(ziel, Tabelle(projekt, b, dezimaltrenner), fehler);
                 break;
             case Format::Projekt:
-                ok = DateiSchreiben(ziel, projekt.Schreiben(), fehler);
+                ok = DateiSchreiben(ziel, projekt.schreiben(), fehler);
                 break;
             case Format::Bild:
                 ok = BildSchreiben(projekt, b, ziel, fehler);

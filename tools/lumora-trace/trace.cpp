@@ -120,7 +120,7 @@ int Trace(std::istream& ein, std::ostream& aus, std::string_view dezimaltrenner)
             aus << R"({"op": "refused", "message": )" << Json(ablehnung->meldung) << "}\n";
         } else {
             flaeche.leeren();
-            lauf.Lauf(eingabe, flaeche, beschriftung, dezimaltrenner);
+            lauf.zeichnen(eingabe, flaeche, beschriftung, dezimaltrenner);
             Operationen(flaeche, aus);
         }
         Etiketten(beschriftung, aus);

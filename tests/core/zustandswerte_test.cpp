@@ -1,4 +1,4 @@
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +78,7 @@ TEST(Paare, RoundTripsThroughEveryPair) {
                                   {20.0, 100.0}}) {
             const auto z = ZustandAusPaar(d, Paar::ThetaPhi, theta, phi);
             ASSERT_TRUE(z) << z.grund();
-            const Luftzustand a = *z;
+            const Zustandswerte a = *z;
             for (auto [paar, p, q] : {std::tuple{Paar::HX, a.h, a.x},
                                       {Paar::ThetaX, a.theta, a.x},
                                       {Paar::ThetaTaupunkt, a.theta, *a.taupunkt},

@@ -1,4 +1,4 @@
-#include "core/luftzustand.h"
+#include "core/zustandswerte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kNullpunkt = 273.15;  // 0 °C in K
 
-using Zustandsergebnis = Ergebnis<Luftzustand>;
+using Zustandsergebnis = Ergebnis<Zustandswerte>;
 
 std::string Hektopascal(double pBar) { return MitEinheit(pBar * 1000, "hPa"); }
 
@@ -99,7 +99,7 @@ std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, dou
 constexpr const char* kNichtEndlich =
     "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.";
 
-Zustandsergebnis Endlich(const Luftzustand& z) {
+Zustandsergebnis Endlich(const Zustandswerte& z) {
     const bool endlich =
         std::isfinite(z.theta) && std::isfinite(z.x) && std::isfinite(z.h) && std::isfinite(z.pD) &&
         std::isfinite(z.rho) && std::isfinite(z.v) && std::isfinite(z.wasser) &&
@@ -118,7 +118,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     if (x < 0)
         return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
 
-    Luftzustand z;
+    Zustandswerte z;
     z.theta = theta;
     z.x = x;
     const auto xS = Saettigungsgehalt(d, theta);
@@ -159,10 +159,10 @@ bool ImNebel(const Luftdruck& d, double theta, double x) {
 // The state at theta and x of a pair that describes unsaturated or saturated air, with the
 // property the pair gives kept exactly as entered.
 Zustandsergebnis Eingegeben(const Luftdruck& d, double theta, double x,
-                            std::optional<double> Luftzustand::*eigenschaft, double wert) {
+                            std::optional<double> Zustandswerte::*eigenschaft, double wert) {
     auto z = Aufbau(d, theta, x, false);
     if (!z) return z;
-    Luftzustand w = *z;
+    Zustandswerte w = *z;
     w.*eigenschaft = wert;
     return w;
 }
@@ -183,7 +183,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
                                         " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
                                         ".");
     }
-    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Luftzustand::phi, phi);
+    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Zustandswerte::phi, phi);
 }
 
 Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
@@ -199,7 +199,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
                                         " erreicht der Dampfdruck den Gesamtdruck " +
                                         MitEinheit(d.Pges, "hPa") + ".");
     }
-    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Luftzustand::taupunkt, tau);
+    return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Zustandswerte::taupunkt, tau);
 }
 
 Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
@@ -231,7 +231,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
                                         GradText(theta) + " ein negativer Wassergehalt (" +
                                         GrammText(x) + ").");
     }
-    return Eingegeben(d, theta, x, &Luftzustand::kuehlgrenze, tK);
+    return Eingegeben(d, theta, x, &Zustandswerte::kuehlgrenze, tK);
 }
 
 Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
@@ -253,7 +253,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
                                         " gehört keine Temperatur unter der Siedetemperatur " +
                                         GradText(d.thetaSiede) + ".");
     }
-    return Eingegeben(d, *theta, x, &Luftzustand::phi, phi);
+    return Eingegeben(d, *theta, x, &Zustandswerte::phi, phi);
 }
 
 }  // namespace
@@ -314,7 +314,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
             // line, and only the last bit of rounding put x beyond the saturation content.
             auto z = Aufbau(d, theta, x, false);
             if (!z) return z;
-            Luftzustand w = *z;
+            Zustandswerte w = *z;
             w.h = h;
             return w;
         }
@@ -322,7 +322,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     }
     auto z = Aufbau(d, theta, x, true);
     if (!z) return z;
-    Luftzustand w = *z;
+    Zustandswerte w = *z;
     if (d.eis && theta == 0 && w.nebel) {
         // Mixed fog at 0 °C: of the condensate, the share (hS(0) - h) / (rE (x - xS(0)))
         // is ice; Aufbau gave the enthalpy of water fog, hS(0).

@@ -70,7 +70,7 @@ bool IstReifpunkt(const Luftdruck& d, double pD);
 
 // A state of humid air with all its properties. Units inside the code: x and wasser in
 // kg/kg, pD in bar, theta in °C, h in kJ/kg, phi in %.
-struct Luftzustand {
+struct Zustandswerte {
     double theta = 0;
     double x = 0;
     double h = 0;
@@ -91,10 +91,10 @@ std::optional<double> Saettigungsgehalt(const Luftdruck& d, double theta);
 
 // The state at theta [°C] and x [kg/kg], fog included. Impossible below -100 °C, for
 // x < 0 and for non-finite values.
-Ergebnis<Luftzustand> ZustandAusThetaX(const Luftdruck& d, double theta, double x);
+Ergebnis<Zustandswerte> ZustandAusThetaX(const Luftdruck& d, double theta, double x);
 
 // The state with enthalpy h [kJ/kg] and water content x [kg/kg], fog included.
-Ergebnis<Luftzustand> ZustandAusHX(const Luftdruck& d, double h, double x);
+Ergebnis<Zustandswerte> ZustandAusHX(const Luftdruck& d, double h, double x);
 
 // Temperature [°C] of the isotherm of unsaturated air through enthalpy h [kJ/kg] and water
 // content x [kg/kg]; the state's temperature unless (h, x) lies in the fog.
@@ -116,6 +116,6 @@ enum class Paar { ThetaPhi, ThetaX, HX, ThetaTaupunkt, ThetaKuehlgrenze, XPhi };
 
 // The state from a pair of values in the code's units (°C, %, kg/kg, kJ/kg), in the order
 // the pair's name gives; or the German reason why the pair describes no state.
-Ergebnis<Luftzustand> ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double b);
+Ergebnis<Zustandswerte> ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double b);
 
 }  // namespace lumora
