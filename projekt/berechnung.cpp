@@ -27,21 +27,21 @@ class Rechnung {
   public:
     Rechnung(const Projekt& p, const Vorberechnung& v) : p_(p), v_(v) {}
 
-    Berechnung Rechnen() {
-        EingabeLesen_();
+    Berechnung rechnen() {
+        eingabeLesen();
         const std::size_t nz = p_.anzahl(Liste::Zustaende);
         const std::size_t np = p_.anzahl(Liste::Prozesse);
         b_.zustaende.resize(nz);
         b_.prozesse.resize(np);
         namen_.reserve(nz + np);
-        for (std::size_t i = 0; i < nz; ++i) Zustand(i);
-        for (std::size_t i = 0; i < np; ++i) Prozess_(i);
-        Messreihen();
+        for (std::size_t i = 0; i < nz; ++i) zustandRechnen(i);
+        for (std::size_t i = 0; i < np; ++i) prozessRechnen(i);
+        messreihen();
         return std::move(b_);
     }
 
   private:
-    void EingabeLesen_() {
+    void eingabeLesen() {
         const Eingabe e = EingabeLesen(p_.eingabe(), p_.thetaUnten().value_or(0));
         if (const auto ablehnung = Pruefen(e)) {
             eingabeFehler_ = "Die Eingabe ergibt kein Diagramm: " + ablehnung->meldung;
@@ -53,7 +53,7 @@ class Rechnung {
         }
     }
 
-    Diagrammpunkt PunktAus(std::string name, const Zustandswerte& z) const {
+    Diagrammpunkt punktAus(std::string name, const Zustandswerte& z) const {
         Diagrammpunkt p{std::move(name), z, KoordX(*b_.eingabe, z.x),
                         KoordY(*b_.eingabe, z.x, z.h)};
         p.aufLeinwand = p.X >= 0 && p.X <= kLeinwandBreite && p.Y >= 0 && p.Y <= kLeinwandHoehe;
@@ -61,36 +61,36 @@ class Rechnung {
     }
 
     // Gives the name to the entry at ort, unless an earlier entry has it.
-    Fehler Vergeben(const std::string& name, Ort ort) {
+    Fehler vergeben(const std::string& name, Ort ort) {
         const auto [it, neu] = namen_.try_emplace(name, ort);
         if (neu) return std::nullopt;
         return "Den Namen " + Zitat(name) + " trägt schon " +
                Wo(it->second.liste, it->second.index) + ".";
     }
 
-    void Zustand(std::size_t i) {
+    void zustandRechnen(std::size_t i) {
         const Zustandseintrag& e = p_.zustand(i);
         BerechneterZustand& z = b_.zustaende[i];
         z.name = e.name;
         if (!e.benannt) {
             z.fehler = e.fehler;
-        } else if (auto g = Vergeben(e.name, {Liste::Zustaende, i})) {
+        } else if (auto g = vergeben(e.name, {Liste::Zustaende, i})) {
             z.fehler = *g;
-        } else if (const Diagrammpunkt* frueher = Frueher(i, e.name)) {
+        } else if (const Diagrammpunkt* frueher = unveraendert(i, e.name)) {
             z.punkt = *frueher;
         } else if (!e.fehler.empty()) {
             z.fehler = e.fehler;
         } else if (!b_.druck) {
             z.fehler = eingabeFehler_;
         } else if (const auto zustand = ZustandAusPaar(*b_.druck, e.paar->paar, e.a, e.b)) {
-            z.punkt = PunktAus(e.name, *zustand);
+            z.punkt = punktAus(e.name, *zustand);
         } else {
             z.fehler = zustand.grund();
         }
     }
 
     // The state entry i had in the earlier computation, when it is unchanged since.
-    const Diagrammpunkt* Frueher(std::size_t i, const std::string& name) const {
+    const Diagrammpunkt* unveraendert(std::size_t i, const std::string& name) const {
         if (!v_.vorher || !v_.nurZustand || *v_.nurZustand == i ||
             v_.vorher->zustaende.size() != b_.zustaende.size()) {
             return nullptr;
@@ -100,7 +100,7 @@ class Rechnung {
     }
 
     // Whether a process after the one computed now makes the state name.
-    bool SpaeterGemacht(const std::string& name) const {
+    bool spaeterGemacht(const std::string& name) const {
         for (std::size_t i = jetzt_ + 1; i < p_.anzahl(Liste::Prozesse); ++i) {
             const Json& p = p_.eintrag(Liste::Prozesse, i);
             if (p.is_object() && p.contains("nach") && p["nach"] == name) return true;
@@ -109,12 +109,12 @@ class Rechnung {
     }
 
     // The state a process starts at, by name: an entered state or one an earlier process made.
-    const Diagrammpunkt* Start(const std::string& name, std::string& fehler) const {
+    const Diagrammpunkt* startpunkt(const std::string& name, std::string& fehler) const {
         const auto it = namen_.find(name);
         if (it == namen_.end()) {
             fehler =
                 "Den Ausgangszustand " + Zitat(name) +
-                (SpaeterGemacht(name) ? " macht erst ein späterer Prozess." : " gibt es nicht.");
+                (spaeterGemacht(name) ? " macht erst ein späterer Prozess." : " gibt es nicht.");
             return nullptr;
         }
         const Ort o = it->second;
@@ -124,7 +124,7 @@ class Rechnung {
         return punkt ? &*punkt : nullptr;
     }
 
-    void Prozess_(std::size_t i) {
+    void prozessRechnen(std::size_t i) {
         jetzt_ = i;
         const Prozesseintrag& e = p_.prozess(i);
         BerechneterProzess& r = b_.prozesse[i];
@@ -138,25 +138,25 @@ class Rechnung {
         if (!e.fehler.empty()) {
             r.fehler = e.fehler;
         } else {
-            Rechnen(e.prozess, r);
+            wirkungRechnen(e.prozess, r);
         }
         // Given after the process: a process cannot start at its own end.
-        if (auto f = Vergeben(e.nach, {Liste::Prozesse, i}); f && r.fehler.empty()) {
+        if (auto f = vergeben(e.nach, {Liste::Prozesse, i}); f && r.fehler.empty()) {
             r.fehler = *f;
             r.ende.reset();
         }
     }
 
-    void Messreihen() {
+    void messreihen() {
         if (v_.vorher && v_.messreihen) {
             b_.messreihen = v_.vorher->messreihen;
         } else {
-            MessreihenAuswerten();
+            messreihenAuswerten();
         }
-        Zonen();
+        zonen();
     }
 
-    void MessreihenAuswerten() {
+    void messreihenAuswerten() {
         b_.messreihen.resize(p_.anzahl(Liste::Messreihen));
         for (std::size_t i = 0; i < b_.messreihen.size(); ++i) {
             MessreihenErgebnis& m = b_.messreihen[i];
@@ -175,7 +175,7 @@ class Rechnung {
         }
     }
 
-    void Zonen() {
+    void zonen() {
         b_.zonen.resize(p_.anzahl(Liste::Zonen));
         for (std::size_t i = 0; i < b_.zonen.size(); ++i) {
             auto zone = ZoneAusJson(p_.eintrag(Liste::Zonen, i));
@@ -187,13 +187,13 @@ class Rechnung {
         }
     }
 
-    void Rechnen(const lumora::Prozess& prozess, BerechneterProzess& r) {
+    void wirkungRechnen(const lumora::Prozess& prozess, BerechneterProzess& r) {
         if (!b_.druck) {
             r.fehler = eingabeFehler_;
             return;
         }
         for (const std::string& name : r.von) {
-            const Diagrammpunkt* s = Start(name, r.fehler);
+            const Diagrammpunkt* s = startpunkt(name, r.fehler);
             if (!s) {
                 r.start.clear();
                 return;
@@ -206,8 +206,8 @@ class Rechnung {
             r.fehler = ergebnis.grund();
             return;
         }
-        r.ende = PunktAus(r.nach, ergebnis->ende);
-        if (ergebnis->oberflaeche) r.oberflaeche = PunktAus("", *ergebnis->oberflaeche);
+        r.ende = punktAus(r.nach, ergebnis->ende);
+        if (ergebnis->oberflaeche) r.oberflaeche = punktAus("", *ergebnis->oberflaeche);
         r.dtheta = ergebnis->dtheta;
         r.dx = ergebnis->dx;
         r.dh = ergebnis->dh;
@@ -255,7 +255,7 @@ std::vector<Zone> Berechnung::GueltigeZonen() const {
 }
 
 Berechnung Berechnen(const Projekt& projekt, const Vorberechnung& vorberechnung) {
-    return Rechnung(projekt, vorberechnung).Rechnen();
+    return Rechnung(projekt, vorberechnung).rechnen();
 }
 
 }  // namespace lumora
