@@ -100,9 +100,27 @@ void Diagrammfenster::aktionenAnlegen() {
     }
     connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
             &Diagrammfenster::eingabenAendern);
+    enthalpie_ = new QAction("Enthalpieetiketten", this);
+    enthalpie_->setCheckable(true);
+    connect(enthalpie_, &QAction::toggled, this,
+            [this] { ueberlagerungZeigen(ueberlagerung(), false, false); });
+}
+
+void Diagrammfenster::setEingabe(const Eingabe& eingabe) {
+    eingabe_ = eingabe;
+    if (enthalpie_->isChecked()) ueberlagerungZeigen(ueberlagerung(), false, false);
 }
 
 void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug) {
+    enthalpieMitRand_ = u.enthalpieetiketten.has_value();
+    ueberlagerungZeigen(std::move(u), hintergrund, imZug);
+}
+
+void Diagrammfenster::ueberlagerungZeigen(Ueberlagerung u, bool hintergrund, bool imZug) {
+    if (!enthalpieMitRand_) {
+        u.enthalpieetiketten.reset();
+        if (enthalpie_->isChecked()) u.enthalpieetiketten = eingabe_;
+    }
     ueber_->setUeberlagerung(std::move(u), hintergrund, imZug);
 }
 
@@ -121,6 +139,7 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     }
     connect(menue.addAction(QString::fromUtf8("Untere Grenze …")), &QAction::triggered, this,
             &Diagrammfenster::untereGrenzeAendern);
+    menue.addAction(enthalpie_);
     const QPoint imInnern = leinwand_->mapFrom(this, ereignis->pos()) - QPoint(1, 1);
     if (eingabe_ && QRect(QPoint(0, 0), leinwand_->innenGroesse()).contains(imInnern)) {
         const QPointF m = Massstab(leinwand_->innenGroesse());
@@ -190,6 +209,13 @@ void Diagrammfenster::ablesen(QPoint imInnern) {
         return;
     }
     const QSize innen = leinwand_->innenGroesse();
+    if (const auto marke = MarkeBei(ueberlagerung(), innen, imInnern)) {
+        // The state's own values, read where its marker stands, under its name.
+        const Ueberlagerung::Marke& k = ueberlagerung().marken[*marke];
+        const auto a = Ablesen(*eingabe_, k.ort.x(), k.ort.y());
+        ablesung_->zeigen(*leinwand_, imInnern, a ? k.name + "\n" + AblesungText(*a) : k.name);
+        return;
+    }
     if (const auto punkt = MesspunktBei(ueberlagerung(), innen, imInnern)) {
         const auto& reihe = ueberlagerung().reihen[punkt->first];
         if (reihe.text) {

@@ -71,7 +71,7 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
     Ueberlagerung u;
     if (!b.eingabe || !b.druck) return u;
     const Eingabe& e = *b.eingabe;
-    if (projekt.randmassstab()) u.randmassstab = e;
+    if (projekt.randmassstab()) u.randmassstab = u.enthalpieetiketten = e;
 
     for (std::size_t i = 0; i < projekt.anzahl(Liste::Zonen); ++i) {
         const Json& z = projekt.eintrag(Liste::Zonen, i);
@@ -105,20 +105,27 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
     }
 
     using Stil = Ueberlagerung::Stil;
+    std::array<bool, kProzessfarben.size()> vorhanden{};
     for (const ProzessErgebnis& p : b.prozesse) {
         if (!p.fehler.empty() || !p.ende || p.start.empty()) continue;
         const auto art = ProzessartZu(p.art);
+        if (!art) continue;
+        for (std::size_t k = 0; k < kProzessfarben.size(); ++k)
+            vorhanden[k] = vorhanden[k] || kProzessfarben[k].art == *art;
         if (art == Prozessart::Mischen && p.start.size() == 2) {
-            u.linien.push_back({Ort(p.start[0]), Ort(p.start[1]), Stil::Verbindung});
+            u.linien.push_back({Ort(p.start[0]), Ort(p.start[1]), Stil::Verbindung, *art});
             continue;
         }
-        u.linien.push_back({Ort(p.start[0]), Ort(*p.ende), Stil::Prozess});
+        u.linien.push_back({Ort(p.start[0]), Ort(*p.ende), Stil::Prozess, *art});
         if (art == Prozessart::Kuehlen && p.oberflaeche) {
-            u.linien.push_back({Ort(*p.ende), Ort(*p.oberflaeche), Stil::Auslauf});
+            u.linien.push_back({Ort(*p.ende), Ort(*p.oberflaeche), Stil::Auslauf, *art});
         }
         if (art == Prozessart::Waermerueckgewinnung && p.start.size() == 2) {
-            u.linien.push_back({Ort(p.start[1]), Ort(*p.ende), Stil::Zufluss});
+            u.linien.push_back({Ort(p.start[1]), Ort(*p.ende), Stil::Zufluss, *art});
         }
+    }
+    for (std::size_t k = 0; k < kProzessfarben.size(); ++k) {
+        if (vorhanden[k]) u.legende.push_back(kProzessfarben[k].art);
     }
 
     for (std::size_t i = 0; i < b.zustaende.size(); ++i) {

@@ -19,6 +19,9 @@ namespace {
 constexpr double kMarkendurchmesser = 8;  // px at 96 dpi; device-independent pixels scale
 constexpr double kPfeillaenge = 10;
 constexpr double kPfeilbreite = 4;
+// The emblem Picture1 covers the canvas from here towards its bottom-right corner, canvas units.
+constexpr double kEmblemLinks = 11411;
+constexpr double kEmblemOben = 7585;
 
 QPointF Pixel(QPointF canvas, QPointF massstab) {
     return {canvas.x() * massstab.x(), canvas.y() * massstab.y()};
@@ -46,9 +49,17 @@ std::optional<Pfeil> PfeilVon(QPointF a, QPointF b) {
     return Pfeil{QLineF(a, ende), {tip, basis + n * kPfeilbreite, basis - n * kPfeilbreite}};
 }
 
-QPen Linienstift(Ueberlagerung::Stil stil) {
-    QPen stift(kZustandsfarbe, 2, Qt::SolidLine, Qt::FlatCap);
-    switch (stil) {
+// The row of a kind in kProzessfarben.
+std::size_t FarbIndex(Prozessart art) {
+    for (std::size_t i = 0; i < kProzessfarben.size(); ++i) {
+        if (kProzessfarben[i].art == art) return i;
+    }
+    return 0;
+}
+
+QPen Linienstift(const Ueberlagerung::Linie& l) {
+    QPen stift(Linienfarbe(l.art), 2, Qt::SolidLine, Qt::FlatCap);
+    switch (l.stil) {
         case Ueberlagerung::Stil::Prozess:
         case Ueberlagerung::Stil::Verbindung:
             break;
@@ -67,7 +78,7 @@ void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
     const QPointF a = Pixel(l.von, m);
     const QPointF b = Pixel(l.nach, m);
     if (!Endlich(a) || !Endlich(b)) return;
-    p.setPen(Linienstift(l.stil));
+    p.setPen(Linienstift(l));
     p.setBrush(Qt::NoBrush);
     if (l.stil != Ueberlagerung::Stil::Prozess) {
         p.drawLine(a, b);
@@ -76,40 +87,48 @@ void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
     const auto pfeil = PfeilVon(a, b);
     if (!pfeil) return;
     p.drawLine(pfeil->schaft);
-    p.setBrush(kZustandsfarbe);
+    p.setBrush(Linienfarbe(l.art));
     p.setPen(Qt::NoPen);
     p.drawPolygon(pfeil->spitze, 3);
 }
 
-// The lines all at once: the solid shafts in one call, the arrowheads as one path, the few
-// dashed lines one by one, so that each keeps its own dash pattern. Everything has the same
-// colour, so the order in which the lines overlap shows nowhere.
+// The lines all at once: per kind of process the solid shafts in one call and the arrowheads
+// as one path, the few dashed lines one by one, so that each keeps its own dash pattern. Lines
+// of one colour cover each other alike, so their order shows nowhere; the kinds are drawn in
+// the legend's order.
 void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m) {
-    std::vector<QLineF> voll;
-    voll.reserve(linien.size());
-    QPainterPath spitzen;
-    spitzen.setFillRule(Qt::WindingFill);
+    struct Buendel {
+        std::vector<QLineF> voll;
+        QPainterPath spitzen;
+    };
+    std::array<Buendel, kProzessfarben.size()> buendel;
     for (const Ueberlagerung::Linie& l : linien) {
         const QPointF a = Pixel(l.von, m);
         const QPointF b = Pixel(l.nach, m);
         if (!Endlich(a) || !Endlich(b)) continue;
+        Buendel& bu = buendel[FarbIndex(l.art)];
         if (l.stil == Ueberlagerung::Stil::Verbindung) {
-            voll.emplace_back(a, b);
+            bu.voll.emplace_back(a, b);
         } else if (l.stil == Ueberlagerung::Stil::Prozess) {
             if (const auto pfeil = PfeilVon(a, b)) {
-                voll.push_back(pfeil->schaft);
-                spitzen.addPolygon(
+                bu.voll.push_back(pfeil->schaft);
+                bu.spitzen.addPolygon(
                     QPolygonF({pfeil->spitze[0], pfeil->spitze[1], pfeil->spitze[2]}));
-                spitzen.closeSubpath();
+                bu.spitzen.closeSubpath();
             }
         }
     }
-    p.setPen(Linienstift(Ueberlagerung::Stil::Prozess));
-    p.setBrush(Qt::NoBrush);
-    p.drawLines(voll.data(), static_cast<int>(voll.size()));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kZustandsfarbe);
-    p.drawPath(spitzen);
+    for (const Prozessfarbe& f : kProzessfarben) {
+        Buendel& bu = buendel[FarbIndex(f.art)];
+        if (bu.voll.empty()) continue;
+        p.setPen(QPen(f.farbe, 2, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawLines(bu.voll.data(), static_cast<int>(bu.voll.size()));
+        p.setPen(Qt::NoPen);
+        p.setBrush(f.farbe);
+        bu.spitzen.setFillRule(Qt::WindingFill);
+        p.drawPath(bu.spitzen);
+    }
     for (const Ueberlagerung::Linie& l : linien) {
         if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
             LinieMalen(p, l, m);
@@ -160,6 +179,46 @@ void EnthalpieetikettenMalen(QPainter& p, const Eingabe& e, QSize innen) {
         p.fillRect(l.box, QColor(255, 255, 255, 200));
         p.drawText(l.box, Qt::AlignCenter, l.text);
     }
+}
+
+QFont Legendenschrift() {
+    QFont f("Arial");
+    f.setPointSizeF(8);
+    return f;
+}
+
+// The legend's sizes in pixels: margin, line sample and the gap after it.
+constexpr double kLegendenRand = 5;
+constexpr double kLegendenProbe = 22;
+constexpr double kLegendenLuecke = 6;
+
+double Legendenzeile(const QFontMetricsF& fm) { return fm.height() + 2; }
+
+// The legend of the process kinds the chart shows: a sample of each kind's line and its name.
+void LegendeMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
+    const QRectF box = Legendenbox(u, innen);
+    if (box.isEmpty()) return;
+    const QFont schrift = Legendenschrift();
+    const QFontMetricsF fm(schrift);
+    const double zeile = Legendenzeile(fm);
+    p.save();
+    p.setPen(QPen(QColor(128, 128, 128), 1));
+    p.setBrush(QColor(255, 255, 255, 225));
+    p.drawRect(box);
+    p.setFont(schrift);
+    double y = box.top() + kLegendenRand;
+    const double links = box.left() + kLegendenRand;
+    for (Prozessart art : u.legende) {
+        const double mitte = y + zeile / 2;
+        p.setPen(QPen(Linienfarbe(art), 2, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(links, mitte), QPointF(links + kLegendenProbe, mitte));
+        p.setPen(Qt::black);
+        const double text = links + kLegendenProbe + kLegendenLuecke;
+        p.drawText(QRectF(text, y, box.right() - text, zeile), Qt::AlignLeft | Qt::AlignVCenter,
+                   Legendentext(art));
+        y += zeile;
+    }
+    p.restore();
 }
 
 void MarkeMalen(QPainter& p, QPointF ort) {
@@ -410,10 +469,8 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     p.save();
     p.setClipRect(QRect(QPoint(0, 0), innen));
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (u.randmassstab) {
-        Randmassstab(p, *u.randmassstab, m);
-        EnthalpieetikettenMalen(p, *u.randmassstab, innen);
-    }
+    if (u.randmassstab) Randmassstab(p, *u.randmassstab, m);
+    if (u.enthalpieetiketten) EnthalpieetikettenMalen(p, *u.enthalpieetiketten, innen);
     p.setRenderHint(QPainter::Antialiasing, !imZug);
     if (ausVorrat) {
         LinienGebuendelt(p, u.linien, m);
@@ -433,8 +490,67 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
             p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
         }
     }
+    LegendeMalen(p, u, innen);
     p.restore();
 }
+
+QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
+    if (u.legende.empty()) return {};
+    const QPointF m = Massstab(innen);
+    const QFontMetricsF fm(Legendenschrift());
+    double breite = 0;
+    for (Prozessart art : u.legende)
+        breite = std::fmax(breite, fm.horizontalAdvance(Legendentext(art)));
+    const QSizeF groesse(
+        2 * kLegendenRand + kLegendenProbe + kLegendenLuecke + breite + 1,
+        2 * kLegendenRand + Legendenzeile(fm) * static_cast<double>(u.legende.size()));
+    // The chart's own marks inside the canvas that the legend should leave free.
+    std::vector<QRectF> frei;
+    const double r = kMarkendurchmesser / 2;
+    for (const Ueberlagerung::Marke& k : u.marken) {
+        const QPointF ort = Pixel(k.ort, m);
+        // The marker and its name beside it, up and to the right.
+        if (Endlich(ort)) frei.emplace_back(ort.x() - r, ort.y() - r - 16, 6 * r + 60, 2 * r + 16);
+    }
+    if (u.enthalpieetiketten) {
+        for (const Enthalpieetikett& e : Enthalpieetiketten(*u.enthalpieetiketten, innen))
+            frei.push_back(e.box);
+    }
+    if (u.randmassstab) {
+        for (double eps : kRandmassstab) {
+            if (const auto rand = RandpunktDerRichtung(*u.randmassstab, eps)) {
+                const QPointF ort = Pixel(*rand, m);
+                frei.emplace_back(ort.x() - 40, ort.y() - 40, 80, 80);  // the tick and its text
+            }
+        }
+    }
+    const QPointF emblem = Pixel({kEmblemLinks, kEmblemOben}, m);
+    frei.emplace_back(emblem, QPointF(innen.width(), innen.height()));
+    // The corners, a little in from the edges and from the top row of enthalpy labels; on a
+    // tie the first wins.
+    constexpr double kAbstand = 6;
+    const double rechts = innen.width() - groesse.width() - kAbstand;
+    const QPointF ecken[] = {{rechts, kAbstand + 14},
+                             {rechts, emblem.y() - groesse.height() - kAbstand},
+                             {kAbstand + 40, innen.height() - groesse.height() - kAbstand},
+                             {kAbstand + 40, kAbstand + 14}};
+    QRectF beste;
+    std::size_t wenigste = SIZE_MAX;
+    for (const QPointF& ecke : ecken) {
+        const QRectF box(ecke, groesse);
+        std::size_t verdeckt = 0;
+        for (const QRectF& k : frei) verdeckt += box.intersects(k);
+        if (verdeckt < wenigste) {
+            wenigste = verdeckt;
+            beste = box;
+        }
+    }
+    return beste;
+}
+
+QColor Linienfarbe(Prozessart art) { return kProzessfarben[FarbIndex(art)].farbe; }
+
+QString Legendentext(Prozessart art) { return QString::fromUtf8(NameVon(art).anzeige); }
 
 std::optional<std::pair<std::size_t, std::size_t>> MesspunktBei(const Ueberlagerung& u, QSize innen,
                                                                 QPointF pixel) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/eingabe.h"
+#include "core/prozess.h"
 
 class QPainter;
 
@@ -43,6 +44,7 @@ struct Ueberlagerung {
         QPointF von;
         QPointF nach;
         Stil stil = Stil::Prozess;
+        Prozessart art = Prozessart::Mischen;  // the kind of process it belongs to: its colour
     };
     struct Marke {
         QString name;
@@ -56,9 +58,33 @@ struct Ueberlagerung {
     std::vector<Marke> marken;
     // The edge scale of directions epsilon = dh/dx, drawn for this chart when set.
     std::optional<Eingabe> randmassstab;
+    // The labels of the coarse enthalpy lines at the left and top edges, for this chart when
+    // set: with the edge scale, or on their own.
+    std::optional<Eingabe> enthalpieetiketten;
+    // The kinds of process the lines show, in the order of kProzessfarben: the legend's rows.
+    std::vector<Prozessart> legende;
 };
 
-// The colour of states and processes on the chart.
+// The colour of each kind of process on the chart; the legend names a kind by its name in the
+// table of processes. One row per kind, in the order the legend lists them.
+struct Prozessfarbe {
+    Prozessart art;
+    QColor farbe;
+};
+inline const std::array<Prozessfarbe, 7> kProzessfarben{{
+    {Prozessart::Heizen, QColor(220, 60, 20)},
+    {Prozessart::Kuehlen, QColor(0, 110, 230)},
+    {Prozessart::BefeuchtenWasser, QColor(0, 165, 185)},
+    {Prozessart::BefeuchtenDampf, QColor(160, 60, 200)},
+    {Prozessart::Richtung, QColor(100, 100, 100)},
+    {Prozessart::Mischen, QColor(150, 90, 30)},
+    {Prozessart::Waermerueckgewinnung, QColor(0, 150, 90)},
+}};
+QColor Linienfarbe(Prozessart art);
+// The legend's text for a kind: its German name.
+QString Legendentext(Prozessart art);
+
+// The colour of the states' markers on the chart.
 inline const QColor kZustandsfarbe(255, 140, 0);
 
 // Zones and series: the layer that changes seldom and may be kept as an image.
@@ -73,7 +99,8 @@ struct Markenvorrat {
     QHash<QString, QImage> namen;   // each name as drawn once, at the same ratio
 };
 
-// Processes, states and the edge scale: the layer that follows a drag. With a vorrat, a raster
+// Processes, states, the edge scale, the enthalpy labels and the legend of the process kinds:
+// the layer that follows a drag. With a vorrat, a raster
 // device takes markers and names from it; any other device (SVG, PDF, printer) gets them
 // drawn one by one as paths and text.
 // imZug: while a state is dragged, the process lines are drawn without antialiasing, which
@@ -129,6 +156,11 @@ struct Enthalpieetikett {
 // h = Thetamax + k DeltaThetagross on the top edge; a label that would overlap the one before
 // on its edge is left out. The top-left corner says "h = ... kJ/kg", the others the number.
 std::vector<Enthalpieetikett> Enthalpieetiketten(const Eingabe& e, QSize innen);
+
+// The box of the legend of process kinds in pixels of the canvas interior: in the corner where
+// it covers the fewest of the marks inside the canvas (the states with their names, the
+// enthalpy labels, the edge scale, the emblem). Empty without processes.
+QRectF Legendenbox(const Ueberlagerung& u, QSize innen);
 
 // The directions the edge scale labels, in kJ/kg.
 inline constexpr double kRandmassstab[] = {-10000, -5000, -2000, -1000, 0,    1000,
