@@ -5,10 +5,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "bild/bilder.h"
+#include "bild/einheiten.h"
+#include "bild/zeichnung.h"
 #include "core/version.h"
 #include "ui/ausgabe.h"
-#include "ui/bilder.h"
-#include "ui/einheiten.h"
 #include "ui/fenster.h"
 #include "ui/leinwand.h"
 #include "ui/ueberlagerung.h"
@@ -17,16 +18,9 @@ namespace lumora {
 
 namespace {
 
-// Layout of the chart window in form units.
+// Layout of the chart window in form units; the chart area's own is the renderer's.
 constexpr int kClientBreite = 15240;
 constexpr int kClientHoehe = 11010;
-// pic_gesamt as every run sets it: Left 60, Width 15135, so it ends inside the window.
-constexpr QRect kGesamt(60, 60, 15135, 10995);
-constexpr QRect kDiagramm(690, 300, 13785, 10155);
-constexpr QRect kPicture1(13080, 9600, 510, 390);  // inside the canvas's frame
-constexpr QRect kPicture2(14550, 8280, 360, 2145);
-
-QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.height()); }
 
 QWidget* Gesamtflaeche(QWidget* fenster) {
     auto* gesamt = new QWidget(fenster);

@@ -24,6 +24,7 @@ class Diagrammfenster : public QWidget {
     Leinwand& leinwand() { return *leinwand_; }
     const Leinwand& leinwand() const { return *leinwand_; }
     Etiketten& etiketten() { return etiketten_; }
+    const Etiketten& etiketten() const { return etiketten_; }
     QWidget* gesamt() const { return gesamt_; }
     Ablesefeld* ablesung() const { return ablesung_; }
 

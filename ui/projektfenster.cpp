@@ -18,9 +18,9 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "bild/dateifehler.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
-#include "ui/dateifehler.h"
 #include "ui/fenster.h"
 #include "ui/formulare.h"
 #include "ui/hilfe.h"

@@ -12,9 +12,9 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "bild/ueberlagerung.h"
 #include "core/prozess.h"
 #include "tests/e2e/x_sitzung.h"
-#include "ui/ueberlagerung.h"
 
 namespace lumora::test {
 namespace {

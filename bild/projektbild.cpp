@@ -1,17 +1,16 @@
-#include "ui/projektbild.h"
+#include "bild/projektbild.h"
 
 #include <QLocale>
 #include <cmath>
 
+#include "bild/speichern.h"
+#include "chart/aufzeichnung.h"
 #include "chart/diagrammlauf.h"
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
-#include "ui/ausgabe.h"
-#include "ui/diagrammfenster.h"
-#include "ui/leinwand.h"
 
 namespace lumora {
 
@@ -150,13 +149,13 @@ QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const 
         return QString::fromUtf8("Die Eingaben des Projekts ergeben kein Diagramm: ") +
                QString::fromStdString(ablehnung ? ablehnung->meldung : std::string());
     }
-    Diagrammfenster fenster;  // never shown
+    // The run into the recordings, as a press draws into the window.
+    Aufzeichnungsflaeche flaeche;
+    Aufzeichnungsbeschriftung etiketten;
     Diagrammlauf lauf;
-    lauf.Lauf(*b.eingabe, fenster.leinwand(), fenster.etiketten(),
-              QLocale::system().decimalPoint().toStdString());
-    fenster.setEingabe(*b.eingabe);
-    fenster.setUeberlagerung(UeberlagerungAus(projekt, b));
-    return DiagrammSpeichern(fenster, pfad);
+    lauf.Lauf(*b.eingabe, flaeche, etiketten, QLocale::system().decimalPoint().toStdString());
+    const Ueberlagerung u = UeberlagerungAus(projekt, b);
+    return DiagrammSpeichern({flaeche.operationen(), etiketten, u}, pfad);
 }
 
 }  // namespace lumora
