@@ -96,7 +96,10 @@ void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
 // as one path, the few dashed lines one by one, so that each keeps its own dash pattern. Lines
 // of one colour cover each other alike, so their order shows nowhere; the kinds are drawn in
 // the legend's order.
-void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m) {
+// During a drag the dashed lines of one kind and style go together too, their dashes
+// wherever the stroke puts them.
+void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m,
+                      bool imZug) {
     struct Buendel {
         std::vector<QLineF> voll;
         QPainterPath spitzen;
@@ -129,9 +132,26 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
         bu.spitzen.setFillRule(Qt::WindingFill);
         p.drawPath(bu.spitzen);
     }
-    for (const Ueberlagerung::Linie& l : linien) {
-        if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
-            LinieMalen(p, l, m);
+    if (!imZug) {
+        for (const Ueberlagerung::Linie& l : linien) {
+            if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
+                LinieMalen(p, l, m);
+            }
+        }
+        return;
+    }
+    for (const auto stil : {Ueberlagerung::Stil::Auslauf, Ueberlagerung::Stil::Zufluss}) {
+        for (const Prozessfarbe& f : kProzessfarben) {
+            std::vector<QLineF> gestrichelt;
+            for (const Ueberlagerung::Linie& l : linien) {
+                const QPointF a = Pixel(l.von, m);
+                const QPointF b = Pixel(l.nach, m);
+                if (l.stil == stil && l.art == f.art && Endlich(a) && Endlich(b))
+                    gestrichelt.emplace_back(a, b);
+            }
+            if (gestrichelt.empty()) continue;
+            p.setPen(Linienstift({{}, {}, stil, f.art}));
+            p.drawLines(gestrichelt.data(), static_cast<int>(gestrichelt.size()));
         }
     }
 }
@@ -235,7 +255,7 @@ constexpr int kViertel = 4;
 // Markers and names from the vorrat, for a raster device whose pixels the painter reaches by
 // scaling alone. The marker images are drawn anew when the pixel ratio changes.
 void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marken, QPointF m,
-                     Markenvorrat& v) {
+                     Markenvorrat& v, const std::vector<bool>* ohne) {
     const QTransform geraet = p.deviceTransform();
     const qreal dpr = geraet.m11();
     const int n = static_cast<int>(std::ceil((kMarkendurchmesser + 4) * dpr)) + 2;
@@ -262,7 +282,9 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
     const double r = kMarkendurchmesser / 2;
     const QFontMetricsF masse(p.font());
     const double oben = masse.ascent();
-    for (const Ueberlagerung::Marke& k : marken) {
+    for (std::size_t i = 0; i < marken.size(); ++i) {
+        if (ohne && i < ohne->size() && (*ohne)[i]) continue;
+        const Ueberlagerung::Marke& k = marken[i];
         const QPointF ort = Pixel(k.ort, m);
         if (!Endlich(ort)) continue;
         const QPointF g = geraet.map(ort);
@@ -427,7 +449,7 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
 }
 
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat,
-                      bool imZug) {
+                      bool imZug, const std::vector<bool>* ohne) {
     const QPointF m = Massstab(innen);
     const bool ausVorrat =
         vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
@@ -440,17 +462,19 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     if (u.enthalpieetiketten) EnthalpieetikettenMalen(p, *u.enthalpieetiketten, innen);
     p.setRenderHint(QPainter::Antialiasing, !imZug);
     if (ausVorrat) {
-        LinienGebuendelt(p, u.linien, m);
+        LinienGebuendelt(p, u.linien, m, imZug);
     } else {
         for (const Ueberlagerung::Linie& l : u.linien) LinieMalen(p, l, m);
     }
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(Namensschrift());
     if (ausVorrat) {
-        MarkenAusVorrat(p, u.marken, m, *vorrat);
+        MarkenAusVorrat(p, u.marken, m, *vorrat, ohne);
     } else {
         const double r = kMarkendurchmesser / 2;
-        for (const Ueberlagerung::Marke& k : u.marken) {
+        for (std::size_t i = 0; i < u.marken.size(); ++i) {
+            if (ohne && i < ohne->size() && (*ohne)[i]) continue;
+            const Ueberlagerung::Marke& k = u.marken[i];
             const QPointF ort = Pixel(k.ort, m);
             if (!Endlich(ort)) continue;
             MarkeMalen(p, ort);

@@ -103,9 +103,12 @@ struct Markenvorrat {
 // device takes markers and names from it; any other device (SVG, PDF, printer) gets them
 // drawn one by one as paths and text.
 // imZug: while a state is dragged, the process lines are drawn without antialiasing, which
-// is several times quicker; the frame after the drag draws them smooth again.
+// is several times quicker, and the dashed ones together; the frame after the drag draws them
+// smooth again.
+// ohne: markers to leave out, by index, for a layer below that holds them already.
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen,
-                      Markenvorrat* vorrat = nullptr, bool imZug = false);
+                      Markenvorrat* vorrat = nullptr, bool imZug = false,
+                      const std::vector<bool>* ohne = nullptr);
 
 // The marker under the point `pixel` of the canvas interior, or none; markers drawn later lie
 // on top and win.

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "bild/ueberlagerung.h"
 
@@ -29,6 +30,9 @@ class Ueberlagerungsflaeche : public QWidget {
     QImage hintergrund_;
     bool hintergrundAlt_ = true;
     bool imZug_ = false;
+    // During a drag: the markers that have not moved since it began, drawn in the background
+    // image; empty otherwise.
+    std::vector<bool> ruhend_;
     Markenvorrat vorrat_;
 };
 

@@ -180,6 +180,24 @@ TEST_F(Projektbetrieb, EnthalpyLabelsOnTheirOwnSwitch) {
     EXPECT_TRUE(fenster.ueberlagerung().randmassstab);
 }
 
+// During a drag the markers that stay lie in the background image and only what moved is
+// drawn again; every marker still shows, the moved one at its new place.
+TEST_F(Projektbetrieb, ADragFrameShowsTheStillMarkersAndTheMovedOne) {
+    Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    const Eingabe e = *anwendung.sitzung().stand().eingabe;
+    for (double x : {0.010, 0.009}) {
+        anwendung.zustandZiehen(0, KoordX(e, x), KoordY(e, x, Enthalpie(35, x)));
+    }
+    QImage bild(fenster.leinwand().size(), QImage::Format_ARGB32_Premultiplied);
+    fenster.leinwand().render(&bild);
+    const QPointF m = Massstab(fenster.leinwand().innenGroesse());
+    for (const auto& k : fenster.ueberlagerung().marken) {
+        const QPoint ort(qRound(k.ort.x() * m.x()) + 1, qRound(k.ort.y() * m.y()) + 1);
+        EXPECT_EQ(bild.pixelColor(ort), kZustandsfarbe) << k.name.toStdString();
+    }
+    EXPECT_EQ(fenster.ueberlagerung().marken[0].name, "AUL");
+}
+
 TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {
     anwendung.sitzung().eintragEntfernen(Liste::Zustaende, 1, "Löschen");
     for (std::size_t i = 0; i < 3; ++i) EXPECT_FALSE(Prozess(i).fehler.empty()) << i;
