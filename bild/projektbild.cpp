@@ -6,6 +6,7 @@
 #include "bild/speichern.h"
 #include "chart/aufzeichnung.h"
 #include "chart/diagrammlauf.h"
+#include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
@@ -55,7 +56,7 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
         const double pS = SaettigungsdruckBei(d, t);
         auto xBei = [&](double phi) {
             const double pD = phi / 100 * pS;
-            return pD < d.Pges / 1000 ? Wassergehalt(pD, d.Pges) : INFINITY;
+            return pD < InBar(d.Pges) ? Wassergehalt(pD, d.Pges) : INFINITY;
         };
         const double xa = std::fmax(x0, xBei(phi0));
         const double xb = std::fmin(x1, xBei(phi1));
@@ -97,7 +98,7 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
                 t += "\n" + QString::fromStdString(reihe->zeit[p.index]);
             t += QString::fromUtf8("\nϑ = %1 °C").arg(l.toString(p.theta, 'f', 1));
             if (p.phi) t += QString::fromUtf8("\nφ = %1 %").arg(l.toString(*p.phi, 'f', 1));
-            t += QString("\nx = %1 g/kg").arg(l.toString(p.x * 1000, 2));
+            t += QString("\nx = %1 g/kg").arg(l.toString(InGrammJeKg(p.x), 2));
             return t;
         };
         u.reihen.push_back(std::move(r));

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/einheiten.h"
 #include "core/koordinaten.h"
 #include "core/strecke.h"
 #include "core/zahlen.h"
@@ -79,7 +80,7 @@ void Diagrammlauf::Linie(double x1, double y1, double x2, double y2, Farbe farbe
 bool Diagrammlauf::Vorbereiten() {
     s_ = Stoffwerte{};
     z_.Pges = e_.Pges;
-    z_.pS = e_.Pges / 1000;
+    z_.pS = InBar(e_.Pges);
     const bool siedetemperatur = z_.Siedetemperatur();
     z_.thetaSiede = z_.theta;
     if (!siedetemperatur) return false;
@@ -90,7 +91,7 @@ bool Diagrammlauf::Vorbereiten() {
     for (const Gruppenlayout& g : kGruppen) {
         for (int n = 0; n < g.anzahl; ++n) beschriftung_->setVisible(g.gruppe, n, false);
     }
-    xVersatz_ = (e_.Thetamax - e_.ThetaUnten) / 2500;
+    xVersatz_ = (e_.Thetamax - e_.ThetaUnten) / kSchraege;
     return true;
 }
 
@@ -111,13 +112,13 @@ void Diagrammlauf::Enthalpielinien() {
     // h = hv from the left edge down to the bottom edge, where h - 2500 x = ThetaUnten; on a
     // winter chart also for hv below 0.
     const auto vonLinks = [this](double hv) {
-        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, (hv - e_.ThetaUnten) / 2500),
+        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, (hv - e_.ThetaUnten) / kSchraege),
               kLeinwandHoehe, kSchwarz);
     };
     Schleife(0, e_.Thetamax, e_.DeltaThetagross, vonLinks);
     UnterNullSteigend(e_.ThetaUnten, e_.DeltaThetagross, vonLinks);
     // h = Thetamax + 2500 xs from the top edge down to the bottom edge.
-    Schleife(0, e_.Xmax, e_.DeltaThetagross / 2500, [this](double xs) {
+    Schleife(0, e_.Xmax, e_.DeltaThetagross / kSchraege, [this](double xs) {
         Linie(KoordX(e_, xs), 0, KoordX(e_, xs + xVersatz_), kLeinwandHoehe, kSchwarz);
     });
     flaeche_->Refresh(Bereich::pic_Diagramm);
@@ -242,7 +243,7 @@ void Diagrammlauf::Feuchtepunkte(bool zeichnen) {
     for (int i = 1; i < kKurven; ++i) {
         z_.pD = pS * phi_[i] / 100;
         // A partial pressure equal to the total pressure has no water content.
-        if (e_.Pges / 1000 - z_.pD != 0) {
+        if (InBar(e_.Pges) - z_.pD != 0) {
             z_.Wassergehalt();
             z_.h = Enthalpie(s_, z_.theta, z_.x);
             Aufzeichnen(i);

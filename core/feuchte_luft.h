@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace lumora {
 
@@ -44,8 +45,13 @@ double SaettigungsdruckEis(double theta);
 // temperature; °C. None for pD <= 0.
 std::optional<double> Reifpunkt(double pD);
 
-// The course of the bisection for the temperature whose saturation pressure is pSoll [bar]:
-// midpoints of -20..500 °C until the relative deviation is below one per mille.
+// The bisection for the temperature whose saturation pressure is pSoll [bar] searches this
+// interval [°C] until the relative deviation is below kSiedeToleranz.
+inline constexpr double kSiedeUnten = -20;
+inline constexpr double kSiedeOben = 500;
+inline constexpr double kSiedeToleranz = 0.001;
+
+// The course of that bisection: its midpoints until the deviation is met.
 struct Siedesuche {
     bool erreicht = false;  // false for a target that is not positive and finite, or out of reach
     double theta = 0;       // last midpoint [°C]; the result when erreicht
@@ -56,11 +62,20 @@ struct Siedesuche {
 Siedesuche SucheSiedetemperatur(double pSoll);
 
 // Boiling temperature of water at the total pressure Pges [hPa], within one per mille of
-// the pressure; °C. None outside the bisection's reach (about 1.25 to 688,000 hPa).
+// the pressure; °C. None outside the bisection's reach (Siedebereich).
 std::optional<double> Siedetemperatur(double Pges);
 
+// The total pressures [hPa] that the bisection can reach: from the saturation pressure at
+// the interval's lower end less the tolerance to that at its upper end plus the tolerance
+// (about 1.24 to 689,000 hPa).
+struct Druckbereich {
+    double unten;
+    double oben;
+};
+Druckbereich Siedebereich();
+
 // Water content of humid air whose vapour has the partial pressure pD [bar], at the total
-// pressure Pges [hPa]; kg water per kg dry air. Needs pD < Pges/1000.
+// pressure Pges [hPa]; kg water per kg dry air. Needs pD < InBar(Pges).
 double Wassergehalt(double pD, double Pges);
 
 // Partial pressure of the vapour in humid air of water content x [kg/kg] at the total
@@ -99,9 +114,16 @@ std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSied
                                      bool ueberEis = false);
 
 // Total pressure of the standard atmosphere at the altitude H [m above sea level]; hPa
-// (p = 1013.25 (1 - 0.0065 H / 288.15)^5.255, the barometric formula of the troposphere).
-// Meant for -500..11,000 m.
+// (p = 1013.25 (1 - 0.0065 H / 288.15)^5.255, the barometric formula of the troposphere in
+// the ICAO standard atmosphere: 1013.25 hPa and 288.15 K at sea level, a lapse rate of
+// 0.0065 K/m). Meant for the troposphere, kHoeheUnten..kHoeheOben.
+inline constexpr double kHoeheUnten = -500;  // [m]
+inline constexpr double kHoeheOben = 11000;  // [m], where the troposphere ends
 double NormdruckInHoehe(double H);
+
+// Why an altitude H [m] is outside kHoeheUnten..kHoeheOben, in German with the range written
+// out ("… zwischen −500 m und 11 000 m …"); none inside it.
+std::optional<std::string> Hoehenbereichsfehler(double H);
 
 // The working record of the chart run, whose order of evaluation the chart's exactness
 // depends on. A caller sets the input fields, calls a function and reads its outputs.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/zahlen.h"
 
@@ -14,7 +15,7 @@ constexpr double kNullpunkt = 273.15;  // 0 °C in K
 
 using Zustandsergebnis = Ergebnis<Luftzustand>;
 
-std::string Hektopascal(double pBar) { return MitEinheit(pBar * 1000, "hPa"); }
+std::string Hektopascal(double pBar) { return MitEinheit(InHpa(pBar), "hPa"); }
 
 // The reason against a temperature that no state can have, or none.
 std::optional<std::string> TemperaturFehler(const char* name, double theta) {
@@ -142,7 +143,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     } else {
         z.kuehlgrenze = IsothermeDurch(d, x, z.h, std::min(theta, d.thetaSiede));
     }
-    z.v = (kRLuft + xDampf * kRDampf) * (theta + kNullpunkt) / (d.Pges / 1000 * 1e5);
+    z.v = (kRLuft + xDampf * kRDampf) * (theta + kNullpunkt) / InPa(InBar(d.Pges));
     z.rho = (1 + x) / z.v;
     return Endlich(z);
 }
@@ -178,7 +179,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
                                         GradText(d.thetaSiede) + ".");
     }
     const double pD = phi / 100 * SaettigungsdruckBei(d, theta);
-    if (!(pD < d.Pges / 1000)) {
+    if (!(pD < InBar(d.Pges))) {
         return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
                                         " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
                                         ".");
@@ -194,7 +195,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
     const double pD = SaettigungsdruckBei(d, tau);
-    if (!(pD < d.Pges / 1000)) {
+    if (!(pD < InBar(d.Pges))) {
         return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
                                         " erreicht der Dampfdruck den Gesamtdruck " +
                                         MitEinheit(d.Pges, "hPa") + ".");
@@ -247,7 +248,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
     if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
     // The saturation pressure the temperature must have; the Magnus form solved for it.
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
-    const auto theta = pS < d.Pges / 1000 ? TaupunktBei(d, pS) : std::nullopt;
+    const auto theta = pS < InBar(d.Pges) ? TaupunktBei(d, pS) : std::nullopt;
     if (!theta || !(*theta < d.thetaSiede)) {
         return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
                                         " gehört keine Temperatur unter der Siedetemperatur " +
@@ -259,7 +260,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
 }  // namespace
 
 std::string GradText(double theta) { return MitEinheit(theta, "°C"); }
-std::string GrammText(double x) { return MitEinheit(x * 1000, "g/kg"); }
+std::string GrammText(double x) { return MitEinheit(InGrammJeKg(x), "g/kg"); }
 std::string ProzentText(double phi) { return MitEinheit(phi, "%"); }
 
 double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
