@@ -25,26 +25,22 @@ std::optional<double> Reifpunkt(double pD) {
 }
 
 Siedesuche SucheSiedetemperatur(double pSoll) {
-    // The interval halves with every step; after about 60 halvings its midpoint no longer
-    // moves, so a target that has not been met by then never will be.
+    // The interval halves with every step; after about 60 halvings its bounds are
+    // neighbouring doubles, so a target that has not been met by then never will be.
     constexpr int kMaxHalbierungen = 100;
     Siedesuche s;
     s.thetaUnten = kSiedeUnten;
     s.thetaOben = kSiedeOben;
     if (!(pSoll > 0) || !std::isfinite(pSoll)) return s;
-    for (int i = 0; i < kMaxHalbierungen; ++i) {
-        s.theta = (s.thetaUnten + s.thetaOben) / 2;
-        s.pS = Saettigungsdruck(s.theta);
+    Halbiere(s.thetaUnten, s.thetaOben, kMaxHalbierungen, [&](double theta) {
+        s.theta = theta;
+        s.pS = Saettigungsdruck(theta);
         if (std::fabs((pSoll - s.pS) / pSoll) < kSiedeToleranz) {
             s.erreicht = true;
-            return s;
+            return Halbschritt::fertig;
         }
-        if (s.pS > pSoll) {
-            s.thetaOben = s.theta;
-        } else {
-            s.thetaUnten = s.theta;
-        }
-    }
+        return s.pS > pSoll ? Halbschritt::oben : Halbschritt::unten;
+    });
     return s;
 }
 
@@ -58,11 +54,9 @@ double Wassergehalt(double pD, double Pges) { return kMolmassen * pD / (InBar(Pg
 
 double Partialdruck(double x, double Pges) { return x * InBar(Pges) / (kMolmassen + x); }
 
-double Enthalpie(const Stoffwerte& s, double theta, double x) {
-    return s.cpL * theta + x * (s.r0 + s.cpD * theta);
+double Enthalpie(double theta, double x) {
+    return kStoffwerte.cpL * theta + x * (kStoffwerte.r0 + kStoffwerte.cpD * theta);
 }
-
-double Enthalpie(double theta, double x) { return Enthalpie(Stoffwerte{}, theta, x); }
 
 std::optional<double> Taupunkt(double pD) {
     if (!(pD > 0)) return std::nullopt;

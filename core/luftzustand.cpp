@@ -42,7 +42,7 @@ std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x,
     const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
     if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * Eisenthalpie(t);
-    return g->h + (x - g->x) * kCW * t;
+    return g->h + (x - g->x) * kStoffwerte.cW * t;
 }
 
 // Temperature t in [unten, oben] of the fog isotherm through (x, h). The isotherm's
@@ -130,7 +130,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
         z.h = Enthalpie(theta, xDampf) + z.eis * Eisenthalpie(theta);
     } else {
         z.wasser = x - xDampf;
-        z.h = Enthalpie(theta, xDampf) + z.wasser * kCW * theta;
+        z.h = Enthalpie(theta, xDampf) + z.wasser * kStoffwerte.cW * theta;
     }
     z.pD = Partialdruck(xDampf, d.Pges);
     if (theta < d.thetaSiede) {
@@ -223,9 +223,11 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
     double x = 0;
     if (d.eis && tK < 0) {
         const double k = Eisenthalpie(tK);
-        x = (g->h - g->x * k - kCpL * theta) / (kR0 + kCpD * theta - k);
+        x = (g->h - g->x * k - kStoffwerte.cpL * theta) /
+            (kStoffwerte.r0 + kStoffwerte.cpD * theta - k);
     } else {
-        x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
+        x = (g->h - g->x * kStoffwerte.cW * tK - kStoffwerte.cpL * theta) /
+            (kStoffwerte.r0 + kStoffwerte.cpD * theta - kStoffwerte.cW * tK);
     }
     if (x < 0) {
         return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + GradText(tK) + " gehört bei " +
@@ -263,7 +265,9 @@ std::string GradText(double theta) { return MitEinheit(theta, "°C"); }
 std::string GrammText(double x) { return MitEinheit(InGrammJeKg(x), "g/kg"); }
 std::string ProzentText(double phi) { return MitEinheit(phi, "%"); }
 
-double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
+double UngesaettigteTemperatur(double h, double x) {
+    return (h - kStoffwerte.r0 * x) / (kStoffwerte.cpL + kStoffwerte.cpD * x);
+}
 
 std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis) {
     if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;

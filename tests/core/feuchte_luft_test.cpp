@@ -92,10 +92,9 @@ TEST(Wassergehalt, SaturatedAirAtReferenceTemperatures) {
 }
 
 TEST(Enthalpie, DryAirAndVapourTerms) {
-    const Stoffwerte s;
-    EXPECT_DOUBLE_EQ(Enthalpie(s, 20, 0), 20.1);
-    EXPECT_DOUBLE_EQ(Enthalpie(s, 0, 0.01), 25);
-    EXPECT_DOUBLE_EQ(Enthalpie(s, 10, 0.01), 10.05 + 0.01 * 2518.6);
+    EXPECT_DOUBLE_EQ(Enthalpie(20, 0), 20.1);
+    EXPECT_DOUBLE_EQ(Enthalpie(0, 0.01), 25);
+    EXPECT_DOUBLE_EQ(Enthalpie(10, 0.01), 10.05 + 0.01 * 2518.6);
 }
 
 }  // namespace
