@@ -39,7 +39,7 @@ struct Pfeil {
 
 std::optional<Pfeil> PfeilVon(QPointF a, QPointF b) {
     const QPointF d = b - a;
-    const double laenge = std::hypot(d.x(), d.y());
+    const double laenge = std::sqrt(d.x() * d.x() + d.y() * d.y());  // quicker than hypot
     if (!(laenge > 0)) return std::nullopt;
     const QPointF e = d / laenge;
     const QPointF n(-e.y(), e.x());
@@ -121,18 +121,38 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
             }
         }
     }
+    // During a drag a line of 2 pixels is drawn as parallel lines one device pixel wide, side by
+    // side across its main direction: the same pixels, without the stroker's polygons.
+    const double dpr = p.deviceTransform().m11();
+    const int streifen = std::max(1, static_cast<int>(std::lround(2 * dpr)));
+    std::vector<QLineF> schmal;
     for (const Prozessfarbe& f : kProzessfarben) {
         Buendel& bu = buendel[FarbIndex(f.art)];
         if (bu.voll.empty()) continue;
-        p.setPen(QPen(f.farbe, 2, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
-        p.drawLines(bu.voll.data(), static_cast<int>(bu.voll.size()));
+        if (imZug && dpr > 0) {
+            schmal.clear();
+            for (const QLineF& l : bu.voll) {
+                const bool flach = std::fabs(l.dx()) >= std::fabs(l.dy());
+                for (int i = 0; i < streifen; ++i) {
+                    const double v = (i - (streifen - 1) / 2.0) / dpr;
+                    schmal.push_back(l.translated(flach ? QPointF(0, v) : QPointF(v, 0)));
+                }
+            }
+            QPen stift(f.farbe, 1, Qt::SolidLine, Qt::FlatCap);
+            stift.setCosmetic(true);
+            p.setPen(stift);
+            p.drawLines(schmal.data(), static_cast<int>(schmal.size()));
+        } else {
+            p.setPen(QPen(f.farbe, 2, Qt::SolidLine, Qt::FlatCap));
+            p.drawLines(bu.voll.data(), static_cast<int>(bu.voll.size()));
+        }
         p.setPen(Qt::NoPen);
         p.setBrush(f.farbe);
         bu.spitzen.setFillRule(Qt::WindingFill);
         p.drawPath(bu.spitzen);
     }
-    if (!imZug) {
+    if (!imZug || !(dpr > 0)) {
         for (const Ueberlagerung::Linie& l : linien) {
             if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
                 LinieMalen(p, l, m);
@@ -141,17 +161,29 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
         return;
     }
     for (const auto stil : {Ueberlagerung::Stil::Auslauf, Ueberlagerung::Stil::Zufluss}) {
+        // The same strips, with the dashes of the pen's width.
+        const QPen muster = Linienstift({{}, {}, stil, Prozessart::Heizen});
+        const int n = std::max(1, static_cast<int>(std::lround(muster.widthF() * dpr)));
         for (const Prozessfarbe& f : kProzessfarben) {
-            std::vector<QLineF> gestrichelt;
+            schmal.clear();
             for (const Ueberlagerung::Linie& l : linien) {
                 const QPointF a = Pixel(l.von, m);
                 const QPointF b = Pixel(l.nach, m);
-                if (l.stil == stil && l.art == f.art && Endlich(a) && Endlich(b))
-                    gestrichelt.emplace_back(a, b);
+                if (l.stil != stil || l.art != f.art || !Endlich(a) || !Endlich(b)) continue;
+                const bool flach = std::fabs(b.x() - a.x()) >= std::fabs(b.y() - a.y());
+                for (int i = 0; i < n; ++i) {
+                    const double v = (i - (n - 1) / 2.0) / dpr;
+                    schmal.push_back(
+                        QLineF(a, b).translated(flach ? QPointF(0, v) : QPointF(v, 0)));
+                }
             }
-            if (gestrichelt.empty()) continue;
-            p.setPen(Linienstift({{}, {}, stil, f.art}));
-            p.drawLines(gestrichelt.data(), static_cast<int>(gestrichelt.size()));
+            if (schmal.empty()) continue;
+            QPen stift(f.farbe, 1, Qt::CustomDashLine, Qt::FlatCap);
+            stift.setCosmetic(true);
+            const double laenge = muster.widthF() * dpr;  // device pixels per unit of the pattern
+            stift.setDashPattern({4 * laenge, 2 * laenge});
+            p.setPen(stift);
+            p.drawLines(schmal.data(), static_cast<int>(schmal.size()));
         }
     }
 }

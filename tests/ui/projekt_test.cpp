@@ -196,6 +196,15 @@ TEST_F(Projektbetrieb, ADragFrameShowsTheStillMarkersAndTheMovedOne) {
         EXPECT_EQ(bild.pixelColor(ort), kZustandsfarbe) << k.name.toStdString();
     }
     EXPECT_EQ(fenster.ueberlagerung().marken[0].name, "AUL");
+    // The lines of the frame, in their kinds' colours: the heater's, the cooler's dashed run-on.
+    for (const Prozessart art : {Prozessart::Heizen, Prozessart::Kuehlen}) {
+        int farbig = 0;
+        for (int y = 0; y < bild.height(); ++y) {
+            for (int x = 0; x < bild.width(); ++x)
+                farbig += bild.pixelColor(x, y) == Linienfarbe(art);
+        }
+        EXPECT_GT(farbig, 30) << Legendentext(art).toStdString();
+    }
 }
 
 TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {
