@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <optional>
 
+#include "bild/befehlszeile.h"
 #include "ui/anwendung.h"
-#include "ui/befehlszeile.h"
 #include "ui/sprache.h"
 
 int main(int argc, char* argv[]) {

@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "bild/projektbild.h"
 #include "projekt/berechnung.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
-#include "ui/projektbild.h"
 
 namespace {
 

@@ -38,7 +38,9 @@ const Aufzeichnungsbeschriftung::Etikett& Aufzeichnungsbeschriftung::etikett(Gru
 }
 
 void Aufzeichnungsbeschriftung::setVisible(Gruppe g, int index, bool sichtbar) {
-    zugriff(g, index).sichtbar = sichtbar;
+    Etikett& e = zugriff(g, index);
+    e.sichtbar = sichtbar;
+    if (sichtbar) e.gezeigt = ++gezeigt_;
 }
 void Aufzeichnungsbeschriftung::setText(Gruppe g, int index, const std::string& text) {
     zugriff(g, index).text = text;

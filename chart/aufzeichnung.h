@@ -33,6 +33,9 @@ class Aufzeichnungsbeschriftung : public Beschriftung {
         std::string text;
         float left = 0;
         float top = 0;
+        // When it was last shown, counted over all labels: a label shown later lies over
+        // the earlier ones.
+        int gezeigt = 0;
     };
 
     Aufzeichnungsbeschriftung();
@@ -49,6 +52,7 @@ class Aufzeichnungsbeschriftung : public Beschriftung {
   private:
     Etikett& zugriff(Gruppe g, int index);
     std::array<std::vector<Etikett>, kGruppen.size()> gruppen_;
+    int gezeigt_ = 0;
 };
 
 }  // namespace lumora

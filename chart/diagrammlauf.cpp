@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/einheiten.h"
 #include "core/koordinaten.h"
 #include "core/strecke.h"
 #include "core/zahlen.h"
@@ -19,6 +20,19 @@ constexpr Farbe kNebel{255, 0, 0};
 constexpr Farbe kBlau{0, 0, 180};
 
 constexpr std::array<double, kKurven> kPhi{0, 1, 2, 5, 10, 20, 30, 40, 50, 60, 70, 80, 90};
+
+// The fog part of an isotherm runs from the saturation content xS out to kNebelBis xS: far
+// enough that, on every chart the check accepts, it leaves the canvas through the bottom or
+// right edge before it ends. Its end carries the condensate (kNebelBis - 1) xS.
+constexpr double kNebelBis = 4;
+constexpr double kNebelwasser = kNebelBis - 1;
+// A relative-humidity curve is followed while its water content stays below kKurveBis Xmax,
+// a little beyond the right edge, so that its last segment still reaches across the edge and
+// the edge records see the crossing; points further right are not kept.
+constexpr double kKurveBis = 1.3;
+// And it is drawn only right of kKurveAb Xmax: next to the left edge the twelve curves run
+// into one another at x near 0, where their segments would only blacken the corner.
+constexpr double kKurveAb = 0.005;
 
 // The drawing loops' convention: bounds and step are taken once, the counter accumulates
 // the step in double precision, and the end value is included only when reached. A zero
@@ -77,9 +91,8 @@ void Diagrammlauf::Linie(double x1, double y1, double x2, double y2, Farbe farbe
 }
 
 bool Diagrammlauf::Vorbereiten() {
-    s_ = Stoffwerte{};
     z_.Pges = e_.Pges;
-    z_.pS = e_.Pges / 1000;
+    z_.pS = InBar(e_.Pges);
     const bool siedetemperatur = z_.Siedetemperatur();
     z_.thetaSiede = z_.theta;
     if (!siedetemperatur) return false;
@@ -90,7 +103,7 @@ bool Diagrammlauf::Vorbereiten() {
     for (const Gruppenlayout& g : kGruppen) {
         for (int n = 0; n < g.anzahl; ++n) beschriftung_->setVisible(g.gruppe, n, false);
     }
-    xVersatz_ = (e_.Thetamax - e_.ThetaUnten) / 2500;
+    xVersatz_ = (e_.Thetamax - e_.ThetaUnten) / kSchraege;
     return true;
 }
 
@@ -111,13 +124,13 @@ void Diagrammlauf::Enthalpielinien() {
     // h = hv from the left edge down to the bottom edge, where h - 2500 x = ThetaUnten; on a
     // winter chart also for hv below 0.
     const auto vonLinks = [this](double hv) {
-        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, (hv - e_.ThetaUnten) / 2500),
+        Linie(KoordX(e_, 0), KoordY(e_, 0, hv), KoordX(e_, (hv - e_.ThetaUnten) / kSchraege),
               kLeinwandHoehe, kSchwarz);
     };
     Schleife(0, e_.Thetamax, e_.DeltaThetagross, vonLinks);
     UnterNullSteigend(e_.ThetaUnten, e_.DeltaThetagross, vonLinks);
     // h = Thetamax + 2500 xs from the top edge down to the bottom edge.
-    Schleife(0, e_.Xmax, e_.DeltaThetagross / 2500, [this](double xs) {
+    Schleife(0, e_.Xmax, e_.DeltaThetagross / kSchraege, [this](double xs) {
         Linie(KoordX(e_, xs), 0, KoordX(e_, xs + xVersatz_), kLeinwandHoehe, kSchwarz);
     });
     flaeche_->Refresh(Bereich::pic_Diagramm);
@@ -141,21 +154,21 @@ void Diagrammlauf::Isotherme() {
     // already reach the total pressure; such a temperature is drawn as above boiling.
     if (!Saettigen()) {
         z_.x = e_.Xmax;
-        z_.h = Enthalpie(s_, z_.theta, z_.x);
+        z_.h = Enthalpie(z_.theta, z_.x);
     }
     Linie(0, KoordY(e_, 0, z_.theta), KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), kIsotherme);
     if (z_.x < e_.Xmax) {
-        // Fog: the saturated air plus condensate 3x at theta, up to four times x; below 0 °C
-        // on a winter chart the condensate is ice.
-        xNebel_ = 4 * z_.x;
+        // Fog: the saturated air plus its condensate at theta, out to kNebelBis times the
+        // saturation content; below 0 °C on a winter chart the condensate is ice.
+        xNebel_ = kNebelBis * z_.x;
         const bool eisnebel = e_.Winter() && z_.theta < 0;
-        hNebel_ = eisnebel ? z_.h + Eisenthalpie(z_.theta) * 3 * z_.x
-                           : z_.h + s_.cW * z_.theta * 3 * z_.x;
+        hNebel_ = eisnebel ? z_.h + Eisenthalpie(z_.theta) * kNebelwasser * z_.x
+                           : z_.h + kStoffwerte.cW * z_.theta * kNebelwasser * z_.x;
         Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
               KoordY(e_, xNebel_, hNebel_), kNebel);
         if (e_.Winter() && z_.theta == 0) {
             // The ice-fog isotherm of 0 °C; between it and the water-fog one lies mixed fog.
-            const double hEis = z_.h + Eisenthalpie(z_.theta) * 3 * z_.x;
+            const double hEis = z_.h + Eisenthalpie(z_.theta) * kNebelwasser * z_.x;
             Linie(KoordX(e_, z_.x), KoordY(e_, z_.x, z_.h), KoordX(e_, xNebel_),
                   KoordY(e_, xNebel_, hEis), kNebel);
         }
@@ -242,17 +255,17 @@ void Diagrammlauf::Feuchtepunkte(bool zeichnen) {
     for (int i = 1; i < kKurven; ++i) {
         z_.pD = pS * phi_[i] / 100;
         // A partial pressure equal to the total pressure has no water content.
-        if (e_.Pges / 1000 - z_.pD != 0) {
+        if (InBar(e_.Pges) - z_.pD != 0) {
             z_.Wassergehalt();
-            z_.h = Enthalpie(s_, z_.theta, z_.x);
+            z_.h = Enthalpie(z_.theta, z_.x);
             Aufzeichnen(i);
-            if (z_.x < 1.3 * e_.Xmax) {
+            if (z_.x < kKurveBis * e_.Xmax) {
                 xNeu_[i] = z_.x;
                 hNeu_[i] = z_.h;
             }
             if (zeichnen) {
                 flaeche_->DrawWidth(HatEtikett(i) ? 2 : 1);
-                if (0.005 * e_.Xmax < z_.x && z_.x < 1.3 * e_.Xmax) {
+                if (kKurveAb * e_.Xmax < z_.x && z_.x < kKurveBis * e_.Xmax) {
                     Linie(KoordX(e_, xAlt_[i]), KoordY(e_, xAlt_[i], hAlt_[i]),
                           KoordX(e_, xNeu_[i]), KoordY(e_, xNeu_[i], hNeu_[i]), kBlau);
                 }

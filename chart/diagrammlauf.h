@@ -47,7 +47,6 @@ class Diagrammlauf {
     void Linie(double x1, double y1, double x2, double y2, Farbe farbe);
 
     Eingabe e_;
-    Stoffwerte s_;
     Zustand z_;
     Randaufzeichnung rand_;
     std::array<double, kKurven> phi_{};

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "chart/beschriftung.h"
+#include "core/einheiten.h"
 #include "core/feuchte_luft.h"
+#include "core/koordinaten.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -63,7 +65,7 @@ std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
     if (Schritte(e.Xmax, e.DeltaXgross) >= kHoechstens) return Ab(Feld::DeltaXgross, zuViele);
     if (Schritte(e.Xmax, e.DeltaXklein) >= kHoechstens) return Ab(Feld::DeltaXklein, zuViele);
     if (Schritte(e.Thetamax, e.DeltaThetagross) + kaltGross >= kHoechstens ||
-        Schritte(e.Xmax, e.DeltaThetagross / 2500) >= kHoechstens) {
+        Schritte(e.Xmax, e.DeltaThetagross / kSchraege) >= kHoechstens) {
         return Ab(Feld::DeltaThetagross, zuViele);
     }
     if (Schritte(e.Thetamax, e.DeltaThetaklein) + kaltKlein >= kHoechstens) {
@@ -252,11 +254,13 @@ std::optional<Ablehnung> Pruefen(const Eingabe& e) {
                   "Die Schrittweite muss größer als 0 sein, wenn Χmax über 0 liegt.");
     }
     Zustand z;
-    z.pS = e.Pges / 1000;
+    z.pS = InBar(e.Pges);
     if (!z.Siedetemperatur()) {
-        return Ab(Feld::Pges,
-                  "Der Gesamtdruck muss zwischen etwa 1,25 und 688000 hPa liegen, damit sich "
-                  "die Siedetemperatur bestimmen lässt.");
+        const Druckbereich b = Siedebereich();
+        return Ab(Feld::Pges, "Der Gesamtdruck muss zwischen etwa " +
+                                  KurzText(Signifikant(b.unten, 3)) + " und " +
+                                  KurzText(Signifikant(b.oben, 3)) +
+                                  " hPa liegen, damit sich die Siedetemperatur bestimmen lässt.");
     }
     if (auto ablehnung = BeschriftungenPruefen(e)) return ablehnung;
     return LinienPruefen(e);

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "core/einheiten.h"
+#include "core/zahlen.h"
+
 namespace lumora {
 
 double Saettigungsdruck(double theta) {
@@ -22,44 +25,38 @@ std::optional<double> Reifpunkt(double pD) {
 }
 
 Siedesuche SucheSiedetemperatur(double pSoll) {
-    // The interval halves with every step; after about 60 halvings its midpoint no longer
-    // moves, so a target that has not been met by then never will be.
+    // The interval halves with every step; after about 60 halvings its bounds are
+    // neighbouring doubles, so a target that has not been met by then never will be.
     constexpr int kMaxHalbierungen = 100;
     Siedesuche s;
-    s.thetaUnten = -20;
-    s.thetaOben = 500;
+    s.thetaUnten = kSiedeUnten;
+    s.thetaOben = kSiedeOben;
     if (!(pSoll > 0) || !std::isfinite(pSoll)) return s;
-    for (int i = 0; i < kMaxHalbierungen; ++i) {
-        s.theta = (s.thetaUnten + s.thetaOben) / 2;
-        s.pS = Saettigungsdruck(s.theta);
-        if (std::fabs((pSoll - s.pS) / pSoll) < 0.001) {
+    Halbiere(s.thetaUnten, s.thetaOben, kMaxHalbierungen, [&](double theta) {
+        s.theta = theta;
+        s.pS = Saettigungsdruck(theta);
+        if (std::fabs((pSoll - s.pS) / pSoll) < kSiedeToleranz) {
             s.erreicht = true;
-            return s;
+            return Halbschritt::fertig;
         }
-        if (s.pS > pSoll) {
-            s.thetaOben = s.theta;
-        } else {
-            s.thetaUnten = s.theta;
-        }
-    }
+        return s.pS > pSoll ? Halbschritt::oben : Halbschritt::unten;
+    });
     return s;
 }
 
 std::optional<double> Siedetemperatur(double Pges) {
-    const Siedesuche s = SucheSiedetemperatur(Pges / 1000);
+    const Siedesuche s = SucheSiedetemperatur(InBar(Pges));
     if (!s.erreicht) return std::nullopt;
     return s.theta;
 }
 
-double Wassergehalt(double pD, double Pges) { return kMolmassen * pD / (Pges / 1000 - pD); }
+double Wassergehalt(double pD, double Pges) { return kMolmassen * pD / (InBar(Pges) - pD); }
 
-double Partialdruck(double x, double Pges) { return x * (Pges / 1000) / (kMolmassen + x); }
+double Partialdruck(double x, double Pges) { return x * InBar(Pges) / (kMolmassen + x); }
 
-double Enthalpie(const Stoffwerte& s, double theta, double x) {
-    return s.cpL * theta + x * (s.r0 + s.cpD * theta);
+double Enthalpie(double theta, double x) {
+    return kStoffwerte.cpL * theta + x * (kStoffwerte.r0 + kStoffwerte.cpD * theta);
 }
-
-double Enthalpie(double theta, double x) { return Enthalpie(Stoffwerte{}, theta, x); }
 
 std::optional<double> Taupunkt(double pD) {
     if (!(pD > 0)) return std::nullopt;
@@ -76,12 +73,23 @@ double Eisenthalpie(double t) { return kCE * t - kRE; }
 std::optional<Saettigung> Gesaettigt(double theta, double Pges, double thetaSiede, bool ueberEis) {
     if (!(theta < thetaSiede)) return std::nullopt;
     const double pS = Saettigungsdruck(theta, ueberEis);
-    if (!(Pges / 1000 - pS > 0)) return std::nullopt;
+    if (!(InBar(Pges) - pS > 0)) return std::nullopt;
     const double x = Wassergehalt(pS, Pges);
     return Saettigung{pS, x, Enthalpie(theta, x)};
 }
 
+Druckbereich Siedebereich() {
+    return {InHpa(Saettigungsdruck(kSiedeUnten)) / (1 + kSiedeToleranz),
+            InHpa(Saettigungsdruck(kSiedeOben)) / (1 - kSiedeToleranz)};
+}
+
 double NormdruckInHoehe(double H) { return 1013.25 * std::pow(1 - 0.0065 * H / 288.15, 5.255); }
+
+std::optional<std::string> Hoehenbereichsfehler(double H) {
+    if (H >= kHoeheUnten && H <= kHoeheOben) return std::nullopt;
+    return "Die Höhe muss zwischen " + GruppiertText(kHoeheUnten) + " m und " +
+           GruppiertText(kHoeheOben) + " m über dem Meeresspiegel liegen.";
+}
 
 void Zustand::Saettigungsdruck() { pS = lumora::Saettigungsdruck(theta); }
 

@@ -153,6 +153,9 @@ Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswe
     const double xO = std::min(start.x, Saettigungsgehalt(d, p.oberflaeche).value_or(start.x));
     const auto o = ZustandAusThetaX(d, p.oberflaeche, xO);
     if (!o) return E::Fehler("Oberflächenpunkt: " + o.grund());
+    // The bypass-factor model of a coil: the share BF of the air passes it untouched, the rest
+    // leaves it at the surface state O, and the two mix, so the end lies on the straight line
+    // from O to the start at BF of the way: h2 = hO + BF (h1 - hO), x2 = xO + BF (x1 - xO).
     const auto ende =
         EndeAusHX(d, o->h + p.bypass * (start.h - o->h), xO + p.bypass * (start.x - xO));
     if (!ende) return E::Fehler(ende.grund());
@@ -244,12 +247,12 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
         case Prozessart::BefeuchtenWasser:
             if (auto f = NichtEndlich("Die Wassertemperatur", p.wasser))
                 return Prozessfehler::Fehler(*f);
-            ende = EndeInRichtung(d, p, start, kCW * p.wasser);
+            ende = EndeInRichtung(d, p, start, kStoffwerte.cW * p.wasser);
             break;
         case Prozessart::BefeuchtenDampf:
             if (auto f = NichtEndlich("Die Dampftemperatur", p.dampf))
                 return Prozessfehler::Fehler(*f);
-            ende = EndeInRichtung(d, p, start, kR0 + kCpD * p.dampf);
+            ende = EndeInRichtung(d, p, start, kStoffwerte.r0 + kStoffwerte.cpD * p.dampf);
             break;
         case Prozessart::Richtung:
             ende = EndeInRichtung(d, p, start, p.epsilon);

@@ -3,7 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace lumora {
@@ -196,6 +198,20 @@ std::string KurzText(double v) {
 
 std::string MitEinheit(double v, std::string_view einheit) {
     return KurzText(v) + " " + std::string(einheit);
+}
+
+std::string GruppiertText(double v) {
+    const double ganz = std::round(v);
+    std::string ziffern = std::to_string(static_cast<long long>(std::fabs(ganz)));
+    for (auto i = static_cast<std::ptrdiff_t>(ziffern.size()) - 3; i > 0; i -= 3)
+        ziffern.insert(static_cast<std::size_t>(i), " ");
+    return (ganz < 0 ? "−" : "") + ziffern;
+}
+
+double Signifikant(double v, int stellen) {
+    if (!(v != 0) || !std::isfinite(v)) return v;
+    const double stelle = std::pow(10, std::floor(std::log10(std::fabs(v))) - (stellen - 1));
+    return std::round(v / stelle) * stelle;
 }
 
 }  // namespace lumora

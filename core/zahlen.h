@@ -37,6 +37,13 @@ std::string KuerzesterText(double v, std::string_view dezimaltrenner);
 // locale; "nicht endlich" for NaN and infinities.
 std::string KurzText(double v);
 
+// A whole number with a blank between groups of three digits and the real minus sign, as
+// German texts write ranges: "−500", "11 000". v is rounded to a whole number.
+std::string GruppiertText(double v);
+
+// v rounded to `stellen` significant digits, for the approximate bounds that messages name.
+double Signifikant(double v, int stellen);
+
 // KurzText of v, a blank and the unit: "12,5 °C".
 std::string MitEinheit(double v, std::string_view einheit);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/zahlen.h"
 
@@ -14,7 +15,7 @@ constexpr double kNullpunkt = 273.15;  // 0 °C in K
 
 using Zustandsergebnis = Ergebnis<Zustandswerte>;
 
-std::string Hektopascal(double pBar) { return MitEinheit(pBar * 1000, "hPa"); }
+std::string Hektopascal(double pBar) { return MitEinheit(InHpa(pBar), "hPa"); }
 
 // The reason against a temperature that no state can have, or none.
 std::optional<std::string> TemperaturFehler(const char* name, double theta) {
@@ -41,7 +42,7 @@ std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x,
     const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
     if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * Eisenthalpie(t);
-    return g->h + (x - g->x) * kCW * t;
+    return g->h + (x - g->x) * kStoffwerte.cW * t;
 }
 
 // Temperature t in [unten, oben] of the fog isotherm through (x, h). The isotherm's
@@ -129,7 +130,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
         z.h = Enthalpie(theta, xDampf) + z.eis * Eisenthalpie(theta);
     } else {
         z.wasser = x - xDampf;
-        z.h = Enthalpie(theta, xDampf) + z.wasser * kCW * theta;
+        z.h = Enthalpie(theta, xDampf) + z.wasser * kStoffwerte.cW * theta;
     }
     z.pD = Partialdruck(xDampf, d.Pges);
     if (theta < d.thetaSiede) {
@@ -142,7 +143,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     } else {
         z.kuehlgrenze = IsothermeDurch(d, x, z.h, std::min(theta, d.thetaSiede));
     }
-    z.v = (kRLuft + xDampf * kRDampf) * (theta + kNullpunkt) / (d.Pges / 1000 * 1e5);
+    z.v = (kRLuft + xDampf * kRDampf) * (theta + kNullpunkt) / InPa(InBar(d.Pges));
     z.rho = (1 + x) / z.v;
     return Endlich(z);
 }
@@ -178,7 +179,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
                                         GradText(d.thetaSiede) + ".");
     }
     const double pD = phi / 100 * SaettigungsdruckBei(d, theta);
-    if (!(pD < d.Pges / 1000)) {
+    if (!(pD < InBar(d.Pges))) {
         return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
                                         " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
                                         ".");
@@ -194,7 +195,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
     const double pD = SaettigungsdruckBei(d, tau);
-    if (!(pD < d.Pges / 1000)) {
+    if (!(pD < InBar(d.Pges))) {
         return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
                                         " erreicht der Dampfdruck den Gesamtdruck " +
                                         MitEinheit(d.Pges, "hPa") + ".");
@@ -222,9 +223,11 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
     double x = 0;
     if (d.eis && tK < 0) {
         const double k = Eisenthalpie(tK);
-        x = (g->h - g->x * k - kCpL * theta) / (kR0 + kCpD * theta - k);
+        x = (g->h - g->x * k - kStoffwerte.cpL * theta) /
+            (kStoffwerte.r0 + kStoffwerte.cpD * theta - k);
     } else {
-        x = (g->h - g->x * kCW * tK - kCpL * theta) / (kR0 + kCpD * theta - kCW * tK);
+        x = (g->h - g->x * kStoffwerte.cW * tK - kStoffwerte.cpL * theta) /
+            (kStoffwerte.r0 + kStoffwerte.cpD * theta - kStoffwerte.cW * tK);
     }
     if (x < 0) {
         return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + GradText(tK) + " gehört bei " +
@@ -247,7 +250,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
     if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
     // The saturation pressure the temperature must have; the Magnus form solved for it.
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
-    const auto theta = pS < d.Pges / 1000 ? TaupunktBei(d, pS) : std::nullopt;
+    const auto theta = pS < InBar(d.Pges) ? TaupunktBei(d, pS) : std::nullopt;
     if (!theta || !(*theta < d.thetaSiede)) {
         return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
                                         " gehört keine Temperatur unter der Siedetemperatur " +
@@ -259,10 +262,12 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
 }  // namespace
 
 std::string GradText(double theta) { return MitEinheit(theta, "°C"); }
-std::string GrammText(double x) { return MitEinheit(x * 1000, "g/kg"); }
+std::string GrammText(double x) { return MitEinheit(InGrammJeKg(x), "g/kg"); }
 std::string ProzentText(double phi) { return MitEinheit(phi, "%"); }
 
-double UngesaettigteTemperatur(double h, double x) { return (h - kR0 * x) / (kCpL + kCpD * x); }
+double UngesaettigteTemperatur(double h, double x) {
+    return (h - kStoffwerte.r0 * x) / (kStoffwerte.cpL + kStoffwerte.cpD * x);
+}
 
 std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis) {
     if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;

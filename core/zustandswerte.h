@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "core/feuchte_luft.h"
+
 namespace lumora {
 
 // A value or the German reason why there is none.
@@ -39,11 +41,8 @@ template <class IstOben>
 std::pair<double, double> Halbiere(double unten, double oben, IstOben istOben) {
     // Enough halvings to pass from any finite width down to one step between doubles.
     constexpr int kMaxHalbierungen = 2200;
-    for (int i = 0; i < kMaxHalbierungen; ++i) {
-        const double mitte = unten + (oben - unten) / 2;
-        if (!(mitte > unten && mitte < oben)) break;
-        (istOben(mitte) ? oben : unten) = mitte;
-    }
+    Halbiere(unten, oben, kMaxHalbierungen,
+             [&](double t) { return istOben(t) ? Halbschritt::oben : Halbschritt::unten; });
     return {unten, oben};
 }
 

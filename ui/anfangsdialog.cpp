@@ -7,10 +7,10 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "bild/bilder.h"
+#include "bild/einheiten.h"
 #include "core/version.h"
-#include "ui/bilder.h"
 #include "ui/diagrammfenster.h"
-#include "ui/einheiten.h"
 #include "ui/fenster.h"
 #include "ui/formulare.h"
 #include "ui/leinwand.h"

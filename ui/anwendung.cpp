@@ -13,11 +13,11 @@
 #include <cmath>
 #include <set>
 
+#include "bild/projektbild.h"
 #include "core/koordinaten.h"
 #include "projekt/messreihe.h"
 #include "ui/ausgabe.h"
 #include "ui/diagrammfenster.h"
-#include "ui/projektbild.h"
 #include "ui/projekttabellen.h"
 
 namespace lumora {

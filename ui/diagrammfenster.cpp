@@ -5,10 +5,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "bild/bilder.h"
+#include "bild/einheiten.h"
+#include "bild/zeichnung.h"
 #include "core/version.h"
 #include "ui/ausgabe.h"
-#include "ui/bilder.h"
-#include "ui/einheiten.h"
 #include "ui/fenster.h"
 #include "ui/leinwand.h"
 #include "ui/ueberlagerung.h"
@@ -17,16 +18,9 @@ namespace lumora {
 
 namespace {
 
-// Layout of the chart window in form units.
+// Layout of the chart window in form units; the chart area's own is the renderer's.
 constexpr int kClientBreite = 15240;
 constexpr int kClientHoehe = 11010;
-// pic_gesamt as every run sets it: Left 60, Width 15135, so it ends inside the window.
-constexpr QRect kGesamt(60, 60, 15135, 10995);
-constexpr QRect kDiagramm(690, 300, 13785, 10155);
-constexpr QRect kPicture1(13080, 9600, 510, 390);  // inside the canvas's frame
-constexpr QRect kPicture2(14550, 8280, 360, 2145);
-
-QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.height()); }
 
 QWidget* Gesamtflaeche(QWidget* fenster) {
     auto* gesamt = new QWidget(fenster);
@@ -100,9 +94,27 @@ void Diagrammfenster::aktionenAnlegen() {
     }
     connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
             &Diagrammfenster::eingabenAendern);
+    enthalpie_ = new QAction("Enthalpieetiketten", this);
+    enthalpie_->setCheckable(true);
+    connect(enthalpie_, &QAction::toggled, this,
+            [this] { ueberlagerungZeigen(ueberlagerung(), false, false); });
+}
+
+void Diagrammfenster::setEingabe(const Eingabe& eingabe) {
+    eingabe_ = eingabe;
+    if (enthalpie_->isChecked()) ueberlagerungZeigen(ueberlagerung(), false, false);
 }
 
 void Diagrammfenster::setUeberlagerung(Ueberlagerung u, bool hintergrund, bool imZug) {
+    enthalpieMitRand_ = u.enthalpieetiketten.has_value();
+    ueberlagerungZeigen(std::move(u), hintergrund, imZug);
+}
+
+void Diagrammfenster::ueberlagerungZeigen(Ueberlagerung u, bool hintergrund, bool imZug) {
+    if (!enthalpieMitRand_) {
+        u.enthalpieetiketten.reset();
+        if (enthalpie_->isChecked()) u.enthalpieetiketten = eingabe_;
+    }
     ueber_->setUeberlagerung(std::move(u), hintergrund, imZug);
 }
 
@@ -121,6 +133,7 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     }
     connect(menue.addAction(QString::fromUtf8("Untere Grenze …")), &QAction::triggered, this,
             &Diagrammfenster::untereGrenzeAendern);
+    menue.addAction(enthalpie_);
     const QPoint imInnern = leinwand_->mapFrom(this, ereignis->pos()) - QPoint(1, 1);
     if (eingabe_ && QRect(QPoint(0, 0), leinwand_->innenGroesse()).contains(imInnern)) {
         const QPointF m = Massstab(leinwand_->innenGroesse());
@@ -190,6 +203,13 @@ void Diagrammfenster::ablesen(QPoint imInnern) {
         return;
     }
     const QSize innen = leinwand_->innenGroesse();
+    if (const auto marke = MarkeBei(ueberlagerung(), innen, imInnern)) {
+        // The state's own values, read where its marker stands, under its name.
+        const Ueberlagerung::Marke& k = ueberlagerung().marken[*marke];
+        const auto a = Ablesen(*eingabe_, k.ort.x(), k.ort.y());
+        ablesung_->zeigen(*leinwand_, imInnern, a ? k.name + "\n" + AblesungText(*a) : k.name);
+        return;
+    }
     if (const auto punkt = MesspunktBei(ueberlagerung(), innen, imInnern)) {
         const auto& reihe = ueberlagerung().reihen[punkt->first];
         if (reihe.text) {

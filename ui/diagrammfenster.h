@@ -24,15 +24,17 @@ class Diagrammfenster : public QWidget {
     Leinwand& leinwand() { return *leinwand_; }
     const Leinwand& leinwand() const { return *leinwand_; }
     Etiketten& etiketten() { return etiketten_; }
+    const Etiketten& etiketten() const { return etiketten_; }
     QWidget* gesamt() const { return gesamt_; }
     Ablesefeld* ablesung() const { return ablesung_; }
 
     // The values the chart on the canvas was drawn for; from then on the state under the
     // cursor can be read.
-    void setEingabe(const Eingabe& eingabe) { eingabe_ = eingabe; }
+    void setEingabe(const Eingabe& eingabe);
 
-    // Shows the state at a point of the canvas interior, in pixels, in the read-out box;
-    // over a point of a measured series, that point's time and values.
+    // Shows the state at a point of the canvas interior, in pixels, in the read-out box; over
+    // a state's marker, its name above its values; over a point of a measured series, that
+    // point's time and values.
     void ablesen(QPoint imInnern);
 
     // What lies over the canvas: the open project's states, processes, series and zones.
@@ -40,6 +42,9 @@ class Diagrammfenster : public QWidget {
     // imZug: a frame of a drag, drawn quickly.
     void setUeberlagerung(Ueberlagerung u, bool hintergrund = true, bool imZug = false);
     const Ueberlagerung& ueberlagerung() const;
+    // "Enthalpieetiketten" in the context menu: the labels of the coarse enthalpy lines, shown
+    // also without the edge scale, which brings them along by itself.
+    QAction* enthalpieetiketten() const { return enthalpie_; }
     // Actions of the project that the context menu offers below the chart's own.
     void setProjektaktionen(const QList<QAction*>& aktionen);
 
@@ -62,6 +67,8 @@ class Diagrammfenster : public QWidget {
   private:
     void flaechenAnlegen();
     void aktionenAnlegen();
+    // The overlay as given, with the enthalpy labels where the switch asks for them.
+    void ueberlagerungZeigen(Ueberlagerung u, bool hintergrund, bool imZug);
 
     QWidget* gesamt_ = nullptr;
     Leinwand* leinwand_ = nullptr;
@@ -69,6 +76,8 @@ class Diagrammfenster : public QWidget {
     Ablesefeld* ablesung_ = nullptr;
     Ueberlagerungsflaeche* ueber_ = nullptr;
     QList<QAction*> projektaktionen_;
+    QAction* enthalpie_ = nullptr;
+    bool enthalpieMitRand_ = false;  // the overlay as given brings the enthalpy labels
     std::optional<Eingabe> eingabe_;
     int gezogen_ = -1;  // the entered state being dragged
     bool bewegt_ = false;

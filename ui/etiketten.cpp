@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPalette>
 
-#include "ui/einheiten.h"
+#include "bild/einheiten.h"
 
 namespace lumora {
 
@@ -52,21 +52,25 @@ QLabel* Etiketten::etikett(Gruppe g, int index) const {
 }
 
 void Etiketten::setVisible(Gruppe g, int index, bool sichtbar) {
+    aufzeichnung_.setVisible(g, index, sichtbar);
     QLabel* e = etikett(g, index);
     e->setVisible(sichtbar);
     if (sichtbar) e->raise();
 }
 
 void Etiketten::setText(Gruppe g, int index, const std::string& text) {
+    aufzeichnung_.setText(g, index, text);
     etikett(g, index)->setText(QString::fromStdString(text));
 }
 
 void Etiketten::setLeft(Gruppe g, int index, float left) {
+    aufzeichnung_.setLeft(g, index, left);
     QLabel* e = etikett(g, index);
     e->move(Pixel(left * kFormProFlaecheX), e->y());
 }
 
 void Etiketten::setTop(Gruppe g, int index, float top) {
+    aufzeichnung_.setTop(g, index, top);
     QLabel* e = etikett(g, index);
     e->move(e->x(), Pixel(top * kFormProFlaecheY));
 }

@@ -5,11 +5,13 @@
 #include <array>
 #include <vector>
 
+#include "chart/aufzeichnung.h"
 #include "chart/beschriftung.h"
 
 namespace lumora {
 
-// The chart labels of the window, placed in area units of pic_gesamt.
+// The chart labels of the window, placed in area units of pic_gesamt: shown as labels of the
+// window, and kept as the recording every picture of the chart draws them from.
 class Etiketten : public Beschriftung {
   public:
     // Creates every label, hidden, as a child of the area.
@@ -21,8 +23,10 @@ class Etiketten : public Beschriftung {
     void setTop(Gruppe g, int index, float top) override;
 
     QLabel* etikett(Gruppe g, int index) const;
+    const Aufzeichnungsbeschriftung& aufzeichnung() const { return aufzeichnung_; }
 
   private:
+    Aufzeichnungsbeschriftung aufzeichnung_;
     std::array<std::vector<QLabel*>, kGruppen.size()> gruppen_;
 };
 

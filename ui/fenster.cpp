@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "ui/bilder.h"
-#include "ui/einheiten.h"
+#include "bild/bilder.h"
+#include "bild/einheiten.h"
 
 namespace lumora {
 

@@ -5,19 +5,14 @@
 #include <QWidget>
 #include <vector>
 
+#include "bild/leinwandbild.h"
 #include "chart/zeichenflaeche.h"
-#include "ui/raster.h"
 
 namespace lumora {
 
-// Pixels per canvas unit, across and down, for an interior of the given size in pixels:
-// canvas 0 and kLeinwandBreite (kLeinwandHoehe) fall on the centres of the first and last
-// pixel.
-QPointF Massstab(QSize innen);
-
 // The canvas pic_Diagramm: a one-pixel frame around an interior of kLeinwandBreite x
 // kLeinwandHoehe canvas units. Every operation is kept in a list and rasterised at once into a
-// backing image at the screen's device pixel ratio; painting only copies that image.
+// backing image at the screen's device pixel ratio (Leinwandbild); painting only copies it.
 class Leinwand : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 
@@ -44,7 +39,6 @@ class Leinwand : public QWidget, public Zeichenflaeche {
 
   private:
     void bildPassen();
-    void rastern(const Operation& op);
 
     std::vector<Operation> operationen_;
     QImage bild_;

@@ -21,9 +21,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "bild/dateifehler.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
-#include "ui/dateifehler.h"
 #include "ui/fenster.h"
 #include "ui/formulare.h"
 #include "ui/hilfe.h"

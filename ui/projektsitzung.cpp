@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "ui/dateifehler.h"
+#include "bild/dateifehler.h"
 
 namespace lumora {
 

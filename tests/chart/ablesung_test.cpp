@@ -23,21 +23,20 @@ double Saettigungsgehalt(double theta) { return test::Zustandspunkt(theta, 100).
 // Round trips are exact to rounding: 1e-9 K, 1e-9 %.
 TEST(Ablesung, GridPointsAndIsotherms) {
     const Eingabe e = Standard();
-    const Stoffwerte s;
     for (double theta : {0.0, 10.0, 23.5, 50.0, 64.0}) {
         for (double anteil : {0.0, 0.25, 0.5, 0.99}) {
             const double x = anteil * Saettigungsgehalt(theta);
-            const Ablesung a = ZurueckGelesen(e, x, Enthalpie(s, theta, x));
+            const Ablesung a = ZurueckGelesen(e, x, Enthalpie(theta, x));
             EXPECT_EQ(a.gebiet, Ablesung::Gebiet::ungesaettigt);
             EXPECT_NEAR(a.theta, theta, 1e-9) << theta << " " << anteil;
             EXPECT_NEAR(a.x, x, 1e-15);
         }
     }
     // A crossing of the grid: x = 0.1 on the 100 °C isotherm is above boiling.
-    const Ablesung a = ZurueckGelesen(e, 0.1, Enthalpie(s, 100, 0.1));
+    const Ablesung a = ZurueckGelesen(e, 0.1, Enthalpie(100, 0.1));
     EXPECT_EQ(a.gebiet, Ablesung::Gebiet::ueberSiedepunkt);
     EXPECT_NEAR(a.theta, 100, 1e-9);
-    EXPECT_NEAR(a.h, Enthalpie(s, 100, 0.1), 1e-9);
+    EXPECT_NEAR(a.h, Enthalpie(100, 0.1), 1e-9);
 }
 
 TEST(Ablesung, RelativeHumidityCurves) {
@@ -63,13 +62,12 @@ TEST(Ablesung, RelativeHumidityCurves) {
 
 TEST(Ablesung, FogIsotherms) {
     const Eingabe e = Standard();
-    const Stoffwerte s;
     for (double t : {0.0, 5.0, 20.0, 40.0}) {
         const double xS = Saettigungsgehalt(t);
-        const double hS = Enthalpie(s, t, xS);
+        const double hS = Enthalpie(t, xS);
         for (double faktor : {1.5, 2.0, 4.0}) {
             const double x = faktor * xS;
-            const double h = hS + s.cW * t * (x - xS);  // along the drawn fog isotherm
+            const double h = hS + kStoffwerte.cW * t * (x - xS);  // along the drawn fog isotherm
             const Ablesung a = ZurueckGelesen(e, x, h);
             EXPECT_EQ(a.gebiet, Ablesung::Gebiet::Nebel) << t << " " << faktor;
             EXPECT_NEAR(a.theta, t, 1e-6);

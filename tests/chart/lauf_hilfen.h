@@ -41,7 +41,7 @@ inline std::pair<double, double> Zustandspunkt(double theta, double phi) {
     z.Saettigungsdruck();
     z.pD = z.pS * phi / 100;
     z.Wassergehalt();
-    return {z.x, Enthalpie(Stoffwerte{}, theta, z.x)};
+    return {z.x, Enthalpie(theta, z.x)};
 }
 
 }  // namespace lumora::test

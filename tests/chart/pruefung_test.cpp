@@ -60,16 +60,16 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Ablehnen, testing::Values(
     AbFall{{"200", "10", "1", "0.2", "-0.02", "0.002", "1013"}, Feld::DeltaXgross,
            "ΔΧ fett: Die Schrittweite muss größer als 0 sein, wenn Χmax über 0 liegt."},
     AbFall{{"200", "10", "1", "0.2", "0.02", "0.002", ""}, Feld::Pges,
-           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,25 und 688000 hPa liegen, damit sich "
+           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,24 und 689000 hPa liegen, damit sich "
            "die Siedetemperatur bestimmen lässt."},
     AbFall{{"200", "10", "1", "0.2", "0.02", "0.002", "-1013"}, Feld::Pges,
-           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,25 und 688000 hPa liegen, damit sich "
+           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,24 und 689000 hPa liegen, damit sich "
            "die Siedetemperatur bestimmen lässt."},
     AbFall{{"200", "10", "1", "0.2", "0.02", "0.002", "1.2"}, Feld::Pges,
-           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,25 und 688000 hPa liegen, damit sich "
+           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,24 und 689000 hPa liegen, damit sich "
            "die Siedetemperatur bestimmen lässt."},
     AbFall{{"200", "10", "1", "0.2", "0.02", "0.002", "700000"}, Feld::Pges,
-           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,25 und 688000 hPa liegen, damit sich "
+           "Pgesamt: Der Gesamtdruck muss zwischen etwa 1,24 und 689000 hPa liegen, damit sich "
            "die Siedetemperatur bestimmen lässt."},
     AbFall{{"200", "4", "1", "0.2", "0.02", "0.002", "1013"}, Feld::DeltaThetagross,
            "Δϑ fett: Für ϑmax = 200 °C reichen die 43 Temperaturbeschriftungen erst ab einer "

@@ -58,6 +58,28 @@ TEST(Siedetemperatur, ConvergesAcrossItsReach) {
     }
 }
 
+// The reach that the refusal message names is the bisection's: just inside each end the
+// boiling temperature is found, just outside it is not.
+TEST(Siedetemperatur, ReachesExactlyItsRange) {
+    const Druckbereich b = Siedebereich();
+    EXPECT_NEAR(b.unten, 1.238, 0.001);  // 1.2393 hPa at -20 °C, less the per mille
+    EXPECT_NEAR(b.oben, 689175, 1);      // 688486 hPa at 500 °C, plus the per mille
+    EXPECT_TRUE(Siedetemperatur(b.unten * 1.0002));
+    EXPECT_FALSE(Siedetemperatur(b.unten * 0.9998));
+    EXPECT_TRUE(Siedetemperatur(b.oben * 0.9998));
+    EXPECT_FALSE(Siedetemperatur(b.oben * 1.0002));
+}
+
+TEST(NormdruckInHoehe, StandardAtmosphereAndItsRange) {
+    EXPECT_NEAR(NormdruckInHoehe(0), 1013.25, 1e-9);
+    EXPECT_NEAR(NormdruckInHoehe(1000), 898.7, 0.1);  // the ICAO table: 898.76 hPa
+    EXPECT_FALSE(Hoehenbereichsfehler(kHoeheUnten));
+    EXPECT_FALSE(Hoehenbereichsfehler(kHoeheOben));
+    EXPECT_EQ(Hoehenbereichsfehler(11001).value_or(""),
+              "Die Höhe muss zwischen −500 m und 11 000 m über dem Meeresspiegel liegen.");
+    EXPECT_TRUE(Hoehenbereichsfehler(std::nan("")));
+}
+
 TEST(Wassergehalt, SaturatedAirAtReferenceTemperatures) {
     Zustand z = BeiDruck(1013);
     for (auto [theta, x] : {std::pair{20.0, 0.01472}, std::pair{50.0, 0.08623}}) {
@@ -70,10 +92,9 @@ TEST(Wassergehalt, SaturatedAirAtReferenceTemperatures) {
 }
 
 TEST(Enthalpie, DryAirAndVapourTerms) {
-    const Stoffwerte s;
-    EXPECT_DOUBLE_EQ(Enthalpie(s, 20, 0), 20.1);
-    EXPECT_DOUBLE_EQ(Enthalpie(s, 0, 0.01), 25);
-    EXPECT_DOUBLE_EQ(Enthalpie(s, 10, 0.01), 10.05 + 0.01 * 2518.6);
+    EXPECT_DOUBLE_EQ(Enthalpie(20, 0), 20.1);
+    EXPECT_DOUBLE_EQ(Enthalpie(0, 0.01), 25);
+    EXPECT_DOUBLE_EQ(Enthalpie(10, 0.01), 10.05 + 0.01 * 2518.6);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "bild/ueberlagerung.h"
+#include "core/prozess.h"
 #include "tests/e2e/x_sitzung.h"
 
 namespace lumora::test {
@@ -231,7 +233,11 @@ TEST_F(EndeZuEnde, DoubleScaleKeepsLayoutAndSharpLines) {
 // processes as the lines between them.
 struct Rechnung {
     std::map<std::string, QPointF> orte;
-    std::vector<std::pair<std::string, std::string>> linien;
+    struct Linie {
+        std::string von, nach;
+        Prozessart art;
+    };
+    std::vector<Linie> linien;
 };
 
 Rechnung Rechnen(const std::string& datei) {
@@ -244,11 +250,13 @@ Rechnung Rechnen(const std::string& datei) {
     }
     for (const auto& p : j["prozesse"]) {
         const auto& von = p["von"];
+        const auto art = ProzessartZu(p["art"].get<std::string>());
+        if (!art) continue;
         // Mixing draws the line between its two streams, every other process start to end.
         if (von.is_array()) {
-            r.linien.emplace_back(von[0].get<std::string>(), von[1].get<std::string>());
+            r.linien.push_back({von[0].get<std::string>(), von[1].get<std::string>(), *art});
         } else {
-            r.linien.emplace_back(von.get<std::string>(), p["nach"].get<std::string>());
+            r.linien.push_back({von.get<std::string>(), p["nach"].get<std::string>(), *art});
         }
     }
     return r;
@@ -312,17 +320,22 @@ TEST_F(Projekte, StatesAndProcessesStandWhereTheyBelong) {
     oeffnen(datei);
     const QImage bild = Bildschirm();
     for (const auto& [name, ort] : r.orte) EXPECT_TRUE(Marke(bild, ueberlagert(ort))) << name;
-    // Each process line is orange between its markers: seven places along it, each with
-    // an orange pixel within one pixel.
-    for (const auto& [von, nach] : r.linien) {
-        const QPointF a = r.orte.at(von);
-        const QPointF b = r.orte.at(nach);
-        int orange = 0;
+    // Each process line has the colour of its kind between its markers: seven places along
+    // it, each with a pixel of that colour within one pixel.
+    for (const auto& l : r.linien) {
+        const QPointF a = r.orte.at(l.von);
+        const QPointF b = r.orte.at(l.nach);
+        const QColor soll = Linienfarbe(l.art);
+        const auto inFarbe = [&](QColor c) {
+            return std::max({std::abs(c.red() - soll.red()), std::abs(c.green() - soll.green()),
+                             std::abs(c.blue() - soll.blue())}) < 40;
+        };
+        int getroffen = 0;
         for (int i = 2; i <= 8; ++i) {
             const QPoint p = ueberlagert(a + (b - a) * i / 10.0);
-            orange += Zaehlen(bild, QRect(p - QPoint(1, 1), QSize(3, 3)), IstOrange) > 0;
+            getroffen += Zaehlen(bild, QRect(p - QPoint(1, 1), QSize(3, 3)), inFarbe) > 0;
         }
-        EXPECT_GE(orange, 6) << von << " - " << nach;
+        EXPECT_GE(getroffen, 6) << l.von << " - " << l.nach;
     }
     // Away from every state and process, nothing orange: the overlay is where the
     // states are and nowhere else.

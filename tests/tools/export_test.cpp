@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <fstream>
@@ -170,9 +170,9 @@ TEST(ExportDateien, ExamplesComputeWithoutFaults) {
 }  // namespace lumora
 
 int main(int argc, char* argv[]) {
-    // Images are drawn by the window's export code; no display is needed.
+    // Images are drawn by the renderer, which needs fonts but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -116,6 +116,25 @@ TEST_F(Ausgabe, PngAtTwiceTheScreenResolution) {
     EXPECT_GT(dunkel, 200);
 }
 
+// The PNG at the window's scale has the window's pixels: the canvas from the same rasteriser,
+// the labels and pictures where the window shows them.
+TEST_F(Ausgabe, PngAtScaleOneIsTheWindowsPixels) {
+    ASSERT_EQ(DiagrammSpeichern(fenster, pfad("eins.png"), 1), "");
+    const QImage bild = QImage(pfad("eins.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage schirm = fenster.gesamt()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(bild.size(), schirm.size());
+    const QRect innen = fenster.leinwand().geometry().adjusted(1, 1, -1, -1);
+    // The canvas above the emblem in its bottom-right corner is the window's backing image.
+    const QRect oben(QPoint(0, 0), QSize(innen.width(), innen.height() / 2));
+    EXPECT_EQ(bild.copy(oben.translated(innen.topLeft())),
+              fenster.leinwand().bild().copy(oben).convertToFormat(QImage::Format_RGB32));
+    int anders = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) anders += bild.pixel(x, y) != schirm.pixel(x, y);
+    }
+    EXPECT_EQ(anders, 0);
+}
+
 TEST_F(Ausgabe, FailedWriteReportsAndLeavesNothing) {
     const QString fehler = DiagrammSpeichern(fenster, "/nonexistent-lumora/chart.png");
     EXPECT_FALSE(fehler.isEmpty());

@@ -76,7 +76,7 @@ TEST_F(Fenster, CanvasShowsGridIsothermAndSaturationLine) {
         gruen += bild.pixelColor(spalte, y) == QColor(0, 180, 0);
     EXPECT_GT(gruen, bild.height() * 6 / 10);  // crossed by many other lines
     // The 100 °C isotherm runs from (0, 4000) to the right edge at Y 2492.
-    const double y100 = KoordY(kStandard, 0.2, Enthalpie(Stoffwerte{}, 100, 0.2));
+    const double y100 = KoordY(kStandard, 0.2, Enthalpie(100, 0.2));
     EXPECT_TRUE(FarbeNahe(bild, 3000, 4000 + (y100 - 4000) * 0.25, QColor(220, 0, 0)));
     // The saturation line passes the saturated state at 30 °C.
     Zustand z;
@@ -85,7 +85,7 @@ TEST_F(Fenster, CanvasShowsGridIsothermAndSaturationLine) {
     z.Saettigungsdruck();
     z.pD = z.pS;
     z.Wassergehalt();
-    const double h = Enthalpie(Stoffwerte{}, 30, z.x);
+    const double h = Enthalpie(30, z.x);
     EXPECT_TRUE(
         FarbeNahe(bild, KoordX(kStandard, z.x), KoordY(kStandard, z.x, h), QColor(0, 0, 180)));
     // What is painted on screen is the backing image, inside the frame.

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <set>
 
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
@@ -17,6 +18,7 @@
 #include "projekt/groessen.h"
 #include "projekt/zone.h"
 #include "ui/anwendung.h"
+#include "ui/ausgabe.h"
 #include "ui/diagrammfenster.h"
 #include "ui/fenster.h"
 #include "ui/formulare.h"
@@ -110,6 +112,103 @@ TEST_F(Projektbetrieb, ADragIsOneUndoStepAndTheChainFollowsAtOnce) {
     EXPECT_EQ(Eintrag(0), vorher);
     EXPECT_EQ(Prozess(2).ende->zustand.h, hVorher);
     EXPECT_FALSE(Titel().endsWith("*"));
+}
+
+// Each kind of process in its own colour, and a legend of the kinds present that the image
+// exports carry too; it stays clear of the states and their names.
+TEST_F(Projektbetrieb, ProcessColoursByKindWithALegendOfThoseShown) {
+    Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    const Ueberlagerung& u = fenster.ueberlagerung();
+    EXPECT_EQ(u.legende, (std::vector<Prozessart>{Prozessart::Heizen, Prozessart::Kuehlen,
+                                                  Prozessart::Mischen}));
+    std::set<Prozessart> arten;
+    for (const auto& l : u.linien) arten.insert(l.art);
+    EXPECT_EQ(arten.size(), 3u);
+    const QSize innen = fenster.leinwand().innenGroesse();
+    const QRectF box = Legendenbox(u, innen);
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_TRUE(QRectF(QPointF(0, 0), innen).contains(box));
+    const QPointF m = Massstab(innen);
+    for (const auto& k : u.marken) {
+        EXPECT_FALSE(box.contains(QPointF(k.ort.x() * m.x(), k.ort.y() * m.y())))
+            << k.name.toStdString();
+    }
+    // The heater's colour both on its line and in the legend's sample, in the PNG as drawn.
+    ASSERT_EQ(DiagrammSpeichern(fenster, ordner.filePath("b.png"), 1), "");
+    const QImage bild(ordner.filePath("b.png"));
+    const QPoint innenOrt = fenster.leinwand().mapTo(fenster.gesamt(), QPoint(1, 1));
+    int imKasten = 0, daneben = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixelColor(x, y) != Linienfarbe(Prozessart::Heizen)) continue;
+            (box.contains(QPointF(x - innenOrt.x(), y - innenOrt.y())) ? imKasten : daneben)++;
+        }
+    }
+    EXPECT_GT(imKasten, 20);
+    EXPECT_GT(daneben, 20);
+    ASSERT_EQ(DiagrammSpeichern(fenster, ordner.filePath("b.svg")), "");
+    QFile svg(ordner.filePath("b.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    EXPECT_TRUE(text.contains(Legendentext(Prozessart::Kuehlen).toUtf8()));
+    EXPECT_FALSE(text.contains(Legendentext(Prozessart::BefeuchtenDampf).toUtf8()));
+}
+
+TEST_F(Projektbetrieb, HoveringAMarkerShowsTheNameOfItsState) {
+    Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    const QPointF m = Massstab(fenster.leinwand().innenGroesse());
+    const auto& abl = fenster.ueberlagerung().marken.at(1);
+    ASSERT_EQ(abl.name, "ABL");
+    const QPoint ort(qRound(abl.ort.x() * m.x()) + 1, qRound(abl.ort.y() * m.y()));
+    fenster.ablesen(ort);
+    ASSERT_TRUE(fenster.ablesung()->isVisible());
+    EXPECT_TRUE(fenster.ablesung()->text().startsWith("ABL\n"));
+    EXPECT_TRUE(fenster.ablesung()->text().contains(QString::fromUtf8("ϑ = 26")));
+    fenster.ablesen(ort + QPoint(40, 40));  // off the marker: the values there only
+    EXPECT_FALSE(fenster.ablesung()->text().startsWith("ABL"));
+}
+
+// The enthalpy labels come with the edge scale, and on their own switch without it.
+TEST_F(Projektbetrieb, EnthalpyLabelsOnTheirOwnSwitch) {
+    Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    EXPECT_FALSE(fenster.ueberlagerung().enthalpieetiketten);
+    fenster.enthalpieetiketten()->setChecked(true);
+    EXPECT_TRUE(fenster.ueberlagerung().enthalpieetiketten);
+    EXPECT_FALSE(fenster.ueberlagerung().randmassstab);
+    anwendung.zustandEintragen(6000, 4000);  // a new overlay keeps them
+    EXPECT_TRUE(fenster.ueberlagerung().enthalpieetiketten);
+    fenster.enthalpieetiketten()->setChecked(false);
+    EXPECT_FALSE(fenster.ueberlagerung().enthalpieetiketten);
+    anwendung.sitzung().setRandmassstab(true);
+    EXPECT_TRUE(fenster.ueberlagerung().enthalpieetiketten);
+    EXPECT_TRUE(fenster.ueberlagerung().randmassstab);
+}
+
+// During a drag the markers that stay lie in the background image and only what moved is
+// drawn again; every marker still shows, the moved one at its new place.
+TEST_F(Projektbetrieb, ADragFrameShowsTheStillMarkersAndTheMovedOne) {
+    Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    const Eingabe e = *anwendung.sitzung().stand().eingabe;
+    for (double x : {0.010, 0.009}) {
+        anwendung.zustandZiehen(0, KoordX(e, x), KoordY(e, x, Enthalpie(35, x)));
+    }
+    QImage bild(fenster.leinwand().size(), QImage::Format_ARGB32_Premultiplied);
+    fenster.leinwand().render(&bild);
+    const QPointF m = Massstab(fenster.leinwand().innenGroesse());
+    for (const auto& k : fenster.ueberlagerung().marken) {
+        const QPoint ort(qRound(k.ort.x() * m.x()) + 1, qRound(k.ort.y() * m.y()) + 1);
+        EXPECT_EQ(bild.pixelColor(ort), kZustandsfarbe) << k.name.toStdString();
+    }
+    EXPECT_EQ(fenster.ueberlagerung().marken[0].name, "AUL");
+    // The lines of the frame, in their kinds' colours: the heater's, the cooler's dashed run-on.
+    for (const Prozessart art : {Prozessart::Heizen, Prozessart::Kuehlen}) {
+        int farbig = 0;
+        for (int y = 0; y < bild.height(); ++y) {
+            for (int x = 0; x < bild.width(); ++x)
+                farbig += bild.pixelColor(x, y) == Linienfarbe(art);
+        }
+        EXPECT_GT(farbig, 30) << Legendentext(art).toStdString();
+    }
 }
 
 TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {

@@ -8,7 +8,11 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "bild/bilder.h"
+#include "bild/zeichnung.h"
 #include "chart/diagrammlauf.h"
+#include "core/koordinaten.h"
+#include "core/strecke.h"
 #include "ui/ausgabe.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
@@ -27,18 +31,22 @@ class Vektor : public testing::TestWithParam<Diagramm> {
         fenster.show();
         Diagrammlauf lauf;
         lauf.zeichnen(GetParam().eingabe, fenster.leinwand(), fenster.etiketten(), ",");
-        // The PNG export's drawing, line by line, smoothed as the renderers smooth.
+        // The painter's own drawing of the runs of paths, smoothed as the renderers smooth.
         png = QImage(fenster.gesamt()->size(), QImage::Format_RGB32);
         QPainter q(&png);
         q.setRenderHint(QPainter::Antialiasing);
-        DiagrammMalen(q, fenster);
+        DiagrammMalen(q, fenster, Linienweg::Pfade);
     }
 
     // Separate lines smooth their edges each on its own, so where lines of one colour meet
     // or cross, the edge pixels are painted twice; a path paints them once and is lighter
     // there. Such a pixel keeps its shade. A line missing, moved, rounded too coarsely or
     // drawn in another order changes a pixel's colour or darkness far more often.
-    void Vergleichen(const QImage& bild) const {
+    // With `dunkler`, a shade darker counts as a shade too, and a few pixels where lines of two
+    // colours cross may differ: poppler smooths separate lines and paths each its own way. A
+    // line missing or moved changes hundreds.
+    void Vergleichen(const QImage& bild) const { Vergleichen(png, bild, false); }
+    void Vergleichen(const QImage& png, const QImage& bild, bool dunkler) const {
         const QRect innen = fenster.leinwand().geometry().adjusted(1, 1, -1, -1);
         int heller = 0, anders = 0;
         for (int y = innen.top(); y <= innen.bottom(); ++y) {
@@ -50,14 +58,15 @@ class Vektor : public testing::TestWithParam<Diagramm> {
                 if (d <= 48) continue;
                 const bool grau = a.hsvSaturation() < 40 && b.hsvSaturation() < 40;
                 const int dh = std::abs(a.hsvHue() - b.hsvHue());
-                if ((grau || std::min(dh, 360 - dh) < 20) && b.lightness() > a.lightness()) {
+                if ((grau || std::min(dh, 360 - dh) < 20) &&
+                    (dunkler || b.lightness() > a.lightness())) {
                     ++heller;
                 } else {
                     ++anders;
                 }
             }
         }
-        EXPECT_EQ(anders, 0);
+        EXPECT_LE(anders, dunkler ? innen.width() * innen.height() / 10000 : 0);
         EXPECT_LT(heller, innen.width() * innen.height() / 500);
     }
 
@@ -82,10 +91,10 @@ TEST_P(Vektor, SvgShowsThePictureOfThePng) {
     Vergleichen(svg);
 }
 
-// The PDF, whose canvas lines are page operators of its own, against a PDF of the same page
-// that the painter draws alone, both drawn by poppler at the window's scale: the same
-// renderer shows any line missing, moved or recoloured by the file's own operators.
-TEST_P(Vektor, PdfShowsThePictureOfThePaintersPdf) {
+// The PDF, as Qt's writer makes it from the runs of paths, against a PDF of the canvas lines
+// drawn one by one, both drawn by poppler at the window's scale: the same renderer shows any
+// line that the gathering into runs lost, moved or recoloured.
+TEST_P(Vektor, PdfShowsTheLinesOneByOne) {
     const QString pfad = ordner.filePath("chart.pdf");
     ASSERT_EQ(DiagrammSpeichern(fenster, pfad), "");
     const QString vorbild = ordner.filePath("vorbild.pdf");
@@ -95,7 +104,22 @@ TEST_P(Vektor, PdfShowsThePictureOfThePaintersPdf) {
         pdf.setPageMargins(QMarginsF());
         pdf.setResolution(96);
         QPainter p(&pdf);
-        DiagrammMalen(p, fenster);
+        const QRect innen = fenster.leinwand().geometry().adjusted(1, 1, -1, -1);
+        p.translate(innen.topLeft());
+        p.setClipRect(QRect(QPoint(0, 0), innen.size()));
+        const QPointF m = Massstab(innen.size());
+        for (const Operation& op : fenster.leinwand().operationen()) {
+            double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
+            if (op.art != Operation::Art::line ||
+                !StreckeKappen(x1, y1, x2, y2, 0, 0, kLeinwandBreite, kLeinwandHoehe) ||
+                (x1 == x2 && y1 == y2)) {
+                continue;
+            }
+            p.setPen(QPen(QColor(op.farbe.r, op.farbe.g, op.farbe.b), op.breite, Qt::SolidLine,
+                          Qt::FlatCap));
+            p.drawLine(QPointF(x1 * m.x(), y1 * m.y()), QPointF(x2 * m.x(), y2 * m.y()));
+        }
+        p.drawPixmap(Form(kPicture1), Emblem(34, 26));  // over the lines, in the corner
     }
     const auto zeichnen = [&](const QString& datei) {
         QProcess pdftoppm;
@@ -106,15 +130,7 @@ TEST_P(Vektor, PdfShowsThePictureOfThePaintersPdf) {
     const QImage bild = zeichnen(pfad), erwartet = zeichnen(vorbild);
     if (erwartet.isNull()) GTEST_SKIP() << "pdftoppm not installed";
     ASSERT_EQ(bild.size(), erwartet.size());
-    int anders = 0;
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            const QColor a = bild.pixelColor(x, y), b = erwartet.pixelColor(x, y);
-            anders += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                std::abs(a.blue() - b.blue())}) > 48;
-        }
-    }
-    EXPECT_EQ(anders, 0);
+    Vergleichen(erwartet, bild, true);
 }
 
 // clang-format off

@@ -5,10 +5,10 @@
 #include <QSaveFile>
 #include <ostream>
 
+#include "bild/befehlszeile.h"
+#include "bild/dateifehler.h"
+#include "bild/projektbild.h"
 #include "projekt/bericht.h"
-#include "ui/befehlszeile.h"
-#include "ui/dateifehler.h"
-#include "ui/projektbild.h"
 
 namespace lumora {
 

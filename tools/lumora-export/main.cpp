@@ -1,8 +1,8 @@
 #include <unistd.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLocale>
 #include <iostream>
 #include <string>
@@ -10,12 +10,9 @@
 #include "lumora-export/export.h"
 
 int main(int argc, char* argv[]) {
-    // The chart is drawn by the window's own export code, which needs a QApplication; without
-    // a display it runs offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // The renderer needs fonts, and with them a QGuiApplication, but no window system: unless
+    // the caller names a platform, it draws offscreen, with or without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt wants a private runtime folder and complains on standard error without one; a batch
     // tool keeps standard error for its own messages.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -25,7 +22,7 @@ int main(int argc, char* argv[]) {
             qputenv("XDG_RUNTIME_DIR", ordner.toLocal8Bit());
         }
     }
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     return lumora::Exportieren(QCoreApplication::arguments(), std::cout, std::cerr,
                                QLocale::system().decimalPoint().toStdString());
 }

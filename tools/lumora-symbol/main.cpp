@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "ui/bilder.h"
+#include "bild/bilder.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) return 2;

@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include "bild/ueberlagerung.h"
 #include "projekt/berechnung.h"
-#include "ui/ueberlagerung.h"
 
 namespace lumora {
 
@@ -17,7 +17,7 @@ QPolygonF ZonenUmriss(const Json& zone, const Luftdruck& d, const Eingabe& e);
 
 // Draws the project's chart as a press would, with everything over it, and writes it as PNG,
 // SVG or PDF by the file's ending, as the chart window's export does. Returns the German
-// reason of a failure, empty on success. Needs a QApplication.
+// reason of a failure, empty on success. Needs a QGuiApplication, for the fonts.
 QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& pfad);
 
 }  // namespace lumora

@@ -1,4 +1,4 @@
-#include "ui/raster.h"
+#include "bild/raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,17 +1,17 @@
-#include "ui/projektbild.h"
+#include "bild/projektbild.h"
 
 #include <QLocale>
 #include <cmath>
 
+#include "bild/speichern.h"
+#include "chart/aufzeichnung.h"
 #include "chart/diagrammlauf.h"
+#include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
-#include "ui/ausgabe.h"
-#include "ui/diagrammfenster.h"
-#include "ui/leinwand.h"
 
 namespace lumora {
 
@@ -56,7 +56,7 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
         const double pS = SaettigungsdruckBei(d, t);
         auto xBei = [&](double phi) {
             const double pD = phi / 100 * pS;
-            return pD < d.Pges / 1000 ? Wassergehalt(pD, d.Pges) : INFINITY;
+            return pD < InBar(d.Pges) ? Wassergehalt(pD, d.Pges) : INFINITY;
         };
         const double xa = std::fmax(x0, xBei(phi0));
         const double xb = std::fmin(x1, xBei(phi1));
@@ -71,7 +71,7 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
     Ueberlagerung u;
     if (!b.eingabe || !b.druck) return u;
     const Eingabe& e = *b.eingabe;
-    if (projekt.randmassstab()) u.randmassstab = e;
+    if (projekt.randmassstab()) u.randmassstab = u.enthalpieetiketten = e;
 
     for (std::size_t i = 0; i < projekt.anzahl(Liste::Zonen); ++i) {
         const Json& z = projekt.eintrag(Liste::Zonen, i);
@@ -98,27 +98,34 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
                 t += "\n" + QString::fromStdString(reihe->zeit[p.index]);
             t += QString::fromUtf8("\nϑ = %1 °C").arg(l.toString(p.theta, 'f', 1));
             if (p.phi) t += QString::fromUtf8("\nφ = %1 %").arg(l.toString(*p.phi, 'f', 1));
-            t += QString("\nx = %1 g/kg").arg(l.toString(p.x * 1000, 2));
+            t += QString("\nx = %1 g/kg").arg(l.toString(InGrammJeKg(p.x), 2));
             return t;
         };
         u.reihen.push_back(std::move(r));
     }
 
     using Stil = Ueberlagerung::Stil;
+    std::array<bool, kProzessfarben.size()> vorhanden{};
     for (const BerechneterProzess& p : b.prozesse) {
         if (!p.fehler.empty() || !p.ende || p.start.empty()) continue;
         const auto art = ProzessartZu(p.art);
+        if (!art) continue;
+        for (std::size_t k = 0; k < kProzessfarben.size(); ++k)
+            vorhanden[k] = vorhanden[k] || kProzessfarben[k].art == *art;
         if (art == Prozessart::Mischen && p.start.size() == 2) {
-            u.linien.push_back({Ort(p.start[0]), Ort(p.start[1]), Stil::Verbindung});
+            u.linien.push_back({Ort(p.start[0]), Ort(p.start[1]), Stil::Verbindung, *art});
             continue;
         }
-        u.linien.push_back({Ort(p.start[0]), Ort(*p.ende), Stil::Prozess});
+        u.linien.push_back({Ort(p.start[0]), Ort(*p.ende), Stil::Prozess, *art});
         if (art == Prozessart::Kuehlen && p.oberflaeche) {
-            u.linien.push_back({Ort(*p.ende), Ort(*p.oberflaeche), Stil::Auslauf});
+            u.linien.push_back({Ort(*p.ende), Ort(*p.oberflaeche), Stil::Auslauf, *art});
         }
         if (art == Prozessart::Waermerueckgewinnung && p.start.size() == 2) {
-            u.linien.push_back({Ort(p.start[1]), Ort(*p.ende), Stil::Zufluss});
+            u.linien.push_back({Ort(p.start[1]), Ort(*p.ende), Stil::Zufluss, *art});
         }
+    }
+    for (std::size_t k = 0; k < kProzessfarben.size(); ++k) {
+        if (vorhanden[k]) u.legende.push_back(kProzessfarben[k].art);
     }
 
     for (std::size_t i = 0; i < b.zustaende.size(); ++i) {
@@ -143,13 +150,13 @@ QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const 
         return QString::fromUtf8("Die Eingaben des Projekts ergeben kein Diagramm: ") +
                QString::fromStdString(ablehnung ? ablehnung->meldung : std::string());
     }
-    Diagrammfenster fenster;  // never shown
+    // The run into the recordings, as a press draws into the window.
+    Aufzeichnungsflaeche flaeche;
+    Aufzeichnungsbeschriftung etiketten;
     Diagrammlauf lauf;
-    lauf.zeichnen(*b.eingabe, fenster.leinwand(), fenster.etiketten(),
-                  QLocale::system().decimalPoint().toStdString());
-    fenster.setEingabe(*b.eingabe);
-    fenster.setUeberlagerung(UeberlagerungAus(projekt, b));
-    return DiagrammSpeichern(fenster, pfad);
+    lauf.zeichnen(*b.eingabe, flaeche, etiketten, QLocale::system().decimalPoint().toStdString());
+    const Ueberlagerung u = UeberlagerungAus(projekt, b);
+    return DiagrammSpeichern({flaeche.operationen(), etiketten, u}, pfad);
 }
 
 }  // namespace lumora

@@ -1,4 +1,4 @@
-#include "ui/befehlszeile.h"
+#include "bild/befehlszeile.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ui/einheiten.h"
+#include "bild/einheiten.h"
 
 #include <QGuiApplication>
 #include <QScreen>

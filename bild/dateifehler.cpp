@@ -1,4 +1,4 @@
-#include "ui/dateifehler.h"
+#include "bild/dateifehler.h"
 
 #include <QCoreApplication>
 #include <QDir>

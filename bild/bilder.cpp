@@ -1,4 +1,4 @@
-#include "ui/bilder.h"
+#include "bild/bilder.h"
 
 #include <QFont>
 #include <QPainter>

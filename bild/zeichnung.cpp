@@ -1,0 +1,113 @@
+#include "bild/zeichnung.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "bild/bilder.h"
+#include "bild/einheiten.h"
+#include "bild/laeufe.h"
+#include "bild/leinwandbild.h"
+#include "bild/svglinien.h"
+
+namespace lumora {
+
+namespace {
+
+int Ausrichten(Ausrichtung a) {
+    switch (a) {
+        case Ausrichtung::links:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case Ausrichtung::mitte:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case Ausrichtung::rechts:
+            return Qt::AlignRight | Qt::AlignTop;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// The visible labels, each with its group, in the order they were shown.
+struct Gezeigt {
+    const Gruppenlayout* g;
+    const Aufzeichnungsbeschriftung::Etikett* e;
+};
+
+std::vector<Gezeigt> Sichtbare(const Aufzeichnungsbeschriftung& b) {
+    std::vector<Gezeigt> aus;
+    for (const Gruppenlayout& g : kGruppen) {
+        for (int n = 0; n < g.anzahl; ++n) {
+            const auto& e = b.etikett(g.gruppe, n);
+            if (e.sichtbar) aus.push_back({&g, &e});
+        }
+    }
+    std::stable_sort(aus.begin(), aus.end(), [](const Gezeigt& a, const Gezeigt& c) {
+        return a.e->gezeigt < c.e->gezeigt;
+    });
+    return aus;
+}
+
+// Each label as the window shows it: its box filled with the area's white, its text in the
+// group's font, colour and alignment.
+void EtikettenMalen(QPainter& p, const Aufzeichnungsbeschriftung& etiketten) {
+    for (const Gezeigt& l : Sichtbare(etiketten)) {
+        QFont schrift("Arial");
+        schrift.setPointSizeF(l.g->punkt);
+        schrift.setBold(true);
+        const QRect box(Pixel(l.e->left * kFormProFlaecheX), Pixel(l.e->top * kFormProFlaecheY),
+                        Pixel(l.g->breite), Pixel(l.g->hoehe));
+        p.fillRect(box, Qt::white);
+        p.setFont(schrift);
+        p.setPen(QColor(l.g->farbe.r, l.g->farbe.g, l.g->farbe.b));
+        p.drawText(box, Ausrichten(l.g->ausrichtung), QString::fromStdString(l.e->text));
+    }
+}
+
+}  // namespace
+
+QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.height()); }
+QSize Gesamtgroesse() { return Form(kGesamt).size(); }
+QRect Leinwandrahmen() { return Form(kDiagramm); }
+QSize Innengroesse() { return Leinwandrahmen().size() - QSize(2, 2); }
+
+void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg) {
+    p.fillRect(QRect(QPoint(0, 0), Gesamtgroesse()), Qt::white);
+    const QRect rahmen = Leinwandrahmen();
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rahmen.adjusted(0, 0, -1, -1));
+    const QSize innen = Innengroesse();
+    p.save();
+    p.translate(rahmen.topLeft() + QPoint(1, 1));
+    p.setClipRect(QRect(QPoint(0, 0), innen));
+    if (weg == Linienweg::Raster) {
+        // At the device's scale, so that the image's pixels are the device's.
+        const double skala = std::max(1.0, std::abs(p.deviceTransform().m11()));
+        p.drawImage(QPoint(0, 0), Leinwandbild(b.operationen, innen, skala));
+    } else if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG) {
+        // The SVG file gets the runs as its own text in place of this mark.
+        p.setPen(QPen(Qt::black, 1));
+        p.drawText(QPointF(0, 0), kLinienMarke);
+    } else {
+        const QPointF m = Massstab(innen);
+        PfadeMalen(p, Sammeln(b.operationen, m.x(), m.y(), innen));
+    }
+    HintergrundMalen(p, b.ueberlagerung, innen);
+    VordergrundMalen(p, b.ueberlagerung, innen);
+    p.restore();
+
+    const QRect emblem = Form(kPicture1).translated(rahmen.topLeft() + QPoint(1, 1));
+    p.drawPixmap(emblem, Emblem(34, 26));
+    p.drawPixmap(Form(kPicture2), Hochbild());
+    EtikettenMalen(p, b.etiketten);
+}
+
+QImage DiagrammBild(const Diagrammbild& b, double skala) {
+    QImage bild(Gesamtgroesse() * skala, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(skala);
+    QPainter p(&bild);
+    DiagrammMalen(p, b, Linienweg::Raster);
+    return bild;
+}
+
+}  // namespace lumora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+#include "bild/ueberlagerung.h"
+#include "chart/aufzeichnung.h"
+#include "chart/zeichenflaeche.h"
+
+class QPainter;
+
+namespace lumora {
+
+// The layout of the chart window's area in form units, which the window and every picture of
+// the chart are built from. pic_gesamt as every run sets it: Left 60, Width 15135.
+inline constexpr QRect kGesamt(60, 60, 15135, 10995);
+inline constexpr QRect kDiagramm(690, 300, 13785, 10155);  // the canvas with its frame
+inline constexpr QRect kPicture1(13080, 9600, 510, 390);   // inside the canvas's frame
+inline constexpr QRect kPicture2(14550, 8280, 360, 2145);
+
+// Pixels of a layout rectangle in form units.
+QRect Form(const QRect& r);
+// The chart area's size and the canvas's box with its frame in it, in pixels.
+QSize Gesamtgroesse();
+QRect Leinwandrahmen();
+// The canvas interior in pixels: the box inside the frame.
+QSize Innengroesse();
+
+// Everything a picture of the chart is drawn from: the canvas operations of the run, the
+// labels as the run left them, and what lies over the canvas.
+struct Diagrammbild {
+    const std::vector<Operation>& operationen;
+    const Aufzeichnungsbeschriftung& etiketten;
+    const Ueberlagerung& ueberlagerung;
+};
+
+// How the canvas lines reach a painter.
+enum class Linienweg {
+    Raster,  // the program's own rasteriser at the device's scale, as the window shows them
+    Pfade,   // runs of one colour and width as paths: for vector files and printers
+};
+
+// Draws the chart area in pixels of the window: white, the canvas frame and lines, the
+// overlay clipped to the canvas interior, the emblem, the upright picture and every visible
+// label, the later shown over the earlier, as the window shows them.
+void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg);
+
+// The chart area as an image of `skala` device pixels to the window's pixel, its canvas from
+// the window's rasteriser: at the window's pixel ratio it has the window's pixels.
+QImage DiagrammBild(const Diagrammbild& b, double skala);
+
+}  // namespace lumora
