@@ -247,8 +247,8 @@ constexpr double kLegendenLuecke = 6;
 double Legendenzeile(const QFontMetricsF& fm) { return fm.height() + 2; }
 
 // The legend of the process kinds the chart shows: a sample of each kind's line and its name.
-void LegendeMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
-    const QRectF box = Legendenbox(u, innen);
+// At `box`, which Legendenbox gives.
+void LegendeMalen(QPainter& p, const Ueberlagerung& u, const QRectF& box) {
     if (box.isEmpty()) return;
     const QFont schrift = Legendenschrift();
     const QFontMetricsF fm(schrift);
@@ -513,7 +513,18 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
             p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
         }
     }
-    LegendeMalen(p, u, innen);
+    // During a drag the legend stays where the drag found it, rather than jump about with the
+    // markers, and is not placed anew for every frame.
+    if (!u.legende.empty()) {
+        const bool bleibt =
+            vorrat && imZug && vorrat->legende && vorrat->legendenArten == u.legende;
+        const QRectF box = bleibt ? *vorrat->legende : Legendenbox(u, innen);
+        if (vorrat) {
+            vorrat->legende = imZug ? std::optional<QRectF>(box) : std::nullopt;
+            vorrat->legendenArten = u.legende;
+        }
+        LegendeMalen(p, u, box);
+    }
     p.restore();
 }
 

@@ -96,6 +96,8 @@ struct Markenvorrat {
     qreal pixelverhaeltnis = 0;     // device pixels per pixel the markers were drawn at
     std::array<QImage, 16> marken;  // by offset: 4 * quarter down + quarter across
     QHash<QString, QImage> namen;   // each name as drawn once, at the same ratio
+    std::optional<QRectF> legende;  // the legend's box during a drag, for these kinds
+    std::vector<Prozessart> legendenArten;
 };
 
 // Processes, states, the edge scale, the enthalpy labels and the legend of the process kinds:
