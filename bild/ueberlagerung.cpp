@@ -450,7 +450,7 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
                               static_cast<std::size_t>(innen.height() + kRand),
                           false);
         }
-        for (const QPointF& q : r.punkte) {
+        for (const QPointF& q : *r.punkte) {
             const QPointF px = Pixel(q, m);
             if (px.x() < -2 || px.y() < -2 || px.x() > innen.width() + 2 ||
                 px.y() > innen.height() + 2) {
@@ -591,7 +591,7 @@ std::optional<std::pair<std::size_t, std::size_t>> MesspunktBei(const Ueberlager
     const QPointF m = Massstab(innen);
     const double fang = 3;
     for (std::size_t r = u.reihen.size(); r-- > 0;) {
-        const auto& punkte = u.reihen[r].punkte;
+        const auto& punkte = *u.reihen[r].punkte;
         for (std::size_t i = 0; i < punkte.size(); ++i) {
             const QPointF d = Pixel(punkte[i], m) - pixel;
             if (std::fabs(d.x()) <= fang && std::fabs(d.y()) <= fang) return std::pair{r, i};
