@@ -129,7 +129,7 @@ void Ziehen(benchmark::State& state, bool mitMessreihe) {
     state.counters["markers"] = static_cast<double>(fenster->ueberlagerung().marken.size());
     state.counters["processes"] = static_cast<double>(prozesse);
     std::size_t punkte = 0;
-    for (const auto& r : fenster->ueberlagerung().reihen) punkte += r.punkte.size();
+    for (const auto& r : fenster->ueberlagerung().reihen) punkte += r.punkte->size();
     state.counters["points"] = static_cast<double>(punkte);
 }
 
@@ -154,7 +154,7 @@ void Zeichnen(benchmark::State& state) {
         benchmark::DoNotOptimize(bild.constBits());
     }
     state.counters["points"] =
-        static_cast<double>(u.reihen.empty() ? 0 : u.reihen[0].punkte.size());
+        static_cast<double>(u.reihen.empty() ? 0 : u.reihen[0].punkte->size());
 }
 
 }  // namespace

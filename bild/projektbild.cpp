@@ -67,7 +67,8 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
     return untenRand + obenRand;
 }
 
-Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
+Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
+                               const Ueberlagerung* vorher) {
     Ueberlagerung u;
     if (!b.eingabe || !b.druck) return u;
     const Eingabe& e = *b.eingabe;
@@ -87,9 +88,18 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b) {
         const auto reihe = b.messreihen[i].reihe;
         Ueberlagerung::Reihe r;
         r.farbe = kReihenfarben[i % std::size(kReihenfarben)];
-        r.punkte.reserve(auswertung->moeglich.size());
-        for (const Messpunkt& p : auswertung->moeglich)
-            r.punkte.push_back(Leinwandort(e, p.x, p.h));
+        r.quelle = auswertung;
+        r.diagramm = e;
+        for (const Ueberlagerung::Reihe& alt : vorher ? vorher->reihen : u.reihen) {
+            if (alt.quelle == r.quelle && alt.diagramm == e) r.punkte = alt.punkte;
+        }
+        if (!r.punkte) {
+            auto punkte = std::make_shared<std::vector<QPointF>>();
+            punkte->reserve(auswertung->moeglich.size());
+            for (const Messpunkt& p : auswertung->moeglich)
+                punkte->push_back(Leinwandort(e, p.x, p.h));
+            r.punkte = std::move(punkte);
+        }
         r.text = [auswertung, reihe](std::size_t k) {
             const Messpunkt& p = auswertung->moeglich.at(k);
             const QLocale l;

@@ -9,7 +9,10 @@ namespace lumora {
 
 // Everything of a computed project that lies over the chart: zones, visible series, process
 // lines and the markers of the states that lie on the canvas.
-Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b);
+// vorher: the overlay shown so far, whose series' points are taken over where the series and
+// the chart are the same.
+Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
+                               const Ueberlagerung* vorher = nullptr);
 
 // The outline of a zone entry in canvas units for the chart of e at the pressure d; empty when
 // the entry is no zone or the zone is empty.

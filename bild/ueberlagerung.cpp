@@ -247,8 +247,8 @@ constexpr double kLegendenLuecke = 6;
 double Legendenzeile(const QFontMetricsF& fm) { return fm.height() + 2; }
 
 // The legend of the process kinds the chart shows: a sample of each kind's line and its name.
-void LegendeMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
-    const QRectF box = Legendenbox(u, innen);
+// At `box`, which Legendenbox gives.
+void LegendeMalen(QPainter& p, const Ueberlagerung& u, const QRectF& box) {
     if (box.isEmpty()) return;
     const QFont schrift = Legendenschrift();
     const QFontMetricsF fm(schrift);
@@ -450,7 +450,7 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
                               static_cast<std::size_t>(innen.height() + kRand),
                           false);
         }
-        for (const QPointF& q : r.punkte) {
+        for (const QPointF& q : *r.punkte) {
             const QPointF px = Pixel(q, m);
             if (px.x() < -2 || px.y() < -2 || px.x() > innen.width() + 2 ||
                 px.y() > innen.height() + 2) {
@@ -513,7 +513,18 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
             p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
         }
     }
-    LegendeMalen(p, u, innen);
+    // During a drag the legend stays where the drag found it, rather than jump about with the
+    // markers, and is not placed anew for every frame.
+    if (!u.legende.empty()) {
+        const bool bleibt =
+            vorrat && imZug && vorrat->legende && vorrat->legendenArten == u.legende;
+        const QRectF box = bleibt ? *vorrat->legende : Legendenbox(u, innen);
+        if (vorrat) {
+            vorrat->legende = imZug ? std::optional<QRectF>(box) : std::nullopt;
+            vorrat->legendenArten = u.legende;
+        }
+        LegendeMalen(p, u, box);
+    }
     p.restore();
 }
 
@@ -580,7 +591,7 @@ std::optional<std::pair<std::size_t, std::size_t>> MesspunktBei(const Ueberlager
     const QPointF m = Massstab(innen);
     const double fang = 3;
     for (std::size_t r = u.reihen.size(); r-- > 0;) {
-        const auto& punkte = u.reihen[r].punkte;
+        const auto& punkte = *u.reihen[r].punkte;
         for (std::size_t i = 0; i < punkte.size(); ++i) {
             const QPointF d = Pixel(punkte[i], m) - pixel;
             if (std::fabs(d.x()) <= fang && std::fabs(d.y()) <= fang) return std::pair{r, i};

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,7 +30,11 @@ struct Ueberlagerung {
     };
     struct Reihe {
         QColor farbe;
-        std::vector<QPointF> punkte;
+        // Its points in canvas units, shared from overlay to overlay while the series and the
+        // chart stay: a drag does not compute a hundred thousand of them again.
+        std::shared_ptr<const std::vector<QPointF>> punkte;
+        std::shared_ptr<const void> quelle;  // the evaluation they come from
+        Eingabe diagramm;                    // and the chart they lie on
         // The read-out's text for a point: its time and values.
         std::function<QString(std::size_t)> text;
     };
@@ -96,6 +101,8 @@ struct Markenvorrat {
     qreal pixelverhaeltnis = 0;     // device pixels per pixel the markers were drawn at
     std::array<QImage, 16> marken;  // by offset: 4 * quarter down + quarter across
     QHash<QString, QImage> namen;   // each name as drawn once, at the same ratio
+    std::optional<QRectF> legende;  // the legend's box during a drag, for these kinds
+    std::vector<Prozessart> legendenArten;
 };
 
 // Processes, states, the edge scale, the enthalpy labels and the legend of the process kinds:

@@ -143,8 +143,9 @@ void Anwendung::ueberlagerungZeigen() {
     Diagrammfenster* fenster = dialog_.diagrammfenster();
     if (!fenster) return;
     // A drag moves states and processes only: zones and series keep their image.
-    fenster->setUeberlagerung(UeberlagerungAus(sitzung_.projekt(), sitzung_.stand()), !ziehen_,
-                              ziehen_);
+    fenster->setUeberlagerung(
+        UeberlagerungAus(sitzung_.projekt(), sitzung_.stand(), &fenster->ueberlagerung()), !ziehen_,
+        ziehen_);
 }
 
 void Anwendung::zustandZiehen(int eintrag, double X, double Y) {

@@ -209,6 +209,14 @@ TEST_F(Projektbetrieb, ADragFrameShowsTheStillMarkersAndTheMovedOne) {
         }
         EXPECT_GT(farbig, 30) << Legendentext(art).toStdString();
     }
+    // The legend too, with the heater's sample in it.
+    const QRectF box = Legendenbox(fenster.ueberlagerung(), fenster.leinwand().innenGroesse());
+    int probe = 0;
+    for (int y = qRound(box.top()); y < qRound(box.bottom()); ++y) {
+        for (int x = qRound(box.left()); x < qRound(box.right()); ++x)
+            probe += bild.pixelColor(x + 1, y + 1) == Linienfarbe(Prozessart::Heizen);
+    }
+    EXPECT_GT(probe, 20);
 }
 
 TEST_F(Projektbetrieb, DeletingAStateBreaksItsChainAndUndoMendsIt) {
