@@ -11,6 +11,7 @@
 #include "chart/beschriftung.h"
 #include "core/koordinaten.h"
 #include "ui/leinwand.h"
+#include "ui/loesungsbild.h"
 
 namespace lumora {
 
@@ -414,6 +415,7 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
         Randmassstab(p, *u.randmassstab, m);
         EnthalpieetikettenMalen(p, *u.randmassstab, innen);
     }
+    LoesungMalen(p, u, innen);  // under the project's own
     p.setRenderHint(QPainter::Antialiasing, !imZug);
     if (ausVorrat) {
         LinienGebuendelt(p, u.linien, m);

@@ -56,6 +56,9 @@ struct Ueberlagerung {
     std::vector<Marke> marken;
     // The edge scale of directions epsilon = dh/dx, drawn for this chart when set.
     std::optional<Eingabe> randmassstab;
+    // The solution of an exercise beside a hand-in, thin and dashed (ui/loesungsbild.h).
+    std::vector<Linie> loesungLinien;
+    std::vector<Marke> loesungMarken;
 };
 
 // The colour of states and processes on the chart.
