@@ -1,11 +1,11 @@
 // Speed of grading: a hundred hand-ins of the summer exercise, each read, computed and graded
 // against the solution, as `lumora-export LOESUNG --bewerte` does after reading the files.
+#include "projekt/uebung.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
-
-#include "projekt/uebung.h"
 
 namespace {
 
@@ -49,7 +49,8 @@ std::string Projekttext(int t, const std::string& antworten) {
 
 void AbgabenBewerten(benchmark::State& state) {
     const auto loesung = Projekt::Lesen(Projekttext(9, ""));
-    const auto bereit = loesung ? Loesung::Aus(*loesung) : Ergebnis<Loesung>::Fehler(loesung.grund());
+    const auto bereit =
+        loesung ? Loesung::Aus(*loesung) : Ergebnis<Loesung>::Fehler(loesung.grund());
     if (!bereit) {
         state.SkipWithError(bereit.grund().c_str());
         return;

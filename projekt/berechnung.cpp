@@ -17,7 +17,8 @@ namespace {
 
 using Fehler = std::optional<std::string>;
 
-// The number under key, in the file's unit; the German reason when it is missing or no number.
+}  // namespace
+
 Fehler WertLesen(const Json& e, const char* key, double& wert) {
     const auto it = e.find(key);
     if (it == e.end()) return Zitat(key) + " fehlt.";
@@ -25,6 +26,8 @@ Fehler WertLesen(const Json& e, const char* key, double& wert) {
     wert = it->get<double>();
     return std::nullopt;
 }
+
+namespace {
 
 // A name under key that names a state.
 Fehler NameLesen(const Json& e, const char* key, std::string& name) {

@@ -32,6 +32,10 @@ inline constexpr int kWasser = 2;  // liquid water in fog [g/kg], water flow [kg
 inline constexpr int kStrom = 1;   // mass and volume flows [kg/h, m³/h]
 }  // namespace stellen
 
+// The number under key of an entry, in the file's unit; the German reason when it is missing
+// or no number.
+std::optional<std::string> WertLesen(const Json& e, const char* key, double& wert);
+
 // The place of an entry as messages and the report name it: "zustaende[2]".
 std::string Wo(Liste liste, std::size_t index);
 

@@ -45,14 +45,6 @@ std::string Groessenliste() {
     return s;
 }
 
-Fehler ZahlLesen(const Json& a, const char* key, double& wert) {
-    const auto it = a.find(key);
-    if (it == a.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_number()) return Zitat(key) + " ist keine Zahl.";
-    wert = it->get<double>();
-    return std::nullopt;
-}
-
 Fehler TextLesen(const Json& a, const char* key, std::string& text) {
     const auto it = a.find(key);
     if (it == a.end()) return Zitat(key) + " fehlt.";
@@ -73,9 +65,9 @@ Fehler AufgabeLesen(const Json& a, Aufgabe& aufgabe) {
         return "Die Größe " + Zitat(groesse) + " gibt es nicht; möglich sind " + Groessenliste() +
                ".";
     }
-    if (auto f = ZahlLesen(a, "toleranz", aufgabe.toleranz)) return f;
+    if (auto f = WertLesen(a, "toleranz", aufgabe.toleranz)) return f;
     if (!(aufgabe.toleranz >= 0)) return "„toleranz“ muss 0 oder größer sein.";
-    if (auto f = ZahlLesen(a, "punkte", aufgabe.punkte)) return f;
+    if (auto f = WertLesen(a, "punkte", aufgabe.punkte)) return f;
     if (!(aufgabe.punkte > 0)) return "„punkte“ muss größer als 0 sein.";
     return std::nullopt;
 }
@@ -234,8 +226,8 @@ Ergebnis<double> Aufgabenwert(const Berechnung& b, const Aufgabe& aufgabe) {
 
 Json MitAntwort(const Json& uebung, std::size_t nr, std::optional<double> wert) {
     Json u = uebung.is_object() ? uebung : Json::object();
-    Json alt = u.contains("antworten") && u["antworten"].is_object() ? u["antworten"]
-                                                                      : Json::object();
+    Json alt =
+        u.contains("antworten") && u["antworten"].is_object() ? u["antworten"] : Json::object();
     const std::string schluessel = std::to_string(nr);
     if (wert) {
         alt[schluessel] = JsonZahl(*wert);
@@ -398,9 +390,9 @@ Ergebnis<Projekt> UebungErstellen(const Projekt& loesung) {
         }
         Json gegeben = Json::object();
         for (const auto& [k, v] : z.items()) {
-            const bool wert = std::any_of(
-                kZustandspaare.begin(), kZustandspaare.end(),
-                [&k = k](const Zustandspaar& p) { return k == p.a || k == p.b; });
+            const bool wert =
+                std::any_of(kZustandspaare.begin(), kZustandspaare.end(),
+                            [&k = k](const Zustandspaar& p) { return k == p.a || k == p.b; });
             if (k == "name" || wert) gegeben[k] = v;
         }
         uebung.einfuegen(Liste::Zustaende, uebung.anzahl(Liste::Zustaende), std::move(gegeben));

@@ -40,7 +40,8 @@ std::string Trenner() { return QLocale().decimalPoint().toStdString(); }
 QString Ergebnistext(const Aufgabenbewertung& a) {
     const char* farbe = a.richtig ? "#1a8a1a" : "#c81e1e";
     return QString("<span style=\"color:%1; font-weight:bold\">%2</span> %3")
-        .arg(farbe, QString::fromUtf8(a.richtig ? kRichtig : kFalsch), Q(a.meldung).toHtmlEscaped());
+        .arg(farbe, QString::fromUtf8(a.richtig ? kRichtig : kFalsch),
+             Q(a.meldung).toHtmlEscaped());
 }
 
 // The grades of a folder: a row per hand-in with its points and each task's, the sentences of
@@ -76,9 +77,9 @@ class Abgabendialog : public QDialog {
             tabelle_->setItem(zeile, 2, new QTableWidgetItem(Q(KuerzesterText(b.von, t))));
             for (std::size_t i = 0; i < b.aufgaben.size(); ++i) {
                 const Aufgabenbewertung& a = b.aufgaben[i];
-                auto* zelle = new QTableWidgetItem(
-                    QString::fromUtf8(a.richtig ? kRichtig : kFalsch) + " " +
-                    Q(KuerzesterText(a.punkte, t)));
+                auto* zelle =
+                    new QTableWidgetItem(QString::fromUtf8(a.richtig ? kRichtig : kFalsch) + " " +
+                                         Q(KuerzesterText(a.punkte, t)));
                 zelle->setForeground(a.richtig ? QColor(26, 138, 26) : QColor(200, 30, 30));
                 zelle->setToolTip(Q(a.meldung));
                 tabelle_->setItem(zeile, 3 + static_cast<int>(i), zelle);
@@ -92,8 +93,8 @@ class Abgabendialog : public QDialog {
         saetze_->setTextFormat(Qt::RichText);
         spalte->addWidget(saetze_);
         auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, this);
-        QPushButton* speichern =
-            knoepfe->addButton(QString::fromUtf8("Noten speichern …"), QDialogButtonBox::ActionRole);
+        QPushButton* speichern = knoepfe->addButton(QString::fromUtf8("Noten speichern …"),
+                                                    QDialogButtonBox::ActionRole);
         oeffnen_ =
             knoepfe->addButton(QString::fromUtf8("Abgabe öffnen"), QDialogButtonBox::ActionRole);
         oeffnen_->setEnabled(false);
@@ -134,7 +135,8 @@ class Abgabendialog : public QDialog {
         const QString grund = DateiSchreiben(pfad, Notentabelle(uebung_, bewertungen_, Trenner()));
         if (!grund.isEmpty()) {
             QMessageBox::warning(
-                this, "Lumora", QString::fromUtf8("Die Noten wurden nicht gespeichert.\n\n") + grund);
+                this, "Lumora",
+                QString::fromUtf8("Die Noten wurden nicht gespeichert.\n\n") + grund);
         }
     }
 
@@ -166,8 +168,8 @@ struct Uebungsfenster::Anhang {
     Ueberlagerung bild;
 };
 
-Uebungsfenster::Uebungsfenster(Projektsitzung& sitzung,
-                               std::function<bool(const QString&)> oeffnen, QWidget* parent)
+Uebungsfenster::Uebungsfenster(Projektsitzung& sitzung, std::function<bool(const QString&)> oeffnen,
+                               QWidget* parent)
     : QDockWidget(QString::fromUtf8("Übung"), parent), s_(sitzung), oeffnen_(std::move(oeffnen)) {
     setObjectName("uebung");
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -240,12 +242,12 @@ void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
         const Aufgabe& a = uebung.aufgaben[i];
         auto z = std::make_unique<Zeile>();
         const int r = static_cast<int>(i) * 3;
-        z->text = new QLabel(QString("<b>%1.</b> %2 <i>(%3, %4 Punkte)</i>")
-                                 .arg(i + 1)
-                                 .arg(Q(a.text).toHtmlEscaped(),
-                                      QString::fromUtf8(a.groesse->bezeichnung),
-                                      Q(KuerzesterText(a.punkte, Trenner()))),
-                             innen);
+        z->text = new QLabel(
+            QString("<b>%1.</b> %2 <i>(%3, %4 Punkte)</i>")
+                .arg(i + 1)
+                .arg(Q(a.text).toHtmlEscaped(), QString::fromUtf8(a.groesse->bezeichnung),
+                     Q(KuerzesterText(a.punkte, Trenner()))),
+            innen);
         z->text->setWordWrap(true);
         raster_->addWidget(z->text, r, 0, 1, 3);
         z->antwort = new QLineEdit(innen);
@@ -303,7 +305,8 @@ void Uebungsfenster::aktualisieren() {
     // The grade against the attached solution, task by task.
     bewertung_.reset();
     if (anhang_) {
-        bewertung_ = anhang_->loesung.Bewerten(s_.projekt(), s_.stand(), s_.titelname().toStdString());
+        bewertung_ =
+            anhang_->loesung.Bewerten(s_.projekt(), s_.stand(), s_.titelname().toStdString());
         const Bewertung& b = *bewertung_;
         QString stand = QString::fromUtf8("Bewertet gegen „%1“: %2 von %3 Punkten.")
                             .arg(anhang_->name, Q(KuerzesterText(b.punkte, Trenner())),
@@ -339,8 +342,9 @@ void Uebungsfenster::antwortGeaendert(std::size_t i) {
     }
     hinweis({}, false);
     if (wert == vorher) return;
-    s_.setUebung(MitAntwort(s_.projekt().uebung(), i + 1, wert),
-                 wert ? QString::fromUtf8("Antwort eingeben") : QString::fromUtf8("Antwort löschen"));
+    s_.setUebung(
+        MitAntwort(s_.projekt().uebung(), i + 1, wert),
+        wert ? QString::fromUtf8("Antwort eingeben") : QString::fromUtf8("Antwort löschen"));
 }
 
 void Uebungsfenster::uebernehmen(std::size_t i) {
@@ -403,8 +407,9 @@ QString Uebungsfenster::erstellenNach(const QString& pfad) {
     if (!uebung) return Q(uebung.grund());
     if (!s_.pfad().isEmpty() &&
         QFileInfo(pfad).absoluteFilePath() == QFileInfo(s_.pfad()).absoluteFilePath()) {
-        return QString::fromUtf8("Die Übung würde die Lösung überschreiben; bitte einen anderen "
-                                 "Dateinamen wählen.");
+        return QString::fromUtf8(
+            "Die Übung würde die Lösung überschreiben; bitte einen anderen "
+            "Dateinamen wählen.");
     }
     return DateiSchreiben(pfad, uebung->Schreiben());
 }
@@ -431,16 +436,13 @@ void Uebungsfenster::erstellen() {
 QString Uebungsfenster::ordnerBewerten(const QString& ordner, std::vector<Bewertung>& bewertungen) {
     const auto bereit = Loesung::Aus(s_.projekt());
     if (!bereit) return Q(bereit.grund());
-    const QString eigene = s_.pfad().isEmpty() ? QString() : QFileInfo(s_.pfad()).absoluteFilePath();
-    const QFileInfoList dateien =
-        QDir(ordner).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
+    const QString eigene =
+        s_.pfad().isEmpty() ? QString() : QFileInfo(s_.pfad()).absoluteFilePath();
+    const QFileInfoList dateien = QDir(ordner).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
     for (const QFileInfo& d : dateien) {
         if (d.absoluteFilePath() == eigene) continue;  // the solution is no hand-in
-        std::string inhalt;
-        const QString grund = DateiLesen(d.absoluteFilePath(), inhalt);
-        bewertungen.push_back(grund.isEmpty()
-                                  ? bereit->Bewerten(inhalt, d.fileName().toStdString())
-                                  : bereit->Abgelehnt(d.fileName().toStdString(), grund.toStdString()));
+        bewertungen.push_back(
+            AbgabeBewerten(*bereit, d.absoluteFilePath(), d.fileName().toStdString()));
     }
     if (bewertungen.empty()) {
         return QString::fromUtf8("Im Ordner „%1“ liegt keine Abgabe (*.lumora).").arg(ordner);
@@ -469,6 +471,13 @@ void Uebungsfenster::bewerten() {
     const QString abgabe = dialog.gewaehlt();
     if (abgabe.isEmpty() || !oeffnen_ || !oeffnen_(abgabe)) return;
     setLoesung(loesung, name);
+}
+
+Bewertung AbgabeBewerten(const Loesung& loesung, const QString& pfad, const std::string& name) {
+    std::string inhalt;
+    const QString grund = DateiLesen(pfad, inhalt);
+    return grund.isEmpty() ? loesung.Bewerten(inhalt, name)
+                           : loesung.Abgelehnt(name, grund.toStdString());
 }
 
 QString Beispieltitel(const QString& pfad) {

@@ -92,6 +92,10 @@ class Uebungsfenster : public QDockWidget {
     std::optional<Bewertung> bewertung_;
 };
 
+// The grade of the hand-in in the file pfad, shown as name: 0 with the reason when the file
+// cannot be read.
+Bewertung AbgabeBewerten(const Loesung& loesung, const QString& pfad, const std::string& name);
+
 // The title of an example in "Hilfe → Beispiele": "Übung: …" or "Lösung: …" with the
 // exercise's title for a file that holds one (a solution is one that can grade), else the
 // file's name.

@@ -146,8 +146,7 @@ TEST(Bewerten, AtTheEdgeOfTheTolerance) {
     const Bewertung falsch = l.Bewerten(Abgabe(R"("3": 20.31)"), "a");
     EXPECT_FALSE(falsch.aufgaben[2].richtig);
     EXPECT_EQ(falsch.aufgaben[2].punkte, 0);
-    EXPECT_EQ(falsch.aufgaben[2].meldung,
-              "Aufgabe 3: 20,31 °C statt 20,00 °C (Toleranz 0,30 K)");
+    EXPECT_EQ(falsch.aufgaben[2].meldung, "Aufgabe 3: 20,31 °C statt 20,00 °C (Toleranz 0,30 K)");
     EXPECT_EQ(l.Bewerten(Abgabe(R"("3": 24.8)"), "a").aufgaben[2].meldung,
               "Aufgabe 3: 24,8 °C statt 20,0 °C (Toleranz 0,3 K)");
 }
@@ -204,8 +203,9 @@ TEST(Bewerten, BrokenHandInsGetNothingWithTheirReason) {
               "\"g;1.lumora\";1,5;6,5;0;0;1,5\n"
               "kaputt.lumora;0;6,5;0;0;0\n");
     const Json j = BewertungJson(kaputt);
-    EXPECT_EQ(Kompakt(j["aufgaben"][0]).rfind(R"({"nr": 1, "richtig": false, "wert": null, "loe)", 0),
-              0u);
+    EXPECT_EQ(
+        Kompakt(j["aufgaben"][0]).rfind(R"({"nr": 1, "richtig": false, "wert": null, "loe)", 0),
+        0u);
     EXPECT_EQ(j["fehler"], kaputt.fehler);
 }
 
@@ -215,11 +215,12 @@ TEST(UebungErstellen, TheExerciseHoldsNoAnswer) {
     const Json& d = uebung->dokument();
     std::vector<std::string> schluessel;
     for (const auto& [k, v] : d.items()) schluessel.push_back(k);
-    EXPECT_EQ(schluessel, (std::vector<std::string>{"lumora", "eingabe", "zustaende", "prozesse",
-                                                    "uebung"}));
+    EXPECT_EQ(schluessel,
+              (std::vector<std::string>{"lumora", "eingabe", "zustaende", "prozesse", "uebung"}));
     EXPECT_TRUE(d["prozesse"].empty());
-    EXPECT_EQ(Kompakt(d["zustaende"]),
-              R"([{"name": "AUL", "theta": 32, "phi": 40}, {"name": "ABL", "theta": 26, "phi": 50}])");
+    EXPECT_EQ(
+        Kompakt(d["zustaende"]),
+        R"([{"name": "AUL", "theta": 32, "phi": 40}, {"name": "ABL", "theta": 26, "phi": 50}])");
     EXPECT_EQ(d["uebung"].size(), 3u);  // titel, gegeben, aufgaben: no answers
     EXPECT_EQ(d["uebung"]["aufgaben"][1].count("loesung"), 0u);
     const std::string text = uebung->Schreiben();
@@ -236,8 +237,9 @@ TEST(UebungErstellen, TheExerciseHoldsNoAnswer) {
     gegeben.replace(gegeben.find(R"("name": "X", "groesse")"), 11, R"("name": "AUL")");
     const auto abgelehnt = UebungErstellen(Gelesen(gegeben));
     ASSERT_FALSE(abgelehnt);
-    EXPECT_EQ(abgelehnt.grund(),
-              "Aufgabe 3 fragt nach dem gegebenen Zustand „AUL“; die Übung enthielte ihre Antwort.");
+    EXPECT_EQ(
+        abgelehnt.grund(),
+        "Aufgabe 3 fragt nach dem gegebenen Zustand „AUL“; die Übung enthielte ihre Antwort.");
 }
 
 }  // namespace

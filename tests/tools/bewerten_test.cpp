@@ -77,7 +77,8 @@ TEST_F(Bewerten, EveryHandInGetsItsGradeAndTheTableIsWritten) {
     QFile f(noten);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString tabelle = QString::fromUtf8(f.readAll());
-    EXPECT_TRUE(tabelle.startsWith("Datei;Punkte;von;Aufgabe 1;Aufgabe 2\n")) << tabelle.toStdString();
+    EXPECT_TRUE(tabelle.startsWith("Datei;Punkte;von;Aufgabe 1;Aufgabe 2\n"))
+        << tabelle.toStdString();
     EXPECT_TRUE(tabelle.contains("gut.lumora;3,5;3,5;1,5;2\n")) << tabelle.toStdString();
     EXPECT_TRUE(tabelle.contains("kaputt.lumora;0;3,5;0;0\n")) << tabelle.toStdString();
     // Without --json and -o the grades are text.

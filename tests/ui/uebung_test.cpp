@@ -1,3 +1,5 @@
+#include "projekt/uebung.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,7 +13,6 @@
 #include <QTest>
 
 #include "core/zahlen.h"
-#include "projekt/uebung.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/uebungsfenster.h"
@@ -74,7 +75,8 @@ TEST_F(Uebungsbetrieb, TypedAndTakenAnswersAreUndoSteps) {
     // No number: said, and nothing changes.
     feld->setText("vierzig");
     QTest::keyClick(feld, Qt::Key_Return);
-    EXPECT_EQ(fenster->meldung()->text(), QString::fromUtf8("Aufgabe 1: „vierzig“ ist keine Zahl."));
+    EXPECT_EQ(fenster->meldung()->text(),
+              QString::fromUtf8("Aufgabe 1: „vierzig“ ist keine Zahl."));
     EXPECT_EQ(Antwort(1), 40.2);
     EXPECT_EQ(feld->text(), "40,2");
 
@@ -83,8 +85,7 @@ TEST_F(Uebungsbetrieb, TypedAndTakenAnswersAreUndoSteps) {
     EXPECT_EQ(fenster->meldung()->text(),
               QString::fromUtf8("Aufgabe 2: Einen Prozess nach „H“ gibt es nicht."));
     anwendung.sitzung().eintragEinfuegen(
-        Liste::Prozesse, 0,
-        Json::parse(R"({"art": "heizen", "von": "AUL", "nach": "H", "theta": 41,
+        Liste::Prozesse, 0, Json::parse(R"({"art": "heizen", "von": "AUL", "nach": "H", "theta": 41,
                         "massenstrom": 1000})"),
         "Prozess hinzufügen");
     QTest::mouseClick(fenster->uebernehmenKnopf(2), Qt::LeftButton);

@@ -4,6 +4,7 @@
 
 #include "projekt/uebung.h"
 #include "ui/dateien.h"
+#include "ui/uebungsfenster.h"
 
 namespace lumora {
 
@@ -32,9 +33,9 @@ std::optional<Projekt> ProjektLesen(const QString& pfad, std::ostream& fehler) {
 
 }  // namespace
 
-int AbgabenBewerten(const QString& loesung, const QStringList& abgaben,
-                    const QStringList& ausgaben, bool json, std::ostream& aus,
-                    std::ostream& fehler, const std::string& dezimaltrenner) {
+int AbgabenBewerten(const QString& loesung, const QStringList& abgaben, const QStringList& ausgaben,
+                    bool json, std::ostream& aus, std::ostream& fehler,
+                    const std::string& dezimaltrenner) {
     const auto projekt = ProjektLesen(loesung, fehler);
     if (!projekt) return 1;
     const auto bereit = Loesung::Aus(*projekt);
@@ -44,11 +45,7 @@ int AbgabenBewerten(const QString& loesung, const QStringList& abgaben,
     }
     std::vector<Bewertung> bewertungen;
     for (const QString& pfad : abgaben) {
-        std::string inhalt;
-        const QString grund = DateiLesen(pfad, inhalt);
-        bewertungen.push_back(grund.isEmpty()
-                                  ? bereit->Bewerten(inhalt, pfad.toStdString())
-                                  : bereit->Abgelehnt(pfad.toStdString(), grund.toStdString()));
+        bewertungen.push_back(AbgabeBewerten(*bereit, pfad, pfad.toStdString()));
         const Bewertung& b = bewertungen.back();
         if (json) {
             aus << Kompakt(BewertungJson(b)) << "\n";

@@ -12,9 +12,9 @@ namespace lumora {
 // grades is written to the .csv files in ausgaben (numbers with dezimaltrenner). A hand-in that
 // cannot be read or graded gets 0 with its reason and never stops the others. Returns 0 when the
 // solution was read, 1 when it is refused or a table cannot be written.
-int AbgabenBewerten(const QString& loesung, const QStringList& abgaben,
-                    const QStringList& ausgaben, bool json, std::ostream& aus,
-                    std::ostream& fehler, const std::string& dezimaltrenner);
+int AbgabenBewerten(const QString& loesung, const QStringList& abgaben, const QStringList& ausgaben,
+                    bool json, std::ostream& aus, std::ostream& fehler,
+                    const std::string& dezimaltrenner);
 
 // lumora-export LOESUNG --uebung AUFGABE.lumora: writes the exercise a student gets from the
 // solution read from pfad; false, after saying why on fehler, when the solution is refused or
