@@ -154,6 +154,41 @@ TEST_F(Uebungsbetrieb, GradedHandInShowsTicksCrossesAndTheSolution) {
     EXPECT_FALSE(fenster->bewertung());
 }
 
+TEST_F(Uebungsbetrieb, TheOpenSolutionGradesAFolderAndWritesItsExercise) {
+    const QString loesung = ordner.filePath("loesung.lumora");
+    QFile l(loesung);
+    ASSERT_TRUE(l.open(QIODevice::WriteOnly));
+    l.write(kLoesung);
+    l.close();
+    QFile a(ordner.filePath("a.lumora"));
+    ASSERT_TRUE(a.open(QIODevice::WriteOnly));
+    a.write(QByteArray(kLoesung).replace(R"("aufgaben")", R"("antworten": {"1": 44}, "aufgaben")"));
+    a.close();
+    QFile k(ordner.filePath("kaputt.lumora"));
+    ASSERT_TRUE(k.open(QIODevice::WriteOnly));
+    k.write("kein JSON");
+    k.close();
+    ASSERT_TRUE(anwendung.oeffnen(loesung));
+    // The exercise refuses to replace the solution it comes from.
+    EXPECT_TRUE(fenster->erstellenNach(loesung).contains("überschreiben"));
+    EXPECT_EQ(fenster->erstellenNach(ordner.filePath("neu.lumora")), "");
+    EXPECT_TRUE(QFile::exists(ordner.filePath("neu.lumora")));
+
+    std::vector<Bewertung> noten;
+    ASSERT_EQ(fenster->ordnerBewerten(ordner.path(), noten), "");
+    std::vector<std::string> dateien;
+    for (const Bewertung& b : noten) dateien.push_back(b.datei);
+    // Every hand-in in the folder but the solution itself, by name.
+    EXPECT_EQ(dateien, (std::vector<std::string>{"a.lumora", "aufgabe.lumora", "kaputt.lumora",
+                                                 "neu.lumora"}));
+    EXPECT_EQ(noten[0].punkte, 2);  // its own heater right, the typed 44 °C wrong
+    EXPECT_EQ(noten[1].punkte, 0);
+    EXPECT_NE(noten[2].fehler.find("kein Lumora-Projekt"), std::string::npos);
+    std::vector<Bewertung> keine;
+    EXPECT_TRUE(fenster->ordnerBewerten(QDir(ordner.path()).filePath("leer"), keine)
+                    .contains("keine Abgabe"));
+}
+
 TEST(Beispiele, TheExerciseAndItsSolutionAreNamedByTheirTitle) {
     const QDir beispiele(LUMORA_BEISPIELE);
     EXPECT_EQ(Beispieltitel(beispiele.filePath("uebung-sommerfall.lumora")),
