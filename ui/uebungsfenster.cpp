@@ -44,111 +44,99 @@ QString Ergebnistext(const Aufgabenbewertung& a) {
              Q(a.meldung).toHtmlEscaped());
 }
 
-// The grades of a folder: a row per hand-in with its points and each task's, the sentences of
-// the chosen one below, and the table of grades to save.
-class Abgabendialog : public QDialog {
-  public:
-    Abgabendialog(const Uebung& uebung, std::vector<Bewertung> bewertungen, QString ordner,
-                  QWidget* parent)
-        : QDialog(parent),
-          uebung_(uebung),
-          bewertungen_(std::move(bewertungen)),
-          ordner_(std::move(ordner)) {
-        setObjectName("abgaben");
-        setWindowTitle(QString::fromUtf8("Abgaben bewerten"));
-        auto* spalte = new QVBoxLayout(this);
-        tabelle_ = new QTableWidget(static_cast<int>(bewertungen_.size()),
-                                    3 + static_cast<int>(uebung_.aufgaben.size()), this);
-        tabelle_->setObjectName("noten");
-        QStringList kopf{"Datei", "Punkte", "von"};
-        for (std::size_t i = 0; i < uebung_.aufgaben.size(); ++i) {
-            kopf << QString("Aufgabe %1").arg(i + 1);
-        }
-        tabelle_->setHorizontalHeaderLabels(kopf);
-        tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
-        tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
-        const std::string t = Trenner();
-        for (std::size_t r = 0; r < bewertungen_.size(); ++r) {
-            const Bewertung& b = bewertungen_[r];
-            const int zeile = static_cast<int>(r);
-            tabelle_->setItem(zeile, 0, new QTableWidgetItem(Q(b.datei)));
-            tabelle_->setItem(zeile, 1, new QTableWidgetItem(Q(KuerzesterText(b.punkte, t))));
-            tabelle_->setItem(zeile, 2, new QTableWidgetItem(Q(KuerzesterText(b.von, t))));
-            for (std::size_t i = 0; i < b.aufgaben.size(); ++i) {
-                const Aufgabenbewertung& a = b.aufgaben[i];
-                auto* zelle =
-                    new QTableWidgetItem(QString::fromUtf8(a.richtig ? kRichtig : kFalsch) + " " +
-                                         Q(KuerzesterText(a.punkte, t)));
-                zelle->setForeground(a.richtig ? QColor(26, 138, 26) : QColor(200, 30, 30));
-                zelle->setToolTip(Q(a.meldung));
-                tabelle_->setItem(zeile, 3 + static_cast<int>(i), zelle);
-            }
-        }
-        tabelle_->resizeColumnsToContents();
-        spalte->addWidget(tabelle_);
-        saetze_ = new QLabel(this);
-        saetze_->setObjectName("saetze");
-        saetze_->setWordWrap(true);
-        saetze_->setTextFormat(Qt::RichText);
-        spalte->addWidget(saetze_);
-        auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, this);
-        QPushButton* speichern = knoepfe->addButton(QString::fromUtf8("Noten speichern …"),
-                                                    QDialogButtonBox::ActionRole);
-        oeffnen_ =
-            knoepfe->addButton(QString::fromUtf8("Abgabe öffnen"), QDialogButtonBox::ActionRole);
-        oeffnen_->setEnabled(false);
-        spalte->addWidget(knoepfe);
-        connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        connect(speichern, &QPushButton::clicked, this, [this] { notenSpeichern(); });
-        connect(oeffnen_, &QPushButton::clicked, this, &QDialog::accept);
-        connect(tabelle_, &QTableWidget::itemSelectionChanged, this, [this] { zeigen(); });
-        connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
-        resize(760, 460);
-        if (!bewertungen_.empty()) tabelle_->selectRow(0);
-    }
-
-    // The file of the hand-in to open, after "Abgabe öffnen".
-    QString gewaehlt() const {
-        const int r = tabelle_->currentRow();
-        if (r < 0 || static_cast<std::size_t>(r) >= bewertungen_.size()) return {};
-        return QDir(ordner_).filePath(Q(bewertungen_[static_cast<std::size_t>(r)].datei));
-    }
-
-  private:
-    void zeigen() {
-        const int r = tabelle_->currentRow();
-        oeffnen_->setEnabled(r >= 0);
-        if (r < 0) return;
-        const Bewertung& b = bewertungen_[static_cast<std::size_t>(r)];
-        QString text;
-        if (!b.fehler.empty()) text += "<b>" + Q(b.fehler).toHtmlEscaped() + "</b><br>";
-        for (const Aufgabenbewertung& a : b.aufgaben) text += Ergebnistext(a) + "<br>";
-        saetze_->setText(text);
-    }
-
-    void notenSpeichern() {
-        const QString pfad = QFileDialog::getSaveFileName(
-            this, QString::fromUtf8("Noten speichern"), QDir(ordner_).filePath("noten.csv"),
-            "CSV-Dateien (*.csv)");
-        if (pfad.isEmpty()) return;
-        const QString grund = DateiSchreiben(pfad, Notentabelle(uebung_, bewertungen_, Trenner()));
-        if (!grund.isEmpty()) {
-            QMessageBox::warning(
-                this, "Lumora",
-                QString::fromUtf8("Die Noten wurden nicht gespeichert.\n\n") + grund);
-        }
-    }
-
-    Uebung uebung_;
-    std::vector<Bewertung> bewertungen_;
-    QString ordner_;
-    QTableWidget* tabelle_ = nullptr;
-    QLabel* saetze_ = nullptr;
-    QPushButton* oeffnen_ = nullptr;
-};
-
 }  // namespace
+
+Abgabendialog::Abgabendialog(const Uebung& uebung, std::vector<Bewertung> bewertungen,
+                             QString ordner, QWidget* parent)
+    : QDialog(parent),
+      uebung_(uebung),
+      bewertungen_(std::move(bewertungen)),
+      ordner_(std::move(ordner)) {
+    setObjectName("abgaben");
+    setWindowTitle(QString::fromUtf8("Abgaben bewerten"));
+    auto* spalte = new QVBoxLayout(this);
+    tabelle_ = new QTableWidget(static_cast<int>(bewertungen_.size()),
+                                3 + static_cast<int>(uebung_.aufgaben.size()), this);
+    tabelle_->setObjectName("noten");
+    QStringList kopf{"Datei", "Punkte", "von"};
+    for (std::size_t i = 0; i < uebung_.aufgaben.size(); ++i) {
+        kopf << QString("Aufgabe %1").arg(i + 1);
+    }
+    tabelle_->setHorizontalHeaderLabels(kopf);
+    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
+    const std::string t = Trenner();
+    for (std::size_t r = 0; r < bewertungen_.size(); ++r) {
+        const Bewertung& b = bewertungen_[r];
+        const int zeile = static_cast<int>(r);
+        tabelle_->setItem(zeile, 0, new QTableWidgetItem(Q(b.datei)));
+        tabelle_->setItem(zeile, 1, new QTableWidgetItem(Q(KuerzesterText(b.punkte, t))));
+        tabelle_->setItem(zeile, 2, new QTableWidgetItem(Q(KuerzesterText(b.von, t))));
+        for (std::size_t i = 0; i < b.aufgaben.size(); ++i) {
+            const Aufgabenbewertung& a = b.aufgaben[i];
+            auto* zelle = new QTableWidgetItem(QString::fromUtf8(a.richtig ? kRichtig : kFalsch) +
+                                               " " + Q(KuerzesterText(a.punkte, t)));
+            zelle->setForeground(a.richtig ? QColor(26, 138, 26) : QColor(200, 30, 30));
+            zelle->setToolTip(Q(a.meldung));
+            tabelle_->setItem(zeile, 3 + static_cast<int>(i), zelle);
+        }
+    }
+    tabelle_->resizeColumnsToContents();
+    spalte->addWidget(tabelle_);
+    saetze_ = new QLabel(this);
+    saetze_->setObjectName("saetze");
+    saetze_->setWordWrap(true);
+    saetze_->setTextFormat(Qt::RichText);
+    spalte->addWidget(saetze_);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* speichern =
+        knoepfe->addButton(QString::fromUtf8("Noten speichern …"), QDialogButtonBox::ActionRole);
+    oeffnen_ = knoepfe->addButton(QString::fromUtf8("Abgabe öffnen"), QDialogButtonBox::ActionRole);
+    oeffnen_->setEnabled(false);
+    spalte->addWidget(knoepfe);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(speichern, &QPushButton::clicked, this, [this] { notenSpeichern(); });
+    connect(oeffnen_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(tabelle_, &QTableWidget::itemSelectionChanged, this, [this] { zeigen(); });
+    connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+    resize(760, 460);
+    if (!bewertungen_.empty()) tabelle_->selectRow(0);
+}
+
+int Abgabendialog::zeile() const {
+    const QModelIndexList zeilen = tabelle_->selectionModel()->selectedRows();
+    return zeilen.isEmpty() ? -1 : zeilen.front().row();
+}
+
+QString Abgabendialog::gewaehlt() const {
+    const int r = zeile();
+    if (r < 0 || static_cast<std::size_t>(r) >= bewertungen_.size()) return {};
+    return QDir(ordner_).filePath(Q(bewertungen_[static_cast<std::size_t>(r)].datei));
+}
+
+void Abgabendialog::zeigen() {
+    const int r = zeile();
+    oeffnen_->setEnabled(r >= 0);
+    if (r < 0) return;
+    const Bewertung& b = bewertungen_[static_cast<std::size_t>(r)];
+    QString text;
+    if (!b.fehler.empty()) text += "<b>" + Q(b.fehler).toHtmlEscaped() + "</b><br>";
+    for (const Aufgabenbewertung& a : b.aufgaben) text += Ergebnistext(a) + "<br>";
+    saetze_->setText(text);
+}
+
+void Abgabendialog::notenSpeichern() {
+    const QString pfad =
+        QFileDialog::getSaveFileName(this, QString::fromUtf8("Noten speichern"),
+                                     QDir(ordner_).filePath("noten.csv"), "CSV-Dateien (*.csv)");
+    if (pfad.isEmpty()) return;
+    const QString grund = DateiSchreiben(pfad, Notentabelle(uebung_, bewertungen_, Trenner()));
+    if (!grund.isEmpty()) {
+        QMessageBox::warning(this, "Lumora",
+                             QString::fromUtf8("Die Noten wurden nicht gespeichert.\n\n") + grund);
+    }
+}
 
 // One task's row: its text, the answer field with the unit, the button and the result.
 struct Uebungsfenster::Zeile {

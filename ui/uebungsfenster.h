@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QDockWidget>
 #include <QString>
 #include <functional>
@@ -17,6 +18,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 
 namespace lumora {
 
@@ -90,6 +92,35 @@ class Uebungsfenster : public QDockWidget {
     struct Anhang;
     std::unique_ptr<Anhang> anhang_;
     std::optional<Bewertung> bewertung_;
+};
+
+// "Abgaben bewerten": a row per hand-in with its points and each task's tick or cross, the
+// sentences of the chosen one below, "Noten speichern …" for the table of grades and "Abgabe
+// öffnen".
+class Abgabendialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // ordner: where the hand-ins named in bewertungen lie.
+    Abgabendialog(const Uebung& uebung, std::vector<Bewertung> bewertungen, QString ordner,
+                  QWidget* parent = nullptr);
+
+    QTableWidget* noten() const { return tabelle_; }
+    QLabel* saetze() const { return saetze_; }
+    // The file of the chosen hand-in, for "Abgabe öffnen"; empty when none is chosen.
+    QString gewaehlt() const;
+
+  private:
+    int zeile() const;
+    void zeigen();
+    void notenSpeichern();
+
+    Uebung uebung_;
+    std::vector<Bewertung> bewertungen_;
+    QString ordner_;
+    QTableWidget* tabelle_ = nullptr;
+    QLabel* saetze_ = nullptr;
+    QPushButton* oeffnen_ = nullptr;
 };
 
 // The grade of the hand-in in the file pfad, shown as name: 0 with the reason when the file

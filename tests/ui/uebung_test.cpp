@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -187,6 +188,27 @@ TEST_F(Uebungsbetrieb, TheOpenSolutionGradesAFolderAndWritesItsExercise) {
     std::vector<Bewertung> keine;
     EXPECT_TRUE(fenster->ordnerBewerten(QDir(ordner.path()).filePath("leer"), keine)
                     .contains("keine Abgabe"));
+}
+
+TEST(Abgaben, TheWindowOfGradesShowsEachHandInAndItsSentences) {
+    const auto loesung = Loesung::Aus(*Projekt::Lesen(kLoesung));
+    ASSERT_TRUE(loesung);
+    std::string gut = kLoesung;
+    gut.replace(gut.find(R"("aufgaben")"), 0, R"("antworten": {"1": 40.1}, )");
+    Abgabendialog dialog(loesung->uebung(),
+                         {loesung->Bewerten(gut, "gut.lumora"),
+                          loesung->Bewerten(std::string_view("nein"), "nein.lumora")},
+                         "/abgaben");
+    QTableWidget* t = dialog.noten();
+    ASSERT_EQ(t->rowCount(), 2);
+    EXPECT_EQ(t->item(0, 1)->text(), "3");
+    EXPECT_EQ(t->item(0, 3)->text(), QString::fromUtf8("✔ 1"));
+    EXPECT_EQ(t->item(1, 4)->text(), QString::fromUtf8("✘ 0"));
+    EXPECT_EQ(dialog.gewaehlt(), "/abgaben/gut.lumora");
+    EXPECT_TRUE(dialog.saetze()->text().contains("Aufgabe 1: richtig (40,1 °C)"));
+    t->selectRow(1);
+    EXPECT_EQ(dialog.gewaehlt(), "/abgaben/nein.lumora");
+    EXPECT_TRUE(dialog.saetze()->text().contains("kein Lumora-Projekt"));
 }
 
 TEST(Beispiele, TheExerciseAndItsSolutionAreNamedByTheirTitle) {
