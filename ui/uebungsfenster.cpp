@@ -231,10 +231,11 @@ void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
         auto z = std::make_unique<Zeile>();
         const int r = static_cast<int>(i) * 3;
         z->text = new QLabel(
-            QString("<b>%1.</b> %2 <i>(%3, %4 Punkte)</i>")
+            QString("<b>%1.</b> %2 <i>(%3, %4 %5)</i>")
                 .arg(i + 1)
                 .arg(Q(a.text).toHtmlEscaped(), QString::fromUtf8(a.groesse->bezeichnung),
-                     Q(KuerzesterText(a.punkte, Trenner()))),
+                     Q(KuerzesterText(a.punkte, Trenner())),
+                     a.punkte == 1 ? QString("Punkt") : QString("Punkte")),
             innen);
         z->text->setWordWrap(true);
         raster_->addWidget(z->text, r, 0, 1, 3);
