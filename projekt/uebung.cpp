@@ -184,6 +184,10 @@ Ergebnis<Uebung> UebungLesen(const Projekt& projekt) {
     if (!aufgaben.is_array() || aufgaben.empty()) {
         return E::Fehler("„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe.");
     }
+    if (aufgaben.size() > kMaxAufgaben) {
+        return E::Fehler("„uebung“: „aufgaben“ hat mehr als " + std::to_string(kMaxAufgaben) +
+                         " Aufgaben.");
+    }
     for (std::size_t i = 0; i < aufgaben.size(); ++i) {
         Aufgabe a;
         if (auto f = AufgabeLesen(aufgaben[i], a)) return E::Fehler(AufgabeWo(i + 1) + ": " + *f);

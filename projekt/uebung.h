@@ -44,6 +44,10 @@ struct Uebung {
     double hoechstpunkte() const;
 };
 
+// The most tasks an exercise may have: far more than a week's exercise, few enough that the
+// window shows them at once.
+inline constexpr std::size_t kMaxAufgaben = 1000;
+
 // Whether the project holds an exercise at all (a key "uebung").
 bool HatUebung(const Projekt& projekt);
 

@@ -130,6 +130,20 @@ INSTANTIATE_TEST_SUITE_P(Aufgaben, SchlechteUebung, testing::Values(
 ));
 // clang-format on
 
+TEST(Uebung, AThousandTasksAtMost) {
+    std::string aufgaben;
+    for (std::size_t i = 0; i <= kMaxAufgaben; ++i) aufgaben += std::string(i ? ", " : "") + GUT;
+    Projekt p(Feldtexte{});
+    p.setUebung(Json::parse(R"({"aufgaben": [)" + aufgaben + "]}"));
+    const auto zuViele = UebungLesen(p);
+    ASSERT_FALSE(zuViele);
+    EXPECT_EQ(zuViele.grund(), "„uebung“: „aufgaben“ hat mehr als 1000 Aufgaben.");
+    Json u = p.uebung();
+    u["aufgaben"].erase(0);
+    p.setUebung(u);
+    EXPECT_TRUE(UebungLesen(p));
+}
+
 TEST(Bewerten, AtTheEdgeOfTheTolerance) {
     const Loesung l = Bereit();
     ASSERT_EQ(l.werte().size(), 3u);
