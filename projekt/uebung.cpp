@@ -127,8 +127,6 @@ Aufgabenbewertung Bewerten(std::size_t nr, const Aufgabe& a, double loesung,
     return e;
 }
 
-Json PunkteJson(double v) { return JsonZahl(v); }
-
 // The answers under "antworten" to the first anzahl tasks; none where there is no number.
 std::vector<std::optional<double>> Antworten(const Json& uebung, std::size_t anzahl) {
     std::vector<std::optional<double>> antworten(anzahl);
@@ -423,10 +421,10 @@ Json BewertungJson(const Bewertung& b) {
                                 {"richtig", a.richtig},
                                 {"wert", a.wert ? Json(*a.wert) : Json()},
                                 {"loesung", a.loesung},
-                                {"punkte", PunkteJson(a.punkte)},
+                                {"punkte", JsonZahl(a.punkte)},
                                 {"meldung", a.meldung}});
     }
-    Json j{{"datei", b.datei}, {"punkte", PunkteJson(b.punkte)}, {"von", PunkteJson(b.von)}};
+    Json j{{"datei", b.datei}, {"punkte", JsonZahl(b.punkte)}, {"von", JsonZahl(b.von)}};
     if (!b.fehler.empty()) j["fehler"] = b.fehler;
     j["aufgaben"] = std::move(aufgaben);
     return j;
