@@ -283,6 +283,8 @@ void Uebungsfenster::aktualisieren() {
             zeilenAnlegen(*uebung);
             aufgabenText_ = aufgaben;
             hinweis({}, false);
+            // A new exercise opens with the focus in its first answer, as a form does.
+            if (!zeilen_.empty()) zeilen_.front()->antwort->setFocus();
         }
         titel_->setText(uebung->titel.empty() ? QString::fromUtf8("Übung") : Q(uebung->titel));
         for (std::size_t i = 0; i < zeilen_.size(); ++i) {
