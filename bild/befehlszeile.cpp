@@ -62,6 +62,12 @@ void Befehlszeile::addArgument(const QString& name, const QString& beschreibung,
     argumente_.push_back({name, beschreibung, pflicht});
 }
 
+void Befehlszeile::addWeitere(const QString& name, const QString& beschreibung,
+                              const QString& mit) {
+    weitere_ = Argument{name, beschreibung, false};
+    weitereMit_ = mit;
+}
+
 std::optional<int> Befehlszeile::auswerten(const QStringList& argumente) {
     QString fehler;
     if (!parser_.parse(argumente)) {
@@ -75,7 +81,8 @@ std::optional<int> Befehlszeile::auswerten(const QStringList& argumente) {
     } else {
         const QStringList positionale = parser_.positionalArguments();
         const auto anzahl = static_cast<std::size_t>(positionale.size());
-        if (anzahl > argumente_.size()) {
+        const bool weitere = weitere_ && parser_.isSet(weitereMit_);
+        if (anzahl > argumente_.size() && !weitere) {
             fehler = QStringLiteral("Zu viele Argumente: „%1“.")
                          .arg(positionale.mid(static_cast<qsizetype>(argumente_.size()))
                                   .join(QStringLiteral("“, „")));
@@ -119,6 +126,7 @@ QString Befehlszeile::hilfe() const {
                       (argument.pflicht ? argument.name
                                         : QLatin1Char('[') + argument.name + QLatin1Char(']'));
     }
+    if (weitere_) verwendung += QStringLiteral(" [") + weitere_->name + QStringLiteral(" …]");
 
     // Two columns: the option or argument as typed, and its description.
     std::vector<std::pair<QString, QString>> optionen;
@@ -129,6 +137,8 @@ QString Befehlszeile::hilfe() const {
     std::vector<std::pair<QString, QString>> argumente;
     for (const Argument& argument : argumente_)
         argumente.emplace_back(argument.name, argument.beschreibung);
+    if (weitere_)
+        argumente.emplace_back(weitere_->name + QStringLiteral(" …"), weitere_->beschreibung);
     qsizetype breite = 0;
     for (const auto* liste : {&optionen, &argumente})
         for (const auto& [links, rechts] : *liste) breite = std::max(breite, links.size());

@@ -25,6 +25,9 @@ class Befehlszeile {
     // A positional argument, shown in the synopsis as NAME or, when optional, [NAME]. At most
     // as many positional arguments are accepted as are added.
     void addArgument(const QString& name, const QString& beschreibung, bool pflicht);
+    // Any number of further positional arguments after those, accepted only together with the
+    // option `mit`; shown in the synopsis as [NAME …].
+    void addWeitere(const QString& name, const QString& beschreibung, const QString& mit);
 
     // Reads `argumente` (the first is the program's own path). Returns the exit status when
     // the program is to end now: 0 after the help or the version, 2 after a wrong command
@@ -54,6 +57,8 @@ class Befehlszeile {
     QCommandLineParser parser_;
     std::vector<QCommandLineOption> optionen_;
     std::vector<Argument> argumente_;
+    std::optional<Argument> weitere_;
+    QString weitereMit_;
     QCommandLineOption hilfeOption_;
     QCommandLineOption versionOption_;
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "bild/leinwandbild.h"
+#include "bild/loesungsbild.h"
 #include "chart/beschriftung.h"
 #include "core/koordinaten.h"
 
@@ -492,6 +493,7 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     p.setRenderHint(QPainter::Antialiasing, true);
     if (u.randmassstab) Randmassstab(p, *u.randmassstab, m);
     if (u.enthalpieetiketten) EnthalpieetikettenMalen(p, *u.enthalpieetiketten, innen);
+    LoesungMalen(p, u, innen);  // under the project's own
     p.setRenderHint(QPainter::Antialiasing, !imZug);
     if (ausVorrat) {
         LinienGebuendelt(p, u.linien, m, imZug);

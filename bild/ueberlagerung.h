@@ -67,6 +67,9 @@ struct Ueberlagerung {
     std::optional<Eingabe> enthalpieetiketten;
     // The kinds of process the lines show, in the order of kProzessfarben: the legend's rows.
     std::vector<Prozessart> legende;
+    // The solution of an exercise beside a hand-in, thin and dashed (bild/loesungsbild.h).
+    std::vector<Linie> loesungLinien;
+    std::vector<Marke> loesungMarken;
 };
 
 // The colour of each kind of process on the chart; the legend names a kind by its name in the

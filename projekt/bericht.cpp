@@ -62,14 +62,12 @@ std::string MitTrenner(const char* anfang, const char* ende, std::string_view tr
     return s;
 }
 
-// The shortest text that reads back to the same double, with the given separator; empty
-// for a value that does not exist.
+}  // namespace
+
 std::string Zelle(std::optional<double> v, std::string_view trenner) {
     return v ? KuerzesterText(*v, trenner) : std::string();
 }
 
-// The value rounded to the decimals the tables show, with the given separator; empty for a
-// value that does not exist. "-0,00" is written "0,00".
 std::string Zelle(std::optional<double> v, std::string_view trenner, int stellen) {
     if (!v || !std::isfinite(*v)) return {};
     char puffer[400];
@@ -80,7 +78,6 @@ std::string Zelle(std::optional<double> v, std::string_view trenner, int stellen
     return MitTrenner(puffer, ende, trenner);
 }
 
-// A text cell, quoted where it holds the separator, a quote or a line break.
 std::string Zelle(std::string_view text) {
     if (text.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(text);
     std::string s = "\"";
@@ -90,6 +87,8 @@ std::string Zelle(std::string_view text) {
     }
     return s + '"';
 }
+
+namespace {
 
 void Zeile(std::string& aus, std::initializer_list<std::string> zellen) {
     bool erste = true;

@@ -22,4 +22,12 @@ std::string BerichtText(const Berechnung& b);
 // outside the chart.
 std::string Tabelle(const Projekt& projekt, const Berechnung& b, std::string_view dezimaltrenner);
 
+// Cells of such a table. A number as the shortest text that reads back to the same double, or
+// rounded to the given decimals ("-0,00" is written "0,00"), with the given separator; empty for
+// a value that does not exist. A text, quoted where it holds the separator, a quote or a line
+// break.
+std::string Zelle(std::optional<double> v, std::string_view trenner);
+std::string Zelle(std::optional<double> v, std::string_view trenner, int stellen);
+std::string Zelle(std::string_view text);
+
 }  // namespace lumora

@@ -10,15 +10,6 @@ namespace {
 
 using Fehler = std::optional<std::string>;
 
-// The number under key, in the file's unit; the German reason when it is missing or no number.
-Fehler WertLesen(const Json& e, const char* key, double& wert) {
-    const auto it = e.find(key);
-    if (it == e.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_number()) return Zitat(key) + " ist keine Zahl.";
-    wert = it->get<double>();
-    return std::nullopt;
-}
-
 // A name under key that names a state.
 Fehler NameLesen(const Json& e, const char* key, std::string& name) {
     const auto it = e.find(key);
@@ -137,6 +128,14 @@ Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
 }
 
 }  // namespace
+
+std::optional<std::string> WertLesen(const Json& e, const char* key, double& wert) {
+    const auto it = e.find(key);
+    if (it == e.end()) return Zitat(key) + " fehlt.";
+    if (!it->is_number()) return Zitat(key) + " ist keine Zahl.";
+    wert = it->get<double>();
+    return std::nullopt;
+}
 
 Zustandseintrag ZustandseintragLesen(const Json& e) {
     Zustandseintrag z;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,9 @@
 #include "projekt/jsontext.h"
 
 namespace lumora {
+
+// The number under key, in the file's unit; the German reason when it is missing or no number.
+std::optional<std::string> WertLesen(const Json& e, const char* key, double& wert);
 
 // An entry of zustaende, read once from the file: its name and pair in the code's units, or
 // why it cannot be read.

@@ -220,6 +220,23 @@ std::string Kompakt(const Json& wert) {
     return aus;
 }
 
+namespace {
+
+// A list with one entry per line, indented by einzug blanks, its closing bracket by einzug - 2.
+void ListeSchreiben(const Json& liste, std::size_t einzug, std::string& aus) {
+    aus += "[\n";
+    std::size_t eintraege = liste.size();
+    for (const Json& eintrag : liste) {
+        aus.append(einzug, ' ');
+        KompaktSchreiben(eintrag, aus);
+        aus += --eintraege ? ",\n" : "\n";
+    }
+    aus.append(einzug - 2, ' ');
+    aus += ']';
+}
+
+}  // namespace
+
 std::string DokumentSchreiben(const Json& objekt,
                               std::initializer_list<std::string_view> zeilenweise) {
     if (!objekt.is_object()) return Kompakt(objekt) + "\n";
@@ -229,18 +246,26 @@ std::string DokumentSchreiben(const Json& objekt,
         aus += "  ";
         KompaktSchreiben(Json(schluessel), aus);
         aus += ": ";
-        const bool liste =
-            wert.is_array() && !wert.empty() &&
-            std::find(zeilenweise.begin(), zeilenweise.end(), schluessel) != zeilenweise.end();
-        if (liste) {
-            aus += "[\n";
-            std::size_t eintraege = wert.size();
-            for (const Json& eintrag : wert) {
+        const bool genannt = !wert.empty() && std::find(zeilenweise.begin(), zeilenweise.end(),
+                                                        schluessel) != zeilenweise.end();
+        if (genannt && wert.is_array()) {
+            ListeSchreiben(wert, 4, aus);
+        } else if (genannt && wert.is_object()) {
+            // One key per line, and a list of objects in it one entry per line.
+            aus += "{\n";
+            std::size_t teile = wert.size();
+            for (const auto& [k, teil] : wert.items()) {
                 aus += "    ";
-                KompaktSchreiben(eintrag, aus);
-                aus += --eintraege ? ",\n" : "\n";
+                KompaktSchreiben(Json(k), aus);
+                aus += ": ";
+                if (teil.is_array() && !teil.empty() && teil.front().is_object()) {
+                    ListeSchreiben(teil, 6, aus);
+                } else {
+                    KompaktSchreiben(teil, aus);
+                }
+                aus += --teile ? ",\n" : "\n";
             }
-            aus += "  ]";
+            aus += "  }";
         } else {
             KompaktSchreiben(wert, aus);
         }

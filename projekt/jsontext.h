@@ -40,7 +40,8 @@ void KompaktSchreiben(const Json& wert, std::string& aus);
 std::string Kompakt(const Json& wert);
 
 // A top-level object with one key per line and two-space indentation; the lists named in
-// zeilenweise get one entry per line, everything else is compact. Ends with a newline.
+// zeilenweise get one entry per line, the objects named there one key per line (and a list of
+// objects in them one entry per line), everything else is compact. Ends with a newline.
 std::string DokumentSchreiben(const Json& objekt,
                               std::initializer_list<std::string_view> zeilenweise);
 

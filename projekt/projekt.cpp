@@ -16,9 +16,9 @@ namespace lumora {
 namespace {
 
 // The known top-level keys in the order a file has them.
-constexpr std::array<std::string_view, 9> kReihenfolge{"lumora",    "eingabe",      "theta_unten",
-                                                       "zustaende", "prozesse",     "messreihen",
-                                                       "zonen",     "randmassstab", "notiz"};
+constexpr std::array<std::string_view, 10> kReihenfolge{
+    "lumora", "eingabe",    "theta_unten", "zustaende",    "prozesse",
+    "uebung", "messreihen", "zonen",       "randmassstab", "notiz"};
 
 int Rang(std::string_view schluessel) {
     const auto it = std::find(kReihenfolge.begin(), kReihenfolge.end(), schluessel);
@@ -154,7 +154,7 @@ Ergebnis<Projekt> Projekt::Lesen(std::string_view text) {
 }
 
 std::string Projekt::schreiben() const {
-    return DokumentSchreiben(dokument_, {"zustaende", "prozesse", "messreihen", "zonen"});
+    return DokumentSchreiben(dokument_, {"zustaende", "prozesse", "uebung", "messreihen", "zonen"});
 }
 
 Json& Projekt::Feld(std::string_view schluessel) {
@@ -231,6 +231,22 @@ std::string Projekt::notiz() const {
 std::string Projekt::setNotiz(std::string text) {
     std::string vorher = notiz();
     Feld("notiz") = std::move(text);
+    return vorher;
+}
+
+const Json& Projekt::uebung() const {
+    static const Json keine;
+    const auto it = dokument_.find("uebung");
+    return it == dokument_.end() ? keine : *it;
+}
+
+Json Projekt::setUebung(Json uebung) {
+    Json vorher = this->uebung();
+    if (uebung.is_null()) {
+        dokument_.erase("uebung");
+    } else {
+        Feld("uebung") = std::move(uebung);
+    }
     return vorher;
 }
 

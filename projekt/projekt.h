@@ -58,6 +58,11 @@ class Projekt {
     std::string notiz() const;
     std::string setNotiz(std::string text);  // returns the text before
 
+    // The exercise under "uebung" as the file holds it (projekt/uebung.h reads it), null
+    // without one. Setting null removes the key.
+    const Json& uebung() const;
+    Json setUebung(Json uebung);  // returns the value before
+
     std::size_t anzahl(Liste liste) const;
     const Json& eintrag(Liste liste, std::size_t index) const;  // index < anzahl(liste)
     // The entries of zustaende and prozesse as read when they came into the project; a change

@@ -13,12 +13,14 @@
 #include <cmath>
 #include <set>
 
+#include "bild/loesungsbild.h"
 #include "bild/projektbild.h"
 #include "core/koordinaten.h"
 #include "projekt/messreihe.h"
 #include "ui/ausgabe.h"
 #include "ui/diagrammfenster.h"
 #include "ui/projekttabellen.h"
+#include "ui/uebungsfenster.h"
 
 namespace lumora {
 
@@ -76,6 +78,8 @@ Anwendung::Anwendung() {
         }
     });
     connect(&sitzung_, &Projektsitzung::projektGeaendert, this, &Anwendung::ueberlagerungZeigen);
+    connect(projektfenster_->uebung(), &Uebungsfenster::loesungGeaendert, this,
+            &Anwendung::ueberlagerungZeigen);
     dialog_.setBeendenErlaubt([this] {
         if (!projektfenster_->schliessenErlaubt()) return false;
         sitzung_.wiederherstellungLoeschen();
@@ -143,9 +147,12 @@ void Anwendung::ueberlagerungZeigen() {
     Diagrammfenster* fenster = dialog_.diagrammfenster();
     if (!fenster) return;
     // A drag moves states and processes only: zones and series keep their image.
-    fenster->setUeberlagerung(
-        UeberlagerungAus(sitzung_.projekt(), sitzung_.stand(), &fenster->ueberlagerung()), !ziehen_,
-        ziehen_);
+    Ueberlagerung u =
+        UeberlagerungAus(sitzung_.projekt(), sitzung_.stand(), &fenster->ueberlagerung());
+    if (const Ueberlagerung* loesung = projektfenster_->uebung()->loesungsbild()) {
+        LoesungDazu(u, *loesung);
+    }
+    fenster->setUeberlagerung(std::move(u), !ziehen_, ziehen_);
 }
 
 void Anwendung::zustandZiehen(int eintrag, double X, double Y) {

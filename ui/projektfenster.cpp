@@ -28,6 +28,7 @@
 #include "ui/formulare.h"
 #include "ui/hilfe.h"
 #include "ui/projekttabellen.h"
+#include "ui/uebungsfenster.h"
 
 namespace lumora {
 
@@ -92,6 +93,9 @@ Projektfenster::Projektfenster(Projektsitzung& sitzung, Verbindungen verbindunge
     : QMainWindow(parent), s_(sitzung), v_(std::move(verbindungen)) {
     setObjectName("frm_Projekt");
     tabellenAnlegen();
+    uebung_ = new Uebungsfenster(
+        s_, [this](const QString& pfad) { return schliessenErlaubt() && oeffnen(pfad); }, this);
+    addDockWidget(Qt::RightDockWidgetArea, uebung_);
     menuesAnlegen();
     resize(980, 520);
     connect(&s_, &Projektsitzung::titelGeaendert, this, &Projektfenster::titelSetzen);
@@ -163,6 +167,8 @@ void Projektfenster::menuesAnlegen() {
         {"Projekt", "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
          [this] { v_.diagrammExportieren(); }},
         {"Projekt", "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); }},
+        {"Projekt", "uebungErstellen", "Übung erstellen …", {}, [this] { uebung_->erstellen(); }},
+        {"Projekt", "abgabenBewerten", "Abgaben bewerten …", {}, [this] { uebung_->bewerten(); }},
         {"Projekt", "", nullptr, {}, nullptr},
         {"Projekt", "schliessen", "Schließen", QKeySequence::Close, [this] { close(); }},
         {"Projekt", "beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q),
@@ -185,6 +191,7 @@ void Projektfenster::menuesAnlegen() {
         {"Ansicht", "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
          [this] { v_.eingabenZeigen(); }},
         {"Ansicht", "randmassstab", "Randmaßstab", {}, nullptr},
+        {"Ansicht", "loesungZeigen", nullptr, {}, nullptr},
         {"Hilfe", "handbuch", "Handbuch", QKeySequence::HelpContents,
          [this] { HandbuchZeigen(this); }},
         {"Hilfe", "tastenkuerzel", "Tastenkürzel", {}, [this] { TastenkuerzelZeigen(this); }},
@@ -215,6 +222,8 @@ void Projektfenster::menuesAnlegen() {
                                  QKeySequence(Qt::CTRL | Qt::Key_Y)});
             }
             menue->addAction(a);
+        } else if (name == "loesungZeigen") {
+            menue->addAction(uebung_->loesungAktion());
         } else if (name == "beispiele") {
             beispieleAnlegen(menue);
         } else if (name == "randmassstab") {
@@ -253,9 +262,7 @@ void Projektfenster::beispieleAnlegen(QMenu* hilfe) {
         const QFileInfoList dateien = QDir(o).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
         if (dateien.isEmpty()) continue;
         for (const QFileInfo& d : dateien) {
-            QString titel = d.completeBaseName();
-            if (!titel.isEmpty()) titel[0] = titel[0].toUpper();
-            QAction* a = beispiele->addAction(titel);
+            QAction* a = beispiele->addAction(Beispieltitel(d.absoluteFilePath()));
             const QString pfad = d.absoluteFilePath();
             connect(a, &QAction::triggered, this, [this, pfad] {
                 if (schliessenErlaubt()) oeffnen(pfad, true);

@@ -13,6 +13,7 @@ class QMenu;
 
 namespace lumora {
 
+class Uebungsfenster;
 class Zustandsmodell;
 class Prozessmodell;
 class Messreihenmodell;
@@ -45,6 +46,7 @@ class Projektfenster : public QMainWindow {
     QTableView* prozesse() const { return prozesse_; }
     QTableView* messreihen() const { return messreihen_; }
     QTableView* zonen() const { return zonen_; }
+    Uebungsfenster* uebung() const { return uebung_; }
 
     // The actions that the chart window offers as well, with the same shortcuts.
     QAction* aktion(const char* name) const;
@@ -93,6 +95,7 @@ class Projektfenster : public QMainWindow {
     Prozessmodell* prozessmodell_ = nullptr;
     QMenu* zuletzt_ = nullptr;
     QHBoxLayout* knoepfe_ = nullptr;  // the buttons under the tables
+    Uebungsfenster* uebung_ = nullptr;
 };
 
 }  // namespace lumora

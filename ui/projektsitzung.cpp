@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "bild/dateien.h"
 #include "bild/dateifehler.h"
 
 namespace lumora {
@@ -14,35 +14,6 @@ namespace {
 
 // Seconds after a change until the recovery file is written.
 constexpr int kSicherungNachMs = 3000;
-
-QString DateiLesen(const QString& pfad, std::string& inhalt) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        return "Die Datei lässt sich nicht öffnen: " + Dateifehler(datei, Zugriff::Lesen);
-    }
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) {
-        return "Die Datei lässt sich nicht lesen: " + Dateifehler(datei, Zugriff::Lesen);
-    }
-    inhalt.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return {};
-}
-
-QString DateiSchreiben(const QString& pfad, const std::string& inhalt) {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return "Die Datei lässt sich nicht anlegen: " + Dateifehler(datei, Zugriff::Schreiben);
-    }
-    if (datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) !=
-        static_cast<qint64>(inhalt.size())) {
-        const QString grund = Dateifehler(datei, Zugriff::Schreiben);  // cancelling resets it
-        datei.cancelWriting();
-        return "Die Datei ließ sich nicht schreiben: " + grund;
-    }
-    if (!datei.commit())
-        return "Die Datei ließ sich nicht speichern: " + Dateifehler(datei, Zugriff::Schreiben);
-    return {};
-}
 
 QString Pfaddatei() { return Projektsitzung::wiederherstellungsdatei() + ".pfad"; }
 
@@ -290,6 +261,14 @@ void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
         *this, an ? "Messreihe zeigen" : "Messreihe verbergen",
         [this, messreihe, an] { projekt_->setSichtbar(messreihe, an); },
         [this, messreihe, an] { projekt_->setSichtbar(messreihe, !an); }, Eintraege));
+}
+
+void Projektsitzung::setUebung(Json uebung, const QString& text) {
+    if (uebung == projekt_->uebung()) return;
+    auto vorher = std::make_shared<Json>(projekt_->uebung());
+    ausfuehren(std::make_unique<Befehl>(
+        *this, text, [this, uebung] { projekt_->setUebung(uebung); },
+        [this, vorher] { projekt_->setUebung(*vorher); }, Eintraege));
 }
 
 int Projektsitzung::UmfangVon(Liste liste) {

@@ -69,6 +69,8 @@ class Projektsitzung : public QObject {
     void setThetaUnten(std::optional<double> thetaUnten);
     void setRandmassstab(bool an);
     void setSichtbar(std::size_t messreihe, bool an);
+    // Replaces the exercise under "uebung" (with the answers typed into it); null removes it.
+    void setUebung(Json uebung, const QString& text);
     // Ends a run of changes that zusammenfassen folds together.
     void zusammenfassenBeenden() { ++ziehfolge_; }
 

@@ -70,11 +70,13 @@ LISTE
 # The example projects compute without a single entry in "fehler"; the mixture of two
 # saturated streams lies in the fog region.
 beispiele="$usr/share/lumora/beispiele"
-for beispiel in sommerfall winterfall mischungsnebel; do
+for beispiel in sommerfall winterfall mischungsnebel uebung-sommerfall \
+    uebung-sommerfall-loesung; do
     [[ -f "$beispiele/$beispiel.lumora" ]] || fehler "Beispiel $beispiel fehlt"
 done
 if [[ -x "$usr/bin/lumora-export" ]]; then
-    for beispiel in sommerfall winterfall mischungsnebel; do
+    for beispiel in sommerfall winterfall mischungsnebel uebung-sommerfall \
+        uebung-sommerfall-loesung; do
         json=$("$usr/bin/lumora-export" "$beispiele/$beispiel.lumora" --json | tr -d '\n') ||
             fehler "lumora-export lehnt $beispiel ab"
         grep -Eq '"fehler": ?\[\]' <<<"$json" || fehler "$beispiel: $json"

@@ -474,6 +474,31 @@ TEST_F(Projekte, SummerChainBuiltInTheWrongOrderComputes) {
     for (const auto& [name, ort] : r.orte) EXPECT_TRUE(Marke(bild, ueberlagert(ort))) << name;
 }
 
+// A student opens the example exercise, types the first answer where the focus stands, saves,
+// and lumora-export grades the saved hand-in against the solution.
+TEST_F(Projekte, AnswerTypedIntoTheExerciseIsSavedAndGraded) {
+    const std::string datei = beispiel("uebung-sommerfall");
+    oeffnen(datei);
+    Fenster projekt;
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "uebung-sommerfall.lumora", projekt, 5));
+    Shell("xdotool windowfocus --sync " + projekt.id);
+    Tippen("27,5");
+    Taste("Return");
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "uebung-sommerfall.lumora*", projekt, 5));
+    Taste("ctrl+s");
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "uebung-sommerfall.lumora", projekt, 5));
+    QFile gespeichert(QString::fromStdString(datei));
+    ASSERT_TRUE(gespeichert.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(gespeichert.readAll().contains("\"antworten\": {\"1\": 27.5}"));
+    const auto note = nlohmann::ordered_json::parse(
+        Shell(std::string(LUMORA_EXPORT) + " '" + LUMORA_BEISPIELE +
+              "/uebung-sommerfall-loesung.lumora' --json --bewerte '" + datei + "'"),
+        nullptr, false);
+    ASSERT_FALSE(note.is_discarded());
+    EXPECT_EQ(note["punkte"], 2);
+    EXPECT_EQ(note["aufgaben"][0]["meldung"], "Aufgabe 1: richtig (27,5 °C)");
+}
+
 TEST_F(Projekte, ChangeOfAKilledProgramComesBack) {
     const std::string datei = beispiel("sommerfall");
     const Rechnung r = Rechnen(datei);

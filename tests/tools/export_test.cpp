@@ -147,7 +147,7 @@ TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
 // mixing of two saturated streams ends in fog, which is what that example is about.
 TEST(ExportDateien, ExamplesComputeWithoutFaults) {
     const QStringList beispiele = QDir(LUMORA_BEISPIELE).entryList({"*.lumora"}, QDir::Files);
-    ASSERT_EQ(beispiele.size(), 3);
+    ASSERT_EQ(beispiele.size(), 5);
     for (const QString& name : beispiele) {
         std::ostringstream aus, fehler;
         ASSERT_EQ(Exportieren({"lumora-export", QDir(LUMORA_BEISPIELE).filePath(name), "--json"},
@@ -157,7 +157,10 @@ TEST(ExportDateien, ExamplesComputeWithoutFaults) {
         const JsonGelesen bericht = JsonLesen(aus.str());
         ASSERT_TRUE(bericht.fehler.empty()) << name.toStdString();
         EXPECT_TRUE(bericht.wert["fehler"].empty()) << name.toStdString() << aus.str();
-        EXPECT_FALSE(bericht.wert["prozesse"].empty()) << name.toStdString();
+        // The exercise leaves the processes to the student.
+        if (name != "uebung-sommerfall.lumora") {
+            EXPECT_FALSE(bericht.wert["prozesse"].empty()) << name.toStdString();
+        }
         if (name == "mischungsnebel.lumora") {
             bool nebel = false;
             for (const auto& z : bericht.wert["zustaende"]) nebel = nebel || z["nebel"] == true;

@@ -8,6 +8,7 @@
 #include "bild/befehlszeile.h"
 #include "bild/dateifehler.h"
 #include "bild/projektbild.h"
+#include "lumora-export/bewerten.h"
 #include "projekt/bericht.h"
 
 namespace lumora {
@@ -99,14 +100,52 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
     befehlszeile.addOption(
         {"messreihe", "Liest eine Messreihe aus einer CSV-Datei in das Projekt ein.", "DATEI.csv"});
     befehlszeile.addOption({"name", "Name der eingelesenen Messreihe.", "NAME"});
+    befehlszeile.addOption({"uebung",
+                            "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.",
+                            "AUFGABE.lumora"});
+    befehlszeile.addOption({"bewerte",
+                            "Bewertet Abgaben gegen die Lösung PROJEKT; mit -o noten.csv als "
+                            "Notentabelle, mit --json als ein JSON-Objekt je Abgabe.",
+                            "ABGABE.lumora"});
     befehlszeile.addArgument("PROJEKT", "Die Projektdatei (.lumora).", true);
+    befehlszeile.addWeitere("ABGABE", "Weitere Abgaben zu --bewerte.", "bewerte");
     if (const auto ende = befehlszeile.auswerten(argumente)) return *ende;
+    const QString pfad = befehlszeile.positionalArguments().first();
+    if (befehlszeile.isSet("bewerte")) {
+        for (const char* andere : {"uebung", "messreihe"}) {
+            if (befehlszeile.isSet(andere)) {
+                return Befehlszeilenfehler(
+                    fehler, "„--bewerte“ gilt nicht zusammen mit „--" + std::string(andere) + "“.");
+            }
+        }
+        for (const QString& datei : befehlszeile.values("o")) {
+            if (FormatVon(datei) != Format::Tabelle) {
+                return Befehlszeilenfehler(fehler,
+                                           "Beim Bewerten schreibt „-o“ nur die "
+                                           "Notentabelle (.csv), nicht „" +
+                                               datei.toStdString() + "“.");
+            }
+        }
+        return AbgabenBewerten(
+            pfad, befehlszeile.values("bewerte") + befehlszeile.positionalArguments().mid(1),
+            befehlszeile.values("o"), befehlszeile.isSet("json"), aus, fehler, dezimaltrenner);
+    }
+    const QStringList uebung = befehlszeile.values("uebung");
+    if (!uebung.isEmpty() && FormatVon(uebung.last()) != Format::Projekt) {
+        return Befehlszeilenfehler(
+            fehler, "Die Übung „" + uebung.last().toStdString() + "“ braucht die Endung .lumora.");
+    }
+    if (!uebung.isEmpty() &&
+        QFileInfo(uebung.last()).absoluteFilePath() == QFileInfo(pfad).absoluteFilePath()) {
+        return Befehlszeilenfehler(fehler, "Die Übung „" + uebung.last().toStdString() +
+                                               "“ würde die Lösung überschreiben.");
+    }
 
     if (befehlszeile.isSet("name") && !befehlszeile.isSet("messreihe")) {
         return Befehlszeilenfehler(fehler, "„--name“ gilt nur zusammen mit „--messreihe“.");
     }
     const QStringList ausgaben = befehlszeile.values("o");
-    if (ausgaben.isEmpty() && !befehlszeile.isSet("json")) {
+    if (ausgaben.isEmpty() && !befehlszeile.isSet("json") && uebung.isEmpty()) {
         return Befehlszeilenfehler(
             fehler, "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.");
     }
@@ -118,7 +157,6 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
         }
     }
 
-    const QString pfad = befehlszeile.positionalArguments().first();
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         fehler << kProgramm << ": Die Datei „" << pfad
@@ -138,6 +176,8 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                                                name.isEmpty() ? QString() : name.last(), fehler)) {
         return 1;
     }
+
+    if (!uebung.isEmpty() && !UebungSchreiben(projekt, pfad, uebung.last(), fehler)) return 1;
 
     const Berechnung b = Berechnen(projekt);
     for (const QString& ziel : ausgaben) {

@@ -1,0 +1,456 @@
+#include "projekt/uebung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "chart/pruefung.h"
+#include "core/zahlen.h"
+#include "projekt/bericht.h"
+
+namespace lumora {
+
+namespace {
+
+using Fehler = std::optional<std::string>;
+
+// clang-format off
+constexpr Aufgabengroesse kAufgabengroessen[] = {
+    {"theta", Bezug::Zustand, "Temperatur ϑ", "°C", "K", stellen::kTheta},
+    {"x", Bezug::Zustand, "Wassergehalt x", "g/kg", "g/kg", stellen::kX},
+    {"phi", Bezug::Zustand, "relative Feuchte φ", "%", "%", stellen::kPhi},
+    {"h", Bezug::Zustand, "Enthalpie h", "kJ/kg", "kJ/kg", stellen::kH},
+    {"taupunkt", Bezug::Zustand, "Taupunkt ϑTau", "°C", "K", stellen::kTheta},
+    {"kuehlgrenze", Bezug::Zustand, "Kühlgrenztemperatur ϑK", "°C", "K", stellen::kTheta},
+    {"rho", Bezug::Zustand, "Dichte ρ", "kg/m³", "kg/m³", stellen::kRho},
+    {"v", Bezug::Zustand, "spezifisches Volumen v", "m³/kg", "m³/kg", stellen::kRho},
+    {"leistung", Bezug::Prozess, "Leistung", "kW", "kW", stellen::kWasser},
+    {"wasser", Bezug::Prozess, "Wasserstrom", "kg/h", "kg/h", stellen::kWasser},
+    {"dtheta", Bezug::Prozess, "Temperaturänderung Δϑ", "K", "K", stellen::kTheta},
+    {"dx", Bezug::Prozess, "Wassergehaltsänderung Δx", "g/kg", "g/kg", stellen::kX},
+    {"dh", Bezug::Prozess, "Enthalpieänderung Δh", "kJ/kg", "kJ/kg", stellen::kH},
+};
+// clang-format on
+
+// The keys a task has, in the order an exercise writes them.
+constexpr const char* kAufgabenschluessel[] = {"text", "name", "groesse", "toleranz", "punkte"};
+
+std::string AufgabeWo(std::size_t nr) { return "Aufgabe " + std::to_string(nr); }
+
+std::string Groessenliste() {
+    std::string s;
+    for (const Aufgabengroesse& g : kAufgabengroessen) {
+        s += (s.empty() ? "" : ", ") + Zitat(g.schluessel);
+    }
+    return s;
+}
+
+Fehler TextLesen(const Json& a, const char* key, std::string& text) {
+    const auto it = a.find(key);
+    if (it == a.end()) return Zitat(key) + " fehlt.";
+    if (!it->is_string()) return Zitat(key) + " ist kein Text.";
+    text = it->get<std::string>();
+    return std::nullopt;
+}
+
+Fehler AufgabeLesen(const Json& a, Aufgabe& aufgabe) {
+    if (!a.is_object()) return "Die Aufgabe ist kein JSON-Objekt.";
+    if (auto f = TextLesen(a, "text", aufgabe.text)) return f;
+    if (auto f = TextLesen(a, "name", aufgabe.name)) return f;
+    if (auto f = NamensFehler(aufgabe.name)) return "„name“: " + *f;
+    std::string groesse;
+    if (auto f = TextLesen(a, "groesse", groesse)) return f;
+    aufgabe.groesse = AufgabengroesseZu(groesse);
+    if (!aufgabe.groesse) {
+        return "Die Größe " + Zitat(groesse) + " gibt es nicht; möglich sind " + Groessenliste() +
+               ".";
+    }
+    if (auto f = WertLesen(a, "toleranz", aufgabe.toleranz)) return f;
+    if (!(aufgabe.toleranz >= 0)) return "„toleranz“ muss 0 oder größer sein.";
+    if (auto f = WertLesen(a, "punkte", aufgabe.punkte)) return f;
+    if (!(aufgabe.punkte > 0)) return "„punkte“ muss größer als 0 sein.";
+    return std::nullopt;
+}
+
+Ergebnis<double> Fehlt(std::string grund) { return Ergebnis<double>::Fehler(std::move(grund)); }
+
+// The decimals a sentence shows: those of the tolerance, at least one, or the tables' where
+// the tolerance is 0.
+int SatzStellen(const Aufgabe& a) {
+    if (!(a.toleranz > 0)) return a.groesse->stellen;
+    for (int d = 1; d < 6; ++d) {
+        const double f = std::pow(10.0, d);
+        if (std::fabs(std::round(a.toleranz * f) - a.toleranz * f) < 1e-6) return d;
+    }
+    return 6;
+}
+
+double AufStellen(double v, int d) {
+    const double f = std::pow(10.0, d);
+    return std::round(v * f) / f;
+}
+
+// Within the tolerance, with room for the rounding of the subtraction itself: 26.3 − 26.0 is
+// 0.30000000000000071 in doubles, and a teacher's tolerance of 0.3 means it.
+bool Innerhalb(double wert, double loesung, double toleranz) {
+    const double spiel = 1e-9 * std::max({1.0, std::fabs(wert), std::fabs(loesung)});
+    return std::fabs(wert - loesung) <= toleranz + spiel;
+}
+
+std::string MitEinheitText(double v, int d, const char* einheit) {
+    return Satzzahl(v, d) + " " + einheit;
+}
+
+Aufgabenbewertung Bewerten(std::size_t nr, const Aufgabe& a, double loesung,
+                           std::optional<double> wert) {
+    Aufgabenbewertung e;
+    e.nr = nr;
+    e.loesung = loesung;
+    e.wert = wert;
+    const std::string wo = AufgabeWo(nr) + ": ";
+    if (!wert) {
+        e.meldung = wo + "keine Antwort";
+        return e;
+    }
+    int d = SatzStellen(a);
+    e.richtig = Innerhalb(*wert, loesung, a.toleranz);
+    if (e.richtig) {
+        e.punkte = a.punkte;
+        e.meldung = wo + "richtig (" + MitEinheitText(*wert, d, a.groesse->einheit) + ")";
+        return e;
+    }
+    // Enough decimals that the two values do not look as if they were within the tolerance.
+    while (d < 6 && Innerhalb(AufStellen(*wert, d), AufStellen(loesung, d), a.toleranz)) ++d;
+    e.meldung = wo + MitEinheitText(*wert, d, a.groesse->einheit) + " statt " +
+                MitEinheitText(loesung, d, a.groesse->einheit) + " (Toleranz " +
+                MitEinheitText(a.toleranz, d, a.groesse->toleranzeinheit) + ")";
+    return e;
+}
+
+// The answers under "antworten" to the first anzahl tasks; none where there is no number.
+std::vector<std::optional<double>> Antworten(const Json& uebung, std::size_t anzahl) {
+    std::vector<std::optional<double>> antworten(anzahl);
+    if (!uebung.is_object() || !uebung.contains("antworten")) return antworten;
+    const Json& a = uebung["antworten"];
+    if (!a.is_object()) return antworten;
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const auto it = a.find(std::to_string(i + 1));
+        if (it != a.end() && it->is_number()) antworten[i] = it->get<double>();
+    }
+    return antworten;
+}
+
+}  // namespace
+
+const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel) {
+    for (const Aufgabengroesse& g : kAufgabengroessen) {
+        if (schluessel == g.schluessel) return &g;
+    }
+    return nullptr;
+}
+
+double Uebung::hoechstpunkte() const {
+    double summe = 0;
+    for (const Aufgabe& a : aufgaben) summe += a.punkte;
+    return summe;
+}
+
+bool HatUebung(const Projekt& projekt) { return !projekt.uebung().is_null(); }
+
+Ergebnis<Uebung> UebungLesen(const Projekt& projekt) {
+    using E = Ergebnis<Uebung>;
+    const Json& u = projekt.uebung();
+    if (u.is_null()) return E::Fehler("Das Projekt enthält keine Übung („uebung“ fehlt).");
+    if (!u.is_object()) return E::Fehler("Der Eintrag „uebung“ ist kein JSON-Objekt.");
+    Uebung uebung;
+    if (u.contains("titel")) {
+        if (!u["titel"].is_string()) return E::Fehler("„uebung“: „titel“ ist kein Text.");
+        uebung.titel = u["titel"].get<std::string>();
+    }
+    if (u.contains("gegeben")) {
+        const Json& g = u["gegeben"];
+        if (!g.is_array()) return E::Fehler("„uebung“: „gegeben“ ist keine Liste von Namen.");
+        for (const Json& name : g) {
+            if (!name.is_string()) {
+                return E::Fehler("„uebung“: „gegeben“ ist keine Liste von Namen.");
+            }
+            uebung.gegeben.push_back(name.get<std::string>());
+        }
+    }
+    if (!u.contains("aufgaben")) return E::Fehler("„uebung“: „aufgaben“ fehlt.");
+    const Json& aufgaben = u["aufgaben"];
+    if (!aufgaben.is_array() || aufgaben.empty()) {
+        return E::Fehler("„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe.");
+    }
+    if (aufgaben.size() > kMaxAufgaben) {
+        return E::Fehler("„uebung“: „aufgaben“ hat mehr als " + std::to_string(kMaxAufgaben) +
+                         " Aufgaben.");
+    }
+    for (std::size_t i = 0; i < aufgaben.size(); ++i) {
+        Aufgabe a;
+        if (auto f = AufgabeLesen(aufgaben[i], a)) return E::Fehler(AufgabeWo(i + 1) + ": " + *f);
+        uebung.aufgaben.push_back(std::move(a));
+    }
+    uebung.antworten = Antworten(u, uebung.aufgaben.size());
+    return uebung;
+}
+
+Ergebnis<double> Aufgabenwert(const Json& bericht, const Berechnung& b, const Aufgabe& aufgabe) {
+    const bool zustand = aufgabe.groesse->bezug == Bezug::Zustand;
+    const Json& liste = bericht[zustand ? "zustaende" : "prozesse"];
+    const char* schluessel = zustand ? "name" : "nach";
+    for (const Json& e : liste) {
+        if (e[schluessel] != aufgabe.name) continue;
+        const Json& w = e[aufgabe.groesse->schluessel];
+        if (w.is_number()) return w.get<double>();
+        return Fehlt("Für " + Zitat(aufgabe.name) + " gibt es keinen Wert „" +
+                     aufgabe.groesse->bezeichnung + "“.");
+    }
+    // Not computed: the reason of the entry, where there is one of that name.
+    for (const BerechneterZustand& z : b.zustaende) {
+        if (zustand && z.name == aufgabe.name && !z.fehler.empty()) {
+            return Fehlt(Zitat(aufgabe.name) + " lässt sich nicht berechnen: " + z.fehler);
+        }
+    }
+    for (const BerechneterProzess& p : b.prozesse) {
+        if (p.nach == aufgabe.name && !p.fehler.empty()) {
+            return Fehlt("Der Prozess nach " + Zitat(aufgabe.name) +
+                         " lässt sich nicht berechnen: " + p.fehler);
+        }
+    }
+    return Fehlt(zustand ? "Einen Zustand " + Zitat(aufgabe.name) + " gibt es nicht."
+                         : "Einen Prozess nach " + Zitat(aufgabe.name) + " gibt es nicht.");
+}
+
+Ergebnis<double> Aufgabenwert(const Berechnung& b, const Aufgabe& aufgabe) {
+    return Aufgabenwert(BerichtJson(b), b, aufgabe);
+}
+
+Json MitAntwort(const Json& uebung, std::size_t nr, std::optional<double> wert) {
+    Json u = uebung.is_object() ? uebung : Json::object();
+    Json alt =
+        u.contains("antworten") && u["antworten"].is_object() ? u["antworten"] : Json::object();
+    const std::string schluessel = std::to_string(nr);
+    if (wert) {
+        alt[schluessel] = JsonZahl(*wert);
+    } else {
+        alt.erase(schluessel);
+    }
+    // By task number; keys that are no task number keep their places after them.
+    std::vector<std::pair<long, std::string>> nummern;
+    Json sortiert = Json::object();
+    for (const auto& [k, v] : alt.items()) {
+        if (!k.empty() && k.size() < 9 && k[0] != '0' &&
+            k.find_first_not_of("0123456789") == std::string::npos) {
+            nummern.emplace_back(std::stol(k), k);
+        }
+    }
+    std::sort(nummern.begin(), nummern.end());
+    for (const auto& [n, k] : nummern) sortiert[k] = alt[k];
+    for (const auto& [k, v] : alt.items()) {
+        if (!sortiert.contains(k)) sortiert[k] = v;
+    }
+    if (sortiert.empty()) {
+        u.erase("antworten");
+    } else {
+        u["antworten"] = std::move(sortiert);
+    }
+    return u;
+}
+
+double Gerundet(double wert, const Aufgabengroesse& groesse) {
+    const double r = AufStellen(wert, groesse.stellen);
+    return r == 0 ? 0 : r;  // no "-0"
+}
+
+std::string Satzzahl(double wert, int stellen) {
+    std::string text = Zelle(wert, ",", stellen);
+    if (!text.empty() && text.front() == '-') text.replace(0, 1, "−");
+    return text;
+}
+
+Ergebnis<Loesung> Loesung::Aus(const Projekt& projekt) {
+    using E = Ergebnis<Loesung>;
+    const std::string vorn = "Die Lösung lässt sich nicht zum Bewerten verwenden: ";
+    auto uebung = UebungLesen(projekt);
+    if (!uebung) return E::Fehler(vorn + uebung.grund());
+    const Berechnung b = Berechnen(projekt);
+    if (!b.eingabe) {
+        const auto ablehnung =
+            Pruefen(EingabeLesen(projekt.eingabe(), projekt.thetaUnten().value_or(0)));
+        return E::Fehler(vorn + "Die Eingabe ergibt kein Diagramm" +
+                         (ablehnung ? ": " + ablehnung->meldung : std::string(".")));
+    }
+    for (const std::string& name : uebung->gegeben) {
+        const auto z = std::find_if(b.zustaende.begin(), b.zustaende.end(),
+                                    [&](const BerechneterZustand& e) { return e.name == name; });
+        if (z == b.zustaende.end()) {
+            return E::Fehler(vorn + "„gegeben“ nennt " + Zitat(name) +
+                             ", das kein eingegebener Zustand der Lösung ist.");
+        }
+        if (!z->fehler.empty()) {
+            return E::Fehler(vorn + "Der gegebene Zustand " + Zitat(name) +
+                             " lässt sich nicht berechnen: " + z->fehler);
+        }
+    }
+    Loesung l;
+    const Json bericht = BerichtJson(b);
+    for (std::size_t i = 0; i < uebung->aufgaben.size(); ++i) {
+        const auto wert = Aufgabenwert(bericht, b, uebung->aufgaben[i]);
+        if (!wert) return E::Fehler(vorn + AufgabeWo(i + 1) + ": " + wert.grund());
+        l.werte_.push_back(*wert);
+    }
+    l.uebung_ = *uebung;
+    l.texte_ = projekt.eingabe();
+    l.thetaUnten_ = projekt.thetaUnten().value_or(0);
+    return l;
+}
+
+std::optional<std::string> Loesung::AndererDiagrammgrund(const Projekt& abgabe) const {
+    const Feldtexte texte = abgabe.eingabe();
+    const double unten = abgabe.thetaUnten().value_or(0);
+    if (EingabeLesen(texte, unten) == EingabeLesen(texte_, thetaUnten_)) return std::nullopt;
+    std::string grund = "Die Abgabe ist auf einem anderen Diagramm gezeichnet";
+    for (int i = 0; i < kFelder; ++i) {
+        if (Zahl(texte[i]) != Zahl(texte_[i])) {
+            return grund + ": " + Feldname(static_cast<Feld>(i)) + " " + Zitat(texte[i]) +
+                   " statt " + Zitat(texte_[i]) + ".";
+        }
+    }
+    return grund + ": " + Feldname(Feld::ThetaUnten) + " " + KurzText(unten) + " statt " +
+           KurzText(thetaUnten_) + " °C.";
+}
+
+Bewertung Loesung::Abgelehnt(std::string datei, std::string grund) const {
+    Bewertung e;
+    e.datei = std::move(datei);
+    e.von = uebung_.hoechstpunkte();
+    e.fehler = std::move(grund);
+    for (std::size_t i = 0; i < werte_.size(); ++i) {
+        Aufgabenbewertung a;
+        a.nr = i + 1;
+        a.loesung = werte_[i];
+        a.meldung = AufgabeWo(i + 1) + ": nicht bewertet";
+        e.aufgaben.push_back(std::move(a));
+    }
+    return e;
+}
+
+Bewertung Loesung::Bewerten(const Projekt& abgabe, const Berechnung& b, std::string datei) const {
+    if (auto grund = AndererDiagrammgrund(abgabe)) return Abgelehnt(std::move(datei), *grund);
+    // The answers typed, whatever else the hand-in's copy of the exercise holds.
+    const auto antworten = Antworten(abgabe.uebung(), uebung_.aufgaben.size());
+    Bewertung e;
+    e.datei = std::move(datei);
+    e.von = uebung_.hoechstpunkte();
+    const Json bericht = BerichtJson(b);
+    for (std::size_t i = 0; i < uebung_.aufgaben.size(); ++i) {
+        const Aufgabe& a = uebung_.aufgaben[i];
+        std::optional<double> wert = antworten[i];
+        if (!wert) {
+            if (const auto berechnet = Aufgabenwert(bericht, b, a)) wert = *berechnet;
+        }
+        e.aufgaben.push_back(lumora::Bewerten(i + 1, a, werte_[i], wert));
+        e.punkte += e.aufgaben.back().punkte;
+    }
+    return e;
+}
+
+Bewertung Loesung::Bewerten(const Projekt& abgabe, std::string datei) const {
+    if (auto grund = AndererDiagrammgrund(abgabe)) return Abgelehnt(std::move(datei), *grund);
+    return Bewerten(abgabe, Berechnen(abgabe), std::move(datei));
+}
+
+Bewertung Loesung::Bewerten(std::string_view text, std::string datei) const {
+    const auto abgabe = Projekt::Lesen(text);
+    if (!abgabe) {
+        return Abgelehnt(std::move(datei), "Die Abgabe ist kein Lumora-Projekt: " + abgabe.grund());
+    }
+    return Bewerten(*abgabe, std::move(datei));
+}
+
+Ergebnis<Projekt> UebungErstellen(const Projekt& loesung) {
+    using E = Ergebnis<Projekt>;
+    const auto geprueft = Loesung::Aus(loesung);
+    if (!geprueft) return E::Fehler(geprueft.grund());
+    const Uebung& u = geprueft->uebung();
+    for (std::size_t i = 0; i < u.aufgaben.size(); ++i) {
+        const Aufgabe& a = u.aufgaben[i];
+        if (std::find(u.gegeben.begin(), u.gegeben.end(), a.name) != u.gegeben.end()) {
+            return E::Fehler(AufgabeWo(i + 1) + " fragt nach dem gegebenen Zustand " +
+                             Zitat(a.name) + "; die Übung enthielte ihre Antwort.");
+        }
+    }
+    Projekt uebung(loesung.eingabe());
+    uebung.setThetaUnten(loesung.thetaUnten());
+    // The given states with the name and the values of their pair, nothing else of the entry.
+    for (std::size_t i = 0; i < loesung.anzahl(Liste::Zustaende); ++i) {
+        const Json& z = loesung.eintrag(Liste::Zustaende, i);
+        if (!z.is_object() || !z.contains("name") ||
+            std::find(u.gegeben.begin(), u.gegeben.end(), z["name"]) == u.gegeben.end()) {
+            continue;
+        }
+        Json gegeben = Json::object();
+        for (const auto& [k, v] : z.items()) {
+            const bool wert =
+                std::any_of(kZustandspaare.begin(), kZustandspaare.end(),
+                            [&k = k](const Zustandspaar& p) { return k == p.a || k == p.b; });
+            if (k == "name" || wert) gegeben[k] = v;
+        }
+        uebung.einfuegen(Liste::Zustaende, uebung.anzahl(Liste::Zustaende), std::move(gegeben));
+    }
+    const Json& quelle = loesung.uebung();
+    Json neu = Json::object();
+    if (quelle.contains("titel")) neu["titel"] = quelle["titel"];
+    if (quelle.contains("gegeben")) neu["gegeben"] = quelle["gegeben"];
+    Json aufgaben = Json::array();
+    for (const Json& a : quelle["aufgaben"]) {
+        Json aufgabe = Json::object();
+        for (const char* k : kAufgabenschluessel) aufgabe[k] = a[k];
+        aufgaben.push_back(std::move(aufgabe));
+    }
+    neu["aufgaben"] = std::move(aufgaben);
+    uebung.setUebung(std::move(neu));
+    return uebung;
+}
+
+Json BewertungJson(const Bewertung& b) {
+    Json aufgaben = Json::array();
+    for (const Aufgabenbewertung& a : b.aufgaben) {
+        aufgaben.push_back(Json{{"nr", a.nr},
+                                {"richtig", a.richtig},
+                                {"wert", a.wert ? Json(*a.wert) : Json()},
+                                {"loesung", a.loesung},
+                                {"punkte", JsonZahl(a.punkte)},
+                                {"meldung", a.meldung}});
+    }
+    Json j{{"datei", b.datei}, {"punkte", JsonZahl(b.punkte)}, {"von", JsonZahl(b.von)}};
+    if (!b.fehler.empty()) j["fehler"] = b.fehler;
+    j["aufgaben"] = std::move(aufgaben);
+    return j;
+}
+
+std::string Notentabelle(const Uebung& uebung, const std::vector<Bewertung>& bewertungen,
+                         std::string_view t) {
+    std::string aus = "Datei;Punkte;von";
+    for (std::size_t i = 0; i < uebung.aufgaben.size(); ++i) {
+        aus += ";" + AufgabeWo(i + 1);
+    }
+    aus += '\n';
+    for (const Bewertung& b : bewertungen) {
+        aus += Zelle(b.datei) + ";" + Zelle(b.punkte, t) + ";" + Zelle(b.von, t);
+        for (const Aufgabenbewertung& a : b.aufgaben) aus += ";" + Zelle(a.punkte, t);
+        aus += '\n';
+    }
+    return aus;
+}
+
+std::string BewertungText(const Bewertung& b) {
+    std::string aus = b.datei + ": " + KurzText(b.punkte) + " von " + KurzText(b.von) + " Punkten";
+    if (!b.fehler.empty()) aus += " (" + b.fehler + ")";
+    aus += '\n';
+    for (const Aufgabenbewertung& a : b.aufgaben) aus += "  " + a.meldung + '\n';
+    return aus;
+}
+
+}  // namespace lumora
