@@ -45,8 +45,8 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
     // Open ends reach beyond the chart, which cuts them.
     const double t0 = std::fmax(unten(zone->theta, -50), -100);
     const double t1 = std::fmin(oben(zone->theta, e.Thetamax * 1.2 + 50), d.thetaSiede);
-    const double x0 = unten(zone->x, 0) / 1000;
-    const double x1 = oben(zone->x, std::fmax(e.Xmax * 2, 0.5) * 1000) / 1000;
+    const double x0 = InKgJeKg(unten(zone->x, 0));
+    const double x1 = InKgJeKg(oben(zone->x, InGrammJeKg(std::fmax(e.Xmax * 2, 0.5))));
     const double phi0 = unten(zone->phi, 0);
     const double phi1 = oben(zone->phi, 100);
     if (!(t1 > t0)) return {};

@@ -17,17 +17,17 @@ Json ZustandJson(const Diagrammpunkt& p) {
     const Zustandswerte& z = p.zustand;
     return Json{{"name", p.name},
                 {"theta", Wert(z.theta)},
-                {"x", Wert(z.x * kGrammProKg)},
+                {"x", Wert(z.x * kGrammJeKilogramm)},
                 {"phi", Wert(z.phi)},
                 {"h", Wert(z.h)},
-                {"pD", Wert(z.pD * kHektopascalProBar)},
+                {"pD", Wert(z.pD * kHpaJeBar)},
                 {"taupunkt", Wert(z.taupunkt)},
                 {"kuehlgrenze", Wert(z.kuehlgrenze)},
                 {"rho", Wert(z.rho)},
                 {"v", Wert(z.v)},
                 {"nebel", z.nebel},
-                {"wasser", Wert(z.wasser * kGrammProKg)},
-                {"eis", Wert(z.eis * kGrammProKg)},
+                {"wasser", Wert(z.wasser * kGrammJeKilogramm)},
+                {"eis", Wert(z.eis * kGrammJeKilogramm)},
                 {"X", Wert(p.X)},
                 {"Y", Wert(p.Y)}};
 }
@@ -41,7 +41,7 @@ Json ProzessJson(const BerechneterProzess& r) {
                 {"von", VonJson(r.von)},
                 {"nach", r.nach},
                 {"dtheta", Wert(r.dtheta)},
-                {"dx", Wert(r.dx * kGrammProKg)},
+                {"dx", Wert(r.dx * kGrammJeKilogramm)},
                 {"dh", Wert(r.dh)},
                 {"leistung", Wert(r.leistung)},
                 {"wasser", Wert(r.wasser)},
@@ -109,11 +109,12 @@ void ZustandZeile(std::string& aus, const std::string& name, const Diagrammpunkt
     const Zustandswerte& z = p->zustand;
     using namespace stellen;
     Zeile(aus,
-          {Zelle(name), Zelle(z.theta, t, kTheta), Zelle(z.x * kGrammProKg, t, kX),
-           Zelle(z.phi, t, kPhi), Zelle(z.h, t, kH), Zelle(z.pD * kHektopascalProBar, t, kDruck),
+          {Zelle(name), Zelle(z.theta, t, kTheta), Zelle(z.x * kGrammJeKilogramm, t, kX),
+           Zelle(z.phi, t, kPhi), Zelle(z.h, t, kH), Zelle(z.pD * kHpaJeBar, t, kDruck),
            Zelle(z.taupunkt, t, kTheta), Zelle(z.kuehlgrenze, t, kTheta), Zelle(z.rho, t, kRho),
-           Zelle(z.v, t, kRho), z.nebel ? "ja" : "nein", Zelle(z.wasser * kGrammProKg, t, kWasser),
-           Zelle(z.eis * kGrammProKg, t, kX), p->aufLeinwand ? "" : "außerhalb des Diagramms"});
+           Zelle(z.v, t, kRho), z.nebel ? "ja" : "nein",
+           Zelle(z.wasser * kGrammJeKilogramm, t, kWasser), Zelle(z.eis * kGrammJeKilogramm, t, kX),
+           p->aufLeinwand ? "" : "außerhalb des Diagramms"});
 }
 
 std::string ArtName(const std::string& art) {
@@ -200,7 +201,7 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
         using namespace stellen;
         Zeile(aus,
               {ArtName(r.art), Zelle(von), Zelle(r.nach), parameter, Zelle(r.dtheta, t, kTheta),
-               Zelle(r.dx * kGrammProKg, t, kX), Zelle(r.dh, t, kH),
+               Zelle(r.dx * kGrammJeKilogramm, t, kX), Zelle(r.dh, t, kH),
                Zelle(r.massenstrom, t, kStrom), Zelle(r.volumenstrom, t, kStrom),
                Zelle(r.leistung, t, kWasser), Zelle(r.wasser, t, kWasser), ""});
     }

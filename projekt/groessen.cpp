@@ -9,11 +9,11 @@ namespace {
 // clang-format off
 const Groesse kGroessen[] = {
     {"theta", "ϑ", "°C", 1, &Zustandswerte::theta}, {"phi", "φ", "%", 1, nullptr, &Zustandswerte::phi},
-    {"x", "x", "g/kg", kGrammProKg, &Zustandswerte::x}, {"h", "h", "kJ/kg", 1, &Zustandswerte::h},
+    {"x", "x", "g/kg", kGrammJeKilogramm, &Zustandswerte::x}, {"h", "h", "kJ/kg", 1, &Zustandswerte::h},
     {"taupunkt", "ϑTau", "°C", 1, nullptr, &Zustandswerte::taupunkt},
     {"kuehlgrenze", "ϑK", "°C", 1, nullptr, &Zustandswerte::kuehlgrenze}, {"oberflaeche", "ϑO", "°C"},
     {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
-    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammProKg}, {"massenstrom", "ṁ", "kg/h"},
+    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammJeKilogramm}, {"massenstrom", "ṁ", "kg/h"},
     {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
     {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
     {"feuchterueckgewinnung", "Ψ", ""},

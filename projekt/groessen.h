@@ -6,15 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/einheiten.h"
 #include "core/prozess.h"
 #include "core/zustandswerte.h"
 #include "projekt/jsontext.h"
 
 namespace lumora {
-
-// Units of the file, the report and the tables where the code differs.
-inline constexpr double kGrammProKg = 1000;         // x, dx and wasser: g/kg
-inline constexpr double kHektopascalProBar = 1000;  // pD: hPa
 
 // The ways to enter a state: the pair, its two keys in the project file, its name in a form.
 struct Zustandspaar {

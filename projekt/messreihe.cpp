@@ -9,6 +9,8 @@
 #include <limits>
 #include <system_error>
 
+#include "core/einheiten.h"
+
 namespace lumora {
 
 using nlohmann::ordered_json;
@@ -883,7 +885,7 @@ Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
         const double f = i < r.feuchte.size() ? r.feuchte[i] : std::nan("");
         const auto z = std::isfinite(theta) && std::isfinite(f)
                            ? ZustandAusPaar(druck, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
-                                            phi ? f : f / 1000)
+                                            phi ? f : InKgJeKg(f))
                            : Ergebnis<Zustandswerte>::Fehler("");
         if (!z) {
             ++a.unmoeglich;
@@ -893,7 +895,7 @@ Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
         p.index = i;
         p.theta = theta;
         p.phi = phi ? std::optional<double>(f) : z->phi;
-        p.xGkg = phi ? z->x * 1000 : f;
+        p.xGkg = phi ? InGrammJeKg(z->x) : f;
         p.x = z->x;
         p.h = z->h;
         if (a.zeitLesbar && i + 1 < zeiten.size()) {

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include "core/einheiten.h"
 #include "ui/leinwand.h"
 
 namespace lumora {
@@ -55,25 +56,26 @@ QString AblesungText(const Ablesung& a) {
         const double wasser = a.x - a.xS - a.eis;
         zeilen << (a.eis <= 0 ? "Nebelgebiet" : wasser > 0 ? "Mischnebel" : "Eisnebel");
         zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
-        zeilen << QString("x = %1 g/kg").arg(z(a.x * 1000, 2));
-        zeilen << QString("xS = %1 g/kg").arg(z(a.xS * 1000, 2));
+        zeilen << QString("x = %1 g/kg").arg(z(InGrammJeKg(a.x), 2));
+        zeilen << QString("xS = %1 g/kg").arg(z(InGrammJeKg(a.xS), 2));
         if (a.eis <= 0) {
-            zeilen << QString::fromUtf8("x − xS = %1 g/kg Wasser").arg(z((a.x - a.xS) * 1000, 2));
+            zeilen
+                << QString::fromUtf8("x − xS = %1 g/kg Wasser").arg(z(InGrammJeKg(a.x - a.xS), 2));
         } else {
-            if (wasser > 0) zeilen << QString("Wasser = %1 g/kg").arg(z(wasser * 1000, 2));
-            zeilen << QString("Eis = %1 g/kg").arg(z(a.eis * 1000, 2));
+            if (wasser > 0) zeilen << QString("Wasser = %1 g/kg").arg(z(InGrammJeKg(wasser), 2));
+            zeilen << QString("Eis = %1 g/kg").arg(z(InGrammJeKg(a.eis), 2));
         }
         zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
         return zeilen.join('\n');
     }
     if (a.gebiet == Ablesung::Gebiet::ueberSiedepunkt) zeilen << "über der Siedetemperatur";
     zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
-    zeilen << QString("x = %1 g/kg").arg(z(a.x * 1000, 2));
+    zeilen << QString("x = %1 g/kg").arg(z(InGrammJeKg(a.x), 2));
     zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
     if (a.gebiet == Ablesung::Gebiet::ungesaettigt) {
         zeilen << QString::fromUtf8("φ = %1 %").arg(z(a.phi, 1));
     }
-    zeilen << QString("pD = %1 hPa").arg(z(a.pD * 1000, 2));
+    zeilen << QString("pD = %1 hPa").arg(z(InHpa(a.pD), 2));
     if (a.mitTaupunkt && a.reifpunkt) {
         zeilen << QString("Reifpunkt = %1 °C").arg(z(a.tau, 1));
     } else if (a.mitTaupunkt) {

@@ -425,12 +425,8 @@ Json Zonenformular::eintrag() const {
 // --- The altitude ---------------------------------------------------------------------------
 
 QString HoehenFehler(double hoehe) {
-    if (!(hoehe >= -500 && hoehe <= 11000)) {
-        return QString::fromUtf8(
-            "Die Höhe muss zwischen −500 m und 11 000 m über dem "
-            "Meeresspiegel liegen.");
-    }
-    return {};
+    const auto fehler = Hoehenbereichsfehler(hoehe);
+    return fehler ? QString::fromStdString(*fehler) : QString();
 }
 
 Hoehendialog::Hoehendialog(QWidget* parent) : QDialog(parent) {

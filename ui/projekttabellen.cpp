@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLocale>
 
+#include "core/einheiten.h"
 #include "core/prozess.h"
 #include "projekt/messreihe.h"
 
@@ -38,8 +39,8 @@ std::string Trenner() { return QLocale().decimalPoint().toStdString(); }
 QString Nebeltext(const Zustandswerte& z) {
     if (!z.nebel) return QString();
     const QString wasser =
-        QString("%1 g/kg Wasser").arg(Zahltext(z.wasser * 1000, stellen::kWasser));
-    const QString eis = QString("%1 g/kg Eis").arg(Zahltext(z.eis * 1000, stellen::kWasser));
+        QString("%1 g/kg Wasser").arg(Zahltext(InGrammJeKg(z.wasser), stellen::kWasser));
+    const QString eis = QString("%1 g/kg Eis").arg(Zahltext(InGrammJeKg(z.eis), stellen::kWasser));
     if (z.eis > 0 && z.wasser > 0) return "Mischnebel, " + wasser + ", " + eis;
     if (z.eis > 0) return "Eisnebel, " + eis;
     return "Nebel, " + wasser;
@@ -220,7 +221,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
         case Theta:
             return Zahltext(z.theta, stellen::kTheta);
         case X:
-            return Zahltext(z.x * 1000, stellen::kX);
+            return Zahltext(InGrammJeKg(z.x), stellen::kX);
         case Phi:
             return Zahltext(z.phi, stellen::kPhi);
         case H:
@@ -231,7 +232,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
                        ? Zahltext(z.taupunkt, stellen::kTheta) + " (Reifpunkt)"
                        : Zahltext(z.taupunkt, stellen::kTheta);
         case Eis:
-            return z.eis > 0 ? Zahltext(z.eis * 1000, stellen::kX) : QString();
+            return z.eis > 0 ? Zahltext(InGrammJeKg(z.eis), stellen::kX) : QString();
         case Kuehlgrenze:
             return Zahltext(z.kuehlgrenze, stellen::kTheta);
         case Rho:
@@ -350,7 +351,7 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
         case DTheta:
             return gerechnet ? Zahltext(p.dtheta, stellen::kTheta) : QString();
         case DX:
-            return gerechnet ? Zahltext(p.dx * 1000, stellen::kX) : QString();
+            return gerechnet ? Zahltext(InGrammJeKg(p.dx), stellen::kX) : QString();
         case DH:
             return gerechnet ? Zahltext(p.dh, stellen::kH) : QString();
         case Massenstrom:
