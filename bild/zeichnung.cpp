@@ -15,18 +15,6 @@ namespace lumora {
 
 namespace {
 
-int Ausrichten(Ausrichtung a) {
-    switch (a) {
-        case Ausrichtung::links:
-            return Qt::AlignLeft | Qt::AlignTop;
-        case Ausrichtung::mitte:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case Ausrichtung::rechts:
-            return Qt::AlignRight | Qt::AlignTop;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 // The visible labels, each with its group, in the order they were shown.
 struct Gezeigt {
     const Gruppenlayout* g;
@@ -59,7 +47,8 @@ void EtikettenMalen(QPainter& p, const Aufzeichnungsbeschriftung& etiketten) {
         p.fillRect(box, Qt::white);
         p.setFont(schrift);
         p.setPen(QColor(l.g->farbe.r, l.g->farbe.g, l.g->farbe.b));
-        p.drawText(box, Ausrichten(l.g->ausrichtung), QString::fromStdString(l.e->text));
+        p.drawText(box, static_cast<int>(Ausrichten(l.g->ausrichtung)),
+                   QString::fromStdString(l.e->text));
     }
 }
 
@@ -108,6 +97,18 @@ QImage DiagrammBild(const Diagrammbild& b, double skala) {
     QPainter p(&bild);
     DiagrammMalen(p, b, Linienweg::Raster);
     return bild;
+}
+
+Qt::Alignment Ausrichten(Ausrichtung a) {
+    switch (a) {
+        case Ausrichtung::links:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case Ausrichtung::mitte:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case Ausrichtung::rechts:
+            return Qt::AlignRight | Qt::AlignTop;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
 }
 
 }  // namespace lumora

@@ -21,6 +21,10 @@ inline constexpr QRect kPicture2(14550, 8280, 360, 2145);
 
 // Pixels of a layout rectangle in form units.
 QRect Form(const QRect& r);
+
+// A label's alignment as Qt takes it, at the top of its box: the window's labels and every
+// picture align their texts by it.
+Qt::Alignment Ausrichten(Ausrichtung a);
 // The chart area's size and the canvas's box with its frame in it, in pixels.
 QSize Gesamtgroesse();
 QRect Leinwandrahmen();

@@ -4,24 +4,9 @@
 #include <QPalette>
 
 #include "bild/einheiten.h"
+#include "bild/zeichnung.h"
 
 namespace lumora {
-
-namespace {
-
-Qt::Alignment Ausrichten(Ausrichtung a) {
-    switch (a) {
-        case Ausrichtung::links:
-            return Qt::AlignLeft | Qt::AlignTop;
-        case Ausrichtung::mitte:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case Ausrichtung::rechts:
-            return Qt::AlignRight | Qt::AlignTop;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
-}  // namespace
 
 Etiketten::Etiketten(QWidget* gesamt) {
     for (const Gruppenlayout& g : kGruppen) {
