@@ -36,11 +36,11 @@ QPointF Leinwandort(const Eingabe& e, double x, double h) {
 QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e) {
     const auto zone = ZoneAusJson(eintrag);
     if (!zone) return {};
-    auto unten = [](const std::optional<Grenze>& g, double offen) {
-        return g && g->unten ? *g->unten : offen;
+    auto unten = [](const std::optional<Wertebereich>& g, double offen) {
+        return g && g->unten ? g->unten->wert : offen;
     };
-    auto oben = [](const std::optional<Grenze>& g, double offen) {
-        return g && g->oben ? *g->oben : offen;
+    auto oben = [](const std::optional<Wertebereich>& g, double offen) {
+        return g && g->oben ? g->oben->wert : offen;
     };
     // Open ends reach beyond the chart, which cuts them.
     const double t0 = std::fmax(unten(zone->theta, -50), -100);

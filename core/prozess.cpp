@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/feuchte_luft.h"
+#include "core/groesse.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -19,16 +20,13 @@ std::optional<std::string> NichtEndlich(std::string_view name, double wert) {
     return std::string(name) + " ist keine endliche Zahl.";
 }
 
-std::optional<std::string> NichtZwischenNullUndEins(std::string_view name, double wert) {
+// The reason against a parameter that is not finite or lies outside its range, or none.
+std::optional<std::string> AusserhalbFehler(std::string_view name, double wert,
+                                            const Wertebereich& b, std::string_view schluessel) {
     if (auto f = NichtEndlich(name, wert)) return f;
-    if (wert >= 0 && wert <= 1) return std::nullopt;
-    return std::string(name) + " " + KurzText(wert) + " liegt nicht zwischen 0 und 1.";
-}
-
-std::optional<std::string> NichtPositiv(double massenstrom) {
-    if (auto f = NichtEndlich("Der Massenstrom", massenstrom)) return f;
-    if (massenstrom > 0) return std::nullopt;
-    return "Der Massenstrom " + MitEinheit(massenstrom, "kg/h") + " ist nicht größer als 0.";
+    if (Enthaelt(b, wert)) return std::nullopt;  // without building the subject's text
+    return Bereichsfehler(std::string(name) + " " + Wertangabe(wert, schluessel), wert, b,
+                          schluessel);
 }
 
 // The state at (h, x) as the end of a process.
@@ -68,8 +66,11 @@ Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double 
             "Am Anfang gibt es keine relative Feuchte: er liegt über der "
             "Siedetemperatur.");
     }
-    if (phiZiel > 100)
-        return E::Fehler("Das Ziel φ = " + ProzentText(phiZiel) + " ist größer als 100 %.");
+    // Below, the target is bounded by the start's φ, which the next check names.
+    if (auto f = Bereichsfehler("Das Ziel φ = " + ProzentText(phiZiel), phiZiel,
+                                Wertebereich{std::nullopt, kPhiBereich.oben}, "phi")) {
+        return E::Fehler(*f);
+    }
     if (phiZiel < *start.phi) {
         return E::Fehler("Das Ziel φ = " + ProzentText(phiZiel) +
                          " liegt unter φ = " + ProzentText(*start.phi) + " am Anfang.");
@@ -141,13 +142,12 @@ struct Kuehlung {
 Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
     using E = Ergebnis<Kuehlung>;
     if (auto f = NichtEndlich("Die Oberflächentemperatur", p.oberflaeche)) return E::Fehler(*f);
-    if (auto f = NichtEndlich("Der Bypassfaktor", p.bypass)) return E::Fehler(*f);
     if (p.oberflaeche > start.theta) {
         return E::Fehler("Die Oberflächentemperatur " + GradText(p.oberflaeche) +
                          " liegt über der Eintrittstemperatur " + GradText(start.theta) + ".");
     }
-    if (p.bypass < 0 || p.bypass >= 1) {
-        return E::Fehler("Der Bypassfaktor " + KurzText(p.bypass) + " liegt nicht in 0 ≤ BF < 1.");
+    if (auto f = AusserhalbFehler("Der Bypassfaktor", p.bypass, kBypassBereich, "bypass")) {
+        return E::Fehler(*f);
     }
     // The surface dries the air down to its own saturation content, never wets it.
     const double xO = std::min(start.x, Saettigungsgehalt(d, p.oberflaeche).value_or(start.x));
@@ -168,15 +168,17 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
     double m2 = p.massenstroeme[1];
     if (const auto anteil = p.aussenluftanteil) {
         // A share weighs the streams as flows of anteil and 100 - anteil would.
-        if (!(*anteil >= 0 && *anteil <= 100)) {
-            return Endpunkt::Fehler("Der Außenluftanteil " + MitEinheit(*anteil, "%") +
-                                    " liegt nicht zwischen 0 und 100 %.");
+        if (auto f = AusserhalbFehler("Der Außenluftanteil", *anteil, kAussenluftBereich,
+                                      "aussenluftanteil")) {
+            return Endpunkt::Fehler(*f);
         }
         m1 = *anteil;
         m2 = 100 - *anteil;
     } else {
         for (double m : p.massenstroeme) {
-            if (auto f = NichtPositiv(m)) return Endpunkt::Fehler(*f);
+            if (auto f = AusserhalbFehler("Der Massenstrom", m, kPositiv, "massenstrom")) {
+                return Endpunkt::Fehler(*f);
+            }
         }
     }
     const double summe = m1 + m2;
@@ -185,10 +187,12 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
 
 Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
                         const Zustandswerte& fort) {
-    if (auto f = NichtZwischenNullUndEins("Die Rückwärmzahl", p.rueckwaermzahl)) {
+    if (auto f = AusserhalbFehler("Die Rückwärmzahl", p.rueckwaermzahl, kRueckgewinnungsBereich,
+                                  "rueckwaermzahl")) {
         return Endpunkt::Fehler(*f);
     }
-    if (auto f = NichtZwischenNullUndEins("Die Feuchterückgewinnung", p.feuchterueckgewinnung)) {
+    if (auto f = AusserhalbFehler("Die Feuchterückgewinnung", p.feuchterueckgewinnung,
+                                  kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
         return Endpunkt::Fehler(*f);
     }
     const double theta = aussen.theta + p.rueckwaermzahl * (fort.theta - aussen.theta);
@@ -275,18 +279,17 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
             "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.");
     }
     if (p.volumenstrom && p.art != Prozessart::Mischen) {
-        if (auto f = NichtEndlich("Der Volumenstrom", *p.volumenstrom)) {
+        if (auto f =
+                AusserhalbFehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
             return Prozessfehler::Fehler(*f);
-        }
-        if (!(*p.volumenstrom > 0)) {
-            return Prozessfehler::Fehler("Der Volumenstrom " + MitEinheit(*p.volumenstrom, "m³/h") +
-                                         " ist nicht größer als 0.");
         }
         // Moist air at the start state: its density per kg of moist air, to dry air.
         r.volumenstrom = *p.volumenstrom;
         r.massenstrom = *p.volumenstrom * start.rho / (1 + start.x);
     } else if (p.massenstrom && p.art != Prozessart::Mischen) {
-        if (auto f = NichtPositiv(*p.massenstrom)) return Prozessfehler::Fehler(*f);
+        if (auto f = AusserhalbFehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
+            return Prozessfehler::Fehler(*f);
+        }
         r.massenstrom = *p.massenstrom;
         r.volumenstrom = *p.massenstrom * (1 + start.x) / start.rho;
     }

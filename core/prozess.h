@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/wertebereich.h"
 #include "core/zustandswerte.h"
 
 namespace lumora {
@@ -46,12 +47,18 @@ bool HatZweitenZustand(Prozessart art);
 // The target of a humidifier or of a change in a direction: φ [%], x or Δx [kg/kg].
 enum class Ziel { Keins, Phi, X, DX };
 
+// The ranges of the parameters that do not depend on the start; flows are kPositiv, the
+// temperatures and the direction are bounded only by their start.
+inline constexpr Wertebereich kBypassBereich{Grenze{0, true}, Grenze{1, false}};
+inline constexpr Wertebereich kRueckgewinnungsBereich{Grenze{0, true}, Grenze{1, true}};  // Φ, Ψ
+inline constexpr Wertebereich kAussenluftBereich{Grenze{0, true}, Grenze{100, true}};     // [%]
+
 // A process as entered. Only the fields of its kind are read; units inside the code.
 struct Prozess {
     Prozessart art = Prozessart::Heizen;
     double theta = 0;                       // heizen: end temperature [°C]
     double oberflaeche = 0;                 // kuehlen: surface temperature [°C]
-    double bypass = 0;                      // kuehlen: bypass factor BF, 0 <= BF < 1
+    double bypass = 0;                      // kuehlen: bypass factor BF, kBypassBereich
     double wasser = 0;                      // befeuchten_wasser: water temperature [°C]
     double dampf = 0;                       // befeuchten_dampf: steam temperature [°C]
     double epsilon = 0;                     // richtung: direction dh/dx [kJ/kg]
@@ -59,10 +66,10 @@ struct Prozess {
     double zielwert = 0;                    // [%] or [kg/kg]
     std::array<double, 2> massenstroeme{};  // mischen: the two streams [kg/h], > 0
     // mischen, instead of massenstroeme: the first stream's (the outdoor air's) share of the
-    // total [%], 0..100.
+    // total [%], kAussenluftBereich.
     std::optional<double> aussenluftanteil{};
-    double rueckwaermzahl = 0;            // waermerueckgewinnung: Φ, 0..1
-    double feuchterueckgewinnung = 0;     // waermerueckgewinnung: Ψ, 0..1
+    double rueckwaermzahl = 0;            // waermerueckgewinnung: Φ, kRueckgewinnungsBereich
+    double feuchterueckgewinnung = 0;     // waermerueckgewinnung: Ψ, the same
     std::optional<double> massenstrom{};  // dry air [kg/h], > 0; gives power and water flow
     // Instead of massenstrom: moist air at the start state [m³/h], > 0; ṁ = V̇ ρ / (1 + x).
     std::optional<double> volumenstrom{};

@@ -5,6 +5,7 @@
 
 #include "core/einheiten.h"
 #include "core/feuchte_luft.h"
+#include "core/groesse.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -17,22 +18,27 @@ using Zustandsergebnis = Ergebnis<Zustandswerte>;
 
 std::string Hektopascal(double pBar) { return MitEinheit(InHpa(pBar), "hPa"); }
 
-// The reason against a temperature that no state can have, or none.
-std::optional<std::string> TemperaturFehler(const char* name, double theta) {
-    if (!std::isfinite(theta)) return std::string(name) + " ist keine endliche Zahl.";
-    if (theta < kTiefsteTemperatur) {
-        return std::string(name) + " " + GradText(theta) + " liegt unter " +
-               GradText(kTiefsteTemperatur) + ".";
-    }
-    return std::nullopt;
-}
-
 std::optional<std::string> EndlichFehler(const char* name, double wert) {
     if (!std::isfinite(wert)) return std::string(name) + " ist keine endliche Zahl.";
     return std::nullopt;
 }
 
-std::string PhiZuGross(double phi) { return "φ = " + ProzentText(phi) + " ist größer als 100 %."; }
+// The reason against a value of the key that is not finite or lies outside its range, or
+// none. The message names it as "Die Temperatur -120 °C" or, with `gleichung`, "φ = 120 %".
+std::optional<std::string> Wertfehler(const char* name, double wert, const Wertebereich& b,
+                                      std::string_view schluessel, bool gleichung = false) {
+    if (auto f = EndlichFehler(name, wert)) return f;
+    if (Enthaelt(b, wert)) return std::nullopt;
+    return Bereichsfehler(
+        std::string(name) + (gleichung ? " = " : " ") + Wertangabe(wert, schluessel), wert, b,
+        schluessel);
+}
+
+// The reason against a temperature that no state can have, or none.
+std::optional<std::string> TemperaturFehler(const char* name, double theta,
+                                            std::string_view schluessel = "theta") {
+    return Wertfehler(name, theta, kTemperaturBereich, schluessel);
+}
 
 // Enthalpy [kJ/kg] on the fog isotherm of t [°C], extended to the water content x [kg/kg]:
 // hS(t) + (x - xS(t)) cW t, with ice below 0 °C hS(t) + (x - xS(t)) (cE t - rE); eisBeiNull
@@ -115,9 +121,9 @@ Zustandsergebnis Endlich(const Zustandswerte& z) {
 // bit of rounding cannot turn it into fog.
 Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMoeglich) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
-    if (x < 0)
-        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
+    if (auto f = Wertfehler("Der Wassergehalt", x, kNichtNegativ, "x")) {
+        return Zustandsergebnis::Fehler(*f);
+    }
 
     Zustandswerte z;
     z.theta = theta;
@@ -170,9 +176,9 @@ Zustandsergebnis Eingegeben(const Luftdruck& d, double theta, double x,
 
 Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
-    if (phi < 0) return Zustandsergebnis::Fehler("φ = " + ProzentText(phi) + " ist negativ.");
-    if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
+    if (auto f = Wertfehler("φ", phi, kPhiBereich, "phi", true)) {
+        return Zustandsergebnis::Fehler(*f);
+    }
     if (!(theta < d.thetaSiede)) {
         return Zustandsergebnis::Fehler("Die Temperatur " + GradText(theta) +
                                         " liegt nicht unter der Siedetemperatur " +
@@ -189,7 +195,8 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
 
 Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = TemperaturFehler("Der Taupunkt", tau)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = TemperaturFehler("Der Taupunkt", tau, "taupunkt"))
+        return Zustandsergebnis::Fehler(*f);
     if (tau > theta) {
         return Zustandsergebnis::Fehler("Der Taupunkt " + GradText(tau) +
                                         " liegt über der Temperatur " + GradText(theta) + ".");
@@ -205,7 +212,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
 
 Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
     if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = TemperaturFehler("Die Kühlgrenztemperatur", tK)) {
+    if (auto f = TemperaturFehler("Die Kühlgrenztemperatur", tK, "kuehlgrenze")) {
         return Zustandsergebnis::Fehler(*f);
     }
     if (tK > theta) {
@@ -238,16 +245,12 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
 }
 
 Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
-    if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = EndlichFehler("φ", phi)) return Zustandsergebnis::Fehler(*f);
-    if (!(x > 0)) {
-        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) +
-                                        " ist nicht größer als 0 g/kg.");
+    if (auto f = Wertfehler("Der Wassergehalt", x, kPositiv, "x")) {
+        return Zustandsergebnis::Fehler(*f);
     }
-    if (!(phi > 0)) {
-        return Zustandsergebnis::Fehler("φ = " + ProzentText(phi) + " ist nicht größer als 0 %.");
+    if (auto f = Wertfehler("φ", phi, kPhiPositivBereich, "phi", true)) {
+        return Zustandsergebnis::Fehler(*f);
     }
-    if (phi > 100) return Zustandsergebnis::Fehler(PhiZuGross(phi));
     // The saturation pressure the temperature must have; the Magnus form solved for it.
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
     const auto theta = pS < InBar(d.Pges) ? TaupunktBei(d, pS) : std::nullopt;
@@ -299,9 +302,9 @@ Zustandsergebnis ZustandAusThetaX(const Luftdruck& d, double theta, double x) {
 
 Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     if (auto f = EndlichFehler("Die Enthalpie", h)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = EndlichFehler("Der Wassergehalt", x)) return Zustandsergebnis::Fehler(*f);
-    if (x < 0)
-        return Zustandsergebnis::Fehler("Der Wassergehalt " + GrammText(x) + " ist negativ.");
+    if (auto f = Wertfehler("Der Wassergehalt", x, kNichtNegativ, "x")) {
+        return Zustandsergebnis::Fehler(*f);
+    }
     double theta = UngesaettigteTemperatur(h, x);
     if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(kNichtEndlich);
     if (ImNebel(d, theta, x)) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/feuchte_luft.h"
+#include "core/wertebereich.h"
 
 namespace lumora {
 
@@ -34,6 +35,13 @@ inline constexpr double kRLuft = 287.1;
 inline constexpr double kRDampf = 461.5;
 // The coldest state there is [°C]; colder states are impossible.
 inline constexpr double kTiefsteTemperatur = -100;
+
+// The ranges of the values that enter a state, the temperatures (ϑ, dew point, wet-bulb)
+// included; x [kg/kg] is kNichtNegativ, or kPositiv with φ. Ranges against another value of
+// the pair (a dew point at most ϑ) are checked where the pair is computed.
+inline constexpr Wertebereich kTemperaturBereich{Grenze{kTiefsteTemperatur, true}, std::nullopt};
+inline constexpr Wertebereich kPhiBereich{Grenze{0, true}, Grenze{100, true}};          // [%]
+inline constexpr Wertebereich kPhiPositivBereich{Grenze{0, false}, Grenze{100, true}};  // [%]
 
 // Bisection of [unten, oben] until the two bounds are neighbouring doubles; istOben(t) says
 // whether t lies on the upper side of the sought point. Returns the last bracket.

@@ -6,22 +6,6 @@ namespace lumora {
 
 namespace {
 
-// clang-format off
-const Groesse kGroessen[] = {
-    {"theta", "ϑ", "°C", 1, &Zustandswerte::theta}, {"phi", "φ", "%", 1, nullptr, &Zustandswerte::phi},
-    {"x", "x", "g/kg", kGrammJeKilogramm, &Zustandswerte::x}, {"h", "h", "kJ/kg", 1, &Zustandswerte::h},
-    {"taupunkt", "ϑTau", "°C", 1, nullptr, &Zustandswerte::taupunkt},
-    {"kuehlgrenze", "ϑK", "°C", 1, nullptr, &Zustandswerte::kuehlgrenze}, {"oberflaeche", "ϑO", "°C"},
-    {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
-    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammJeKilogramm}, {"massenstrom", "ṁ", "kg/h"},
-    {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
-    {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
-    {"feuchterueckgewinnung", "Ψ", ""},
-};
-// clang-format on
-
-const Groesse kUnbekannt{"", "?", ""};
-
 std::string MitEinheit(const Groesse& g, std::string wert) {
     std::string text = std::string(g.symbol) + " = " + wert;
     if (*g.einheit) text += std::string(" ") + g.einheit;
@@ -30,37 +14,26 @@ std::string MitEinheit(const Groesse& g, std::string wert) {
 
 }  // namespace
 
-double InDatei(std::string_view schluessel, double wert) {
-    return wert * GroesseZu(schluessel).faktor;
-}
-
-double InCode(std::string_view schluessel, double wert) {
-    return wert / GroesseZu(schluessel).faktor;
-}
-
-std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluessel) {
-    const Groesse& g = GroesseZu(schluessel);
-    if (g.zustand) return InDatei(schluessel, z.*g.zustand);
-    if (g.zustandWahl && z.*g.zustandWahl) return InDatei(schluessel, *(z.*g.zustandWahl));
-    return std::nullopt;
-}
-
 const std::vector<Parameter>& Prozessparameter() {
     using P = Prozess;
     static const std::vector<Parameter> parameter = {
-        {"theta", "Endtemperatur ϑ [°C]", false, &P::theta},
-        {"oberflaeche", "Oberflächentemperatur ϑO [°C]", false, &P::oberflaeche},
-        {"bypass", "Bypassfaktor BF", true, &P::bypass},
-        {"wasser", "Wassertemperatur ϑW [°C]", false, &P::wasser},
-        {"dampf", "Dampftemperatur ϑD [°C]", false, &P::dampf},
-        {"epsilon", "Richtung ε [kJ/kg]", false, &P::epsilon},
-        {"rueckwaermzahl", "Rückwärmzahl Φ", false, &P::rueckwaermzahl},
-        {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ", true, &P::feuchterueckgewinnung},
-        {"massenstrom1", "Massenstrom 1 [kg/h]", true},
-        {"massenstrom2", "Massenstrom 2 [kg/h]", true},
-        {"aussenluftanteil", "oder Außenluftanteil von 1 [%]", true, nullptr, &P::aussenluftanteil},
-        {"massenstrom", "Massenstrom trockener Luft [kg/h]", true, nullptr, &P::massenstrom},
-        {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]", true, nullptr, &P::volumenstrom},
+        {"theta", "Endtemperatur ϑ [°C]", false, kBeliebig, &P::theta},
+        {"oberflaeche", "Oberflächentemperatur ϑO [°C]", false, kBeliebig, &P::oberflaeche},
+        {"bypass", "Bypassfaktor BF", true, kBypassBereich, &P::bypass},
+        {"wasser", "Wassertemperatur ϑW [°C]", false, kBeliebig, &P::wasser},
+        {"dampf", "Dampftemperatur ϑD [°C]", false, kBeliebig, &P::dampf},
+        {"epsilon", "Richtung ε [kJ/kg]", false, kBeliebig, &P::epsilon},
+        {"rueckwaermzahl", "Rückwärmzahl Φ", false, kRueckgewinnungsBereich, &P::rueckwaermzahl},
+        {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ", true, kRueckgewinnungsBereich,
+         &P::feuchterueckgewinnung},
+        {"massenstrom1", "Massenstrom 1 [kg/h]", true, kPositiv},
+        {"massenstrom2", "Massenstrom 2 [kg/h]", true, kPositiv},
+        {"aussenluftanteil", "oder Außenluftanteil von 1 [%]", true, kAussenluftBereich, nullptr,
+         &P::aussenluftanteil},
+        {"massenstrom", "Massenstrom trockener Luft [kg/h]", true, kPositiv, nullptr,
+         &P::massenstrom},
+        {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]", true, kPositiv, nullptr,
+         &P::volumenstrom},
     };
     return parameter;
 }
@@ -98,13 +71,6 @@ bool IstParameterschluessel(std::string_view schluessel) {
         if (schluessel == z.schluessel) return true;
     }
     return ParameterZu(schluessel) != nullptr;
-}
-
-const Groesse& GroesseZu(std::string_view schluessel) {
-    for (const Groesse& g : kGroessen) {
-        if (schluessel == g.schluessel) return g;
-    }
-    return kUnbekannt;
 }
 
 std::string WertText(const Json& wert, std::string_view dezimaltrenner) {

@@ -7,49 +7,33 @@
 #include <vector>
 
 #include "core/einheiten.h"
+#include "core/groesse.h"
 #include "core/prozess.h"
 #include "core/zustandswerte.h"
 #include "projekt/jsontext.h"
 
 namespace lumora {
 
-// The ways to enter a state: the pair, its two keys in the project file, its name in a form.
+// The ways to enter a state: the pair, its two keys in the project file, its name in a form,
+// and the ranges of its two values, in the code's units.
 struct Zustandspaar {
     Paar paar;
     const char* a;
     const char* b;
     const char* anzeige;
+    Wertebereich bereichA;
+    Wertebereich bereichB;
 };
+// clang-format off
 inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
-    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ"},
-    {Paar::ThetaX, "theta", "x", "ϑ und x"},
-    {Paar::HX, "h", "x", "h und x"},
-    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt"},
-    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur"},
-    {Paar::XPhi, "x", "phi", "x und φ"},
+    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ", kTemperaturBereich, kPhiBereich},
+    {Paar::ThetaX, "theta", "x", "ϑ und x", kTemperaturBereich, kNichtNegativ},
+    {Paar::HX, "h", "x", "h und x", kBeliebig, kNichtNegativ},
+    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt", kTemperaturBereich, kTemperaturBereich},
+    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur", kTemperaturBereich, kTemperaturBereich},
+    {Paar::XPhi, "x", "phi", "x und φ", kPositiv, kPhiPositivBereich},
 }};
-
-// A file key of a value in a state or process entry: its symbol and unit as forms, tables
-// and reports show them.
-struct Groesse {
-    const char* schluessel;
-    const char* symbol;
-    const char* einheit;
-    double faktor = 1;  // file units per unit of the code: 1000 for g/kg against kg/kg
-    // The state's value the key names, where it names one, or one that may not exist.
-    double Zustandswerte::*zustand = nullptr;
-    std::optional<double> Zustandswerte::*zustandWahl = nullptr;
-};
-// The quantity of a key; one with an empty key and the symbol "?" for a key this version does
-// not know.
-const Groesse& GroesseZu(std::string_view schluessel);
-
-// A value under the key in the file's units, from the code's, and back.
-double InDatei(std::string_view schluessel, double wert);
-double InCode(std::string_view schluessel, double wert);
-// The value of a state that the key names, in the file's units; none for a key that names
-// no value of a state.
-std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluessel);
+// clang-format on
 
 // A parameter of a process as the file and the form hold it. The two flows of a mixing are
 // one file key, "massenstroeme"; the form has a field for each, "massenstrom1" and "2".
@@ -57,6 +41,7 @@ struct Parameter {
     const char* schluessel;
     const char* beschriftung;                        // the form's label, with symbol and unit
     bool freiwillig;                                 // may be left out
+    Wertebereich bereich;                            // in the code's units
     double Prozess::*wert = nullptr;                 // where the process keeps it
     std::optional<double> Prozess::*wahl = nullptr;  // the same for a value that may be missing
 };

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kGroessen[] = {"theta", "phi", "x"};
 
-using Grenzfeld = std::optional<Grenze> Zone::*;
+using Grenzfeld = std::optional<Wertebereich> Zone::*;
 
 Grenzfeld Feld(std::string_view groesse) {
     if (groesse == "theta") return &Zone::theta;
@@ -18,12 +18,12 @@ Grenzfeld Feld(std::string_view groesse) {
     return &Zone::x;
 }
 
-bool Haelt(const std::optional<Grenze>& g, std::optional<double> v) {
-    if (!g || g->Offen()) return true;
-    return v && g->Haelt(*v);
+bool Haelt(const std::optional<Wertebereich>& g, std::optional<double> v) {
+    if (!g || Unbegrenzt(*g)) return true;
+    return v && Enthaelt(*g, *v);
 }
 
-ordered_json Ende(const std::optional<double>& v) { return v ? JsonZahl(*v) : ordered_json(); }
+ordered_json Ende(const std::optional<Grenze>& g) { return g ? JsonZahl(g->wert) : ordered_json(); }
 
 // Texts of a bound for a message, as the file wrote them.
 std::string Text(double v) { return JsonZahl(v).dump(); }
@@ -33,9 +33,9 @@ std::string Text(double v) { return JsonZahl(v).dump(); }
 Zone Behaglichkeitsfeld() {
     Zone z;
     z.name = "Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)";
-    z.theta = Grenze{20, 26};
-    z.phi = Grenze{30, 65};
-    z.x = Grenze{std::nullopt, 11.5};
+    z.theta = Eingeschlossen(20, 26);
+    z.phi = Eingeschlossen(30, 65);
+    z.x = Eingeschlossen(std::nullopt, 11.5);
     return z;
 }
 
@@ -67,7 +67,7 @@ ordered_json ZoneZuJson(const Zone& zone) {
     ordered_json j = zone.vorlage.is_object() ? zone.vorlage : ordered_json::object();
     j["name"] = zone.name;
     for (const char* g : kGroessen) {
-        const std::optional<Grenze>& grenze = zone.*Feld(g);
+        const std::optional<Wertebereich>& grenze = zone.*Feld(g);
         if (grenze) {
             j[g] = ordered_json::array({Ende(grenze->unten), Ende(grenze->oben)});
         } else {
@@ -95,13 +95,14 @@ Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
                              "“ der Zone ist keine Liste aus unterer und oberer Grenze "
                              "(Zahl oder null).");
         }
-        Grenze grenze;
-        if (!(*w)[0].is_null()) grenze.unten = (*w)[0].get<double>();
-        if (!(*w)[1].is_null()) grenze.oben = (*w)[1].get<double>();
-        if (grenze.unten && grenze.oben && *grenze.unten > *grenze.oben) {
+        const auto zahl = [](const ordered_json& e) {
+            return e.is_null() ? std::nullopt : std::optional<double>(e.get<double>());
+        };
+        const Wertebereich grenze = Eingeschlossen(zahl((*w)[0]), zahl((*w)[1]));
+        if (grenze.unten && grenze.oben && grenze.unten->wert > grenze.oben->wert) {
             return E::Fehler(std::string("„") + g + "“ der Zone: die untere Grenze " +
-                             Text(*grenze.unten) + " liegt über der oberen " + Text(*grenze.oben) +
-                             ".");
+                             Text(grenze.unten->wert) + " liegt über der oberen " +
+                             Text(grenze.oben->wert) + ".");
         }
         z.*Feld(g) = grenze;
     }

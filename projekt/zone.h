@@ -5,27 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "core/wertebereich.h"
 #include "core/zustandswerte.h"
 #include "projekt/messreihe.h"
 
 namespace lumora {
 
-// The bounds of one quantity, both inclusive; none for an open end.
-struct Grenze {
-    std::optional<double> unten;
-    std::optional<double> oben;
-
-    bool Offen() const { return !unten && !oben; }
-    bool Haelt(double v) const { return (!unten || v >= *unten) && (!oben || v <= *oben); }
-};
-
-// A region of the chart bounded by ϑ [°C], φ [%] and x [g/kg]. A quantity without bounds
-// (key absent or both ends null) does not restrict the zone.
+// A region of the chart bounded by ϑ [°C], φ [%] and x [g/kg], each range with its bounds
+// included. A quantity without bounds (key absent or both ends null) does not restrict the
+// zone.
 struct Zone {
     std::string name;
-    std::optional<Grenze> theta;
-    std::optional<Grenze> phi;
-    std::optional<Grenze> x;
+    std::optional<Wertebereich> theta;
+    std::optional<Wertebereich> phi;
+    std::optional<Wertebereich> x;
 
     // The zone object as read, for its key order and the keys Lumora does not know.
     nlohmann::ordered_json vorlage = nlohmann::ordered_json::object();

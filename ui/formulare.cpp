@@ -28,6 +28,14 @@ QString Einheit(const char* schluessel) {
            (*g.einheit ? " [" + QString::fromUtf8(g.einheit) + "]" : QString());
 }
 
+// Shows the range of the field's value in the empty field and as its tip; nothing for a value
+// that only its start or its partner bounds.
+void BereichZeigen(QLineEdit* feld, const Wertebereich& b, const char* schluessel) {
+    const QString text = QString::fromStdString(BereichText(b, schluessel));
+    feld->setPlaceholderText(text);
+    feld->setToolTip(text);
+}
+
 }  // namespace
 
 QString KeineZahl(const QString& feld, const QString& text) {
@@ -168,6 +176,8 @@ void Zustandsformular::paarGewaehlt() {
     const Zustandspaar& p = kZustandspaare[std::max(0, paar_->currentIndex())];
     beschriftung(a_)->setText(Einheit(p.a));
     beschriftung(b_)->setText(Einheit(p.b));
+    BereichZeigen(a_, p.bereichA, p.a);
+    BereichZeigen(b_, p.bereichB, p.b);
     pruefen();
 }
 
@@ -225,6 +235,7 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
     zielwert_ = zahlfeld("Zielwert");
     for (const Parameter& p : Prozessparameter()) {
         parameter_.emplace_back(p.schluessel, zahlfeld(QString::fromUtf8(p.beschriftung)));
+        BereichZeigen(parameter_.back().second, p.bereich, p.schluessel);
     }
     nach_ = new QLineEdit(this);
     formular_->addRow("Name des neuen Zustands", nach_);

@@ -486,10 +486,10 @@ QVariant Zonenmodell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     const Json& e = s_.projekt().eintrag(Liste::Zonen, static_cast<std::size_t>(index.row()));
     const auto zone = ZoneAusJson(e);
-    auto grenze = [&](const std::optional<Grenze>& g) -> QString {
-        if (!g || g->Offen()) return QString::fromUtf8("–");
-        const QString unten = g->unten ? QLocale().toString(*g->unten) : QString("offen");
-        const QString oben = g->oben ? QLocale().toString(*g->oben) : QString("offen");
+    auto grenze = [&](const std::optional<Wertebereich>& g) -> QString {
+        if (!g || Unbegrenzt(*g)) return QString::fromUtf8("–");
+        const QString unten = g->unten ? QLocale().toString(g->unten->wert) : QString("offen");
+        const QString oben = g->oben ? QLocale().toString(g->oben->wert) : QString("offen");
         return unten + QString::fromUtf8(" … ") + oben;
     };
     switch (index.column()) {

@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Prozess, ProzessGruende, testing::Values(
     GrundFall{{.art = Prozessart::BefeuchtenDampf, .dampf = 1000, .ziel = Ziel::Phi, .zielwert = 95}, "φ = 95 % ist auf dieser Linie nicht erreichbar: sie erreicht vorher die Siedetemperatur 99,9707 °C."},
     GrundFall{{.art = Prozessart::BefeuchtenWasser, .wasser = 15, .ziel = Ziel::DX, .zielwert = -0.001}, "Der Wassergehalt am Ende 3,34422 g/kg liegt unter dem am Anfang 4,34422 g/kg."},
     GrundFall{{.art = Prozessart::Richtung, .epsilon = 1000, .ziel = Ziel::X, .zielwert = -0.002}, "Der Wassergehalt am Ende -2 g/kg wäre negativ."},
-    GrundFall{{.art = Prozessart::Mischen, .massenstroeme = {1000, 0}}, "Der Massenstrom 0 kg/h ist nicht größer als 0."},
+    GrundFall{{.art = Prozessart::Mischen, .massenstroeme = {1000, 0}}, "Der Massenstrom 0 kg/h ist nicht größer als 0 kg/h."},
     GrundFall{{.art = Prozessart::Mischen, .aussenluftanteil = 101}, "Der Außenluftanteil 101 % liegt nicht zwischen 0 und 100 %."},
     GrundFall{{.art = Prozessart::Waermerueckgewinnung, .rueckwaermzahl = 1.5}, "Die Rückwärmzahl 1,5 liegt nicht zwischen 0 und 1."}
 ));

@@ -108,7 +108,7 @@ class Gruende : public testing::TestWithParam<GrundFall> {};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Normaldruck, Gruende, testing::Values(
-    GrundFall{Paar::ThetaPhi, 20, 130, "φ = 130 % ist größer als 100 %."},
+    GrundFall{Paar::ThetaPhi, 20, 130, "φ = 130 % liegt nicht zwischen 0 und 100 %."},
     GrundFall{Paar::ThetaPhi, 120, 50, "Die Temperatur 120 °C liegt nicht unter der Siedetemperatur 99,9707 °C."},
     GrundFall{Paar::HX, -150, 0.05, "Der Zustand mit h = -150 kJ/kg und x = 50 g/kg liegt im Nebel unter -100 °C."},
     GrundFall{Paar::ThetaTaupunkt, 20, 25, "Der Taupunkt 25 °C liegt über der Temperatur 20 °C."},

@@ -355,7 +355,7 @@ TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {
     QTest::keyClicks(form.name(), "R");
     QTest::keyClicks(form.wertA(), "20");
     QTest::keyClicks(form.wertB(), "130");
-    EXPECT_EQ(meldung->text(), QString::fromUtf8("φ = 130 % ist größer als 100 %."));
+    EXPECT_EQ(meldung->text(), QString::fromUtf8("φ = 130 % liegt nicht zwischen 0 und 100 %."));
     form.wertB()->setText("50");
     EXPECT_EQ(meldung->text(), "");
     form.name()->setText("AUL");  // taken
@@ -577,6 +577,8 @@ TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
                                             }) != schema.schluessel.end();
             EXPECT_EQ(form.parameter(par.schluessel)->isVisible(), dabei)
                 << n.schluessel << " " << par.schluessel;
+            EXPECT_EQ(form.parameter(par.schluessel)->placeholderText().toStdString(),
+                      BereichText(par.bereich, par.schluessel));
             if (dabei && werte.count(par.schluessel)) {
                 form.parameter(par.schluessel)
                     ->setText(QLocale().toString(werte.at(par.schluessel)));

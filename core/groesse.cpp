@@ -1,0 +1,68 @@
+#include "core/groesse.h"
+
+#include "core/einheiten.h"
+#include "core/zahlen.h"
+
+namespace lumora {
+
+namespace {
+
+// clang-format off
+const Groesse kGroessen[] = {
+    {"theta", "ϑ", "°C", 1, &Zustandswerte::theta}, {"phi", "φ", "%", 1, nullptr, &Zustandswerte::phi},
+    {"x", "x", "g/kg", kGrammJeKilogramm, &Zustandswerte::x}, {"h", "h", "kJ/kg", 1, &Zustandswerte::h},
+    {"taupunkt", "ϑTau", "°C", 1, nullptr, &Zustandswerte::taupunkt},
+    {"kuehlgrenze", "ϑK", "°C", 1, nullptr, &Zustandswerte::kuehlgrenze}, {"oberflaeche", "ϑO", "°C"},
+    {"bypass", "BF", ""}, {"wasser", "ϑW", "°C"}, {"dampf", "ϑD", "°C"},
+    {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammJeKilogramm}, {"massenstrom", "ṁ", "kg/h"},
+    {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
+    {"massenstrom1", "ṁ1", "kg/h"}, {"massenstrom2", "ṁ2", "kg/h"},
+    {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
+    {"feuchterueckgewinnung", "Ψ", ""},
+};
+// clang-format on
+
+const Groesse kUnbekannt{"", "?", ""};
+
+}  // namespace
+
+const Groesse& GroesseZu(std::string_view schluessel) {
+    for (const Groesse& g : kGroessen) {
+        if (schluessel == g.schluessel) return g;
+    }
+    return kUnbekannt;
+}
+
+double InDatei(std::string_view schluessel, double wert) {
+    return wert * GroesseZu(schluessel).faktor;
+}
+
+double InCode(std::string_view schluessel, double wert) {
+    return wert / GroesseZu(schluessel).faktor;
+}
+
+std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluessel) {
+    const Groesse& g = GroesseZu(schluessel);
+    if (g.zustand) return InDatei(schluessel, z.*g.zustand);
+    if (g.zustandWahl && z.*g.zustandWahl) return InDatei(schluessel, *(z.*g.zustandWahl));
+    return std::nullopt;
+}
+
+std::string Wertangabe(double v, std::string_view schluessel) {
+    const Groesse& g = GroesseZu(schluessel);
+    return *g.einheit ? MitEinheit(v * g.faktor, g.einheit) : KurzText(v * g.faktor);
+}
+
+std::string BereichText(const Wertebereich& b, std::string_view schluessel) {
+    const Groesse& g = GroesseZu(schluessel);
+    return BereichText(b, g.symbol, g.einheit, g.faktor);
+}
+
+std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v,
+                                          const Wertebereich& b, std::string_view schluessel) {
+    if (Enthaelt(b, v)) return std::nullopt;
+    const Groesse& g = GroesseZu(schluessel);
+    return Bereichsfehler(subjekt, v, b, g.symbol, g.einheit, g.faktor);
+}
+
+}  // namespace lumora
