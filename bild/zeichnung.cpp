@@ -35,24 +35,30 @@ std::vector<Gezeigt> Sichtbare(const Aufzeichnungsbeschriftung& b) {
     return aus;
 }
 
-// Each label as the window shows it: its box filled with the area's white, its text in the
-// group's font, colour and alignment.
+// Each visible label at its place, the later shown over the earlier.
 void EtikettenMalen(QPainter& p, const Aufzeichnungsbeschriftung& etiketten) {
     for (const Gezeigt& l : Sichtbare(etiketten)) {
-        QFont schrift("Arial");
-        schrift.setPointSizeF(l.g->punkt);
-        schrift.setBold(true);
         const QRect box(Pixel(l.e->left * kFormProFlaecheX), Pixel(l.e->top * kFormProFlaecheY),
                         Pixel(l.g->breite), Pixel(l.g->hoehe));
-        p.fillRect(box, Qt::white);
-        p.setFont(schrift);
-        p.setPen(QColor(l.g->farbe.r, l.g->farbe.g, l.g->farbe.b));
-        p.drawText(box, static_cast<int>(Ausrichten(l.g->ausrichtung)),
-                   QString::fromStdString(l.e->text));
+        EtikettMalen(p, *l.g, QString::fromStdString(l.e->text), box);
     }
 }
 
 }  // namespace
+
+QFont Etikettenschrift(const Gruppenlayout& g) {
+    QFont schrift("Arial");
+    schrift.setPointSizeF(g.punkt);
+    schrift.setBold(true);
+    return schrift;
+}
+
+void EtikettMalen(QPainter& p, const Gruppenlayout& g, const QString& text, const QRect& box) {
+    p.fillRect(box, Qt::white);
+    p.setFont(Etikettenschrift(g));
+    p.setPen(QColor(g.farbe.r, g.farbe.g, g.farbe.b));
+    p.drawText(box, static_cast<int>(Ausrichten(g.ausrichtung)), text);
+}
 
 QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.height()); }
 QSize Gesamtgroesse() { return Form(kGesamt).size(); }

@@ -25,6 +25,13 @@ QRect Form(const QRect& r);
 // A label's alignment as Qt takes it, at the top of its box: the window's labels and every
 // picture align their texts by it.
 Qt::Alignment Ausrichten(Ausrichtung a);
+// A chart label of group g with its text in its box in pixels, as the window shows it and
+// every picture draws it: the box filled with the area's white, the text in the group's
+// font, colour and alignment.
+void EtikettMalen(QPainter& p, const Gruppenlayout& g, const QString& text, const QRect& box);
+// The font of a group's labels.
+QFont Etikettenschrift(const Gruppenlayout& g);
+
 // The chart area's size and the canvas's box with its frame in it, in pixels.
 QSize Gesamtgroesse();
 QRect Leinwandrahmen();

@@ -58,8 +58,8 @@ std::string BereichText(const Wertebereich& b, std::string_view schluessel) {
     return BereichText(b, g.symbol, g.einheit, g.faktor);
 }
 
-std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v,
-                                          const Wertebereich& b, std::string_view schluessel) {
+std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
+                                          std::string_view schluessel) {
     if (Enthaelt(b, v)) return std::nullopt;
     const Groesse& g = GroesseZu(schluessel);
     return Bereichsfehler(subjekt, v, b, g.symbol, g.einheit, g.faktor);

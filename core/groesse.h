@@ -38,7 +38,7 @@ std::string Wertangabe(double v, std::string_view schluessel);
 std::string BereichText(const Wertebereich& b, std::string_view schluessel);
 // The reason why v, in the code's units, lies outside the range of the quantity under the key,
 // after the subject that names it: "Der Bypassfaktor 1 liegt nicht in 0 ≤ BF < 1."
-std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v,
-                                          const Wertebereich& b, std::string_view schluessel);
+std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
+                                          std::string_view schluessel);
 
 }  // namespace lumora

@@ -30,9 +30,9 @@ std::string BereichText(const Wertebereich& b, std::string_view symbol, std::str
     return {};
 }
 
-std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v,
-                                          const Wertebereich& b, std::string_view symbol,
-                                          std::string_view einheit, double faktor) {
+std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
+                                          std::string_view symbol, std::string_view einheit,
+                                          double faktor) {
     if (Enthaelt(b, v)) return std::nullopt;
     std::string text(subjekt);
     if (b.unten && b.oben) {
@@ -44,7 +44,8 @@ std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v,
     }
     if (b.unten) {
         const Grenze& g = *b.unten;
-        if (!g.eingeschlossen) return text + " ist nicht größer als " + Zahl(g.wert, einheit, faktor) + ".";
+        if (!g.eingeschlossen)
+            return text + " ist nicht größer als " + Zahl(g.wert, einheit, faktor) + ".";
         if (g.wert == 0) return text + " ist negativ.";
         return text + " liegt unter " + Zahl(g.wert, einheit, faktor) + ".";
     }

@@ -1,6 +1,7 @@
 #include "ui/etiketten.h"
 
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 
 #include "bild/einheiten.h"
@@ -8,16 +9,36 @@
 
 namespace lumora {
 
+namespace {
+
+// A chart label of the window: a label with its text, font, colours and alignment, painted
+// by the same function that draws the labels into every picture of the chart.
+class Diagrammetikett : public QLabel {
+  public:
+    Diagrammetikett(const Gruppenlayout& g, const QString& text, QWidget* parent)
+        : QLabel(text, parent), g_(g) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        EtikettMalen(p, g_, text(), rect());
+    }
+
+  private:
+    const Gruppenlayout& g_;
+};
+
+}  // namespace
+
 Etiketten::Etiketten(QWidget* gesamt) {
     for (const Gruppenlayout& g : kGruppen) {
-        QFont schrift("Arial");
-        schrift.setPointSizeF(g.punkt);
-        schrift.setBold(true);
+        const QFont schrift = Etikettenschrift(g);
         QPalette palette;
         palette.setColor(QPalette::Window, Qt::white);
         palette.setColor(QPalette::WindowText, QColor(g.farbe.r, g.farbe.g, g.farbe.b));
         for (int n = 0; n < g.anzahl; ++n) {
-            auto* etikett = new QLabel(QString::fromStdString(Starttext(g.gruppe, n)), gesamt);
+            auto* etikett =
+                new Diagrammetikett(g, QString::fromStdString(Starttext(g.gruppe, n)), gesamt);
             etikett->setObjectName(QString("%1_%2").arg(g.name).arg(n));
             etikett->setFont(schrift);
             etikett->setPalette(palette);

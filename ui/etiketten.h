@@ -11,7 +11,8 @@
 namespace lumora {
 
 // The chart labels of the window, placed in area units of pic_gesamt: shown as labels of the
-// window, and kept as the recording every picture of the chart draws them from.
+// window that paint themselves as every picture draws them (EtikettMalen), and kept as the
+// recording every picture of the chart draws them from.
 class Etiketten : public Beschriftung {
   public:
     // Creates every label, hidden, as a child of the area.

@@ -50,9 +50,12 @@ TEST(Schema, ProcessParametersAreRefusedExactlyOutsideTheirRows) {
             const Parameter& par = *ParameterZu(k);
             for (double v : AnDenGrenzen(par.bereich)) {
                 Prozess p = Grundfall(n.art);
-                if (par.wert) p.*par.wert = v;
-                else if (par.wahl) p.*par.wahl = v;
-                else p.massenstroeme[std::string_view(k) == "massenstrom1" ? 0 : 1] = v;
+                if (par.wert)
+                    p.*par.wert = v;
+                else if (par.wahl)
+                    p.*par.wahl = v;
+                else
+                    p.massenstroeme[std::string_view(k) == "massenstrom1" ? 0 : 1] = v;
                 const auto r = Rechne(kDruck, p, start, &zweiter);
                 EXPECT_EQ(static_cast<bool>(r), Enthaelt(par.bereich, v))
                     << n.schluessel << " " << k << " = " << v << ": " << (r ? "" : r.grund());
