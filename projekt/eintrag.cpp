@@ -87,8 +87,12 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
         if (!e.contains(strom)) continue;
         double m = 0;
         if (auto f = lesen(strom, m)) return f;
-        if (!(m > 0)) return Zitat(strom) + " muss größer als 0 sein.";
-        p.*ParameterZu(strom)->wahl = m;
+        const Parameter& par = *ParameterZu(strom);
+        if (auto f = Bereichsfehler(Zitat(strom) + " = " + Wertangabe(m, strom), m, par.bereich,
+                                    strom)) {
+            return f;
+        }
+        p.*par.wahl = m;
     }
     return std::nullopt;
 }
