@@ -13,23 +13,23 @@ namespace {
 
 Json Wert(std::optional<double> v) { return v && std::isfinite(*v) ? Json(*v) : Json(); }
 
+// The values of a state under their file keys and in the file's units, where the file has
+// them; the rest in the units the manual names.
 Json ZustandJson(const Diagrammpunkt& p) {
     const Zustandswerte& z = p.zustand;
-    return Json{{"name", p.name},
-                {"theta", Wert(z.theta)},
-                {"x", Wert(z.x * kGrammJeKilogramm)},
-                {"phi", Wert(z.phi)},
-                {"h", Wert(z.h)},
-                {"pD", Wert(z.pD * kHpaJeBar)},
-                {"taupunkt", Wert(z.taupunkt)},
-                {"kuehlgrenze", Wert(z.kuehlgrenze)},
-                {"rho", Wert(z.rho)},
-                {"v", Wert(z.v)},
-                {"nebel", z.nebel},
-                {"wasser", Wert(z.wasser * kGrammJeKilogramm)},
-                {"eis", Wert(z.eis * kGrammJeKilogramm)},
-                {"X", Wert(p.X)},
-                {"Y", Wert(p.Y)}};
+    Json j{{"name", p.name}};
+    const auto datei = [&](const char* k) { j[k] = Wert(WertVon(z, k)); };
+    for (const char* k : {"theta", "x", "phi", "h"}) datei(k);
+    j["pD"] = Wert(InHpa(z.pD));
+    for (const char* k : {"taupunkt", "kuehlgrenze"}) datei(k);
+    j["rho"] = Wert(z.rho);
+    j["v"] = Wert(z.v);
+    j["nebel"] = z.nebel;
+    j["wasser"] = Wert(InGrammJeKg(z.wasser));
+    j["eis"] = Wert(InGrammJeKg(z.eis));
+    j["X"] = Wert(p.X);
+    j["Y"] = Wert(p.Y);
+    return j;
 }
 
 Json VonJson(const std::vector<std::string>& von) {
@@ -41,7 +41,7 @@ Json ProzessJson(const BerechneterProzess& r) {
                 {"von", VonJson(r.von)},
                 {"nach", r.nach},
                 {"dtheta", Wert(r.dtheta)},
-                {"dx", Wert(r.dx * kGrammJeKilogramm)},
+                {"dx", Wert(InDatei("dx", r.dx))},
                 {"dh", Wert(r.dh)},
                 {"leistung", Wert(r.leistung)},
                 {"wasser", Wert(r.wasser)},
