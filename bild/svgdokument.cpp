@@ -111,6 +111,14 @@ void XmlAnhaengen(QByteArray& aus, QStringView text) {
     aus += sauber.toUtf8();
 }
 
+void Attribut(QByteArray& text, const char* name, const QByteArray& wert) {
+    text += ' ';
+    text += name;
+    text += "=\"";
+    text += wert;
+    text += '"';
+}
+
 // Whether XML would change the text's blanks without xml:space="preserve": at its ends, two in
 // a row, or any other white space.
 bool LeerzeichenZaehlen(const QString& text) {
@@ -370,7 +378,9 @@ class Svgmaler final : public QPaintEngine {
     bool umkehrbar_ = true;
     qreal deckung_ = 1;
     Stil stil_;
-    bool stilAlt_ = true;
+    // The parts of stil_ made before their part of the state changed.
+    static constexpr int kAltTransform = 1, kAltStift = 2, kAltPinsel = 4;
+    int alt_ = kAltTransform | kAltStift | kAltPinsel;
 
     std::optional<Schnitt> schnitt_;
     bool schnittAn_ = true;
@@ -389,7 +399,7 @@ bool Svgmaler::begin(QPaintDevice*) {
     aussen_ = 0;
     gruppeOffen_ = false;
     for (std::size_t i = 0; i < kMerkmale; ++i) gruppe_[i] = kArten[i].anfang;
-    stilAlt_ = true;
+    alt_ = kAltTransform | kAltStift | kAltPinsel;
     const QSize g = groesse_;
     text_ += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"";
     text_ += QByteArray::number(g.width() * 25.4 / kDpiDatei, 'f', 3);
@@ -425,7 +435,9 @@ void Svgmaler::updateState(const QPaintEngineState& s) {
         transform_ = s.transform();
         umkehr_ = transform_.inverted(&umkehrbar_);
     }
-    if (f & (DirtyPen | DirtyBrush | DirtyOpacity | DirtyTransform)) stilAlt_ = true;
+    if (f & DirtyTransform) alt_ |= kAltTransform | kAltStift;  // the pen's width scales
+    if (f & (DirtyPen | DirtyOpacity)) alt_ |= kAltStift;
+    if (f & (DirtyBrush | DirtyOpacity)) alt_ |= kAltPinsel;
     // The clip comes in the coordinates of the transform that comes with it.
     if (f & DirtyClipEnabled) schnittAn_ = s.isClipEnabled();
     if (f & (DirtyClipRegion | DirtyClipPath)) {
@@ -469,81 +481,92 @@ void Svgmaler::schnittSetzen(const QPainterPath& logisch, std::optional<QRectF> 
     schnitt_ = std::move(neu);
 }
 
+// The colour as #rrggbb and its opacity with the painter's.
 void Svgmaler::farbtext(QByteArray& farbe, QByteArray& deckung, const QColor& c) const {
-    farbe = c.name(QColor::HexRgb).toLatin1();
-    deckung.clear();
+    static constexpr char kHex[] = "0123456789abcdef";
+    const QRgb rgb = c.rgb();
+    farbe.truncate(0);
+    farbe += '#';
+    for (int schieben = 20; schieben >= 0; schieben -= 4) farbe += kHex[(rgb >> schieben) & 15];
+    deckung.truncate(0);
     WertAnhaengen(deckung, c.alphaF() * deckung_, 3);
 }
 
+// Each part made anew only when its part of the painter's state changed: a run of canvas lines
+// changes the pen alone.
 const Svgmaler::Stil& Svgmaler::stil() {
-    if (!stilAlt_) return stil_;
-    stilAlt_ = false;
     Stil& s = stil_;
     const QTransform& t = transform_;
-    s.transform.clear();
-    s.skala = 1;
     // A translation and a uniform scale: the scale goes into the coordinates, the
     // translation onto the group, so that the numbers stay hundredths of a pixel.
     const bool gleichmaessig = t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0;
-    if (gleichmaessig) {
-        s.skala = t.m11();
-        if (t.dx() != 0 || t.dy() != 0) {
-            s.transform = "translate(";
-            HundertstelAnhaengen(s.transform, t.dx());
-            HundertstelAnhaengen(s.transform, t.dy(), true);
+    if (alt_ & kAltTransform) {
+        s.transform.truncate(0);
+        s.skala = 1;
+        if (gleichmaessig) {
+            s.skala = t.m11();
+            if (t.dx() != 0 || t.dy() != 0) {
+                s.transform += "translate(";
+                HundertstelAnhaengen(s.transform, t.dx());
+                HundertstelAnhaengen(s.transform, t.dy(), true);
+                s.transform += ')';
+            }
+        } else {
+            s.transform += "matrix(";
+            for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) {
+                if (s.transform.size() > 7) s.transform += ' ';
+                WertAnhaengen(s.transform, v, 10);
+            }
             s.transform += ')';
         }
-    } else {
-        s.transform = "matrix(";
-        for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) {
-            if (s.transform.size() > 7) s.transform += ' ';
-            WertAnhaengen(s.transform, v, 10);
+    }
+    if (alt_ & kAltStift) {
+        const QPen& p = stift_;
+        farbtext(s.strich, s.strichdeckung, p.color());
+        // A cosmetic pen is as wide on the device whatever the transform; a pen of width 0 is
+        // one pixel wide. The dashes count in widths of the pen.
+        const double breite =
+            p.isCosmetic() ? (p.widthF() > 0 ? p.widthF() : 1) : p.widthF() * s.skala;
+        s.breite.truncate(0);
+        HundertstelAnhaengen(s.breite, breite);
+        s.breitenfest = p.isCosmetic() && !gleichmaessig ? QByteArrayLiteral("non-scaling-stroke")
+                                                         : QByteArrayLiteral("none");
+        switch (p.capStyle()) {
+            case Qt::FlatCap:
+                s.linienende = QByteArrayLiteral("butt");
+                break;
+            case Qt::RoundCap:
+                s.linienende = QByteArrayLiteral("round");
+                break;
+            default:
+                s.linienende = QByteArrayLiteral("square");
         }
-        s.transform += ')';
-    }
-
-    const QPen& p = stift_;
-    farbtext(s.strich, s.strichdeckung, p.color());
-    // A cosmetic pen is as wide on the device whatever the transform; a pen of width 0 is one
-    // pixel wide. The dashes count in widths of the pen.
-    const double breite = p.isCosmetic() ? (p.widthF() > 0 ? p.widthF() : 1) : p.widthF() * s.skala;
-    s.breite.clear();
-    HundertstelAnhaengen(s.breite, breite);
-    s.breitenfest = p.isCosmetic() && !gleichmaessig ? "non-scaling-stroke" : "none";
-    switch (p.capStyle()) {
-        case Qt::FlatCap:
-            s.linienende = "butt";
-            break;
-        case Qt::RoundCap:
-            s.linienende = "round";
-            break;
-        default:
-            s.linienende = "square";
-    }
-    switch (p.joinStyle()) {
-        case Qt::BevelJoin:
-            s.ecke = "bevel";
-            break;
-        case Qt::RoundJoin:
-            s.ecke = "round";
-            break;
-        default:
-            s.ecke = "miter";
-    }
-    s.gehrung.clear();
-    WertAnhaengen(s.gehrung, std::max(1.0, p.miterLimit()), 6);
-    s.muster = "none";
-    s.versatz = "0";
-    if (p.style() != Qt::SolidLine && p.style() != Qt::NoPen) {
-        s.muster.clear();
-        for (double strecke : p.dashPattern()) {
-            ZahlAnhaengen(s.muster, std::max<std::int64_t>(Hundertstel(strecke * breite), 1),
-                          !s.muster.isEmpty());
+        switch (p.joinStyle()) {
+            case Qt::BevelJoin:
+                s.ecke = QByteArrayLiteral("bevel");
+                break;
+            case Qt::RoundJoin:
+                s.ecke = QByteArrayLiteral("round");
+                break;
+            default:
+                s.ecke = QByteArrayLiteral("miter");
         }
-        s.versatz.clear();
-        HundertstelAnhaengen(s.versatz, p.dashOffset() * breite);
+        s.gehrung.truncate(0);
+        WertAnhaengen(s.gehrung, std::max(1.0, p.miterLimit()), 6);
+        s.muster = kKein;
+        s.versatz = QByteArrayLiteral("0");
+        if (p.style() != Qt::SolidLine && p.style() != Qt::NoPen) {
+            s.muster = QByteArray();
+            for (double strecke : p.dashPattern()) {
+                ZahlAnhaengen(s.muster, std::max<std::int64_t>(Hundertstel(strecke * breite), 1),
+                              !s.muster.isEmpty());
+            }
+            s.versatz = QByteArray();
+            HundertstelAnhaengen(s.versatz, p.dashOffset() * breite);
+        }
     }
-    farbtext(s.fuellung, s.fuelldeckung, pinsel_.color());
+    if (alt_ & kAltPinsel) farbtext(s.fuellung, s.fuelldeckung, pinsel_.color());
+    alt_ = 0;
     return s;
 }
 
@@ -648,9 +671,7 @@ void Svgmaler::oeffnen(const Bedarf& n) {
         }
         if (n[i]) gruppe_[i] = *n[i];
         if (gruppe_[i] == kArten[i].anfang) continue;
-        text_ += ' ';
-        text_ += kArten[i].name;
-        text_ += "=\"" + gruppe_[i] + '"';
+        Attribut(text_, kArten[i].name, gruppe_[i]);
     }
     text_ += ">\n";
     gruppeOffen_ = true;
@@ -660,9 +681,7 @@ void Svgmaler::oeffnen(const Bedarf& n) {
 void Svgmaler::eigene(const Bedarf& n) {
     for (std::size_t i = kGruppenmerkmale; i < kMerkmale; ++i) {
         if (!n[i] || *n[i] == gruppe_[i]) continue;
-        text_ += ' ';
-        text_ += kArten[i].name;
-        text_ += "=\"" + *n[i] + '"';
+        Attribut(text_, kArten[i].name, *n[i]);
     }
 }
 
