@@ -18,13 +18,13 @@
 #include <utility>
 #include <vector>
 
+#include "bild/einheiten.h"
 #include "core/strecke.h"
 
 namespace lumora {
 
 namespace {
 
-constexpr int kDpi = 96;               // text and pens as the screen shows them
 constexpr double kDpiDatei = 72;       // the physical size the document states
 constexpr double kWeitesteZahl = 1e8;  // pixels: anything farther lies off every page
 
@@ -965,8 +965,9 @@ void Svgmaler::drawTextItem(const QPointF& p, const QTextItem& ti) {
     if (!schreibbar(QRectF(p, QSizeF(0, 0)))) return;
     QByteArray familie, groesse, staerke, schnitt;
     XmlAnhaengen(familie, schrift.family());
-    const double pixel =
-        schrift.pixelSize() > 0 ? schrift.pixelSize() : schrift.pointSizeF() * kDpi / 72;
+    const double pixel = schrift.pixelSize() > 0
+                             ? schrift.pixelSize()
+                             : schrift.pointSizeF() * paintDevice()->logicalDpiY() / 72;
     HundertstelAnhaengen(groesse, pixel * s);
     staerke = QByteArray::number(schrift.weight());
     schnitt = schrift.style() == QFont::StyleItalic    ? "italic"
@@ -990,7 +991,9 @@ void Svgmaler::drawTextItem(const QPointF& p, const QTextItem& ti) {
 }
 
 Svgdokument::Svgdokument(QSize groesse, const QString& titel)
-    : groesse_(groesse), maler_(std::make_unique<Svgmaler>(groesse, titel)) {}
+    : groesse_(groesse),
+      dpi_(static_cast<int>(std::lround(LogischeDpi()))),
+      maler_(std::make_unique<Svgmaler>(groesse, titel)) {}
 
 Svgdokument::~Svgdokument() = default;
 
@@ -1014,7 +1017,7 @@ int Svgdokument::metric(PaintDeviceMetric m) const {
             return 32;
         case PdmDpiX:
         case PdmDpiY:
-            return kDpi;
+            return dpi_;
         case PdmPhysicalDpiX:
         case PdmPhysicalDpiY:
             return static_cast<int>(kDpiDatei);

@@ -26,8 +26,9 @@ class Svgmaler;
 // left out, straight solid lines are cut at it, other shapes that cross it are cut exactly as
 // areas (a stroke as its outline), text that crosses it is drawn as the outline of its glyphs.
 //
-// Text is laid out at 96 pixels to the inch, as on the screen and in the PNG and PDF, while the
-// document states its physical size at 72 pixels to the inch, as Lumora's SVG files always did.
+// Text is laid out at the logical dpi that form units are converted at (LogischeDpi), as in the
+// window and the PNG, while the document states its physical size at 72 pixels to the inch, as
+// Lumora's SVG files always did.
 class Svgdokument : public QPaintDevice {
   public:
     Svgdokument(QSize groesse, const QString& titel);
@@ -44,6 +45,7 @@ class Svgdokument : public QPaintDevice {
 
   private:
     QSize groesse_;
+    int dpi_;
     std::unique_ptr<Svgmaler> maler_;
 };
 
