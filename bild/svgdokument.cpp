@@ -218,7 +218,8 @@ QPainterPath Gekappt(const QPainterPath& pfad, const QRectF& r) {
     return aus;
 }
 
-// A rectangle when the path is one, as QPainterPath::addRect makes it.
+// A rectangle when the path is one, as QPainterPath::addRect makes it: four sides across and
+// down, back to the start, every point on a corner of its bounds.
 std::optional<QRectF> RechteckVon(const QPainterPath& pfad) {
     if (pfad.elementCount() != 5 || !NurGeraden(pfad)) return std::nullopt;
     const QRectF r = pfad.controlPointRect();
@@ -226,6 +227,9 @@ std::optional<QRectF> RechteckVon(const QPainterPath& pfad) {
         const QPainterPath::Element& e = pfad.elementAt(i);
         if ((e.x != r.left() && e.x != r.right()) || (e.y != r.top() && e.y != r.bottom()))
             return std::nullopt;
+        if (i == 0) continue;
+        const QPainterPath::Element& vorher = pfad.elementAt(i - 1);
+        if ((e.x == vorher.x) == (e.y == vorher.y)) return std::nullopt;  // no side
     }
     const QPainterPath::Element& a = pfad.elementAt(0);
     const QPainterPath::Element& b = pfad.elementAt(4);
@@ -434,8 +438,8 @@ void Svgmaler::updateState(const QPaintEngineState& s) {
     if (f & DirtyTransform) {
         transform_ = s.transform();
         umkehr_ = transform_.inverted(&umkehrbar_);
+        alt_ |= kAltTransform | kAltStift;  // the pen's width scales with it
     }
-    if (f & DirtyTransform) alt_ |= kAltTransform | kAltStift;  // the pen's width scales
     if (f & (DirtyPen | DirtyOpacity)) alt_ |= kAltStift;
     if (f & (DirtyBrush | DirtyOpacity)) alt_ |= kAltPinsel;
     // The clip comes in the coordinates of the transform that comes with it.
