@@ -6,12 +6,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include "bild/dateifehler.h"
-#include "bild/laeufe.h"
-#include "bild/leinwandbild.h"
-#include "bild/svglinien.h"
+#include "bild/svgdokument.h"
 
 namespace lumora {
 
@@ -19,25 +16,13 @@ namespace {
 
 constexpr char kTitel[] = "Lumora h,x-Diagramm";
 
-// The SVG of Qt's writer with the canvas runs as this program's own text in place of their
-// mark. Empty when the writer failed.
+// The SVG from this program's own writer, everything the painter draws as its elements. Empty
+// when the painter failed.
 QByteArray Svg(const Diagrammbild& b) {
-    const QSize groesse = Gesamtgroesse();
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&puffer);
-    generator.setSize(groesse);
-    generator.setViewBox(QRect(QPoint(0, 0), groesse));
-    generator.setTitle(kTitel);
-    QPainter p(&generator);
+    Svgdokument svg(Gesamtgroesse(), kTitel);
+    QPainter p(&svg);
     DiagrammMalen(p, b, Linienweg::Pfade);
-    if (!p.end()) return {};
-    const QSize innen = Innengroesse();
-    const QPointF m = Massstab(innen);
-    if (!SvgEinsetzen(puffer.buffer(), SvgText(Sammeln(b.operationen, m.x(), m.y(), innen))))
-        return {};
-    return puffer.buffer();
+    return p.end() ? svg.text() : QByteArray();
 }
 
 // The PDF as Qt's writer makes it, the canvas runs as its paths.

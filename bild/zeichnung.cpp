@@ -1,6 +1,5 @@
 #include "bild/zeichnung.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -9,7 +8,6 @@
 #include "bild/einheiten.h"
 #include "bild/laeufe.h"
 #include "bild/leinwandbild.h"
-#include "bild/svglinien.h"
 
 namespace lumora {
 
@@ -79,10 +77,6 @@ void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg) {
         // At the device's scale, so that the image's pixels are the device's.
         const double skala = std::max(1.0, std::abs(p.deviceTransform().m11()));
         p.drawImage(QPoint(0, 0), Leinwandbild(b.operationen, innen, skala));
-    } else if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG) {
-        // The SVG file gets the runs as its own text in place of this mark.
-        p.setPen(QPen(Qt::black, 1));
-        p.drawText(QPointF(0, 0), kLinienMarke);
     } else {
         const QPointF m = Massstab(innen);
         PfadeMalen(p, Sammeln(b.operationen, m.x(), m.y(), innen));
