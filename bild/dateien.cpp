@@ -20,20 +20,44 @@ QString DateiLesen(const QString& pfad, std::string& inhalt) {
     return {};
 }
 
-QString DateiSchreiben(const QString& pfad, const std::string& inhalt) {
+std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad,
+                                             const std::function<bool(QSaveFile&)>& schreiben) {
+    using S = Schreibfehler::Schritt;
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
-        return "Die Datei lässt sich nicht anlegen: " + Dateifehler(datei, Zugriff::Schreiben);
+        return Schreibfehler{S::Anlegen, Dateifehler(datei, Zugriff::Schreiben)};
     }
-    if (datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) !=
-        static_cast<qint64>(inhalt.size())) {
+    if (!schreiben(datei) || datei.error() != QFileDevice::NoError) {
         const QString grund = Dateifehler(datei, Zugriff::Schreiben);  // cancelling resets it
         datei.cancelWriting();
-        return "Die Datei ließ sich nicht schreiben: " + grund;
+        return Schreibfehler{S::Schreiben, grund};
     }
-    if (!datei.commit())
-        return "Die Datei ließ sich nicht speichern: " + Dateifehler(datei, Zugriff::Schreiben);
-    return {};
+    if (!datei.commit()) return Schreibfehler{S::Speichern, Dateifehler(datei, Zugriff::Schreiben)};
+    return std::nullopt;
+}
+
+QString Meldung(const Schreibfehler& f, const QString& beimSchreiben) {
+    switch (f.schritt) {
+        case Schreibfehler::Schritt::Anlegen:
+            return "Die Datei lässt sich nicht anlegen: " + f.grund;
+        case Schreibfehler::Schritt::Schreiben:
+            return beimSchreiben + ": " + f.grund;
+        case Schreibfehler::Schritt::Speichern:
+            break;
+    }
+    return "Die Datei ließ sich nicht speichern: " + f.grund;
+}
+
+std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::string& inhalt) {
+    return AtomarSchreiben(pfad, [&](QSaveFile& datei) {
+        return datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) ==
+               static_cast<qint64>(inhalt.size());
+    });
+}
+
+QString DateiSchreiben(const QString& pfad, const std::string& inhalt) {
+    const auto f = AtomarSchreiben(pfad, inhalt);
+    return f ? Meldung(*f) : QString();
 }
 
 Bewertung AbgabeBewerten(const Loesung& loesung, const QString& pfad, const std::string& name) {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <optional>
 #include <string>
+
+class QSaveFile;
 
 #include "projekt/uebung.h"
 
@@ -9,8 +13,23 @@ namespace lumora {
 
 // Reads a whole file into inhalt; returns the German reason of a failure, empty on success.
 QString DateiLesen(const QString& pfad, std::string& inhalt);
-// Writes a file atomically (QSaveFile); returns the German reason of a failure, empty on
-// success. A failure leaves an existing file whole.
+// Where writing a file atomically failed, and why, in the words of Dateifehler.
+struct Schreibfehler {
+    enum class Schritt { Anlegen, Schreiben, Speichern } schritt;
+    QString grund;
+};
+// Writes a file atomically (QSaveFile): `schreiben` fills it and says whether that went well.
+// None on success; a failure leaves an existing file whole.
+std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad,
+                                             const std::function<bool(QSaveFile&)>& schreiben);
+// The same for a file of the given bytes.
+std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::string& inhalt);
+// The failure as a German message: "Die Datei lässt sich nicht anlegen: …", where a failed
+// write begins with `beimSchreiben`, "Die Datei ließ sich nicht schreiben" unless given.
+QString Meldung(const Schreibfehler& f,
+                const QString& beimSchreiben = "Die Datei ließ sich nicht schreiben");
+
+// Writes the bytes atomically; returns the German reason of a failure, empty on success.
 QString DateiSchreiben(const QString& pfad, const std::string& inhalt);
 
 // The grade of the hand-in in the file pfad, shown as name: 0 with the reason when the file

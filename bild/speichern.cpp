@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "bild/dateifehler.h"
+#include "bild/dateien.h"
 #include "bild/svgdokument.h"
 
 namespace lumora {
@@ -46,25 +46,12 @@ QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double png
     if (endung != "png" && endung != "svg" && endung != "pdf") {
         return "Unbekannter Dateityp „" + endung + "“: bitte PNG, SVG oder PDF wählen.";
     }
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return "Die Datei lässt sich nicht anlegen: " + Dateifehler(datei, Zugriff::Schreiben);
-    }
-    bool gut = true;
-    if (endung == "png") {
-        gut = DiagrammBild(b, pngSkala).save(&datei, "PNG");
-    } else {
+    const auto f = AtomarSchreiben(pfad, [&](QSaveFile& datei) {
+        if (endung == "png") return DiagrammBild(b, pngSkala).save(&datei, "PNG");
         const QByteArray text = endung == "svg" ? Svg(b) : Pdf(b);
-        gut = !text.isEmpty() && datei.write(text) == text.size();
-    }
-    if (!gut || datei.error() != QFileDevice::NoError) {
-        const QString grund = Dateifehler(datei, Zugriff::Schreiben);  // cancelling resets it
-        datei.cancelWriting();
-        return "Das Diagramm ließ sich nicht schreiben: " + grund;
-    }
-    if (!datei.commit())
-        return "Die Datei ließ sich nicht speichern: " + Dateifehler(datei, Zugriff::Schreiben);
-    return {};
+        return !text.isEmpty() && datei.write(text) == text.size();
+    });
+    return f ? Meldung(*f, "Das Diagramm ließ sich nicht schreiben") : QString();
 }
 
 }  // namespace lumora

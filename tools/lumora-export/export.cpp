@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <ostream>
 
 #include "bild/befehlszeile.h"
+#include "bild/dateien.h"
 #include "bild/dateifehler.h"
 #include "bild/projektbild.h"
 #include "lumora-export/bewerten.h"
@@ -40,15 +40,10 @@ bool BildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& d
 
 // Writes bytes atomically: a failure leaves an existing file whole.
 bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostream& fehler) {
-    QSaveFile f(datei);
-    if (f.open(QIODevice::WriteOnly) &&
-        f.write(inhalt.data(), static_cast<qint64>(inhalt.size())) ==
-            static_cast<qint64>(inhalt.size()) &&
-        f.commit()) {
-        return true;
-    }
+    const auto f = AtomarSchreiben(datei, inhalt);
+    if (!f) return true;
     fehler << kProgramm << ": Die Datei „" << datei
-           << "“ kann nicht geschrieben werden: " << Dateifehler(f, Zugriff::Schreiben) << "\n";
+           << "“ kann nicht geschrieben werden: " << f->grund << "\n";
     return false;
 }
 
