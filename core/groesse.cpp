@@ -1,5 +1,7 @@
 #include "core/groesse.h"
 
+#include <cmath>
+
 #include "core/einheiten.h"
 #include "core/zahlen.h"
 
@@ -50,7 +52,7 @@ std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluesse
 
 std::string Wertangabe(double v, std::string_view schluessel) {
     const Groesse& g = GroesseZu(schluessel);
-    return *g.einheit ? MitEinheit(v * g.faktor, g.einheit) : KurzText(v * g.faktor);
+    return MitEinheit(v * g.faktor, g.einheit);
 }
 
 std::string BereichText(const Wertebereich& b, std::string_view schluessel) {
@@ -60,9 +62,22 @@ std::string BereichText(const Wertebereich& b, std::string_view schluessel) {
 
 std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
                                           std::string_view schluessel) {
-    if (Enthaelt(b, v)) return std::nullopt;
     const Groesse& g = GroesseZu(schluessel);
     return Bereichsfehler(subjekt, v, b, g.symbol, g.einheit, g.faktor);
+}
+
+std::optional<std::string> NichtEndlich(std::string_view name, double wert) {
+    if (std::isfinite(wert)) return std::nullopt;
+    return std::string(name) + " ist keine endliche Zahl.";
+}
+
+std::optional<std::string> Wertfehler(std::string_view name, double wert, const Wertebereich& b,
+                                      std::string_view schluessel, bool gleichung) {
+    if (auto f = NichtEndlich(name, wert)) return f;
+    if (Enthaelt(b, wert)) return std::nullopt;  // without building the subject's text
+    return Bereichsfehler(
+        std::string(name) + (gleichung ? " = " : " ") + Wertangabe(wert, schluessel), wert, b,
+        schluessel);
 }
 
 }  // namespace lumora

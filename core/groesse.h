@@ -41,4 +41,12 @@ std::string BereichText(const Wertebereich& b, std::string_view schluessel);
 std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
                                           std::string_view schluessel);
 
+// The reason against a value that is not a finite number, or none: "Die Temperatur ist keine
+// endliche Zahl."
+std::optional<std::string> NichtEndlich(std::string_view name, double wert);
+// The reason against a value of the key that is not finite or lies outside its range, or none.
+// The message names it as "Die Temperatur -120 °C" or, with `gleichung`, "φ = 120 %".
+std::optional<std::string> Wertfehler(std::string_view name, double wert, const Wertebereich& b,
+                                      std::string_view schluessel, bool gleichung = false);
+
 }  // namespace lumora

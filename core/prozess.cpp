@@ -14,21 +14,6 @@ namespace {
 using Prozessfehler = Ergebnis<Prozesswirkung>;
 using Endpunkt = Ergebnis<Zustandswerte>;
 
-// The reason against a parameter that is not a finite number, or none.
-std::optional<std::string> NichtEndlich(std::string_view name, double wert) {
-    if (std::isfinite(wert)) return std::nullopt;
-    return std::string(name) + " ist keine endliche Zahl.";
-}
-
-// The reason against a parameter that is not finite or lies outside its range, or none.
-std::optional<std::string> AusserhalbFehler(std::string_view name, double wert,
-                                            const Wertebereich& b, std::string_view schluessel) {
-    if (auto f = NichtEndlich(name, wert)) return f;
-    if (Enthaelt(b, wert)) return std::nullopt;  // without building the subject's text
-    return Bereichsfehler(std::string(name) + " " + Wertangabe(wert, schluessel), wert, b,
-                          schluessel);
-}
-
 // The state at (h, x) as the end of a process.
 Endpunkt EndeAusHX(const Luftdruck& d, double h, double x) {
     if (!std::isfinite(x) || !std::isfinite(h)) {
@@ -146,7 +131,7 @@ Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswe
         return E::Fehler("Die Oberflächentemperatur " + GradText(p.oberflaeche) +
                          " liegt über der Eintrittstemperatur " + GradText(start.theta) + ".");
     }
-    if (auto f = AusserhalbFehler("Der Bypassfaktor", p.bypass, kBypassBereich, "bypass")) {
+    if (auto f = Wertfehler("Der Bypassfaktor", p.bypass, kBypassBereich, "bypass")) {
         return E::Fehler(*f);
     }
     // The surface dries the air down to its own saturation content, never wets it.
@@ -168,15 +153,15 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
     double m2 = p.massenstroeme[1];
     if (const auto anteil = p.aussenluftanteil) {
         // A share weighs the streams as flows of anteil and 100 - anteil would.
-        if (auto f = AusserhalbFehler("Der Außenluftanteil", *anteil, kAussenluftBereich,
-                                      "aussenluftanteil")) {
+        if (auto f = Wertfehler("Der Außenluftanteil", *anteil, kAussenluftBereich,
+                                "aussenluftanteil")) {
             return Endpunkt::Fehler(*f);
         }
         m1 = *anteil;
         m2 = 100 - *anteil;
     } else {
         for (double m : p.massenstroeme) {
-            if (auto f = AusserhalbFehler("Der Massenstrom", m, kPositiv, "massenstrom")) {
+            if (auto f = Wertfehler("Der Massenstrom", m, kPositiv, "massenstrom")) {
                 return Endpunkt::Fehler(*f);
             }
         }
@@ -187,12 +172,12 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
 
 Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
                         const Zustandswerte& fort) {
-    if (auto f = AusserhalbFehler("Die Rückwärmzahl", p.rueckwaermzahl, kRueckgewinnungsBereich,
-                                  "rueckwaermzahl")) {
+    if (auto f = Wertfehler("Die Rückwärmzahl", p.rueckwaermzahl, kRueckgewinnungsBereich,
+                            "rueckwaermzahl")) {
         return Endpunkt::Fehler(*f);
     }
-    if (auto f = AusserhalbFehler("Die Feuchterückgewinnung", p.feuchterueckgewinnung,
-                                  kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
+    if (auto f = Wertfehler("Die Feuchterückgewinnung", p.feuchterueckgewinnung,
+                            kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
         return Endpunkt::Fehler(*f);
     }
     const double theta = aussen.theta + p.rueckwaermzahl * (fort.theta - aussen.theta);
@@ -279,15 +264,14 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
             "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.");
     }
     if (p.volumenstrom && p.art != Prozessart::Mischen) {
-        if (auto f =
-                AusserhalbFehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
+        if (auto f = Wertfehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
             return Prozessfehler::Fehler(*f);
         }
         // Moist air at the start state: its density per kg of moist air, to dry air.
         r.volumenstrom = *p.volumenstrom;
         r.massenstrom = *p.volumenstrom * start.rho / (1 + start.x);
     } else if (p.massenstrom && p.art != Prozessart::Mischen) {
-        if (auto f = AusserhalbFehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
+        if (auto f = Wertfehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
             return Prozessfehler::Fehler(*f);
         }
         r.massenstrom = *p.massenstrom;

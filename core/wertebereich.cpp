@@ -6,10 +6,6 @@ namespace lumora {
 
 namespace {
 
-std::string Zahl(double v, std::string_view einheit, double faktor) {
-    return einheit.empty() ? KurzText(v * faktor) : MitEinheit(v * faktor, einheit);
-}
-
 const char* Zeichen(const Grenze& g, bool unten) {
     if (unten) return g.eingeschlossen ? " ≥ " : " > ";
     return g.eingeschlossen ? " ≤ " : " < ";
@@ -21,12 +17,12 @@ std::string BereichText(const Wertebereich& b, std::string_view symbol, std::str
                         double faktor) {
     const std::string s(symbol);
     if (b.unten && b.oben) {
-        // Both bounds read from left to right: the lower one's sign turned round.
-        return KurzText(b.unten->wert * faktor) + (b.unten->eingeschlossen ? " ≤ " : " < ") + s +
-               Zeichen(*b.oben, false) + Zahl(b.oben->wert, einheit, faktor);
+        // Both bounds read from left to right, the lower one with the upper one's sign.
+        return KurzText(b.unten->wert * faktor) + Zeichen(*b.unten, false) + s +
+               Zeichen(*b.oben, false) + MitEinheit(b.oben->wert * faktor, einheit);
     }
-    if (b.unten) return s + Zeichen(*b.unten, true) + Zahl(b.unten->wert, einheit, faktor);
-    if (b.oben) return s + Zeichen(*b.oben, false) + Zahl(b.oben->wert, einheit, faktor);
+    if (b.unten) return s + Zeichen(*b.unten, true) + MitEinheit(b.unten->wert * faktor, einheit);
+    if (b.oben) return s + Zeichen(*b.oben, false) + MitEinheit(b.oben->wert * faktor, einheit);
     return {};
 }
 
@@ -38,21 +34,21 @@ std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, co
     if (b.unten && b.oben) {
         if (b.unten->eingeschlossen && b.oben->eingeschlossen) {
             return text + " liegt nicht zwischen " + KurzText(b.unten->wert * faktor) + " und " +
-                   Zahl(b.oben->wert, einheit, faktor) + ".";
+                   MitEinheit(b.oben->wert * faktor, einheit) + ".";
         }
         return text + " liegt nicht in " + BereichText(b, symbol, einheit, faktor) + ".";
     }
     if (b.unten) {
         const Grenze& g = *b.unten;
         if (!g.eingeschlossen)
-            return text + " ist nicht größer als " + Zahl(g.wert, einheit, faktor) + ".";
+            return text + " ist nicht größer als " + MitEinheit(g.wert * faktor, einheit) + ".";
         if (g.wert == 0) return text + " ist negativ.";
-        return text + " liegt unter " + Zahl(g.wert, einheit, faktor) + ".";
+        return text + " liegt unter " + MitEinheit(g.wert * faktor, einheit) + ".";
     }
     if (b.oben) {
         const Grenze& g = *b.oben;
         return text + (g.eingeschlossen ? " ist größer als " : " ist nicht kleiner als ") +
-               Zahl(g.wert, einheit, faktor) + ".";
+               MitEinheit(g.wert * faktor, einheit) + ".";
     }
     return text + " ist keine endliche Zahl.";
 }

@@ -197,6 +197,7 @@ std::string KurzText(double v) {
 }
 
 std::string MitEinheit(double v, std::string_view einheit) {
+    if (einheit.empty()) return KurzText(v);
     return KurzText(v) + " " + std::string(einheit);
 }
 

@@ -44,7 +44,7 @@ std::string GruppiertText(double v);
 // v rounded to `stellen` significant digits, for the approximate bounds that messages name.
 double Signifikant(double v, int stellen);
 
-// KurzText of v, a blank and the unit: "12,5 °C".
+// KurzText of v, a blank and the unit: "12,5 °C"; KurzText alone without a unit.
 std::string MitEinheit(double v, std::string_view einheit);
 
 }  // namespace lumora

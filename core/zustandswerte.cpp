@@ -18,22 +18,6 @@ using Zustandsergebnis = Ergebnis<Zustandswerte>;
 
 std::string Hektopascal(double pBar) { return MitEinheit(InHpa(pBar), "hPa"); }
 
-std::optional<std::string> EndlichFehler(const char* name, double wert) {
-    if (!std::isfinite(wert)) return std::string(name) + " ist keine endliche Zahl.";
-    return std::nullopt;
-}
-
-// The reason against a value of the key that is not finite or lies outside its range, or
-// none. The message names it as "Die Temperatur -120 °C" or, with `gleichung`, "φ = 120 %".
-std::optional<std::string> Wertfehler(const char* name, double wert, const Wertebereich& b,
-                                      std::string_view schluessel, bool gleichung = false) {
-    if (auto f = EndlichFehler(name, wert)) return f;
-    if (Enthaelt(b, wert)) return std::nullopt;
-    return Bereichsfehler(
-        std::string(name) + (gleichung ? " = " : " ") + Wertangabe(wert, schluessel), wert, b,
-        schluessel);
-}
-
 // The reason against a temperature that no state can have, or none.
 std::optional<std::string> TemperaturFehler(const char* name, double theta,
                                             std::string_view schluessel = "theta") {
@@ -301,7 +285,7 @@ Zustandsergebnis ZustandAusThetaX(const Luftdruck& d, double theta, double x) {
 }
 
 Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
-    if (auto f = EndlichFehler("Die Enthalpie", h)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = NichtEndlich("Die Enthalpie", h)) return Zustandsergebnis::Fehler(*f);
     if (auto f = Wertfehler("Der Wassergehalt", x, kNichtNegativ, "x")) {
         return Zustandsergebnis::Fehler(*f);
     }
