@@ -45,7 +45,7 @@ class Rechnung {
         const Eingabe e = EingabeLesen(p_.eingabe(), p_.thetaUnten().value_or(0));
         if (const auto ablehnung = Pruefen(e)) {
             eingabeFehler_ = "Die Eingabe ergibt kein Diagramm: " + ablehnung->meldung;
-        } else if (const auto d = LuftdruckBei(e.Pges, e.Winter())) {
+        } else if (const auto d = LuftdruckBei(e.Pges)) {
             b_.eingabe = e;
             b_.druck = d;
         } else {
@@ -236,10 +236,27 @@ Summen SummenVon(const std::vector<BerechneterProzess>& prozesse) {
         }
         const double leistung = p.leistung.value_or(0);
         const double wasser = p.wasser.value_or(0);
+        if (p.art == NameVon(Prozessart::BefeuchtenWasser).schluessel ||
+            p.art == NameVon(Prozessart::BefeuchtenDampf).schluessel) {
+            s.befeuchtenLeistung += leistung;
+            s.befeuchten += wasser;
+            continue;
+        }
         (leistung > 0 ? s.heizen : s.kuehlen) += leistung;
         (wasser > 0 ? s.befeuchten : s.kondensat) += wasser;
     }
     return s;
+}
+
+std::array<Summenzeile, kSummenzeilen> SummenzeilenVon(const Summen& s) {
+    // -0.0 would read "-0"; an amount is never negative.
+    const auto betrag = [](double v) { return v == 0 ? 0.0 : std::abs(v); };
+    return {{
+        {"Summe Heizen (zugeführt)", betrag(s.heizen), std::nullopt},
+        {"Summe Befeuchten (zugeführt)", betrag(s.befeuchtenLeistung), betrag(s.befeuchten)},
+        {"Summe Kühlen (entzogen, Kondensat abgeschieden)", betrag(s.kuehlen),
+         betrag(s.kondensat)},
+    }};
 }
 
 std::string Wo(Liste liste, std::size_t index) {

@@ -92,21 +92,30 @@ struct Berechnung {
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
-// The project's totals of the processes that computed, by what they cost: heating and cooling
-// power [kW] and the water that humidifiers take and coolers give as condensate [kg/h], each
-// summed on its own, so that cooling and reheating do not cancel. Heat recovery moves heat
-// between two streams and buys none, so it counts in neither power.
+// The project's totals of the processes that computed, by what they cost: heating power,
+// humidifying (the humidifiers' power, which is the steam's enthalpy, and their water) and
+// cooling power with condensate [kW, kg/h], each summed on its own, so that cooling and
+// reheating do not cancel and a steam humidifier does not size the heater. Humidifiers count
+// as humidifying whatever their sign; every other process by the signs of its power and its
+// water. Heat recovery moves heat between two streams and buys none, so it counts nowhere.
 struct Summen {
-    double heizen = 0;      // power of the processes that heat [kW], >= 0
-    double kuehlen = 0;     // power of the processes that cool [kW], <= 0
-    double befeuchten = 0;  // water taken up [kg/h], >= 0
-    double kondensat = 0;   // water given off [kg/h], <= 0
+    double heizen = 0;               // power of the processes that heat [kW], >= 0
+    double befeuchtenLeistung = 0;   // power of the humidifiers [kW]
+    double befeuchten = 0;           // water taken up [kg/h], >= 0
+    double kuehlen = 0;              // power of the processes that cool [kW], <= 0
+    double kondensat = 0;            // water given off [kg/h], <= 0
 };
 Summen SummenVon(const std::vector<BerechneterProzess>& prozesse);
-// The names of the two rows of totals: heating power with humidifying water, cooling power
-// with condensate.
-inline constexpr std::string_view kSummeHeizen = "Summe Heizen und Befeuchten";
-inline constexpr std::string_view kSummeKuehlen = "Summe Kühlen und Kondensat";
+
+// A row of totals as the table of processes and its CSV show it: a name that says the
+// direction, and amounts without sign [kW, kg/h]; none where the row has no such column.
+struct Summenzeile {
+    std::string_view name;
+    std::optional<double> leistung;
+    std::optional<double> wasser;
+};
+inline constexpr std::size_t kSummenzeilen = 3;
+std::array<Summenzeile, kSummenzeilen> SummenzeilenVon(const Summen& s);
 
 // What an earlier computation of the same project, at the same input texts, lends to the next:
 // its series when they are unchanged, and its states when only one entry of zustaende has

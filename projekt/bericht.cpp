@@ -206,12 +206,11 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
                Zelle(r.leistung, t, kWasser), Zelle(r.wasser, t, kWasser), ""});
     }
     if (!b.prozesse.empty()) {
-        const Summen s = SummenVon(b.prozesse);
         using stellen::kWasser;
-        Zeile(aus, {Zelle(std::string(kSummeHeizen)), "", "", "", "", "", "", "", "",
-                    Zelle(s.heizen, t, kWasser), Zelle(s.befeuchten, t, kWasser), ""});
-        Zeile(aus, {Zelle(std::string(kSummeKuehlen)), "", "", "", "", "", "", "", "",
-                    Zelle(s.kuehlen, t, kWasser), Zelle(s.kondensat, t, kWasser), ""});
+        for (const Summenzeile& z : SummenzeilenVon(SummenVon(b.prozesse))) {
+            Zeile(aus, {Zelle(z.name), "", "", "", "", "", "", "", "",
+                        Zelle(z.leistung, t, kWasser), Zelle(z.wasser, t, kWasser), ""});
+        }
     }
     if (b.messreihen.empty()) return aus;
     aus += '\n';

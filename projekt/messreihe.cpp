@@ -865,11 +865,25 @@ std::optional<double> ZeitLesen(std::string_view text) {
 
 // -- Evaluation ------------------------------------------------------------------------
 
+double PunktStunden(const std::vector<double>& zeiten, std::size_t i) {
+    const auto abstand = [&](std::size_t von) -> std::optional<double> {
+        if (von + 1 >= zeiten.size()) return std::nullopt;
+        const double stunden = (zeiten[von + 1] - zeiten[von]) / 3600;
+        if (stunden > 0 && stunden <= kMessreiheLueckeStunden) return stunden;
+        return std::nullopt;
+    };
+    if (const auto danach = abstand(i)) return *danach;
+    if (i > 0) {
+        if (const auto davor = abstand(i - 1)) return *davor;
+    }
+    return 0;
+}
+
 Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
     Messauswertung a;
     a.punkte = r.Punkte();
     const bool phi = r.feuchteart == Feuchteart::Phi;
-    // Each point stands for the interval to the next one, when every time can be read.
+    // Each point stands for an interval of time (PunktStunden), when every time can be read.
     std::vector<double> zeiten;
     if (r.zeit.size() == r.Punkte() && !r.zeit.empty()) {
         zeiten.reserve(r.zeit.size());
@@ -898,10 +912,7 @@ Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
         p.xGkg = phi ? InGrammJeKg(z->x) : f;
         p.x = z->x;
         p.h = z->h;
-        if (a.zeitLesbar && i + 1 < zeiten.size()) {
-            const double stunden = (zeiten[i + 1] - zeiten[i]) / 3600;
-            if (stunden > 0 && stunden <= kMessreiheLueckeStunden) p.stunden = stunden;
-        }
+        if (a.zeitLesbar) p.stunden = PunktStunden(zeiten, i);
         a.moeglich.push_back(p);
     }
     return a;

@@ -110,9 +110,15 @@ Ergebnis<Messreihe> MessreiheAusJson(const nlohmann::ordered_json& j);
 // optional); a date alone is its midnight. None for any other text or an impossible date.
 std::optional<double> ZeitLesen(std::string_view text);
 
-// The longest interval to the next point that a point stands for [h]; a longer one is a gap
+// The longest interval between two points that a point stands for [h]; a longer one is a gap
 // in the recording and counts for nothing.
 inline constexpr double kMessreiheLueckeStunden = 3;
+
+// The hours that point i of a series with the times zeiten [s] stands for: the interval to
+// the next point where that is at most kMessreiheLueckeStunden; otherwise (the last point, or
+// a point before a gap) the interval before it, where that is at most as long; else nothing.
+// So 48 hourly readings stand for 48 hours, and a lone point between two gaps for none.
+double PunktStunden(const std::vector<double>& zeiten, std::size_t i);
 
 // -- Evaluated against the chart ---------------------------------------------------------
 
@@ -125,7 +131,7 @@ struct Messpunkt {
     double xGkg = 0;            // g/kg, as entered for a ϑ-x series
     double x = 0;               // kg/kg, for the canvas
     double h = 0;               // kJ/kg, for the canvas
-    double stunden = 0;         // h: the interval to the next point, 0 over a gap or at the end
+    double stunden = 0;         // h, as PunktStunden gives it
 };
 
 // A series evaluated at one total pressure: computed once, drawn and counted from then on.

@@ -8,8 +8,6 @@ using nlohmann::ordered_json;
 
 namespace {
 
-constexpr const char* kGroessen[] = {"theta", "phi", "x"};
-
 using Grenzfeld = std::optional<Wertebereich> Zone::*;
 
 Grenzfeld Feld(std::string_view groesse) {
@@ -29,6 +27,13 @@ ordered_json Ende(const std::optional<Grenze>& g) { return g ? JsonZahl(g->wert)
 std::string Text(double v) { return JsonZahl(v).dump(); }
 
 }  // namespace
+
+bool IstZonengrenze(std::string_view schluessel) {
+    for (const char* g : kZonengrenzen) {
+        if (schluessel == g) return true;
+    }
+    return false;
+}
 
 Zone Behaglichkeitsfeld() {
     Zone z;
@@ -66,7 +71,7 @@ std::optional<double> InnenStunden(const Zone& zone, const Messauswertung& a) {
 ordered_json ZoneZuJson(const Zone& zone) {
     ordered_json j = zone.vorlage.is_object() ? zone.vorlage : ordered_json::object();
     j["name"] = zone.name;
-    for (const char* g : kGroessen) {
+    for (const char* g : kZonengrenzen) {
         const std::optional<Wertebereich>& grenze = zone.*Feld(g);
         if (grenze) {
             j[g] = ordered_json::array({Ende(grenze->unten), Ende(grenze->oben)});
@@ -84,7 +89,7 @@ Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
     const auto name = EintragsName(j, "der Zone");
     if (!name) return E::Fehler(name.grund());
     z.name = *name;
-    for (const char* g : kGroessen) {
+    for (const char* g : kZonengrenzen) {
         const auto w = j.find(g);
         if (w == j.end()) continue;
         const auto ende = [](const ordered_json& e) {

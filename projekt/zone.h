@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/wertebereich.h"
@@ -24,6 +25,10 @@ struct Zone {
     nlohmann::ordered_json vorlage = nlohmann::ordered_json::object();
 };
 
+// The keys of a zone's bounds in the project file.
+inline constexpr const char* kZonengrenzen[] = {"theta", "phi", "x"};
+bool IstZonengrenze(std::string_view schluessel);
+
 // The comfort field the program offers ready-made: 20–26 °C, 30–65 %, x up to 11.5 g/kg.
 Zone Behaglichkeitsfeld();
 
@@ -38,8 +43,8 @@ std::size_t InnenAnzahl(const Zone& zone, const Messauswertung& auswertung);
 // The share of a series' possible points that `innen` is, in %; 0 when no point is possible.
 double Anteil(std::size_t innen, const Messauswertung& auswertung);
 
-// The hours the points inside the zone stand for, each the interval to the next point and
-// nothing over a gap; none when the series' times cannot be read.
+// The hours the points inside the zone stand for, each weighed as PunktStunden says; none
+// when the series' times cannot be read.
 std::optional<double> InnenStunden(const Zone& zone, const Messauswertung& auswertung);
 
 nlohmann::ordered_json ZoneZuJson(const Zone& zone);

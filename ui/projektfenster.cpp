@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "bild/dateifehler.h"
+#include "projekt/bearbeiten.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
 #include "ui/fenster.h"
@@ -469,13 +470,9 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         form.setWindowTitle("Prozess bearbeiten");
         form.setEintrag(s_.projekt().eintrag(Liste::Prozesse, zeile));
         if (form.exec() != QDialog::Accepted) return;
-        // Keys this version does not know stay with the entry.
-        Json e = s_.projekt().eintrag(Liste::Prozesse, zeile);
-        const std::string altNach = e.value("nach", std::string());
-        for (auto it = e.begin(); it != e.end();) {
-            it = IstParameterschluessel(it.key()) ? e.erase(it) : std::next(it);
-        }
-        for (auto& [k, v] : form.eintrag().items()) e[k] = v;
+        const Json& alt = s_.projekt().eintrag(Liste::Prozesse, zeile);
+        const std::string altNach = alt.value("nach", std::string());
+        const Json e = EintragZusammenfuehren(Liste::Prozesse, alt, form.eintrag());
         const std::string neuNach = e.value("nach", std::string());
         s_.verlauf().beginMacro("Prozess bearbeiten");
         // A new name for the state it makes goes to the processes that start at it too.
@@ -491,10 +488,11 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         form.setWindowTitle("Zone bearbeiten");
         form.setEintrag(s_.projekt().eintrag(Liste::Zonen, zeile));
         if (form.exec() != QDialog::Accepted) return;
-        Json e = s_.projekt().eintrag(Liste::Zonen, zeile);
-        for (const char* k : {"theta", "phi", "x"}) e.erase(k);
-        for (auto& [k, v] : form.eintrag().items()) e[k] = v;
-        s_.eintragErsetzen(Liste::Zonen, zeile, e, "Zone bearbeiten");
+        s_.eintragErsetzen(Liste::Zonen, zeile,
+                           EintragZusammenfuehren(Liste::Zonen,
+                                                  s_.projekt().eintrag(Liste::Zonen, zeile),
+                                                  form.eintrag()),
+                           "Zone bearbeiten");
     }
 }
 

@@ -295,7 +295,7 @@ Prozessmodell::Prozessmodell(Projektsitzung& sitzung, QObject* parent)
 int Prozessmodell::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
     const auto n = static_cast<int>(s_.stand().prozesse.size());
-    return n > 0 ? n + 2 : 0;  // the two rows of totals
+    return n > 0 ? n + static_cast<int>(kSummenzeilen) : 0;  // and the rows of totals
 }
 
 QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
@@ -314,17 +314,19 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     if (summe) {
-        const Summen s = SummenVon(b.prozesse);
-        const bool heizen = zeile == b.prozesse.size();
+        const std::size_t nr = zeile - b.prozesse.size();
+        if (nr >= kSummenzeilen) return {};
+        const Summenzeile z = SummenzeilenVon(SummenVon(b.prozesse))[nr];
+        const auto zahl = [](std::optional<double> v) {
+            return v ? QVariant(Zahltext(*v, stellen::kWasser)) : QVariant();
+        };
         switch (index.column()) {
-            case Art: {
-                const std::string_view name = heizen ? kSummeHeizen : kSummeKuehlen;
-                return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
-            }
+            case Art:
+                return QString::fromUtf8(z.name.data(), static_cast<int>(z.name.size()));
             case Leistung:
-                return Zahltext(heizen ? s.heizen : s.kuehlen, stellen::kWasser);
+                return zahl(z.leistung);
             case Wasser:
-                return Zahltext(heizen ? s.befeuchten : s.kondensat, stellen::kWasser);
+                return zahl(z.wasser);
             default:
                 return {};
         }

@@ -208,11 +208,25 @@ TEST(Bericht, TotalsByWhatTheyCost) {
     EXPECT_EQ(s.kuehlen, *b.prozesse[0].leistung);
     EXPECT_LT(s.kuehlen, 0);
     EXPECT_EQ(s.kondensat, *b.prozesse[0].wasser);
-    EXPECT_EQ(s.heizen, *b.prozesse[1].leistung + *b.prozesse[2].leistung);
+    // The steam humidifier's enthalpy is humidifying, never the heater's power.
+    EXPECT_EQ(s.heizen, *b.prozesse[1].leistung);
+    EXPECT_EQ(s.befeuchtenLeistung, *b.prozesse[2].leistung);
+    EXPECT_GT(s.befeuchtenLeistung, 0.7);  // 1000 kg/h of steam at 100 °C taking up 1 g/kg
     EXPECT_EQ(s.befeuchten, *b.prozesse[2].wasser);
     EXPECT_NEAR(s.befeuchten, 1, 1e-12);  // 1000 kg/h taking up 1 g/kg
+    // The rows show amounts: the word says the direction, no number has a minus sign.
+    const auto zeilen = SummenzeilenVon(s);
+    EXPECT_EQ(zeilen[0].leistung, s.heizen);
+    EXPECT_FALSE(zeilen[0].wasser);
+    EXPECT_EQ(zeilen[1].wasser, s.befeuchten);
+    EXPECT_EQ(zeilen[2].leistung, -s.kuehlen);
+    EXPECT_EQ(zeilen[2].wasser, -s.kondensat);
     const std::string tabelle = Csv(zustaende, prozesse);
-    EXPECT_NE(tabelle.find("Summe Kühlen und Kondensat;;;;;;;;;-"), std::string::npos) << tabelle;
+    const auto kuehlen = tabelle.find("Summe Kühlen (entzogen, Kondensat abgeschieden);;;;;;;;;");
+    ASSERT_NE(kuehlen, std::string::npos) << tabelle;
+    EXPECT_NE(tabelle[tabelle.find(";;;;;;;;;", kuehlen) + 9], '-') << tabelle;
+    EXPECT_NE(tabelle.find("Summe Heizen (zugeführt);"), std::string::npos) << tabelle;
+    EXPECT_NE(tabelle.find("Summe Befeuchten (zugeführt);"), std::string::npos) << tabelle;
     // Each process row carries its parameters as the window shows them.
     EXPECT_NE(tabelle.find(";K;ϑO = 10 °C, ṁ = 1000 kg/h;"), std::string::npos) << tabelle;
     EXPECT_NE(tabelle.find(";W;Φ = 0,5, ṁ = 1000 kg/h;"), std::string::npos) << tabelle;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 
 namespace lumora {
@@ -216,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Messreihe, Zeiten, ::testing::Values(
     Zeittext{"März",                      std::nullopt}));
 // clang-format on
 
-TEST(Messreihe, EachPointStandsForTheIntervalToTheNextUpToThreeHours) {
+TEST(Messreihe, EachPointStandsForItsIntervalUpToThreeHours) {
     Messreihe r;
     r.theta = {20, 21, 22, 23, 24, 25};
     r.feuchte = {40, 40, 150, 40, 40, 40};  // the third point is impossible
@@ -228,13 +229,34 @@ TEST(Messreihe, EachPointStandsForTheIntervalToTheNextUpToThreeHours) {
     ASSERT_TRUE(a.zeitLesbar);
     std::vector<double> stunden;
     for (const Messpunkt& p : a.moeglich) stunden.push_back(p.stunden);
-    // 15 min; 1 h (the impossible point is left out, its interval with it); exactly 3 h counts;
-    // 3 h 1 min is a gap; the last point has no next one.
-    EXPECT_EQ(stunden, (std::vector<double>{0.25, 1, 3, 0, 0}));
+    // 15 min; 1 h (the impossible point is left out, the interval to it stays); exactly 3 h
+    // counts; before a gap of 3 h 1 min the 3 h before it; the last point after that gap none.
+    EXPECT_EQ(stunden, (std::vector<double>{0.25, 1, 3, 3, 0}));
     EXPECT_EQ(a.moeglich[1].index, 1u);
 
     r.zeit[4] = "gestern";  // one unreadable time: no hours at all rather than wrong ones
     EXPECT_FALSE(MessreiheAuswerten(r, *d).zeitLesbar);
+}
+
+TEST(Messreihe, HoursAtBothEndsAndAroundGaps) {
+    const auto stunden = [](std::vector<double> zeitenH) {
+        for (double& t : zeitenH) t *= 3600;
+        std::vector<double> w;
+        for (std::size_t i = 0; i < zeitenH.size(); ++i) w.push_back(PunktStunden(zeitenH, i));
+        return w;
+    };
+    // 48 hourly readings stand for 48 hours: the last one weighs the hour before it.
+    std::vector<double> tag(48);
+    for (std::size_t i = 0; i < tag.size(); ++i) tag[i] = static_cast<double>(i);
+    const std::vector<double> w = stunden(tag);
+    EXPECT_EQ(std::accumulate(w.begin(), w.end(), 0.0), 48.0);
+    // A gap of 5 h: the point before it takes the interval before it, the point after it its
+    // next; a lone point between two gaps and a lone reading stand for nothing.
+    EXPECT_EQ(stunden({0, 2, 7, 8}), (std::vector<double>{2, 2, 1, 1}));
+    EXPECT_EQ(stunden({0, 1, 5, 9, 10}), (std::vector<double>{1, 1, 0, 1, 1}));
+    EXPECT_EQ(stunden({4}), (std::vector<double>{0}));
+    // Times that go backwards or repeat count as gaps, never as negative hours.
+    EXPECT_EQ(stunden({0, 1, 1, 0.5}), (std::vector<double>{1, 1, 0, 0}));
 }
 
 TEST(Messreihe, WaterContentColumnAndLatin1TimeTexts) {

@@ -90,7 +90,7 @@ TEST(Zone, ReportCountsAHandCheckedSeries) {
     EXPECT_EQ(nichts["zonen"]["Alles"]["anteil"], 0.0);
 }
 
-TEST(Zone, HoursCountTheIntervalsOfTheInsidePointsWithoutGaps) {
+TEST(Zone, HoursCountTheIntervalsOfTheInsidePoints) {
     // Hourly values with a gap of four hours after 02:00; (30, 50) lies outside the field.
     Messreihe r = Reihe(kPhi, {22, 22, 30, 22, 22, 22}, {50, 50, 50, 50, 50, 50});
     r.zeit = {"2024-07-01T00:00", "2024-07-01T01:00", "2024-07-01T01:30",
@@ -101,10 +101,11 @@ TEST(Zone, HoursCountTheIntervalsOfTheInsidePointsWithoutGaps) {
     const ordered_json b =
         MessreiheBericht(r, MessreiheAuswerten(r, *d), {Behaglichkeitsfeld(), offen});
     const ordered_json& feld = b["zonen"][Behaglichkeitsfeld().name];
-    // Inside: 00:00 (1 h), 01:00 (0.5 h), 02:00 (a gap of 4 h: 0), 06:00 (1 h), 07:00 (last: 0).
+    // Inside: 00:00 (1 h), 01:00 (0.5 h), 02:00 (a gap of 4 h follows: the 0.5 h before it),
+    // 06:00 (1 h), 07:00 (the last: the hour before it).
     EXPECT_EQ(feld["innen"], 5);
-    EXPECT_EQ(feld["stunden"], 2.5);
-    EXPECT_EQ(b["zonen"]["Alles"]["stunden"], 3.0);  // the point at 01:30 adds its half hour
+    EXPECT_EQ(feld["stunden"], 4.0);
+    EXPECT_EQ(b["zonen"]["Alles"]["stunden"], 4.5);  // the point at 01:30 adds its half hour
 
     r.zeit.clear();  // without times there are points but no hours
     const ordered_json ohne = MessreiheBericht(r, MessreiheAuswerten(r, *d), {offen});

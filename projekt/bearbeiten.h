@@ -1,0 +1,15 @@
+#pragma once
+
+#include "projekt/jsontext.h"
+#include "projekt/projekt.h"
+
+namespace lumora {
+
+// The entry alt with a form's entry neu merged in, for a process or a zone. The keys the form
+// owns (name, kind, start and end names, the kind's parameters and targets, a zone's bounds)
+// come from neu, and one that neu no longer has is dropped; keys Lumora does not know stay.
+// Keys keep their places in alt, so an edit that changes nothing gives back alt's bytes; keys
+// new to the entry follow in neu's order.
+Json EintragZusammenfuehren(Liste liste, const Json& alt, const Json& neu);
+
+}  // namespace lumora

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Static check for the class of faults where something outlives the temporary it points into:
+# a range-for over a member call on a temporary (`for (auto& [k, v] : f().items())`), and a
+# reference or pointer bound to a member call's result on a temporary. The pattern is in
+# scripts/lebensdauer.query; clang-query runs it over every source file of the project.
+# Usage: scripts/lebensdauer.sh [BUILD_DIR]  (a configured build with compile_commands.json)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bau="${1:-build}"
+if [[ ! -f "$bau/compile_commands.json" ]]; then
+    echo "lebensdauer: $bau/compile_commands.json fehlt; zuerst scripts/setup.sh $bau" >&2
+    exit 2
+fi
+abfrage="$PWD/scripts/lebensdauer.query"
+ausgabe=$(mktemp)
+trap 'rm -f "$ausgabe"' EXIT
+# The project's own sources, not Qt's generated ones.
+git ls-files 'core/*.cpp' 'chart/*.cpp' 'projekt/*.cpp' 'bild/*.cpp' 'ui/*.cpp' 'app/*.cpp' \
+    'tools/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
+    while read -r f; do grep -q "\"file\": \"$PWD/$f\"" "$bau/compile_commands.json" && echo "$f"; done |
+    xargs -P "$(nproc)" -n 8 clang-query -p "$bau" -f "$abfrage" 2>&1 |
+    grep -E '(binds here|error:)' | grep -v '"root" binds here' >"$ausgabe" || true
+if [[ -s "$ausgabe" ]]; then
+    cat "$ausgabe"
+    echo "lebensdauer: $(wc -l <"$ausgabe") Stelle(n) gefunden" >&2
+    exit 1
+fi
+echo "lebensdauer: keine Stelle gefunden"
