@@ -249,18 +249,21 @@ void Projektsitzung::setThetaUnten(std::optional<double> thetaUnten) {
 
 void Projektsitzung::setRandmassstab(bool an) {
     if (an == projekt_->randmassstab()) return;
+    // The key as it stood, missing included, for the undo.
+    auto vorher = std::make_shared<std::optional<bool>>();
     ausfuehren(std::make_unique<Befehl>(
         *this, an ? "Randmaßstab zeigen" : "Randmaßstab verbergen",
-        [this, an] { projekt_->setRandmassstab(an); },
-        [this, an] { projekt_->setRandmassstab(!an); }, Eintraege));
+        [this, an, vorher] { *vorher = projekt_->setRandmassstab(an); },
+        [this, vorher] { projekt_->setRandmassstab(*vorher); }, Eintraege));
 }
 
 void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
     if (an == projekt_->sichtbar(messreihe)) return;
+    auto vorher = std::make_shared<std::optional<bool>>();
     ausfuehren(std::make_unique<Befehl>(
         *this, an ? "Messreihe zeigen" : "Messreihe verbergen",
-        [this, messreihe, an] { projekt_->setSichtbar(messreihe, an); },
-        [this, messreihe, an] { projekt_->setSichtbar(messreihe, !an); }, Eintraege));
+        [this, messreihe, an, vorher] { *vorher = projekt_->setSichtbar(messreihe, an); },
+        [this, messreihe, vorher] { projekt_->setSichtbar(messreihe, *vorher); }, Eintraege));
 }
 
 void Projektsitzung::setUebung(Json uebung, const QString& text) {

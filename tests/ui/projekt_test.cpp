@@ -273,6 +273,17 @@ TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
     EXPECT_EQ(s.projekt().schreiben(), datei);
 }
 
+TEST_F(Projektbetrieb, TheEdgeScaleSwitchedOnAndUndoneLeavesTheFileAsItWas) {
+    Projektsitzung& s = anwendung.sitzung();
+    const std::string datei = s.projekt().schreiben();
+    anwendung.projektfenster().aktion("randmassstab")->trigger();
+    EXPECT_TRUE(s.projekt().randmassstab());
+    s.verlauf().undo();
+    EXPECT_EQ(s.projekt().schreiben(), datei);
+    s.verlauf().redo();
+    EXPECT_TRUE(s.projekt().randmassstab());
+}
+
 TEST_F(Projektbetrieb, SavingKeepsTheBytesAndClearsTheMarker) {
     anwendung.zustandEintragen(6000, 4000);
     EXPECT_EQ(anwendung.sitzung().projekt().anzahl(Liste::Zustaende), 3u);
