@@ -335,6 +335,10 @@ Json Projekt::entfernen(Liste liste, std::size_t index) {
     return alt;
 }
 
+void Projekt::leereListeEntfernen(Liste liste) {
+    if (anzahl(liste) == 0) dokument_.erase(Schluessel(liste));
+}
+
 void Projekt::zuruecksetzen(const std::vector<Ersetzung>& ersetzungen) {
     for (auto it = ersetzungen.rbegin(); it != ersetzungen.rend(); ++it) {
         ersetzen(it->liste, it->index, it->vorher);

@@ -75,6 +75,8 @@ class Projekt {
     void einfuegen(Liste liste, std::size_t index, Json eintrag);
     Json ersetzen(Liste liste, std::size_t index, Json eintrag);  // returns the entry before
     Json entfernen(Liste liste, std::size_t index);               // returns the removed entry
+    // Removes the key of a list that is empty, for a file that had none before.
+    void leereListeEntfernen(Liste liste);
     // Puts back entries as they were before a change (in reverse order of the list).
     void zuruecksetzen(const std::vector<Ersetzung>& ersetzungen);
 

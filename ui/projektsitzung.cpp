@@ -153,15 +153,18 @@ void Projektsitzung::ausfuehren(std::unique_ptr<QUndoCommand> befehl) {
 void Projektsitzung::eintragEinfuegen(Liste liste, std::size_t index, Json eintrag,
                                       const QString& text) {
     auto geordnet = std::make_shared<std::vector<Ersetzung>>();
+    // The first zone or series of a file without the list: the undo takes the list too.
+    const bool ohneListe = !projekt_->dokument().contains(Schluessel(liste));
     ausfuehren(std::make_unique<Befehl>(
         *this, text,
         [this, liste, index, eintrag, geordnet] {
             projekt_->einfuegen(liste, index, eintrag);
             if (liste == Liste::Prozesse) *geordnet = projekt_->ordnen();
         },
-        [this, liste, index, geordnet] {
+        [this, liste, index, geordnet, ohneListe] {
             projekt_->zuruecksetzen(*geordnet);
             projekt_->entfernen(liste, index);
+            if (ohneListe) projekt_->leereListeEntfernen(liste);
         },
         UmfangVon(liste)));
 }

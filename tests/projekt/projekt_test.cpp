@@ -93,6 +93,13 @@ TEST(ProjektDatei, SwitchesGoBackToTheKeyAsItStood) {
     p.setSichtbar(0, a);
     p.setRandmassstab(rand);
     EXPECT_EQ(p.schreiben(), datei);
+    // The first zone and its list, taken back together.
+    p.einfuegen(Liste::Zonen, 0, Json::object());
+    p.leereListeEntfernen(Liste::Zonen);  // not empty: stays
+    EXPECT_EQ(p.anzahl(Liste::Zonen), 1u);
+    p.entfernen(Liste::Zonen, 0);
+    p.leereListeEntfernen(Liste::Zonen);
+    EXPECT_EQ(p.schreiben(), datei);
 }
 
 // The lower limit sits after eingabe, is kept byte for byte, and is removed again as it came.

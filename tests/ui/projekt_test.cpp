@@ -273,15 +273,19 @@ TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
     EXPECT_EQ(s.projekt().schreiben(), datei);
 }
 
-TEST_F(Projektbetrieb, TheEdgeScaleSwitchedOnAndUndoneLeavesTheFileAsItWas) {
+TEST_F(Projektbetrieb, TheEdgeScaleAndTheFirstZoneUndoneLeaveTheFileAsItWas) {
     Projektsitzung& s = anwendung.sitzung();
     const std::string datei = s.projekt().schreiben();
     anwendung.projektfenster().aktion("randmassstab")->trigger();
     EXPECT_TRUE(s.projekt().randmassstab());
+    s.eintragEinfuegen(Liste::Zonen, 0, ZoneZuJson(Behaglichkeitsfeld()), "Zone");
+    s.verlauf().undo();
     s.verlauf().undo();
     EXPECT_EQ(s.projekt().schreiben(), datei);
     s.verlauf().redo();
+    s.verlauf().redo();
     EXPECT_TRUE(s.projekt().randmassstab());
+    EXPECT_EQ(s.projekt().anzahl(Liste::Zonen), 1u);
 }
 
 TEST_F(Projektbetrieb, SavingKeepsTheBytesAndClearsTheMarker) {
