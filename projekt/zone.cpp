@@ -1,5 +1,6 @@
 #include "projekt/zone.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumora {
@@ -29,6 +30,11 @@ ordered_json Ende(const std::optional<Grenze>& g) { return g ? JsonZahl(g->wert)
 std::string Text(double v) { return JsonZahl(v).dump(); }
 
 }  // namespace
+
+bool IstGrenzschluessel(std::string_view schluessel) {
+    return std::any_of(std::begin(kGroessen), std::end(kGroessen),
+                       [schluessel](const char* g) { return schluessel == g; });
+}
 
 Zone Behaglichkeitsfeld() {
     Zone z;

@@ -42,6 +42,9 @@ double Anteil(std::size_t innen, const Messauswertung& auswertung);
 // nothing over a gap; none when the series' times cannot be read.
 std::optional<double> InnenStunden(const Zone& zone, const Messauswertung& auswertung);
 
+// Whether a zone entry's key is one of its bounds ("theta", "phi", "x").
+bool IstGrenzschluessel(std::string_view schluessel);
+
 nlohmann::ordered_json ZoneZuJson(const Zone& zone);
 
 // The zone from its entry in the project file; refused, with a German reason naming the key,

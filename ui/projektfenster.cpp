@@ -87,6 +87,17 @@ std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
     return namen;
 }
 
+// An entry as edited in its form: the keys the form makes (`vomFormular`) that `neu` no
+// longer has go, every key of `neu` takes its value, in its place where the entry has it
+// already; keys this version does not know stay. An entry confirmed unchanged stays as it was.
+Json Eingesetzt(Json alt, const Json& neu, bool (*vomFormular)(std::string_view)) {
+    for (auto it = alt.begin(); it != alt.end();) {
+        it = vomFormular(it.key()) && !neu.contains(it.key()) ? alt.erase(it) : std::next(it);
+    }
+    for (const auto& [k, v] : neu.items()) alt[k] = v;
+    return alt;
+}
+
 }  // namespace
 
 Projektfenster::Projektfenster(Projektsitzung& sitzung, Verbindungen verbindungen, QWidget* parent)
@@ -472,10 +483,7 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         // Keys this version does not know stay with the entry.
         Json e = s_.projekt().eintrag(Liste::Prozesse, zeile);
         const std::string altNach = e.value("nach", std::string());
-        for (auto it = e.begin(); it != e.end();) {
-            it = IstParameterschluessel(it.key()) ? e.erase(it) : std::next(it);
-        }
-        for (auto& [k, v] : form.eintrag().items()) e[k] = v;
+        e = Eingesetzt(std::move(e), form.eintrag(), &IstParameterschluessel);
         const std::string neuNach = e.value("nach", std::string());
         s_.verlauf().beginMacro("Prozess bearbeiten");
         // A new name for the state it makes goes to the processes that start at it too.
@@ -491,9 +499,8 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         form.setWindowTitle("Zone bearbeiten");
         form.setEintrag(s_.projekt().eintrag(Liste::Zonen, zeile));
         if (form.exec() != QDialog::Accepted) return;
-        Json e = s_.projekt().eintrag(Liste::Zonen, zeile);
-        for (const char* k : {"theta", "phi", "x"}) e.erase(k);
-        for (auto& [k, v] : form.eintrag().items()) e[k] = v;
+        const Json e = Eingesetzt(s_.projekt().eintrag(Liste::Zonen, zeile), form.eintrag(),
+                                  &IstGrenzschluessel);
         s_.eintragErsetzen(Liste::Zonen, zeile, e, "Zone bearbeiten");
     }
 }
