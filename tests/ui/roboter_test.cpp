@@ -810,7 +810,12 @@ class Roboter {
         }
         protokoll_("  file dialog \"" + S(d->windowTitle()) +
                    "\": " + S(QDir(ordner_).relativeFilePath(pfad)));
-        d->selectFile(pfad);
+        // Typed in full, as the file name field takes a path.
+        if (auto* feld = d->findChild<QLineEdit*>("fileNameEdit")) {
+            feld->setText(pfad);
+        } else {
+            d->selectFile(pfad);
+        }
         static_cast<QDialog*>(d)->accept();  // as the button does
     }
 
@@ -870,6 +875,10 @@ TEST(Roboter, ACarelessUserNeitherCrashesNorBreaksTheProject) {
     ASSERT_TRUE(tmp.isValid());
     QDir wurzel(tmp.path());
     for (const char* d : {"dateien", "daten", "system/lumora/beispiele"}) wurzel.mkpath(d);
+    // The dialogs start in the home folder and the working folder: both the temporary one.
+    qputenv("HOME", tmp.path().toUtf8());
+    const QString arbeitsordner = QDir::currentPath();
+    QDir::setCurrent(tmp.path());
     qputenv("XDG_DATA_HOME", wurzel.filePath("daten").toUtf8());
     qputenv("XDG_DATA_DIRS", wurzel.filePath("system").toUtf8());
     const QDir dateien(wurzel.filePath("dateien"));
@@ -903,6 +912,7 @@ TEST(Roboter, ACarelessUserNeitherCrashesNorBreaksTheProject) {
     if (!testing::Test::HasFailure()) roboter.allesZurueck();
     if (testing::Test::HasFailure()) AusgabeSchreiben();
     roboter.anwendung().sitzung().wiederherstellungLoeschen();
+    QDir::setCurrent(arbeitsordner);
 }
 
 }  // namespace
