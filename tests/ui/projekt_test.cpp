@@ -567,6 +567,21 @@ TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     EXPECT_FALSE(form.parameter("oberflaeche")->isVisible());
 }
 
+// A process whose start state is gone keeps it in the form: confirmed as it stands it would
+// change nothing, and the form says what is wrong instead of starting at another state.
+TEST_F(Projektbetrieb, AProcessFormKeepsAStartStateThatIsGone) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Prozessformular form({"AUL", "ABL"},
+                         [&p](const Json& e) { return EintragPruefen(p, Liste::Prozesse, 0, e); });
+    const Json e = Json::parse(R"({"art": "mischen", "von": ["AUL", "weg"], "nach": "MI",
+                                   "massenstroeme": [2000, 6000]})");
+    form.setEintrag(e);
+    EXPECT_EQ(form.von()->currentText(), "AUL");
+    EXPECT_EQ(form.von2()->currentText(), "weg");
+    EXPECT_EQ(form.eintrag(), e);
+    EXPECT_TRUE(form.findChild<QLabel*>("meldung")->text().contains("weg"));
+}
+
 // Every kind's form, filled in field by field as its schema lists them, makes an entry that
 // the file reader takes and computes, with the typed values under their keys.
 TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
