@@ -5,6 +5,7 @@
 //
 // LUMORA_ROBOTER_SEED     the seed (else one from the clock, printed first)
 // LUMORA_ROBOTER_AKTIONEN the number of actions (default 300)
+// LUMORA_ROBOTER_PROTOKOLL when set, every action as it is done
 // On failure, and on a crash or a sanitizer report, it prints the seed and the last actions.
 
 #include <gtest/gtest.h>
@@ -65,6 +66,7 @@ class Protokoll {
     explicit Protokoll(std::uint64_t seed) : seed_(seed) { neuSchreiben(); }
     void operator()(const std::string& zeile) {
         zeilen_.push_back(std::to_string(++nummer_) + ": " + zeile);
+        if (alles_) std::fprintf(stderr, "%s\n", zeilen_.back().c_str());
         if (zeilen_.size() > kProtokollZeilen) zeilen_.pop_front();
         neuSchreiben();
     }
@@ -79,6 +81,7 @@ class Protokoll {
     }
 
     std::uint64_t seed_;
+    bool alles_ = qEnvironmentVariableIsSet("LUMORA_ROBOTER_PROTOKOLL");  // every action
     std::deque<std::string> zeilen_;
     int nummer_ = 0;
 };
@@ -415,8 +418,12 @@ class Roboter {
             protokoll_("show the project window (F3)");
             pf().show();
         }
-        const std::vector<QTableView*> tabellen{pf().zustaende(), pf().prozesse(),
-                                                pf().messreihen(), pf().zonen()};
+        // A table with rows: the few zones are as likely as the many states.
+        std::vector<QTableView*> tabellen;
+        for (QTableView* t : {pf().zustaende(), pf().prozesse(), pf().messreihen(), pf().zonen()}) {
+            if (t->model()->rowCount() > 0) tabellen.push_back(t);
+        }
+        if (tabellen.empty()) return;
         QTableView* t = z_.aus(tabellen);
         reiterWaehlen(t);
         const int zeilen = t->model()->rowCount();
