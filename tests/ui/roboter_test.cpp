@@ -34,10 +34,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <deque>
+#include <mutex>
 #include <random>
 #include <set>
+#include <thread>
 
 #include "bild/leinwandbild.h"
 #include "ui/anwendung.h"
@@ -58,8 +61,10 @@ namespace {
 
 constexpr std::size_t kProtokollZeilen = 30;
 
-// Written by a crash handler too: kept ready as one text after every line.
+// Written by a crash handler too: kept ready as one text after every line. The watchdog
+// reads it under the lock.
 std::string gAusgabe;
+std::mutex gAusgabeSperre;
 
 class Protokoll {
   public:
@@ -77,6 +82,7 @@ class Protokoll {
         std::string t =
             "Roboter: LUMORA_ROBOTER_SEED=" + std::to_string(seed_) + ", the last actions:\n";
         for (const std::string& z : zeilen_) t += "  " + z + "\n";
+        const std::lock_guard<std::mutex> sperre(gAusgabeSperre);
         gAusgabe = std::move(t);
     }
 
@@ -102,6 +108,50 @@ void BeimAbsturz(int signal) {
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
+
+// Ends a run that hangs (a dialog no one answers, a loop) with its seed and last actions,
+// before ctest's timeout kills it without a word.
+class Wachhund {
+  public:
+    explicit Wachhund(std::chrono::seconds frist)
+        : faden_([this, frist] {
+              std::unique_lock<std::mutex> sperre(m_);
+              int gesehen = -1;
+              auto seit = std::chrono::steady_clock::now();
+              while (!ende_) {
+                  cv_.wait_for(sperre, std::chrono::seconds(1));
+                  if (schritte_ != gesehen) {
+                      gesehen = schritte_;
+                      seit = std::chrono::steady_clock::now();
+                  } else if (std::chrono::steady_clock::now() - seit > frist) {
+                      std::fprintf(stderr, "Roboter: no action has ended for %lld s.\n",
+                                   static_cast<long long>(frist.count()));
+                      const std::lock_guard<std::mutex> a(gAusgabeSperre);
+                      AusgabeSchreiben();
+                      std::_Exit(3);
+                  }
+              }
+          }) {}
+    ~Wachhund() {
+        {
+            const std::lock_guard<std::mutex> sperre(m_);
+            ende_ = true;
+        }
+        cv_.notify_all();
+        faden_.join();
+    }
+    void weiter() {
+        const std::lock_guard<std::mutex> sperre(m_);
+        ++schritte_;
+    }
+
+  private:
+    std::mutex m_;
+    std::condition_variable cv_;
+    int schritte_ = 0;
+    bool ende_ = false;
+    std::thread faden_;
+};
 
 void AbsturzBerichten() {
 #if defined(__SANITIZE_ADDRESS__)
@@ -290,6 +340,7 @@ class Roboter {
             {7, &Roboter::eingabe},           {10, &Roboter::verlauf},
             {2, &Roboter::allesZurueck},      {4, &Roboter::reiter},
             {3, &Roboter::fenster},           {5, &Roboter::uebung},
+            {5, &Roboter::tastenkuerzel},
         };
         int summe = 0;
         for (const Art& a : kArten) summe += a.gewicht;
@@ -388,6 +439,29 @@ class Roboter {
             }
         }
         return liste;
+    }
+
+    // A shortcut typed in a window that offers it, as the keyboard brings it.
+    void tastenkuerzel() {
+        std::vector<std::pair<QWidget*, QKeySequence>> wahl;
+        for (QAction* a : aktionen()) {
+            for (QObject* o : a->associatedObjects()) {
+                auto* w = qobject_cast<QWidget*>(o);
+                if (!w || !w->isVisible() || qobject_cast<QMenu*>(w)) continue;
+                for (const QKeySequence& k : a->shortcuts()) wahl.emplace_back(w->window(), k);
+            }
+        }
+        if (wahl.empty()) return;
+        const auto& [fenster, taste] = wahl[static_cast<std::size_t>(z_.bis(int(wahl.size())))];
+        protokoll_("key " + taste.toString().toStdString() + " in " + S(fenster->windowTitle()));
+        fenster->activateWindow();
+        QCoreApplication::processEvents();
+        QWidget* ziel = fenster->focusWidget() ? fenster->focusWidget() : fenster;
+        QTest::keySequence(ziel, taste);
+        if (mehrdeutig_) {
+            ADD_FAILURE() << "The shortcut " << taste.toString().toStdString() << " in "
+                          << S(fenster->windowTitle()) << " is ambiguous.";
+        }
     }
 
     void menueaktion() {
@@ -849,6 +923,11 @@ class Roboter {
 
     Anwendung app_;
     Zufall z_;
+
+  public:
+    static inline bool mehrdeutig_ = false;  // Qt said a shortcut is ambiguous
+
+  private:
     Protokoll protokoll_;
     QString ordner_;
     QTimer waechter_;
@@ -875,6 +954,13 @@ TEST(Roboter, ACarelessUserNeitherCrashesNorBreaksTheProject) {
     std::fprintf(stderr, "Roboter: LUMORA_ROBOTER_SEED=%llu LUMORA_ROBOTER_AKTIONEN=%llu\n",
                  static_cast<unsigned long long>(seed), static_cast<unsigned long long>(anzahl));
     AbsturzBerichten();
+    // A shortcut that two actions of one window claim does nothing at all: Qt only says so.
+    static QtMessageHandler vorher = nullptr;
+    vorher = qInstallMessageHandler(
+        [](QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+            if (text.contains("Ambiguous shortcut")) Roboter::mehrdeutig_ = true;
+            if (vorher) vorher(art, ort, text);
+        });
 
     // Everything the program writes goes to a folder of its own: files, the recovery file,
     // the examples it offers.
@@ -913,8 +999,10 @@ TEST(Roboter, ACarelessUserNeitherCrashesNorBreaksTheProject) {
     Roboter roboter(seed, dateien.path());
     Zufall wahl(seed ^ 0x5bd1e995u);
     roboter.starten(beispiele[wahl.bis(int(beispiele.size()))]);
+    Wachhund wachhund(std::chrono::seconds(90));
     for (std::uint64_t i = 0; i < anzahl && !testing::Test::HasFailure(); ++i) {
         if (!roboter.schritt()) break;
+        wachhund.weiter();
     }
     if (!testing::Test::HasFailure()) roboter.allesZurueck();
     if (testing::Test::HasFailure()) AusgabeSchreiben();
