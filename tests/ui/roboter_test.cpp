@@ -305,7 +305,7 @@ class Roboter {
         : z_(seed), protokoll_(seed), ordner_(ordner) {
         // Dialogs are answered while their exec runs; every answer is queued, so that a dialog
         // that an answer opens is answered by the next tick.
-        waechter_.setInterval(15);
+        waechter_.setInterval(5);
         QObject::connect(&waechter_, &QTimer::timeout, &waechter_, [this] { antworten(); });
         waechter_.start();
         // The history is emptied when a project is opened or begun: that is the one to
@@ -377,20 +377,21 @@ class Roboter {
         }
         while (v.canRedo() && v.index() < index) wieder->trigger();
         aufraeumen();
-        EXPECT_EQ(bytes(), vorher) << "Redoing all " << index
-                                   << " steps does not give back "
-                                      "the project before.";
+        EXPECT_EQ(bytes(), vorher)
+            << "Redoing the " << index << " steps does not give back the project before.";
     }
 
     // Answers and closes what is left open: a message opened without waiting, a menu.
     void aufraeumen() {
         QCoreApplication::processEvents();
         const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        while (QWidget* offen = QApplication::activeModalWidget()
+                                    ? QApplication::activeModalWidget()
+                                    : QApplication::activePopupWidget()) {
             QTest::qWait(5);
             if (std::chrono::steady_clock::now() > bis) {
-                ADD_FAILURE() << "A dialog stays open: "
-                              << QApplication::activeModalWidget()->metaObject()->className();
+                ADD_FAILURE() << "A dialog stays open: " << offen->metaObject()->className()
+                              << " \"" << S(offen->windowTitle()) << "\"";
                 return;
             }
         }
