@@ -20,6 +20,13 @@ constexpr std::array<std::string_view, 10> kReihenfolge{
     "lumora", "eingabe",    "theta_unten", "zustaende",    "prozesse",
     "uebung", "messreihen", "zonen",       "randmassstab", "notiz"};
 
+// The truth value under `schluessel` of an object; none when the key is missing or no bool.
+std::optional<bool> Wahrheitswert(const Json& objekt, const char* schluessel) {
+    const auto it = objekt.find(schluessel);
+    if (it == objekt.end() || !it->is_boolean()) return std::nullopt;
+    return it->get<bool>();
+}
+
 int Rang(std::string_view schluessel) {
     const auto it = std::find(kReihenfolge.begin(), kReihenfolge.end(), schluessel);
     return it == kReihenfolge.end() ? -1 : static_cast<int>(it - kReihenfolge.begin());
@@ -218,9 +225,13 @@ bool Projekt::randmassstab() const {
     return dokument_.contains("randmassstab") && dokument_["randmassstab"] == true;
 }
 
-bool Projekt::setRandmassstab(bool an) {
-    const bool vorher = randmassstab();
-    Feld("randmassstab") = an;
+std::optional<bool> Projekt::setRandmassstab(std::optional<bool> an) {
+    const auto vorher = Wahrheitswert(dokument_, "randmassstab");
+    if (an) {
+        Feld("randmassstab") = *an;
+    } else {
+        dokument_.erase("randmassstab");
+    }
     return vorher;
 }
 
@@ -322,6 +333,10 @@ Json Projekt::entfernen(Liste liste, std::size_t index) {
         prozesse_.erase(prozesse_.begin() + static_cast<std::ptrdiff_t>(index));
     }
     return alt;
+}
+
+void Projekt::leereListeEntfernen(Liste liste) {
+    if (anzahl(liste) == 0) dokument_.erase(Schluessel(liste));
 }
 
 void Projekt::zuruecksetzen(const std::vector<Ersetzung>& ersetzungen) {
@@ -469,11 +484,16 @@ bool Projekt::sichtbar(std::size_t messreihe) const {
     return !(r.is_object() && r.contains("sichtbar") && r["sichtbar"] == false);
 }
 
-bool Projekt::setSichtbar(std::size_t messreihe, bool an) {
-    const bool vorher = sichtbar(messreihe);
-    if (messreihe >= anzahl(Liste::Messreihen)) return vorher;
+std::optional<bool> Projekt::setSichtbar(std::size_t messreihe, std::optional<bool> an) {
+    if (messreihe >= anzahl(Liste::Messreihen)) return std::nullopt;
     Json& r = Liste_(Liste::Messreihen)[messreihe];
-    if (r.is_object()) r["sichtbar"] = an;
+    if (!r.is_object()) return std::nullopt;
+    const auto vorher = Wahrheitswert(r, "sichtbar");
+    if (an) {
+        r["sichtbar"] = *an;
+    } else {
+        r.erase("sichtbar");
+    }
     return vorher;
 }
 

@@ -54,7 +54,9 @@ class Projekt {
     std::optional<double> thetaUnten() const;
     std::optional<double> setThetaUnten(std::optional<double> wert);  // returns the value before
     bool randmassstab() const;
-    bool setRandmassstab(bool an);  // returns the value before
+    // Sets "randmassstab"; none removes the key. Returns the key's value before, none when
+    // it was missing, so that an undo gives back the file as it was.
+    std::optional<bool> setRandmassstab(std::optional<bool> an);
     std::string notiz() const;
     std::string setNotiz(std::string text);  // returns the text before
 
@@ -73,6 +75,8 @@ class Projekt {
     void einfuegen(Liste liste, std::size_t index, Json eintrag);
     Json ersetzen(Liste liste, std::size_t index, Json eintrag);  // returns the entry before
     Json entfernen(Liste liste, std::size_t index);               // returns the removed entry
+    // Removes the key of a list that is empty, for a file that had none before.
+    void leereListeEntfernen(Liste liste);
     // Puts back entries as they were before a change (in reverse order of the list).
     void zuruecksetzen(const std::vector<Ersetzung>& ersetzungen);
 
@@ -88,7 +92,9 @@ class Projekt {
 
     // Whether a measured series is drawn (its key "sichtbar", true when missing).
     bool sichtbar(std::size_t messreihe) const;
-    bool setSichtbar(std::size_t messreihe, bool an);  // returns the value before
+    // Sets the series' "sichtbar"; none removes the key. Returns the key's value before, none
+    // when it was missing.
+    std::optional<bool> setSichtbar(std::size_t messreihe, std::optional<bool> an);
 
   private:
     Projekt() = default;

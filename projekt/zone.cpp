@@ -1,5 +1,6 @@
 #include "projekt/zone.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumora {

@@ -36,6 +36,15 @@ void BereichZeigen(QLineEdit* feld, const Wertebereich& b, const char* schluesse
     feld->setToolTip(text);
 }
 
+// Chooses the state `name` in a list of states; a name the project no longer has (its state
+// deleted or renamed) joins the list, so that the form shows the entry as it is and an entry
+// confirmed unchanged stays unchanged, and the check says what is wrong with it.
+void ZustandWaehlen(QComboBox* liste, const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    if (liste->findText(text) < 0) liste->addItem(text);
+    liste->setCurrentText(text);
+}
+
 }  // namespace
 
 QString KeineZahl(const QString& feld, const QString& text) {
@@ -275,10 +284,10 @@ void Prozessformular::setEintrag(const Json& e) {
         art_->setCurrentIndex(static_cast<int>(*art));
     }
     const Json von = e.value("von", Json());
-    if (von.is_string()) von_->setCurrentText(QString::fromStdString(von.get<std::string>()));
+    if (von.is_string()) ZustandWaehlen(von_, von.get<std::string>());
     if (von.is_array() && von.size() == 2 && von[0].is_string() && von[1].is_string()) {
-        von_->setCurrentText(QString::fromStdString(von[0].get<std::string>()));
-        von2_->setCurrentText(QString::fromStdString(von[1].get<std::string>()));
+        ZustandWaehlen(von_, von[0].get<std::string>());
+        ZustandWaehlen(von2_, von[1].get<std::string>());
     }
     for (int i = 0; i < static_cast<int>(std::size(kZiele)); ++i) {
         if (e.contains(kZiele[i].schluessel)) {

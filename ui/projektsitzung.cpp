@@ -153,15 +153,18 @@ void Projektsitzung::ausfuehren(std::unique_ptr<QUndoCommand> befehl) {
 void Projektsitzung::eintragEinfuegen(Liste liste, std::size_t index, Json eintrag,
                                       const QString& text) {
     auto geordnet = std::make_shared<std::vector<Ersetzung>>();
+    // The first zone or series of a file without the list: the undo takes the list too.
+    const bool ohneListe = !projekt_->dokument().contains(Schluessel(liste));
     ausfuehren(std::make_unique<Befehl>(
         *this, text,
         [this, liste, index, eintrag, geordnet] {
             projekt_->einfuegen(liste, index, eintrag);
             if (liste == Liste::Prozesse) *geordnet = projekt_->ordnen();
         },
-        [this, liste, index, geordnet] {
+        [this, liste, index, geordnet, ohneListe] {
             projekt_->zuruecksetzen(*geordnet);
             projekt_->entfernen(liste, index);
+            if (ohneListe) projekt_->leereListeEntfernen(liste);
         },
         UmfangVon(liste)));
 }
@@ -249,18 +252,21 @@ void Projektsitzung::setThetaUnten(std::optional<double> thetaUnten) {
 
 void Projektsitzung::setRandmassstab(bool an) {
     if (an == projekt_->randmassstab()) return;
+    // The key as it stood, missing included, for the undo.
+    auto vorher = std::make_shared<std::optional<bool>>();
     ausfuehren(std::make_unique<Befehl>(
         *this, an ? "Randmaßstab zeigen" : "Randmaßstab verbergen",
-        [this, an] { projekt_->setRandmassstab(an); },
-        [this, an] { projekt_->setRandmassstab(!an); }, Eintraege));
+        [this, an, vorher] { *vorher = projekt_->setRandmassstab(an); },
+        [this, vorher] { projekt_->setRandmassstab(*vorher); }, Eintraege));
 }
 
 void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
     if (an == projekt_->sichtbar(messreihe)) return;
+    auto vorher = std::make_shared<std::optional<bool>>();
     ausfuehren(std::make_unique<Befehl>(
         *this, an ? "Messreihe zeigen" : "Messreihe verbergen",
-        [this, messreihe, an] { projekt_->setSichtbar(messreihe, an); },
-        [this, messreihe, an] { projekt_->setSichtbar(messreihe, !an); }, Eintraege));
+        [this, messreihe, an, vorher] { *vorher = projekt_->setSichtbar(messreihe, an); },
+        [this, messreihe, vorher] { projekt_->setSichtbar(messreihe, *vorher); }, Eintraege));
 }
 
 void Projektsitzung::setUebung(Json uebung, const QString& text) {

@@ -74,6 +74,34 @@ TEST(ProjektDatei, KnownKeyAddedInItsPlace) {
     EXPECT_EQ(schluessel, "notiz lumora x zustaende eingabe prozesse zonen ");
 }
 
+// A switch set and set back to what the file had, missing key included, gives back its bytes.
+TEST(ProjektDatei, SwitchesGoBackToTheKeyAsItStood) {
+    auto gelesen = Projekt::Lesen(R"({"lumora": 1, "eingabe": ["", "", "", "", "", "", ""],
+        "zustaende": [], "prozesse": [], "messreihen": [{"name": "a"}, {"sichtbar": false}]})");
+    ASSERT_TRUE(gelesen);
+    Projekt p = *gelesen;
+    const std::string datei = p.schreiben();
+    const auto rand = p.setRandmassstab(true);
+    EXPECT_EQ(rand, std::nullopt);
+    EXPECT_TRUE(p.randmassstab());
+    const auto a = p.setSichtbar(0, false);
+    const auto b = p.setSichtbar(1, true);
+    EXPECT_EQ(a, std::nullopt);
+    EXPECT_EQ(b, std::optional<bool>(false));
+    EXPECT_TRUE(p.sichtbar(1));
+    p.setSichtbar(1, b);
+    p.setSichtbar(0, a);
+    p.setRandmassstab(rand);
+    EXPECT_EQ(p.schreiben(), datei);
+    // The first zone and its list, taken back together.
+    p.einfuegen(Liste::Zonen, 0, Json::object());
+    p.leereListeEntfernen(Liste::Zonen);  // not empty: stays
+    EXPECT_EQ(p.anzahl(Liste::Zonen), 1u);
+    p.entfernen(Liste::Zonen, 0);
+    p.leereListeEntfernen(Liste::Zonen);
+    EXPECT_EQ(p.schreiben(), datei);
+}
+
 // The lower limit sits after eingabe, is kept byte for byte, and is removed again as it came.
 TEST(ProjektDatei, LowerLimitRoundTrip) {
     const std::string mit = R"({

@@ -273,6 +273,21 @@ TEST_F(Projektbetrieb, AProcessBeforeItsSourceMovesAfterItAndUndoPutsItBack) {
     EXPECT_EQ(s.projekt().schreiben(), datei);
 }
 
+TEST_F(Projektbetrieb, TheEdgeScaleAndTheFirstZoneUndoneLeaveTheFileAsItWas) {
+    Projektsitzung& s = anwendung.sitzung();
+    const std::string datei = s.projekt().schreiben();
+    anwendung.projektfenster().aktion("randmassstab")->trigger();
+    EXPECT_TRUE(s.projekt().randmassstab());
+    s.eintragEinfuegen(Liste::Zonen, 0, ZoneZuJson(Behaglichkeitsfeld()), "Zone");
+    s.verlauf().undo();
+    s.verlauf().undo();
+    EXPECT_EQ(s.projekt().schreiben(), datei);
+    s.verlauf().redo();
+    s.verlauf().redo();
+    EXPECT_TRUE(s.projekt().randmassstab());
+    EXPECT_EQ(s.projekt().anzahl(Liste::Zonen), 1u);
+}
+
 TEST_F(Projektbetrieb, SavingKeepsTheBytesAndClearsTheMarker) {
     anwendung.zustandEintragen(6000, 4000);
     EXPECT_EQ(anwendung.sitzung().projekt().anzahl(Liste::Zustaende), 3u);
@@ -549,6 +564,21 @@ TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     EXPECT_TRUE(form.von2()->isVisible());
     EXPECT_TRUE(form.parameter("massenstrom1")->isVisible());
     EXPECT_FALSE(form.parameter("oberflaeche")->isVisible());
+}
+
+// A process whose start state is gone keeps it in the form: confirmed as it stands it would
+// change nothing, and the form says what is wrong instead of starting at another state.
+TEST_F(Projektbetrieb, AProcessFormKeepsAStartStateThatIsGone) {
+    const Projekt& p = anwendung.sitzung().projekt();
+    Prozessformular form({"AUL", "ABL"},
+                         [&p](const Json& e) { return EintragPruefen(p, Liste::Prozesse, 0, e); });
+    const Json e = Json::parse(R"({"art": "mischen", "von": ["AUL", "weg"], "nach": "MI",
+                                   "massenstroeme": [2000, 6000]})");
+    form.setEintrag(e);
+    EXPECT_EQ(form.von()->currentText(), "AUL");
+    EXPECT_EQ(form.von2()->currentText(), "weg");
+    EXPECT_EQ(form.eintrag(), e);
+    EXPECT_TRUE(form.findChild<QLabel*>("meldung")->text().contains("weg"));
 }
 
 // Every kind's form, filled in field by field as its schema lists them, makes an entry that
