@@ -570,6 +570,28 @@ TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     EXPECT_FALSE(form.zielwert()->isVisible());
 }
 
+// The process table's note names the surface a cooler found and a heat recovery's exhaust side
+// with its warning.
+TEST_F(Projektbetrieb, TheNoteNamesTheFoundSurfaceAndTheExhaustOutlet) {
+    Projektsitzung& s = anwendung.sitzung();
+    s.eintragEinfuegen(Liste::Prozesse, 3, Json::parse(R"({"art": "kuehlen", "von": "ABL",
+        "nach": "K", "x": 8, "bypass": 0.1})"),
+                       "Prozess hinzufügen");
+    s.eintragEinfuegen(Liste::Prozesse, 4, Json::parse(R"({"art": "waermerueckgewinnung",
+        "von": ["K", "ABL"], "nach": "W", "rueckwaermzahl": 0.7})"),
+                       "Prozess hinzufügen");
+    Prozessmodell modell(s);
+    const auto bemerkung = [&](int zeile) {
+        return modell.data(modell.index(zeile, Prozessmodell::Bemerkung), Qt::DisplayRole)
+            .toString();
+    };
+    ASSERT_TRUE(Prozess(3).oberflaeche) << Prozess(3).fehler;
+    EXPECT_EQ(bemerkung(3), "ϑO = " + Zahltext(Prozess(3).oberflaeche->zustand.theta, 2) + " °C");
+    ASSERT_TRUE(Prozess(4).fortluft) << Prozess(4).fehler;
+    EXPECT_EQ(bemerkung(4), "Fortluft ϑ = " + Zahltext(Prozess(4).fortluft->theta, 2) + " °C");
+    EXPECT_EQ(bemerkung(1), "");  // a cooler given its surface
+}
+
 // Every kind's form, filled in field by field as its schema lists them, makes an entry that
 // the file reader takes and computes, with the typed values under their keys.
 TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
