@@ -20,7 +20,7 @@ const Groesse kGroessen[] = {
     {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
     {"massenstrom1", "ṁ1", "kg/h"}, {"massenstrom2", "ṁ2", "kg/h"},
     {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
-    {"feuchterueckgewinnung", "Ψ", ""},
+    {"feuchterueckgewinnung", "Ψ", ""}, {"massenstrom_abluft", "ṁABL", "kg/h"},
 };
 // clang-format on
 

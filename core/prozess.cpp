@@ -114,6 +114,11 @@ Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Zustandswert
         case Ziel::DX:
             x2 = XZiel(p, start, befeuchter);
             break;
+        case Ziel::Oberflaeche:
+        case Ziel::Theta:
+            return Endpunkt::Fehler(befeuchter ? "Ein Befeuchter nimmt nur ein Ziel phi, x oder dx."
+                                               : "Eine Zustandsänderung in Richtung ε nimmt nur "
+                                                 "ein Ziel x oder dx.");
     }
     if (!x2) return Endpunkt::Fehler(x2.grund());
     return EndeAusHX(d, start.h + eps * (*x2 - start.x), *x2);
@@ -124,27 +129,126 @@ struct Kuehlung {
     Zustandswerte ende;
 };
 
-Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
+// The cooler with the surface temperature thetaO [°C] and the bypass factor bf.
+Ergebnis<Kuehlung> KuehleAn(const Luftdruck& d, const Zustandswerte& start, double thetaO,
+                            double bf) {
     using E = Ergebnis<Kuehlung>;
-    if (auto f = NichtEndlich("Die Oberflächentemperatur", p.oberflaeche)) return E::Fehler(*f);
-    if (p.oberflaeche > start.theta) {
-        return E::Fehler("Die Oberflächentemperatur " + GradText(p.oberflaeche) +
-                         " liegt über der Eintrittstemperatur " + GradText(start.theta) + ".");
-    }
-    if (auto f = Wertfehler("Der Bypassfaktor", p.bypass, kBypassBereich, "bypass")) {
-        return E::Fehler(*f);
-    }
     // The surface dries the air down to its own saturation content, never wets it.
-    const double xO = std::min(start.x, Saettigungsgehalt(d, p.oberflaeche).value_or(start.x));
-    const auto o = ZustandAusThetaX(d, p.oberflaeche, xO);
+    const double xO = std::min(start.x, Saettigungsgehalt(d, thetaO).value_or(start.x));
+    const auto o = ZustandAusThetaX(d, thetaO, xO);
     if (!o) return E::Fehler("Oberflächenpunkt: " + o.grund());
     // The bypass-factor model of a coil: the share BF of the air passes it untouched, the rest
     // leaves it at the surface state O, and the two mix, so the end lies on the straight line
     // from O to the start at BF of the way: h2 = hO + BF (h1 - hO), x2 = xO + BF (x1 - xO).
-    const auto ende =
-        EndeAusHX(d, o->h + p.bypass * (start.h - o->h), xO + p.bypass * (start.x - xO));
+    const auto ende = EndeAusHX(d, o->h + bf * (start.h - o->h), xO + bf * (start.x - xO));
     if (!ende) return E::Fehler(ende.grund());
     return Kuehlung{*o, *ende};
+}
+
+// The surface temperature at which the cooler's end reaches the target ϑ or x of p.
+//
+// The search runs over surfaces from 0 °C (a colder one freezes) up to the start's ϑ1, and
+// both targets grow with the surface temperature: ϑ2 everywhere (the end lies at BF of the
+// way from O to the start, and O warms with its surface), x2 only below the dew point of the
+// start, above which the surface leaves x1 as it is. So a target x below x1 has one surface,
+// just below the dew point or colder, where x2 reaches it; x = x1 itself is left by every
+// surface from the dew point up and fixes none, and is refused with that reason.
+Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
+    using E = Ergebnis<double>;
+    const bool temperatur = p.ziel == Ziel::Theta;
+    const char* schluessel = temperatur ? "theta" : "x";
+    // "Ziel ϑ = 12 °C", after "Das" or "Für das".
+    const std::string ziel = std::string("Ziel ") + GroesseZu(schluessel).symbol + " = " +
+                             Wertangabe(p.zielwert, schluessel);
+    if (auto f = NichtEndlich("Das Ziel", p.zielwert)) return E::Fehler(*f);
+    if (temperatur && p.zielwert > start.theta) {
+        return E::Fehler("Das " + ziel + " liegt über der Eintrittstemperatur " +
+                         GradText(start.theta) + ": ein Kühler kann die Luft nicht erwärmen.");
+    }
+    if (!temperatur) {
+        if (auto f = Wertfehler("Das Ziel x", p.zielwert, kNichtNegativ, "x", true)) {
+            return E::Fehler(*f);
+        }
+        if (p.zielwert > start.x) {
+            return E::Fehler("Das " + ziel + " liegt über dem Wassergehalt am Anfang " +
+                             GrammText(start.x) + ": ein Kühler kann die Luft nicht befeuchten.");
+        }
+        if (p.zielwert == start.x) {
+            return E::Fehler("Das " + ziel +
+                             " ist der Wassergehalt am Anfang. Jede Oberfläche ab dem Taupunkt "
+                             "lässt ihn unverändert, er legt die Oberflächentemperatur also nicht "
+                             "fest: bitte „oberflaeche“ oder „theta“ angeben.");
+        }
+        // Even the coldest surface (xO = 0) leaves the bypassed share's water.
+        if (p.zielwert < p.bypass * start.x) {
+            return E::Fehler("Das " + ziel + " ist nicht erreichbar: mit dem Bypassfaktor BF = " +
+                             KurzText(p.bypass) + " bleiben am Ende mindestens BF·x1 = " +
+                             GrammText(p.bypass * start.x) + ".");
+        }
+    }
+    const std::string vereist = " müsste die Oberfläche unter 0 °C liegen, wo sie vereist";
+    if (start.theta < 0) {
+        return E::Fehler("Bei der Eintrittstemperatur " + GradText(start.theta) + vereist + ".");
+    }
+    const auto wert = [&](double thetaO) -> std::optional<double> {
+        const auto k = KuehleAn(d, start, thetaO, p.bypass);
+        if (!k) return std::nullopt;
+        return temperatur ? k->ende.theta : k->ende.x;
+    };
+    if (const auto kalt = wert(0); kalt && *kalt >= p.zielwert) {
+        if (*kalt == p.zielwert) return 0.0;
+        return E::Fehler("Für das " + ziel + vereist + ": mit 0 °C käme die Luft nur auf " +
+                         GroesseZu(schluessel).symbol + " = " + Wertangabe(*kalt, schluessel) +
+                         ".");
+    }
+    // At ϑO = ϑ1 the end is the start again, recomputed from its h and x, which may round its
+    // ϑ a little below ϑ1: a target within the searches' tolerance of it is met there.
+    const double toleranz = temperatur ? 1e-9 : 1e-12;  // [K], [kg/kg]
+    if (const auto warm = wert(start.theta); !warm || *warm < p.zielwert) {
+        if (warm && *warm >= p.zielwert - toleranz) return start.theta;
+        return E::Fehler("Das " + ziel + " ist mit keiner Oberfläche zwischen 0 °C und " +
+                         GradText(start.theta) + " erreichbar.");
+    }
+    // An end that cannot be computed counts as above the target, so that the search stays
+    // where ends exist; the end at the result is computed again and names its reason.
+    const auto [unten, oben] = Halbiere(0.0, start.theta, [&](double thetaO) {
+        const auto w = wert(thetaO);
+        return !w || *w >= p.zielwert;
+    });
+    (void)unten;
+    return oben;
+}
+
+Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
+    using E = Ergebnis<Kuehlung>;
+    if (auto f = Wertfehler("Der Bypassfaktor", p.bypass, kBypassBereich, "bypass")) {
+        return E::Fehler(*f);
+    }
+    switch (p.ziel) {
+        case Ziel::Oberflaeche:
+            if (auto f = NichtEndlich("Die Oberflächentemperatur", p.zielwert)) {
+                return E::Fehler(*f);
+            }
+            if (p.zielwert > start.theta) {
+                return E::Fehler("Die Oberflächentemperatur " + GradText(p.zielwert) +
+                                 " liegt über der Eintrittstemperatur " + GradText(start.theta) +
+                                 ".");
+            }
+            return KuehleAn(d, start, p.zielwert, p.bypass);
+        case Ziel::Theta:
+        case Ziel::X: {
+            const auto thetaO = OberflaecheFuer(d, p, start);
+            if (!thetaO) return E::Fehler(thetaO.grund());
+            return KuehleAn(d, start, *thetaO, p.bypass);
+        }
+        case Ziel::Keins:
+        case Ziel::Phi:
+        case Ziel::DX:
+            break;
+    }
+    return E::Fehler(
+        "Ein Kühler braucht genau eins: die Oberflächentemperatur „oberflaeche“, die Endtemperatur "
+        "„theta“ oder den Wassergehalt am Ende „x“.");
 }
 
 Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
@@ -185,6 +289,63 @@ Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswert
     auto z = ZustandAusThetaX(d, theta, x);
     if (!z) return Endpunkt::Fehler("Endzustand: " + z.grund());
     return z;
+}
+
+// The exhaust side of a heat recovery whose outdoor stream w made, by the sensible balance of
+// the two streams: ṁAUL (cpL + x1 cpD) (ϑ2 - ϑ1) = ṁABL (cpL + x3 cpD) (ϑ3 - ϑ4). Each side's
+// enthalpy change splits into the sensible part with the water content the stream brings in
+// and the latent part of the water that it gains or loses, counted at its outlet temperature:
+// h(ϑ2, x2) - h(ϑ1, x1) = (cpL + x1 cpD) (ϑ2 - ϑ1) + (x2 - x1) (r0 + cpD ϑ2). So the outdoor
+// side takes its inlet x1, and the exhaust side x3, which it keeps: the exhaust's loss of the
+// water that Ψ moves is left out, so its dew point stays that of the exhaust air, the
+// cautious side for the warnings.
+Ergebnis<Fortluft> FortluftNach(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
+                                const Prozesswirkung& w, const Zustandswerte& abluft) {
+    using E = Ergebnis<Fortluft>;
+    double verhaeltnis = 1;  // ṁAUL / ṁABL; equal streams without an exhaust flow
+    if (p.massenstromAbluft) {
+        if (auto f = Wertfehler("Der Massenstrom der Abluft", *p.massenstromAbluft, kPositiv,
+                                "massenstrom_abluft")) {
+            return E::Fehler(*f);
+        }
+        if (!w.massenstrom) {
+            return E::Fehler(
+                "Zum Massenstrom der Abluft „massenstrom_abluft“ fehlt der der Außenluft: "
+                "„massenstrom“ oder „volumenstrom“.");
+        }
+        verhaeltnis = *w.massenstrom / *p.massenstromAbluft;
+        // The exhaust's own temperature ratio is about Φ ṁAUL / ṁABL; above 1 it would leave
+        // colder than the outdoor air enters, which no exchanger does.
+        if (p.rueckwaermzahl * verhaeltnis > 1) {
+            return E::Fehler("Die Abluft müsste kälter werden als die Außenluft: Φ·ṁ/ṁABL = " +
+                             KurzText(p.rueckwaermzahl * verhaeltnis) +
+                             " liegt über 1; der Massenstrom der Abluft ist zu klein.");
+        }
+    }
+    const auto& s = kStoffwerte;
+    Fortluft f;
+    f.theta = abluft.theta -
+              verhaeltnis * (s.cpL + aussen.x * s.cpD) / (s.cpL + abluft.x * s.cpD) * w.dtheta;
+    if (!std::isfinite(f.theta)) {
+        return E::Fehler("Die Fortlufttemperatur lässt sich nicht mit endlichen Zahlen berechnen.");
+    }
+    // Water leaves the exhaust where it cools below its dew point; below 0 °C it leaves as
+    // ice, below the frost point where the vapour is thin, or as condensate that freezes.
+    Luftdruck mitEis = d;
+    mitEis.eis = true;
+    const auto tau = TaupunktBei(mitEis, abluft.pD);
+    if (!tau || !(f.theta < *tau)) return f;
+    const std::string wie = ": die Fortluft kühlt auf " + GradText(f.theta) + " ab, unter ";
+    if (f.theta >= 0) {
+        f.warnung = "Kondensat" + wie + "ihren Taupunkt " + GradText(*tau) + ".";
+    } else if (IstReifpunkt(mitEis, abluft.pD)) {
+        f.warnung =
+            "Vereisungsgefahr" + wie + "0 °C und unter ihren Reifpunkt " + GradText(*tau) + ".";
+    } else {
+        f.warnung = "Kondensat und Vereisungsgefahr" + wie + "ihren Taupunkt " + GradText(*tau) +
+                    " und unter 0 °C.";
+    }
+    return f;
 }
 
 }  // namespace
@@ -230,6 +391,7 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
             const auto k = Kuehle(d, p, start);
             if (!k) return Prozessfehler::Fehler(k.grund());
             r.oberflaeche = k->o;
+            r.oberflaecheGesucht = p.ziel != Ziel::Oberflaeche;
             ende = k->ende;
             break;
         }
@@ -276,6 +438,11 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
         }
         r.massenstrom = *p.massenstrom;
         r.volumenstrom = *p.massenstrom * (1 + start.x) / start.rho;
+    }
+    if (p.art == Prozessart::Waermerueckgewinnung) {
+        const auto fort = FortluftNach(d, p, start, r, *zweiter);
+        if (!fort) return Prozessfehler::Fehler(fort.grund());
+        r.fortluft = *fort;
     }
     if (r.massenstrom) {
         r.leistung = *r.massenstrom * r.dh / 3600;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/wertebereich.h"
@@ -44,8 +45,9 @@ const Prozessname& NameVon(Prozessart art);
 // Whether a kind starts at two states: mixing, and heat recovery (outdoor air, exhaust air).
 bool HatZweitenZustand(Prozessart art);
 
-// The target of a humidifier or of a change in a direction: φ [%], x or Δx [kg/kg].
-enum class Ziel { Keins, Phi, X, DX };
+// The target of a humidifier or of a change in a direction: φ [%], x or Δx [kg/kg]; what a
+// cooler is given: its surface temperature ϑO, or the end's ϑ [°C] or x [kg/kg] that it makes.
+enum class Ziel { Keins, Phi, X, DX, Oberflaeche, Theta };
 
 // The ranges of the parameters that do not depend on the start; flows are kPositiv, the
 // temperatures and the direction are bounded only by their start.
@@ -56,14 +58,14 @@ inline constexpr Wertebereich kAussenluftBereich{Grenze{0, true}, Grenze{100, tr
 // A process as entered. Only the fields of its kind are read; units inside the code.
 struct Prozess {
     Prozessart art = Prozessart::Heizen;
-    double theta = 0;                       // heizen: end temperature [°C]
-    double oberflaeche = 0;                 // kuehlen: surface temperature [°C]
-    double bypass = 0;                      // kuehlen: bypass factor BF, kBypassBereich
-    double wasser = 0;                      // befeuchten_wasser: water temperature [°C]
-    double dampf = 0;                       // befeuchten_dampf: steam temperature [°C]
-    double epsilon = 0;                     // richtung: direction dh/dx [kJ/kg]
-    Ziel ziel = Ziel::Keins;                // befeuchten_*: Phi, X or DX; richtung: X or DX
-    double zielwert = 0;                    // [%] or [kg/kg]
+    double theta = 0;    // heizen: end temperature [°C]
+    double bypass = 0;   // kuehlen: bypass factor BF, kBypassBereich
+    double wasser = 0;   // befeuchten_wasser: water temperature [°C]
+    double dampf = 0;    // befeuchten_dampf: steam temperature [°C]
+    double epsilon = 0;  // richtung: direction dh/dx [kJ/kg]
+    // befeuchten_*: Phi, X or DX; richtung: X or DX; kuehlen: Oberflaeche, Theta or X.
+    Ziel ziel = Ziel::Keins;
+    double zielwert = 0;                    // [%], [kg/kg] or [°C]
     std::array<double, 2> massenstroeme{};  // mischen: the two streams [kg/h], > 0
     // mischen, instead of massenstroeme: the first stream's (the outdoor air's) share of the
     // total [%], kAussenluftBereich.
@@ -73,12 +75,24 @@ struct Prozess {
     std::optional<double> massenstrom{};  // dry air [kg/h], > 0; gives power and water flow
     // Instead of massenstrom: moist air at the start state [m³/h], > 0; ṁ = V̇ ρ / (1 + x).
     std::optional<double> volumenstrom{};
+    // waermerueckgewinnung: the exhaust air's dry air [kg/h], > 0; without it the exhaust
+    // stream equals the outdoor stream.
+    std::optional<double> massenstromAbluft{};
+};
+
+// The exhaust air after a heat recovery: its outlet temperature, and a warning where it
+// cools below its dew point (condensate) or below 0 °C and its frost point (icing).
+struct Fortluft {
+    double theta = 0;     // [°C]
+    std::string warnung;  // empty without a warning
 };
 
 // What a process makes.
 struct Prozesswirkung {
     Zustandswerte ende;
     std::optional<Zustandswerte> oberflaeche;  // kuehlen: the surface point O
+    bool oberflaecheGesucht = false;           // kuehlen: ϑO found for a target ϑ or x
+    std::optional<Fortluft> fortluft;          // waermerueckgewinnung: the exhaust side
     double dtheta = 0;                         // end minus start [K]
     double dx = 0;                             // [kg/kg]
     double dh = 0;                             // [kJ/kg]

@@ -208,6 +208,8 @@ class Rechnung {
         }
         r.ende = punktAus(r.nach, ergebnis->ende);
         if (ergebnis->oberflaeche) r.oberflaeche = punktAus("", *ergebnis->oberflaeche);
+        r.oberflaecheGesucht = ergebnis->oberflaecheGesucht;
+        r.fortluft = ergebnis->fortluft;
         r.dtheta = ergebnis->dtheta;
         r.dx = ergebnis->dx;
         r.dh = ergebnis->dh;

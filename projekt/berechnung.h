@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/eingabe.h"
+#include "core/prozess.h"
 #include "core/zustandswerte.h"
 #include "projekt/groessen.h"
 #include "projekt/messreihe.h"
@@ -56,6 +57,8 @@ struct BerechneterProzess {
     std::vector<Diagrammpunkt> start;          // the states it starts at, in the order of von
     std::optional<Diagrammpunkt> ende;         // the state it makes
     std::optional<Diagrammpunkt> oberflaeche;  // a cooler's surface point O, for drawing
+    bool oberflaecheGesucht = false;           // O's temperature found for a target ϑ or x
+    std::optional<Fortluft> fortluft;          // a heat recovery's exhaust side
     double dtheta = 0;                         // end minus (first) start [K]
     double dx = 0;                             // [kg/kg]
     double dh = 0;                             // [kJ/kg]

@@ -37,16 +37,25 @@ Json VonJson(const std::vector<std::string>& von) {
 }
 
 Json ProzessJson(const BerechneterProzess& r) {
-    return Json{{"art", r.art},
-                {"von", VonJson(r.von)},
-                {"nach", r.nach},
-                {"dtheta", Wert(r.dtheta)},
-                {"dx", Wert(InDatei("dx", r.dx))},
-                {"dh", Wert(r.dh)},
-                {"leistung", Wert(r.leistung)},
-                {"wasser", Wert(r.wasser)},
-                {"massenstrom", Wert(r.massenstrom)},
-                {"volumenstrom", Wert(r.volumenstrom)}};
+    Json j{{"art", r.art},
+           {"von", VonJson(r.von)},
+           {"nach", r.nach},
+           {"dtheta", Wert(r.dtheta)},
+           {"dx", Wert(InDatei("dx", r.dx))},
+           {"dh", Wert(r.dh)},
+           {"leistung", Wert(r.leistung)},
+           {"wasser", Wert(r.wasser)},
+           {"massenstrom", Wert(r.massenstrom)},
+           {"volumenstrom", Wert(r.volumenstrom)}};
+    // Only where they exist, so that the other processes keep their keys.
+    if (r.oberflaecheGesucht && r.oberflaeche)
+        j["oberflaeche"] = Wert(r.oberflaeche->zustand.theta);
+    if (r.fortluft) {
+        j["fortluft"] =
+            Json{{"theta", Wert(r.fortluft->theta)},
+                 {"warnung", r.fortluft->warnung.empty() ? Json() : Json(r.fortluft->warnung)}};
+    }
+    return j;
 }
 
 // The characters from anfang to ende with the point replaced by the given separator.
@@ -63,6 +72,19 @@ std::string MitTrenner(const char* anfang, const char* ende, std::string_view tr
 }
 
 }  // namespace
+
+std::string Prozesshinweis(const BerechneterProzess& r, std::string_view trenner) {
+    std::string text;
+    const auto dazu = [&](const std::string& teil) { text += (text.empty() ? "" : "; ") + teil; };
+    if (r.oberflaecheGesucht && r.oberflaeche) {
+        dazu("ϑO = " + Zelle(r.oberflaeche->zustand.theta, trenner, stellen::kTheta) + " °C");
+    }
+    if (r.fortluft) {
+        dazu("Fortluft ϑ = " + Zelle(r.fortluft->theta, trenner, stellen::kTheta) + " °C");
+        if (!r.fortluft->warnung.empty()) dazu(r.fortluft->warnung);
+    }
+    return text;
+}
 
 std::string Zelle(std::optional<double> v, std::string_view trenner) {
     return v ? KuerzesterText(*v, trenner) : std::string();
@@ -199,11 +221,11 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
             continue;
         }
         using namespace stellen;
-        Zeile(aus,
-              {ArtName(r.art), Zelle(von), Zelle(r.nach), parameter, Zelle(r.dtheta, t, kTheta),
-               Zelle(r.dx * kGrammJeKilogramm, t, kX), Zelle(r.dh, t, kH),
-               Zelle(r.massenstrom, t, kStrom), Zelle(r.volumenstrom, t, kStrom),
-               Zelle(r.leistung, t, kWasser), Zelle(r.wasser, t, kWasser), ""});
+        Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), parameter,
+                    Zelle(r.dtheta, t, kTheta), Zelle(r.dx * kGrammJeKilogramm, t, kX),
+                    Zelle(r.dh, t, kH), Zelle(r.massenstrom, t, kStrom),
+                    Zelle(r.volumenstrom, t, kStrom), Zelle(r.leistung, t, kWasser),
+                    Zelle(r.wasser, t, kWasser), Zelle(Prozesshinweis(r, t))});
     }
     if (!b.prozesse.empty()) {
         using stellen::kWasser;

@@ -22,6 +22,12 @@ std::string BerichtText(const Berechnung& b);
 // outside the chart.
 std::string Tabelle(const Projekt& projekt, const Berechnung& b, std::string_view dezimaltrenner);
 
+// What a computed process adds to its row: a cooler's surface temperature ϑO where it was
+// found for a target, a heat recovery's exhaust outlet temperature with its warning: "ϑO =
+// 12,35 °C", "Fortluft ϑ = 3,10 °C; Kondensat: …"; empty for the others. Temperatures with the
+// tables' decimals and the given separator.
+std::string Prozesshinweis(const BerechneterProzess& r, std::string_view dezimaltrenner);
+
 // Cells of such a table. A number as the shortest text that reads back to the same double, or
 // rounded to the given decimals ("-0,00" is written "0,00"), with the given separator; empty for
 // a value that does not exist. A text, quoted where it holds the separator, a quote or a line

@@ -49,12 +49,13 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
             if (auto f = lesen(key, w)) return f;
             p.*par->wahl = w;
         }
-        if (!schema.ziel || key != schema.schluessel.front()) continue;
-        // The target comes right after the kind's own value.
+    }
+    if (!schema.ziele.empty()) {
+        // Exactly one of the kind's targets.
         std::vector<const char*> da;
         std::vector<const char*> alle;
-        for (const Zielart& z : kZiele) {
-            if (z.ziel == Ziel::Phi && !schema.zielPhi) continue;
+        for (const Ziel ziel : schema.ziele) {
+            const Zielart& z = ZielartVon(ziel);
             alle.push_back(z.schluessel);
             if (!e.contains(z.schluessel)) continue;
             da.push_back(z.schluessel);

@@ -18,7 +18,6 @@ const std::vector<Parameter>& Prozessparameter() {
     using P = Prozess;
     static const std::vector<Parameter> parameter = {
         {"theta", "Endtemperatur ϑ [°C]", false, kBeliebig, &P::theta},
-        {"oberflaeche", "Oberflächentemperatur ϑO [°C]", false, kBeliebig, &P::oberflaeche},
         {"bypass", "Bypassfaktor BF", true, kBypassBereich, &P::bypass},
         {"wasser", "Wassertemperatur ϑW [°C]", false, kBeliebig, &P::wasser},
         {"dampf", "Dampftemperatur ϑD [°C]", false, kBeliebig, &P::dampf},
@@ -34,6 +33,8 @@ const std::vector<Parameter>& Prozessparameter() {
          &P::massenstrom},
         {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]", true, kPositiv, nullptr,
          &P::volumenstrom},
+        {"massenstrom_abluft", "Massenstrom trockener Abluft [kg/h]", true, kPositiv, nullptr,
+         &P::massenstromAbluft},
     };
     return parameter;
 }
@@ -45,19 +46,27 @@ const Parameter* ParameterZu(std::string_view schluessel) {
     return nullptr;
 }
 
+const Zielart& ZielartVon(Ziel ziel) {
+    for (const Zielart& z : kZiele) {
+        if (z.ziel == ziel) return z;
+    }
+    return kZiele[0];
+}
+
 const Prozessschema& SchemaVon(Prozessart art) {
     using A = Prozessart;
+    using Z = Ziel;
     static const std::vector<Prozessschema> schemata = {
-        {A::Heizen, {"theta", "massenstrom", "volumenstrom"}, false, false},
-        {A::Kuehlen, {"oberflaeche", "bypass", "massenstrom", "volumenstrom"}, false, false},
-        {A::BefeuchtenWasser, {"wasser", "massenstrom", "volumenstrom"}, true, true},
-        {A::BefeuchtenDampf, {"dampf", "massenstrom", "volumenstrom"}, true, true},
-        {A::Richtung, {"epsilon", "massenstrom", "volumenstrom"}, true, false},
-        {A::Mischen, {"massenstrom1", "massenstrom2", "aussenluftanteil"}, false, false},
+        {A::Heizen, {"theta", "massenstrom", "volumenstrom"}, {}},
+        {A::Kuehlen, {"bypass", "massenstrom", "volumenstrom"}, {Z::Oberflaeche, Z::Theta, Z::X}},
+        {A::BefeuchtenWasser, {"wasser", "massenstrom", "volumenstrom"}, {Z::Phi, Z::X, Z::DX}},
+        {A::BefeuchtenDampf, {"dampf", "massenstrom", "volumenstrom"}, {Z::Phi, Z::X, Z::DX}},
+        {A::Richtung, {"epsilon", "massenstrom", "volumenstrom"}, {Z::X, Z::DX}},
+        {A::Mischen, {"massenstrom1", "massenstrom2", "aussenluftanteil"}, {}},
         {A::Waermerueckgewinnung,
-         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom", "volumenstrom"},
-         false,
-         false},
+         {"rueckwaermzahl", "feuchterueckgewinnung", "massenstrom", "volumenstrom",
+          "massenstrom_abluft"},
+         {}},
     };
     for (const Prozessschema& s : schemata) {
         if (s.art == art) return s;

@@ -49,21 +49,27 @@ struct Parameter {
 const std::vector<Parameter>& Prozessparameter();
 const Parameter* ParameterZu(std::string_view schluessel);
 
-// The target of a humidifier or of a direction, by its file key.
+// The target of a humidifier, of a direction or of a cooler, by its file key, with its name in
+// the form's list of targets.
 struct Zielart {
     const char* schluessel;
     const char* anzeige;
     Ziel ziel;
 };
+// clang-format off
 inline constexpr Zielart kZiele[] = {
-    {"phi", "φ [%]", Ziel::Phi}, {"x", "x [g/kg]", Ziel::X}, {"dx", "Δx [g/kg]", Ziel::DX}};
+    {"phi", "φ [%]", Ziel::Phi}, {"x", "x [g/kg]", Ziel::X}, {"dx", "Δx [g/kg]", Ziel::DX},
+    {"oberflaeche", "Oberflächentemperatur ϑO [°C]", Ziel::Oberflaeche},
+    {"theta", "Endtemperatur ϑ [°C]", Ziel::Theta}};
+// clang-format on
+const Zielart& ZielartVon(Ziel ziel);
 
-// What a kind of process asks for: its parameters by key, and whether a target comes on top.
+// What a kind of process asks for: its parameters by key, and the targets it offers, of
+// which an entry gives exactly one; none for a kind without a target.
 struct Prozessschema {
     Prozessart art;
     std::vector<const char*> schluessel;
-    bool ziel;
-    bool zielPhi;  // whether φ is an allowed target
+    std::vector<Ziel> ziele;
 };
 const Prozessschema& SchemaVon(Prozessart art);
 // Whether the file key is one that some kind of process takes as a parameter or target: what

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -238,8 +239,7 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
     if (von2_->count() > 1) von2_->setCurrentIndex(1);
     formular_->addRow("von", von_);
     formular_->addRow("zweiter Zustand", von2_);
-    ziel_ = new QComboBox(this);
-    for (const Zielart& z : kZiele) ziel_->addItem(QString::fromUtf8(z.anzeige));
+    ziel_ = new QComboBox(this);  // filled with the kind's targets
     formular_->addRow("Ziel", ziel_);
     zielwert_ = zahlfeld("Zielwert");
     for (const Parameter& p : Prozessparameter()) {
@@ -267,15 +267,25 @@ void Prozessformular::artGewaehlt() {
     const Prozessschema& f = SchemaVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
     const bool zwei = HatZweitenZustand(f.art);
     formular_->setRowVisible(von2_, zwei);
-    formular_->setRowVisible(ziel_, f.ziel);
-    zeigen(zielwert_, f.ziel);
+    formular_->setRowVisible(ziel_, !f.ziele.empty());
+    zeigen(zielwert_, !f.ziele.empty());
+    // The kind's targets; the one chosen stays where the new kind has it too (x from a
+    // humidifier to a direction), else the first is chosen.
+    {
+        const QSignalBlocker still(ziel_);
+        const QVariant vorher = ziel_->currentData();
+        ziel_->clear();
+        for (const Ziel z : f.ziele) {
+            const Zielart& a = ZielartVon(z);
+            ziel_->addItem(QString::fromUtf8(a.anzeige), QString::fromUtf8(a.schluessel));
+        }
+        ziel_->setCurrentIndex(std::max(0, ziel_->findData(vorher)));
+    }
     for (const auto& [k, feld] : parameter_) {
         bool sichtbar = false;
         for (const char* s : f.schluessel) sichtbar = sichtbar || k == s;
         zeigen(feld, sichtbar);
     }
-    // A change in a direction has no target φ.
-    if (!f.zielPhi && ziel_->currentIndex() == 0) ziel_->setCurrentIndex(1);
     pruefen();
 }
 
@@ -289,10 +299,11 @@ void Prozessformular::setEintrag(const Json& e) {
         ZustandWaehlen(von_, von[0].get<std::string>());
         ZustandWaehlen(von2_, von[1].get<std::string>());
     }
-    for (int i = 0; i < static_cast<int>(std::size(kZiele)); ++i) {
-        if (e.contains(kZiele[i].schluessel)) {
+    for (int i = 0; i < ziel_->count(); ++i) {
+        const std::string k = ziel_->itemData(i).toString().toStdString();
+        if (e.contains(k)) {
             ziel_->setCurrentIndex(i);
-            zielwert_->setText(WertText(e[kZiele[i].schluessel]));
+            zielwert_->setText(WertText(e[k]));
         }
     }
     for (const auto& [k, feld] : parameter_) {
@@ -332,7 +343,7 @@ QString Prozessformular::feldfehler() const {
         !(zahl(parameter("massenstrom1")) && zahl(parameter("massenstrom2")))) {
         return "Bitte zwei Massenströme oder den Außenluftanteil eingeben.";
     }
-    if (f.ziel) {
+    if (!f.ziele.empty()) {
         if (!zahl(zielwert_)) return "Bitte einen Zielwert eingeben.";
         const QString ziel = ziel_->currentText();
         if (const QString fehler = zahlfehler(zielwert_, ziel.left(ziel.indexOf(" [")));
@@ -356,15 +367,21 @@ Json Prozessformular::eintrag() const {
         e["von"] = von_->currentText().toStdString();
     }
     e["nach"] = nach_->text().trimmed().toStdString();
+    // The target follows the kind's own values, before the optional ones: "wasser", "phi",
+    // "massenstrom"; "oberflaeche", "bypass".
+    bool zielDa = f.ziele.empty();
+    const auto ziel = [&] {
+        if (zielDa) return;
+        zielDa = true;
+        e[ziel_->currentData().toString().toStdString()] = JsonZahl(zahl(zielwert_).value_or(0));
+    };
     for (const char* k : f.schluessel) {
         const std::string key = k;
+        if (ParameterZu(key)->freiwillig) ziel();
         if (key == "massenstrom1" || key == "massenstrom2") continue;
         if (const auto v = zahl(parameter(key))) e[key] = JsonZahl(*v);
     }
-    if (f.ziel) {
-        e[kZiele[std::max(0, ziel_->currentIndex())].schluessel] =
-            JsonZahl(zahl(zielwert_).value_or(0));
-    }
+    ziel();
     if (n.art == Prozessart::Mischen &&
         (zahl(parameter("massenstrom1")) || zahl(parameter("massenstrom2")) ||
          !e.contains("aussenluftanteil"))) {

@@ -5,6 +5,7 @@
 
 #include "core/einheiten.h"
 #include "core/prozess.h"
+#include "projekt/bericht.h"
 #include "projekt/messreihe.h"
 
 namespace lumora {
@@ -364,9 +365,15 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
             return gerechnet ? Zahltext(p.leistung, stellen::kWasser) : QString();
         case Wasser:
             return gerechnet ? Zahltext(p.wasser, stellen::kWasser) : QString();
-        case Bemerkung:
+        case Bemerkung: {
             if (!p.fehler.empty()) return QString::fromStdString(p.fehler);
-            return p.ende ? Nebeltext(p.ende->zustand) : QString();
+            QStringList teile;
+            if (p.ende && p.ende->zustand.nebel) teile << Nebeltext(p.ende->zustand);
+            if (const std::string h = Prozesshinweis(p, Trenner()); !h.empty()) {
+                teile << QString::fromStdString(h);
+            }
+            return teile.join("; ");
+        }
         default:
             return {};
     }

@@ -232,6 +232,52 @@ TEST(Bericht, TotalsByWhatTheyCost) {
     EXPECT_NE(tabelle.find(";W;Φ = 0,5, ṁ = 1000 kg/h;"), std::string::npos) << tabelle;
 }
 
+// A cooler given by the end it makes reports the surface it found; a heat recovery its exhaust
+// side. The other processes keep their keys.
+TEST(Bericht, FoundSurfaceAndExhaustSide) {
+    const std::string zustaende =
+        R"({"name": "A", "theta": 30, "x": 10}, {"name": "AUL", "theta": -5, "x": 2},
+           {"name": "ABL", "theta": 22, "x": 6.5})";
+    const std::string prozesse =
+        R"({"art": "kuehlen", "von": "A", "nach": "K1", "theta": 13, "bypass": 0.1},
+           {"art": "kuehlen", "von": "A", "nach": "K2", "x": 8, "bypass": 0.1, "massenstrom": 1000},
+           {"art": "kuehlen", "von": "A", "nach": "K3", "oberflaeche": 9, "bypass": 0.1},
+           {"art": "kuehlen", "von": "A", "nach": "K4", "bypass": 0.1},
+           {"art": "kuehlen", "von": "A", "nach": "K5", "oberflaeche": 9, "theta": 13},
+           {"art": "waermerueckgewinnung", "von": ["AUL", "ABL"], "nach": "W", "rueckwaermzahl": 0.7,
+            "massenstrom": 5000, "massenstrom_abluft": 4000},
+           {"art": "waermerueckgewinnung", "von": ["ABL", "A"], "nach": "S", "rueckwaermzahl": 0.5})";
+    const Berechnung b = Rechne(zustaende, prozesse);
+    EXPECT_EQ(b.prozesse[3].fehler, "Es fehlt ein Ziel: „oberflaeche“, „theta“, „x“.");
+    EXPECT_EQ(b.prozesse[4].fehler, "Mehr als ein Ziel: „oberflaeche“, „theta“.");
+    const Json j = JsonLesen(BerichtText(b)).wert;
+    ASSERT_EQ(j["prozesse"].size(), 5u);
+    EXPECT_NEAR(j["prozesse"][0]["oberflaeche"].get<double>(), 11.105031495145211, 1e-9);
+    EXPECT_NEAR(j["prozesse"][1]["oberflaeche"].get<double>(), 10.260760966510674, 1e-9);
+    EXPECT_NEAR(j["prozesse"][1]["dx"].get<double>(), -2, 1e-12);
+    EXPECT_FALSE(j["prozesse"][2].contains("oberflaeche"));  // given, not found
+    const Json& w = j["prozesse"][3];
+    std::string schluessel;
+    for (const auto& [k, v] : w.items()) schluessel += k + " ";
+    EXPECT_EQ(schluessel,
+              "art von nach dtheta dx dh leistung wasser massenstrom volumenstrom fortluft ");
+    EXPECT_NEAR(w["fortluft"]["theta"].get<double>(), -1.430581364481019, 1e-9);
+    EXPECT_EQ(w["fortluft"]["warnung"],
+              "Kondensat und Vereisungsgefahr: die Fortluft kühlt auf -1,43058 °C ab, unter ihren "
+              "Taupunkt 7,63871 °C und unter 0 °C.");
+    EXPECT_TRUE(j["prozesse"][4]["fortluft"]["warnung"].is_null());
+    // The table names the found surface and the exhaust outlet in the process's note.
+    const std::string tabelle = Csv(zustaende, prozesse);
+    EXPECT_NE(
+        tabelle.find(";K2;x = 8 g/kg, BF = 0,1, ṁ = 1000 kg/h;-17,76;-2,000;-23,22;1000,0;873,0;"
+                     "-6,45;-2,00;ϑO = 10,26 °C\n"),
+        std::string::npos)
+        << tabelle;
+    EXPECT_NE(tabelle.find("\"Fortluft ϑ = -1,43 °C; Kondensat und Vereisungsgefahr: "),
+              std::string::npos)
+        << tabelle;
+}
+
 // A lower limit of 0 is the chart without one: every computed number and byte the same.
 TEST(Winter, LimitZeroComputesAsWithout) {
     const std::string mitNull = kEingabe + R"(, "theta_unten": 0)";

@@ -454,13 +454,13 @@ TEST_F(Projektbetrieb, TextThatIsNoNumberIsNamedInEveryForm) {
 
     Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
     prozess.art()->setCurrentIndex(static_cast<int>(Prozessart::Kuehlen));
-    prozess.parameter("oberflaeche")->setText("9");
+    prozess.zielwert()->setText("9");
     prozess.nach()->setText("K");
     QTest::keyClicks(prozess.parameter("bypass"), "0,1x");
     EXPECT_EQ(prozess.findChild<QLabel*>("meldung")->text(),
               QString::fromUtf8("Bypassfaktor BF: „0,1x“ ist keine Zahl."));
     prozess.parameter("bypass")->clear();
-    QTest::keyClicks(prozess.parameter("oberflaeche"), "°");
+    QTest::keyClicks(prozess.zielwert(), "°");
     EXPECT_EQ(prozess.findChild<QLabel*>("meldung")->text(),
               QString::fromUtf8("Oberflächentemperatur ϑO: „9°“ ist keine Zahl."));
 
@@ -545,25 +545,65 @@ TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
                          [&p](const Json& e) { return EintragPruefen(p, Liste::Prozesse, 3, e); });
     form.show();
     form.art()->setCurrentIndex(static_cast<int>(Prozessart::Kuehlen));
-    EXPECT_TRUE(form.parameter("oberflaeche")->isVisible());
+    // A cooler takes its surface temperature, or the end's ϑ or x, as humidifiers their target.
+    EXPECT_TRUE(form.zielwert()->isVisible());
+    ASSERT_EQ(form.ziel()->count(), 3);
+    EXPECT_EQ(form.ziel()->currentText(), QString::fromUtf8("Oberflächentemperatur ϑO [°C]"));
+    EXPECT_EQ(form.ziel()->itemText(1), QString::fromUtf8("Endtemperatur ϑ [°C]"));
+    EXPECT_EQ(form.ziel()->itemText(2), QString::fromUtf8("x [g/kg]"));
     EXPECT_FALSE(form.parameter("theta")->isVisible());
     EXPECT_FALSE(form.von2()->isVisible());
     form.von()->setCurrentText("ABL");
-    QTest::keyClicks(form.parameter("oberflaeche"), "30");
+    QTest::keyClicks(form.zielwert(), "30");
     QTest::keyClicks(form.parameter("bypass"), "0,1");
     QTest::keyClicks(form.nach(), "K2");
     QLabel* meldung = form.findChild<QLabel*>("meldung");
     EXPECT_TRUE(meldung->text().contains(QString::fromUtf8("Oberflächentemperatur 30 °C")))
         << meldung->text().toStdString();
-    form.parameter("oberflaeche")->setText("12");
+    form.zielwert()->setText("12");
     EXPECT_EQ(meldung->text(), "");
     EXPECT_EQ(form.eintrag(), Json::parse(R"({"art": "kuehlen", "von": "ABL", "nach": "K2",
                                               "oberflaeche": 12, "bypass": 0.1})"));
+    // The end's water content instead; one above the start's is refused with its reason.
+    form.ziel()->setCurrentIndex(2);
+    EXPECT_TRUE(meldung->text().contains(QString::fromUtf8("nicht befeuchten")))
+        << meldung->text().toStdString();
+    form.zielwert()->setText("8");
+    EXPECT_EQ(meldung->text(), "");
+    EXPECT_EQ(form.eintrag(), Json::parse(R"({"art": "kuehlen", "von": "ABL", "nach": "K2",
+                                              "x": 8, "bypass": 0.1})"));
+    // An entry's target is the one the form shows.
+    Prozessformular wieder({"AUL", "ABL", "MI"}, [](const Json&) { return QString(); });
+    wieder.setEintrag(form.eintrag());
+    EXPECT_EQ(wieder.ziel()->currentText(), "x [g/kg]");
+    EXPECT_EQ(wieder.eintrag(), form.eintrag());
     // Mixing asks for a second state and two mass flows instead.
     form.art()->setCurrentIndex(static_cast<int>(Prozessart::Mischen));
     EXPECT_TRUE(form.von2()->isVisible());
     EXPECT_TRUE(form.parameter("massenstrom1")->isVisible());
-    EXPECT_FALSE(form.parameter("oberflaeche")->isVisible());
+    EXPECT_FALSE(form.zielwert()->isVisible());
+}
+
+// The process table's note names the surface a cooler found and a heat recovery's exhaust side
+// with its warning.
+TEST_F(Projektbetrieb, TheNoteNamesTheFoundSurfaceAndTheExhaustOutlet) {
+    Projektsitzung& s = anwendung.sitzung();
+    s.eintragEinfuegen(Liste::Prozesse, 3, Json::parse(R"({"art": "kuehlen", "von": "ABL",
+        "nach": "K", "x": 8, "bypass": 0.1})"),
+                       "Prozess hinzufügen");
+    s.eintragEinfuegen(Liste::Prozesse, 4, Json::parse(R"({"art": "waermerueckgewinnung",
+        "von": ["K", "ABL"], "nach": "W", "rueckwaermzahl": 0.7})"),
+                       "Prozess hinzufügen");
+    Prozessmodell modell(s);
+    const auto bemerkung = [&](int zeile) {
+        return modell.data(modell.index(zeile, Prozessmodell::Bemerkung), Qt::DisplayRole)
+            .toString();
+    };
+    ASSERT_TRUE(Prozess(3).oberflaeche) << Prozess(3).fehler;
+    EXPECT_EQ(bemerkung(3), "ϑO = " + Zahltext(Prozess(3).oberflaeche->zustand.theta, 2) + " °C");
+    ASSERT_TRUE(Prozess(4).fortluft) << Prozess(4).fehler;
+    EXPECT_EQ(bemerkung(4), "Fortluft ϑ = " + Zahltext(Prozess(4).fortluft->theta, 2) + " °C");
+    EXPECT_EQ(bemerkung(1), "");  // a cooler given its surface
 }
 
 // A process whose start state is gone keeps it in the form: confirmed as it stands it would
@@ -584,13 +624,17 @@ TEST_F(Projektbetrieb, AProcessFormKeepsAStartStateThatIsGone) {
 // Every kind's form, filled in field by field as its schema lists them, makes an entry that
 // the file reader takes and computes, with the typed values under their keys.
 TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
-    const std::map<std::string, double> werte = {
-        {"theta", 40},           {"oberflaeche", 9},
-        {"bypass", 0.1},         {"wasser", 15},
-        {"dampf", 100},          {"epsilon", 2500},
-        {"rueckwaermzahl", 0.5}, {"feuchterueckgewinnung", 0.2},
-        {"massenstrom1", 1000},  {"massenstrom2", 3000},
-        {"massenstrom", 1000}};
+    const std::map<std::string, double> werte = {{"theta", 40},
+                                                 {"bypass", 0.1},
+                                                 {"wasser", 15},
+                                                 {"dampf", 100},
+                                                 {"epsilon", 2500},
+                                                 {"rueckwaermzahl", 0.5},
+                                                 {"feuchterueckgewinnung", 0.2},
+                                                 {"massenstrom1", 1000},
+                                                 {"massenstrom2", 3000},
+                                                 {"massenstrom", 1000},
+                                                 {"massenstrom_abluft", 1000}};
     const Projekt& p = anwendung.sitzung().projekt();
     for (const Prozessname& n : kProzessnamen) {
         Prozessformular form({"AUL", "ABL"}, [&p](const Json& e) {
@@ -613,9 +657,11 @@ TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
                     ->setText(QLocale().toString(werte.at(par.schluessel)));
             }
         }
-        if (schema.ziel) {
-            form.ziel()->setCurrentIndex(2);  // Δx
-            form.zielwert()->setText("1");
+        if (!schema.ziele.empty()) {
+            // Δx = 1 g/kg, and a cooler's surface of 9 °C, its first target.
+            const bool kuehler = n.art == Prozessart::Kuehlen;
+            form.ziel()->setCurrentIndex(kuehler ? 0 : form.ziel()->count() - 1);
+            form.zielwert()->setText(kuehler ? "9" : "1");
         }
         form.nach()->setText("NEU");
         EXPECT_EQ(form.findChild<QLabel*>("meldung")->text(), "") << n.schluessel;
