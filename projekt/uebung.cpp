@@ -113,17 +113,24 @@ Aufgabenbewertung Bewerten(std::size_t nr, const Aufgabe& a, double loesung,
         return e;
     }
     int d = SatzStellen(a);
-    e.richtig = Innerhalb(*wert, loesung, a.toleranz);
+    // A power or a water flow is graded by its amount: "56,7 kW" of cooling is right where the
+    // solution computes −56.7 kW, since the sign only says the direction.
+    const bool betrag = NachBetrag(*a.groesse);
+    const double w = betrag ? std::fabs(*wert) : *wert;
+    const double l = betrag ? std::fabs(loesung) : loesung;
+    const std::string hinweis = betrag ? ", nach Betrag" : "";
+    e.richtig = Innerhalb(w, l, a.toleranz);
     if (e.richtig) {
         e.punkte = a.punkte;
-        e.meldung = wo + "richtig (" + MitEinheitText(*wert, d, a.groesse->einheit) + ")";
+        e.meldung =
+            wo + "richtig (" + MitEinheitText(w, d, a.groesse->einheit) + hinweis + ")";
         return e;
     }
     // Enough decimals that the two values do not look as if they were within the tolerance.
-    while (d < 6 && Innerhalb(AufStellen(*wert, d), AufStellen(loesung, d), a.toleranz)) ++d;
-    e.meldung = wo + MitEinheitText(*wert, d, a.groesse->einheit) + " statt " +
-                MitEinheitText(loesung, d, a.groesse->einheit) + " (Toleranz " +
-                MitEinheitText(a.toleranz, d, a.groesse->toleranzeinheit) + ")";
+    while (d < 6 && Innerhalb(AufStellen(w, d), AufStellen(l, d), a.toleranz)) ++d;
+    e.meldung = wo + MitEinheitText(w, d, a.groesse->einheit) + " statt " +
+                MitEinheitText(l, d, a.groesse->einheit) + " (Toleranz " +
+                MitEinheitText(a.toleranz, d, a.groesse->toleranzeinheit) + hinweis + ")";
     return e;
 }
 
@@ -141,6 +148,11 @@ std::vector<std::optional<double>> Antworten(const Json& uebung, std::size_t anz
 }
 
 }  // namespace
+
+bool NachBetrag(const Aufgabengroesse& g) {
+    return std::string_view(g.schluessel) == "leistung" ||
+           std::string_view(g.schluessel) == "wasser";
+}
 
 const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel) {
     for (const Aufgabengroesse& g : kAufgabengroessen) {

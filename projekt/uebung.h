@@ -24,6 +24,9 @@ struct Aufgabengroesse {
 };
 // The property of a key; none for a key that no task may ask for.
 const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel);
+// Whether a task on the property is graded by amounts: a process's power and water flow,
+// whose sign only says whether it heats or cools, humidifies or condenses.
+bool NachBetrag(const Aufgabengroesse& g);
 
 struct Aufgabe {
     std::string text;

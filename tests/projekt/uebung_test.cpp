@@ -176,9 +176,15 @@ TEST(Bewerten, TypedAnswerBeforeTheStudentsOwnProcess) {
     EXPECT_TRUE(eigen.fehler.empty()) << eigen.fehler;
     EXPECT_TRUE(eigen.aufgaben[0].richtig);
     EXPECT_TRUE(eigen.aufgaben[1].richtig);
+    // A cooler's power is negative; it is graded and shown by its amount.
+    ASSERT_LT(l.werte()[1], 0);
     EXPECT_EQ(eigen.aufgaben[1].meldung,
-              "Aufgabe 2: richtig (" + Satzzahl(l.werte()[1], 1) + " kW)");
-    EXPECT_EQ(eigen.aufgaben[1].meldung.find("richtig (−"), 11u);  // a cooler's power is negative
+              "Aufgabe 2: richtig (" + Satzzahl(-l.werte()[1], 1) + " kW, nach Betrag)");
+    const Bewertung betrag =
+        l.Bewerten(Abgabe(R"("2": )" + KuerzesterText(-l.werte()[1], ".")), "a");
+    EXPECT_TRUE(betrag.aufgaben[1].richtig) << betrag.aufgaben[1].meldung;
+    // The temperature of task 3 keeps its sign: −20 °C is not 20 °C.
+    EXPECT_FALSE(l.Bewerten(Abgabe(R"("3": -20)"), "a").aufgaben[2].richtig);
     EXPECT_EQ(eigen.aufgaben[2].meldung, "Aufgabe 3: keine Antwort");
     EXPECT_FALSE(eigen.aufgaben[2].wert);
     EXPECT_DOUBLE_EQ(eigen.punkte, 5);
