@@ -263,9 +263,7 @@ std::optional<Luftdruck> LuftdruckBei(double Pges) {
     return Luftdruck{Pges, *thetaSiede};
 }
 
-double SaettigungsdruckBei(const Luftdruck&, double theta) {
-    return Saettigungsdruck(theta, true);
-}
+double SaettigungsdruckBei(const Luftdruck&, double theta) { return Saettigungsdruck(theta, true); }
 
 bool IstReifpunkt(const Luftdruck&, double pD) { return pD < kEisCbar; }
 

@@ -256,8 +256,7 @@ std::array<Summenzeile, kSummenzeilen> SummenzeilenVon(const Summen& s) {
     return {{
         {"Summe Heizen (zugeführt)", betrag(s.heizen), std::nullopt},
         {"Summe Befeuchten (zugeführt)", betrag(s.befeuchtenLeistung), betrag(s.befeuchten)},
-        {"Summe Kühlen (entzogen, Kondensat abgeschieden)", betrag(s.kuehlen),
-         betrag(s.kondensat)},
+        {"Summe Kühlen (entzogen, Kondensat abgeschieden)", betrag(s.kuehlen), betrag(s.kondensat)},
     }};
 }
 

@@ -102,11 +102,11 @@ struct Berechnung {
 // as humidifying whatever their sign; every other process by the signs of its power and its
 // water. Heat recovery moves heat between two streams and buys none, so it counts nowhere.
 struct Summen {
-    double heizen = 0;               // power of the processes that heat [kW], >= 0
-    double befeuchtenLeistung = 0;   // power of the humidifiers [kW]
-    double befeuchten = 0;           // water taken up [kg/h], >= 0
-    double kuehlen = 0;              // power of the processes that cool [kW], <= 0
-    double kondensat = 0;            // water given off [kg/h], <= 0
+    double heizen = 0;              // power of the processes that heat [kW], >= 0
+    double befeuchtenLeistung = 0;  // power of the humidifiers [kW]
+    double befeuchten = 0;          // water taken up [kg/h], >= 0
+    double kuehlen = 0;             // power of the processes that cool [kW], <= 0
+    double kondensat = 0;           // water given off [kg/h], <= 0
 };
 Summen SummenVon(const std::vector<BerechneterProzess>& prozesse);
 

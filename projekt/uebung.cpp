@@ -122,8 +122,7 @@ Aufgabenbewertung Bewerten(std::size_t nr, const Aufgabe& a, double loesung,
     e.richtig = Innerhalb(w, l, a.toleranz);
     if (e.richtig) {
         e.punkte = a.punkte;
-        e.meldung =
-            wo + "richtig (" + MitEinheitText(w, d, a.groesse->einheit) + hinweis + ")";
+        e.meldung = wo + "richtig (" + MitEinheitText(w, d, a.groesse->einheit) + hinweis + ")";
         return e;
     }
     // Enough decimals that the two values do not look as if they were within the tolerance.

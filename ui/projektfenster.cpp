@@ -488,11 +488,11 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         form.setWindowTitle("Zone bearbeiten");
         form.setEintrag(s_.projekt().eintrag(Liste::Zonen, zeile));
         if (form.exec() != QDialog::Accepted) return;
-        s_.eintragErsetzen(Liste::Zonen, zeile,
-                           EintragZusammenfuehren(Liste::Zonen,
-                                                  s_.projekt().eintrag(Liste::Zonen, zeile),
-                                                  form.eintrag()),
-                           "Zone bearbeiten");
+        s_.eintragErsetzen(
+            Liste::Zonen, zeile,
+            EintragZusammenfuehren(Liste::Zonen, s_.projekt().eintrag(Liste::Zonen, zeile),
+                                   form.eintrag()),
+            "Zone bearbeiten");
     }
 }
 
