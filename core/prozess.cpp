@@ -331,12 +331,14 @@ Ergebnis<Fortluft> FortluftNach(const Luftdruck& d, const Prozess& p, const Zust
     }
     // Water leaves the exhaust where it cools below its dew point; below 0 °C it leaves as
     // ice, below the frost point where the vapour is thin, or as condensate that freezes.
-    const auto tau = TaupunktBei(d, abluft.pD);
+    Luftdruck mitEis = d;
+    mitEis.eis = true;
+    const auto tau = TaupunktBei(mitEis, abluft.pD);
     if (!tau || !(f.theta < *tau)) return f;
     const std::string wie = ": die Fortluft kühlt auf " + GradText(f.theta) + " ab, unter ";
     if (f.theta >= 0) {
         f.warnung = "Kondensat" + wie + "ihren Taupunkt " + GradText(*tau) + ".";
-    } else if (IstReifpunkt(d, abluft.pD)) {
+    } else if (IstReifpunkt(mitEis, abluft.pD)) {
         f.warnung =
             "Vereisungsgefahr" + wie + "0 °C und unter ihren Reifpunkt " + GradText(*tau) + ".";
     } else {

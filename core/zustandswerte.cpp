@@ -29,9 +29,9 @@ std::optional<std::string> TemperaturFehler(const char* name, double theta,
 // takes the ice-fog isotherm at 0 °C itself. None where t has no saturation content.
 std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x,
                                         bool eisBeiNull = false) {
-    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, true);
+    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
-    if (t < 0 || (t == 0 && eisBeiNull)) return g->h + (x - g->x) * Eisenthalpie(t);
+    if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * Eisenthalpie(t);
     return g->h + (x - g->x) * kStoffwerte.cW * t;
 }
 
@@ -78,7 +78,7 @@ std::optional<double> IsothermeZwischen(const Luftdruck& d, double x, double h, 
 // isotherms lie in mixed fog at 0 °C, and where both an ice and a water isotherm pass
 // through (x, h) (left of the saturation content at 0 °C), the water one counts.
 std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, double tOben) {
-    if (tOben < 0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
+    if (!d.eis || tOben < 0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
     const auto wasser0 = AufNebelisotherme(d, 0, x);
     const auto eis0 = AufNebelisotherme(d, 0, x, true);
     if (!wasser0 || !eis0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
@@ -115,7 +115,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     const auto xS = Saettigungsgehalt(d, theta);
     z.nebel = nebelMoeglich && xS && x > *xS;
     const double xDampf = z.nebel ? *xS : x;
-    if (theta < 0) {
+    if (d.eis && theta < 0) {
         z.eis = x - xDampf;
         z.h = Enthalpie(theta, xDampf) + z.eis * Eisenthalpie(theta);
     } else {
@@ -203,7 +203,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
         return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + GradText(tK) +
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
-    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede, true);
+    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede, d.eis);
     if (!g) {
         return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + GradText(tK) +
                                         " gibt es keine gesättigte Luft (Siedetemperatur " +
@@ -212,7 +212,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
     // The fog isotherm of tK, hS + (x - xS) cW tK (over ice hS + (x - xS) (cE tK - rE)),
     // meets the isotherm theta of unsaturated air.
     double x = 0;
-    if (tK < 0) {
+    if (d.eis && tK < 0) {
         const double k = Eisenthalpie(tK);
         x = (g->h - g->x * k - kStoffwerte.cpL * theta) /
             (kStoffwerte.r0 + kStoffwerte.cpD * theta - k);
@@ -256,16 +256,18 @@ double UngesaettigteTemperatur(double h, double x) {
     return (h - kStoffwerte.r0 * x) / (kStoffwerte.cpL + kStoffwerte.cpD * x);
 }
 
-std::optional<Luftdruck> LuftdruckBei(double Pges) {
+std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis) {
     if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;
     const auto thetaSiede = Siedetemperatur(Pges);
     if (!thetaSiede) return std::nullopt;
-    return Luftdruck{Pges, *thetaSiede};
+    return Luftdruck{Pges, *thetaSiede, eis};
 }
 
-double SaettigungsdruckBei(const Luftdruck&, double theta) { return Saettigungsdruck(theta, true); }
+double SaettigungsdruckBei(const Luftdruck& d, double theta) {
+    return Saettigungsdruck(theta, d.eis);
+}
 
-bool IstReifpunkt(const Luftdruck&, double pD) { return pD < kEisCbar; }
+bool IstReifpunkt(const Luftdruck& d, double pD) { return d.eis && pD < kEisCbar; }
 
 std::optional<double> TaupunktBei(const Luftdruck& d, double pD) {
     return IstReifpunkt(d, pD) ? Reifpunkt(pD) : Taupunkt(pD);
@@ -273,7 +275,7 @@ std::optional<double> TaupunktBei(const Luftdruck& d, double pD) {
 
 std::optional<double> Saettigungsgehalt(const Luftdruck& d, double theta) {
     if (!(theta >= kTiefsteTemperatur)) return std::nullopt;
-    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede, true);
+    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede, d.eis);
     if (!g) return std::nullopt;
     return g->x;
 }
@@ -313,7 +315,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     auto z = Aufbau(d, theta, x, true);
     if (!z) return z;
     Zustandswerte w = *z;
-    if (theta == 0 && w.nebel) {
+    if (d.eis && theta == 0 && w.nebel) {
         // Mixed fog at 0 °C: of the condensate, the share (hS(0) - h) / (rE (x - xS(0)))
         // is ice; Aufbau gave the enthalpy of water fog, hS(0).
         const double kondensat = w.wasser;

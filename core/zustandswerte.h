@@ -55,21 +55,22 @@ std::pair<double, double> Halbiere(double unten, double oben, IstOben istOben) {
 }
 
 // The total pressure a state is computed at, with the boiling temperature the chart's run
-// finds for it. Below 0 °C saturation is over ice for every state, whatever part of the chart
-// is drawn: the chart's lower limit decides only what is shown.
+// finds for it, and whether saturation below 0 °C is over ice (a chart that reaches below
+// 0 °C) or over supercooled water (the chart that ends at 0 °C).
 struct Luftdruck {
     double Pges = 0;        // [hPa]
     double thetaSiede = 0;  // [°C]
+    bool eis = false;
 };
 
 // The pressure context for Pges [hPa]; none where the boiling temperature is out of reach.
-std::optional<Luftdruck> LuftdruckBei(double Pges);
+std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis = false);
 
-// Saturation pressure [bar] at theta [°C]: over ice below 0 °C.
+// Saturation pressure [bar] at theta [°C] in the model of d: over ice below 0 °C with ice.
 double SaettigungsdruckBei(const Luftdruck& d, double theta);
 
 // The temperature [°C] whose saturation pressure in the model of d is pD [bar]: the dew
-// point, or below 0.0061078 bar the frost point over ice. None for pD <= 0.
+// point, or with ice below 0.0061078 bar the frost point. None for pD <= 0.
 std::optional<double> TaupunktBei(const Luftdruck& d, double pD);
 // Whether TaupunktBei gives a frost point for pD [bar].
 bool IstReifpunkt(const Luftdruck& d, double pD);

@@ -346,7 +346,7 @@ TEST(Bericht, TableWithSeparatorAndQuotes) {
     EXPECT_EQ(t.find(";X;"), std::string::npos);
     EXPECT_NE(t.find("\n\n"), std::string::npos);
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'),
-              4 + 1 + 2 + 2);  // 3 states + header, empty line, process + header, totals
+              4 + 1 + 2 + 3);  // 3 states + header, empty line, process + header, 3 totals
     EXPECT_NE(t.find("\nErwärmen;\"A;1\";C;ϑ = 30 °C;9,50;0,000;"), std::string::npos) << t;
 }
 
