@@ -53,7 +53,7 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
     QPolygonF untenRand, obenRand;
     for (int i = 0; i <= kZonenSchritte; ++i) {
         const double t = t0 + (t1 - t0) * i / kZonenSchritte;
-        const double pS = SaettigungsdruckBei(d, t);
+        const double pS = SaettigungsdruckLuft(t);
         auto xBei = [&](double phi) {
             const double pD = phi / 100 * pS;
             return pD < InBar(d.Pges) ? Wassergehalt(pD, d.Pges) : INFINITY;

@@ -6,7 +6,7 @@
 namespace lumora {
 
 std::optional<Ablesung> Ablesen(const Eingabe& e, double X, double Y) {
-    const auto druck = LuftdruckBei(e.Pges, e.Winter());
+    const auto druck = LuftdruckBei(e.Pges);
     if (!druck) return std::nullopt;
     const double x = XAusKoord(e, X);
     const auto z = ZustandAusHX(*druck, HAusKoord(e, x, Y), x);

@@ -299,7 +299,7 @@ Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswert
 // side takes its inlet x1, and the exhaust side x3, which it keeps: the exhaust's loss of the
 // water that Ψ moves is left out, so its dew point stays that of the exhaust air, the
 // cautious side for the warnings.
-Ergebnis<Fortluft> FortluftNach(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
+Ergebnis<Fortluft> FortluftNach(const Prozess& p, const Zustandswerte& aussen,
                                 const Prozesswirkung& w, const Zustandswerte& abluft) {
     using E = Ergebnis<Fortluft>;
     double verhaeltnis = 1;  // ṁAUL / ṁABL; equal streams without an exhaust flow
@@ -331,14 +331,12 @@ Ergebnis<Fortluft> FortluftNach(const Luftdruck& d, const Prozess& p, const Zust
     }
     // Water leaves the exhaust where it cools below its dew point; below 0 °C it leaves as
     // ice, below the frost point where the vapour is thin, or as condensate that freezes.
-    Luftdruck mitEis = d;
-    mitEis.eis = true;
-    const auto tau = TaupunktBei(mitEis, abluft.pD);
+    const auto tau = TaupunktOderReifpunkt(abluft.pD);
     if (!tau || !(f.theta < *tau)) return f;
     const std::string wie = ": die Fortluft kühlt auf " + GradText(f.theta) + " ab, unter ";
     if (f.theta >= 0) {
         f.warnung = "Kondensat" + wie + "ihren Taupunkt " + GradText(*tau) + ".";
-    } else if (IstReifpunkt(mitEis, abluft.pD)) {
+    } else if (IstReifpunkt(abluft.pD)) {
         f.warnung =
             "Vereisungsgefahr" + wie + "0 °C und unter ihren Reifpunkt " + GradText(*tau) + ".";
     } else {
@@ -440,7 +438,7 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
         r.volumenstrom = *p.massenstrom * (1 + start.x) / start.rho;
     }
     if (p.art == Prozessart::Waermerueckgewinnung) {
-        const auto fort = FortluftNach(d, p, start, r, *zweiter);
+        const auto fort = FortluftNach(p, start, r, *zweiter);
         if (!fort) return Prozessfehler::Fehler(fort.grund());
         r.fortluft = *fort;
     }

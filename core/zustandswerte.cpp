@@ -29,9 +29,9 @@ std::optional<std::string> TemperaturFehler(const char* name, double theta,
 // takes the ice-fog isotherm at 0 °C itself. None where t has no saturation content.
 std::optional<double> AufNebelisotherme(const Luftdruck& d, double t, double x,
                                         bool eisBeiNull = false) {
-    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, d.eis);
+    const auto g = Gesaettigt(t, d.Pges, d.thetaSiede, true);
     if (!g) return std::nullopt;
-    if (d.eis && (t < 0 || (t == 0 && eisBeiNull))) return g->h + (x - g->x) * Eisenthalpie(t);
+    if (t < 0 || (t == 0 && eisBeiNull)) return g->h + (x - g->x) * Eisenthalpie(t);
     return g->h + (x - g->x) * kStoffwerte.cW * t;
 }
 
@@ -78,7 +78,7 @@ std::optional<double> IsothermeZwischen(const Luftdruck& d, double x, double h, 
 // isotherms lie in mixed fog at 0 °C, and where both an ice and a water isotherm pass
 // through (x, h) (left of the saturation content at 0 °C), the water one counts.
 std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, double tOben) {
-    if (!d.eis || tOben < 0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
+    if (tOben < 0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
     const auto wasser0 = AufNebelisotherme(d, 0, x);
     const auto eis0 = AufNebelisotherme(d, 0, x, true);
     if (!wasser0 || !eis0) return IsothermeZwischen(d, x, h, kTiefsteTemperatur, tOben, false);
@@ -115,7 +115,7 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     const auto xS = Saettigungsgehalt(d, theta);
     z.nebel = nebelMoeglich && xS && x > *xS;
     const double xDampf = z.nebel ? *xS : x;
-    if (d.eis && theta < 0) {
+    if (theta < 0) {
         z.eis = x - xDampf;
         z.h = Enthalpie(theta, xDampf) + z.eis * Eisenthalpie(theta);
     } else {
@@ -124,10 +124,10 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     }
     z.pD = Partialdruck(xDampf, d.Pges);
     if (theta < d.thetaSiede) {
-        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / SaettigungsdruckBei(d, theta));
+        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / SaettigungsdruckLuft(theta));
     }
-    z.taupunkt = TaupunktBei(d, z.pD);
-    z.reifpunkt = IstReifpunkt(d, z.pD);
+    z.taupunkt = TaupunktOderReifpunkt(z.pD);
+    z.reifpunkt = IstReifpunkt(z.pD);
     if (xS && x >= *xS) {
         z.kuehlgrenze = theta;
     } else {
@@ -168,7 +168,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
                                         " liegt nicht unter der Siedetemperatur " +
                                         GradText(d.thetaSiede) + ".");
     }
-    const double pD = phi / 100 * SaettigungsdruckBei(d, theta);
+    const double pD = phi / 100 * SaettigungsdruckLuft(theta);
     if (!(pD < InBar(d.Pges))) {
         return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
                                         " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
@@ -185,7 +185,7 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
         return Zustandsergebnis::Fehler("Der Taupunkt " + GradText(tau) +
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
-    const double pD = SaettigungsdruckBei(d, tau);
+    const double pD = SaettigungsdruckLuft(tau);
     if (!(pD < InBar(d.Pges))) {
         return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
                                         " erreicht der Dampfdruck den Gesamtdruck " +
@@ -203,7 +203,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
         return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + GradText(tK) +
                                         " liegt über der Temperatur " + GradText(theta) + ".");
     }
-    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede, d.eis);
+    const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede, true);
     if (!g) {
         return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + GradText(tK) +
                                         " gibt es keine gesättigte Luft (Siedetemperatur " +
@@ -212,7 +212,7 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
     // The fog isotherm of tK, hS + (x - xS) cW tK (over ice hS + (x - xS) (cE tK - rE)),
     // meets the isotherm theta of unsaturated air.
     double x = 0;
-    if (d.eis && tK < 0) {
+    if (tK < 0) {
         const double k = Eisenthalpie(tK);
         x = (g->h - g->x * k - kStoffwerte.cpL * theta) /
             (kStoffwerte.r0 + kStoffwerte.cpD * theta - k);
@@ -237,7 +237,7 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
     }
     // The saturation pressure the temperature must have; the Magnus form solved for it.
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
-    const auto theta = pS < InBar(d.Pges) ? TaupunktBei(d, pS) : std::nullopt;
+    const auto theta = pS < InBar(d.Pges) ? TaupunktOderReifpunkt(pS) : std::nullopt;
     if (!theta || !(*theta < d.thetaSiede)) {
         return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
                                         " gehört keine Temperatur unter der Siedetemperatur " +
@@ -256,26 +256,24 @@ double UngesaettigteTemperatur(double h, double x) {
     return (h - kStoffwerte.r0 * x) / (kStoffwerte.cpL + kStoffwerte.cpD * x);
 }
 
-std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis) {
+std::optional<Luftdruck> LuftdruckBei(double Pges) {
     if (!std::isfinite(Pges) || !(Pges > 0)) return std::nullopt;
     const auto thetaSiede = Siedetemperatur(Pges);
     if (!thetaSiede) return std::nullopt;
-    return Luftdruck{Pges, *thetaSiede, eis};
+    return Luftdruck{Pges, *thetaSiede};
 }
 
-double SaettigungsdruckBei(const Luftdruck& d, double theta) {
-    return Saettigungsdruck(theta, d.eis);
-}
+double SaettigungsdruckLuft(double theta) { return Saettigungsdruck(theta, true); }
 
-bool IstReifpunkt(const Luftdruck& d, double pD) { return d.eis && pD < kEisCbar; }
+bool IstReifpunkt(double pD) { return pD < kEisCbar; }
 
-std::optional<double> TaupunktBei(const Luftdruck& d, double pD) {
-    return IstReifpunkt(d, pD) ? Reifpunkt(pD) : Taupunkt(pD);
+std::optional<double> TaupunktOderReifpunkt(double pD) {
+    return IstReifpunkt(pD) ? Reifpunkt(pD) : Taupunkt(pD);
 }
 
 std::optional<double> Saettigungsgehalt(const Luftdruck& d, double theta) {
     if (!(theta >= kTiefsteTemperatur)) return std::nullopt;
-    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede, d.eis);
+    const auto g = Gesaettigt(theta, d.Pges, d.thetaSiede, true);
     if (!g) return std::nullopt;
     return g->x;
 }
@@ -293,7 +291,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(kNichtEndlich);
     if (ImNebel(d, theta, x)) {
         // The fog isotherm through (x, h) lies between this isotherm and the dew point of x.
-        const auto tTau = TaupunktBei(d, Partialdruck(x, d.Pges));
+        const auto tTau = TaupunktOderReifpunkt(Partialdruck(x, d.Pges));
         const auto t = IsothermeDurch(d, x, h, std::min(tTau.value_or(theta), d.thetaSiede));
         if (!t) {
             const auto kalt = AufNebelisotherme(d, kTiefsteTemperatur, x);
@@ -315,7 +313,7 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
     auto z = Aufbau(d, theta, x, true);
     if (!z) return z;
     Zustandswerte w = *z;
-    if (d.eis && theta == 0 && w.nebel) {
+    if (theta == 0 && w.nebel) {
         // Mixed fog at 0 °C: of the condensate, the share (hS(0) - h) / (rE (x - xS(0)))
         // is ice; Aufbau gave the enthalpy of water fog, hS(0).
         const double kondensat = w.wasser;
@@ -334,7 +332,7 @@ std::optional<double> RelativeFeuchte(const Luftdruck& d, double h, double x) {
         return std::nullopt;
     }
     if (ImNebel(d, theta, x)) return 100.0;
-    return std::min(100.0, 100 * Partialdruck(x, d.Pges) / SaettigungsdruckBei(d, theta));
+    return std::min(100.0, 100 * Partialdruck(x, d.Pges) / SaettigungsdruckLuft(theta));
 }
 
 Zustandsergebnis ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double b) {

@@ -55,25 +55,24 @@ std::pair<double, double> Halbiere(double unten, double oben, IstOben istOben) {
 }
 
 // The total pressure a state is computed at, with the boiling temperature the chart's run
-// finds for it, and whether saturation below 0 °C is over ice (a chart that reaches below
-// 0 °C) or over supercooled water (the chart that ends at 0 °C).
+// finds for it. Below 0 °C saturation is always over ice: what a chart draws does not
+// change the physics of a state.
 struct Luftdruck {
     double Pges = 0;        // [hPa]
     double thetaSiede = 0;  // [°C]
-    bool eis = false;
 };
 
 // The pressure context for Pges [hPa]; none where the boiling temperature is out of reach.
-std::optional<Luftdruck> LuftdruckBei(double Pges, bool eis = false);
+std::optional<Luftdruck> LuftdruckBei(double Pges);
 
-// Saturation pressure [bar] at theta [°C] in the model of d: over ice below 0 °C with ice.
-double SaettigungsdruckBei(const Luftdruck& d, double theta);
+// Saturation pressure [bar] of humid air at theta [°C]: over ice below 0 °C.
+double SaettigungsdruckLuft(double theta);
 
-// The temperature [°C] whose saturation pressure in the model of d is pD [bar]: the dew
-// point, or with ice below 0.0061078 bar the frost point. None for pD <= 0.
-std::optional<double> TaupunktBei(const Luftdruck& d, double pD);
-// Whether TaupunktBei gives a frost point for pD [bar].
-bool IstReifpunkt(const Luftdruck& d, double pD);
+// The temperature [°C] whose saturation pressure is pD [bar]: the dew point, or below
+// 0.0061078 bar the frost point. None for pD <= 0.
+std::optional<double> TaupunktOderReifpunkt(double pD);
+// Whether TaupunktOderReifpunkt gives a frost point for pD [bar].
+bool IstReifpunkt(double pD);
 
 // A state of humid air with all its properties. Units inside the code: x and wasser in
 // kg/kg, pD in bar, theta in °C, h in kJ/kg, phi in %.

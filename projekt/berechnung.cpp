@@ -45,7 +45,7 @@ class Rechnung {
         const Eingabe e = EingabeLesen(p_.eingabe(), p_.thetaUnten().value_or(0));
         if (const auto ablehnung = Pruefen(e)) {
             eingabeFehler_ = "Die Eingabe ergibt kein Diagramm: " + ablehnung->meldung;
-        } else if (const auto d = LuftdruckBei(e.Pges, e.Winter())) {
+        } else if (const auto d = LuftdruckBei(e.Pges)) {
             b_.eingabe = e;
             b_.druck = d;
         } else {

@@ -47,11 +47,8 @@ TEST(Ablesung, RelativeHumidityCurves) {
             const Ablesung a = ZurueckGelesen(e, x, h);
             EXPECT_NEAR(a.phi, phi, 1e-9) << phi << " at " << theta;
             EXPECT_NEAR(a.theta, theta, 1e-9);
-            // The dew point is where this vapour pressure saturates.
-            Zustand z;
-            z.theta = a.tau;
-            z.Saettigungsdruck();
-            EXPECT_NEAR(z.pS, a.pD, 1e-12);
+            // The dew point is where this vapour pressure saturates, over ice below 0 °C.
+            EXPECT_NEAR(Saettigungsdruck(a.tau, true), a.pD, 1e-12);
             EXPECT_LT(a.tau, theta);
         }
     }

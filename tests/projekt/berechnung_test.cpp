@@ -287,32 +287,36 @@ TEST(Winter, LimitZeroComputesAsWithout) {
               Csv(kBeispielZustaende, kBeispielProzesse));
 }
 
-// Below 0 °C on a winter chart the states saturate over ice, and a mixing of cold outdoor
-// air with humid air ends in ice fog, with its ice in "eis".
-TEST(Winter, MixingEndsInIceFog) {
+// Below 0 °C the states saturate over ice on every chart: the lower limit decides only what
+// is drawn. A mixing of cold outdoor air with humid air ends in ice fog, with its ice in
+// "eis". Expected values worked out by hand (in Python) from the Magnus forms.
+TEST(Winter, IceBelowZeroWhateverTheLowerLimit) {
     const std::string winter = R"("eingabe": ["40", "5", "1", "0.012", "0.002", "0.0005", "1013"],
         "theta_unten": -20)";
-    const std::string zustaende =
-        R"({"name": "AUL", "theta": -15, "phi": 95}, {"name": "F", "theta": 10, "phi": 100})";
+    const std::string zustaende = R"({"name": "AUL", "theta": -15, "phi": 95},
+        {"name": "F", "theta": 10, "phi": 100}, {"name": "K", "theta": -14, "phi": 85})";
     const std::string prozesse =
         R"({"art": "mischen", "von": ["AUL", "F"], "nach": "MI", "massenstroeme": [1, 1]})";
-    const Berechnung b = Rechne(zustaende, prozesse, winter);
-    ASSERT_TRUE(b.prozesse[0].ende) << b.prozesse[0].fehler;
-    const Zustandswerte& mi = b.prozesse[0].ende->zustand;
-    EXPECT_LT(mi.theta, 0);
-    EXPECT_TRUE(mi.nebel);
-    EXPECT_EQ(mi.wasser, 0);
-    EXPECT_NEAR(mi.eis, mi.x - *Saettigungsgehalt(*b.druck, mi.theta), 1e-15);
-    // The mixed state keeps the mixing's enthalpy.
-    const Zustandswerte& a = b.zustaende[0].punkt->zustand;
-    const Zustandswerte& f = b.zustaende[1].punkt->zustand;
-    EXPECT_NEAR(mi.h, (a.h + f.h) / 2, 1e-12);
-    const Json j = JsonLesen(BerichtText(b)).wert;
-    EXPECT_NEAR(j["zustaende"][2]["eis"].get<double>(), mi.eis * 1000, 1e-12);
-    EXPECT_EQ(j["zustaende"][0]["eis"], 0);
-    // On the chart that ends at 0 °C the same mixing is fog of supercooled water.
-    const Berechnung ohne = Rechne(zustaende, prozesse);
-    EXPECT_EQ(ohne.prozesse[0].ende->zustand.eis, 0);
+    for (const Berechnung& b : {Rechne(zustaende, prozesse, winter), Rechne(zustaende, prozesse)}) {
+        ASSERT_TRUE(b.prozesse[0].ende) << b.prozesse[0].fehler;
+        const Zustandswerte& mi = b.prozesse[0].ende->zustand;
+        EXPECT_NEAR(mi.theta, -0.5061406423853598, 1e-9);
+        EXPECT_NEAR(mi.x * 1000, 4.303181782035284, 1e-12);
+        EXPECT_NEAR(mi.h, 8.303057851896366, 1e-12);
+        EXPECT_EQ(mi.wasser, 0);
+        EXPECT_NEAR(mi.eis * 1000, 0.6854096473405302, 1e-9);
+        // -14 °C and 85 %: 0.946 g/kg (over supercooled water it would be 1.078 g/kg), with a
+        // frost point and a wet-bulb temperature on the ice-fog isotherm.
+        const Zustandswerte& k = b.zustaende[2].punkt->zustand;
+        EXPECT_NEAR(k.x * 1000, 0.9464841210564192, 1e-12);
+        EXPECT_NEAR(k.h, -11.72843614387126, 1e-12);
+        EXPECT_TRUE(k.reifpunkt);
+        EXPECT_NEAR(*k.taupunkt, -15.763151958486144, 1e-9);
+        EXPECT_NEAR(*k.kuehlgrenze, -14.367305705399016, 1e-9);
+        const Json j = JsonLesen(BerichtText(b)).wert;
+        EXPECT_NEAR(j["zustaende"][3]["eis"].get<double>(), mi.eis * 1000, 1e-12);
+        EXPECT_EQ(j["zustaende"][0]["eis"], 0);
+    }
 }
 
 TEST(Bericht, SeriesAgainstZones) {

@@ -343,7 +343,6 @@ TEST_F(Projektbetrieb, LowerLimitRedrawsAndIsUndone) {
     EXPECT_EQ(anwendung.sitzung().verlauf().count(), 2);
     EXPECT_EQ(anwendung.sitzung().projekt().thetaUnten(), -20);
     EXPECT_EQ(anwendung.dialog().eingabe().ThetaUnten, -20);
-    EXPECT_TRUE(anwendung.sitzung().stand().druck->eis);
     // AUL, 32 °C and 40 %: Y = 8000 - 8000 (h - 2500 x + 20) / 70.
     const Zustandswerte& aul = anwendung.sitzung().stand().zustaende[0].punkt->zustand;
     EXPECT_NEAR(anwendung.sitzung().stand().zustaende[0].punkt->Y,
