@@ -366,6 +366,15 @@ bool HatZweitenZustand(Prozessart art) {
     return art == Prozessart::Mischen || art == Prozessart::Waermerueckgewinnung;
 }
 
+// Moist air at z: its density per kg of moist air, to dry air.
+double VolumenstromBei(double massenstrom, const Zustandswerte& z) {
+    return massenstrom * (1 + z.x) / z.rho;
+}
+
+double MassenstromBei(double volumenstrom, const Zustandswerte& z) {
+    return volumenstrom * z.rho / (1 + z.x);
+}
+
 Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
                                 const Zustandswerte* zweiter) {
     if (HatZweitenZustand(p.art) && !zweiter) {
@@ -427,22 +436,24 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
         if (auto f = Wertfehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
             return Prozessfehler::Fehler(*f);
         }
-        // Moist air at the start state: its density per kg of moist air, to dry air.
         r.volumenstrom = *p.volumenstrom;
-        r.massenstrom = *p.volumenstrom * start.rho / (1 + start.x);
+        r.massenstrom = MassenstromBei(*p.volumenstrom, start);
     } else if (p.massenstrom && p.art != Prozessart::Mischen) {
         if (auto f = Wertfehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
             return Prozessfehler::Fehler(*f);
         }
         r.massenstrom = *p.massenstrom;
-        r.volumenstrom = *p.massenstrom * (1 + start.x) / start.rho;
+        r.volumenstrom = VolumenstromBei(*p.massenstrom, start);
     }
     if (p.art == Prozessart::Waermerueckgewinnung) {
         const auto fort = FortluftNach(p, start, r, *zweiter);
         if (!fort) return Prozessfehler::Fehler(fort.grund());
         r.fortluft = *fort;
     }
-    if (r.massenstrom) {
+    if (p.art == Prozessart::Mischen) {
+        // The mixed stream carries both flows on; a share alone gives none.
+        if (!p.aussenluftanteil) r.massenstrom = p.massenstroeme[0] + p.massenstroeme[1];
+    } else if (r.massenstrom) {
         r.leistung = *r.massenstrom * r.dh / 3600;
         r.wasser = *r.massenstrom * r.dx;
         if (!std::isfinite(*r.leistung) || !std::isfinite(*r.wasser)) {

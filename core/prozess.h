@@ -96,11 +96,18 @@ struct Prozesswirkung {
     double dtheta = 0;                         // end minus start [K]
     double dx = 0;                             // [kg/kg]
     double dh = 0;                             // [kJ/kg]
-    std::optional<double> massenstrom;   // ṁ of dry air [kg/h], given or from the volume flow
+    // ṁ of dry air [kg/h], given or from the volume flow; a mixing's is the sum of its two
+    // streams, the air that leaves it.
+    std::optional<double> massenstrom;
     std::optional<double> volumenstrom;  // V̇ of moist air at the start [m³/h], given or from ṁ
     std::optional<double> leistung;      // ṁ Δh / 3600 [kW]; none without mass flow
     std::optional<double> wasser;        // ṁ Δx [kg/h], negative for condensate
 };
+
+// The volume flow of moist air at state z [m³/h] that carries the mass flow of dry air
+// massenstrom [kg/h], V̇ = ṁ (1 + x) / ρ, and the mass flow a volume flow carries.
+double VolumenstromBei(double massenstrom, const Zustandswerte& z);
+double MassenstromBei(double volumenstrom, const Zustandswerte& z);
 
 // The end state of process p from start, and for mixing and heat recovery the second state
 // (the exhaust air for heat recovery); or the German reason why the process is impossible.

@@ -1,5 +1,6 @@
 #include "projekt/bearbeiten.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "projekt/groessen.h"
@@ -32,6 +33,13 @@ Json EintragZusammenfuehren(Liste liste, const Json& alt, const Json& neu) {
         if (!e.contains(it.key())) e[it.key()] = it.value();
     }
     return e;
+}
+
+std::optional<double> UebernommenerMassenstrom(const Berechnung& b, std::size_t index) {
+    if (index == 0 || index > b.prozesse.size()) return std::nullopt;
+    const auto& m = b.prozesse[index - 1].massenstrom;
+    if (!m || !std::isfinite(*m)) return std::nullopt;
+    return std::round(*m * 100) / 100;
 }
 
 }  // namespace lumora

@@ -229,6 +229,16 @@ class Rechnung {
 
 }  // namespace
 
+const Zustandswerte* ZustandNamens(const Berechnung& b, const std::string& name) {
+    for (const BerechneterZustand& z : b.zustaende) {
+        if (z.punkt && z.punkt->name == name) return &z.punkt->zustand;
+    }
+    for (const BerechneterProzess& p : b.prozesse) {
+        if (p.ende && p.nach == name) return &p.ende->zustand;
+    }
+    return nullptr;
+}
+
 Summen SummenVon(const std::vector<BerechneterProzess>& prozesse) {
     Summen s;
     for (const BerechneterProzess& p : prozesse) {

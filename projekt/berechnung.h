@@ -95,6 +95,10 @@ struct Berechnung {
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
+// The values of the state called name: an entered state or one a process made. None where
+// no state has that name or it could not be computed.
+const Zustandswerte* ZustandNamens(const Berechnung& b, const std::string& name);
+
 // The project's totals of the processes that computed, by what they cost: heating power,
 // humidifying (the humidifiers' power, which is the steam's enthalpy, and their water) and
 // cooling power with condensate [kW, kg/h], each summed on its own, so that cooling and

@@ -246,12 +246,24 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
         parameter_.emplace_back(p.schluessel, zahlfeld(QString::fromUtf8(p.beschriftung)));
         BereichZeigen(parameter_.back().second, p.bereich, p.schluessel);
     }
+    {
+        // The volume flow a mass flow has at the start, in the row below the mass flow.
+        int zeile = 0;
+        QFormLayout::ItemRole rolle{};
+        formular_->getWidgetPosition(parameter("massenstrom"), &zeile, &rolle);
+        volumen_ = new QLabel(this);
+        volumen_->setObjectName("volumenstromHinweis");
+        formular_->insertRow(zeile + 1, QString(), volumen_);
+    }
     nach_ = new QLineEdit(this);
     formular_->addRow("Name des neuen Zustands", nach_);
     connect(nach_, &QLineEdit::textChanged, this, &Prozessformular::pruefen);
     for (QComboBox* c : {von_, von2_, ziel_}) {
         connect(c, &QComboBox::currentIndexChanged, this, &Prozessformular::pruefen);
     }
+    connect(von_, &QComboBox::currentIndexChanged, this, &Prozessformular::volumenstromZeigen);
+    connect(parameter("massenstrom"), &QLineEdit::textChanged, this,
+            &Prozessformular::volumenstromZeigen);
     connect(art_, &QComboBox::currentIndexChanged, this, &Prozessformular::artGewaehlt);
     artGewaehlt();
 }
@@ -286,7 +298,29 @@ void Prozessformular::artGewaehlt() {
         for (const char* s : f.schluessel) sichtbar = sichtbar || k == s;
         zeigen(feld, sichtbar);
     }
+    volumenstromZeigen();
     pruefen();
+}
+
+void Prozessformular::setZustandssuche(Zustandssuche suche) {
+    suche_ = std::move(suche);
+    volumenstromZeigen();
+}
+
+void Prozessformular::volumenstromZeigen() {
+    QString text;
+    const QLineEdit* m = parameter("massenstrom");
+    const auto strom = zahl(m);
+    if (suche_ && formular_->isRowVisible(const_cast<QLineEdit*>(m)) && strom && *strom > 0 &&
+        std::isfinite(*strom)) {
+        const QString von = von_->currentText();
+        if (const Zustandswerte* z = suche_(von.toStdString())) {
+            text = QString::fromUtf8("entspricht %1 m³/h bei %2")
+                       .arg(Zahltext(VolumenstromBei(*strom, *z), stellen::kStrom), von);
+        }
+    }
+    volumen_->setText(text);
+    formular_->setRowVisible(volumen_, !text.isEmpty());
 }
 
 void Prozessformular::setEintrag(const Json& e) {
@@ -318,14 +352,9 @@ void Prozessformular::setEintrag(const Json& e) {
     pruefen();
 }
 
-void Prozessformular::fortsetzen(const Json* vorher) {
+void Prozessformular::fortsetzen(std::optional<double> massenstrom) {
     if (von_->count() > 0) von_->setCurrentIndex(von_->count() - 1);
-    if (!vorher || !vorher->is_object()) return;
-    for (const char* strom : {"massenstrom", "volumenstrom"}) {
-        if (vorher->contains(strom) && (*vorher)[strom].is_number()) {
-            parameter(strom)->setText(WertText((*vorher)[strom]));
-        }
-    }
+    if (massenstrom) parameter("massenstrom")->setText(WertText(JsonZahl(*massenstrom)));
 }
 
 QString Prozessformular::feldfehler() const {

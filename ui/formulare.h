@@ -104,9 +104,13 @@ class Prozessformular : public Eintragsformular {
                     QWidget* parent = nullptr);
     void setEintrag(const Json& eintrag);
     Json eintrag() const override;
-    // A new process goes on from the newest state (the last of the list), with the air flow
-    // of the process before it, when there is one.
-    void fortsetzen(const Json* vorher);
+    // A new process goes on from the newest state (the last of the list), with the mass flow
+    // the process before it carries, when there is one.
+    void fortsetzen(std::optional<double> massenstrom);
+    // Finds a state's values by name, so that the form shows beside a mass flow the volume
+    // flow it has at the chosen start state.
+    using Zustandssuche = std::function<const Zustandswerte*(const std::string& name)>;
+    void setZustandssuche(Zustandssuche suche);
 
     QComboBox* art() const { return art_; }
     QComboBox* von() const { return von_; }
@@ -116,12 +120,15 @@ class Prozessformular : public Eintragsformular {
     QLineEdit* parameter(const std::string& schluessel) const;
     QComboBox* ziel() const { return ziel_; }
     QLineEdit* zielwert() const { return zielwert_; }
+    // "entspricht … m³/h bei …" below the mass flow; hidden without one.
+    QLabel* volumenstromHinweis() const { return volumen_; }
 
   protected:
     QString feldfehler() const override;
 
   private:
     void artGewaehlt();
+    void volumenstromZeigen();
 
     QComboBox* art_ = nullptr;
     QComboBox* von_ = nullptr;
@@ -129,6 +136,8 @@ class Prozessformular : public Eintragsformular {
     QComboBox* ziel_ = nullptr;
     QLineEdit* zielwert_ = nullptr;
     QLineEdit* nach_ = nullptr;
+    QLabel* volumen_ = nullptr;
+    Zustandssuche suche_;
     std::vector<std::pair<std::string, QLineEdit*>> parameter_;
 };
 

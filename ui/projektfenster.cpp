@@ -70,10 +70,10 @@ QTableView* Tabelle(QAbstractItemModel* modell, QWidget* eltern, const char* nam
     return t;
 }
 
-// Every name a state has in the project: entered ones and those that processes make.
 // How long the status bar shows a message, in ms.
 constexpr int kStatusMs = 8000;
 
+// Every name a state has in the project: entered ones and those that processes make.
 std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
     std::vector<std::string> namen;
     for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {
@@ -86,6 +86,11 @@ std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
         if (!pr.nach.empty()) namen.push_back(pr.nach);
     }
     return namen;
+}
+
+// The states of the session as it stands when a form asks.
+Prozessformular::Zustandssuche ZustaendeIn(const Projektsitzung& s) {
+    return [&s](const std::string& name) { return ZustandNamens(s.stand(), name); };
 }
 
 }  // namespace
@@ -437,7 +442,8 @@ void Projektfenster::prozessHinzufuegen() {
         },
         this);
     form.setWindowTitle(QString::fromUtf8("Prozess hinzufügen"));
-    form.fortsetzen(index > 0 ? &s_.projekt().eintrag(Liste::Prozesse, index - 1) : nullptr);
+    form.setZustandssuche(ZustaendeIn(s_));
+    form.fortsetzen(UebernommenerMassenstrom(s_.stand(), index));
     if (form.exec() != QDialog::Accepted) return;
     s_.eintragEinfuegen(Liste::Prozesse, index, form.eintrag(),
                         QString::fromUtf8("Prozess hinzufügen"));
@@ -468,6 +474,7 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
             },
             this);
         form.setWindowTitle("Prozess bearbeiten");
+        form.setZustandssuche(ZustaendeIn(s_));
         form.setEintrag(s_.projekt().eintrag(Liste::Prozesse, zeile));
         if (form.exec() != QDialog::Accepted) return;
         const Json& alt = s_.projekt().eintrag(Liste::Prozesse, zeile);

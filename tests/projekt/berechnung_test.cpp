@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "projekt/bearbeiten.h"
 #include "projekt/bericht.h"
 
 namespace lumora {
@@ -352,6 +353,54 @@ TEST(Bericht, TableWithSeparatorAndQuotes) {
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n'),
               4 + 1 + 2 + 3);  // 3 states + header, empty line, process + header, 3 totals
     EXPECT_NE(t.find("\nErwärmen;\"A;1\";C;ϑ = 30 °C;9,50;0,000;"), std::string::npos) << t;
+}
+
+// A unit given by its volume flow at the outdoor air: each new process takes over the mass
+// flow before it, so the chain carries one mass flow and the totals add equal flows, where a
+// volume flow taken over would grow or shrink with each state's density.
+TEST(Kette, OneMassFlowAlongTheChain) {
+    const std::string zustaende = R"({"name": "AUL", "theta": -12, "phi": 90})";
+    std::string prozesse = R"({"art": "heizen", "von": "AUL", "nach": "VE", "theta": 15,
+                               "volumenstrom": 5000})";
+    const char* const folgende[] = {
+        R"({"art": "befeuchten_dampf", "von": "VE", "nach": "BE", "dampf": 100, "x": 6)",
+        R"({"art": "heizen", "von": "BE", "nach": "ZUL", "theta": 22)"};
+    Berechnung b = Rechne(zustaende, prozesse);
+    for (std::size_t i = 1; i <= 2; ++i) {
+        const auto m = UebernommenerMassenstrom(b, i);
+        ASSERT_TRUE(m) << i << b.prozesse[i - 1].fehler;
+        prozesse +=
+            std::string(", ") + folgende[i - 1] + R"(, "massenstrom": )" + std::to_string(*m) + "}";
+        b = Rechne(zustaende, prozesse);
+    }
+    const Zustandswerte& aul = b.zustaende[0].punkt->zustand;
+    const double m = 5000 * aul.rho / (1 + aul.x);
+    double dh = 0;
+    for (const BerechneterProzess& p : b.prozesse) {
+        ASSERT_TRUE(p.massenstrom) << p.fehler;
+        EXPECT_NEAR(*p.massenstrom, m, 0.005);
+        if (p.art == "heizen") dh += p.dh;
+    }
+    // The volume flow at each start differs: 5000 m³/h at -12 °C is about 5500 at 15 °C.
+    EXPECT_GT(*b.prozesse[1].volumenstrom, 5400);
+    EXPECT_NEAR(SummenVon(b.prozesse).heizen, m * dh / 3600, 1e-4);
+
+    // A mixing passes on its two streams together; a share alone, a failed process or the
+    // first place pass on nothing.
+    const Berechnung mischung =
+        Rechne(R"({"name": "A", "theta": 30, "phi": 40}, {"name": "B", "theta": 24, "phi": 50})",
+               R"({"art": "mischen", "von": ["A", "B"], "nach": "M", "massenstroeme": [2000, 6000]},
+           {"art": "mischen", "von": ["A", "B"], "nach": "N", "aussenluftanteil": 30},
+           {"art": "heizen", "von": "A", "nach": "H", "theta": 10, "massenstrom": 100})");
+    EXPECT_EQ(UebernommenerMassenstrom(mischung, 1), 8000);
+    EXPECT_EQ(mischung.prozesse[0].leistung, std::nullopt);
+    EXPECT_FALSE(UebernommenerMassenstrom(mischung, 2));
+    EXPECT_FALSE(UebernommenerMassenstrom(mischung, 3));
+    EXPECT_FALSE(UebernommenerMassenstrom(mischung, 0));
+    EXPECT_FALSE(UebernommenerMassenstrom(mischung, 4));
+    EXPECT_EQ(ZustandNamens(mischung, "M"), &mischung.prozesse[0].ende->zustand);
+    EXPECT_EQ(ZustandNamens(mischung, "B"), &mischung.zustaende[1].punkt->zustand);
+    EXPECT_EQ(ZustandNamens(mischung, "H"), nullptr);
 }
 
 }  // namespace

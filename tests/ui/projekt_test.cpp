@@ -15,6 +15,7 @@
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/version.h"
+#include "projekt/bearbeiten.h"
 #include "projekt/groessen.h"
 #include "projekt/zone.h"
 #include "ui/anwendung.h"
@@ -517,17 +518,28 @@ TEST_F(Projektbetrieb, ProjectWindowRemembersItsPlace) {
     EXPECT_EQ(anderes.size(), f.size());
 }
 
-// A new process goes on from the newest state with the flow of the process before; both
-// flows given is refused before OK.
-TEST_F(Projektbetrieb, NewProcessGoesOnFromTheNewestStateWithTheFlowBefore) {
+// A new process goes on from the newest state with the mass flow of the process before, and
+// shows the volume flow it has there; both flows given is refused before OK.
+TEST_F(Projektbetrieb, NewProcessGoesOnFromTheNewestStateWithTheMassFlowBefore) {
     const Projekt& p = anwendung.sitzung().projekt();
+    const Berechnung& b = anwendung.sitzung().stand();
     Prozessformular form({"AUL", "ABL", "MI", "KUE", "ZUL"},
                          [&p](const Json& e) { return EintragPruefen(p, Liste::Prozesse, 3, e); });
+    form.setZustandssuche([&b](const std::string& name) { return ZustandNamens(b, name); });
     form.show();
-    form.fortsetzen(&p.eintrag(Liste::Prozesse, 2));
+    form.fortsetzen(UebernommenerMassenstrom(b, 3));
     EXPECT_EQ(form.von()->currentText(), "ZUL");
     EXPECT_EQ(form.parameter("massenstrom")->text(), WertText(Json(8000)));
+    const Zustandswerte& zul = b.prozesse[2].ende->zustand;
+    const auto hinweis = [&](const Zustandswerte& z, const QString& name) {
+        return QString::fromUtf8("entspricht %1 m³/h bei %2")
+            .arg(Zahltext(8000 * (1 + z.x) / z.rho, 1), name);
+    };
+    EXPECT_EQ(form.volumenstromHinweis()->text(), hinweis(zul, "ZUL"));
+    form.von()->setCurrentText("AUL");
+    EXPECT_EQ(form.volumenstromHinweis()->text(), hinweis(b.zustaende[0].punkt->zustand, "AUL"));
     form.art()->setCurrentIndex(static_cast<int>(Prozessart::Heizen));
+    form.von()->setCurrentText("ZUL");
     QTest::keyClicks(form.parameter("theta"), "25");
     QTest::keyClicks(form.nach(), "H");
     QTest::keyClicks(form.parameter("volumenstrom"), "6000");
@@ -535,6 +547,7 @@ TEST_F(Projektbetrieb, NewProcessGoesOnFromTheNewestStateWithTheFlowBefore) {
     EXPECT_TRUE(meldung->text().contains("beide angegeben")) << meldung->text().toStdString();
     form.parameter("massenstrom")->clear();
     EXPECT_EQ(meldung->text(), "");
+    EXPECT_TRUE(form.volumenstromHinweis()->text().isEmpty());
     EXPECT_EQ(form.eintrag(), Json::parse(R"({"art": "heizen", "von": "ZUL", "nach": "H",
                                               "theta": 25, "volumenstrom": 6000})"));
 }
