@@ -12,13 +12,18 @@ if [[ ! -f "$bau/compile_commands.json" ]]; then
     exit 2
 fi
 abfrage="$PWD/scripts/lebensdauer.query"
+abfrager=$(command -v clang-query || command -v clang-query-14 || true)
+if [[ -z "$abfrager" ]]; then
+    echo "lebensdauer: clang-query fehlt (Paket clang-tools-14); zuerst scripts/setup.sh" >&2
+    exit 2
+fi
 ausgabe=$(mktemp)
 trap 'rm -f "$ausgabe"' EXIT
 # The project's own sources, not Qt's generated ones.
 git ls-files 'core/*.cpp' 'chart/*.cpp' 'projekt/*.cpp' 'bild/*.cpp' 'ui/*.cpp' 'app/*.cpp' \
     'tools/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
     while read -r f; do grep -q "\"file\": \"$PWD/$f\"" "$bau/compile_commands.json" && echo "$f"; done |
-    xargs -P "$(nproc)" -n 8 clang-query -p "$bau" -f "$abfrage" 2>&1 |
+    xargs -P "$(nproc)" -n 8 "$abfrager" -p "$bau" -f "$abfrage" 2>&1 |
     grep -E '(binds here|error:)' | grep -v '"root" binds here' >"$ausgabe" || true
 if [[ -s "$ausgabe" ]]; then
     cat "$ausgabe"

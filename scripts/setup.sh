@@ -10,7 +10,7 @@ PAKETE=(
     qt6-base-dev qt6-svg-dev libgl-dev poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-tools-14
     locales xvfb xauth x11-utils xdotool libx11-dev
     appstream desktop-file-utils dpkg-dev file
     nlohmann-json3-dev qt6-translations-l10n lintian shared-mime-info

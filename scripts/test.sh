@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite: the Release build, the same tests built
-# with AddressSanitizer and UndefinedBehaviorSanitizer, and a minute of fuzzing.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, a static check of lifetimes and a
+# minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh build
 scripts/format.sh --check
+# References and ranges that outlive the temporary they point into.
+scripts/lebensdauer.sh build
 scripts/setup.sh build-asan -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_BENCH=OFF
 
 export ASAN_OPTIONS=detect_leaks=1
