@@ -1,10 +1,10 @@
 // Speed of reading a measured series: a CSV of 100,000 logger rows in the German form, and
 // the evaluation of its points against the chart (state, canvas inputs) that follows it.
-#include "projekt/messreihe.h"
-
 #include <benchmark/benchmark.h>
 
 #include <string>
+
+#include "projekt/auswertung.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "core/eingabe.h"
 #include "core/prozess.h"
 #include "core/zustandswerte.h"
+#include "projekt/auswertung.h"
 #include "projekt/groessen.h"
-#include "projekt/messreihe.h"
 #include "projekt/projekt.h"
 #include "projekt/zone.h"
 

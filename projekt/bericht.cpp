@@ -1,5 +1,6 @@
 #include "projekt/bericht.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -252,6 +253,31 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
             Zeile(aus, {name, punkte, unmoeglich, Zelle(zone), Kompakt(werte["innen"]),
                         Zelle(werte["anteil"].get<double>(), t), ""});
         }
+    }
+    return aus;
+}
+
+std::string Klassentabelle(const Haeufigkeit& h) {
+    std::string aus = "ϑ \\ x [g/kg]";
+    if (h.klassen.empty()) return aus + "\n";
+    const auto [jmin, jmax] =
+        std::minmax_element(h.klassen.begin(), h.klassen.end(),
+                            [](const Klasse& a, const Klasse& b) { return a.j < b.j; });
+    const std::int64_t j0 = jmin->j, j1 = jmax->j;
+    const auto grenze = [](std::int64_t k, double breite) {
+        return KuerzesterText(Klassengrenze(k, breite), ".");
+    };
+    for (std::int64_t j = j0; j <= j1; ++j) aus += ";" + grenze(j, h.breite.dx);
+    aus += "\n";
+    auto k = h.klassen.begin();
+    for (std::int64_t i = h.klassen.front().i; i <= h.klassen.back().i; ++i) {
+        aus += grenze(i, h.breite.dtheta);
+        for (std::int64_t j = j0; j <= j1; ++j) {
+            double stunden = 0;
+            if (k != h.klassen.end() && k->i == i && k->j == j) stunden = (k++)->stunden;
+            aus += ";" + KuerzesterText(stunden, ".");
+        }
+        aus += "\n";
     }
     return aus;
 }

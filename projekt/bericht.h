@@ -22,6 +22,12 @@ std::string BerichtText(const Berechnung& b);
 // outside the chart.
 std::string Tabelle(const Projekt& projekt, const Berechnung& b, std::string_view dezimaltrenner);
 
+// The class table of a weather year's frequency map, for the single-frequency method: ';'-
+// separated with a decimal point; the first row "ϑ \ x [g/kg]" and the lower bounds of the x
+// classes from the lowest to the highest with hours, then one row for each ϑ class from the
+// lowest to the highest with hours: its lower bound and the hours of each x class, 0 where none.
+std::string Klassentabelle(const Haeufigkeit& h);
+
 // What a computed process adds to its row: a cooler's surface temperature ϑO where it was
 // found for a target, a heat recovery's exhaust outlet temperature with its warning: "ϑO =
 // 12,35 °C", "Fortluft ϑ = 3,10 °C; Kondensat: …"; empty for the others. Temperatures with the

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/zustandswerte.h"
+#include "projekt/textdatei.h"
+#include "projekt/zeit.h"
 
 namespace lumora {
 
@@ -20,17 +22,47 @@ enum class Feuchteart {
     X,    // water content x [g/kg]
 };
 
-// A measured series as a data logger recorded it: one value of each column per point, in the
-// units of the file (ϑ in °C, φ in %, x in g/kg). A value that the project file held as
-// something other than a number is NaN here, its point counts as impossible, and the original
-// JSON value is kept in `fremd` so that writing the series back does not lose it.
+// What kind of file a series came from.
+enum class Reihenart {
+    Logger,      // a data logger's readings, with or without their times
+    Wetterjahr,  // a weather year (TRY, EPW): one point per hour, with month, day and hour
+};
+
+// The class widths of a weather year's frequency map: Δϑ [K] and Δx [g/kg], both > 0.
+struct Klassenbreite {
+    double dtheta = 1;
+    double dx = 1;
+};
+
+// The hours a design value may be exceeded by default: 0.1 % of 8,760 hours.
+inline constexpr int kUeberschreitungStandard = 9;
+
+// A measured series as a data logger recorded it or a weather file gives it: one value of each
+// column per point, in the units of the file (ϑ in °C, φ in %, x in g/kg). A value that the
+// project file held as something other than a number is NaN here, its point counts as
+// impossible, and the original JSON value is kept in `fremd` so that writing the series back
+// does not lose it.
 struct Messreihe {
     std::string name;
-    std::string quelle;             // the file the series was imported from
+    std::string quelle;  // the file the series was imported from
+    Reihenart art = Reihenart::Logger;
     std::vector<std::string> zeit;  // empty when the series has no time column
     std::vector<double> theta;
     Feuchteart feuchteart = Feuchteart::Phi;
     std::vector<double> feuchte;  // φ or x, after feuchteart
+
+    // A weather year: where it comes from, and each hour's month, day and hour (HH 1..24, the
+    // hour that ends at HH:00), as the file gives them. Its x is the feuchte.
+    std::string format;              // "TRY" or "EPW"
+    std::optional<std::string> ort;  // the place, where the file names one
+    std::optional<double> hoehe;     // the station's height [m]
+    std::optional<double> druck;     // the mean station pressure of the hours with one [hPa]
+    std::vector<double> monat, tag, stunde;
+    // Its optional settings, as the project file holds them; they are written back as read.
+    Zeitfenster zeitfenster;
+    Klassenbreite klassen;
+    int ueberschreitung = kUeberschreitungStandard;
+    bool haeufigkeitskarte = false;  // drawn as a frequency map instead of dots
 
     // Original JSON values that are not what their column holds, by column key and index.
     std::map<std::string, std::map<std::size_t, nlohmann::ordered_json>> fremd;
@@ -45,8 +77,6 @@ struct Messreihe {
 
 // The most points one import takes; a larger file is refused instead of filling the memory.
 inline constexpr std::size_t kMessreiheMaxPunkte = 1'000'000;
-// The longest line read, in bytes; a longer one is no row of a logger and is not split.
-inline constexpr std::size_t kMessreiheMaxZeile = 65'536;
 // Every so many rows the import reports its progress.
 inline constexpr std::size_t kMessreiheFortschrittTakt = 4096;
 // How many line numbers of skipped rows the import keeps.
@@ -64,7 +94,16 @@ struct Messreihenimport {
 
     // A German line about the skipped rows, empty when none was skipped.
     std::string Meldung() const;
+    // For a weather year, a German line with what was read: the format, the hours, the place,
+    // the height and the mean station pressure; empty for a logger's series.
+    std::string Zusammenfassung() const;
 };
+
+// The series in the file with the bytes `daten`, in the format its content shows: an EPW file
+// by its LOCATION line, a TRY file by its column line, and otherwise a logger's CSV file.
+// Refused as each format's reader refuses, for an empty or binary file too.
+Ergebnis<Messreihenimport> MessreiheLesen(std::string_view daten, std::string name,
+                                          std::string quelle, const Fortschritt& fortschritt = {});
 
 // The series in the CSV file with the bytes `daten`. The first row names the columns; each
 // further row is one point. Rows that cannot be read are skipped and counted, never guessed.
@@ -92,56 +131,17 @@ nlohmann::ordered_json Vorlage(const nlohmann::ordered_json& eintrag,
 nlohmann::ordered_json JsonZahl(double v);
 
 // The series as the project file stores it: name, quelle, zeit (when there is one), theta and
-// phi or x, in the key order it was read with and with the keys Lumora does not know.
+// phi or x, for a weather year art, format, ort, hoehe, druck, monat, tag and stunde before
+// theta and x, in the key order it was read with and with the keys Lumora does not know.
 nlohmann::ordered_json MessreiheZuJson(const Messreihe& reihe);
 
 // The series from its entry in the project file; refused, with a German reason naming the
 // key, when the entry is not an object, the name is not a text, a column is not a list, the
-// lists differ in length, or the humidity is missing or given twice (phi and x). A value
+// lists differ in length, or the humidity is missing or given twice (phi and x); for a weather
+// year also when a list of monat, tag, stunde or x is missing, or zeitfenster, klassen,
+// ueberschreitung or haeufigkeitskarte is not what it must be. A value
 // inside a list that is not a number (or, in zeit, not a text) does not refuse the series:
 // its point counts as impossible and the value is kept for writing back.
 Ergebnis<Messreihe> MessreiheAusJson(const nlohmann::ordered_json& j);
-
-// -- Times -----------------------------------------------------------------------------
-
-// The moment a logger's time text names, in seconds from 1970-01-01 00:00: ISO 8601
-// ("2024-03-01T14:30:00", "2024-03-01 14:30", seconds and their fraction optional, "Z" or an
-// offset such as "+01:00" taken into account) or the German "01.03.2024 14:30" (seconds
-// optional); a date alone is its midnight. None for any other text or an impossible date.
-std::optional<double> ZeitLesen(std::string_view text);
-
-// The longest interval between two points that a point stands for [h]; a longer one is a gap
-// in the recording and counts for nothing.
-inline constexpr double kMessreiheLueckeStunden = 3;
-
-// The hours that point i of a series with the times zeiten [s] stands for: the interval to
-// the next point where that is at most kMessreiheLueckeStunden; otherwise (the last point, or
-// a point before a gap) the interval before it, where that is at most as long; else nothing.
-// So 48 hourly readings stand for 48 hours, and a lone point between two gaps for none.
-double PunktStunden(const std::vector<double>& zeiten, std::size_t i);
-
-// -- Evaluated against the chart ---------------------------------------------------------
-
-// A point whose pair describes a state, with the values the zones compare and the inputs of
-// its canvas position (X = KoordX(x), Y = KoordY(x, h)).
-struct Messpunkt {
-    std::size_t index = 0;      // place in the series
-    double theta = 0;           // °C, as entered
-    std::optional<double> phi;  // %, as entered for a ϑ-φ series; none above boiling
-    double xGkg = 0;            // g/kg, as entered for a ϑ-x series
-    double x = 0;               // kg/kg, for the canvas
-    double h = 0;               // kJ/kg, for the canvas
-    double stunden = 0;         // h, as PunktStunden gives it
-};
-
-// A series evaluated at one total pressure: computed once, drawn and counted from then on.
-struct Messauswertung {
-    std::size_t punkte = 0;      // all points of the series
-    std::size_t unmoeglich = 0;  // points whose pair describes no state
-    bool zeitLesbar = false;     // every point's time could be read: the hours mean something
-    std::vector<Messpunkt> moeglich;
-};
-
-Messauswertung MessreiheAuswerten(const Messreihe& reihe, const Luftdruck& druck);
 
 }  // namespace lumora

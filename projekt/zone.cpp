@@ -120,8 +120,30 @@ ordered_json MessreiheBericht(const Messreihe& reihe, const Messauswertung& a,
                               const std::vector<Zone>& zonen) {
     ordered_json j = ordered_json::object();
     j["name"] = reihe.name;
+    if (a.wetterjahr) j["art"] = "wetterjahr";
     j["punkte"] = a.punkte;
     j["unmoeglich"] = a.unmoeglich;
+    if (a.wetterjahr) {
+        j["stunden"] = JsonZahl(a.Stunden());
+        if (reihe.druck) j["druck"] = JsonZahl(*reihe.druck);
+        j["auslegung"] = ordered_json();
+        if (const auto& w = a.auslegung) {
+            j["auslegung"] = {{"k", w->k},
+                              {"theta_max", JsonZahl(w->thetaMax)},
+                              {"x_max", JsonZahl(w->xMax)},
+                              {"h_max", JsonZahl(w->hMax)},
+                              {"theta_min", JsonZahl(w->thetaMin)}};
+        }
+        if (const auto& h = a.haeufigkeit) {
+            ordered_json klassen = ordered_json::array();
+            for (const Klasse& k : h->klassen) {
+                klassen.push_back({JsonZahl(k.theta), JsonZahl(k.x), JsonZahl(k.stunden)});
+            }
+            j["haeufigkeit"] = {{"dtheta", JsonZahl(h->breite.dtheta)},
+                                {"dx", JsonZahl(h->breite.dx)},
+                                {"klassen", std::move(klassen)}};
+        }
+    }
     ordered_json z = ordered_json::object();
     for (const Zone& zone : zonen) {
         const std::size_t innen = InnenAnzahl(zone, a);

@@ -8,7 +8,7 @@
 
 #include "core/wertebereich.h"
 #include "core/zustandswerte.h"
-#include "projekt/messreihe.h"
+#include "projekt/auswertung.h"
 
 namespace lumora {
 

@@ -564,13 +564,13 @@ void Projektfenster::messreiheImportieren() {
     fortschritt.setWindowModality(Qt::WindowModal);
     fortschritt.setMinimumDuration(300);
     const auto ergebnis =
-        MessreiheAusCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                        QFileInfo(pfad).completeBaseName().toStdString(),
-                        QFileInfo(pfad).fileName().toStdString(), [&fortschritt](double anteil) {
-                            fortschritt.setValue(static_cast<int>(anteil * 1000));
-                            QCoreApplication::processEvents();
-                            return !fortschritt.wasCanceled();
-                        });
+        MessreiheLesen(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       QFileInfo(pfad).completeBaseName().toStdString(),
+                       QFileInfo(pfad).fileName().toStdString(), [&fortschritt](double anteil) {
+                           fortschritt.setValue(static_cast<int>(anteil * 1000));
+                           QCoreApplication::processEvents();
+                           return !fortschritt.wasCanceled();
+                       });
     fortschritt.reset();
     if (!ergebnis) {
         meldung(QString::fromStdString(ergebnis.grund()));

@@ -1,9 +1,9 @@
-#include "projekt/messreihe.h"
-
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <string>
+
+#include "projekt/auswertung.h"
 
 namespace lumora {
 namespace {

@@ -47,8 +47,9 @@ bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostrea
     return false;
 }
 
-// Imports the series in the CSV file into the project, named NAME or after the file; the
-// report of skipped rows goes to fehler.
+// Imports the series in the file (a logger's CSV, a TRY or an EPW weather year) into the
+// project, named NAME or after the file; what was read and the report of skipped rows go to
+// fehler.
 bool MessreiheEinlesen(Projekt& projekt, const QString& pfad, QString name, std::ostream& fehler) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
@@ -59,18 +60,37 @@ bool MessreiheEinlesen(Projekt& projekt, const QString& pfad, QString name, std:
     const QByteArray bytes = datei.readAll();
     const QFileInfo info(pfad);
     if (name.isEmpty()) name = info.completeBaseName();
-    const auto import = MessreiheAusCsv(std::string_view(bytes.constData(), bytes.size()),
-                                        name.toStdString(), info.fileName().toStdString());
+    const auto import = MessreiheLesen(std::string_view(bytes.constData(), bytes.size()),
+                                       name.toStdString(), info.fileName().toStdString());
     if (!import) {
         fehler << kProgramm << ": " << pfad << ": " << import.grund() << "\n";
         return false;
     }
-    if (const std::string meldung = import->Meldung(); !meldung.empty()) {
-        fehler << kProgramm << ": " << pfad << ": " << meldung << "\n";
+    for (const std::string& meldung : {import->Zusammenfassung(), import->Meldung()}) {
+        if (!meldung.empty()) fehler << kProgramm << ": " << pfad << ": " << meldung << "\n";
     }
     projekt.einfuegen(Liste::Messreihen, projekt.anzahl(Liste::Messreihen),
                       MessreiheZuJson(import->reihe));
     return true;
+}
+
+// Writes the class table of the project's first weather year, or of the one called name.
+bool KlassenSchreiben(const Berechnung& b, const std::string& name, const QString& ziel,
+                      std::ostream& fehler) {
+    for (const MessreihenErgebnis& m : b.messreihen) {
+        if (!m.reihe || m.reihe->art != Reihenart::Wetterjahr) continue;
+        if (!name.empty() && m.reihe->name != name) continue;
+        if (!m.auswertung || !m.auswertung->haeufigkeit) {
+            fehler << kProgramm << ": Das Wetterjahr „" << m.reihe->name
+                   << "“ lässt sich nicht auswerten: " << m.fehler << "\n";
+            return false;
+        }
+        return DateiSchreiben(ziel, Klassentabelle(*m.auswertung->haeufigkeit), fehler);
+    }
+    fehler << kProgramm << ": Das Projekt hat "
+           << (name.empty() ? std::string("kein Wetterjahr") : "kein Wetterjahr „" + name + "“")
+           << ", dessen Klassentabelle sich schreiben ließe.\n";
+    return false;
 }
 
 int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
@@ -93,8 +113,17 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
     befehlszeile.addOption(
         {"json", "Schreibt das berechnete Projekt als JSON auf die Standardausgabe."});
     befehlszeile.addOption(
-        {"messreihe", "Liest eine Messreihe aus einer CSV-Datei in das Projekt ein.", "DATEI.csv"});
-    befehlszeile.addOption({"name", "Name der eingelesenen Messreihe.", "NAME"});
+        {"messreihe",
+         "Liest eine Messreihe aus einer CSV-Datei oder ein Wetterjahr (TRY, EPW) in das "
+         "Projekt ein.",
+         "DATEI"});
+    befehlszeile.addOption(
+        {"name", "Name der eingelesenen Messreihe; mit --klassen das Wetterjahr der Tabelle.",
+         "NAME"});
+    befehlszeile.addOption({"klassen",
+                            "Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten "
+                            "Wetterjahrs, mit --name des so benannten, als CSV-Datei.",
+                            "DATEI.csv"});
     befehlszeile.addOption({"uebung",
                             "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.",
                             "AUFGABE.lumora"});
@@ -136,11 +165,18 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                                                "“ würde die Lösung überschreiben.");
     }
 
-    if (befehlszeile.isSet("name") && !befehlszeile.isSet("messreihe")) {
-        return Befehlszeilenfehler(fehler, "„--name“ gilt nur zusammen mit „--messreihe“.");
+    const QStringList klassen = befehlszeile.values("klassen");
+    if (befehlszeile.isSet("name") && !befehlszeile.isSet("messreihe") && klassen.isEmpty()) {
+        return Befehlszeilenfehler(
+            fehler, "„--name“ gilt nur zusammen mit „--messreihe“ oder „--klassen“.");
+    }
+    if (!klassen.isEmpty() && FormatVon(klassen.last()) != Format::Tabelle) {
+        return Befehlszeilenfehler(fehler, "Die Klassentabelle „" + klassen.last().toStdString() +
+                                               "“ braucht die Endung .csv.");
     }
     const QStringList ausgaben = befehlszeile.values("o");
-    if (ausgaben.isEmpty() && !befehlszeile.isSet("json") && uebung.isEmpty()) {
+    if (ausgaben.isEmpty() && !befehlszeile.isSet("json") && uebung.isEmpty() &&
+        klassen.isEmpty()) {
         return Befehlszeilenfehler(
             fehler, "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.");
     }
@@ -191,6 +227,11 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                 break;
         }
         if (!ok) return 1;
+    }
+    if (!klassen.isEmpty() &&
+        !KlassenSchreiben(b, name.isEmpty() ? std::string() : name.last().toStdString(),
+                          klassen.last(), fehler)) {
+        return 1;
     }
     if (befehlszeile.isSet("json")) aus << BerichtText(b);
     return 0;
