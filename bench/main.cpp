@@ -83,6 +83,8 @@ constexpr Verhaeltnis kVerhaeltnisse[] = {
     {"messreihe/zeichnen", "reference/default", 10},
     {"overlay/drag", "reference/default", 10},
     {"overlay/drag_messreihe", "reference/default", 10},
+    {"wetterjahr/import", "reference/default", 30},
+    {"wetterjahr/klassen", "reference/default", 3},
 };
 
 // Passes every report on to the reporter Google Benchmark's own flags ask for

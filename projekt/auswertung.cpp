@@ -44,10 +44,11 @@ double Messauswertung::Stunden() const {
 const Klasse* Haeufigkeit::Bei(double theta, double xGkg) const {
     const std::int64_t i = Klassenindex(theta, breite.dtheta);
     const std::int64_t j = Klassenindex(xGkg, breite.dx);
-    const auto k = std::lower_bound(klassen.begin(), klassen.end(), std::pair{i, j},
-                                    [](const Klasse& k, const std::pair<std::int64_t, std::int64_t>& s) {
-                                        return std::pair{k.i, k.j} < s;
-                                    });
+    const auto k =
+        std::lower_bound(klassen.begin(), klassen.end(), std::pair{i, j},
+                         [](const Klasse& k, const std::pair<std::int64_t, std::int64_t>& s) {
+                             return std::pair{k.i, k.j} < s;
+                         });
     return k != klassen.end() && k->i == i && k->j == j ? &*k : nullptr;
 }
 

@@ -13,7 +13,7 @@ namespace lumora {
 
 namespace {
 
-constexpr int kKopfzeilen = 8;     // LOCATION … DATA PERIODS
+constexpr int kKopfzeilen = 8;       // LOCATION … DATA PERIODS
 constexpr std::size_t kFelder = 10;  // the fields read: up to the station pressure
 
 // Markers of a missing value: this much or more.
@@ -105,7 +105,8 @@ Ergebnis<Messreihenimport> EpwLesen(std::string_view daten, std::string name, st
         std::optional<double> pD;  // [hPa]
         if (const auto tau = Vorhanden(felder[7], kFehltTemperatur)) {
             pD = InHpa(Saettigungsdruck(*tau));
-        } else if (const auto phi = Vorhanden(felder[8], kFehltFeuchte); phi && !std::isnan(theta)) {
+        } else if (const auto phi = Vorhanden(felder[8], kFehltFeuchte);
+                   phi && !std::isnan(theta)) {
             pD = *phi / 100 * InHpa(Saettigungsdruck(theta));
         }
         double x = nan;

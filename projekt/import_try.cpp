@@ -95,8 +95,8 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
     const std::size_t kopfzeile = zeilen.nummer();
     const auto mm = Spalte(spalten, "MM"), dd = Spalte(spalten, "DD"), hh = Spalte(spalten, "HH");
     const auto t = Spalte(spalten, "t"), x = Spalte(spalten, "x"), p = Spalte(spalten, "p");
-    for (const auto& [spalte, was] : {std::pair{t, "„t“ (Lufttemperatur)"},
-                                      std::pair{x, "„x“ (Wasserdampfgehalt)"}}) {
+    for (const auto& [spalte, was] :
+         {std::pair{t, "„t“ (Lufttemperatur)"}, std::pair{x, "„x“ (Wasserdampfgehalt)"}}) {
         if (!spalte) {
             return E::Fehler("Zeile " + std::to_string(kopfzeile) +
                              ": Die Spaltenzeile der TRY-Datei nennt keine Spalte " + was + ".");

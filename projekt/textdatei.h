@@ -13,7 +13,7 @@ namespace lumora {
 // The longest line read, in bytes; a longer one is no row of a logger or a weather file.
 inline constexpr std::size_t kMessreiheMaxZeile = 65'536;
 
-bool IstLeer(char c);                        // a blank or a tab
+bool IstLeer(char c);                           // a blank or a tab
 std::string_view Getrimmt(std::string_view s);  // without blanks and tabs at either end
 
 // True when s is well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).

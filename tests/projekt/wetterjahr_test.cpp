@@ -73,15 +73,17 @@ TEST(Try, BothColumnOrdersWithAndWithoutStars) {
     const auto im = MessreiheLesen(schlecht, "TRY", "try.dat");
     ASSERT_TRUE(im);
     EXPECT_EQ(im->reihe.Punkte(), 3u);
-    EXPECT_EQ(im->Meldung(), "4 Zeilen konnten nicht gelesen werden und wurden übersprungen: "
-                             "Zeile 12, 13, 14, 15.");
+    EXPECT_EQ(im->Meldung(),
+              "4 Zeilen konnten nicht gelesen werden und wurden übersprungen: "
+              "Zeile 12, 13, 14, 15.");
 }
 
 TEST(Try, RefusedWithTheLineOfTheColumnNames) {
     const auto ohneX = MessreiheLesen("Kopf\nMM DD HH t p\n1 1 1 2.0 999\n", "T", "t.dat");
     ASSERT_FALSE(ohneX);
-    EXPECT_EQ(ohneX.grund(),
-              "Zeile 2: Die Spaltenzeile der TRY-Datei nennt keine Spalte „x“ (Wasserdampfgehalt).");
+    EXPECT_EQ(
+        ohneX.grund(),
+        "Zeile 2: Die Spaltenzeile der TRY-Datei nennt keine Spalte „x“ (Wasserdampfgehalt).");
     const auto leer = MessreiheLesen("MM DD HH t x\n***\n", "T", "t.dat");
     ASSERT_FALSE(leer);
     EXPECT_EQ(leer.grund(), "Die Datei enthält keine lesbare Stunde.");
@@ -95,18 +97,20 @@ TEST(Try, RefusedWithTheLineOfTheColumnNames) {
 // from its dew point -1.5 °C (over water, not ice) at 1001 hPa.
 TEST(Epw, MissingValuesAndThePressureFromTheElevation) {
     std::string datei = "LOCATION,Testort,NW,DEU,Quelle,104100,51.4,6.96,1.0,200.0\n";
-    for (const char* k : {"DESIGN CONDITIONS,0", "TYPICAL/EXTREME PERIODS,0", "GROUND TEMPERATURES,0",
-                          "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0", "COMMENTS 1,x", "COMMENTS 2,y",
-                          "DATA PERIODS,1,1,Data,Monday, 1/ 1,12/31"}) {
+    for (const char* k :
+         {"DESIGN CONDITIONS,0", "TYPICAL/EXTREME PERIODS,0", "GROUND TEMPERATURES,0",
+          "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0", "COMMENTS 1,x", "COMMENTS 2,y",
+          "DATA PERIODS,1,1,Data,Monday, 1/ 1,12/31"}) {
         datei += std::string(k) + "\n";
     }
-    datei += "2005,1,1,1,0,?9,5.0,2.0,80,98000,0,0,319\n"       // dew point
-             "2005,1,1,2,0,?9,-3.0,99.9,75,999999,0,0,319\n"    // humidity, elevation
-             "2005,1,1,3,0,?9,99.9,1.0,80,98000,0,0,319\n"      // no temperature
-             "2005,1,1,4,0,?9,4.0,99.9,999,98000,0,0,319\n"     // no humidity at all
-             "2005,1,1\n"                                       // too short: skipped
-             "2005,13,1,5,0,?9,4.0,1.0,80,98000,0,0,319\n"      // month 13: skipped
-             "2005,1,1,7,0,?9,-1.5,-1.5,100,100100,0,0,0,0,0,0,0,0,0,0\n";
+    datei +=
+        "2005,1,1,1,0,?9,5.0,2.0,80,98000,0,0,319\n"     // dew point
+        "2005,1,1,2,0,?9,-3.0,99.9,75,999999,0,0,319\n"  // humidity, elevation
+        "2005,1,1,3,0,?9,99.9,1.0,80,98000,0,0,319\n"    // no temperature
+        "2005,1,1,4,0,?9,4.0,99.9,999,98000,0,0,319\n"   // no humidity at all
+        "2005,1,1\n"                                     // too short: skipped
+        "2005,13,1,5,0,?9,4.0,1.0,80,98000,0,0,319\n"    // month 13: skipped
+        "2005,1,1,7,0,?9,-1.5,-1.5,100,100100,0,0,0,0,0,0,0,0,0,0\n";
     const auto im = MessreiheLesen(datei, "EPW", "e.epw");
     ASSERT_TRUE(im) << im.grund();
     const Messreihe& r = im->reihe;
@@ -114,8 +118,9 @@ TEST(Epw, MissingValuesAndThePressureFromTheElevation) {
     EXPECT_EQ(r.ort, "Testort");
     EXPECT_EQ(r.hoehe, 200);
     ASSERT_EQ(r.Punkte(), 5u);
-    EXPECT_EQ(im->Meldung(), "2 Zeilen konnten nicht gelesen werden und wurden übersprungen: "
-                             "Zeile 13, 14.");
+    EXPECT_EQ(im->Meldung(),
+              "2 Zeilen konnten nicht gelesen werden und wurden übersprungen: "
+              "Zeile 13, 14.");
     EXPECT_NEAR(r.feuchte[0], 4.512396285420955, 1e-12);
     EXPECT_NEAR(r.feuchte[1], 2.3157254311323094, 1e-12);
     EXPECT_TRUE(std::isnan(r.theta[2]));
@@ -130,7 +135,8 @@ TEST(Epw, MissingValuesAndThePressureFromTheElevation) {
     // Without an elevation an hour without a pressure is impossible; a place in Windows-1252
     // is read as such.
     const auto ohneHoehe = MessreiheLesen(
-        "LOCATION,K\xF6ln \x96 Bonn,,,,,,,,\n2\n3\n4\n5\n6\n7\n8\n2005,1,1,2,0,?9,-3.0,99.9,75,999999\n",
+        "LOCATION,K\xF6ln \x96 "
+        "Bonn,,,,,,,,\n2\n3\n4\n5\n6\n7\n8\n2005,1,1,2,0,?9,-3.0,99.9,75,999999\n",
         "E", "e.epw");
     ASSERT_TRUE(ohneHoehe) << ohneHoehe.grund();
     EXPECT_EQ(ohneHoehe->reihe.ort, "Köln – Bonn");
@@ -186,8 +192,7 @@ TEST(Wetterjahr, TimeWindowsWrapAtTheirEdges) {
     EXPECT_EQ(gezaehlt(R"({"stunden": [22, 6]})"), (std::vector<double>{1, 2, 3, 4}));
     EXPECT_EQ(gezaehlt(R"({"stunden": [0, 1]})"), (std::vector<double>{1, 3}));
     EXPECT_EQ(gezaehlt(R"({"stunden": [23, 24]})"), (std::vector<double>{2, 4}));
-    EXPECT_EQ(gezaehlt(R"({"monate": [12, 1], "stunden": [0, 23]})"),
-              (std::vector<double>{1, 3}));
+    EXPECT_EQ(gezaehlt(R"({"monate": [12, 1], "stunden": [0, 23]})"), (std::vector<double>{1, 3}));
 
     for (const auto& [fenster, grund] :
          {std::pair{R"({"monate": [0, 4]})",
@@ -198,8 +203,8 @@ TEST(Wetterjahr, TimeWindowsWrapAtTheirEdges) {
                     "bis 24."},
           std::pair{R"({"stunden": [24, 0]})",
                     "„zeitfenster“: „stunden“ [24, 0] umfasst keine Stunde des Tages."}}) {
-        const auto r = MessreiheAusJson(ordered_json::parse(
-            Wetterjahr(R"("zeitfenster": )" + std::string(fenster) + ", ", monate, stunden, theta, x)));
+        const auto r = MessreiheAusJson(ordered_json::parse(Wetterjahr(
+            R"("zeitfenster": )" + std::string(fenster) + ", ", monate, stunden, theta, x)));
         ASSERT_FALSE(r) << fenster;
         EXPECT_EQ(r.grund(), grund);
     }
@@ -207,9 +212,9 @@ TEST(Wetterjahr, TimeWindowsWrapAtTheirEdges) {
 
 // Classes by floor, not truncation: -0.5 °C lies in -1..0; 0.3/0.1 stays in class 3.
 TEST(Wetterjahr, ClassesFloorAtNegativeTemperatures) {
-    const Messauswertung a = Auswerten(Wetterjahr(R"("klassen": [0.1, 1], )", "1, 1, 1, 1",
-                                                  "1, 2, 3, 4", "-0.5, -0.05, 0.3, 0.3",
-                                                  "2.5, 2.5, 2.999, 3"));
+    const Messauswertung a =
+        Auswerten(Wetterjahr(R"("klassen": [0.1, 1], )", "1, 1, 1, 1", "1, 2, 3, 4",
+                             "-0.5, -0.05, 0.3, 0.3", "2.5, 2.5, 2.999, 3"));
     ASSERT_TRUE(a.haeufigkeit);
     const auto& k = a.haeufigkeit->klassen;
     ASSERT_EQ(k.size(), 4u);
