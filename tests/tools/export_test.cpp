@@ -119,6 +119,48 @@ TEST(ExportDateien, ProjectWrittenBackAndTable) {
     EXPECT_EQ(bericht.wert["zustaende"].size(), 1u);
 }
 
+// A TRY year read on the command line: what was read goes to stderr, the weather year into
+// --json, and its classes into the table that --klassen names.
+TEST(ExportDateien, WeatherYearAndItsClassTable) {
+    QTemporaryDir ordner;
+    const QString gut = ordner.filePath("gut.lumora");
+    std::ofstream(gut.toStdString(), std::ios::binary) << kProjekt;
+    const QString jahr = ordner.filePath("jahr.dat");
+    std::ofstream(jahr.toStdString(), std::ios::binary)
+        << "Hoehenlage : 186 Meter\nMM DD HH t p x\n***\n1 1 1 -0.5 990 2.5\n1 1 2 -0.5 996 3.5\n"
+           "7 1 14 1.2 1000 3.9\n";
+    const QString klassen = ordner.filePath("k.csv");
+    std::ostringstream aus, fehler;
+    ASSERT_EQ(Exportieren({"lumora-export", gut, "--messreihe", jahr, "--name", "TRY", "--klassen",
+                           klassen, "--json"},
+                          aus, fehler, ","),
+              0)
+        << fehler.str();
+    EXPECT_NE(
+        fehler.str().find("TRY: 3 Stunden gelesen, Höhe 186 m, mittlerer Luftdruck 995,3 hPa."),
+        std::string::npos)
+        << fehler.str();
+    const JsonGelesen bericht = JsonLesen(aus.str());
+    const auto& reihe = bericht.wert["messreihen"][0];
+    EXPECT_EQ(reihe["art"], "wetterjahr");
+    EXPECT_EQ(reihe["stunden"], 3);
+    EXPECT_EQ(reihe["druck"], 995.3333333333334);
+    EXPECT_TRUE(reihe["auslegung"].is_null());  // 3 hours, at most 9 may exceed: none
+    EXPECT_EQ(reihe["haeufigkeit"]["klassen"].dump(), "[[-1,2,1],[-1,3,1],[1,3,1]]");
+    QFile k(klassen);
+    ASSERT_TRUE(k.open(QIODevice::ReadOnly));
+    EXPECT_EQ(k.readAll().toStdString(), "ϑ \\ x [g/kg];2;3\n-1;1;1\n0;0;0\n1;0;1\n");
+
+    std::ostringstream aus2, fehler2;
+    EXPECT_EQ(Exportieren({"lumora-export", gut, "--klassen", klassen}, aus2, fehler2, ","), 1);
+    EXPECT_EQ(fehler2.str(),
+              "lumora-export: Das Projekt hat kein Wetterjahr, dessen "
+              "Klassentabelle sich schreiben ließe.\n");
+    EXPECT_EQ(Exportieren({"lumora-export", gut, "--klassen", ordner.filePath("k.txt")}, aus2,
+                          fehler2, ","),
+              2);
+}
+
 TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
     QTemporaryDir ordner;
     const QString gut = ordner.filePath("gut.lumora");
@@ -147,7 +189,7 @@ TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
 // mixing of two saturated streams ends in fog, which is what that example is about.
 TEST(ExportDateien, ExamplesComputeWithoutFaults) {
     const QStringList beispiele = QDir(LUMORA_BEISPIELE).entryList({"*.lumora"}, QDir::Files);
-    ASSERT_EQ(beispiele.size(), 5);
+    ASSERT_EQ(beispiele.size(), 6);
     for (const QString& name : beispiele) {
         std::ostringstream aus, fehler;
         ASSERT_EQ(Exportieren({"lumora-export", QDir(LUMORA_BEISPIELE).filePath(name), "--json"},
@@ -157,8 +199,14 @@ TEST(ExportDateien, ExamplesComputeWithoutFaults) {
         const JsonGelesen bericht = JsonLesen(aus.str());
         ASSERT_TRUE(bericht.fehler.empty()) << name.toStdString();
         EXPECT_TRUE(bericht.wert["fehler"].empty()) << name.toStdString() << aus.str();
-        // The exercise leaves the processes to the student.
-        if (name != "uebung-sommerfall.lumora") {
+        // The exercise leaves the processes to the student; the weather year shows the
+        // outdoor air's office hours (HH 8..18 of 365 days) as a map.
+        if (name == "wetterjahr.lumora") {
+            const auto& reihe = bericht.wert["messreihen"][0];
+            EXPECT_EQ(reihe["stunden"], 11 * 365);
+            EXPECT_FALSE(reihe["haeufigkeit"]["klassen"].empty());
+            EXPECT_TRUE(reihe["auslegung"].is_object());
+        } else if (name != "uebung-sommerfall.lumora") {
             EXPECT_FALSE(bericht.wert["prozesse"].empty()) << name.toStdString();
         }
         if (name == "mischungsnebel.lumora") {
