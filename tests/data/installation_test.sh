@@ -61,7 +61,8 @@ while IFS=';' read -r seite muss; do
 done <<'LISTE'
 man1/lumora.1.gz;EXIT STATUS
 de/man1/lumora.1.gz;Beispielprojekte
-man1/lumora-export.1.gz;--messreihe DATEI.csv
+man1/lumora-export.1.gz;--messreihe DATEI
+man1/lumora-export.1.gz;--klassen KLASSEN.csv
 man1/lumora-export.1.gz;waermerueckgewinnung
 de/man1/lumora-export.1.gz;Falsche Befehlszeile
 de/man1/lumora-export.1.gz;befeuchten_dampf
