@@ -375,6 +375,74 @@ double MassenstromBei(double volumenstrom, const Zustandswerte& z) {
     return volumenstrom * z.rho / (1 + z.x);
 }
 
+namespace {
+
+Endpunkt Heize(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
+    if (auto f = NichtEndlich("Die Endtemperatur", p.theta)) return Endpunkt::Fehler(*f);
+    if (p.theta < start.theta) {
+        return Endpunkt::Fehler("Die Endtemperatur " + GradText(p.theta) +
+                                " liegt unter der Anfangstemperatur " + GradText(start.theta) +
+                                ".");
+    }
+    return ZustandAusThetaX(d, p.theta, start.x);
+}
+
+// The end state of the process, with a cooler's surface point in r.
+Endpunkt Ende(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
+              const Zustandswerte* zweiter, Prozesswirkung& r) {
+    switch (p.art) {
+        case Prozessart::Heizen:
+            return Heize(d, p, start);
+        case Prozessart::Kuehlen: {
+            const auto k = Kuehle(d, p, start);
+            if (!k) return Endpunkt::Fehler(k.grund());
+            r.oberflaeche = k->o;
+            r.oberflaecheGesucht = p.ziel != Ziel::Oberflaeche;
+            return k->ende;
+        }
+        case Prozessart::BefeuchtenWasser:
+            if (auto f = NichtEndlich("Die Wassertemperatur", p.wasser)) return Endpunkt::Fehler(*f);
+            return EndeInRichtung(d, p, start, kStoffwerte.cW * p.wasser);
+        case Prozessart::BefeuchtenDampf:
+            if (auto f = NichtEndlich("Die Dampftemperatur", p.dampf)) return Endpunkt::Fehler(*f);
+            return EndeInRichtung(d, p, start, kStoffwerte.r0 + kStoffwerte.cpD * p.dampf);
+        case Prozessart::Richtung:
+            return EndeInRichtung(d, p, start, p.epsilon);
+        case Prozessart::Mischen:
+            return Mische(d, p, start, *zweiter);
+        case Prozessart::Waermerueckgewinnung:
+            return GewinneZurueck(d, p, start, *zweiter);
+    }
+    return Endpunkt::Fehler("");
+}
+
+// The mass and volume flow of the process in r, given by one of them at the start; a mixing's
+// mass flows are its own, and its mixed stream carries both on (a share alone gives none).
+std::optional<std::string> Stroeme(const Prozess& p, const Zustandswerte& start,
+                                   Prozesswirkung& r) {
+    if (p.massenstrom && p.volumenstrom) {
+        return "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.";
+    }
+    if (p.art == Prozessart::Mischen) {
+        if (!p.aussenluftanteil) r.massenstrom = p.massenstroeme[0] + p.massenstroeme[1];
+    } else if (p.volumenstrom) {
+        if (auto f = Wertfehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
+            return f;
+        }
+        r.volumenstrom = *p.volumenstrom;
+        r.massenstrom = MassenstromBei(*p.volumenstrom, start);
+    } else if (p.massenstrom) {
+        if (auto f = Wertfehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
+            return f;
+        }
+        r.massenstrom = *p.massenstrom;
+        r.volumenstrom = VolumenstromBei(*p.massenstrom, start);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
                                 const Zustandswerte* zweiter) {
     if (HatZweitenZustand(p.art) && !zweiter) {
@@ -382,78 +450,20 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
                                      " braucht einen zweiten Zustand.");
     }
     Prozesswirkung r;
-    Endpunkt ende = Endpunkt::Fehler("");
-    switch (p.art) {
-        case Prozessart::Heizen:
-            if (auto f = NichtEndlich("Die Endtemperatur", p.theta))
-                return Prozessfehler::Fehler(*f);
-            if (p.theta < start.theta) {
-                return Prozessfehler::Fehler("Die Endtemperatur " + GradText(p.theta) +
-                                             " liegt unter der Anfangstemperatur " +
-                                             GradText(start.theta) + ".");
-            }
-            ende = ZustandAusThetaX(d, p.theta, start.x);
-            break;
-        case Prozessart::Kuehlen: {
-            const auto k = Kuehle(d, p, start);
-            if (!k) return Prozessfehler::Fehler(k.grund());
-            r.oberflaeche = k->o;
-            r.oberflaecheGesucht = p.ziel != Ziel::Oberflaeche;
-            ende = k->ende;
-            break;
-        }
-        case Prozessart::BefeuchtenWasser:
-            if (auto f = NichtEndlich("Die Wassertemperatur", p.wasser))
-                return Prozessfehler::Fehler(*f);
-            ende = EndeInRichtung(d, p, start, kStoffwerte.cW * p.wasser);
-            break;
-        case Prozessart::BefeuchtenDampf:
-            if (auto f = NichtEndlich("Die Dampftemperatur", p.dampf))
-                return Prozessfehler::Fehler(*f);
-            ende = EndeInRichtung(d, p, start, kStoffwerte.r0 + kStoffwerte.cpD * p.dampf);
-            break;
-        case Prozessart::Richtung:
-            ende = EndeInRichtung(d, p, start, p.epsilon);
-            break;
-        case Prozessart::Mischen:
-            ende = Mische(d, p, start, *zweiter);
-            break;
-        case Prozessart::Waermerueckgewinnung:
-            ende = GewinneZurueck(d, p, start, *zweiter);
-            break;
-    }
+    const Endpunkt ende = Ende(d, p, start, zweiter, r);
     if (!ende) return Prozessfehler::Fehler(ende.grund());
     r.ende = *ende;
     r.dtheta = r.ende.theta - start.theta;
     r.dx = r.ende.x - start.x;
     r.dh = r.ende.h - start.h;
-    // A mixing's mass flows are its own; it exchanges neither heat nor water.
-    if (p.massenstrom && p.volumenstrom) {
-        return Prozessfehler::Fehler(
-            "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.");
-    }
-    if (p.volumenstrom && p.art != Prozessart::Mischen) {
-        if (auto f = Wertfehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
-            return Prozessfehler::Fehler(*f);
-        }
-        r.volumenstrom = *p.volumenstrom;
-        r.massenstrom = MassenstromBei(*p.volumenstrom, start);
-    } else if (p.massenstrom && p.art != Prozessart::Mischen) {
-        if (auto f = Wertfehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
-            return Prozessfehler::Fehler(*f);
-        }
-        r.massenstrom = *p.massenstrom;
-        r.volumenstrom = VolumenstromBei(*p.massenstrom, start);
-    }
+    if (auto f = Stroeme(p, start, r)) return Prozessfehler::Fehler(*f);
     if (p.art == Prozessart::Waermerueckgewinnung) {
         const auto fort = FortluftNach(p, start, r, *zweiter);
         if (!fort) return Prozessfehler::Fehler(fort.grund());
         r.fortluft = *fort;
     }
-    if (p.art == Prozessart::Mischen) {
-        // The mixed stream carries both flows on; a share alone gives none.
-        if (!p.aussenluftanteil) r.massenstrom = p.massenstroeme[0] + p.massenstroeme[1];
-    } else if (r.massenstrom) {
+    // A mixing exchanges neither heat nor water.
+    if (r.massenstrom && p.art != Prozessart::Mischen) {
         r.leistung = *r.massenstrom * r.dh / 3600;
         r.wasser = *r.massenstrom * r.dx;
         if (!std::isfinite(*r.leistung) || !std::isfinite(*r.wasser)) {

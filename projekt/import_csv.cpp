@@ -319,25 +319,109 @@ char DezimaltrennerFinden(std::string_view rest, char trenner, const Spalten& s)
     return trenner == ',' ? '.' : ',';
 }
 
+// Why the bytes are no text file to read, or none; a byte-order mark is taken off.
+std::optional<std::string> KeinText(std::string_view& daten) {
+    if (daten.size() >= 2 && ((daten[0] == '\xFF' && daten[1] == '\xFE') ||
+                              (daten[0] == '\xFE' && daten[1] == '\xFF'))) {
+        return "Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.";
+    }
+    if (const void* null = std::memchr(daten.data(), '\0', daten.size())) {
+        const auto stelle = static_cast<const char*>(null) - daten.data();
+        return "Die Datei enthält Binärdaten (ein Nullbyte an Stelle " +
+               std::to_string(stelle + 1) + ") und ist keine CSV-Datei.";
+    }
+    if (daten.substr(0, kBom.size()) == kBom) daten.remove_prefix(kBom.size());
+    if (daten.find_first_not_of(" \t\r\n") == std::string_view::npos) return "Die Datei ist leer.";
+    return std::nullopt;
+}
+
+// The header row: its separator and its columns.
+struct Kopfzeile {
+    char trenner = 0;
+    Spalten spalten;
+};
+
+// The separator is the one whose split of the header gives a temperature and a humidity
+// column, or a column whose unit contradicts its name; ';' before tab before ',' when several
+// do. Failing all, the split with the most fields names the headers in the refusal.
+Ergebnis<Kopfzeile> KopfzeileLesen(std::string_view kopfzeile, bool utf8) {
+    using E = Ergebnis<Kopfzeile>;
+    if (kopfzeile.size() > kMessreiheMaxZeile) {
+        return E::Fehler("Die erste Zeile ist länger als " + Gruppiert(kMessreiheMaxZeile) +
+                         " Zeichen; sie nennt keine Spalten einer Messreihe.");
+    }
+    std::vector<std::string_view> felder;
+    std::string puffer;
+    char besterTrenner = 0;
+    std::size_t besteAnzahl = 0;
+    for (const char t : {';', '\t', ','}) {
+        if (!Zerlegen(kopfzeile, t, felder, puffer)) continue;
+        const Spalten s = SpaltenFinden(felder);
+        if (s.falsch) return E::Fehler(FalscheEinheit(felder[*s.falsch], utf8));
+        if (s.brauchbar()) return Kopfzeile{t, s};
+        if (felder.size() > besteAnzahl) {
+            besteAnzahl = felder.size();
+            besterTrenner = t;
+        }
+    }
+    if (besterTrenner == 0 || !Zerlegen(kopfzeile, besterTrenner, felder, puffer)) {
+        felder.assign(1, kopfzeile);
+    }
+    return E::Fehler(OhneSpalten(felder, SpaltenFinden(felder), utf8));
+}
+
+// The time of a row: its time columns joined by a blank, in UTF-8.
+std::string ZeitDerZeile(const std::vector<std::string_view>& felder, const Spalten& spalten,
+                         bool utf8) {
+    std::string zeit;
+    for (const std::size_t s : spalten.zeit) {
+        const std::string_view teil = Getrimmt(felder[s]);
+        if (!zeit.empty() && !teil.empty()) zeit += ' ';
+        zeit += teil;
+    }
+    return utf8 ? zeit : Cp1252AlsUtf8(zeit);
+}
+
+// Reads every row after the header into im's series; refused when cancelled or too long.
+std::optional<std::string> ZeilenLesen(Zeilen& zeilen, std::size_t groesse, const Kopfzeile& kopf,
+                                       bool utf8, const Fortschritt& fortschritt,
+                                       Messreihenimport& im) {
+    Messreihe& r = im.reihe;
+    const Spalten& spalten = kopf.spalten;
+    std::vector<std::string_view> felder;
+    std::string puffer;
+    std::string_view zeile;
+    Fortschrittstakt takt(fortschritt, groesse);
+    while (zeilen.Naechste(zeile)) {
+        if (!takt.Weiter(zeilen.pos())) return kImportAbgebrochen;
+        if (Getrimmt(zeile).empty()) continue;  // a blank line holds no row
+        std::optional<double> theta, feuchte;
+        if (zeile.size() <= kMessreiheMaxZeile && Zerlegen(zeile, kopf.trenner, felder, puffer) &&
+            felder.size() >= spalten.anzahl &&
+            std::all_of(felder.begin() + static_cast<std::ptrdiff_t>(spalten.anzahl), felder.end(),
+                        [](std::string_view f) { return Getrimmt(f).empty(); })) {
+            theta = Wert(felder[*spalten.theta], im.dezimaltrenner);
+            feuchte = Wert(felder[*spalten.feuchte], im.dezimaltrenner);
+        }
+        if (!theta || !feuchte) {
+            Ueberspringen(im, zeilen.nummer());
+            continue;
+        }
+        if (r.theta.size() == kMessreiheMaxPunkte) return ZuVieleZeilen();
+        r.theta.push_back(*theta);
+        r.feuchte.push_back(*feuchte);
+        if (!spalten.zeit.empty()) r.zeit.push_back(ZeitDerZeile(felder, spalten, utf8));
+    }
+    if (!takt.Ende()) return kImportAbgebrochen;
+    return std::nullopt;
+}
+
 }  // namespace
 
 Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string name,
                                            std::string quelle, const Fortschritt& fortschritt) {
     using E = Ergebnis<Messreihenimport>;
-    if (daten.size() >= 2 && ((daten[0] == '\xFF' && daten[1] == '\xFE') ||
-                              (daten[0] == '\xFE' && daten[1] == '\xFF'))) {
-        return E::Fehler(
-            "Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.");
-    }
-    if (const void* null = std::memchr(daten.data(), '\0', daten.size())) {
-        const auto stelle = static_cast<const char*>(null) - daten.data();
-        return E::Fehler("Die Datei enthält Binärdaten (ein Nullbyte an Stelle " +
-                         std::to_string(stelle + 1) + ") und ist keine CSV-Datei.");
-    }
-    if (daten.substr(0, kBom.size()) == kBom) daten.remove_prefix(kBom.size());
-    if (daten.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        return E::Fehler("Die Datei ist leer.");
-    }
+    if (auto f = KeinText(daten)) return E::Fehler(*f);
     const bool utf8 = IstUtf8(daten);
 
     // Blank lines before the header are passed over; the first line with text names the
@@ -346,97 +430,32 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
     std::string_view kopfzeile;
     while (zeilen.Naechste(kopfzeile) && Getrimmt(kopfzeile).empty()) {
     }
-    if (kopfzeile.size() > kMessreiheMaxZeile) {
-        return E::Fehler("Die erste Zeile ist länger als " + Gruppiert(kMessreiheMaxZeile) +
-                         " Zeichen; sie nennt keine Spalten einer Messreihe.");
-    }
-    // The separator is the one whose split of the header gives a temperature and a humidity
-    // column, or a column whose unit contradicts its name; ';' before tab before ',' when
-    // several do. Failing all, the split with the most fields names the headers in the
-    // refusal.
-    std::vector<std::string_view> felder;
-    std::string puffer;
-    char trenner = 0;
-    char besterTrenner = 0;
-    std::size_t besteAnzahl = 0;
-    Spalten spalten;
-    for (const char t : {';', '\t', ','}) {
-        if (!Zerlegen(kopfzeile, t, felder, puffer)) continue;
-        const Spalten s = SpaltenFinden(felder);
-        if (s.brauchbar() || s.falsch) {
-            trenner = t;
-            spalten = s;
-            break;
-        }
-        if (felder.size() > besteAnzahl) {
-            besteAnzahl = felder.size();
-            besterTrenner = t;
-        }
-    }
-    if (trenner == 0) {
-        if (besterTrenner == 0 || !Zerlegen(kopfzeile, besterTrenner, felder, puffer)) {
-            felder.assign(1, kopfzeile);
-        }
-        return E::Fehler(OhneSpalten(felder, SpaltenFinden(felder), utf8));
-    }
-    if (spalten.falsch) {
-        Zerlegen(kopfzeile, trenner, felder, puffer);
-        return E::Fehler(FalscheEinheit(felder[*spalten.falsch], utf8));
-    }
+    const auto kopf = KopfzeileLesen(kopfzeile, utf8);
+    if (!kopf) return E::Fehler(kopf.grund());
 
     const std::string_view rest = daten.substr(zeilen.pos());
-    const char dezimal = DezimaltrennerFinden(rest, trenner, spalten);
-
     Messreihenimport im;
-    im.trenner = trenner;
-    im.dezimaltrenner = dezimal;
+    im.trenner = kopf->trenner;
+    im.dezimaltrenner = DezimaltrennerFinden(rest, kopf->trenner, kopf->spalten);
     Messreihe& r = im.reihe;
     r.name = AlsUtf8(name);
     r.quelle = AlsUtf8(quelle);
-    r.feuchteart = spalten.art;
+    r.feuchteart = kopf->spalten.art;
     const auto zeilenZahl =
         std::min(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1,
                  kMessreiheMaxPunkte);
     r.theta.reserve(zeilenZahl);
     r.feuchte.reserve(zeilenZahl);
-    if (!spalten.zeit.empty()) r.zeit.reserve(zeilenZahl);
+    if (!kopf->spalten.zeit.empty()) r.zeit.reserve(zeilenZahl);
 
-    std::string_view zeile;
-    Fortschrittstakt takt(fortschritt, daten.size());
-    while (zeilen.Naechste(zeile)) {
-        if (!takt.Weiter(zeilen.pos())) return E::Fehler(kImportAbgebrochen);
-        if (Getrimmt(zeile).empty()) continue;  // a blank line holds no row
-        std::optional<double> theta, feuchte;
-        if (zeile.size() <= kMessreiheMaxZeile && Zerlegen(zeile, trenner, felder, puffer) &&
-            felder.size() >= spalten.anzahl &&
-            std::all_of(felder.begin() + static_cast<std::ptrdiff_t>(spalten.anzahl), felder.end(),
-                        [](std::string_view f) { return Getrimmt(f).empty(); })) {
-            theta = Wert(felder[*spalten.theta], dezimal);
-            feuchte = Wert(felder[*spalten.feuchte], dezimal);
-        }
-        if (!theta || !feuchte) {
-            Ueberspringen(im, zeilen.nummer());
-            continue;
-        }
-        if (r.theta.size() == kMessreiheMaxPunkte) return E::Fehler(ZuVieleZeilen());
-        r.theta.push_back(*theta);
-        r.feuchte.push_back(*feuchte);
-        if (!spalten.zeit.empty()) {
-            std::string zeit;
-            for (const std::size_t s : spalten.zeit) {
-                const std::string_view teil = Getrimmt(felder[s]);
-                if (!zeit.empty() && !teil.empty()) zeit += ' ';
-                zeit += teil;
-            }
-            r.zeit.push_back(utf8 ? std::move(zeit) : Cp1252AlsUtf8(zeit));
-        }
+    if (auto f = ZeilenLesen(zeilen, daten.size(), *kopf, utf8, fortschritt, im)) {
+        return E::Fehler(*f);
     }
     if (r.theta.empty()) {
         std::string m = "Die Datei enthält keine lesbare Messzeile.";
         if (im.uebersprungen > 0) m += " " + im.Meldung();
         return E::Fehler(m);
     }
-    if (!takt.Ende()) return E::Fehler(kImportAbgebrochen);
     return im;
 }
 

@@ -55,6 +55,25 @@ std::optional<int> Ganz(double v, int min, int max) {
     return static_cast<int>(v);
 }
 
+// The header: the station's height and the place, up to the column line, whose names are
+// left in spalten (empty when the file has none).
+void KopfLesen(Zeilen& zeilen, Messreihe& r, std::vector<std::string_view>& spalten) {
+    std::string_view zeile;
+    while (zeilen.Naechste(zeile)) {
+        if (zeile.size() > kMessreiheMaxZeile) continue;
+        Woerter(zeile, spalten);
+        if (IstSpaltenzeile(spalten)) return;
+        spalten.clear();
+        if (const auto h = Kopfangabe(zeile, {"Hoehenlage", "Höhenlage", "H\xF6henlage"})) {
+            std::vector<std::string_view> teile;
+            Woerter(*h, teile);
+            if (!teile.empty()) r.hoehe = Wert(teile[0]);
+        } else if (const auto o = Kopfangabe(zeile, {"Ort", "Standort"}); o && !o->empty()) {
+            r.ort = AlsUtf8(*o);
+        }
+    }
+}
+
 }  // namespace
 
 bool IstTry(std::string_view daten) {
@@ -75,23 +94,9 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
     Messreihenimport im = Wetterjahrimport(std::move(name), std::move(quelle), "TRY");
     Messreihe& r = im.reihe;
 
-    // The header: the station's height and the place, up to the column line.
     Zeilen zeilen(daten);
     std::vector<std::string_view> spalten;
-    std::string_view zeile;
-    while (zeilen.Naechste(zeile)) {
-        if (zeile.size() > kMessreiheMaxZeile) continue;
-        Woerter(zeile, spalten);
-        if (IstSpaltenzeile(spalten)) break;
-        spalten.clear();
-        if (const auto h = Kopfangabe(zeile, {"Hoehenlage", "Höhenlage", "H\xF6henlage"})) {
-            std::vector<std::string_view> teile;
-            Woerter(*h, teile);
-            if (!teile.empty()) r.hoehe = Wert(teile[0]);
-        } else if (const auto o = Kopfangabe(zeile, {"Ort", "Standort"}); o && !o->empty()) {
-            r.ort = AlsUtf8(*o);
-        }
-    }
+    KopfLesen(zeilen, r, spalten);
     const std::size_t kopfzeile = zeilen.nummer();
     const auto mm = Spalte(spalten, "MM"), dd = Spalte(spalten, "DD"), hh = Spalte(spalten, "HH");
     const auto t = Spalte(spalten, "t"), x = Spalte(spalten, "x"), p = Spalte(spalten, "p");
@@ -110,6 +115,7 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
     for (auto* v : {&r.monat, &r.tag, &r.stunde, &r.theta, &r.feuchte}) v->reserve(zeilenZahl);
 
     Fortschrittstakt takt(fortschritt, daten.size());
+    std::string_view zeile;
     std::vector<std::string_view> felder;
     std::vector<double> werte(anzahl);
     double druckSumme = 0;

@@ -237,6 +237,33 @@ std::optional<std::string> WetterjahrEinstellungen(const ordered_json& j, Messre
     return std::nullopt;
 }
 
+// Why the series' lists cannot be read: a weather year without its time lists, a list that is
+// none, or lists of different lengths; none when they can.
+std::optional<std::string> SpaltenPruefen(const ordered_json& j, bool wetter, const char* feuchte) {
+    std::vector<const char*> spalten = {"zeit", "theta", feuchte};
+    if (wetter) {
+        for (const char* s : {"monat", "tag", "stunde"}) {
+            if (!j.contains(s)) return std::string("Dem Wetterjahr fehlt „") + s + "“.";
+            spalten.push_back(s);
+        }
+    }
+    for (const char* s : spalten) {
+        const auto a = j.find(s);
+        if (a != j.end() && !a->is_array()) {
+            return std::string("„") + s + "“ der Messreihe ist keine Liste.";
+        }
+    }
+    const std::size_t n = j["theta"].size();
+    for (const char* s : spalten) {
+        const auto a = j.find(s);
+        if (a != j.end() && a->size() != n) {
+            return std::string("„") + s + "“ hat " + std::to_string(a->size()) +
+                   " Werte, „theta“ aber " + std::to_string(n) + ".";
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
@@ -269,27 +296,8 @@ Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
     r.feuchteart = hatPhi ? Feuchteart::Phi : Feuchteart::X;
     const char* feuchte = FeuchteSchluessel(r.feuchteart);
 
-    std::vector<const char*> spalten = {"zeit", "theta", feuchte};
-    if (wetter) {
-        for (const char* s : {"monat", "tag", "stunde"}) {
-            if (!j.contains(s)) return E::Fehler(std::string("Dem Wetterjahr fehlt „") + s + "“.");
-            spalten.push_back(s);
-        }
-    }
-    for (const char* s : spalten) {
-        const auto a = j.find(s);
-        if (a != j.end() && !a->is_array()) {
-            return E::Fehler(std::string("„") + s + "“ der Messreihe ist keine Liste.");
-        }
-    }
+    if (auto f = SpaltenPruefen(j, wetter, feuchte)) return E::Fehler(*f);
     const std::size_t n = j["theta"].size();
-    for (const char* s : spalten) {
-        const auto a = j.find(s);
-        if (a != j.end() && a->size() != n) {
-            return E::Fehler(std::string("„") + s + "“ hat " + std::to_string(a->size()) +
-                             " Werte, „theta“ aber " + std::to_string(n) + ".");
-        }
-    }
 
     const auto zahlen = [&](const char* s, std::vector<double>& werte) {
         werte.reserve(n);
