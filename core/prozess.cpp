@@ -401,7 +401,8 @@ Endpunkt Ende(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
             return k->ende;
         }
         case Prozessart::BefeuchtenWasser:
-            if (auto f = NichtEndlich("Die Wassertemperatur", p.wasser)) return Endpunkt::Fehler(*f);
+            if (auto f = NichtEndlich("Die Wassertemperatur", p.wasser))
+                return Endpunkt::Fehler(*f);
             return EndeInRichtung(d, p, start, kStoffwerte.cW * p.wasser);
         case Prozessart::BefeuchtenDampf:
             if (auto f = NichtEndlich("Die Dampftemperatur", p.dampf)) return Endpunkt::Fehler(*f);

@@ -98,14 +98,8 @@ int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
     return 2;
 }
 
-}  // namespace
-
-int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& fehler,
-                const std::string& dezimaltrenner) {
-    Befehlszeile befehlszeile(
-        kProgramm,
-        "Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, "
-        "Diagramm oder JSON.");
+// The options and arguments the program takes.
+void OptionenAnlegen(Befehlszeile& befehlszeile) {
     befehlszeile.addOption({"o",
                             "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, "
                             ".lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.",
@@ -133,61 +127,68 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
                             "ABGABE.lumora"});
     befehlszeile.addArgument("PROJEKT", "Die Projektdatei (.lumora).", true);
     befehlszeile.addWeitere("ABGABE", "Weitere Abgaben zu --bewerte.", "bewerte");
-    if (const auto ende = befehlszeile.auswerten(argumente)) return *ende;
-    const QString pfad = befehlszeile.positionalArguments().first();
-    if (befehlszeile.isSet("bewerte")) {
-        for (const char* andere : {"uebung", "messreihe"}) {
-            if (befehlszeile.isSet(andere)) {
-                return Befehlszeilenfehler(
-                    fehler, "„--bewerte“ gilt nicht zusammen mit „--" + std::string(andere) + "“.");
-            }
+}
+
+// --bewerte: grades the hand-ins against the solution at pfad.
+int Bewerten(const Befehlszeile& befehlszeile, const QString& pfad, std::ostream& aus,
+             std::ostream& fehler, const std::string& dezimaltrenner) {
+    for (const char* andere : {"uebung", "messreihe", "klassen"}) {
+        if (befehlszeile.isSet(andere)) {
+            return Befehlszeilenfehler(
+                fehler, "„--bewerte“ gilt nicht zusammen mit „--" + std::string(andere) + "“.");
         }
-        for (const QString& datei : befehlszeile.values("o")) {
-            if (FormatVon(datei) != Format::Tabelle) {
-                return Befehlszeilenfehler(fehler,
-                                           "Beim Bewerten schreibt „-o“ nur die "
-                                           "Notentabelle (.csv), nicht „" +
-                                               datei.toStdString() + "“.");
-            }
-        }
-        return AbgabenBewerten(
-            pfad, befehlszeile.values("bewerte") + befehlszeile.positionalArguments().mid(1),
-            befehlszeile.values("o"), befehlszeile.isSet("json"), aus, fehler, dezimaltrenner);
     }
+    for (const QString& datei : befehlszeile.values("o")) {
+        if (FormatVon(datei) != Format::Tabelle) {
+            return Befehlszeilenfehler(fehler,
+                                       "Beim Bewerten schreibt „-o“ nur die "
+                                       "Notentabelle (.csv), nicht „" +
+                                           datei.toStdString() + "“.");
+        }
+    }
+    return AbgabenBewerten(
+        pfad, befehlszeile.values("bewerte") + befehlszeile.positionalArguments().mid(1),
+        befehlszeile.values("o"), befehlszeile.isSet("json"), aus, fehler, dezimaltrenner);
+}
+
+// Why the options do not go together, or none: the exercise's ending and place, --name
+// without what it names, the class table's ending, nothing to do, an unknown ending.
+std::optional<std::string> Widerspruch(const Befehlszeile& befehlszeile, const QString& pfad) {
     const QStringList uebung = befehlszeile.values("uebung");
     if (!uebung.isEmpty() && FormatVon(uebung.last()) != Format::Projekt) {
-        return Befehlszeilenfehler(
-            fehler, "Die Übung „" + uebung.last().toStdString() + "“ braucht die Endung .lumora.");
+        return "Die Übung „" + uebung.last().toStdString() + "“ braucht die Endung .lumora.";
     }
     if (!uebung.isEmpty() &&
         QFileInfo(uebung.last()).absoluteFilePath() == QFileInfo(pfad).absoluteFilePath()) {
-        return Befehlszeilenfehler(fehler, "Die Übung „" + uebung.last().toStdString() +
-                                               "“ würde die Lösung überschreiben.");
+        return "Die Übung „" + uebung.last().toStdString() + "“ würde die Lösung überschreiben.";
     }
-
     const QStringList klassen = befehlszeile.values("klassen");
     if (befehlszeile.isSet("name") && !befehlszeile.isSet("messreihe") && klassen.isEmpty()) {
-        return Befehlszeilenfehler(
-            fehler, "„--name“ gilt nur zusammen mit „--messreihe“ oder „--klassen“.");
+        return "„--name“ gilt nur zusammen mit „--messreihe“ oder „--klassen“.";
     }
     if (!klassen.isEmpty() && FormatVon(klassen.last()) != Format::Tabelle) {
-        return Befehlszeilenfehler(fehler, "Die Klassentabelle „" + klassen.last().toStdString() +
-                                               "“ braucht die Endung .csv.");
+        return "Die Klassentabelle „" + klassen.last().toStdString() + "“ braucht die Endung .csv.";
     }
     const QStringList ausgaben = befehlszeile.values("o");
     if (ausgaben.isEmpty() && !befehlszeile.isSet("json") && uebung.isEmpty() &&
         klassen.isEmpty()) {
-        return Befehlszeilenfehler(
-            fehler, "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.");
+        return "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.";
     }
     for (const QString& datei : ausgaben) {
         if (FormatVon(datei) == Format::Unbekannt) {
-            return Befehlszeilenfehler(fehler, "Die Endung von „" + datei.toStdString() +
-                                                   "“ ist unbekannt; möglich sind .csv, "
-                                                   ".lumora, .svg, .pdf und .png.");
+            return "Die Endung von „" + datei.toStdString() +
+                   "“ ist unbekannt; möglich sind .csv, .lumora, .svg, .pdf und .png.";
         }
     }
+    return std::nullopt;
+}
 
+// Reads the project at pfad, imports a series, writes the exercise and every output.
+int Ausfuehren(const Befehlszeile& befehlszeile, const QString& pfad, std::ostream& aus,
+               std::ostream& fehler, const std::string& dezimaltrenner) {
+    const QStringList uebung = befehlszeile.values("uebung");
+    const QStringList klassen = befehlszeile.values("klassen");
+    const QStringList ausgaben = befehlszeile.values("o");
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         fehler << kProgramm << ": Die Datei „" << pfad
@@ -235,6 +236,24 @@ int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& f
     }
     if (befehlszeile.isSet("json")) aus << BerichtText(b);
     return 0;
+}
+
+}  // namespace
+
+int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& fehler,
+                const std::string& dezimaltrenner) {
+    Befehlszeile befehlszeile(
+        kProgramm,
+        "Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, "
+        "Diagramm oder JSON.");
+    OptionenAnlegen(befehlszeile);
+    if (const auto ende = befehlszeile.auswerten(argumente)) return *ende;
+    const QString pfad = befehlszeile.positionalArguments().first();
+    if (befehlszeile.isSet("bewerte")) {
+        return Bewerten(befehlszeile, pfad, aus, fehler, dezimaltrenner);
+    }
+    if (const auto f = Widerspruch(befehlszeile, pfad)) return Befehlszeilenfehler(fehler, *f);
+    return Ausfuehren(befehlszeile, pfad, aus, fehler, dezimaltrenner);
 }
 
 }  // namespace lumora
