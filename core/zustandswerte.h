@@ -4,31 +4,11 @@
 #include <string>
 #include <utility>
 
+#include "core/ergebnis.h"
 #include "core/feuchte_luft.h"
 #include "core/wertebereich.h"
 
 namespace lumora {
-
-// A value or the German reason why there is none.
-template <class T>
-class Ergebnis {
-  public:
-    Ergebnis(T wert) : wert_(std::move(wert)) {}
-    static Ergebnis Fehler(std::string grund) {
-        Ergebnis e;
-        e.grund_ = std::move(grund);
-        return e;
-    }
-    explicit operator bool() const { return wert_.has_value(); }
-    const T& operator*() const { return *wert_; }
-    const T* operator->() const { return &*wert_; }
-    const std::string& grund() const { return grund_; }
-
-  private:
-    Ergebnis() = default;
-    std::optional<T> wert_;
-    std::string grund_;
-};
 
 // Gas constants of dry air and of water vapour [J/(kg K)], for the specific volume.
 inline constexpr double kRLuft = 287.1;

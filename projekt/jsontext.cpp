@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <unordered_set>
@@ -273,6 +274,36 @@ std::string DokumentSchreiben(const Json& objekt,
     }
     aus += "}\n";
     return aus;
+}
+
+Ergebnis<std::string> EintragsName(const Json& eintrag, std::string_view wessen) {
+    const auto name = eintrag.find("name");
+    if (name == eintrag.end()) {
+        std::string w(wessen);
+        w[0] = 'D';  // "der Messreihe" opens the sentence
+        return Ergebnis<std::string>::Fehler(w + " fehlt „name“.");
+    }
+    if (!name->is_string()) {
+        return Ergebnis<std::string>::Fehler("„name“ " + std::string(wessen) + " ist kein Text.");
+    }
+    return name->get<std::string>();
+}
+
+Json Vorlage(const Json& eintrag, std::initializer_list<std::string_view> bekannt) {
+    Json v = Json::object();
+    for (const auto& [schluessel, wert] : eintrag.items()) {
+        const bool b = std::find(bekannt.begin(), bekannt.end(), schluessel) != bekannt.end();
+        v[schluessel] = b ? Json() : wert;
+    }
+    return v;
+}
+
+Json JsonZahl(double v) {
+    constexpr double kGanzBis = 9007199254740992.0;  // 2^53: every integer up to it is exact
+    if (v == std::trunc(v) && std::fabs(v) <= kGanzBis && !(v == 0 && std::signbit(v))) {
+        return static_cast<std::int64_t>(v);
+    }
+    return v;
 }
 
 }  // namespace lumora

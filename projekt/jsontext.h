@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
+
+#include "core/ergebnis.h"
 
 namespace lumora {
 
@@ -44,5 +47,19 @@ std::string Kompakt(const Json& wert);
 // objects in them one entry per line), everything else is compact. Ends with a newline.
 std::string DokumentSchreiben(const Json& objekt,
                               std::initializer_list<std::string_view> zeilenweise);
+
+// The name of an entry of the project file, or the German reason why it has none; `wessen`
+// names the entry in the genitive ("der Messreihe").
+Ergebnis<std::string> EintragsName(const Json& eintrag, std::string_view wessen);
+
+// The template an entry is written back into: every key of the entry in the file's order, the
+// values of the keys Lumora knows (`bekannt`) null, to be filled from the model, the others as
+// they were.
+Json Vorlage(const Json& eintrag, std::initializer_list<std::string_view> bekannt);
+
+// A finite number as the project file writes it: an integral value as a JSON integer, so that
+// "20" reads and writes back as "20", anything else as the shortest text that reads back to the
+// same double.
+Json JsonZahl(double v);
 
 }  // namespace lumora

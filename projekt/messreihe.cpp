@@ -91,36 +91,6 @@ Ergebnis<Messreihenimport> MessreiheLesen(std::string_view daten, std::string na
 
 // -- JSON ------------------------------------------------------------------------------
 
-Ergebnis<std::string> EintragsName(const ordered_json& eintrag, std::string_view wessen) {
-    const auto name = eintrag.find("name");
-    if (name == eintrag.end()) {
-        std::string w(wessen);
-        w[0] = 'D';  // "der Messreihe" opens the sentence
-        return Ergebnis<std::string>::Fehler(w + " fehlt „name“.");
-    }
-    if (!name->is_string()) {
-        return Ergebnis<std::string>::Fehler("„name“ " + std::string(wessen) + " ist kein Text.");
-    }
-    return name->get<std::string>();
-}
-
-ordered_json Vorlage(const ordered_json& eintrag, std::initializer_list<std::string_view> bekannt) {
-    ordered_json v = ordered_json::object();
-    for (const auto& [schluessel, wert] : eintrag.items()) {
-        const bool b = std::find(bekannt.begin(), bekannt.end(), schluessel) != bekannt.end();
-        v[schluessel] = b ? ordered_json() : wert;
-    }
-    return v;
-}
-
-ordered_json JsonZahl(double v) {
-    constexpr double kGanzBis = 9007199254740992.0;  // 2^53: every integer up to it is exact
-    if (v == std::trunc(v) && std::fabs(v) <= kGanzBis && !(v == 0 && std::signbit(v))) {
-        return static_cast<std::int64_t>(v);
-    }
-    return v;
-}
-
 namespace {
 
 constexpr const char* kWetterjahr = "wetterjahr";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/zustandswerte.h"
+#include "projekt/jsontext.h"
 #include "projekt/textdatei.h"
 #include "projekt/zeit.h"
 
@@ -114,21 +115,6 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
                                            std::string quelle, const Fortschritt& fortschritt = {});
 
 // -- In the project file ---------------------------------------------------------------
-
-// The name of an entry of the project file, or the German reason why it has none; `wessen`
-// names the entry in the genitive ("der Messreihe").
-Ergebnis<std::string> EintragsName(const nlohmann::ordered_json& eintrag, std::string_view wessen);
-
-// The template an entry is written back into: every key of the entry in the file's order, the
-// values of the keys Lumora knows (`bekannt`) null, to be filled from the model, the others as
-// they were.
-nlohmann::ordered_json Vorlage(const nlohmann::ordered_json& eintrag,
-                               std::initializer_list<std::string_view> bekannt);
-
-// A finite number as the project file writes it: an integral value as a JSON integer, so that
-// "20" reads and writes back as "20", anything else as the shortest text that reads back to the
-// same double.
-nlohmann::ordered_json JsonZahl(double v);
 
 // The series as the project file stores it: name, quelle, zeit (when there is one), theta and
 // phi or x, for a weather year art, format, ort, hoehe, druck, monat, tag and stunde before
