@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "core/version.h"
 #include "bild/ueberlagerung.h"
 #include "core/prozess.h"
 #include "tests/e2e/x_sitzung.h"
@@ -20,7 +21,8 @@ namespace lumora::test {
 namespace {
 
 const std::string kDialog = "Lumora - Anfangsdialog";
-const std::string kDiagramm = "Lumora  v.1.4d   Dez. 2026  -  h,x-Diagramm";
+const std::string kDiagramm =
+    std::string("Lumora  ") + kVersionsText + "   " + kStand + "  -  h,x-Diagramm";
 const std::string kMeldung = "Lumora - Eingabe";
 
 // Places in device-independent pixels at 96 dpi, from the layouts in form units / 15.

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "core/version.h"
 #include "chart/aufzeichnung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
@@ -45,7 +46,8 @@ TEST(Anfangsdialog, WindowAndDefaultTexts) {
     EXPECT_EQ(d.findChild<QLabel*>("lbl_Autor")->text(),
               QString::fromUtf8("Lumora – h,x-Diagramme für Lehre und Praxis"));
     EXPECT_EQ(d.findChild<QLabel*>("lbl_kopfzeile")->text(),
-              QString::fromUtf8("Lumora     h,x-Diagramm für feuchte Luft    v.1.4d    Dez. 2026"));
+              QString::fromUtf8("Lumora     h,x-Diagramm für feuchte Luft    ") + kVersionsText +
+                  "    " + QString::fromUtf8(kStand));
 }
 
 struct Lage {
