@@ -1,8 +1,12 @@
 #include "projekt/bearbeiten.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <string_view>
 
+#include "core/groesse.h"
+#include "core/koordinaten.h"
 #include "projekt/groessen.h"
 #include "projekt/zone.h"
 
@@ -40,6 +44,97 @@ std::optional<double> UebernommenerMassenstrom(const Berechnung& b, std::size_t 
     const auto& m = b.prozesse[index - 1].massenstrom;
     if (!m || !std::isfinite(*m)) return std::nullopt;
     return std::round(*m * 100) / 100;
+}
+
+std::string EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index,
+                           const Json& eintrag) {
+    if (liste == Liste::Zonen) {
+        const auto zone = ZoneAusJson(eintrag);
+        return zone ? std::string() : zone.grund();
+    }
+    Projekt probe = projekt;
+    if (index < probe.anzahl(liste)) {
+        probe.ersetzen(liste, index, eintrag);
+    } else {
+        index = probe.anzahl(liste);
+        probe.einfuegen(liste, index, eintrag);
+    }
+    if (liste == Liste::Prozesse) {
+        // The session puts the process where it computes; it is checked there.
+        const std::vector<std::size_t> folge = Rechenfolge(probe);
+        index =
+            static_cast<std::size_t>(std::find(folge.begin(), folge.end(), index) - folge.begin());
+        probe.ordnen();
+    }
+    const Berechnung b = Berechnen(probe);
+    if (liste == Liste::Zustaende && index < b.zustaende.size()) return b.zustaende[index].fehler;
+    if (liste == Liste::Prozesse && index < b.prozesse.size()) return b.prozesse[index].fehler;
+    return {};
+}
+
+std::vector<std::string> ZustandsNamen(const Berechnung& b, const Projekt& p) {
+    std::vector<std::string> namen;
+    for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {
+        const Json& e = p.eintrag(Liste::Zustaende, i);
+        if (e.is_object() && e.contains("name") && e["name"].is_string()) {
+            namen.push_back(e["name"].get<std::string>());
+        }
+    }
+    for (const BerechneterProzess& pr : b.prozesse) {
+        if (!pr.nach.empty()) namen.push_back(pr.nach);
+    }
+    return namen;
+}
+
+std::string FreierZustandsname(const Berechnung& b, const Projekt& p) {
+    const std::vector<std::string> namen = ZustandsNamen(b, p);
+    const std::set<std::string> vergeben(namen.begin(), namen.end());
+    std::string name;
+    for (int n = 1; vergeben.count(name = "Z" + std::to_string(n)); ++n) {
+    }
+    return name;
+}
+
+int GezogeneStellen(std::string_view schluessel) { return schluessel == "x" ? 3 : 2; }
+
+namespace {
+
+Json GezogenerWert(double wert, std::string_view schluessel) {
+    const double f = std::pow(10.0, GezogeneStellen(schluessel));
+    return JsonZahl(std::round(wert * f) / f);
+}
+
+// The state at the chart position X, Y, from its water content and enthalpy there.
+Ergebnis<Zustandswerte> ZustandBei(const Berechnung& b, double X, double Y) {
+    if (!b.eingabe || !b.druck) return Ergebnis<Zustandswerte>::Fehler("Es gibt kein Diagramm.");
+    const double x = XAusKoord(*b.eingabe, X);
+    return ZustandAusHX(*b.druck, HAusKoord(*b.eingabe, x, Y), x);
+}
+
+}  // namespace
+
+Ergebnis<Json> ZustandAnStelle(const Berechnung& b, double X, double Y, const std::string& name) {
+    const auto z = ZustandBei(b, X, Y);
+    if (!z) return Ergebnis<Json>::Fehler(z.grund());
+    Json e = Json::object();
+    e["name"] = name;
+    for (const char* k : {"theta", "x"}) e[k] = GezogenerWert(*WertVon(*z, k), k);
+    return e;
+}
+
+std::optional<Json> ZustandVerschoben(const Projekt& p, const Berechnung& b, std::size_t index,
+                                      double X, double Y) {
+    if (index >= p.anzahl(Liste::Zustaende)) return std::nullopt;
+    const Zustandspaar* paar = p.zustand(index).paar;
+    const auto z = ZustandBei(b, X, Y);
+    if (!paar || !z) return std::nullopt;  // e.g. left of x = 0: the marker stays
+    Json e = p.eintrag(Liste::Zustaende, index);
+    for (const char* k : {paar->a, paar->b}) {
+        const auto wert = WertVon(*z, k);
+        if (!wert) return std::nullopt;
+        e[k] = GezogenerWert(*wert, k);
+    }
+    return e;
 }
 
 }  // namespace lumora

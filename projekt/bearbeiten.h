@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "projekt/berechnung.h"
 #include "projekt/jsontext.h"
@@ -20,5 +22,31 @@ Json EintragZusammenfuehren(Liste liste, const Json& alt, const Json& neu);
 // process's mass flow (a mixing's two streams together), rounded to 0.01 kg/h. None where
 // there is no process before it or it has no mass flow.
 std::optional<double> UebernommenerMassenstrom(const Berechnung& b, std::size_t index);
+
+// Why `eintrag`, put at `index` of `liste` in the project (replacing the entry there, or added
+// when index is the list's end), cannot be computed, in the words the table would use; empty
+// when it can. A process is checked where the project would compute it.
+std::string EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index,
+                           const Json& eintrag);
+
+// Every name a state has in the project: the entered ones, then those that processes make.
+std::vector<std::string> ZustandsNamen(const Berechnung& b, const Projekt& p);
+
+// The first name of the form Z1, Z2, … that no state of the project has.
+std::string FreierZustandsname(const Berechnung& b, const Projekt& p);
+
+// The decimals a dragged or placed state keeps of each of its values: finer than a reader of
+// the chart can tell, and short in the file.
+int GezogeneStellen(std::string_view schluessel);
+
+// The state at the chart position X, Y (canvas units) as a new entry named `name`, with ϑ and
+// x rounded to GezogeneStellen; or the reason why no state lies there.
+Ergebnis<Json> ZustandAnStelle(const Berechnung& b, double X, double Y, const std::string& name);
+
+// Entry `index` of the states moved to the chart position X, Y: the two values of the pair it
+// is given by, rounded to GezogeneStellen, the rest of the entry as it was. None where no state
+// lies there or the entry gives no pair the project can read.
+std::optional<Json> ZustandVerschoben(const Projekt& p, const Berechnung& b, std::size_t index,
+                                      double X, double Y);
 
 }  // namespace lumora

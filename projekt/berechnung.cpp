@@ -229,6 +229,20 @@ class Rechnung {
 
 }  // namespace
 
+Zonenzaehlung ZonenZaehlen(const Berechnung& b) {
+    Zonenzaehlung innen(b.messreihen.size());
+    for (std::size_t r = 0; r < b.messreihen.size(); ++r) {
+        innen[r].assign(b.zonen.size(), 0);
+        const auto& auswertung = b.messreihen[r].auswertung;
+        for (std::size_t z = 0; z < b.zonen.size(); ++z) {
+            if (b.zonen[z].zone && auswertung) {
+                innen[r][z] = InnenAnzahl(*b.zonen[z].zone, *auswertung);
+            }
+        }
+    }
+    return innen;
+}
+
 const Zustandswerte* ZustandNamens(const Berechnung& b, const std::string& name) {
     for (const BerechneterZustand& z : b.zustaende) {
         if (z.punkt && z.punkt->name == name) return &z.punkt->zustand;

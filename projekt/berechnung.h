@@ -95,6 +95,11 @@ struct Berechnung {
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
+// How many possible points of each series lie in each zone: [series][zone entry], 0 for an
+// entry that is no zone or a series that could not be evaluated.
+using Zonenzaehlung = std::vector<std::vector<std::size_t>>;
+Zonenzaehlung ZonenZaehlen(const Berechnung& b);
+
 // The values of the state called name: an entered state or one a process made. None where
 // no state has that name or it could not be computed.
 const Zustandswerte* ZustandNamens(const Berechnung& b, const std::string& name);

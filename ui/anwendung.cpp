@@ -10,12 +10,11 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cmath>
-#include <set>
 
 #include "bild/loesungsbild.h"
 #include "bild/projektbild.h"
 #include "core/koordinaten.h"
+#include "projekt/bearbeiten.h"
 #include "projekt/messreihe.h"
 #include "ui/ausgabe.h"
 #include "ui/diagrammfenster.h"
@@ -23,19 +22,6 @@
 #include "ui/uebungsfenster.h"
 
 namespace lumora {
-
-namespace {
-
-// The decimals a dragged or placed state keeps of each of its values: finer than a reader of
-// the chart can tell, and short in the file.
-int Stellen(const std::string& schluessel) { return schluessel == "x" ? 3 : 2; }
-
-Json Gerundet(double wert, int stellen) {
-    const double f = std::pow(10.0, stellen);
-    return JsonZahl(std::round(wert * f) / f);
-}
-
-}  // namespace
 
 Anwendung::Anwendung() {
     Projektfenster::Verbindungen v;
@@ -156,24 +142,12 @@ void Anwendung::ueberlagerungZeigen() {
 }
 
 void Anwendung::zustandZiehen(int eintrag, double X, double Y) {
-    const Berechnung& b = sitzung_.stand();
-    if (!b.eingabe || !b.druck || eintrag < 0 ||
-        static_cast<std::size_t>(eintrag) >= sitzung_.projekt().anzahl(Liste::Zustaende)) {
-        return;
-    }
-    const double x = XAusKoord(*b.eingabe, X);
-    const auto z = ZustandAusHX(*b.druck, HAusKoord(*b.eingabe, x, Y), x);
-    if (!z) return;  // e.g. left of x = 0: the marker stays where it was
-    Json e = sitzung_.projekt().eintrag(Liste::Zustaende, static_cast<std::size_t>(eintrag));
-    const Zustandspaar* paar = PaarVon(e);
-    if (!paar) return;
-    for (const char* k : {paar->a, paar->b}) {
-        const auto wert = WertVon(*z, k);
-        if (!wert) return;
-        e[k] = Gerundet(*wert, Stellen(k));
-    }
+    if (eintrag < 0) return;
+    const auto e = ZustandVerschoben(sitzung_.projekt(), sitzung_.stand(),
+                                     static_cast<std::size_t>(eintrag), X, Y);
+    if (!e) return;  // e.g. left of x = 0: the marker stays where it was
     ziehen_ = true;
-    sitzung_.eintragErsetzen(Liste::Zustaende, static_cast<std::size_t>(eintrag), e,
+    sitzung_.eintragErsetzen(Liste::Zustaende, static_cast<std::size_t>(eintrag), *e,
                              "Zustand verschieben", true);
 }
 
@@ -221,28 +195,12 @@ void Anwendung::untereGrenzeFragen() {
 void Anwendung::zustandEintragen(double X, double Y) {
     const Berechnung& b = sitzung_.stand();
     if (!b.eingabe || !b.druck) return;
-    const double x = XAusKoord(*b.eingabe, X);
-    const auto z = ZustandAusHX(*b.druck, HAusKoord(*b.eingabe, x, Y), x);
-    if (!z) {
-        QMessageBox::warning(&dialog_, "Lumora", QString::fromStdString(z.grund()));
+    const auto e = ZustandAnStelle(b, X, Y, FreierZustandsname(b, sitzung_.projekt()));
+    if (!e) {
+        QMessageBox::warning(&dialog_, "Lumora", QString::fromStdString(e.grund()));
         return;
     }
-    // The first free name of the form Z1, Z2, …
-    std::set<std::string> vergeben;
-    for (const auto& s : b.zustaende) {
-        if (s.punkt) vergeben.insert(s.punkt->name);
-    }
-    for (const auto& p : b.prozesse) vergeben.insert(p.nach);
-    for (std::size_t i = 0; i < sitzung_.projekt().anzahl(Liste::Zustaende); ++i) {
-        vergeben.insert(sitzung_.projekt().eintrag(Liste::Zustaende, i).value("name", ""));
-    }
-    std::string name;
-    for (int n = 1; vergeben.count(name = "Z" + std::to_string(n)); ++n) {
-    }
-    Json e = Json::object();
-    e["name"] = name;
-    for (const char* k : {"theta", "x"}) e[k] = Gerundet(*WertVon(*z, k), Stellen(k));
-    sitzung_.eintragEinfuegen(Liste::Zustaende, sitzung_.projekt().anzahl(Liste::Zustaende), e,
+    sitzung_.eintragEinfuegen(Liste::Zustaende, sitzung_.projekt().anzahl(Liste::Zustaende), *e,
                               "Zustand eintragen");
     projektfenster_->show();
 }

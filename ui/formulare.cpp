@@ -56,36 +56,6 @@ QString KeineZahl(const QString& feld, const QString& text) {
 
 // Why an entry placed at `index` of `liste` (replacing the entry there, or inserted when the
 // index is the list's end) cannot be computed, as the table would say it.
-QString EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index,
-                       const Json& eintrag) {
-    Projekt probe = projekt;
-    if (index < probe.anzahl(liste)) {
-        probe.ersetzen(liste, index, eintrag);
-    } else {
-        index = probe.anzahl(liste);
-        probe.einfuegen(liste, index, eintrag);
-    }
-    if (liste == Liste::Prozesse) {
-        // The session puts the process where it computes; it is checked there.
-        const std::vector<std::size_t> folge = Rechenfolge(probe);
-        index =
-            static_cast<std::size_t>(std::find(folge.begin(), folge.end(), index) - folge.begin());
-        probe.ordnen();
-    }
-    const Berechnung b = Berechnen(probe);
-    if (liste == Liste::Zustaende && index < b.zustaende.size()) {
-        return QString::fromStdString(b.zustaende[index].fehler);
-    }
-    if (liste == Liste::Prozesse && index < b.prozesse.size()) {
-        return QString::fromStdString(b.prozesse[index].fehler);
-    }
-    if (liste == Liste::Zonen) {
-        const auto zone = ZoneAusJson(eintrag);
-        return zone ? QString() : QString::fromStdString(zone.grund());
-    }
-    return {};
-}
-
 // --- The common form ------------------------------------------------------------------------
 
 Eintragsformular::Eintragsformular(const QString& titel, Eintragspruefung pruefung, QWidget* parent)
@@ -160,7 +130,7 @@ void Eintragsformular::showEvent(QShowEvent* ereignis) {
 
 void Eintragsformular::pruefen() {
     QString fehler = feldfehler();
-    if (fehler.isEmpty() && pruefung_) fehler = pruefung_(eintrag());
+    if (fehler.isEmpty() && pruefung_) fehler = QString::fromStdString(pruefung_(eintrag()));
     meldung_->setText(fehler);
     knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(fehler.isEmpty());
 }

@@ -19,11 +19,7 @@ namespace lumora {
 QString KeineZahl(const QString& feld, const QString& text);
 
 // Why an entry as the form would make it cannot be computed; empty when it can.
-using Eintragspruefung = std::function<QString(const Json& eintrag)>;
-
-// Why `eintrag`, put at `index` of `liste` in the project (replacing the entry there, or added
-// when index is the list's end), cannot be computed, in the words the table would use.
-QString EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index, const Json& eintrag);
+using Eintragspruefung = std::function<std::string(const Json& eintrag)>;
 
 // A small form that makes one entry of the project file and says what is wrong with it
 // before it accepts.

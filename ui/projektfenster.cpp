@@ -73,21 +73,6 @@ QTableView* Tabelle(QAbstractItemModel* modell, QWidget* eltern, const char* nam
 // How long the status bar shows a message, in ms.
 constexpr int kStatusMs = 8000;
 
-// Every name a state has in the project: entered ones and those that processes make.
-std::vector<std::string> Namen(const Berechnung& b, const Projekt& p) {
-    std::vector<std::string> namen;
-    for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {
-        const Json& e = p.eintrag(Liste::Zustaende, i);
-        if (e.is_object() && e.contains("name") && e["name"].is_string()) {
-            namen.push_back(e["name"].get<std::string>());
-        }
-    }
-    for (const BerechneterProzess& pr : b.prozesse) {
-        if (!pr.nach.empty()) namen.push_back(pr.nach);
-    }
-    return namen;
-}
-
 // The states of the session as it stands when a form asks.
 Prozessformular::Zustandssuche ZustaendeIn(const Projektsitzung& s) {
     return [&s](const std::string& name) { return ZustandNamens(s.stand(), name); };
@@ -436,7 +421,7 @@ void Projektfenster::zustandHinzufuegen() {
 void Projektfenster::prozessHinzufuegen() {
     const std::size_t index = s_.projekt().anzahl(Liste::Prozesse);
     Prozessformular form(
-        Namen(s_.stand(), s_.projekt()),
+        ZustandsNamen(s_.stand(), s_.projekt()),
         [this, index](const Json& e) {
             return EintragPruefen(s_.projekt(), Liste::Prozesse, index, e);
         },
@@ -466,7 +451,7 @@ void Projektfenster::zoneHinzufuegen() {
 void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
     const auto zeile = static_cast<std::size_t>(index.row());
     if (index.model() == prozesse_->model() && zeile < s_.projekt().anzahl(Liste::Prozesse)) {
-        std::vector<std::string> namen = Namen(s_.stand(), s_.projekt());
+        std::vector<std::string> namen = ZustandsNamen(s_.stand(), s_.projekt());
         Prozessformular form(
             namen,
             [this, zeile](const Json& e) {

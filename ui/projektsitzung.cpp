@@ -19,20 +19,6 @@ QString Pfaddatei() { return Projektsitzung::wiederherstellungsdatei() + ".pfad"
 
 }  // namespace
 
-Zonenzaehlung ZonenZaehlen(const Berechnung& b) {
-    Zonenzaehlung innen(b.messreihen.size());
-    for (std::size_t r = 0; r < b.messreihen.size(); ++r) {
-        innen[r].assign(b.zonen.size(), 0);
-        const auto& auswertung = b.messreihen[r].auswertung;
-        for (std::size_t z = 0; z < b.zonen.size(); ++z) {
-            if (b.zonen[z].zone && auswertung) {
-                innen[r][z] = InnenAnzahl(*b.zonen[z].zone, *auswertung);
-            }
-        }
-    }
-    return innen;
-}
-
 // One change of the project as an undo step: `tun` makes it, `zurueck` takes it back.
 class Projektsitzung::Befehl : public QUndoCommand {
   public:

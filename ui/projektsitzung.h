@@ -13,11 +13,6 @@
 
 namespace lumora {
 
-// How many possible points of each series lie in each zone: [series][zone entry], 0 for an
-// entry that is no zone or a series that could not be evaluated.
-using Zonenzaehlung = std::vector<std::vector<std::size_t>>;
-Zonenzaehlung ZonenZaehlen(const Berechnung& b);
-
 // The open project with its file, its undo history and its computed states. Every change a
 // user makes goes through one of its functions as one undo step; the windows only read.
 class Projektsitzung : public QObject {

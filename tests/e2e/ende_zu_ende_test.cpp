@@ -12,9 +12,9 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "core/version.h"
 #include "bild/ueberlagerung.h"
 #include "core/prozess.h"
+#include "core/version.h"
 #include "tests/e2e/x_sitzung.h"
 
 namespace lumora::test {

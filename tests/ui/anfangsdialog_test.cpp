@@ -9,8 +9,8 @@
 #include <QTest>
 #include <fstream>
 
-#include "core/version.h"
 #include "chart/aufzeichnung.h"
+#include "core/version.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
 

@@ -446,14 +446,14 @@ TEST_F(Projektbetrieb, TheComfortFieldLeavesAnOpenBoundEmptyAndTheFormTakesIt) {
 
 TEST_F(Projektbetrieb, TextThatIsNoNumberIsNamedInEveryForm) {
     const Projekt& p = anwendung.sitzung().projekt();
-    Zustandsformular zustand([](const Json&) { return QString(); });
+    Zustandsformular zustand([](const Json&) { return std::string(); });
     zustand.name()->setText("R");
     zustand.wertB()->setText("50");
     QTest::keyClicks(zustand.wertA(), "abc");
     EXPECT_EQ(zustand.findChild<QLabel*>("meldung")->text(),
               QString::fromUtf8("ϑ: „abc“ ist keine Zahl."));
 
-    Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
+    Prozessformular prozess({"AUL"}, [](const Json&) { return std::string(); });
     prozess.art()->setCurrentIndex(static_cast<int>(Prozessart::Kuehlen));
     prozess.zielwert()->setText("9");
     prozess.nach()->setText("K");
@@ -479,13 +479,13 @@ TEST_F(Projektbetrieb, TextThatIsNoNumberIsNamedInEveryForm) {
 }
 
 TEST_F(Projektbetrieb, NewFormsOpenWithTheFocusInTheirFirstField) {
-    Zustandsformular zustand([](const Json&) { return QString(); });
+    Zustandsformular zustand([](const Json&) { return std::string(); });
     zustand.show();
     EXPECT_EQ(zustand.focusWidget(), zustand.name());
-    Prozessformular prozess({"AUL"}, [](const Json&) { return QString(); });
+    Prozessformular prozess({"AUL"}, [](const Json&) { return std::string(); });
     prozess.show();
     EXPECT_EQ(prozess.focusWidget(), prozess.art());
-    Zonenformular zone([](const Json&) { return QString(); });
+    Zonenformular zone([](const Json&) { return std::string(); });
     zone.show();
     EXPECT_EQ(zone.focusWidget(), zone.name());
 }
@@ -586,7 +586,7 @@ TEST_F(Projektbetrieb, TheProcessFormShowsTheKindsFieldsAndMakesItsEntry) {
     EXPECT_EQ(form.eintrag(), Json::parse(R"({"art": "kuehlen", "von": "ABL", "nach": "K2",
                                               "x": 8, "bypass": 0.1})"));
     // An entry's target is the one the form shows.
-    Prozessformular wieder({"AUL", "ABL", "MI"}, [](const Json&) { return QString(); });
+    Prozessformular wieder({"AUL", "ABL", "MI"}, [](const Json&) { return std::string(); });
     wieder.setEintrag(form.eintrag());
     EXPECT_EQ(wieder.ziel()->currentText(), "x [g/kg]");
     EXPECT_EQ(wieder.eintrag(), form.eintrag());
