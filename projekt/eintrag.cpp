@@ -113,15 +113,19 @@ Fehler VonLesen(const Json& e, Prozessart art, std::vector<std::string>& von) {
     return std::nullopt;
 }
 
-// Why the entry gives no pair of values, or none when it gives one.
-Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
+// The value keys the entry has, in the order of kWerte.
+std::vector<const char*> Wertschluessel(const Json& e) {
     std::vector<const char*> da;
     for (const char* k : kWerte) {
-        if (e.contains(k)) da.push_back(k);
+        if (e.is_object() && e.contains(k)) da.push_back(k);
     }
-    for (const Zustandspaar& p : kZustandspaare) {
-        if (da.size() == 2 && e.contains(p.a) && e.contains(p.b)) z.paar = &p;
-    }
+    return da;
+}
+
+// Why the entry gives no pair of values, or none when it gives one.
+Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
+    const std::vector<const char*> da = Wertschluessel(e);
+    z.paar = PaarDerSchluessel(e);
     if (da.empty()) return "Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.";
     if (da.size() == 1) return "Zu " + Zitat(da[0]) + " fehlt der zweite Wert.";
     if (!z.paar) return Aufzaehlung(da) + " ergeben kein eindeutiges Wertepaar.";
@@ -133,6 +137,15 @@ Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
 }
 
 }  // namespace
+
+const Zustandspaar* PaarDerSchluessel(const Json& e) {
+    const std::vector<const char*> da = Wertschluessel(e);
+    if (da.size() != 2) return nullptr;
+    for (const Zustandspaar& p : kZustandspaare) {
+        if (e.contains(p.a) && e.contains(p.b)) return &p;
+    }
+    return nullptr;
+}
 
 std::optional<std::string> WertLesen(const Json& e, const char* key, double& wert) {
     const auto it = e.find(key);

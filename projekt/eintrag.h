@@ -13,6 +13,10 @@ namespace lumora {
 // The number under key, in the file's unit; the German reason when it is missing or no number.
 std::optional<std::string> WertLesen(const Json& e, const char* key, double& wert);
 
+// The pair a state entry is given by: the one its exactly two value keys name, whether or not
+// their values are numbers; none with more or fewer value keys or two that are no pair.
+const Zustandspaar* PaarDerSchluessel(const Json& e);
+
 // An entry of zustaende, read once from the file: its name and pair in the code's units, or
 // why it cannot be read.
 struct Zustandseintrag {

@@ -13,6 +13,7 @@
 #include "core/feuchte_luft.h"
 #include "core/prozess.h"
 #include "projekt/berechnung.h"
+#include "projekt/eintrag.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
 #include "ui/projekttabellen.h"
@@ -163,7 +164,7 @@ void Zustandsformular::paarGewaehlt() {
 
 void Zustandsformular::setEintrag(const Json& eintrag) {
     name_->setText(QString::fromStdString(eintrag.value("name", std::string())));
-    if (const Zustandspaar* p = PaarVon(eintrag)) {
+    if (const Zustandspaar* p = PaarDerSchluessel(eintrag)) {
         paar_->setCurrentIndex(static_cast<int>(p - kZustandspaare.data()));
         a_->setText(WertText(eintrag[p->a]));
         b_->setText(WertText(eintrag[p->b]));

@@ -6,6 +6,7 @@
 #include "core/einheiten.h"
 #include "core/prozess.h"
 #include "projekt/bericht.h"
+#include "projekt/eintrag.h"
 #include "projekt/messreihe.h"
 
 namespace lumora {
@@ -65,14 +66,6 @@ std::optional<double> ZahlAusText(const QString& text) {
     double v = QLocale().toDouble(t, &gut);
     if (!gut) v = QLocale::c().toDouble(t, &gut);
     return gut && std::isfinite(v) ? v : std::nan("");
-}
-
-const Zustandspaar* PaarVon(const Json& eintrag) {
-    if (!eintrag.is_object()) return nullptr;
-    for (const Zustandspaar& p : kZustandspaare) {
-        if (eintrag.contains(p.a) && eintrag.contains(p.b)) return &p;
-    }
-    return nullptr;
 }
 
 QString Zahltext(double wert, int stellen) {
@@ -158,7 +151,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
     const auto eintrag = eintragDerZeile(zeile);
     const Diagrammpunkt* p = punkt(zeile);
     const Json* json = eintrag ? &s_.projekt().eintrag(Liste::Zustaende, *eintrag) : nullptr;
-    const Zustandspaar* paar = json ? PaarVon(*json) : nullptr;
+    const Zustandspaar* paar = json ? PaarDerSchluessel(*json) : nullptr;
 
     if (role == Qt::EditRole) {
         if (index.column() == Name && json && json->contains("name") &&
@@ -252,7 +245,7 @@ Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
     const auto eintrag = eintragDerZeile(index.row());
     if (!eintrag) return f;
     const char* k = SchluesselDerSpalte(index.column());
-    const Zustandspaar* paar = PaarVon(s_.projekt().eintrag(Liste::Zustaende, *eintrag));
+    const Zustandspaar* paar = PaarDerSchluessel(s_.projekt().eintrag(Liste::Zustaende, *eintrag));
     if (k && paar && (std::string(k) == paar->a || std::string(k) == paar->b)) {
         f |= Qt::ItemIsEditable;
     }

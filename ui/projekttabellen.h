@@ -8,9 +8,6 @@
 
 namespace lumora {
 
-// The pair an entry of zustaende holds, or none.
-const Zustandspaar* PaarVon(const Json& eintrag);
-
 // A table over the open project: its header texts and how it follows a change of the project.
 class Projekttabelle : public QAbstractTableModel {
     Q_OBJECT

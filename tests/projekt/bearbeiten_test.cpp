@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/koordinaten.h"
+#include "projekt/eintrag.h"
 
 namespace lumora {
 namespace {
@@ -32,18 +33,29 @@ TEST(Bearbeiten, EntriesCheckedWhereTheyWouldCompute) {
     // cannot.
     const Json vonB = Json::parse(R"({"art": "heizen", "von": "B", "nach": "C", "theta": 40})");
     EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, 1, vonB), "");
-    EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, 0, vonB), "Den Ausgangszustand „B“ gibt es nicht.");
+    EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, 0, vonB),
+              "Den Ausgangszustand „B“ gibt es nicht.");
     EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, 1,
                              Json::parse(R"({"art": "heizen", "von": "B", "nach": "C",
                                              "theta": 20})")),
               "Die Endtemperatur 20 °C liegt unter der Anfangstemperatur 30 °C.");
-    EXPECT_NE(EintragPruefen(p, Liste::Zonen, 0, Json::parse(R"({"name": "Z", "theta": [26, 20]})")),
-              "");
+    EXPECT_NE(
+        EintragPruefen(p, Liste::Zonen, 0, Json::parse(R"({"name": "Z", "theta": [26, 20]})")), "");
+}
+
+// The table, the form and a drag take the pair from the two value keys, as the model reads the
+// entry: three values are no pair; a value that is no number still names its pair.
+TEST(Bearbeiten, ThePairOfAnEntryByItsTwoValueKeys) {
+    EXPECT_EQ(PaarDerSchluessel(Json::parse(R"({"theta": 20, "phi": 50, "x": 8})")), nullptr);
+    EXPECT_EQ(PaarDerSchluessel(Json::parse(R"({"theta": 20, "h": 50})")), nullptr);
+    EXPECT_EQ(PaarDerSchluessel(Json::parse(R"({"x": 8, "theta": "abc"})"))->paar, Paar::ThetaX);
+    EXPECT_EQ(PaarDerSchluessel(Json::parse("[1]")), nullptr);
 }
 
 TEST(Bearbeiten, NamesAndTheFirstFreeName) {
-    const Projekt p = Lies(R"({"name": "Z1", "theta": 20, "phi": 50}, {"name": "Z3", "theta": 20, "phi": 60})",
-                           R"({"art": "heizen", "von": "Z1", "nach": "Z2", "theta": 30})");
+    const Projekt p =
+        Lies(R"({"name": "Z1", "theta": 20, "phi": 50}, {"name": "Z3", "theta": 20, "phi": 60})",
+             R"({"art": "heizen", "von": "Z1", "nach": "Z2", "theta": 30})");
     const Berechnung b = Berechnen(p);
     EXPECT_EQ(ZustandsNamen(b, p), (std::vector<std::string>{"Z1", "Z3", "Z2"}));
     EXPECT_EQ(FreierZustandsname(b, p), "Z4");
