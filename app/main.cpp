@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <optional>
 
-#include "bild/befehlszeile.h"
+#include "datei/befehlszeile.h"
 #include "ui/anwendung.h"
 #include "ui/sprache.h"
 

@@ -7,8 +7,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "bild/dateien.h"
 #include "bild/svgdokument.h"
+#include "datei/dateien.h"
 
 namespace lumora {
 

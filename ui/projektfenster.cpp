@@ -21,7 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "bild/dateifehler.h"
+#include "datei/dateifehler.h"
 #include "projekt/bearbeiten.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"

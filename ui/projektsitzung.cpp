@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "bild/dateien.h"
-#include "bild/dateifehler.h"
+#include "datei/dateien.h"
+#include "datei/dateifehler.h"
 
 namespace lumora {
 
@@ -109,9 +109,7 @@ void Projektsitzung::neu(const Feldtexte& eingabe) {
 }
 
 QString Projektsitzung::oeffnen(const QString& pfad, bool alsVorlage) {
-    std::string inhalt;
-    if (QString fehler = DateiLesen(pfad, inhalt); !fehler.isEmpty()) return fehler;
-    Ergebnis<Projekt> gelesen = Projekt::Lesen(inhalt);
+    const Ergebnis<Projekt> gelesen = ProjektLesen(pfad);
     if (!gelesen) return QString::fromStdString(gelesen.grund());
     projekt_ = std::make_unique<Projekt>(*gelesen);
     pfad_ = alsVorlage ? QString() : QFileInfo(pfad).absoluteFilePath();
@@ -306,11 +304,7 @@ void Projektsitzung::sichern() {
 }
 
 QString Projektsitzung::wiederherstellen() {
-    std::string inhalt;
-    if (QString fehler = DateiLesen(wiederherstellungsdatei(), inhalt); !fehler.isEmpty()) {
-        return fehler;
-    }
-    Ergebnis<Projekt> gelesen = Projekt::Lesen(inhalt);
+    const Ergebnis<Projekt> gelesen = ProjektLesen(wiederherstellungsdatei());
     if (!gelesen) return QString::fromStdString(gelesen.grund());
     std::string pfad;
     DateiLesen(Pfaddatei(), pfad);

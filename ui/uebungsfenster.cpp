@@ -19,10 +19,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "bild/dateien.h"
 #include "bild/loesungsbild.h"
 #include "bild/projektbild.h"
 #include "core/zahlen.h"
+#include "datei/dateien.h"
 
 namespace lumora {
 
@@ -467,9 +467,7 @@ void Uebungsfenster::bewerten() {
 QString Beispieltitel(const QString& pfad) {
     QString titel = QFileInfo(pfad).completeBaseName();
     if (!titel.isEmpty()) titel[0] = titel[0].toUpper();
-    std::string inhalt;
-    if (!DateiLesen(pfad, inhalt).isEmpty()) return titel;
-    const auto projekt = Projekt::Lesen(inhalt);
+    const auto projekt = ProjektLesen(pfad);
     if (!projekt || !HatUebung(*projekt)) return titel;
     const auto uebung = UebungLesen(*projekt);
     if (!uebung || uebung->titel.empty()) return titel;

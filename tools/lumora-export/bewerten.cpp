@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "bild/dateien.h"
+#include "datei/dateien.h"
 #include "projekt/uebung.h"
 
 namespace lumora {
@@ -17,12 +17,7 @@ std::ostream& Meldung(std::ostream& fehler, const QString& datei, const std::str
 
 // The project in the file, or none after saying why on fehler.
 std::optional<Projekt> ProjektLesen(const QString& pfad, std::ostream& fehler) {
-    std::string inhalt;
-    if (const QString grund = DateiLesen(pfad, inhalt); !grund.isEmpty()) {
-        Meldung(fehler, pfad, grund.toStdString());
-        return std::nullopt;
-    }
-    auto gelesen = Projekt::Lesen(inhalt);
+    auto gelesen = lumora::ProjektLesen(pfad);
     if (!gelesen) {
         Meldung(fehler, pfad, gelesen.grund());
         return std::nullopt;

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <ostream>
 
-#include "bild/befehlszeile.h"
-#include "bild/dateien.h"
-#include "bild/dateifehler.h"
 #include "bild/projektbild.h"
+#include "datei/befehlszeile.h"
+#include "datei/dateien.h"
+#include "datei/dateifehler.h"
 #include "lumora-export/bewerten.h"
 #include "projekt/bericht.h"
 

@@ -1,4 +1,4 @@
-#include "bild/befehlszeile.h"
+#include "datei/befehlszeile.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "bild/dateifehler.h"
+#include "datei/dateifehler.h"
 
 #include <QCoreApplication>
 #include <QDir>

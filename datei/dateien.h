@@ -29,6 +29,10 @@ std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::str
 QString Meldung(const Schreibfehler& f,
                 const QString& beimSchreiben = "Die Datei ließ sich nicht schreiben");
 
+// The project in the file pfad, or the German reason why the file gives none: it cannot be
+// read, or it is no project.
+Ergebnis<Projekt> ProjektLesen(const QString& pfad);
+
 // Writes the bytes atomically; returns the German reason of a failure, empty on success.
 QString DateiSchreiben(const QString& pfad, const std::string& inhalt);
 

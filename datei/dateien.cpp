@@ -1,9 +1,9 @@
-#include "bild/dateien.h"
+#include "datei/dateien.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-#include "bild/dateifehler.h"
+#include "datei/dateifehler.h"
 
 namespace lumora {
 
@@ -58,6 +58,14 @@ std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::str
 QString DateiSchreiben(const QString& pfad, const std::string& inhalt) {
     const auto f = AtomarSchreiben(pfad, inhalt);
     return f ? Meldung(*f) : QString();
+}
+
+Ergebnis<Projekt> ProjektLesen(const QString& pfad) {
+    std::string inhalt;
+    if (const QString grund = DateiLesen(pfad, inhalt); !grund.isEmpty()) {
+        return Ergebnis<Projekt>::Fehler(grund.toStdString());
+    }
+    return Projekt::Lesen(inhalt);
 }
 
 Bewertung AbgabeBewerten(const Loesung& loesung, const QString& pfad, const std::string& name) {
