@@ -30,7 +30,8 @@ struct Steuerelement {
     const char* schrift;  // font family; symbols need one with Greek letters
     bool kursiv;
     QRgb farbe;
-    bool mitte;  // centred, else left-aligned
+    bool mitte;            // centred, else left-aligned
+    bool umbruch = false;  // a text that breaks into lines within its box
 };
 
 constexpr QRgb kSchwarz = qRgb(0, 0, 0);
@@ -48,7 +49,7 @@ constexpr Steuerelement kLayout[] = {
     {"lbl_titelzeile", Art::text, 1920, 495, 4650, 435, "Lumora nach Mollier", 18, kArial, false, kRot, false},
     {"lbl_untertitel", Art::text, 720, 1095, 7245, 615,
      "Berechnung von Lumoraen für frei gewählte Temperatur-          und Feuchtegrenzen bei "
-     "Vorgabe des Gesamtdruckes", 12, kArial, false, kSchwarz, false},
+     "Vorgabe des Gesamtdruckes", 12, kArial, false, kSchwarz, false, true},
     {"lbl_Autor", Art::text, 1110, 1830, 6495, 225, "Lumora – h,x-Diagramme für Lehre und Praxis",
      8.25, kArial, false, kSchwarz, false},
     {"Label8", Art::text, 2430, 2370, 4125, 285, "Zahlenwerte wie gewünscht überschreiben !", 0, kArial,
@@ -125,7 +126,7 @@ void Anfangsdialog::steuerelementeAnlegen() {
                 }
                 auto* label = new QLabel(text, this);
                 label->setAlignment(Textausrichtung(s));
-                label->setWordWrap(std::string_view(s.name) == "lbl_untertitel");
+                label->setWordWrap(s.umbruch);
                 QPalette p = label->palette();
                 p.setColor(QPalette::WindowText, QColor(s.farbe));
                 label->setPalette(p);

@@ -141,7 +141,7 @@ void Eintragsformular::pruefen() {
 Zustandsformular::Zustandsformular(Eintragspruefung pruefung, QWidget* parent)
     : Eintragsformular(QString::fromUtf8("Zustand"), std::move(pruefung), parent) {
     name_ = new QLineEdit(this);
-    name_->setMaxLength(80);
+    name_->setMaxLength(static_cast<int>(kMaxName));
     formular_->addRow("Name", name_);
     paar_ = new QComboBox(this);
     for (const Zustandspaar& p : kZustandspaare) paar_->addItem(QString::fromUtf8(p.anzeige));

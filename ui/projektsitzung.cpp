@@ -12,8 +12,10 @@ namespace lumora {
 
 namespace {
 
-// Seconds after a change until the recovery file is written.
+// Milliseconds after a change until the recovery file is written.
 constexpr int kSicherungNachMs = 3000;
+// The undo steps kept; older ones are dropped, so that a long session keeps its memory.
+constexpr int kRueckgaengigSchritte = 500;
 
 QString Pfaddatei() { return Projektsitzung::wiederherstellungsdatei() + ".pfad"; }
 
@@ -67,7 +69,7 @@ class Projektsitzung::Befehl : public QUndoCommand {
 Projektsitzung::Projektsitzung(QObject* parent)
     : QObject(parent), projekt_(std::make_unique<Projekt>(Feldtexte{})) {
     neuBerechnen(Eingabe);
-    verlauf_.setUndoLimit(500);
+    verlauf_.setUndoLimit(kRueckgaengigSchritte);
     sicherung_.setSingleShot(true);
     sicherung_.setInterval(kSicherungNachMs);
     connect(&sicherung_, &QTimer::timeout, this, &Projektsitzung::sichern);
@@ -197,7 +199,7 @@ QString Projektsitzung::umbenennen(const std::string& alt, const std::string& ne
             auto e = projekt_->umbenennen(alt, neu);
             if (e) *ersetzungen = *e;
         },
-        [this, ersetzungen] { projekt_->zuruecksetzen(*ersetzungen); }, Eintraege));
+        [this, ersetzungen] { projekt_->zuruecksetzen(*ersetzungen); }, NurEintraege));
     return {};
 }
 
@@ -241,7 +243,7 @@ void Projektsitzung::setRandmassstab(bool an) {
     ausfuehren(std::make_unique<Befehl>(
         *this, an ? "Randmaßstab zeigen" : "Randmaßstab verbergen",
         [this, an, vorher] { *vorher = projekt_->setRandmassstab(an); },
-        [this, vorher] { projekt_->setRandmassstab(*vorher); }, Eintraege));
+        [this, vorher] { projekt_->setRandmassstab(*vorher); }, NurEintraege));
 }
 
 void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
@@ -250,7 +252,7 @@ void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
     ausfuehren(std::make_unique<Befehl>(
         *this, an ? "Messreihe zeigen" : "Messreihe verbergen",
         [this, messreihe, an, vorher] { *vorher = projekt_->setSichtbar(messreihe, an); },
-        [this, messreihe, vorher] { projekt_->setSichtbar(messreihe, *vorher); }, Eintraege));
+        [this, messreihe, vorher] { projekt_->setSichtbar(messreihe, *vorher); }, NurEintraege));
 }
 
 void Projektsitzung::setUebung(Json uebung, const QString& text) {
@@ -258,7 +260,7 @@ void Projektsitzung::setUebung(Json uebung, const QString& text) {
     auto vorher = std::make_shared<Json>(projekt_->uebung());
     ausfuehren(std::make_unique<Befehl>(
         *this, text, [this, uebung] { projekt_->setUebung(uebung); },
-        [this, vorher] { projekt_->setUebung(*vorher); }, Eintraege));
+        [this, vorher] { projekt_->setUebung(*vorher); }, NurEintraege));
 }
 
 int Projektsitzung::UmfangVon(Liste liste) {
@@ -268,7 +270,7 @@ int Projektsitzung::UmfangVon(Liste liste) {
         case Liste::Zonen:
             return Zonen;
         default:
-            return Eintraege;
+            return NurEintraege;
     }
 }
 

@@ -87,8 +87,9 @@ class Projektsitzung : public QObject {
   private:
     class Befehl;
     void ausfuehren(std::unique_ptr<QUndoCommand> befehl);
-    // What a change touches beyond the states and processes.
-    enum Umfang { Eintraege = 0, Reihen = 1, Zonen = 2, Eingabe = 7 };
+    // What a change touches beyond the states and processes, as bits: nothing more, the
+    // series, the zones, or (all bits) the chart's input texts.
+    enum Umfang { NurEintraege = 0, Reihen = 1, Zonen = 2, Eingabe = 7 };
     // nurZustand: the only entry of zustaende that changed, when that is all.
     void neuBerechnen(int umfang, std::optional<std::size_t> nurZustand = std::nullopt);
     static int UmfangVon(Liste liste);
