@@ -1,6 +1,8 @@
 #include "datei/dateien.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "datei/dateifehler.h"
@@ -73,6 +75,25 @@ Bewertung AbgabeBewerten(const Loesung& loesung, const QString& pfad, const std:
     const QString grund = DateiLesen(pfad, inhalt);
     return grund.isEmpty() ? loesung.Bewerten(inhalt, name)
                            : loesung.Abgelehnt(name, grund.toStdString());
+}
+
+Ergebnis<std::vector<Bewertung>> OrdnerBewerten(const Projekt& loesung, const QString& ordner,
+                                                const QString& ausser) {
+    using E = Ergebnis<std::vector<Bewertung>>;
+    const auto bereit = Loesung::Aus(loesung);
+    if (!bereit) return E::Fehler(bereit.grund());
+    const QString eigene = ausser.isEmpty() ? QString() : QFileInfo(ausser).absoluteFilePath();
+    std::vector<Bewertung> bewertungen;
+    const QFileInfoList dateien = QDir(ordner).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
+    for (const QFileInfo& d : dateien) {
+        if (d.absoluteFilePath() == eigene) continue;
+        bewertungen.push_back(
+            AbgabeBewerten(*bereit, d.absoluteFilePath(), d.fileName().toStdString()));
+    }
+    if (bewertungen.empty()) {
+        return E::Fehler("Im Ordner „" + ordner.toStdString() + "“ liegt keine Abgabe (*.lumora).");
+    }
+    return bewertungen;
 }
 
 }  // namespace lumora

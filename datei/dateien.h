@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QSaveFile;
 
@@ -39,5 +40,11 @@ QString DateiSchreiben(const QString& pfad, const std::string& inhalt);
 // The grade of the hand-in in the file pfad, shown as name: 0 with the reason when the file
 // cannot be read.
 Bewertung AbgabeBewerten(const Loesung& loesung, const QString& pfad, const std::string& name);
+
+// The grades of every hand-in (*.lumora, by name) in the folder against the solution, the file
+// `ausser` left out (the solution itself); the German reason when the solution cannot grade or
+// the folder holds no hand-in.
+Ergebnis<std::vector<Bewertung>> OrdnerBewerten(const Projekt& loesung, const QString& ordner,
+                                                const QString& ausser = {});
 
 }  // namespace lumora

@@ -425,19 +425,9 @@ void Uebungsfenster::erstellen() {
 }
 
 QString Uebungsfenster::ordnerBewerten(const QString& ordner, std::vector<Bewertung>& bewertungen) {
-    const auto bereit = Loesung::Aus(s_.projekt());
-    if (!bereit) return Q(bereit.grund());
-    const QString eigene =
-        s_.pfad().isEmpty() ? QString() : QFileInfo(s_.pfad()).absoluteFilePath();
-    const QFileInfoList dateien = QDir(ordner).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
-    for (const QFileInfo& d : dateien) {
-        if (d.absoluteFilePath() == eigene) continue;  // the solution is no hand-in
-        bewertungen.push_back(
-            AbgabeBewerten(*bereit, d.absoluteFilePath(), d.fileName().toStdString()));
-    }
-    if (bewertungen.empty()) {
-        return QString::fromUtf8("Im Ordner „%1“ liegt keine Abgabe (*.lumora).").arg(ordner);
-    }
+    auto noten = OrdnerBewerten(s_.projekt(), ordner, s_.pfad());
+    if (!noten) return Q(noten.grund());
+    bewertungen = *noten;
     return {};
 }
 
