@@ -72,6 +72,36 @@ std::string EintragPruefen(const Projekt& projekt, Liste liste, std::size_t inde
     return {};
 }
 
+Json ProzessEintrag(const Prozessfelder& f) {
+    const Prozessschema& schema = SchemaVon(f.art);
+    Json e = Json::object();
+    e["art"] = std::string(NameVon(f.art).schluessel);
+    e["von"] = HatZweitenZustand(f.art) ? Json::array({f.von, f.von2}) : Json(f.von);
+    e["nach"] = f.nach;
+    const auto wert = [&](const std::string& key) -> std::optional<double> {
+        const auto it = f.parameter.find(key);
+        return it == f.parameter.end() ? std::nullopt : std::optional<double>(it->second);
+    };
+    bool zielDa = schema.ziele.empty() || f.ziel.empty();
+    const auto ziel = [&] {
+        if (zielDa) return;
+        zielDa = true;
+        e[f.ziel] = JsonZahl(f.zielwert.value_or(0));
+    };
+    for (const char* k : schema.schluessel) {
+        const std::string key = k;
+        if (ParameterZu(key)->freiwillig) ziel();
+        if (key == "massenstrom1" || key == "massenstrom2") continue;
+        if (const auto v = wert(key)) e[key] = JsonZahl(*v);
+    }
+    ziel();
+    const auto m1 = wert("massenstrom1"), m2 = wert("massenstrom2");
+    if (f.art == Prozessart::Mischen && (m1 || m2 || !e.contains("aussenluftanteil"))) {
+        e["massenstroeme"] = Json::array({JsonZahl(m1.value_or(0)), JsonZahl(m2.value_or(0))});
+    }
+    return e;
+}
+
 std::vector<std::string> ZustandsNamen(const Berechnung& b, const Projekt& p) {
     std::vector<std::string> namen;
     for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,24 @@ std::optional<double> UebernommenerMassenstrom(const Berechnung& b, std::size_t 
 // when it can. A process is checked where the project would compute it.
 std::string EintragPruefen(const Projekt& projekt, Liste liste, std::size_t index,
                            const Json& eintrag);
+
+// What a process form holds: the kind, the state(s) it starts at, the name of the state it
+// makes, the chosen target with its value, and the numbers typed into its parameter fields by
+// key (a mixing's two flows as "massenstrom1" and "massenstrom2").
+struct Prozessfelder {
+    Prozessart art = Prozessart::Heizen;
+    std::string von;
+    std::string von2;  // the second state of a mixing or a heat recovery
+    std::string nach;
+    std::string ziel;  // the target's key, e.g. "phi"; empty for a kind without targets
+    std::optional<double> zielwert;
+    std::map<std::string, double> parameter;
+};
+
+// The process entry the form's fields make, in the file's key order: art, von, nach, the
+// kind's own values with the target before the optional ones ("wasser", "phi",
+// "massenstrom"), and a mixing's flows as "massenstroeme" unless only a share is given.
+Json ProzessEintrag(const Prozessfelder& f);
 
 // Every name a state has in the project: the entered ones, then those that processes make.
 std::vector<std::string> ZustandsNamen(const Berechnung& b, const Projekt& p);

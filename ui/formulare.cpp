@@ -12,6 +12,7 @@
 
 #include "core/feuchte_luft.h"
 #include "core/prozess.h"
+#include "projekt/bearbeiten.h"
 #include "projekt/berechnung.h"
 #include "projekt/eintrag.h"
 #include "projekt/messreihe.h"
@@ -356,39 +357,17 @@ QString Prozessformular::feldfehler() const {
 }
 
 Json Prozessformular::eintrag() const {
-    const Prozessname& n = kProzessnamen[std::max(0, art_->currentIndex())];
-    const Prozessschema& f = SchemaVon(n.art);
-    Json e = Json::object();
-    e["art"] = std::string(n.schluessel);
-    if (HatZweitenZustand(n.art)) {
-        e["von"] =
-            Json::array({von_->currentText().toStdString(), von2_->currentText().toStdString()});
-    } else {
-        e["von"] = von_->currentText().toStdString();
+    Prozessfelder f;
+    f.art = kProzessnamen[std::max(0, art_->currentIndex())].art;
+    f.von = von_->currentText().toStdString();
+    f.von2 = von2_->currentText().toStdString();
+    f.nach = nach_->text().trimmed().toStdString();
+    f.ziel = ziel_->currentData().toString().toStdString();
+    f.zielwert = zahl(zielwert_);
+    for (const auto& [k, feld] : parameter_) {
+        if (const auto v = zahl(feld)) f.parameter[k] = *v;
     }
-    e["nach"] = nach_->text().trimmed().toStdString();
-    // The target follows the kind's own values, before the optional ones: "wasser", "phi",
-    // "massenstrom"; "oberflaeche", "bypass".
-    bool zielDa = f.ziele.empty();
-    const auto ziel = [&] {
-        if (zielDa) return;
-        zielDa = true;
-        e[ziel_->currentData().toString().toStdString()] = JsonZahl(zahl(zielwert_).value_or(0));
-    };
-    for (const char* k : f.schluessel) {
-        const std::string key = k;
-        if (ParameterZu(key)->freiwillig) ziel();
-        if (key == "massenstrom1" || key == "massenstrom2") continue;
-        if (const auto v = zahl(parameter(key))) e[key] = JsonZahl(*v);
-    }
-    ziel();
-    if (n.art == Prozessart::Mischen &&
-        (zahl(parameter("massenstrom1")) || zahl(parameter("massenstrom2")) ||
-         !e.contains("aussenluftanteil"))) {
-        e["massenstroeme"] = Json::array({JsonZahl(zahl(parameter("massenstrom1")).value_or(0)),
-                                          JsonZahl(zahl(parameter("massenstrom2")).value_or(0))});
-    }
-    return e;
+    return ProzessEintrag(f);
 }
 
 // --- A zone ---------------------------------------------------------------------------------

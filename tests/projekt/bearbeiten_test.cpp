@@ -52,6 +52,31 @@ TEST(Bearbeiten, ThePairOfAnEntryByItsTwoValueKeys) {
     EXPECT_EQ(PaarDerSchluessel(Json::parse("[1]")), nullptr);
 }
 
+// A form's fields make the entry in the file's order, the target before the optional flows; a
+// mixing keeps its flows unless only the share is given.
+TEST(Bearbeiten, ProcessEntriesFromTheFormsFields) {
+    Prozessfelder f;
+    f.art = Prozessart::BefeuchtenDampf;
+    f.von = "A";
+    f.nach = "B";
+    f.ziel = "phi";
+    f.zielwert = 50;
+    f.parameter = {{"dampf", 100}, {"massenstrom", 5000}, {"theta", 99}};
+    EXPECT_EQ(
+        ProzessEintrag(f).dump(),
+        R"({"art":"befeuchten_dampf","von":"A","nach":"B","dampf":100,"phi":50,"massenstrom":5000})");
+    Prozessfelder m;
+    m.art = Prozessart::Mischen;
+    m.von = "A";
+    m.von2 = "C";
+    m.nach = "M";
+    m.parameter = {{"aussenluftanteil", 30}};
+    EXPECT_EQ(ProzessEintrag(m).dump(),
+              R"({"art":"mischen","von":["A","C"],"nach":"M","aussenluftanteil":30})");
+    m.parameter = {{"massenstrom1", 2000}};
+    EXPECT_EQ(ProzessEintrag(m)["massenstroeme"].dump(), "[2000,0]");
+}
+
 TEST(Bearbeiten, NamesAndTheFirstFreeName) {
     const Projekt p =
         Lies(R"({"name": "Z1", "theta": 20, "phi": 50}, {"name": "Z3", "theta": 20, "phi": 60})",
