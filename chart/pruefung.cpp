@@ -14,28 +14,12 @@ namespace lumora {
 
 namespace {
 
-constexpr std::array<const char*, kFelder + 1> kFeldnamen{"ϑmax",    "Δϑ fett", "Δϑ dünn", "Χmax",
-                                                          "ΔΧ fett", "ΔΧ dünn", "Pgesamt", "ϑu"};
-
 // Most lines one family may have, and most temperatures of the humidity curves: a
 // bound that keeps a press within about a second.
 constexpr double kHoechstens = 1'000'000;
 
 Ablehnung Ab(Feld feld, const std::string& text) {
     return {feld, std::string(Feldname(feld)) + ": " + text};
-}
-
-// A number for a message, with a decimal comma and at most four significant digits.
-std::string Kurz(double v) {
-    std::array<char, 32> puffer{};
-    const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
-                                    std::chars_format::general, 4)
-                          .ptr;
-    std::string text(puffer.data(), ende);
-    for (char& c : text) {
-        if (c == '.') c = ',';
-    }
-    return text;
 }
 
 // The smallest step, to four significant digits and rounded up, with which reicht(step)
@@ -94,13 +78,14 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
         const double spanne = e.Thetamax - std::fmin(e.ThetaUnten, 0.0);
         const double schritt = KleinsterSchritt(spanne / (anzahl - 1),
                                                 [&](double s) { return TemperaturenPassen(e, s); });
-        const std::string grenzen =
-            e.Winter() ? "ϑmax = " + Kurz(e.Thetamax) + " °C und ϑu = " + Kurz(e.ThetaUnten) + " °C"
-                       : "ϑmax = " + Kurz(e.Thetamax) + " °C";
+        const std::string grenzen = e.Winter()
+                                        ? "ϑmax = " + KurzeZahl(e.Thetamax) +
+                                              " °C und ϑu = " + KurzeZahl(e.ThetaUnten) + " °C"
+                                        : "ϑmax = " + KurzeZahl(e.Thetamax) + " °C";
         return Ab(Feld::DeltaThetagross,
                   "Für " + grenzen + " reichen die " + std::to_string(anzahl) +
-                      " Temperaturbeschriftungen erst ab einer Schrittweite von " + Kurz(schritt) +
-                      " grd.");
+                      " Temperaturbeschriftungen erst ab einer Schrittweite von " +
+                      KurzeZahl(schritt) + " grd.");
     }
     if (!Wassergehaltsetiketten(e.Xmax, e.DeltaXgross)) {
         const int anzahl = Layout(Gruppe::txt_X).anzahl;
@@ -113,16 +98,12 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
             return Wassergehaltsetiketten(e.Xmax, s).has_value();
         });
         return Ab(Feld::DeltaXgross,
-                  "Für Χmax = " + Kurz(e.Xmax) + " kg/kg reichen die " + std::to_string(anzahl) +
+                  "Für Χmax = " + KurzeZahl(e.Xmax) + " kg/kg reichen die " +
+                      std::to_string(anzahl) +
                       " Wassergehaltsbeschriftungen erst ab einer Schrittweite von " +
-                      Kurz(schritt) + " kg/kg.");
+                      KurzeZahl(schritt) + " kg/kg.");
     }
     return std::nullopt;
-}
-
-std::string UntereGrenzeBereich() {
-    return "Die untere Grenze muss zwischen " + Kurz(kThetaUntenMin) + " und " +
-           Kurz(kThetaUntenMax) + " °C liegen.";
 }
 
 std::optional<Ablehnung> UnterGrenzePruefen(const Eingabe& e) {
@@ -132,8 +113,8 @@ std::optional<Ablehnung> UnterGrenzePruefen(const Eingabe& e) {
     }
     if (!e.Winter()) return std::nullopt;
     if (!(e.Thetamax - e.ThetaUnten > 0)) {
-        return Ab(Feld::ThetaUnten, "Die untere Grenze " + Kurz(e.ThetaUnten) +
-                                        " °C muss unter ϑmax = " + Kurz(e.Thetamax) +
+        return Ab(Feld::ThetaUnten, "Die untere Grenze " + KurzeZahl(e.ThetaUnten) +
+                                        " °C muss unter ϑmax = " + KurzeZahl(e.Thetamax) +
                                         " °C liegen.");
     }
     // The grids below 0 °C run from 0 downwards.
@@ -149,83 +130,6 @@ std::optional<Ablehnung> UnterGrenzePruefen(const Eingabe& e) {
 }
 
 }  // namespace
-
-std::string KeineZahlText(std::string_view feldname, std::string_view text) {
-    return std::string(feldname) + ": „" + std::string(text) + "“ ist keine Zahl.";
-}
-
-namespace {
-
-// Whether a field's text starts with a number as Zahl reads it: blanks, a sign, then a digit
-// with at most one point or comma and blanks before it.
-bool BeginntMitZahl(std::string_view text) {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool punkt = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') return true;
-        if ((c == '.' || c == ',') && !punkt) {
-            punkt = true;
-        } else if (c != ' ' && c != '\t') {
-            return false;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
-std::optional<Ablehnung> OhneZahl(const Feldtexte& texte) {
-    constexpr std::string_view kLeer = " \t\r\n";
-    for (int f = 0; f < kFelder; ++f) {
-        std::string_view text = texte[f];
-        const std::size_t anfang = text.find_first_not_of(kLeer);
-        if (anfang == std::string_view::npos) continue;
-        text = text.substr(anfang, text.find_last_not_of(kLeer) + 1 - anfang);
-        if (!BeginntMitZahl(text)) {
-            const auto feld = static_cast<Feld>(f);
-            return Ablehnung{feld, KeineZahlText(Feldname(feld), text)};
-        }
-    }
-    return std::nullopt;
-}
-
-Ergebnis<double> ThetaUntenLesen(std::string_view text) {
-    const auto wert = GanzeZahl(text);
-    if (!wert) return Ergebnis<double>::Fehler(KeineZahlText(Feldname(Feld::ThetaUnten), text));
-    const std::string name = std::string(Feldname(Feld::ThetaUnten)) + ": ";
-    if (*wert < kThetaUntenMin || *wert > kThetaUntenMax) {
-        return Ergebnis<double>::Fehler(name + UntereGrenzeBereich());
-    }
-    return *wert == 0 ? 0.0 : *wert;  // -0 is 0
-}
-
-const char* Feldname(Feld feld) { return kFeldnamen[static_cast<int>(feld)]; }
-
-Feldtexte FeldtexteTrennen(std::string_view zeile) {
-    Feldtexte texte;
-    std::size_t anfang = 0;
-    for (int f = 0; f < kFelder && anfang <= zeile.size(); ++f) {
-        const std::size_t tab = std::min(zeile.find('\t', anfang), zeile.size());
-        texte[f] = std::string(zeile.substr(anfang, tab - anfang));
-        anfang = tab + 1;
-    }
-    return texte;
-}
-
-Eingabe EingabeLesen(const Feldtexte& texte, double thetaUnten) {
-    Eingabe e;
-    e.ThetaUnten = thetaUnten;
-    e.Thetamax = Zahl(texte[0]);
-    e.DeltaThetagross = Zahl(texte[1]);
-    e.DeltaThetaklein = Zahl(texte[2]);
-    e.Xmax = Zahl(texte[3]);
-    e.DeltaXgross = Zahl(texte[4]);
-    e.DeltaXklein = Zahl(texte[5]);
-    e.Pges = Zahl(texte[6]);
-    return e;
-}
 
 std::optional<Ablehnung> Pruefen(const Eingabe& e) {
     const std::array<double, kFelder> werte{e.Thetamax, e.DeltaThetagross, e.DeltaThetaklein,

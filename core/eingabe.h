@@ -12,8 +12,8 @@ struct Eingabe {
     double DeltaXgross = 0;      // step of the thick water-content lines [kg/kg]
     double DeltaXklein = 0;      // step of the thin water-content lines [kg/kg]
     double Pges = 0;             // total pressure [hPa]
-    // Lower temperature limit of the chart [°C], -50..0. Below 0 °C the chart and every
-    // state on it saturate over ice.
+    // Lower temperature limit of the chart [°C], -50..0: how far below 0 °C the chart draws,
+    // its lines there over ice.
     double ThetaUnten = 0;
 
     bool Winter() const { return ThetaUnten < 0; }

@@ -11,9 +11,11 @@ namespace lumora {
 
 namespace {
 
-// A class index: floor(v/breite + 1e-9), the small term keeping 0.3/0.1 in class 3.
+// A class index: floor(v/breite + 1e-9), the small term keeping 0.3/0.1 in class 3. Kept
+// within ±1e15, so that an absurd width or value cannot overflow the integer.
 std::int64_t Klassenindex(double v, double breite) {
-    return static_cast<std::int64_t>(std::floor(v / breite + 1e-9));
+    const double k = std::floor(v / breite + 1e-9);
+    return static_cast<std::int64_t>(std::isnan(k) ? 0 : std::clamp(k, -1e15, 1e15));
 }
 
 // A weather year's time fields at i as whole numbers in their ranges; false where any is not.
