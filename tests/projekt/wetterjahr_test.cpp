@@ -226,6 +226,11 @@ TEST(Wetterjahr, ClassesFloorAtNegativeTemperatures) {
     EXPECT_EQ(a.haeufigkeit->Bei(-0.05, 2.5), &k[1]);
     EXPECT_EQ(a.haeufigkeit->Bei(0.35, 3.5), &k[3]);
     EXPECT_EQ(a.haeufigkeit->Bei(5, 3), nullptr);
+    // A width far too small for any class number still classes without overflow.
+    const Messauswertung fein =
+        Auswerten(Wetterjahr(R"("klassen": [1e-300, 1], )", "1", "1", "20", "3"));
+    ASSERT_TRUE(fein.haeufigkeit);
+    EXPECT_EQ(fein.haeufigkeit->klassen.size(), 1u);
     EXPECT_EQ(Klassentabelle(*a.haeufigkeit),
               "ϑ \\ x [g/kg];2;3\n-0.5;1;0\n-0.4;0;0\n-0.3;0;0\n-0.2;0;0\n-0.1;1;0\n0;0;0\n"
               "0.1;0;0\n0.2;0;0\n0.3;1;1\n");
