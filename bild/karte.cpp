@@ -29,7 +29,7 @@ constexpr std::array<std::array<int, 3>, 5> kStufen{{
 constexpr double kRand = 5;
 constexpr double kBalkenBreite = 140;
 constexpr double kBalkenHoehe = 10;
-constexpr double kMarke = 3;    // the tick under the bar
+constexpr double kMarke = 3;      // the tick under the bar
 constexpr int kBalkenTeile = 70;  // the bar drawn as so many strips, which every device takes
 
 QFont Schrift(bool fett) {
@@ -79,7 +79,8 @@ QColor Kartenfarbe(double anteil) {
     const auto i = std::min(static_cast<std::size_t>(stelle), kStufen.size() - 2);
     const double t = stelle - static_cast<double>(i);
     const auto mischen = [&](std::size_t kanal) {
-        return static_cast<int>(std::lround(kStufen[i][kanal] * (1 - t) + kStufen[i + 1][kanal] * t));
+        return static_cast<int>(
+            std::lround(kStufen[i][kanal] * (1 - t) + kStufen[i + 1][kanal] * t));
     };
     return QColor(mischen(0), mischen(1), mischen(2));
 }
@@ -188,8 +189,8 @@ void KartenlegendeMalen(QPainter& p, const std::vector<Haeufigkeitskarte>& karte
             farbe.setAlpha(kKartenDeckung);
             p.setBrush(farbe);
             // A little wider than its share, so that no seam of the white box shows between.
-            p.drawRect(QRectF(links + i * teil, y, teil + (i + 1 < kBalkenTeile ? 0.5 : 0),
-                              kBalkenHoehe));
+            p.drawRect(
+                QRectF(links + i * teil, y, teil + (i + 1 < kBalkenTeile ? 0.5 : 0), kBalkenHoehe));
         }
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(90, 90, 90), 1));
@@ -202,8 +203,7 @@ void KartenlegendeMalen(QPainter& p, const std::vector<Haeufigkeitskarte>& karte
             const QString t = Zahl(v);
             const double w = fm.horizontalAdvance(t);
             const double tx = std::clamp(x - w / 2, links, box.right() - kRand - w);
-            p.drawText(QRectF(tx, y + kMarke, w + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop,
-                       t);
+            p.drawText(QRectF(tx, y + kMarke, w + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, t);
         }
         y += kMarke + fm.height() + 4;
     }

@@ -80,8 +80,8 @@ Wetterjahrformular::Wetterjahrformular(QWidget* parent)
     ueberschreitung()->setPlaceholderText(QString::number(kUeberschreitungStandard));
     ueberschreitung()->setToolTip(
         QString::fromUtf8("Stunden, in denen ein Auslegungswert überschritten werden darf"));
-    const char* namen[] = {"monatVon", "monatBis",       "stundeVon",      "stundeBis",
-                           "dtheta",   "dx",             "ueberschreitung"};
+    const char* namen[] = {"monatVon", "monatBis", "stundeVon",      "stundeBis",
+                           "dtheta",   "dx",       "ueberschreitung"};
     for (int i = 0; i < Anzahl; ++i) felder_[static_cast<std::size_t>(i)]->setObjectName(namen[i]);
     pruefen();
 }
@@ -137,12 +137,15 @@ bool Wetterjahrformular::geaendert(std::initializer_list<int> felder) const {
 }
 
 void Wetterjahrformular::anwenden(Json& e) const {
-    const auto zahl = [this](int f) { return ZahlAusText(felder_[static_cast<std::size_t>(f)]->text()); };
+    const auto zahl = [this](int f) {
+        return ZahlAusText(felder_[static_cast<std::size_t>(f)]->text());
+    };
     // The time window part by part, so that a part left as it was keeps its place and bytes.
     const bool monate = geaendert({MonatVon, MonatBis});
     const bool stunden = geaendert({StundeVon, StundeBis});
     if (monate || stunden) {
-        Json fenster = e.contains(kFenster) && e[kFenster].is_object() ? e[kFenster] : Json::object();
+        Json fenster =
+            e.contains(kFenster) && e[kFenster].is_object() ? e[kFenster] : Json::object();
         const auto teil = [&](const char* k, int von, int bis) {
             if (zahl(von) && zahl(bis)) {
                 fenster[k] = Json::array({JsonZahl(*zahl(von)), JsonZahl(*zahl(bis))});
@@ -196,8 +199,12 @@ QString Wetterjahrformular::feldfehler() const {
             return fehler;
         }
     }
-    const auto text = [this](int f) { return felder_[static_cast<std::size_t>(f)]->text().trimmed(); };
-    const auto zahl = [this](int f) { return ZahlAusText(felder_[static_cast<std::size_t>(f)]->text()); };
+    const auto text = [this](int f) {
+        return felder_[static_cast<std::size_t>(f)]->text().trimmed();
+    };
+    const auto zahl = [this](int f) {
+        return ZahlAusText(felder_[static_cast<std::size_t>(f)]->text());
+    };
     const auto ganz = [&](int f, double min, double max) {
         const auto v = zahl(f);
         return !v || (*v == std::floor(*v) && *v >= min && *v <= max);

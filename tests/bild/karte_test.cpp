@@ -13,28 +13,14 @@
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "projekt/berechnung.h"
+#include "tests/bild/wetterjahrprojekt.h"
 
 namespace lumora {
 namespace {
 
-// A summer chart with a state inside the busiest class of a small weather year. Of its five
-// hours the time window (May to September) keeps the four of July: three in the class
-// 20…21 °C, 8…9 g/kg and one in 15…16 °C, 6…7 g/kg.
-const char* const kProjekt = R"({
-  "lumora": 1,
-  "eingabe": ["40", "5", "1", "0.02", "0.002", "0.0005", "1013"],
-  "zustaende": [
-    {"name": "Z", "theta": 20.5, "x": 8.5}
-  ],
-  "prozesse": [],
-  "messreihen": [
-    {"name": "Jahr", "quelle": "jahr.dat", "art": "wetterjahr", "format": "TRY",
-     "monat": [7, 7, 7, 7, 1], "tag": [1, 1, 1, 1, 1], "stunde": [12, 13, 14, 15, 3],
-     "theta": [20.2, 20.4, 20.8, 15.5, 20.5], "x": [8.1, 8.3, 8.9, 6.5, 8.5],
-     "zeitfenster": {"monate": [5, 9]}, "haeufigkeitskarte": true}
-  ]
-}
-)";
+const std::string kProjekt = test::Wetterjahrprojekt(
+    R"(,
+     "zeitfenster": {"monate": [5, 9]}, "haeufigkeitskarte": true)");
 
 Projekt Lesen(bool karte = true) {
     const auto gelesen = Projekt::Lesen(kProjekt);
@@ -107,7 +93,9 @@ TEST(Haeufigkeitskarte, ScaleFromLightToDarkWithRoundTicks) {
 
 // The colour of the map over white, as its opacity shows it.
 QColor UeberWeiss(QColor c) {
-    const auto mischen = [](int v) { return (v * kKartenDeckung + 255 * (255 - kKartenDeckung)) / 255; };
+    const auto mischen = [](int v) {
+        return (v * kKartenDeckung + 255 * (255 - kKartenDeckung)) / 255;
+    };
     return QColor(mischen(c.red()), mischen(c.green()), mischen(c.blue()));
 }
 

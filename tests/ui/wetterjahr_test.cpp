@@ -17,9 +17,10 @@
 
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
+#include "tests/bild/wetterjahrprojekt.h"
 #include "ui/anwendung.h"
-#include "ui/leinwand.h"
 #include "ui/diagrammfenster.h"
+#include "ui/leinwand.h"
 #include "ui/projektfenster.h"
 #include "ui/projekttabellen.h"
 #include "ui/wetterjahrformular.h"
@@ -27,24 +28,11 @@
 namespace lumora {
 namespace {
 
-// Four hours of July inside the window (May to September) and one of January outside; a
-// design value may be exceeded in one hour. The class widths are written as a user's editor
-// might, which a form confirmed unchanged must keep.
-const char* const kProjekt = R"({
-  "lumora": 1,
-  "eingabe": ["40", "5", "1", "0.02", "0.002", "0.0005", "1013"],
-  "zustaende": [
-    {"name": "Z", "theta": 20.5, "x": 8.5}
-  ],
-  "prozesse": [],
-  "messreihen": [
-    {"name": "Jahr", "quelle": "jahr.dat", "art": "wetterjahr", "format": "TRY",
-     "monat": [7, 7, 7, 7, 1], "tag": [1, 1, 1, 1, 1], "stunde": [12, 13, 14, 15, 3],
-     "theta": [20.2, 20.4, 20.8, 15.5, 20.5], "x": [8.1, 8.3, 8.9, 6.5, 8.5],
-     "zeitfenster": {"monate": [5, 9]}, "klassen": [1.0, 1], "ueberschreitung": 1}
-  ]
-}
-)";
+// The design values may be exceeded in one hour. The class widths are written as a user's
+// editor might, which a form confirmed unchanged must keep.
+const std::string kProjekt = test::Wetterjahrprojekt(
+    R"(,
+     "zeitfenster": {"monate": [5, 9]}, "klassen": [1.0, 1], "ueberschreitung": 1)");
 
 // Runs `tun` on the modal dialog of type T as soon as one is open, from the event loop of its
 // exec; counts how many it found. Gives up after two seconds.
@@ -76,7 +64,7 @@ class Wetterjahrbetrieb : public testing::Test {
         pfad = ordner.filePath("jahr.lumora");
         QFile f(pfad);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(kProjekt);
+        f.write(kProjekt.c_str());
         f.close();
         ASSERT_TRUE(anwendung.oeffnen(pfad));
     }
@@ -154,7 +142,8 @@ TEST_F(Wetterjahrbetrieb, TheFormRefusesBadFieldsNamingThemBeforeOk) {
         if (*a.meldung) {
             EXPECT_EQ(meldung->text(), QString::fromUtf8(a.meldung)) << a.text;
         } else {
-            EXPECT_TRUE(meldung->text().contains("ueberschreitung")) << meldung->text().toStdString();
+            EXPECT_TRUE(meldung->text().contains("ueberschreitung"))
+                << meldung->text().toStdString();
         }
         EXPECT_FALSE(ok->isEnabled()) << a.text;
         EXPECT_EQ(feld->text(), QString::fromUtf8(a.text));  // the typed text stays
@@ -232,10 +221,11 @@ TEST_F(Wetterjahrbetrieb, AConfirmedFormIsOneUndoStepAndTheMapAndTableFollow) {
     const Eingabe& eingabe = *s().stand().eingabe;
     const QPointF m = Massstab(d->leinwand().innenGroesse());
     const double x = 0.00825;
-    d->ablesen(QPoint(static_cast<int>(std::lround(KoordX(eingabe, x) * m.x())),
-                      static_cast<int>(std::lround(KoordY(eingabe, x, Enthalpie(20.25, x)) * m.y()))));
-    EXPECT_TRUE(d->ablesung()->text().endsWith(
-        QString::fromUtf8("\nKlasse 20…21 °C, 8…8,5 g/kg: 1 h")))
+    d->ablesen(
+        QPoint(static_cast<int>(std::lround(KoordX(eingabe, x) * m.x())),
+               static_cast<int>(std::lround(KoordY(eingabe, x, Enthalpie(20.25, x)) * m.y()))));
+    EXPECT_TRUE(
+        d->ablesung()->text().endsWith(QString::fromUtf8("\nKlasse 20…21 °C, 8…8,5 g/kg: 1 h")))
         << d->ablesung()->text().toStdString();
 
     s().verlauf().undo();
@@ -264,7 +254,8 @@ std::string Try(const char* p) {
         "     RW      HW MM DD HH     t    p  WR   WG N    x  RF    B    D   A    E IL\n"
         "*** \n";
     for (const char* zeile : {" 7  1 13  24.0 ", " 7  1 14  25.5 ", " 7  1 15  26.0 "}) {
-        t += std::string("3731500 2677500") + zeile + p + " 258  1.8 6 10.2  55  500  100 223 -289  2\n";
+        t += std::string("3731500 2677500") + zeile + p +
+             " 258  1.8 6 10.2  55  500  100 223 -289  2\n";
     }
     return t;
 }
@@ -287,8 +278,9 @@ TEST_F(Wetterjahrbetrieb, ImportOffersTheFilesPressureAsOneMoreUndoStep) {
     EXPECT_EQ(s().projekt().eingabe()[static_cast<int>(Feld::Pges)], "950.0");
     EXPECT_EQ(anwendung.dialog().feld(Feld::Pges)->text(), "950.0");
     EXPECT_EQ(s().verlauf().count(), schritte + 2);
-    EXPECT_EQ(pf().statusBar()->currentMessage(),
-              QString::fromUtf8("TRY: 3 Stunden gelesen, Höhe 540 m, mittlerer Luftdruck 950 hPa."));
+    EXPECT_EQ(
+        pf().statusBar()->currentMessage(),
+        QString::fromUtf8("TRY: 3 Stunden gelesen, Höhe 540 m, mittlerer Luftdruck 950 hPa."));
     EXPECT_EQ(pf().messreihen()->currentIndex().row(), 1);  // the new row, for its settings
     s().verlauf().undo();
     EXPECT_EQ(s().projekt().eingabe()[static_cast<int>(Feld::Pges)], "1013");
