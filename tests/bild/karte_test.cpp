@@ -69,6 +69,13 @@ TEST(Haeufigkeitskarte, ClassesInsteadOfDotsBetweenTheirIsothermsAndLinesOfConst
     EXPECT_TRUE(v.karten.empty());
     ASSERT_EQ(v.reihen.size(), 1u);
     EXPECT_EQ(v.reihen[0].punkte->size(), 4u);
+    // With no hour in its window, neither; nor a legend of hours.
+    Projekt leer = Lesen();
+    Json eintrag = leer.eintrag(Liste::Messreihen, 0);
+    eintrag["zeitfenster"] = Json::parse(R"({"monate": [2, 2]})");
+    leer.ersetzen(Liste::Messreihen, 0, eintrag);
+    const Ueberlagerung ohneStunden = UeberlagerungAus(leer, Berechnen(leer));
+    EXPECT_TRUE(ohneStunden.karten.empty() && ohneStunden.reihen.empty());
     // Hidden, it is neither.
     Projekt versteckt = Lesen();
     versteckt.setSichtbar(0, false);
