@@ -512,7 +512,8 @@ class Roboter {
         t->scrollTo(index);
         const QRect r = t->visualRect(index);
         if (!r.isValid()) return;
-        plan_ = static_cast<Plan>(z_.bis(3));
+        // The rows of series open only the form of a weather year, which gets sound values too.
+        plan_ = static_cast<Plan>(z_.bis(t == pf().messreihen() ? 4 : 3));
         const std::string vorher = bytes();
         bestaetigt_ = false;
         protokoll_("double-click " + t->objectName().toStdString() + " row " +
