@@ -86,6 +86,15 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
         if (!projekt.sichtbar(i) || !b.messreihen[i].auswertung) continue;
         const auto auswertung = b.messreihen[i].auswertung;
         const auto reihe = b.messreihen[i].reihe;
+        if (reihe && reihe->haeufigkeitskarte && auswertung->haeufigkeit) {
+            // Its classes instead of its dots; the pointer shares the evaluation they are of. A
+            // map without a class (no hour in its time window) has nothing to show or explain.
+            Haeufigkeitskarte karte = KarteAus(
+                QString::fromStdString(reihe->name),
+                std::shared_ptr<const Haeufigkeit>(auswertung, &*auswertung->haeufigkeit), e);
+            if (!karte.felder.empty()) u.karten.push_back(std::move(karte));
+            continue;
+        }
         Ueberlagerung::Reihe r;
         r.farbe = kReihenfarben[i % std::size(kReihenfarben)];
         r.quelle = auswertung;

@@ -412,6 +412,7 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     const QPointF m = Massstab(innen);
     p.save();
     p.setClipRect(QRect(QPoint(0, 0), innen));
+    KartenMalen(p, u.karten, m);
     p.setRenderHint(QPainter::Antialiasing, true);
     for (const Ueberlagerung::Zone& z : u.zonen) {
         QPolygonF rand;
@@ -527,20 +528,21 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
         }
         LegendeMalen(p, u, box);
     }
+    if (!u.karten.empty()) {
+        const bool bleibt = vorrat && imZug && vorrat->kartenlegende;
+        const QRectF box = bleibt ? *vorrat->kartenlegende : Kartenlegendenbox(u, innen);
+        if (vorrat) vorrat->kartenlegende = imZug ? std::optional<QRectF>(box) : std::nullopt;
+        KartenlegendeMalen(p, u.karten, box);
+    }
     p.restore();
 }
 
-QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
-    if (u.legende.empty()) return {};
+namespace {
+
+// The chart's own marks inside the canvas that a legend should leave free: the states with
+// their names, the enthalpy labels, the edge scale, the emblem and the frequency maps' classes.
+std::vector<QRectF> Belegt(const Ueberlagerung& u, QSize innen) {
     const QPointF m = Massstab(innen);
-    const QFontMetricsF fm(Legendenschrift());
-    double breite = 0;
-    for (Prozessart art : u.legende)
-        breite = std::fmax(breite, fm.horizontalAdvance(Legendentext(art)));
-    const QSizeF groesse(
-        2 * kLegendenRand + kLegendenProbe + kLegendenLuecke + breite + 1,
-        2 * kLegendenRand + Legendenzeile(fm) * static_cast<double>(u.legende.size()));
-    // The chart's own marks inside the canvas that the legend should leave free.
     std::vector<QRectF> frei;
     const double r = kMarkendurchmesser / 2;
     for (const Ueberlagerung::Marke& k : u.marken) {
@@ -562,8 +564,17 @@ QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
     }
     const QPointF emblem = Pixel({kEmblemLinks, kEmblemOben}, m);
     frei.emplace_back(emblem, QPointF(innen.width(), innen.height()));
-    // The corners, a little in from the edges and from the top row of enthalpy labels; on a
-    // tie the first wins.
+    const std::vector<QRectF> karten = Kartenflaechen(u.karten, m);
+    frei.insert(frei.end(), karten.begin(), karten.end());
+    return frei;
+}
+
+// The corner for a legend of that size where it covers the fewest of the marks `frei`: a
+// little in from the edges and from the top row of enthalpy labels; on a tie the first wins.
+// A corner over `meiden` (another legend) only where every corner is.
+QRectF Ecke(QSizeF groesse, const std::vector<QRectF>& frei, QSize innen,
+            const QRectF& meiden = {}) {
+    const QPointF emblem = Pixel({kEmblemLinks, kEmblemOben}, Massstab(innen));
     constexpr double kAbstand = 6;
     const double rechts = innen.width() - groesse.width() - kAbstand;
     const QPointF ecken[] = {{rechts, kAbstand + 14},
@@ -576,12 +587,34 @@ QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
         const QRectF box(ecke, groesse);
         std::size_t verdeckt = 0;
         for (const QRectF& k : frei) verdeckt += box.intersects(k);
+        if (!meiden.isEmpty() && box.intersects(meiden)) verdeckt += SIZE_MAX / 2;
         if (verdeckt < wenigste) {
             wenigste = verdeckt;
             beste = box;
         }
     }
     return beste;
+}
+
+}  // namespace
+
+QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
+    if (u.legende.empty()) return {};
+    const QFontMetricsF fm(Legendenschrift());
+    double breite = 0;
+    for (Prozessart art : u.legende)
+        breite = std::fmax(breite, fm.horizontalAdvance(Legendentext(art)));
+    const QSizeF groesse(
+        2 * kLegendenRand + kLegendenProbe + kLegendenLuecke + breite + 1,
+        2 * kLegendenRand + Legendenzeile(fm) * static_cast<double>(u.legende.size()));
+    return Ecke(groesse, Belegt(u, innen), innen);
+}
+
+QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen) {
+    if (u.karten.empty()) return {};
+    const QRectF prozesse = Legendenbox(u, innen);
+    return Ecke(KartenlegendeGroesse(u.karten), Belegt(u, innen), innen,
+                prozesse.isEmpty() ? QRectF() : prozesse.adjusted(-4, -4, 4, 4));
 }
 
 QColor Linienfarbe(Prozessart art) { return kProzessfarben[FarbIndex(art)].farbe; }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "bild/karte.h"
 #include "core/eingabe.h"
 #include "core/prozess.h"
 
@@ -56,6 +57,8 @@ struct Ueberlagerung {
         int eintrag = -1;  // the entered state it shows, which a drag moves; -1: none
     };
 
+    // Weather years drawn as frequency maps: under the zones, the series and everything else.
+    std::vector<Haeufigkeitskarte> karten;
     std::vector<Zone> zonen;
     std::vector<Reihe> reihen;
     std::vector<Linie> linien;
@@ -94,7 +97,7 @@ QString Legendentext(Prozessart art);
 // The colour of the states' markers on the chart.
 inline const QColor kZustandsfarbe(255, 140, 0);
 
-// Zones and series: the layer that changes seldom and may be kept as an image.
+// Frequency maps, zones and series: the layer that changes seldom and may be kept as an image.
 void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
 
 // What painting on screen keeps from frame to frame, so that a drag over thousands of states
@@ -106,9 +109,11 @@ struct Markenvorrat {
     QHash<QString, QImage> namen;   // each name as drawn once, at the same ratio
     std::optional<QRectF> legende;  // the legend's box during a drag, for these kinds
     std::vector<Prozessart> legendenArten;
+    std::optional<QRectF> kartenlegende;  // the legend of the frequency maps during a drag
 };
 
-// Processes, states, the edge scale, the enthalpy labels and the legend of the process kinds:
+// Processes, states, the edge scale, the enthalpy labels, the legend of the process kinds and
+// that of the frequency maps:
 // the layer that follows a drag. With a vorrat, a raster
 // device takes markers and names from it; any other device (SVG, PDF, printer) gets them
 // drawn one by one as paths and text.
@@ -147,7 +152,12 @@ std::vector<Enthalpieetikett> Enthalpieetiketten(const Eingabe& e, QSize innen);
 // The box of the legend of process kinds in pixels of the canvas interior: in the corner where
 // it covers the fewest of the marks inside the canvas (the states with their names, the
 // enthalpy labels, the edge scale, the emblem). Empty without processes.
+// The frequency maps' classes count as marks to leave free.
 QRectF Legendenbox(const Ueberlagerung& u, QSize innen);
+
+// The box of the legend of the frequency maps ("Stunden je Klasse"), placed as the legend of
+// process kinds is and clear of it. Empty without a map.
+QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen);
 
 // The directions the edge scale labels, in kJ/kg.
 inline constexpr double kRandmassstab[] = {-10000, -5000, -2000, -1000, 0,    1000,

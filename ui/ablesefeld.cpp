@@ -2,8 +2,10 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <cmath>
 
 #include "core/einheiten.h"
+#include "core/zustandswerte.h"
 #include "ui/leinwand.h"
 
 namespace lumora {
@@ -17,7 +19,8 @@ Ablesefeld::Ablesefeld(QWidget* fenster) : QLabel(fenster) {
     hide();
 }
 
-void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern) {
+void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern,
+                         const std::vector<Haeufigkeitskarte>& karten) {
     const QSize innen = leinwand.innenGroesse();
     QWidget* fenster = parentWidget();
     if (!fenster || !QRect(QPoint(0, 0), innen).contains(imInnern)) {
@@ -32,7 +35,32 @@ void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imIn
         hide();
         return;
     }
-    zeigen(leinwand, imInnern, AblesungText(*a));
+    QStringList zeilen{AblesungText(*a)};
+    zeilen << KlassenZeilen(karten, a->h, a->x);
+    zeigen(leinwand, imInnern, zeilen.join('\n'));
+}
+
+QStringList KlassenZeilen(const std::vector<Haeufigkeitskarte>& karten, double h, double x) {
+    QStringList zeilen;
+    const double theta = UngesaettigteTemperatur(h, x);
+    const double xGkg = InGrammJeKg(x);
+    const QLocale zahl;
+    const auto z = [&](double v) { return zahl.toString(v, 'g', 10); };
+    for (const Haeufigkeitskarte& k : karten) {
+        if (!k.haeufigkeit) continue;
+        const Haeufigkeit& hk = *k.haeufigkeit;
+        // A class index far beyond any whole number is no class (and no number to convert).
+        const auto weit = [](double v, double breite) { return !(std::fabs(v / breite) < 1e15); };
+        if (weit(theta, hk.breite.dtheta) || weit(xGkg, hk.breite.dx)) continue;
+        const Klasse* c = hk.Bei(theta, xGkg);
+        if (!c) continue;
+        QString zeile = QString::fromUtf8("Klasse %1…%2 °C, %3…%4 g/kg: %5 h")
+                            .arg(z(c->theta), z(Klassengrenze(c->i + 1, hk.breite.dtheta)), z(c->x),
+                                 z(Klassengrenze(c->j + 1, hk.breite.dx)), z(c->stunden));
+        if (karten.size() > 1) zeile = k.name + ": " + zeile;
+        zeilen << zeile;
+    }
+    return zeilen;
 }
 
 void Ablesefeld::zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text) {

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 
+#include "bild/karte.h"
 #include "chart/ablesung.h"
 #include "core/eingabe.h"
 
@@ -20,13 +21,21 @@ class Ablesefeld : public QLabel {
     explicit Ablesefeld(QWidget* fenster);
 
     // Shows the state at a point of the canvas interior, in pixels, for the chart drawn
-    // for e; hides the box outside the interior.
-    void ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern);
+    // for e, and the class of each frequency map there; hides the box outside the interior.
+    void ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern,
+                 const std::vector<Haeufigkeitskarte>& karten = {});
     // Shows a text beside the point of the canvas interior.
     void zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text);
 };
 
 // The lines of the read-out box, numbers in the user's locale.
 QString AblesungText(const Ablesung& a);
+
+// The class of each frequency map under the chart point with the enthalpy h [kJ/kg] and the
+// water content x [kg/kg], with its hours: "Klasse 12…13 °C, 7…8 g/kg: 41 h". ϑ follows from h
+// and x by the unsaturated form, as the map draws its classes, also beyond the saturation
+// line. With more than one map each line begins with the series' name; a map without hours
+// there gives no line.
+QStringList KlassenZeilen(const std::vector<Haeufigkeitskarte>& karten, double h, double x);
 
 }  // namespace lumora

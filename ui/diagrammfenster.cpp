@@ -217,7 +217,7 @@ void Diagrammfenster::ablesen(QPoint imInnern) {
             return;
         }
     }
-    ablesung_->ablesen(*eingabe_, *leinwand_, imInnern);
+    ablesung_->ablesen(*eingabe_, *leinwand_, imInnern, ueberlagerung().karten);
 }
 
 }  // namespace lumora

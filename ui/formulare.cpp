@@ -471,7 +471,12 @@ Hoehendialog::Hoehendialog(QWidget* parent) : QDialog(parent) {
 QString Hoehendialog::druckText() const {
     const auto h = ZahlAusText(hoehe_->text());
     if (!h || !HoehenFehler(*h).isEmpty()) return {};
-    return QLocale::c().toString(std::round(NormdruckInHoehe(*h) * 10) / 10, 'f', 1);
+    return Druckfeldtext(NormdruckInHoehe(*h));
+}
+
+QString Druckfeldtext(double hPa) {
+    if (!std::isfinite(hPa)) return {};
+    return QLocale::c().toString(std::round(hPa * 10) / 10, 'f', 1);
 }
 
 void Hoehendialog::pruefen() {

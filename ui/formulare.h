@@ -173,6 +173,10 @@ class Hoehendialog : public QDialog {
     QDialogButtonBox* knoepfe_ = nullptr;
 };
 
+// A total pressure [hPa] as the input field takes it, to 0.1 hPa: "954.6"; empty when it is
+// not finite.
+QString Druckfeldtext(double hPa);
+
 // Why an altitude [m] gives no standard pressure; empty when it does.
 QString HoehenFehler(double hoehe);
 

@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "datei/dateifehler.h"
 #include "projekt/bearbeiten.h"
@@ -30,6 +31,7 @@
 #include "ui/hilfe.h"
 #include "ui/projekttabellen.h"
 #include "ui/uebungsfenster.h"
+#include "ui/wetterjahrformular.h"
 
 namespace lumora {
 
@@ -129,6 +131,7 @@ void Projektfenster::tabellenAnlegen() {
 
     auto* reihen = new Messreihenmodell(s_, this);
     messreihen_ = Tabelle(reihen, reiter_, "messreihen");
+    connect(messreihen_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
     reiter_->addTab(messreihen_, "Messreihen");
 
     auto* zonen = new Zonenmodell(s_, this);
@@ -154,7 +157,8 @@ void Projektfenster::menuesAnlegen() {
         {"Projekt", "speichernUnter", "Speichern unter …", QKeySequence::SaveAs,
          [this] { speichernUnter(); }},
         {"Projekt", "", nullptr, {}, nullptr},
-        {"Projekt", "messreihe", "Messreihe importieren …", {}, [this] { messreiheImportieren(); }},
+        {"Projekt", "messreihe", "Messreihe importieren …", QKeySequence(Qt::CTRL | Qt::Key_I),
+         [this] { messreiheImportieren(); }},
         {"Projekt", "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
          [this] { v_.diagrammExportieren(); }},
         {"Projekt", "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); }},
@@ -172,6 +176,8 @@ void Projektfenster::menuesAnlegen() {
         {"Bearbeiten", "prozess", "Prozess hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_R),
          [this] { prozessHinzufuegen(); }},
         {"Bearbeiten", "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); }},
+        {"Bearbeiten", "wetterjahr", "Wetterjahr einstellen …", QKeySequence(Qt::CTRL | Qt::Key_J),
+         [this] { wetterjahrEinstellen(); }},
         {"Bearbeiten", "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); }},
         {"Bearbeiten", "hoch", "Nach oben", QKeySequence(Qt::ALT | Qt::Key_Up),
          [this] { zeileVerschieben(true); }},
@@ -471,6 +477,11 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         if (!altNach.empty() && neuNach != altNach) s_.umbenennen(altNach, neuNach);
         s_.eintragErsetzen(Liste::Prozesse, zeile, e, "Prozess bearbeiten");
         s_.verlauf().endMacro();
+    } else if (index.model() == messreihen_->model() &&
+               zeile < s_.projekt().anzahl(Liste::Messreihen)) {
+        if (IstWetterjahr(s_.projekt().eintrag(Liste::Messreihen, zeile))) {
+            wetterjahrBearbeiten(zeile);
+        }
     } else if (index.model() == zonen_->model() && zeile < s_.projekt().anzahl(Liste::Zonen)) {
         Zonenformular form(
             [this, zeile](const Json& e) {
@@ -535,13 +546,17 @@ void Projektfenster::zeileVerschieben(bool hoch) {
 
 void Projektfenster::messreiheImportieren() {
     const QString pfad = QFileDialog::getOpenFileName(
-        this, "Messreihe importieren", QString(), "CSV-Dateien (*.csv *.txt);;Alle Dateien (*)");
-    if (pfad.isEmpty()) return;
+        this, "Messreihe importieren", QString(),
+        "Messreihen und Wetterjahre (*.csv *.txt *.dat *.epw);;Alle Dateien (*)");
+    if (!pfad.isEmpty()) messreiheImportieren(pfad);
+}
+
+bool Projektfenster::messreiheImportieren(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") +
                 Dateifehler(datei, Zugriff::Lesen));
-        return;
+        return false;
     }
     const QByteArray bytes = datei.readAll();
     QProgressDialog fortschritt(QString::fromUtf8("Messreihe wird gelesen …"), "Abbrechen", 0, 1000,
@@ -559,14 +574,75 @@ void Projektfenster::messreiheImportieren() {
     fortschritt.reset();
     if (!ergebnis) {
         meldung(QString::fromStdString(ergebnis.grund()));
-        return;
+        return false;
     }
-    s_.eintragEinfuegen(Liste::Messreihen, s_.projekt().anzahl(Liste::Messreihen),
-                        MessreiheZuJson(ergebnis->reihe), "Messreihe importieren");
+    const std::size_t index = s_.projekt().anzahl(Liste::Messreihen);
+    s_.eintragEinfuegen(Liste::Messreihen, index, MessreiheZuJson(ergebnis->reihe),
+                        "Messreihe importieren");
     reiter_->setCurrentWidget(messreihen_);
+    if (const std::string was = ergebnis->Zusammenfassung(); !was.empty()) {
+        statusBar()->showMessage(QString::fromStdString(was), kStatusMs);
+    }
     if (const std::string bericht = ergebnis->Meldung(); !bericht.empty()) {
         QMessageBox::information(this, "Lumora", QString::fromStdString(bericht));
     }
+    if (ergebnis->reihe.druck) druckAnbieten(*ergebnis->reihe.druck);
+    // The new row current, for its settings; after the pressure, which lays the table out anew.
+    messreihen_->selectRow(static_cast<int>(index));
+    return true;
+}
+
+void Projektfenster::druckAnbieten(double druck) {
+    const auto& diagramm = s_.stand().druck;
+    if (!diagramm || !std::isfinite(druck) ||
+        !(std::fabs(druck - diagramm->Pges) > 0.01 * diagramm->Pges)) {
+        return;
+    }
+    const QString feld = Druckfeldtext(druck);
+    if (feld.isEmpty()) return;
+    const QString gerundet = Zahltext(std::round(druck * 10) / 10, 1);
+    QMessageBox frage(QMessageBox::Question, "Lumora",
+                      QString::fromUtf8("Gesamtdruck %1 hPa übernehmen?").arg(gerundet),
+                      QMessageBox::Yes | QMessageBox::No, this);
+    frage.setInformativeText(
+        QString::fromUtf8("Der mittlere Luftdruck des Wetterjahrs weicht um mehr als 1 % vom "
+                          "Gesamtdruck des Diagramms ab (%1 hPa).")
+            .arg(Zahltext(diagramm->Pges, 1)));
+    frage.setDefaultButton(QMessageBox::Yes);
+    if (frage.exec() != QMessageBox::Yes) return;
+    Feldtexte texte = s_.projekt().eingabe();
+    texte[static_cast<int>(Feld::Pges)] = feld.toStdString();
+    s_.setEingabe(texte, QString::fromUtf8("Gesamtdruck übernehmen"));
+}
+
+void Projektfenster::wetterjahrEinstellen() {
+    const Projekt& p = s_.projekt();
+    std::optional<std::size_t> index;
+    const int zeile = messreihen_->currentIndex().row();
+    if (zeile >= 0 && static_cast<std::size_t>(zeile) < p.anzahl(Liste::Messreihen) &&
+        IstWetterjahr(p.eintrag(Liste::Messreihen, static_cast<std::size_t>(zeile)))) {
+        index = static_cast<std::size_t>(zeile);
+    }
+    for (std::size_t i = 0; !index && i < p.anzahl(Liste::Messreihen); ++i) {
+        if (IstWetterjahr(p.eintrag(Liste::Messreihen, i))) index = i;
+    }
+    if (!index) {
+        statusBar()->showMessage("Das Projekt hat kein Wetterjahr.", kStatusMs);
+        return;
+    }
+    wetterjahrBearbeiten(*index);
+}
+
+void Projektfenster::wetterjahrBearbeiten(std::size_t index) {
+    if (index >= s_.projekt().anzahl(Liste::Messreihen)) return;
+    Wetterjahrformular form(this);
+    const Json& alt = s_.projekt().eintrag(Liste::Messreihen, index);
+    form.setWindowTitle(QString::fromUtf8("Wetterjahr „%1“ einstellen").arg(NameVon(alt)));
+    form.setEintrag(alt);
+    if (form.exec() != QDialog::Accepted) return;
+    Json neu = form.eintrag();
+    if (neu == s_.projekt().eintrag(Liste::Messreihen, index)) return;  // nothing to undo
+    s_.eintragErsetzen(Liste::Messreihen, index, std::move(neu), "Wetterjahr einstellen");
 }
 
 void Projektfenster::gesamtdruckAusHoehe() {

@@ -56,7 +56,14 @@ class Projektfenster : public QMainWindow {
     void prozessHinzufuegen();
     void zoneHinzufuegen();
     void messreiheImportieren();
+    // Reads the series in the file as one undo step; for a weather year says what was read and
+    // offers its mean station pressure as the chart's total pressure. False when refused.
+    bool messreiheImportieren(const QString& pfad);
     void gesamtdruckAusHoehe();
+    // The settings of the weather year in the current row of "Messreihen", or of the first
+    // weather year; as one undo step.
+    void wetterjahrEinstellen();
+    void wetterjahrBearbeiten(std::size_t index);
     bool speichern();
     bool speichernUnter();
     void oeffnenFragen();
@@ -81,6 +88,9 @@ class Projektfenster : public QMainWindow {
     void zuletztFuellen();
     void meldung(const QString& text);
     void zeileBearbeiten(const QModelIndex& index);
+    // Asks whether the chart should take over a weather year's mean station pressure [hPa]
+    // where it differs from the chart's total pressure by more than 1 %.
+    void druckAnbieten(double druck);
 
     bool platziert_ = false;
     Projektsitzung& s_;

@@ -374,16 +374,11 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
 
 // --- Series ---------------------------------------------------------------------------------
 
-namespace {
-
-// The name of an entry, when it has one.
 QString NameVon(const Json& eintrag) {
     return eintrag.is_object() && eintrag.contains("name") && eintrag["name"].is_string()
                ? QString::fromStdString(eintrag["name"].get<std::string>())
                : QString();
 }
-
-}  // namespace
 
 Messreihenmodell::Messreihenmodell(Projektsitzung& sitzung, QObject* parent)
     : QAbstractTableModel(parent), s_(sitzung) {
@@ -411,7 +406,7 @@ QVariant Messreihenmodell::data(const QModelIndex& index, int role) const {
         return s_.projekt().sichtbar(zeile) ? Qt::Checked : Qt::Unchecked;
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool zahl = index.column() >= Punkte;
+        const bool zahl = index.column() >= Punkte && index.column() != Auslegung;
         return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
@@ -426,6 +421,14 @@ QVariant Messreihenmodell::data(const QModelIndex& index, int role) const {
             return r.auswertung ? l.toString(qulonglong(r.auswertung->punkte)) : QString();
         case Unmoeglich:
             return r.auswertung ? l.toString(qulonglong(r.auswertung->unmoeglich)) : QString();
+        case Stunden:
+            return r.auswertung && r.auswertung->wetterjahr ? Zahltext(r.auswertung->Stunden(), 0)
+                                                            : QString();
+        case Auslegung:
+            if (!r.auswertung || !r.auswertung->wetterjahr) return QString();
+            // With k or fewer hours there is none.
+            return r.auswertung->auslegung ? Auslegungstext(*r.auswertung->auslegung)
+                                           : QString::fromUtf8("–");
         default:
             break;
     }
@@ -453,6 +456,10 @@ QVariant Messreihenmodell::headerData(int section, Qt::Orientation o, int role) 
             return QString("Punkte");
         case Unmoeglich:
             return QString::fromUtf8("unmöglich");
+        case Stunden:
+            return QString("Stunden");
+        case Auslegung:
+            return QString("Auslegungswerte");
         default:
             break;
     }
@@ -471,6 +478,13 @@ bool Messreihenmodell::setData(const QModelIndex& index, const QVariant& wert, i
     s_.setSichtbar(static_cast<std::size_t>(index.row()),
                    wert.value<Qt::CheckState>() == Qt::Checked);
     return true;
+}
+
+QString Auslegungstext(const Auslegung& a) {
+    return QString::fromUtf8(
+               "ϑmax = %1 °C, xmax = %2 g/kg, hmax = %3 kJ/kg, ϑmin = %4 °C (k = %5 h)")
+        .arg(Zahltext(a.thetaMax, 1), Zahltext(a.xMax, 1), Zahltext(a.hMax, 1),
+             Zahltext(a.thetaMin, 1), QLocale().toString(a.k));
 }
 
 // --- Zones ----------------------------------------------------------------------------------

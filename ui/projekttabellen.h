@@ -93,13 +93,14 @@ class Prozessmodell : public Projekttabelle {
     QVariant data(const QModelIndex& index, int role) const override;
 };
 
-// The measured series: shown or not, name, source, points, impossible points, and for each
-// zone the possible points inside with their share.
+// The measured series: shown or not, name, source, points, impossible points, for a weather
+// year its hours (inside its time window) and design values, and for each zone the possible
+// points inside with their share.
 class Messreihenmodell : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Spalte { Name, Quelle, Punkte, Unmoeglich, Zonen };
+    enum Spalte { Name, Quelle, Punkte, Unmoeglich, Stunden, Auslegung, Zonen };
 
     explicit Messreihenmodell(Projektsitzung& sitzung, QObject* parent = nullptr);
 
@@ -127,6 +128,9 @@ class Zonenmodell : public Projekttabelle {
     QVariant data(const QModelIndex& index, int role) const override;
 };
 
+// The name of an entry, when it has one; else empty.
+QString NameVon(const Json& eintrag);
+
 // A value of an entry as a cell or a field shows it: numbers in the user's notation.
 QString WertText(const Json& wert);
 // A typed number in the user's notation or with a point; none for an empty text, NaN for a
@@ -136,6 +140,10 @@ std::optional<double> ZahlAusText(const QString& text);
 // A number for a table or a form: the user's decimal separator, the given decimals.
 QString Zahltext(double wert, int stellen);
 QString Zahltext(const std::optional<double>& wert, int stellen);
+
+// A weather year's design values as one line: "ϑmax = 30,1 °C, xmax = 14,2 g/kg,
+// hmax = 62,3 kJ/kg, ϑmin = -9,8 °C (k = 9 h)".
+QString Auslegungstext(const Auslegung& a);
 
 // The parameters of a process entry as one line, e.g. "ϑO = 9 °C, BF = 0,1".
 QString Parametertext(const Json& prozess);

@@ -13,6 +13,9 @@
 #include <thread>
 
 #include "bild/ueberlagerung.h"
+#include "core/einheiten.h"
+#include "core/feuchte_luft.h"
+#include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/version.h"
 #include "tests/e2e/x_sitzung.h"
@@ -499,6 +502,88 @@ TEST_F(Projekte, AnswerTypedIntoTheExerciseIsSavedAndGraded) {
     ASSERT_FALSE(note.is_discarded());
     EXPECT_EQ(note["punkte"], 2);
     EXPECT_EQ(note["aufgaben"][0]["meldung"], "Aufgabe 1: richtig (27,5 °C)");
+}
+
+// A weather year imported through the window, in a TRY file of the 2011 edition's column
+// order, and switched to a frequency map in its form: the classes appear on the chart in
+// their colours, the busiest the darkest.
+TEST_F(Projekte, WeatherYearImportedAndShownAsAFrequencyMap) {
+    const QString projektdatei = heim_.filePath("leer.lumora");
+    {
+        QFile f(projektdatei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({
+  "lumora": 1,
+  "eingabe": ["40", "5", "1", "0.02", "0.002", "0.0005", "1013"],
+  "zustaende": [],
+  "prozesse": []
+}
+)");
+    }
+    // Twelve hours at 20…21 °C and 8…9 g/kg, four at 10…11 °C and 5…6 g/kg.
+    const QString wetterdatei = heim_.filePath("kurz.dat");
+    {
+        QFile f(wetterdatei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        std::string text =
+            "Ort               : Probe\n"
+            "Hoehenlage        : 100 Meter ueber NN\n\n"
+            "RG IS MM DD HH N WR WG t p x RF W B D IK A E IL\n";
+        for (int h = 1; h <= 16; ++h) {
+            const bool warm = h <= 12;
+            text += "1 1 7 1 " + std::to_string(h) + " 4 180 2 " + (warm ? "20.5" : "10.5") +
+                    " 1013 " + (warm ? "8.5" : "5.5") + " 60 0 0 0 0 300 -350 1\n";
+        }
+        f.write(text.c_str());
+    }
+    oeffnen(projektdatei.toStdString());
+    Fenster projekt;
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "leer.lumora", projekt, 5));
+    const Eingabe e{40, 5, 1, 0.02, 0.002, 0.0005, 1013, 0};
+    const auto mitte = [&](double theta, double xGkg) {
+        const double x = InKgJeKg(xGkg);
+        return ueberlagert({KoordX(e, x), KoordY(e, x, Enthalpie(theta, x))});
+    };
+    const auto farbeBei = [&](const QImage& bild, QPoint p, double anteil) {
+        const QColor c = Kartenfarbe(anteil);
+        const auto ueberWeiss = [](int v) {
+            return (v * kKartenDeckung + 255 * (255 - kKartenDeckung)) / 255;
+        };
+        const QColor soll(ueberWeiss(c.red()), ueberWeiss(c.green()), ueberWeiss(c.blue()));
+        return Zaehlen(bild, QRect(p - QPoint(3, 3), QSize(7, 7)), [&](QColor q) {
+            return std::max({std::abs(q.red() - soll.red()), std::abs(q.green() - soll.green()),
+                             std::abs(q.blue() - soll.blue())}) < 14;
+        });
+    };
+
+    // Projekt > Messreihe importieren (Ctrl+I), the path typed into the file dialog.
+    Shell("xdotool windowfocus --sync " + projekt.id);
+    Taste("ctrl+i");
+    Fenster dateidialog;
+    ASSERT_TRUE(FensterSuchen("Messreihe importieren", dateidialog, 5));
+    Shell("xdotool windowfocus --sync " + dateidialog.id);
+    Tippen(wetterdatei.toStdString());
+    Taste("Return");
+    ASSERT_TRUE(WartenBis([] { return !FensterSichtbar("Messreihe importieren"); }, 5));
+    ASSERT_TRUE(FensterSuchen(kProjekttitel + "leer.lumora*", projekt, 5));
+    vorn();
+    const QImage punkte = Bildschirm();
+    EXPECT_LT(farbeBei(punkte, mitte(20.7, 8.3), 1), 10);  // dots, no map yet
+
+    // Its settings (Ctrl+J): the first field is how it is drawn.
+    Shell("xdotool windowfocus --sync " + projekt.id);
+    Taste("ctrl+j");
+    Fenster form;
+    ASSERT_TRUE(FensterSuchen("Wetterjahr „kurz“ einstellen", form, 5));
+    Shell("xdotool windowfocus --sync " + form.id);
+    Taste("Down");  // Häufigkeitskarte
+    Taste("Return");
+    ASSERT_TRUE(WartenBis([] { return !FensterSichtbar("Wetterjahr „kurz“ einstellen"); }, 5));
+    vorn();
+    const QImage karte = Bildschirm();
+    EXPECT_GE(farbeBei(karte, mitte(20.7, 8.3), 1), 25);
+    EXPECT_GE(farbeBei(karte, mitte(10.7, 5.3), 4.0 / 12), 25);
+    EXPECT_NE(karte.copy(kanvas()), punkte.copy(kanvas()));
 }
 
 TEST_F(Projekte, ChangeOfAKilledProgramComesBack) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/ablesung.h"
+#include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 
@@ -62,6 +63,69 @@ TEST(Ablesung, WinterChartShowsIceAndFrostPoint) {
     ASSERT_TRUE(kalt);
     EXPECT_TRUE(kalt->reifpunkt);
     EXPECT_TRUE(AblesungText(*kalt).contains("Reifpunkt = "));
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// A map of three classes of width 1 K and 1 g/kg, with 41 hours in 12…13 °C, 7…8 g/kg.
+Haeufigkeitskarte Karte(const QString& name, Klassenbreite breite = {}) {
+    std::vector<Messpunkt> punkte;
+    const auto punkt = [&](double theta, double xGkg, double stunden) {
+        Messpunkt p;
+        p.theta = theta;
+        p.xGkg = xGkg;
+        p.stunden = stunden;
+        punkte.push_back(p);
+    };
+    punkt(12.4, 7.5, 41);
+    punkt(12.9, 7.1, 0);  // no hours: counts nowhere
+    punkt(-3.5, 2.2, 5);
+    punkt(25, 12, 2);
+    punkt(12.5, 16.5, 7);
+    const Eingabe e{40, 5, 1, 0.02, 0.002, 0.0005, 1013, -10};
+    return KarteAus(name, std::make_shared<const Haeufigkeit>(Klassieren(punkte, breite)), e);
+}
+
+// The enthalpy of the chart point at ϑ [°C] and x [g/kg] off the unsaturated isotherm.
+double H(double theta, double xGkg) { return Enthalpie(theta, InKgJeKg(xGkg)); }
+
+TEST(Klassenablesung, NamesTheClassUnderTheCursorWithItsHours) {
+    const std::vector<Haeufigkeitskarte> eine{Karte("TRY")};
+    EXPECT_EQ(KlassenZeilen(eine, H(12.5, 7.5), 0.0075),
+              QStringList{QString::fromUtf8("Klasse 12…13 °C, 7…8 g/kg: 41 h")});
+    // Below 0 °C.
+    EXPECT_EQ(KlassenZeilen(eine, H(-3.2, 2.9), 0.0029),
+              QStringList{QString::fromUtf8("Klasse -4…-3 °C, 2…3 g/kg: 5 h")});
+    // A class without hours, and no map: no line. A width of a half with the decimal comma.
+    EXPECT_TRUE(KlassenZeilen(eine, H(30, 5), 0.005).isEmpty());
+    EXPECT_TRUE(KlassenZeilen({}, H(12.5, 7.5), 0.0075).isEmpty());
+    const std::vector<Haeufigkeitskarte> halb{Karte("Halb", {0.5, 2})};
+    EXPECT_EQ(KlassenZeilen(halb, H(12.2, 7.5), 0.0075),
+              QStringList{QString::fromUtf8("Klasse 12…12,5 °C, 6…8 g/kg: 41 h")});
+    // Two maps: each line names its series.
+    const std::vector<Haeufigkeitskarte> zwei{Karte("A"), Karte("B", {2, 2})};
+    EXPECT_EQ(KlassenZeilen(zwei, H(12.5, 7.5), 0.0075),
+              (QStringList{QString::fromUtf8("A: Klasse 12…13 °C, 7…8 g/kg: 41 h"),
+                           QString::fromUtf8("B: Klasse 12…14 °C, 6…8 g/kg: 41 h")}));
+}
+
+// Beyond the saturation line the class is the one drawn there, by the unsaturated isotherm,
+// not by the fog isotherm that the read-out's ϑ follows.
+TEST(Klassenablesung, InTheFogTheClassDrawnUnderTheCursor) {
+    const std::vector<Haeufigkeitskarte> karte{Karte("TRY")};
+    const Eingabe e{40, 5, 1, 0.02, 0.002, 0.0005, 1013, -10};
+    // 12.5 °C with 16.5 g/kg, far above saturation (about 9 g/kg): a foggy hour's class.
+    const double x = 0.0165;
+    const auto a = Ablesen(e, KoordX(e, x), KoordY(e, x, H(12.5, 16.5)));
+    ASSERT_TRUE(a);
+    ASSERT_EQ(a->gebiet, Ablesung::Gebiet::Nebel);
+    EXPECT_GE(a->theta, 13);  // the fog isotherm through the point is another
+    EXPECT_EQ(KlassenZeilen(karte, a->h, a->x),
+              QStringList{QString::fromUtf8("Klasse 12…13 °C, 16…17 g/kg: 7 h")});
 }
 
 }  // namespace

@@ -50,6 +50,7 @@
 #include "ui/leinwand.h"
 #include "ui/projektfenster.h"
 #include "ui/uebungsfenster.h"
+#include "ui/wetterjahrformular.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
@@ -511,7 +512,8 @@ class Roboter {
         t->scrollTo(index);
         const QRect r = t->visualRect(index);
         if (!r.isValid()) return;
-        plan_ = static_cast<Plan>(z_.bis(3));
+        // The rows of series open only the form of a weather year, which gets sound values too.
+        plan_ = static_cast<Plan>(z_.bis(t == pf().messreihen() ? 4 : 3));
         const std::string vorher = bytes();
         bestaetigt_ = false;
         protokoll_("double-click " + t->objectName().toStdString() + " row " +
@@ -844,6 +846,8 @@ class Roboter {
                 protokoll_("  \"" + titel + "\": type \"" + S(text) + "\"");
                 textSetzen(feld, text);
             }
+        } else if (plan == Plan::Gueltig && qobject_cast<Wetterjahrformular*>(form)) {
+            wetterjahrAusfuellen(static_cast<Wetterjahrformular*>(form));
         } else if (plan == Plan::Gueltig) {
             // Empty fields get plausible numbers; names are new ones.
             static const std::vector<QString> kWerte = {"20", "50", "5", "0.5", "8000", "30"};
@@ -872,6 +876,33 @@ class Roboter {
         }
     }
 
+    // Sound settings of a weather year, each part changed or left as it is.
+    void wetterjahrAusfuellen(Wetterjahrformular* f) {
+        const std::string titel = S(f->windowTitle());
+        const auto paar = [&](QLineEdit* von, QLineEdit* bis, int min, int max) {
+            if (!z_.ja(0.5)) return;
+            const bool leer = z_.ja(0.3);
+            const int a = min + z_.bis(max - min + 1);
+            int b = min + z_.bis(max - min + 1);
+            if (b == a) b = a == max ? min : a + 1;  // hours of the same clock time keep none
+            textSetzen(von, leer ? QString() : QString::number(a));
+            textSetzen(bis, leer ? QString() : QString::number(b));
+            protokoll_("  \"" + titel + "\": " + S(von->objectName()) + " " + S(von->text()) +
+                       " to " + S(bis->text()));
+        };
+        paar(f->monatVon(), f->monatBis(), 1, 12);
+        paar(f->stundeVon(), f->stundeBis(), 0, 24);
+        static const std::vector<QString> kBreiten = {"", "0.5", "1", "2", "2,5", "5"};
+        for (QLineEdit* feld : {f->dtheta(), f->dx()}) {
+            if (z_.ja(0.4)) textSetzen(feld, z_.aus(kBreiten));
+        }
+        if (z_.ja(0.4)) textSetzen(f->ueberschreitung(), QString::number(z_.bis(30)));
+        if (z_.ja(0.5)) f->darstellung()->setCurrentIndex(z_.bis(2));
+        protokoll_("  \"" + titel + "\": widths " + S(f->dtheta()->text()) + "/" +
+                   S(f->dx()->text()) + ", k " + S(f->ueberschreitung()->text()) + ", " +
+                   S(f->darstellung()->currentText()));
+    }
+
     void dateiWaehlen(QFileDialog* d) {
         if (z_.ja(0.25)) {
             protokoll_("  file dialog \"" + S(d->windowTitle()) + "\": cancel");
@@ -885,6 +916,10 @@ class Roboter {
         } else if (d->acceptMode() == QFileDialog::AcceptOpen) {
             QStringList dateien = ordner.entryList(QDir::Files);
             dateien << "fehlt.lumora";
+            // An import takes mostly files of series, which the saved charts would crowd out.
+            if (d->windowTitle().startsWith("Messreihe") && z_.ja(0.7)) {
+                dateien = ordner.entryList({"*.csv", "*.dat"}, QDir::Files);
+            }
             pfad = ordner.filePath(dateien[z_.bis(int(dateien.size()))]);
         } else {
             static const std::vector<QString> kEndungen = {".lumora", ".png", ".svg",   ".pdf",
@@ -994,6 +1029,21 @@ TEST(Roboter, ACarelessUserNeitherCrashesNorBreaksTheProject) {
         "01.07.2024 10:00;24,5;55\n01.07.2024 11:00;26;50\n01.07.2024 12:00;abc;50\n"
         "01.07.2024 13:00;28;48\n");
     csv.close();
+    // A weather year, at a pressure the charts do not have, so that the import asks.
+    QFile wetter(dateien.filePath("wetter.dat"));
+    ASSERT_TRUE(wetter.open(QIODevice::WriteOnly));
+    wetter.write("Hoehenlage : 540 Meter ueber NN\n\nMM DD HH t p x\n***\n");
+    for (int stunde = 1; stunde <= 48; ++stunde) {
+        wetter.write(QString("%1 %2 %3 %4 950 %5\n")
+                         .arg(stunde % 12 + 1)
+                         .arg(stunde / 24 + 1)
+                         .arg((stunde - 1) % 24 + 1)
+                         .arg(5 + stunde * 0.5)
+                         .arg(3 + (stunde % 7) * 0.8)
+                         .toUtf8());
+    }
+    wetter.write("13 1 1 20 950 5\n");  // a month that is none: skipped and said
+    wetter.close();
     QFile kaputt(dateien.filePath("kaputt.lumora"));
     ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
     kaputt.write("{\"lumora\": 1, \"eingabe\": [");
