@@ -94,6 +94,18 @@ void Klassen(benchmark::State& state) {
         klassen = h.klassen.size();
     }
     state.counters["classes"] = static_cast<double>(klassen);
+    // The share of the canvas the map covers, so that a map drawn nowhere shows.
+    QImage bild(innen, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    HintergrundMalen(p, UeberlagerungAus(projekt, b), innen);
+    p.end();
+    std::size_t gemalt = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) gemalt += qAlpha(bild.pixel(x, y)) > 0;
+    }
+    state.counters["painted"] =
+        static_cast<double>(gemalt) / (static_cast<double>(innen.width()) * innen.height());
 }
 
 }  // namespace
