@@ -141,111 +141,98 @@ void Projektfenster::tabellenAnlegen() {
     reiter_->addTab(zonen_, "Zonen");
 }
 
+QAction* Projektfenster::aktionAnlegen(QMenu* menue, const char* name, const char* text,
+                                       const QKeySequence& taste, std::function<void()> tun) {
+    QAction* a = menue->addAction(QString::fromUtf8(text));
+    a->setObjectName(QString::fromUtf8(name));
+    a->setShortcut(taste);
+    connect(a, &QAction::triggered, this, std::move(tun));
+    return a;
+}
+
 void Projektfenster::menuesAnlegen() {
-    struct Eintrag {
-        const char* menue;
-        const char* name;
-        const char* text;
-        QKeySequence taste;
-        std::function<void()> tun;
-    };
-    const std::vector<Eintrag> eintraege = {
-        {"Projekt", "neu", "Neu", QKeySequence::New, [this] { neu(); }},
-        {"Projekt", "oeffnen", "Öffnen …", QKeySequence::Open, [this] { oeffnenFragen(); }},
-        {"Projekt", "zuletzt", nullptr, {}, nullptr},
-        {"Projekt", "speichern", "Speichern", QKeySequence::Save, [this] { speichern(); }},
-        {"Projekt", "speichernUnter", "Speichern unter …", QKeySequence::SaveAs,
-         [this] { speichernUnter(); }},
-        {"Projekt", "", nullptr, {}, nullptr},
-        {"Projekt", "messreihe", "Messreihe importieren …", QKeySequence(Qt::CTRL | Qt::Key_I),
-         [this] { messreiheImportieren(); }},
-        {"Projekt", "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
-         [this] { v_.diagrammExportieren(); }},
-        {"Projekt", "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); }},
-        {"Projekt", "uebungErstellen", "Übung erstellen …", {}, [this] { uebung_->erstellen(); }},
-        {"Projekt", "abgabenBewerten", "Abgaben bewerten …", {}, [this] { uebung_->bewerten(); }},
-        {"Projekt", "", nullptr, {}, nullptr},
-        {"Projekt", "schliessen", "Schließen", QKeySequence::Close, [this] { close(); }},
-        {"Projekt", "beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q),
-         [this] { v_.beenden ? v_.beenden() : void(close()); }},
-        {"Bearbeiten", "rueckgaengig", nullptr, {}, nullptr},
-        {"Bearbeiten", "wiederholen", nullptr, {}, nullptr},
-        {"Bearbeiten", "", nullptr, {}, nullptr},
-        {"Bearbeiten", "zustand", "Zustand hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_T),
-         [this] { zustandHinzufuegen(); }},
-        {"Bearbeiten", "prozess", "Prozess hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_R),
-         [this] { prozessHinzufuegen(); }},
-        {"Bearbeiten", "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); }},
-        {"Bearbeiten", "wetterjahr", "Wetterjahr einstellen …", QKeySequence(Qt::CTRL | Qt::Key_J),
-         [this] { wetterjahrEinstellen(); }},
-        {"Bearbeiten", "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); }},
-        {"Bearbeiten", "hoch", "Nach oben", QKeySequence(Qt::ALT | Qt::Key_Up),
-         [this] { zeileVerschieben(true); }},
-        {"Bearbeiten", "runter", "Nach unten", QKeySequence(Qt::ALT | Qt::Key_Down),
-         [this] { zeileVerschieben(false); }},
-        {"Bearbeiten", "", nullptr, {}, nullptr},
-        {"Bearbeiten", "hoehe", "Gesamtdruck aus Höhe …", {}, [this] { gesamtdruckAusHoehe(); }},
-        {"Ansicht", "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
-         [this] { v_.eingabenZeigen(); }},
-        {"Ansicht", "randmassstab", "Randmaßstab", {}, nullptr},
-        {"Ansicht", "loesungZeigen", nullptr, {}, nullptr},
-        {"Hilfe", "handbuch", "Handbuch", QKeySequence::HelpContents,
-         [this] { HandbuchZeigen(this); }},
-        {"Hilfe", "tastenkuerzel", "Tastenkürzel", {}, [this] { TastenkuerzelZeigen(this); }},
-        {"Hilfe", "beispiele", nullptr, {}, nullptr},
-        {"Hilfe", "", nullptr, {}, nullptr},
-        {"Hilfe", "ueber", "Über Lumora", {}, [this] { UeberLumoraZeigen(this); }},
-    };
-    std::map<QString, QMenu*> menues;
-    for (const char* m : {"Projekt", "Bearbeiten", "Ansicht", "Hilfe"}) {
-        menues[m] = menuBar()->addMenu(QString::fromUtf8("&") + QString::fromUtf8(m));
+    projektmenueAnlegen(menuBar()->addMenu("&Projekt"));
+    bearbeitenmenueAnlegen(menuBar()->addMenu("&Bearbeiten"));
+    ansichtmenueAnlegen(menuBar()->addMenu("&Ansicht"));
+    hilfemenueAnlegen(menuBar()->addMenu("&Hilfe"));
+}
+
+void Projektfenster::projektmenueAnlegen(QMenu* m) {
+    aktionAnlegen(m, "neu", "Neu", QKeySequence::New, [this] { neu(); });
+    aktionAnlegen(m, "oeffnen", "Öffnen …", QKeySequence::Open, [this] { oeffnenFragen(); });
+    zuletzt_ = m->addMenu(QString::fromUtf8("Zuletzt geöffnet"));
+    connect(zuletzt_, &QMenu::aboutToShow, this, &Projektfenster::zuletztFuellen);
+    aktionAnlegen(m, "speichern", "Speichern", QKeySequence::Save, [this] { speichern(); });
+    aktionAnlegen(m, "speichernUnter", "Speichern unter …", QKeySequence::SaveAs,
+                  [this] { speichernUnter(); });
+    m->addSeparator();
+    aktionAnlegen(m, "messreihe", "Messreihe importieren …", QKeySequence(Qt::CTRL | Qt::Key_I),
+                  [this] { messreiheImportieren(); });
+    aktionAnlegen(m, "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
+                  [this] { v_.diagrammExportieren(); });
+    aktionAnlegen(m, "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); });
+    aktionAnlegen(m, "uebungErstellen", "Übung erstellen …", {}, [this] { uebung_->erstellen(); });
+    aktionAnlegen(m, "abgabenBewerten", "Abgaben bewerten …", {}, [this] { uebung_->bewerten(); });
+    m->addSeparator();
+    aktionAnlegen(m, "schliessen", "Schließen", QKeySequence::Close, [this] { close(); });
+    aktionAnlegen(m, "beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q),
+                  [this] { v_.beenden ? v_.beenden() : void(close()); });
+}
+
+void Projektfenster::bearbeitenmenueAnlegen(QMenu* m) {
+    QAction* rueck = VerlaufAktion(s_.verlauf(), true, this);
+    rueck->setObjectName("rueckgaengig");
+    rueck->setShortcut(QKeySequence::Undo);
+    m->addAction(rueck);
+    QAction* wieder = VerlaufAktion(s_.verlauf(), false, this);
+    wieder->setObjectName("wiederholen");
+    wieder->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m->addAction(wieder);
+    m->addSeparator();
+    aktionAnlegen(m, "zustand", "Zustand hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_T),
+                  [this] { zustandHinzufuegen(); });
+    aktionAnlegen(m, "prozess", "Prozess hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_R),
+                  [this] { prozessHinzufuegen(); });
+    aktionAnlegen(m, "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); });
+    aktionAnlegen(m, "wetterjahr", "Wetterjahr einstellen …", QKeySequence(Qt::CTRL | Qt::Key_J),
+                  [this] { wetterjahrEinstellen(); });
+    aktionAnlegen(m, "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); });
+    // Moving rows: in the menu and as buttons under the tables.
+    for (const bool hoch : {true, false}) {
+        QAction* a = aktionAnlegen(m, hoch ? "hoch" : "runter", hoch ? "Nach oben" : "Nach unten",
+                                   QKeySequence(Qt::ALT | (hoch ? Qt::Key_Up : Qt::Key_Down)),
+                                   [this, hoch] { zeileVerschieben(hoch); });
+        auto* knopf = new QToolButton(this);
+        knopf->setDefaultAction(a);
+        knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        knopf->setToolTip(a->text() + " (" + a->shortcut().toString(QKeySequence::NativeText) +
+                          ")");
+        knoepfe_->addWidget(knopf);
     }
-    for (const Eintrag& e : eintraege) {
-        QMenu* menue = menues[QString::fromUtf8(e.menue)];
-        const QString name = QString::fromUtf8(e.name);
-        if (name.isEmpty()) {
-            menue->addSeparator();
-        } else if (name == "zuletzt") {
-            zuletzt_ = menue->addMenu(QString::fromUtf8("Zuletzt geöffnet"));
-            connect(zuletzt_, &QMenu::aboutToShow, this, &Projektfenster::zuletztFuellen);
-        } else if (name == "rueckgaengig" || name == "wiederholen") {
-            const bool rueck = name == "rueckgaengig";
-            QAction* a = VerlaufAktion(s_.verlauf(), rueck, this);
-            a->setObjectName(name);
-            if (rueck) {
-                a->setShortcut(QKeySequence::Undo);
-            } else {
-                a->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                 QKeySequence(Qt::CTRL | Qt::Key_Y)});
-            }
-            menue->addAction(a);
-        } else if (name == "loesungZeigen") {
-            menue->addAction(uebung_->loesungAktion());
-        } else if (name == "beispiele") {
-            beispieleAnlegen(menue);
-        } else if (name == "randmassstab") {
-            QAction* a = menue->addAction(QString::fromUtf8(e.text));
-            a->setObjectName(name);
-            a->setCheckable(true);
-            connect(a, &QAction::triggered, this, [this](bool an) { s_.setRandmassstab(an); });
-            connect(&s_, &Projektsitzung::projektGeaendert, a,
-                    [this, a] { a->setChecked(s_.projekt().randmassstab()); });
-        } else {
-            QAction* a = menue->addAction(QString::fromUtf8(e.text));
-            a->setObjectName(name);
-            a->setShortcut(e.taste);
-            connect(a, &QAction::triggered, this, e.tun);
-            if (name == "hoch" || name == "runter") {
-                // The same actions as buttons under the tables.
-                auto* knopf = new QToolButton(this);
-                knopf->setDefaultAction(a);
-                knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
-                knopf->setToolTip(a->text() + " (" +
-                                  a->shortcut().toString(QKeySequence::NativeText) + ")");
-                knoepfe_->addWidget(knopf);
-            }
-        }
-    }
+    m->addSeparator();
+    aktionAnlegen(m, "hoehe", "Gesamtdruck aus Höhe …", {}, [this] { gesamtdruckAusHoehe(); });
+}
+
+void Projektfenster::ansichtmenueAnlegen(QMenu* m) {
+    aktionAnlegen(m, "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
+                  [this] { v_.eingabenZeigen(); });
+    QAction* rand = m->addAction(QString::fromUtf8("Randmaßstab"));
+    rand->setObjectName("randmassstab");
+    rand->setCheckable(true);
+    connect(rand, &QAction::triggered, this, [this](bool an) { s_.setRandmassstab(an); });
+    connect(&s_, &Projektsitzung::projektGeaendert, rand,
+            [this, rand] { rand->setChecked(s_.projekt().randmassstab()); });
+    m->addAction(uebung_->loesungAktion());
+}
+
+void Projektfenster::hilfemenueAnlegen(QMenu* m) {
+    aktionAnlegen(m, "handbuch", "Handbuch", QKeySequence::HelpContents,
+                  [this] { HandbuchZeigen(this); });
+    aktionAnlegen(m, "tastenkuerzel", "Tastenkürzel", {}, [this] { TastenkuerzelZeigen(this); });
+    beispieleAnlegen(m);
+    m->addSeparator();
+    aktionAnlegen(m, "ueber", "Über Lumora", {}, [this] { UeberLumoraZeigen(this); });
 }
 
 void Projektfenster::beispieleAnlegen(QMenu* hilfe) {

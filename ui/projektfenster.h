@@ -81,6 +81,13 @@ class Projektfenster : public QMainWindow {
 
   private:
     void menuesAnlegen();
+    void projektmenueAnlegen(QMenu* m);
+    void bearbeitenmenueAnlegen(QMenu* m);
+    void ansichtmenueAnlegen(QMenu* m);
+    void hilfemenueAnlegen(QMenu* m);
+    // An action of the menu m with its object name, text and shortcut, which runs tun.
+    QAction* aktionAnlegen(QMenu* m, const char* name, const char* text, const QKeySequence& taste,
+                           std::function<void()> tun);
     void beispieleAnlegen(QMenu* hilfe);
     void tabellenAnlegen();
     void titelSetzen();
