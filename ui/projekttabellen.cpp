@@ -146,39 +146,50 @@ const Diagrammpunkt* Zustandsmodell::punkt(int zeile) const {
 
 QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const Berechnung& b = s_.stand();
-    const int zeile = index.row();
-    const auto eintrag = eintragDerZeile(zeile);
-    const Diagrammpunkt* p = punkt(zeile);
+    const auto eintrag = eintragDerZeile(index.row());
     const Json* json = eintrag ? &s_.projekt().eintrag(Liste::Zustaende, *eintrag) : nullptr;
-    const Zustandspaar* paar = json ? PaarDerSchluessel(*json) : nullptr;
-
-    if (role == Qt::EditRole) {
-        if (index.column() == Name && json && json->contains("name") &&
-            (*json)["name"].is_string()) {
-            return QString::fromStdString((*json)["name"].get<std::string>());
-        }
-        const char* k = SchluesselDerSpalte(index.column());
-        if (k && json && json->contains(k)) return WertText((*json)[k]);
-        return {};
-    }
-    if (role == Qt::FontRole) {
-        // The entered values stand out from the computed ones.
-        const char* k = SchluesselDerSpalte(index.column());
-        if (k && paar && (std::string(k) == paar->a || std::string(k) == paar->b)) {
+    switch (role) {
+        case Qt::EditRole:
+            return bearbeitbarerText(json, index.column());
+        case Qt::FontRole: {
+            // The entered values stand out from the computed ones.
+            const Zustandspaar* paar = json ? PaarDerSchluessel(*json) : nullptr;
+            const char* k = SchluesselDerSpalte(index.column());
+            if (!k || !paar || (std::string(k) != paar->a && std::string(k) != paar->b)) return {};
             QFont f;
             f.setBold(true);
             return f;
         }
-        return {};
+        case Qt::TextAlignmentRole: {
+            const bool zahl = index.column() >= Theta && index.column() <= Eis;
+            return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
+        }
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return anzeige(index.row(), json, index.column());
+        default:
+            return {};
     }
-    if (role == Qt::TextAlignmentRole) {
-        const bool zahl = index.column() >= Theta && index.column() <= Eis;
-        return QVariant::fromValue(Qt::AlignVCenter | (zahl ? Qt::AlignRight : Qt::AlignLeft));
-    }
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+}
 
-    switch (index.column()) {
+QVariant Zustandsmodell::bearbeitbarerText(const Json* json, int spalte) const {
+    if (!json) return {};
+    if (spalte == Name) {
+        return json->contains("name") && (*json)["name"].is_string()
+                   ? QVariant(QString::fromStdString((*json)["name"].get<std::string>()))
+                   : QVariant();
+    }
+    const char* k = SchluesselDerSpalte(spalte);
+    if (k && json->contains(k)) return WertText((*json)[k]);
+    return {};
+}
+
+QVariant Zustandsmodell::anzeige(int zeile, const Json* json, int spalte) const {
+    const Berechnung& b = s_.stand();
+    const auto eintrag = eintragDerZeile(zeile);
+    const Diagrammpunkt* p = punkt(zeile);
+    const Zustandspaar* paar = json ? PaarDerSchluessel(*json) : nullptr;
+    switch (spalte) {
         case Name:
             if (json) {
                 return json->contains("name") && (*json)["name"].is_string()
@@ -211,7 +222,7 @@ QVariant Zustandsmodell::data(const QModelIndex& index, int role) const {
     }
     if (!p) return {};
     const Zustandswerte& z = p->zustand;
-    switch (index.column()) {
+    switch (spalte) {
         case Theta:
             return Zahltext(z.theta, stellen::kTheta);
         case X:

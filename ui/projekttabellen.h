@@ -64,6 +64,10 @@ class Zustandsmodell : public Projekttabelle {
 
   private:
     const Diagrammpunkt* punkt(int zeile) const;
+    // The entry's own text of a column, for editing: its name or a value as the file has it.
+    QVariant bearbeitbarerText(const Json* json, int spalte) const;
+    // What a row shows in a column: name, entered pair, computed values or the reason.
+    QVariant anzeige(int zeile, const Json* json, int spalte) const;
 };
 
 // The processes of the project in file order, and a last row with the sums of power and water.
