@@ -99,13 +99,15 @@ void LinieMalen(QPainter& p, const Ueberlagerung::Linie& l, QPointF m) {
 // the legend's order.
 // During a drag the dashed lines of one kind and style go together too, their dashes
 // wherever the stroke puts them.
-void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m,
-                      bool imZug) {
-    struct Buendel {
-        std::vector<QLineF> voll;
-        QPainterPath spitzen;
-    };
-    std::array<Buendel, kProzessfarben.size()> buendel;
+// The solid shafts and the arrowheads of one kind of process.
+struct Buendel {
+    std::vector<QLineF> voll;
+    QPainterPath spitzen;
+};
+using Buendelung = std::array<Buendel, kProzessfarben.size()>;
+
+Buendelung Buendeln(const std::vector<Ueberlagerung::Linie>& linien, QPointF m) {
+    Buendelung buendel;
     for (const Ueberlagerung::Linie& l : linien) {
         const QPointF a = Pixel(l.von, m);
         const QPointF b = Pixel(l.nach, m);
@@ -122,24 +124,31 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
             }
         }
     }
-    // During a drag a line of 2 pixels is drawn as parallel lines one device pixel wide, side by
-    // side across its main direction: the same pixels, without the stroker's polygons.
-    const double dpr = p.deviceTransform().m11();
-    const int streifen = std::max(1, static_cast<int>(std::lround(2 * dpr)));
+    return buendel;
+}
+
+// During a drag a line n device pixels wide is drawn as n parallel lines one device pixel
+// wide, side by side across its main direction: the same pixels, without the stroker's
+// polygons.
+void Streifen(const QLineF& l, int n, double dpr, std::vector<QLineF>& aus) {
+    const bool flach = std::fabs(l.dx()) >= std::fabs(l.dy());
+    for (int i = 0; i < n; ++i) {
+        const double v = (i - (n - 1) / 2.0) / dpr;
+        aus.push_back(l.translated(flach ? QPointF(0, v) : QPointF(v, 0)));
+    }
+}
+
+// The solid lines and arrowheads, kind by kind in the legend's order.
+void VolleMalen(QPainter& p, Buendelung& buendel, bool streifen, double dpr) {
+    const int n = std::max(1, static_cast<int>(std::lround(2 * dpr)));
     std::vector<QLineF> schmal;
     for (const Prozessfarbe& f : kProzessfarben) {
         Buendel& bu = buendel[FarbIndex(f.art)];
         if (bu.voll.empty()) continue;
         p.setBrush(Qt::NoBrush);
-        if (imZug && dpr > 0) {
+        if (streifen) {
             schmal.clear();
-            for (const QLineF& l : bu.voll) {
-                const bool flach = std::fabs(l.dx()) >= std::fabs(l.dy());
-                for (int i = 0; i < streifen; ++i) {
-                    const double v = (i - (streifen - 1) / 2.0) / dpr;
-                    schmal.push_back(l.translated(flach ? QPointF(0, v) : QPointF(v, 0)));
-                }
-            }
+            for (const QLineF& l : bu.voll) Streifen(l, n, dpr, schmal);
             QPen stift(f.farbe, 1, Qt::SolidLine, Qt::FlatCap);
             stift.setCosmetic(true);
             p.setPen(stift);
@@ -153,16 +162,14 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
         bu.spitzen.setFillRule(Qt::WindingFill);
         p.drawPath(bu.spitzen);
     }
-    if (!imZug || !(dpr > 0)) {
-        for (const Ueberlagerung::Linie& l : linien) {
-            if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
-                LinieMalen(p, l, m);
-            }
-        }
-        return;
-    }
+}
+
+// During a drag the dashed lines of one kind and style as strips together, with the dashes of
+// the pen's width.
+void GestricheltGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m,
+                           double dpr) {
+    std::vector<QLineF> schmal;
     for (const auto stil : {Ueberlagerung::Stil::Auslauf, Ueberlagerung::Stil::Zufluss}) {
-        // The same strips, with the dashes of the pen's width.
         const QPen muster = Linienstift({{}, {}, stil, Prozessart::Heizen});
         const int n = std::max(1, static_cast<int>(std::lround(muster.widthF() * dpr)));
         for (const Prozessfarbe& f : kProzessfarben) {
@@ -171,12 +178,7 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
                 const QPointF a = Pixel(l.von, m);
                 const QPointF b = Pixel(l.nach, m);
                 if (l.stil != stil || l.art != f.art || !Endlich(a) || !Endlich(b)) continue;
-                const bool flach = std::fabs(b.x() - a.x()) >= std::fabs(b.y() - a.y());
-                for (int i = 0; i < n; ++i) {
-                    const double v = (i - (n - 1) / 2.0) / dpr;
-                    schmal.push_back(
-                        QLineF(a, b).translated(flach ? QPointF(0, v) : QPointF(v, 0)));
-                }
+                Streifen(QLineF(a, b), n, dpr, schmal);
             }
             if (schmal.empty()) continue;
             QPen stift(f.farbe, 1, Qt::CustomDashLine, Qt::FlatCap);
@@ -185,6 +187,23 @@ void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& lini
             stift.setDashPattern({4 * laenge, 2 * laenge});
             p.setPen(stift);
             p.drawLines(schmal.data(), static_cast<int>(schmal.size()));
+        }
+    }
+}
+
+void LinienGebuendelt(QPainter& p, const std::vector<Ueberlagerung::Linie>& linien, QPointF m,
+                      bool imZug) {
+    Buendelung buendel = Buendeln(linien, m);
+    const double dpr = p.deviceTransform().m11();
+    const bool streifen = imZug && dpr > 0;
+    VolleMalen(p, buendel, streifen, dpr);
+    if (streifen) {
+        GestricheltGebuendelt(p, linien, m, dpr);
+        return;
+    }
+    for (const Ueberlagerung::Linie& l : linien) {
+        if (l.stil == Ueberlagerung::Stil::Auslauf || l.stil == Ueberlagerung::Stil::Zufluss) {
+            LinieMalen(p, l, m);
         }
     }
 }
