@@ -67,13 +67,10 @@ QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e)
     return untenRand + obenRand;
 }
 
-Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
-                               const Ueberlagerung* vorher) {
-    Ueberlagerung u;
-    if (!b.eingabe || !b.druck) return u;
-    const Eingabe& e = *b.eingabe;
-    if (projekt.randmassstab()) u.randmassstab = u.enthalpieetiketten = e;
+namespace {
 
+// The zones as outlined areas, each in its colour.
+void ZonenAnlegen(Ueberlagerung& u, const Projekt& projekt, const Berechnung& b, const Eingabe& e) {
     for (std::size_t i = 0; i < projekt.anzahl(Liste::Zonen); ++i) {
         const Json& z = projekt.eintrag(Liste::Zonen, i);
         QPolygonF rand = ZonenUmriss(z, *b.druck, e);
@@ -81,7 +78,12 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
         u.zonen.push_back({QString::fromStdString(z.value("name", std::string())), rand,
                            kZonenfarben[i % std::size(kZonenfarben)]});
     }
+}
 
+// The visible series as dots, a weather year with its map switched on as its classes. The
+// dots of a series whose evaluation and chart are unchanged are taken from vorher.
+void ReihenAnlegen(Ueberlagerung& u, const Projekt& projekt, const Berechnung& b, const Eingabe& e,
+                   const Ueberlagerung* vorher) {
     for (std::size_t i = 0; i < b.messreihen.size(); ++i) {
         if (!projekt.sichtbar(i) || !b.messreihen[i].auswertung) continue;
         const auto auswertung = b.messreihen[i].auswertung;
@@ -122,7 +124,10 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
         };
         u.reihen.push_back(std::move(r));
     }
+}
 
+// The processes as lines by kind, and the legend of the kinds that occur.
+void ProzesseAnlegen(Ueberlagerung& u, const Berechnung& b) {
     using Stil = Ueberlagerung::Stil;
     std::array<bool, kProzessfarben.size()> vorhanden{};
     for (const BerechneterProzess& p : b.prozesse) {
@@ -146,7 +151,10 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
     for (std::size_t k = 0; k < kProzessfarben.size(); ++k) {
         if (vorhanden[k]) u.legende.push_back(kProzessfarben[k].art);
     }
+}
 
+// The markers of every state on the canvas: entered ones with their entry, made ones with -1.
+void MarkenAnlegen(Ueberlagerung& u, const Berechnung& b) {
     for (std::size_t i = 0; i < b.zustaende.size(); ++i) {
         const auto& z = b.zustaende[i];
         if (z.punkt && z.punkt->aufLeinwand) {
@@ -159,6 +167,20 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
             u.marken.push_back({QString::fromStdString(p.ende->name), Ort(*p.ende), -1});
         }
     }
+}
+
+}  // namespace
+
+Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
+                               const Ueberlagerung* vorher) {
+    Ueberlagerung u;
+    if (!b.eingabe || !b.druck) return u;
+    const Eingabe& e = *b.eingabe;
+    if (projekt.randmassstab()) u.randmassstab = u.enthalpieetiketten = e;
+    ZonenAnlegen(u, projekt, b, e);
+    ReihenAnlegen(u, projekt, b, e, vorher);
+    ProzesseAnlegen(u, b);
+    MarkenAnlegen(u, b);
     return u;
 }
 
