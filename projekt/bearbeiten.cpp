@@ -102,6 +102,12 @@ Json ProzessEintrag(const Prozessfelder& f) {
     return e;
 }
 
+bool MischungVollstaendig(const Prozessfelder& f) {
+    if (f.art != Prozessart::Mischen) return true;
+    const auto da = [&](const char* k) { return f.parameter.count(k) > 0; };
+    return da("aussenluftanteil") || (da("massenstrom1") && da("massenstrom2"));
+}
+
 std::vector<std::string> ZustandsNamen(const Berechnung& b, const Projekt& p) {
     std::vector<std::string> namen;
     for (std::size_t i = 0; i < p.anzahl(Liste::Zustaende); ++i) {

@@ -48,6 +48,10 @@ struct Prozessfelder {
 // "massenstrom"), and a mixing's flows as "massenstroeme" unless only a share is given.
 Json ProzessEintrag(const Prozessfelder& f);
 
+// Whether the fields give what the kind needs beyond its own fields: a mixing takes its two
+// flows, or the outdoor-air share instead; every other kind is complete here.
+bool MischungVollstaendig(const Prozessfelder& f);
+
 // Every name a state has in the project: the entered ones, then those that processes make.
 std::vector<std::string> ZustandsNamen(const Berechnung& b, const Projekt& p);
 

@@ -339,9 +339,7 @@ QString Prozessformular::feldfehler() const {
         if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
         if (const QString fehler = zahlfehler(feld); !fehler.isEmpty()) return fehler;
     }
-    // A mixing takes its two flows, or the outdoor-air share instead.
-    if (f.art == Prozessart::Mischen && !zahl(parameter("aussenluftanteil")) &&
-        !(zahl(parameter("massenstrom1")) && zahl(parameter("massenstrom2")))) {
+    if (!MischungVollstaendig(felder())) {
         return "Bitte zwei Massenströme oder den Außenluftanteil eingeben.";
     }
     if (!f.ziele.empty()) {
@@ -356,7 +354,9 @@ QString Prozessformular::feldfehler() const {
     return {};
 }
 
-Json Prozessformular::eintrag() const {
+Json Prozessformular::eintrag() const { return ProzessEintrag(felder()); }
+
+Prozessfelder Prozessformular::felder() const {
     Prozessfelder f;
     f.art = kProzessnamen[std::max(0, art_->currentIndex())].art;
     f.von = von_->currentText().toStdString();
@@ -367,7 +367,7 @@ Json Prozessformular::eintrag() const {
     for (const auto& [k, feld] : parameter_) {
         if (const auto v = zahl(feld)) f.parameter[k] = *v;
     }
-    return ProzessEintrag(f);
+    return f;
 }
 
 // --- A zone ---------------------------------------------------------------------------------

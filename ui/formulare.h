@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "projekt/bearbeiten.h"
 #include "projekt/projekt.h"
 
 class QDialogButtonBox;
@@ -125,6 +126,8 @@ class Prozessformular : public Eintragsformular {
   private:
     void artGewaehlt();
     void volumenstromZeigen();
+    // What the fields hold, for the model to make the entry from.
+    Prozessfelder felder() const;
 
     QComboBox* art_ = nullptr;
     QComboBox* von_ = nullptr;

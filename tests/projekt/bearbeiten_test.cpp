@@ -73,8 +73,12 @@ TEST(Bearbeiten, ProcessEntriesFromTheFormsFields) {
     m.parameter = {{"aussenluftanteil", 30}};
     EXPECT_EQ(ProzessEintrag(m).dump(),
               R"({"art":"mischen","von":["A","C"],"nach":"M","aussenluftanteil":30})");
+    EXPECT_TRUE(MischungVollstaendig(m));
     m.parameter = {{"massenstrom1", 2000}};
     EXPECT_EQ(ProzessEintrag(m)["massenstroeme"].dump(), "[2000,0]");
+    EXPECT_FALSE(MischungVollstaendig(m));
+    m.parameter["massenstrom2"] = 6000;
+    EXPECT_TRUE(MischungVollstaendig(m));
 }
 
 TEST(Bearbeiten, NamesAndTheFirstFreeName) {
