@@ -22,17 +22,18 @@ Laeufe Gesammelt(const std::vector<Operation>& ops) {
 // The lines of run k, in order.
 std::vector<Strecke> Strecken(const Laeufe& l, std::size_t k) {
     std::vector<Strecke> s;
-    for (int i = l.laeufe.at(k).erste; i >= 0; i = l.strecken[i].naechste) s.push_back(l.strecken[i]);
+    for (int i = l.laeufe.at(k).erste; i >= 0; i = l.strecken[i].naechste)
+        s.push_back(l.strecken[i]);
     return s;
 }
 
 // Lines of one colour and width far from anything drawn between them make one run, in
 // hundredths of a pixel; a repeated line, a point and a line off the canvas add nothing.
 TEST(Laeufe, DistantLinesOfOneKindJoinOneRun) {
-    const Laeufe l = Gesammelt({Linie(0, 100, 12000, 100, kRot), Linie(0, 7000, 1000, 7000, kBlau),
-                                Linie(0, 100, 12000, 100, kRot), Linie(5000, 200, 5000, 200, kRot),
-                                Linie(-500, -500, -100, -100, kRot),
-                                Linie(0, 300, 12000, 300, kRot)});
+    const Laeufe l =
+        Gesammelt({Linie(0, 100, 12000, 100, kRot), Linie(0, 7000, 1000, 7000, kBlau),
+                   Linie(0, 100, 12000, 100, kRot), Linie(5000, 200, 5000, 200, kRot),
+                   Linie(-500, -500, -100, -100, kRot), Linie(0, 300, 12000, 300, kRot)});
     ASSERT_EQ(l.laeufe.size(), 2u);
     EXPECT_EQ(l.laeufe[0].farbe, qRgb(255, 0, 0));
     const auto rot = Strecken(l, 0);
@@ -48,9 +49,9 @@ TEST(Laeufe, DistantLinesOfOneKindJoinOneRun) {
 // and so does every line after a box: the order of what covers what stays as drawn. Another
 // width is another kind.
 TEST(Laeufe, WhatWasDrawnSinceKeepsItsPlace) {
-    const Laeufe quer = Gesammelt({Linie(0, 100, 12000, 100, kRot),
-                                   Linie(6000, 0, 6000, 8000, kBlau),
-                                   Linie(0, 4000, 12000, 4000, kRot)});
+    const Laeufe quer =
+        Gesammelt({Linie(0, 100, 12000, 100, kRot), Linie(6000, 0, 6000, 8000, kBlau),
+                   Linie(0, 4000, 12000, 4000, kRot)});
     ASSERT_EQ(quer.laeufe.size(), 3u);
     EXPECT_EQ(quer.laeufe[2].farbe, qRgb(255, 0, 0));
 
