@@ -14,7 +14,8 @@ const QSize kInnen(1200, 800);
 // Markers drawn later lie on top and win the click; a click far from every marker hits none.
 TEST(Ueberlagerung, TheMarkerOnTopWinsTheClick) {
     Ueberlagerung u;
-    u.marken = {{"A", QPointF(6000, 4000), 0}, {"B", QPointF(6000, 4000), 1},
+    u.marken = {{"A", QPointF(6000, 4000), 0},
+                {"B", QPointF(6000, 4000), 1},
                 {"C", QPointF(1000, 1000), -1}};
     EXPECT_EQ(MarkeBei(u, kInnen, QPointF(600, 400)), 1u);
     EXPECT_EQ(MarkeBei(u, kInnen, QPointF(100, 100)), 2u);
