@@ -50,7 +50,7 @@ bool IstEpw(std::string_view daten) { return daten.substr(0, 9) == "LOCATION,"; 
 Ergebnis<Messreihenimport> EpwLesen(std::string_view daten, std::string name, std::string quelle,
                                     const Fortschritt& fortschritt) {
     using E = Ergebnis<Messreihenimport>;
-    Messreihenimport im = Wetterjahrimport(std::move(name), std::move(quelle), "EPW");
+    Messreihenimport im = Wetterjahrimport(std::move(name), std::move(quelle), "EPW", daten);
     Messreihe& r = im.reihe;
     Zeilen zeilen(daten);
     std::vector<std::string_view> felder;
@@ -66,10 +66,6 @@ Ergebnis<Messreihenimport> EpwLesen(std::string_view daten, std::string name, st
     const std::optional<double> druckAusHoehe =
         r.hoehe ? std::optional<double>(NormdruckInHoehe(*r.hoehe)) : std::nullopt;
 
-    const auto zeilenZahl =
-        std::min(static_cast<std::size_t>(std::count(daten.begin(), daten.end(), '\n')),
-                 kMessreiheMaxPunkte);
-    for (auto* v : {&r.monat, &r.tag, &r.stunde, &r.theta, &r.feuchte}) v->reserve(zeilenZahl);
     Fortschrittstakt takt(fortschritt, daten.size());
     double druckSumme = 0;
     std::size_t druckStunden = 0;

@@ -91,7 +91,7 @@ bool IstTry(std::string_view daten) {
 Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, std::string quelle,
                                     const Fortschritt& fortschritt) {
     using E = Ergebnis<Messreihenimport>;
-    Messreihenimport im = Wetterjahrimport(std::move(name), std::move(quelle), "TRY");
+    Messreihenimport im = Wetterjahrimport(std::move(name), std::move(quelle), "TRY", daten);
     Messreihe& r = im.reihe;
 
     Zeilen zeilen(daten);
@@ -109,11 +109,6 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
     }
 
     const std::size_t anzahl = spalten.size();
-    const auto zeilenZahl =
-        std::min(static_cast<std::size_t>(std::count(daten.begin(), daten.end(), '\n')),
-                 kMessreiheMaxPunkte);
-    for (auto* v : {&r.monat, &r.tag, &r.stunde, &r.theta, &r.feuchte}) v->reserve(zeilenZahl);
-
     Fortschrittstakt takt(fortschritt, daten.size());
     std::string_view zeile;
     std::vector<std::string_view> felder;

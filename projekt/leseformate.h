@@ -47,8 +47,10 @@ class Fortschrittstakt {
 // Counts a line that could not be read, keeping the first few line numbers.
 void Ueberspringen(Messreihenimport& im, std::size_t zeile);
 
-// A weather year being read: its name, source and format, ready for its hours.
-Messreihenimport Wetterjahrimport(std::string name, std::string quelle, const char* format);
+// A weather year being read from daten: its name, source and format, with room for an hour
+// per line.
+Messreihenimport Wetterjahrimport(std::string name, std::string quelle, const char* format,
+                                  std::string_view daten);
 
 // Adds one hour; false when the series already holds kMessreiheMaxPunkte points.
 bool StundeAnhaengen(Messreihe& r, int monat, int tag, int stunde, double theta, double x);

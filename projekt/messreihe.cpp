@@ -39,7 +39,8 @@ std::string ZuVieleZeilen() {
            " Messzeilen, die Grenze des Programms.";
 }
 
-Messreihenimport Wetterjahrimport(std::string name, std::string quelle, const char* format) {
+Messreihenimport Wetterjahrimport(std::string name, std::string quelle, const char* format,
+                                  std::string_view daten) {
     Messreihenimport im;
     Messreihe& r = im.reihe;
     r.name = AlsUtf8(name);
@@ -47,6 +48,10 @@ Messreihenimport Wetterjahrimport(std::string name, std::string quelle, const ch
     r.art = Reihenart::Wetterjahr;
     r.format = format;
     r.feuchteart = Feuchteart::X;
+    const auto zeilenZahl =
+        std::min(static_cast<std::size_t>(std::count(daten.begin(), daten.end(), '\n')),
+                 kMessreiheMaxPunkte);
+    for (auto* v : {&r.monat, &r.tag, &r.stunde, &r.theta, &r.feuchte}) v->reserve(zeilenZahl);
     return im;
 }
 
