@@ -14,44 +14,58 @@ namespace lumora {
 
 namespace {
 
-constexpr char kTitel[] = "Lumora h,x-Diagramm";
-
 // The SVG from this program's own writer, everything the painter draws as its elements. Empty
 // when the painter failed.
-QByteArray Svg(const Diagrammbild& b) {
-    Svgdokument svg(Gesamtgroesse(), kTitel);
+QByteArray Svg(const Bildvorlage& b) {
+    Svgdokument svg(b.groesse, b.titel);
     QPainter p(&svg);
-    DiagrammMalen(p, b, Linienweg::Pfade);
+    b.malen(p, Linienweg::Pfade);
     return p.end() ? svg.text() : QByteArray();
 }
 
 // The PDF as Qt's writer makes it, the canvas runs as its paths.
-QByteArray Pdf(const Diagrammbild& b) {
+QByteArray Pdf(const Bildvorlage& b) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
-    pdf.setTitle(kTitel);
-    pdf.setPageSize(QPageSize(QSizeF(Gesamtgroesse()) * 72.0 / 96, QPageSize::Point));
+    pdf.setTitle(b.titel);
+    pdf.setPageSize(QPageSize(QSizeF(b.groesse) * 72.0 / 96, QPageSize::Point));
     pdf.setPageMargins(QMarginsF());
     pdf.setResolution(96);
     QPainter p(&pdf);
-    DiagrammMalen(p, b, Linienweg::Pfade);
+    b.malen(p, Linienweg::Pfade);
     return p.end() ? puffer.buffer() : QByteArray();
+}
+
+// The picture as an image of `skala` device pixels to its pixel.
+QImage Png(const Bildvorlage& b, double skala) {
+    QImage bild(b.groesse * skala, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(skala);
+    QPainter p(&bild);
+    b.malen(p, Linienweg::Raster);
+    return bild;
 }
 
 }  // namespace
 
-QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala) {
+QString BildSpeichern(const Bildvorlage& b, const QString& pfad, double pngSkala,
+                      const QString& misslungen) {
     const QString endung = QFileInfo(pfad).suffix().toLower();
     if (endung != "png" && endung != "svg" && endung != "pdf") {
         return "Unbekannter Dateityp „" + endung + "“: bitte PNG, SVG oder PDF wählen.";
     }
     const auto f = AtomarSchreiben(pfad, [&](QSaveFile& datei) {
-        if (endung == "png") return DiagrammBild(b, pngSkala).save(&datei, "PNG");
+        if (endung == "png") return Png(b, pngSkala).save(&datei, "PNG");
         const QByteArray text = endung == "svg" ? Svg(b) : Pdf(b);
         return !text.isEmpty() && datei.write(text) == text.size();
     });
-    return f ? Meldung(*f, "Das Diagramm ließ sich nicht schreiben") : QString();
+    return f ? Meldung(*f, misslungen) : QString();
+}
+
+QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala) {
+    const Bildvorlage vorlage{Gesamtgroesse(), "Lumora h,x-Diagramm",
+                              [&b](QPainter& p, Linienweg weg) { DiagrammMalen(p, b, weg); }};
+    return BildSpeichern(vorlage, pfad, pngSkala, "Das Diagramm ließ sich nicht schreiben");
 }
 
 }  // namespace lumora
