@@ -181,6 +181,9 @@ Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
     ReihenAnlegen(u, projekt, b, e, vorher);
     ProzesseAnlegen(u, b);
     MarkenAnlegen(u, b);
+    if (b.anlage) {
+        u.anlage = AnlagenbildAus(*b.anlage, *b.druck, e, vorher ? vorher->anlage.get() : nullptr);
+    }
     return u;
 }
 

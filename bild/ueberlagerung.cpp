@@ -498,6 +498,7 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
         p.drawRects(punkte.data(), static_cast<int>(punkte.size()));
         p.drawRects(quadrate.data(), static_cast<int>(quadrate.size()));
     }
+    if (u.anlage) AnlagenbildMalen(p, *u.anlage, m);
     p.restore();
 }
 
@@ -553,6 +554,7 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
         if (vorrat) vorrat->kartenlegende = imZug ? std::optional<QRectF>(box) : std::nullopt;
         KartenlegendeMalen(p, u.karten, box);
     }
+    if (u.anlage) AnlagenlegendeMalen(p, *u.anlage, Anlagenlegendenbox(u, innen));
     p.restore();
 }
 

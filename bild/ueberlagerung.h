@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "bild/anlagenbild.h"
 #include "bild/karte.h"
 #include "core/eingabe.h"
 #include "core/prozess.h"
@@ -73,6 +74,8 @@ struct Ueberlagerung {
     // The solution of an exercise beside a hand-in, thin and dashed (bild/loesungsbild.h).
     std::vector<Linie> loesungLinien;
     std::vector<Marke> loesungMarken;
+    // The project's air-handling unit: its supply window and the hours of its year by mode.
+    std::shared_ptr<const Anlagenbild> anlage;
 };
 
 // The colour of each kind of process on the chart; the legend names a kind by its name in the
