@@ -26,6 +26,7 @@
 #include "projekt/bearbeiten.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
+#include "ui/anlagenseite.h"
 #include "ui/fenster.h"
 #include "ui/formulare.h"
 #include "ui/hilfe.h"
@@ -112,6 +113,7 @@ void Projektfenster::tabellenAnlegen() {
     notiz_->hide();
     spalte->addWidget(notiz_);
     reiter_ = new QTabWidget(mitte);
+    reiter_->setObjectName("reiter");
     spalte->addWidget(reiter_);
     knoepfe_ = new QHBoxLayout;
     knoepfe_->addStretch();
@@ -139,6 +141,9 @@ void Projektfenster::tabellenAnlegen() {
     zonen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(zonen_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
     reiter_->addTab(zonen_, "Zonen");
+
+    anlage_ = new Anlagenseite(s_, reiter_);
+    reiter_->addTab(anlage_, "Anlage");
 }
 
 QAction* Projektfenster::aktionAnlegen(QMenu* menue, const char* name, const char* text,
@@ -197,6 +202,11 @@ void Projektfenster::bearbeitenmenueAnlegen(QMenu* m) {
     aktionAnlegen(m, "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); });
     aktionAnlegen(m, "wetterjahr", "Wetterjahr einstellen …", QKeySequence(Qt::CTRL | Qt::Key_J),
                   [this] { wetterjahrEinstellen(); });
+    aktionAnlegen(m, "anlageHinzufuegen", "Anlage hinzufügen", {}, [this] {
+        anlage_->hinzufuegen();
+        reiter_->setCurrentWidget(anlage_);
+    });
+    aktionAnlegen(m, "anlageEntfernen", "Anlage entfernen", {}, [this] { anlage_->entfernen(); });
     aktionAnlegen(m, "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); });
     // Moving rows: in the menu and as buttons under the tables.
     for (const bool hoch : {true, false}) {

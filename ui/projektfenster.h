@@ -13,6 +13,7 @@ class QMenu;
 
 namespace lumora {
 
+class Anlagenseite;
 class Uebungsfenster;
 class Zustandsmodell;
 class Prozessmodell;
@@ -47,6 +48,7 @@ class Projektfenster : public QMainWindow {
     QTableView* messreihen() const { return messreihen_; }
     QTableView* zonen() const { return zonen_; }
     Uebungsfenster* uebung() const { return uebung_; }
+    Anlagenseite* anlage() const { return anlage_; }
 
     // The actions that the chart window offers as well, with the same shortcuts.
     QAction* aktion(const char* name) const;
@@ -113,6 +115,7 @@ class Projektfenster : public QMainWindow {
     QMenu* zuletzt_ = nullptr;
     QHBoxLayout* knoepfe_ = nullptr;  // the buttons under the tables
     Uebungsfenster* uebung_ = nullptr;
+    Anlagenseite* anlage_ = nullptr;
 };
 
 }  // namespace lumora

@@ -99,7 +99,7 @@ bool Projektsitzung::leer() const {
     for (Liste l : {Liste::Zustaende, Liste::Prozesse, Liste::Messreihen, Liste::Zonen}) {
         if (projekt_->anzahl(l) > 0) return false;
     }
-    return true;
+    return projekt_->anlage().is_null();
 }
 
 void Projektsitzung::neu(const Feldtexte& eingabe) {
@@ -261,6 +261,14 @@ void Projektsitzung::setUebung(Json uebung, const QString& text) {
     ausfuehren(std::make_unique<Befehl>(
         *this, text, [this, uebung] { projekt_->setUebung(uebung); },
         [this, vorher] { projekt_->setUebung(*vorher); }, NurEintraege));
+}
+
+void Projektsitzung::setAnlage(Json anlage, const QString& text) {
+    if (anlage == projekt_->anlage()) return;
+    auto vorher = std::make_shared<Json>(projekt_->anlage());
+    ausfuehren(std::make_unique<Befehl>(
+        *this, text, [this, anlage] { projekt_->setAnlage(anlage); },
+        [this, vorher] { projekt_->setAnlage(*vorher); }, NurEintraege));
 }
 
 int Projektsitzung::UmfangVon(Liste liste) {

@@ -66,6 +66,9 @@ class Projektsitzung : public QObject {
     void setSichtbar(std::size_t messreihe, bool an);
     // Replaces the exercise under "uebung" (with the answers typed into it); null removes it.
     void setUebung(Json uebung, const QString& text);
+    // Replaces the air-handling unit under "anlage"; null removes it. Nothing when it is the
+    // same.
+    void setAnlage(Json anlage, const QString& text);
     // Ends a run of changes that zusammenfassen folds together.
     void zusammenfassenBeenden() { ++ziehfolge_; }
 
