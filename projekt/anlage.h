@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/zustandswerte.h"
+#include "projekt/auswertung.h"
 #include "projekt/jsontext.h"
 #include "projekt/messreihe.h"
 #include "projekt/zeit.h"
@@ -108,6 +109,9 @@ struct Anlagenjahr {
     std::array<double, kKomponenten> hoechstleistung{};  // [kW]; WrgHeizen holds the
                                                          // recovery's, WrgKuehlen is 0
     std::vector<Anlagenstunde> stunden;
+
+    // Counts an hour of month s.monat into the sums, the month, its mode and the highest loads.
+    void Addieren(const Anlagenstunde& s);
 };
 
 // The dry-air mass flow of a unit [kg/h]: given, or from its volume flow at the middle of the

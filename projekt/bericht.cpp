@@ -182,6 +182,17 @@ Json BerichtJson(const Berechnung& b) {
         }
         bericht["messreihen"] = std::move(reihen);
     }
+    if (b.anlage) {
+        if (b.anlage->jahr) {
+            bericht["anlage"] = AnlagenBericht(b.anlage->name, *b.anlage->jahr);
+        } else {
+            const Json& name = b.anlage->quelle.is_object() && b.anlage->quelle.contains("name")
+                                   ? b.anlage->quelle["name"]
+                                   : Json();
+            bericht["anlage"] = Json{{"name", name}, {"fehler", b.anlage->fehler}};
+            fehler.push_back(Json{{"wo", "anlage"}, {"meldung", b.anlage->fehler}});
+        }
+    }
     for (std::size_t i = 0; i < b.zonen.size(); ++i) {
         if (!b.zonen[i].zone) {
             fehler.push_back(Json{{"wo", Wo(Liste::Zonen, i)}, {"meldung", b.zonen[i].fehler}});
@@ -192,7 +203,8 @@ Json BerichtJson(const Berechnung& b) {
 }
 
 std::string BerichtText(const Berechnung& b) {
-    return DokumentSchreiben(BerichtJson(b), {"zustaende", "prozesse", "messreihen", "fehler"});
+    return DokumentSchreiben(BerichtJson(b),
+                             {"zustaende", "prozesse", "messreihen", "anlage", "fehler"});
 }
 
 std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
