@@ -23,7 +23,7 @@ const std::array<QColor, kBetriebsarten> kArtfarben{{
     QColor(150, 220, 0),    // befeuchten
     QColor(110, 110, 255),  // kuehlen
     QColor(235, 0, 235),    // heizen
-    QColor(225, 185, 0),    // wrg
+    QColor(210, 200, 0),    // wrg
     QColor(95, 95, 0),      // frei
 }};
 
