@@ -121,18 +121,18 @@ std::shared_ptr<const Anlagenbild> AnlagenbildAus(const AnlagenErgebnis& a, cons
 void AnlagenbildMalen(QPainter& p, const Anlagenbild& a, QPointF m) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (!a.fenster.isEmpty()) {
-        QPolygonF rand;
-        rand.reserve(a.fenster.size());
-        for (const QPointF& q : a.fenster) rand << QPointF(q.x() * m.x(), q.y() * m.y());
-        QColor flaeche = kZuluftfensterfarbe;
-        flaeche.setAlpha(25);
+    // The window's light fill under the dots, its outline over them.
+    QPolygonF rand;
+    rand.reserve(a.fenster.size());
+    for (const QPointF& q : a.fenster) rand << QPointF(q.x() * m.x(), q.y() * m.y());
+    QColor flaeche = kZuluftfensterfarbe;
+    flaeche.setAlpha(25);
+    p.setPen(Qt::NoPen);
+    if (!rand.isEmpty()) {
         p.setBrush(flaeche);
-        p.setPen(QPen(kZuluftfensterfarbe, 2, Qt::DashLine));
         p.drawPolygon(rand);
     }
     if (a.punkte) {
-        p.setPen(Qt::NoPen);
         const double r = kPunkt / 2;
         for (std::size_t i = 0; i < kBetriebsarten; ++i) {
             const auto& punkte = (*a.punkte)[i];
@@ -142,6 +142,11 @@ void AnlagenbildMalen(QPainter& p, const Anlagenbild& a, QPointF m) {
                 p.drawEllipse(QPointF(q.x() * m.x(), q.y() * m.y()), r, r);
             }
         }
+    }
+    if (!rand.isEmpty()) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kZuluftfensterfarbe, 2, Qt::DashLine));
+        p.drawPolygon(rand);
     }
     p.restore();
 }

@@ -50,8 +50,8 @@ std::shared_ptr<const Anlagenbild> AnlagenbildAus(const AnlagenErgebnis& a, cons
                                                   const Eingabe& e,
                                                   const Anlagenbild* vorher = nullptr);
 
-// Draws the window and the dots, in canvas units scaled by m to pixels: over the series and
-// zones, under the processes and states.
+// Draws the dots and the window's outline over them, in canvas units scaled by m to pixels:
+// over the series and zones, under the processes and states.
 void AnlagenbildMalen(QPainter& p, const Anlagenbild& a, QPointF m);
 
 // The legend of the modes: a dot of each mode's colour and its name, and a sample of the

@@ -44,6 +44,7 @@
 #include <thread>
 
 #include "bild/leinwandbild.h"
+#include "ui/anlagenseite.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/formulare.h"
@@ -343,7 +344,7 @@ class Roboter {
             {7, &Roboter::eingabe},           {10, &Roboter::verlauf},
             {2, &Roboter::allesZurueck},      {4, &Roboter::reiter},
             {3, &Roboter::fenster},           {5, &Roboter::uebung},
-            {5, &Roboter::tastenkuerzel},
+            {5, &Roboter::tastenkuerzel},     {8, &Roboter::anlage},
         };
         int summe = 0;
         for (const Art& a : kArten) summe += a.gewicht;
@@ -563,6 +564,116 @@ class Roboter {
         if (auto* t = qobject_cast<QTableView*>(seite); t && t->model()->rowCount() > 0) {
             const QRect r = t->visualRect(t->model()->index(z_.bis(t->model()->rowCount()), 0));
             if (r.isValid()) QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
+        }
+    }
+
+    // --- The unit -------------------------------------------------------------------------
+
+    // The tab "Anlage": its fields typed as a user would (unchanged, random texts or sound
+    // values) and taken, or one of its buttons pressed. A refused change and an unchanged one
+    // leave the project as it was; a taken one is one undo step.
+    void anlage() {
+        if (!pf().isVisible()) {
+            protokoll_("show the project window (F3)");
+            pf().show();
+        }
+        Anlagenseite* a = pf().anlage();
+        reiterWaehlen(a);
+        const std::string vorher = bytes();
+        const int index = app_.sitzung().verlauf().index();
+        if (auto* ergebnisse = a->findChild<QTabWidget*>("anlagenergebnisse"); z_.ja(0.3)) {
+            ergebnisse->setCurrentIndex(z_.bis(ergebnisse->count()));
+            protokoll_("unit: results tab " + S(ergebnisse->tabText(ergebnisse->currentIndex())));
+        }
+        if (z_.ja(0.3)) {
+            std::vector<QPushButton*> knoepfe;
+            for (QPushButton* k : a->findChildren<QPushButton*>()) {
+                if (k->isVisible() && k->isEnabled()) knoepfe.push_back(k);
+            }
+            if (knoepfe.empty()) return;
+            QPushButton* k = z_.aus(knoepfe);
+            protokoll_("unit: press \"" + S(k->text()) + "\"");
+            k->click();
+            return;
+        }
+        const Plan plan = static_cast<Plan>(z_.bis(4));
+        if (plan == Plan::Abbrechen) return;
+        if (plan == Plan::Zufall) {
+            for (QComboBox* c : a->findChildren<QComboBox*>()) {
+                if (c->isVisible() && c->count() > 0 && z_.ja(0.2)) {
+                    c->setCurrentIndex(z_.bis(c->count()));
+                    protokoll_("unit: choose \"" + S(c->currentText()) + "\"");
+                }
+            }
+            if (a->kuehler()->isVisible() && z_.ja(0.2)) a->kuehler()->toggle();
+            for (QLineEdit* feld : a->findChildren<QLineEdit*>()) {
+                if (!feld->isVisible() || !z_.ja(0.3)) continue;
+                const QString text = z_.ja(0.2) ? z_.name() : z_.text();
+                protokoll_("unit: type \"" + S(text) + "\" into " + S(feld->objectName()));
+                textSetzen(feld, text);
+            }
+        } else if (plan == Plan::Gueltig) {
+            anlageAusfuellen(a);
+        } else {
+            a->verwerfen();  // texts typed before and refused would be taken too
+        }
+        protokoll_(std::string("unit: take, ") + PlanName(plan));
+        if (z_.ja(0.5)) {
+            a->uebernehmenKnopf()->click();
+        } else if (QLineEdit* feld = a->feld(Anlagenseite::Strom); feld->isVisible()) {
+            QTest::keyClick(feld, Qt::Key_Return);
+        }
+        aufraeumen();
+        const bool abgelehnt = !a->meldung()->text().isEmpty();
+        if (plan == Plan::Unveraendert || abgelehnt) {
+            EXPECT_EQ(bytes(), vorher) << (abgelehnt ? "A refused change of the unit changed the "
+                                                       "project."
+                                                     : "The unit taken unchanged changed the "
+                                                       "project.");
+        }
+        EXPECT_LE(app_.sitzung().verlauf().index(), index + 1)
+            << "A change of the unit took more than one undo step.";
+    }
+
+    // Sound values, each field changed or left as it is.
+    void anlageAusfuellen(Anlagenseite* a) {
+        using F = Anlagenseite;
+        const auto setzen = [&](F::Feld f, const std::vector<QString>& werte) {
+            if (a->feld(f)->isVisible() && z_.ja(0.4)) {
+                textSetzen(a->feld(f), z_.aus(werte));
+                protokoll_("unit: " + S(a->feld(f)->objectName()) + " " + S(a->feld(f)->text()));
+            }
+        };
+        if (a->stromart()->isVisible() && z_.ja(0.2)) a->stromart()->setCurrentIndex(z_.bis(2));
+        setzen(F::Strom, {"5000", "6000", "12000,5"});
+        setzen(F::ThetaMin, {"16", "18"});
+        setzen(F::ThetaMax, {"20", "22", "26"});
+        setzen(F::XMin, {"", "5", "6"});
+        setzen(F::XMax, {"", "9", "10"});
+        if (z_.ja(0.3)) {
+            const bool wrg = z_.ja(0.7);
+            a->abluftpaar()->setCurrentIndex(0);
+            textSetzen(a->feld(F::AbluftA), wrg ? "22" : "");
+            textSetzen(a->feld(F::AbluftB), wrg ? "40" : "");
+            textSetzen(a->feld(F::Rueckwaermzahl),
+                       wrg ? z_.aus<QString>({"0,6", "0.75", "1"}) : "");
+        }
+        setzen(F::Frostschutz, {"", "-5", "2"});
+        if (z_.ja(0.2)) a->kuehler()->toggle();
+        setzen(F::Bypass, {"", "0", "0,15"});
+        if (z_.ja(0.2)) a->befeuchter()->setCurrentIndex(z_.bis(3));
+        setzen(F::Befeuchtertemperatur, {"", "100", "10", "15"});
+        if (z_.ja(0.3)) {
+            const bool leer = z_.ja(0.3);
+            textSetzen(a->feld(F::MonatVon), leer ? "" : QString::number(1 + z_.bis(12)));
+            textSetzen(a->feld(F::MonatBis), leer ? "" : QString::number(1 + z_.bis(12)));
+        }
+        if (z_.ja(0.3)) {
+            const bool leer = z_.ja(0.3);
+            const int von = z_.bis(24);
+            textSetzen(a->feld(F::StundeVon), leer ? "" : QString::number(von));
+            textSetzen(a->feld(F::StundeBis),
+                       leer ? "" : QString::number(von + 1 + z_.bis(24 - von)));
         }
     }
 
