@@ -11,6 +11,7 @@
 
 #include "bild/projektbild.h"
 #include "projekt/berechnung.h"
+#include "projekt/messreihe.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
 #include "ui/leinwand.h"
@@ -41,10 +42,29 @@ std::string MessreiheText() {
            "], \"theta\": [" + theta + "], \"phi\": [" + phi + "]}\n";
 }
 
+// The example weather year of 8,760 hours as a series of the project, named "Jahr".
+std::string WetterjahrText() {
+    QFile datei(LUMORA_WETTER "/beispieljahr.dat");
+    if (!datei.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = datei.readAll();
+    const auto gelesen =
+        MessreiheLesen(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       "Jahr", "beispieljahr.dat");
+    return gelesen ? "    " + Kompakt(MessreiheZuJson(gelesen->reihe)) + "\n" : std::string();
+}
+
+// An air-handling unit with every component on that year, all of it in operation.
+constexpr const char* kAnlage =
+    R"({"name": "RLT 1", "wetterjahr": "Jahr", "massenstrom": 6000,)"
+    R"( "zuluft": {"theta": [18, 22], "x": [6, 9]}, "abluft": {"theta": 22, "phi": 40},)"
+    R"( "rueckwaermzahl": 0.7, "frostschutz": -5, "kuehler": {"bypass": 0.1},)"
+    R"( "befeuchter": {"art": "dampf", "dampf": 100}})";
+
 // States Z0 … Z999 all over the canvas, Z0 at 20 °C and 8 g/kg; processes P0 … P999 in one
 // chain from Z0, heating, cooling with dehumidification and steam in turn, so that moving Z0
 // moves every process.
-std::string Projekttext(const std::string& eingabe, bool mitMessreihe) {
+// With a unit, its weather year is shown as the project's series, and the unit over it.
+std::string Projekttext(const std::string& eingabe, bool mitMessreihe, bool mitAnlage = false) {
     std::string text = "{\n  \"lumora\": 1,\n" + eingabe + "  \"zustaende\": [\n";
     for (int i = 0; i < kZustaende; ++i) {
         const std::string werte = i == 0 ? R"("theta": 20, "x": 8)"
@@ -74,6 +94,9 @@ std::string Projekttext(const std::string& eingabe, bool mitMessreihe) {
     }
     text += "  ]";
     if (mitMessreihe) text += ",\n  \"messreihen\": [\n" + MessreiheText() + "  ]";
+    if (mitAnlage) {
+        text += ",\n  \"messreihen\": [\n" + WetterjahrText() + "  ],\n  \"anlage\": " + kAnlage;
+    }
     return text + "\n}\n";
 }
 
@@ -82,11 +105,11 @@ std::string Projekttext(const std::string& eingabe, bool mitMessreihe) {
 // (the series are kept) and hands the chart window a new overlay that keeps its background
 // image. Then the canvas is painted as the screen would: its image copied and the overlay
 // painted over it. The canvas's own image must not be drawn again.
-void Ziehen(benchmark::State& state, bool mitMessreihe) {
+void Ziehen(benchmark::State& state, bool mitMessreihe, bool mitAnlage = false) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath("ziehen.lumora");
     QFile datei(pfad);
-    const std::string text = Projekttext(EingabeText("0.001", "0.00001"), mitMessreihe);
+    const std::string text = Projekttext(EingabeText("0.001", "0.00001"), mitMessreihe, mitAnlage);
     if (!datei.open(QIODevice::WriteOnly) ||
         datei.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size())) {
@@ -131,6 +154,15 @@ void Ziehen(benchmark::State& state, bool mitMessreihe) {
     std::size_t punkte = 0;
     for (const auto& r : fenster->ueberlagerung().reihen) punkte += r.punkte->size();
     state.counters["points"] = static_cast<double>(punkte);
+    if (mitAnlage) {
+        const auto& anlage = fenster->ueberlagerung().anlage;
+        std::size_t stunden = 0;
+        if (anlage && anlage->punkte) {
+            for (const auto& art : *anlage->punkte) stunden += art.size();
+        }
+        if (stunden == 0) state.SkipWithError("the unit's hours are not on the chart");
+        state.counters["unit_hours"] = static_cast<double>(stunden);
+    }
 }
 
 // The background layer of 100,000 points over the default chart, as the overlay draws it when
@@ -162,5 +194,8 @@ void Zeichnen(benchmark::State& state) {
 BENCHMARK_CAPTURE(Ziehen, drag, false)->Name("overlay/drag")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Ziehen, drag_messreihe, true)
     ->Name("overlay/drag_messreihe")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Ziehen, drag_anlage, false, true)
+    ->Name("overlay/drag_anlage")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(Zeichnen)->Name("messreihe/zeichnen")->Unit(benchmark::kMillisecond);

@@ -105,7 +105,7 @@ std::shared_ptr<const Anlagenbild> AnlagenbildAus(const AnlagenErgebnis& a, cons
         bild->punkte = vorher->punkte;
     }
     if (!bild->punkte) {
-        auto punkte = std::make_shared<std::array<std::vector<QPointF>, kBetriebsarten>>();
+        auto punkte = std::make_shared<Anlagenbild::Punkte>();
         if (a.jahr) {
             for (const Anlagenstunde& s : a.jahr->stunden) {
                 const QPointF ort(KoordX(e, s.aussen.x), KoordY(e, s.aussen.x, s.aussen.h));
@@ -177,16 +177,35 @@ QRectF Anlagenlegendenbox(const Ueberlagerung& u, QSize innen) {
     const double mitteY = (oben + unten) / 2;
     const QPointF orte[] = {{rechts, oben},  {links, oben},   {links, unten},  {mitteX, oben},
                             {mitteX, unten}, {links, mitteY}, {rechts, mitteY}};
+    constexpr std::size_t kOrte = std::size(orte);
+    // The hours under each place, counted once for the year and the canvas: a drag moves
+    // states, not hours, and 8,760 of them would be counted again for every frame.
+    struct Zaehlung {
+        std::weak_ptr<const Anlagenbild::Punkte> punkte;
+        QSize innen;
+        QSizeF groesse;
+        std::array<double, kOrte> stunden{};
+    };
+    thread_local Zaehlung zaehlung;
+    if (zaehlung.punkte.lock() != u.anlage->punkte || zaehlung.innen != innen ||
+        zaehlung.groesse != groesse) {
+        zaehlung = {u.anlage->punkte, innen, groesse, {}};
+        for (std::size_t i = 0; i < kOrte; ++i) {
+            const QRectF box(orte[i], groesse);
+            for (const auto& punkte : *u.anlage->punkte) {
+                for (const QPointF& q : punkte) {
+                    zaehlung.stunden[i] += box.contains(q.x() * m.x(), q.y() * m.y());
+                }
+            }
+        }
+    }
     QRectF beste;
     double wenigste = INFINITY;
-    for (const QPointF& ort : orte) {
-        const QRectF box(ort, groesse);
-        double kosten = 0;
+    for (std::size_t i = 0; i < kOrte; ++i) {
+        const QRectF box(orte[i], groesse);
+        double kosten = zaehlung.stunden[i];
         for (const QRectF& l : legenden) kosten += box.intersects(l) ? 1e12 : 0;
         for (const QRectF& z : zustaende) kosten += box.intersects(z) ? 1e8 : 0;
-        for (const auto& punkte : *u.anlage->punkte) {
-            for (const QPointF& q : punkte) kosten += box.contains(q.x() * m.x(), q.y() * m.y());
-        }
         if (kosten < wenigste) {
             wenigste = kosten;
             beste = box;

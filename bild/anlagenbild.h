@@ -29,7 +29,8 @@ struct Anlagenbild {
     // The outdoor states of the hours, canvas units, by mode (in the order of Betriebsart).
     // Shared from overlay to overlay while the year and the chart stay, so that a drag does
     // not place 8,760 dots again.
-    std::shared_ptr<const std::array<std::vector<QPointF>, kBetriebsarten>> punkte;
+    using Punkte = std::array<std::vector<QPointF>, kBetriebsarten>;
+    std::shared_ptr<const Punkte> punkte;
     std::shared_ptr<const void> quelle;  // the year they come from
     Eingabe diagramm;                    // and the chart they lie on
 

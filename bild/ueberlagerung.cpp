@@ -554,7 +554,12 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
         if (vorrat) vorrat->kartenlegende = imZug ? std::optional<QRectF>(box) : std::nullopt;
         KartenlegendeMalen(p, u.karten, box);
     }
-    if (u.anlage) AnlagenlegendeMalen(p, *u.anlage, Anlagenlegendenbox(u, innen));
+    if (u.anlage) {
+        const bool bleibt = vorrat && imZug && vorrat->anlagenlegende;
+        const QRectF box = bleibt ? *vorrat->anlagenlegende : Anlagenlegendenbox(u, innen);
+        if (vorrat) vorrat->anlagenlegende = imZug ? std::optional<QRectF>(box) : std::nullopt;
+        AnlagenlegendeMalen(p, *u.anlage, box);
+    }
     p.restore();
 }
 

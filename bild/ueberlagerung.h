@@ -112,7 +112,8 @@ struct Markenvorrat {
     QHash<QString, QImage> namen;   // each name as drawn once, at the same ratio
     std::optional<QRectF> legende;  // the legend's box during a drag, for these kinds
     std::vector<Prozessart> legendenArten;
-    std::optional<QRectF> kartenlegende;  // the legend of the frequency maps during a drag
+    std::optional<QRectF> kartenlegende;   // the legend of the frequency maps during a drag
+    std::optional<QRectF> anlagenlegende;  // the legend of the unit's modes during a drag
 };
 
 // Processes, states, the edge scale, the enthalpy labels, the legend of the process kinds and

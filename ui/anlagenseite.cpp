@@ -21,6 +21,7 @@
 #include "projekt/messreihe.h"
 #include "ui/formulare.h"
 #include "ui/projekttabellen.h"
+#include "ui/wetterjahrformular.h"
 
 namespace lumora {
 
@@ -417,13 +418,10 @@ QString Anlagenseite::feldname(Feld f) const {
             return befeuchter_->currentIndex() == 1 ? QString::fromUtf8("Dampftemperatur ϑD")
                                                     : QString::fromUtf8("Wassertemperatur ϑW");
         case MonatVon:
-            return "Monate von";
         case MonatBis:
-            return "Monate bis";
         case StundeVon:
-            return "Stunden von";
         case StundeBis:
-            return "Stunden bis";
+            return Zeitfensterfeld(f - MonatVon);
         case Anzahl:
             break;
     }
@@ -461,18 +459,22 @@ bool Anlagenseite::geaendert(std::initializer_list<Feld> felder) const {
 }
 
 void Anlagenseite::wetterjahreFuellen(const std::string& gewaehlt) {
-    const QSignalBlocker sperre(wetterjahr_);
-    wetterjahr_->clear();
-    const Berechnung& b = s_.stand();
-    for (const MessreihenErgebnis& r : b.messreihen) {
-        if (r.reihe && Laufbar(*r.reihe))
-            wetterjahr_->addItem(QString::fromStdString(r.reihe->name));
+    QStringList namen;
+    for (const MessreihenErgebnis& r : s_.stand().messreihen) {
+        if (r.reihe && Laufbar(*r.reihe)) namen << QString::fromStdString(r.reihe->name);
     }
     // A name the project has no series for stays, so that the unit shows as it is and says
     // what is wrong with it.
     const QString text = QString::fromStdString(gewaehlt);
-    if (wetterjahr_->findText(text) < 0) wetterjahr_->insertItem(0, text);
-    wetterjahr_->setCurrentIndex(wetterjahr_->findText(text));
+    if (!namen.contains(text)) namen.prepend(text);
+    QStringList bisher;
+    for (int i = 0; i < wetterjahr_->count(); ++i) bisher << wetterjahr_->itemText(i);
+    const QSignalBlocker sperre(wetterjahr_);
+    if (namen != bisher) {  // a drag changes no series: the list stays as it is
+        wetterjahr_->clear();
+        wetterjahr_->addItems(namen);
+    }
+    wetterjahr_->setCurrentIndex(static_cast<int>(namen.indexOf(text)));
 }
 
 void Anlagenseite::laden(const Json& anlage) {
@@ -680,6 +682,11 @@ void Anlagenseite::projektGeaendert() {
 
 void Anlagenseite::ergebnisseZeigen() {
     const auto& a = s_.stand().anlage;
+    // A drag of a state keeps the unit's results: the tables stay as they are.
+    Gezeigt jetzt{a.has_value(), a ? a->jahr : nullptr, a ? a->fehler : std::string(),
+                  a ? a->name : std::string()};
+    if (gezeigt_ && *gezeigt_ == jetzt) return;
+    gezeigt_ = std::move(jetzt);
     const Anlagenjahr* jahr = a && a->fehler.empty() && a->jahr ? a->jahr.get() : nullptr;
     if (!a) {
         zustand_->setText(QString::fromUtf8("Das Projekt hat keine Anlage."));

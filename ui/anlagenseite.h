@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "bild/monatsbalken.h"
@@ -132,6 +133,16 @@ class Anlagenseite : public QWidget {
     QTableWidget* uebersicht_ = nullptr;
     QTableWidget* monate_ = nullptr;
     Balkenflaeche* balken_ = nullptr;
+
+    // The results shown: whether there is a unit, its year, its reason and its name.
+    struct Gezeigt {
+        bool anlage = false;
+        std::shared_ptr<const Anlagenjahr> jahr;
+        std::string fehler;
+        std::string name;
+        bool operator==(const Gezeigt&) const = default;
+    };
+    std::optional<Gezeigt> gezeigt_;
 
     // What the form was filled from, and the texts and choices that gave the fields.
     Json geladen_;

@@ -86,16 +86,18 @@ Wetterjahrformular::Wetterjahrformular(QWidget* parent)
     pruefen();
 }
 
+QString Zeitfensterfeld(int teil) {
+    static const char* const kNamen[] = {"Monate von", "Monate bis", "Stunden von", "Stunden bis"};
+    return teil >= 0 && teil < 4 ? QString(kNamen[teil]) : QString();
+}
+
 QString Wetterjahrformular::name(int feld) {
     switch (feld) {
         case MonatVon:
-            return "Monate von";
         case MonatBis:
-            return "Monate bis";
         case StundeVon:
-            return "Stunden von";
         case StundeBis:
-            return "Stunden bis";
+            return Zeitfensterfeld(feld - MonatVon);
         case DTheta:
             return QString::fromUtf8("Δϑ");
         case DX:

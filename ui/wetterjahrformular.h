@@ -13,6 +13,10 @@ namespace lumora {
 // what they must be (so that the form can mend them).
 bool IstWetterjahr(const Json& eintrag);
 
+// The names of a time window's four fields in messages, in the order months from, months to,
+// hours from, hours to: "Monate von", …, "Stunden bis".
+QString Zeitfensterfeld(int teil);
+
 // The settings of a weather year: how it is drawn (dots or a frequency map), its time window
 // (months and hours of the day, each from-to and each optional), the class widths and the
 // hours a design value may be exceeded. Its entry is the weather year's with only the
