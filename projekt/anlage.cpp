@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
+#include <unordered_map>
 
 #include "core/einheiten.h"
 #include "core/groesse.h"
@@ -25,6 +27,9 @@ constexpr double kFrostschutzUnten = -50;
 // What a humidifier's water or steam has when the unit names no temperature [°C].
 constexpr double kDampfStandard = 100;
 constexpr double kWasserStandard = 10;
+
+// Fewer distinct outdoor states than this per core are computed on one core alone.
+constexpr std::size_t kMindestensJeKern = 500;
 
 constexpr Wertebereich kRueckwaermzahlAnlage{Grenze{0, false}, Grenze{1, true}};
 
@@ -421,6 +426,7 @@ Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d
                                              double massenstrom, const Zustandswerte& aussen) {
     Anlagenstunde s;
     s.aussen = aussen;
+    s.schritte.reserve(kKomponenten);
     Luftweg weg(d, aussen, s);
     if (auto f = StundeDurchlaufen(a, d, weg)) return Ergebnis<Anlagenstunde>::Fehler(*f);
     s.zuluft = weg.jetzt();
@@ -470,8 +476,83 @@ std::vector<std::optional<Zeitstelle>> ZeitstellenVon(const Messreihe& r) {
 
 }  // namespace
 
-Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r, const Luftdruck& d) {
+namespace {
+
+// The outdoor states of the hours in operation, each distinct pair once: an hour depends on
+// nothing else, and a weather year's rounded values repeat.
+struct Aussenwerte {
+    std::vector<std::pair<double, double>> paare;  // ϑ and φ or x, as the series holds them
+    std::vector<std::size_t> paarVon;              // per point in operation: its pair
+    std::vector<std::size_t> punkte;               // the points in operation
+};
+
+Aussenwerte AussenwerteVon(const Anlage& a, const Messreihe& r,
+                           const std::vector<std::optional<Zeitstelle>>& stellen) {
+    Aussenwerte w;
+    const auto streuung = [](const std::pair<double, double>& p) {
+        return std::hash<double>()(p.first) * 31 + std::hash<double>()(p.second);
+    };
+    std::unordered_map<std::pair<double, double>, std::size_t, decltype(streuung)> index(r.Punkte(),
+                                                                                         streuung);
+    for (std::size_t i = 0; i < r.Punkte(); ++i) {
+        const auto& stelle = stellen[i];
+        if (!stelle || !(stelle->gewicht > 0) ||
+            !a.betrieb.Enthaelt(stelle->monat, stelle->stunde)) {
+            continue;
+        }
+        const std::pair paar{r.theta[i], i < r.feuchte.size() ? r.feuchte[i] : std::nan("")};
+        std::size_t k = w.paare.size();
+        // A value that is no number cannot be ordered; its pair computes nothing anyway.
+        if (std::isnan(paar.first) || std::isnan(paar.second)) {
+            w.paare.push_back(paar);
+        } else if (const auto [it, neu] = index.try_emplace(paar, k); neu) {
+            w.paare.push_back(paar);
+        } else {
+            k = it->second;
+        }
+        w.punkte.push_back(i);
+        w.paarVon.push_back(k);
+    }
+    return w;
+}
+
+// The hour of each pair, none where it computes nothing; the pairs split among the cores.
+std::vector<std::optional<Anlagenstunde>> PaareRechnen(
+    const Anlage& a, const Luftdruck& d, double massenstrom, bool phi,
+    const std::vector<std::pair<double, double>>& paare) {
+    std::vector<std::optional<Anlagenstunde>> stunden(paare.size());
+    const auto rechnen = [&](std::size_t von, std::size_t bis) {
+        for (std::size_t k = von; k < bis; ++k) {
+            const auto [theta, f] = paare[k];
+            if (!std::isfinite(theta) || !std::isfinite(f)) continue;
+            const auto aussen = ZustandAusPaar(d, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
+                                               phi ? f : InKgJeKg(f));
+            if (!aussen) continue;
+            if (const auto s = AnlagenstundeRechnen(a, d, massenstrom, *aussen)) {
+                stunden[k] = *s;
+                stunden[k]->schritte = {};  // a year keeps what each hour made, not how
+            }
+        }
+    };
+    const std::size_t kerne = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const std::size_t teile = std::min(kerne, 1 + paare.size() / kMindestensJeKern);
+    std::vector<std::thread> helfer;
+    for (std::size_t t = 1; t < teile; ++t) {
+        helfer.emplace_back(rechnen, paare.size() * t / teile, paare.size() * (t + 1) / teile);
+    }
+    rechnen(0, paare.size() / teile);
+    for (std::thread& h : helfer) h.join();
+    return stunden;
+}
+
+}  // namespace
+
+Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r,
+                                         const Luftdruck& druck) {
     using E = Ergebnis<Anlagenjahr>;
+    // An hour's states need no wet-bulb temperature.
+    Luftdruck d = druck;
+    d.mitKuehlgrenze = false;
     const auto stellen = ZeitstellenVon(r);
     if (std::none_of(stellen.begin(), stellen.end(), [](const auto& s) { return s.has_value(); })) {
         return E::Fehler("„wetterjahr“: Die Zeiten der Messreihe " + Zitat(r.name) +
@@ -481,29 +562,23 @@ Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r, co
     if (!m) return E::Fehler(m.grund());
     Anlagenjahr j;
     j.massenstrom = *m;
-    const bool phi = r.feuchteart == Feuchteart::Phi;
-    for (std::size_t i = 0; i < r.Punkte(); ++i) {
-        const auto& stelle = stellen[i];
-        if (!stelle || !(stelle->gewicht > 0) ||
-            !a.betrieb.Enthaelt(stelle->monat, stelle->stunde)) {
-            continue;
-        }
-        const double theta = r.theta[i];
-        const double f = i < r.feuchte.size() ? r.feuchte[i] : std::nan("");
-        const auto aussen = std::isfinite(theta) && std::isfinite(f)
-                                ? ZustandAusPaar(d, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
-                                                 phi ? f : InKgJeKg(f))
-                                : Ergebnis<Zustandswerte>::Fehler("");
-        const auto gerechnet = aussen ? AnlagenstundeRechnen(a, d, j.massenstrom, *aussen)
-                                      : Ergebnis<Anlagenstunde>::Fehler("");
+    const Aussenwerte aussen = AussenwerteVon(a, r, stellen);
+    const auto paare =
+        PaareRechnen(a, d, j.massenstrom, r.feuchteart == Feuchteart::Phi, aussen.paare);
+    // Summed in the order of the series, so that the sums do not depend on the split.
+    j.stunden.reserve(aussen.punkte.size());
+    for (std::size_t k = 0; k < aussen.punkte.size(); ++k) {
+        const std::size_t i = aussen.punkte[k];
+        const Zeitstelle& stelle = *stellen[i];
+        const auto& gerechnet = paare[aussen.paarVon[k]];
         if (!gerechnet) {
-            j.unmoeglich += stelle->gewicht;
+            j.unmoeglich += stelle.gewicht;
             continue;
         }
         Anlagenstunde s = *gerechnet;
         s.index = i;
-        s.monat = stelle->monat;
-        s.gewicht = stelle->gewicht;
+        s.monat = stelle.monat;
+        s.gewicht = stelle.gewicht;
         j.Addieren(s);
         j.stunden.push_back(std::move(s));
     }
