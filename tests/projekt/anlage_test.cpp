@@ -295,5 +295,33 @@ TEST(Anlage, InTheProjectAndTheReport) {
     EXPECT_EQ(bericht["fehler"].back()["wo"], "anlage");
 }
 
+// A drag of a state keeps the year as it was computed; a change to the unit computes it anew.
+TEST(Anlage, TheYearIsComputedAgainOnlyWhenTheUnitChanges) {
+    auto p = Projekt::Lesen(
+        R"({"lumora": 1, "eingabe": ["40", "5", "1", "0.02", "0.002", "0.0005", "1013.25"],
+            "zustaende": [{"name": "A", "theta": 20, "phi": 50}], "prozesse": []})");
+    ASSERT_TRUE(p);
+    Projekt projekt = *p;
+    projekt.einfuegen(Liste::Messreihen, 0, MessreiheZuJson(Jahr()));
+    projekt.setAnlage(Einheit());
+    const Berechnung erste = Berechnen(projekt);
+    ASSERT_TRUE(erste.anlage && erste.anlage->jahr) << erste.anlage->fehler;
+
+    Json a = projekt.eintrag(Liste::Zustaende, 0);
+    a["theta"] = 21;
+    projekt.ersetzen(Liste::Zustaende, 0, a);
+    const Berechnung gezogen = Berechnen(projekt, {&erste, true, 0});
+    EXPECT_EQ(gezogen.anlage->jahr, erste.anlage->jahr);
+
+    Json einheit = Einheit();
+    einheit["massenstrom"] = 3000;
+    projekt.setAnlage(einheit);
+    const Berechnung geaendert = Berechnen(projekt, {&gezogen, true, std::nullopt});
+    ASSERT_TRUE(geaendert.anlage->jahr);
+    EXPECT_NE(geaendert.anlage->jahr, erste.anlage->jahr);
+    EXPECT_DOUBLE_EQ(geaendert.anlage->jahr->summe.Heizen() * 2,
+                     erste.anlage->jahr->summe.Heizen());
+}
+
 }  // namespace
 }  // namespace lumora
