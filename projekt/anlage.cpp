@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -244,8 +245,8 @@ namespace {
 // project's processes.
 class Luftweg {
   public:
-    Luftweg(const Luftdruck& d, const Zustandswerte& aussen, Anlagenstunde& s)
-        : d_(d), s_(s), jetzt_(aussen) {}
+    Luftweg(const Luftdruck& d, const Zustandswerte& aussen, Anlagenstunde& s, bool mitSchritten)
+        : d_(d), s_(s), jetzt_(aussen), mitSchritten_(mitSchritten) {}
 
     const Zustandswerte& jetzt() const { return jetzt_; }
 
@@ -278,7 +279,8 @@ class Luftweg {
         s_.leistung[static_cast<std::size_t>(k)] += std::abs(ende.h - jetzt_.h);
         if (k == Komponente::Befeuchter) s_.befeuchterwasser += std::abs(ende.x - jetzt_.x);
         if (k == Komponente::Kuehler) s_.kondensat += std::abs(ende.x - jetzt_.x);
-        s_.schritte.push_back({k, ende});
+        s_.laeuft[static_cast<std::size_t>(k)] = true;
+        if (mitSchritten_) s_.schritte.push_back({k, ende});
         jetzt_ = ende;
         return std::nullopt;
     }
@@ -287,6 +289,7 @@ class Luftweg {
     const Luftdruck& d_;
     Anlagenstunde& s_;
     Zustandswerte jetzt_;
+    bool mitSchritten_;
 };
 
 // What the humidity step of an hour does.
@@ -344,11 +347,11 @@ Fehler StundeDurchlaufen(const Anlage& a, const Luftdruck& d, Luftweg& weg) {
         if (ziel < theta) {
             ziel = std::max(ziel, std::min(theta, weg.jetzt().taupunkt.value_or(-kUnendlich)));
         }
-        const auto z = ZustandAusThetaX(d, ziel, weg.jetzt().x);
-        if (!z) return z.grund();
-        if (auto f =
-                weg.Schritt(ziel > theta ? Komponente::WrgHeizen : Komponente::WrgKuehlen, *z)) {
-            return f;
+        if (std::abs(ziel - theta) > kSpiel) {
+            const auto z = ZustandAusThetaX(d, ziel, weg.jetzt().x);
+            if (!z) return z.grund();
+            const Komponente k = ziel > theta ? Komponente::WrgHeizen : Komponente::WrgKuehlen;
+            if (auto f = weg.Schritt(k, *z)) return f;
         }
     }
     // 5. The pre-stage.
@@ -385,33 +388,19 @@ Fehler StundeDurchlaufen(const Anlage& a, const Luftdruck& d, Luftweg& weg) {
     return std::nullopt;
 }
 
-// The first mode that applies to the steps of an hour.
+// The first mode that applies to the components that ran in an hour.
 Betriebsart ArtVon(const Anlagenstunde& s) {
-    bool heizer = false, kuehler = false, befeuchtet = false;
-    for (const Anlagenschritt& schritt : s.schritte) {
-        switch (schritt.komponente) {
-            case Komponente::Frostschutz:
-            case Komponente::Vorerhitzer:
-            case Komponente::Nacherhitzer:
-                heizer = true;
-                break;
-            case Komponente::Kuehler:
-                kuehler = true;
-                break;
-            case Komponente::Befeuchter:
-                befeuchtet = true;
-                break;
-            case Komponente::WrgHeizen:
-            case Komponente::WrgKuehlen:
-                break;
-        }
-    }
+    const auto lief = [&](Komponente k) { return s.laeuft[static_cast<std::size_t>(k)]; };
     // Before the sums become flows, kondensat is the water the cooler took out [kg/kg].
     if (s.kondensat > kSpielX) return Betriebsart::Entfeuchten;
-    if (befeuchtet) return Betriebsart::Befeuchten;
-    if (kuehler) return Betriebsart::Kuehlen;
-    if (heizer) return Betriebsart::Heizen;
-    return s.schritte.empty() ? Betriebsart::Frei : Betriebsart::Wrg;
+    if (lief(Komponente::Befeuchter)) return Betriebsart::Befeuchten;
+    if (lief(Komponente::Kuehler)) return Betriebsart::Kuehlen;
+    if (lief(Komponente::Frostschutz) || lief(Komponente::Vorerhitzer) ||
+        lief(Komponente::Nacherhitzer)) {
+        return Betriebsart::Heizen;
+    }
+    return lief(Komponente::WrgHeizen) || lief(Komponente::WrgKuehlen) ? Betriebsart::Wrg
+                                                                       : Betriebsart::Frei;
 }
 
 bool Erreicht(const Anlage& a, const Zustandswerte& z) {
@@ -422,13 +411,15 @@ bool Erreicht(const Anlage& a, const Zustandswerte& z) {
 
 }  // namespace
 
-Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d,
-                                             double massenstrom, const Zustandswerte& aussen) {
-    Anlagenstunde s;
+namespace {
+
+// One hour into s; with mitSchritten it keeps every state on the way.
+Fehler StundeRechnen(const Anlage& a, const Luftdruck& d, double massenstrom,
+                     const Zustandswerte& aussen, Anlagenstunde& s, bool mitSchritten) {
     s.aussen = aussen;
-    s.schritte.reserve(kKomponenten);
-    Luftweg weg(d, aussen, s);
-    if (auto f = StundeDurchlaufen(a, d, weg)) return Ergebnis<Anlagenstunde>::Fehler(*f);
+    if (mitSchritten) s.schritte.reserve(kKomponenten);
+    Luftweg weg(d, aussen, s, mitSchritten);
+    if (auto f = StundeDurchlaufen(a, d, weg)) return f;
     s.zuluft = weg.jetzt();
     s.art = ArtVon(s);
     s.erreicht = Erreicht(a, s.zuluft);
@@ -436,6 +427,17 @@ Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d
     for (double& p : s.leistung) p = massenstrom * p / 3600;
     s.befeuchterwasser *= massenstrom;
     s.kondensat *= massenstrom;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d,
+                                             double massenstrom, const Zustandswerte& aussen) {
+    Anlagenstunde s;
+    if (auto f = StundeRechnen(a, d, massenstrom, aussen, s, true)) {
+        return Ergebnis<Anlagenstunde>::Fehler(*f);
+    }
     return s;
 }
 
@@ -528,9 +530,9 @@ std::vector<std::optional<Anlagenstunde>> PaareRechnen(
             const auto aussen = ZustandAusPaar(d, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
                                                phi ? f : InKgJeKg(f));
             if (!aussen) continue;
-            if (const auto s = AnlagenstundeRechnen(a, d, massenstrom, *aussen)) {
-                stunden[k] = *s;
-                stunden[k]->schritte = {};  // a year keeps what each hour made, not how
+            // A year keeps what each hour made, not how.
+            if (StundeRechnen(a, d, massenstrom, *aussen, stunden[k].emplace(), false)) {
+                stunden[k].reset();
             }
         }
     };
@@ -538,7 +540,12 @@ std::vector<std::optional<Anlagenstunde>> PaareRechnen(
     const std::size_t teile = std::min(kerne, 1 + paare.size() / kMindestensJeKern);
     std::vector<std::thread> helfer;
     for (std::size_t t = 1; t < teile; ++t) {
-        helfer.emplace_back(rechnen, paare.size() * t / teile, paare.size() * (t + 1) / teile);
+        const std::size_t von = paare.size() * t / teile, bis = paare.size() * (t + 1) / teile;
+        try {
+            helfer.emplace_back(rechnen, von, bis);
+        } catch (const std::system_error&) {
+            rechnen(von, bis);  // no thread to be had: this one does the part
+        }
     }
     rechnen(0, paare.size() / teile);
     for (std::thread& h : helfer) h.join();
