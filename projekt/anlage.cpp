@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <system_error>
+#include <thread>
+#include <unordered_map>
 
 #include "core/einheiten.h"
 #include "core/groesse.h"
@@ -25,6 +28,9 @@ constexpr double kFrostschutzUnten = -50;
 // What a humidifier's water or steam has when the unit names no temperature [°C].
 constexpr double kDampfStandard = 100;
 constexpr double kWasserStandard = 10;
+
+// Fewer distinct outdoor states than this per core are computed on one core alone.
+constexpr std::size_t kMindestensJeKern = 500;
 
 constexpr Wertebereich kRueckwaermzahlAnlage{Grenze{0, false}, Grenze{1, true}};
 
@@ -239,8 +245,8 @@ namespace {
 // project's processes.
 class Luftweg {
   public:
-    Luftweg(const Luftdruck& d, const Zustandswerte& aussen, Anlagenstunde& s)
-        : d_(d), s_(s), jetzt_(aussen) {}
+    Luftweg(const Luftdruck& d, const Zustandswerte& aussen, Anlagenstunde& s, bool mitSchritten)
+        : d_(d), s_(s), jetzt_(aussen), mitSchritten_(mitSchritten) {}
 
     const Zustandswerte& jetzt() const { return jetzt_; }
 
@@ -273,7 +279,8 @@ class Luftweg {
         s_.leistung[static_cast<std::size_t>(k)] += std::abs(ende.h - jetzt_.h);
         if (k == Komponente::Befeuchter) s_.befeuchterwasser += std::abs(ende.x - jetzt_.x);
         if (k == Komponente::Kuehler) s_.kondensat += std::abs(ende.x - jetzt_.x);
-        s_.schritte.push_back({k, ende});
+        s_.laeuft[static_cast<std::size_t>(k)] = true;
+        if (mitSchritten_) s_.schritte.push_back({k, ende});
         jetzt_ = ende;
         return std::nullopt;
     }
@@ -282,6 +289,7 @@ class Luftweg {
     const Luftdruck& d_;
     Anlagenstunde& s_;
     Zustandswerte jetzt_;
+    bool mitSchritten_;
 };
 
 // What the humidity step of an hour does.
@@ -339,11 +347,11 @@ Fehler StundeDurchlaufen(const Anlage& a, const Luftdruck& d, Luftweg& weg) {
         if (ziel < theta) {
             ziel = std::max(ziel, std::min(theta, weg.jetzt().taupunkt.value_or(-kUnendlich)));
         }
-        const auto z = ZustandAusThetaX(d, ziel, weg.jetzt().x);
-        if (!z) return z.grund();
-        if (auto f =
-                weg.Schritt(ziel > theta ? Komponente::WrgHeizen : Komponente::WrgKuehlen, *z)) {
-            return f;
+        if (std::abs(ziel - theta) > kSpiel) {
+            const auto z = ZustandAusThetaX(d, ziel, weg.jetzt().x);
+            if (!z) return z.grund();
+            const Komponente k = ziel > theta ? Komponente::WrgHeizen : Komponente::WrgKuehlen;
+            if (auto f = weg.Schritt(k, *z)) return f;
         }
     }
     // 5. The pre-stage.
@@ -380,33 +388,19 @@ Fehler StundeDurchlaufen(const Anlage& a, const Luftdruck& d, Luftweg& weg) {
     return std::nullopt;
 }
 
-// The first mode that applies to the steps of an hour.
+// The first mode that applies to the components that ran in an hour.
 Betriebsart ArtVon(const Anlagenstunde& s) {
-    bool heizer = false, kuehler = false, befeuchtet = false;
-    for (const Anlagenschritt& schritt : s.schritte) {
-        switch (schritt.komponente) {
-            case Komponente::Frostschutz:
-            case Komponente::Vorerhitzer:
-            case Komponente::Nacherhitzer:
-                heizer = true;
-                break;
-            case Komponente::Kuehler:
-                kuehler = true;
-                break;
-            case Komponente::Befeuchter:
-                befeuchtet = true;
-                break;
-            case Komponente::WrgHeizen:
-            case Komponente::WrgKuehlen:
-                break;
-        }
-    }
+    const auto lief = [&](Komponente k) { return s.laeuft[static_cast<std::size_t>(k)]; };
     // Before the sums become flows, kondensat is the water the cooler took out [kg/kg].
     if (s.kondensat > kSpielX) return Betriebsart::Entfeuchten;
-    if (befeuchtet) return Betriebsart::Befeuchten;
-    if (kuehler) return Betriebsart::Kuehlen;
-    if (heizer) return Betriebsart::Heizen;
-    return s.schritte.empty() ? Betriebsart::Frei : Betriebsart::Wrg;
+    if (lief(Komponente::Befeuchter)) return Betriebsart::Befeuchten;
+    if (lief(Komponente::Kuehler)) return Betriebsart::Kuehlen;
+    if (lief(Komponente::Frostschutz) || lief(Komponente::Vorerhitzer) ||
+        lief(Komponente::Nacherhitzer)) {
+        return Betriebsart::Heizen;
+    }
+    return lief(Komponente::WrgHeizen) || lief(Komponente::WrgKuehlen) ? Betriebsart::Wrg
+                                                                       : Betriebsart::Frei;
 }
 
 bool Erreicht(const Anlage& a, const Zustandswerte& z) {
@@ -417,12 +411,15 @@ bool Erreicht(const Anlage& a, const Zustandswerte& z) {
 
 }  // namespace
 
-Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d,
-                                             double massenstrom, const Zustandswerte& aussen) {
-    Anlagenstunde s;
+namespace {
+
+// One hour into s; with mitSchritten it keeps every state on the way.
+Fehler StundeRechnen(const Anlage& a, const Luftdruck& d, double massenstrom,
+                     const Zustandswerte& aussen, Anlagenstunde& s, bool mitSchritten) {
     s.aussen = aussen;
-    Luftweg weg(d, aussen, s);
-    if (auto f = StundeDurchlaufen(a, d, weg)) return Ergebnis<Anlagenstunde>::Fehler(*f);
+    if (mitSchritten) s.schritte.reserve(kKomponenten);
+    Luftweg weg(d, aussen, s, mitSchritten);
+    if (auto f = StundeDurchlaufen(a, d, weg)) return f;
     s.zuluft = weg.jetzt();
     s.art = ArtVon(s);
     s.erreicht = Erreicht(a, s.zuluft);
@@ -430,6 +427,17 @@ Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d
     for (double& p : s.leistung) p = massenstrom * p / 3600;
     s.befeuchterwasser *= massenstrom;
     s.kondensat *= massenstrom;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Ergebnis<Anlagenstunde> AnlagenstundeRechnen(const Anlage& a, const Luftdruck& d,
+                                             double massenstrom, const Zustandswerte& aussen) {
+    Anlagenstunde s;
+    if (auto f = StundeRechnen(a, d, massenstrom, aussen, s, true)) {
+        return Ergebnis<Anlagenstunde>::Fehler(*f);
+    }
     return s;
 }
 
@@ -470,8 +478,88 @@ std::vector<std::optional<Zeitstelle>> ZeitstellenVon(const Messreihe& r) {
 
 }  // namespace
 
-Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r, const Luftdruck& d) {
+namespace {
+
+// The outdoor states of the hours in operation, each distinct pair once: an hour depends on
+// nothing else, and a weather year's rounded values repeat.
+struct Aussenwerte {
+    std::vector<std::pair<double, double>> paare;  // ϑ and φ or x, as the series holds them
+    std::vector<std::size_t> paarVon;              // per point in operation: its pair
+    std::vector<std::size_t> punkte;               // the points in operation
+};
+
+Aussenwerte AussenwerteVon(const Anlage& a, const Messreihe& r,
+                           const std::vector<std::optional<Zeitstelle>>& stellen) {
+    Aussenwerte w;
+    const auto streuung = [](const std::pair<double, double>& p) {
+        return std::hash<double>()(p.first) * 31 + std::hash<double>()(p.second);
+    };
+    std::unordered_map<std::pair<double, double>, std::size_t, decltype(streuung)> index(r.Punkte(),
+                                                                                         streuung);
+    for (std::size_t i = 0; i < r.Punkte(); ++i) {
+        const auto& stelle = stellen[i];
+        if (!stelle || !(stelle->gewicht > 0) ||
+            !a.betrieb.Enthaelt(stelle->monat, stelle->stunde)) {
+            continue;
+        }
+        const std::pair paar{r.theta[i], i < r.feuchte.size() ? r.feuchte[i] : std::nan("")};
+        std::size_t k = w.paare.size();
+        // A value that is no number cannot be ordered; its pair computes nothing anyway.
+        if (std::isnan(paar.first) || std::isnan(paar.second)) {
+            w.paare.push_back(paar);
+        } else if (const auto [it, neu] = index.try_emplace(paar, k); neu) {
+            w.paare.push_back(paar);
+        } else {
+            k = it->second;
+        }
+        w.punkte.push_back(i);
+        w.paarVon.push_back(k);
+    }
+    return w;
+}
+
+// The hour of each pair, none where it computes nothing; the pairs split among the cores.
+std::vector<std::optional<Anlagenstunde>> PaareRechnen(
+    const Anlage& a, const Luftdruck& d, double massenstrom, bool phi,
+    const std::vector<std::pair<double, double>>& paare) {
+    std::vector<std::optional<Anlagenstunde>> stunden(paare.size());
+    const auto rechnen = [&](std::size_t von, std::size_t bis) {
+        for (std::size_t k = von; k < bis; ++k) {
+            const auto [theta, f] = paare[k];
+            if (!std::isfinite(theta) || !std::isfinite(f)) continue;
+            const auto aussen = ZustandAusPaar(d, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
+                                               phi ? f : InKgJeKg(f));
+            if (!aussen) continue;
+            // A year keeps what each hour made, not how.
+            if (StundeRechnen(a, d, massenstrom, *aussen, stunden[k].emplace(), false)) {
+                stunden[k].reset();
+            }
+        }
+    };
+    const std::size_t kerne = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const std::size_t teile = std::min(kerne, 1 + paare.size() / kMindestensJeKern);
+    std::vector<std::thread> helfer;
+    for (std::size_t t = 1; t < teile; ++t) {
+        const std::size_t von = paare.size() * t / teile, bis = paare.size() * (t + 1) / teile;
+        try {
+            helfer.emplace_back(rechnen, von, bis);
+        } catch (const std::system_error&) {
+            rechnen(von, bis);  // no thread to be had: this one does the part
+        }
+    }
+    rechnen(0, paare.size() / teile);
+    for (std::thread& h : helfer) h.join();
+    return stunden;
+}
+
+}  // namespace
+
+Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r,
+                                         const Luftdruck& druck) {
     using E = Ergebnis<Anlagenjahr>;
+    // An hour's states need no wet-bulb temperature.
+    Luftdruck d = druck;
+    d.mitKuehlgrenze = false;
     const auto stellen = ZeitstellenVon(r);
     if (std::none_of(stellen.begin(), stellen.end(), [](const auto& s) { return s.has_value(); })) {
         return E::Fehler("„wetterjahr“: Die Zeiten der Messreihe " + Zitat(r.name) +
@@ -481,29 +569,23 @@ Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r, co
     if (!m) return E::Fehler(m.grund());
     Anlagenjahr j;
     j.massenstrom = *m;
-    const bool phi = r.feuchteart == Feuchteart::Phi;
-    for (std::size_t i = 0; i < r.Punkte(); ++i) {
-        const auto& stelle = stellen[i];
-        if (!stelle || !(stelle->gewicht > 0) ||
-            !a.betrieb.Enthaelt(stelle->monat, stelle->stunde)) {
-            continue;
-        }
-        const double theta = r.theta[i];
-        const double f = i < r.feuchte.size() ? r.feuchte[i] : std::nan("");
-        const auto aussen = std::isfinite(theta) && std::isfinite(f)
-                                ? ZustandAusPaar(d, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
-                                                 phi ? f : InKgJeKg(f))
-                                : Ergebnis<Zustandswerte>::Fehler("");
-        const auto gerechnet = aussen ? AnlagenstundeRechnen(a, d, j.massenstrom, *aussen)
-                                      : Ergebnis<Anlagenstunde>::Fehler("");
+    const Aussenwerte aussen = AussenwerteVon(a, r, stellen);
+    const auto paare =
+        PaareRechnen(a, d, j.massenstrom, r.feuchteart == Feuchteart::Phi, aussen.paare);
+    // Summed in the order of the series, so that the sums do not depend on the split.
+    j.stunden.reserve(aussen.punkte.size());
+    for (std::size_t k = 0; k < aussen.punkte.size(); ++k) {
+        const std::size_t i = aussen.punkte[k];
+        const Zeitstelle& stelle = *stellen[i];
+        const auto& gerechnet = paare[aussen.paarVon[k]];
         if (!gerechnet) {
-            j.unmoeglich += stelle->gewicht;
+            j.unmoeglich += stelle.gewicht;
             continue;
         }
         Anlagenstunde s = *gerechnet;
         s.index = i;
-        s.monat = stelle->monat;
-        s.gewicht = stelle->gewicht;
+        s.monat = stelle.monat;
+        s.gewicht = stelle.gewicht;
         j.Addieren(s);
         j.stunden.push_back(std::move(s));
     }

@@ -78,7 +78,10 @@ struct Anlagenstunde {
     int monat = 0;          // 1..12
     double gewicht = 0;     // the hours it stands for
     Zustandswerte aussen;
-    std::vector<Anlagenschritt> schritte;  // in order; the last end is the supply air
+    // In order, the last end the supply air; empty in the hours of a year, which keep only
+    // what each hour made.
+    std::vector<Anlagenschritt> schritte;
+    std::array<bool, kKomponenten> laeuft{};  // which components changed the air
     Zustandswerte zuluft;
     Betriebsart art = Betriebsart::Frei;
     bool erreicht = true;

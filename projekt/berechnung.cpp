@@ -183,7 +183,10 @@ class Rechnung {
         e.anlage = std::make_shared<const Anlage>(std::move(*anlage));
         const Messreihe* reihe = nullptr;
         for (const MessreihenErgebnis& m : b_.messreihen) {
-            if (m.reihe && m.reihe->name == e.anlage->wetterjahr) reihe = m.reihe.get();
+            if (m.reihe && m.reihe->name == e.anlage->wetterjahr) {
+                reihe = m.reihe.get();
+                break;  // the first of that name, as the windows name it
+            }
         }
         if (!reihe) {
             e.fehler = "„wetterjahr“: Eine Messreihe " + Zitat(e.anlage->wetterjahr) +
