@@ -43,7 +43,7 @@ QFont Schrift(bool fett) {
 }
 
 QString Titel() { return QString("Betriebsarten"); }
-QString Fenstertext() { return QString("Zuluftfenster"); }
+QString Fenstertext() { return QString("Zuluftfeld"); }
 
 QString Text(Betriebsart a) {
     const std::string_view n = NameVon(a);
