@@ -215,6 +215,7 @@ void Anfangsdialog::berechnen() {
     fenster_->show();
     fenster_->raise();
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
+    fenster_->ablesung()->hide();  // it spoke of the chart the run replaces
     lauf_.zeichnen(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
     emit gezeichnet(texte);
