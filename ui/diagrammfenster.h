@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "bild/zeichnung.h"
@@ -69,6 +70,9 @@ class Diagrammfenster : public QWidget {
     QAction* enthalpieetiketten() const { return enthalpie_; }
     // Actions of the project that the context menu offers below the chart's own.
     void setProjektaktionen(const QList<QAction*>& aktionen);
+    // The name an export of the chart is suggested under: the open project's.
+    void setProjektname(std::function<QString()> name) { projektname_ = std::move(name); }
+    QString projektname() const { return projektname_ ? projektname_() : QString(); }
     // "Vergrößern" (Ctrl++), "Verkleinern" (Ctrl+−) and "Ganzes Diagramm" (Ctrl+0).
     const QList<QAction*>& zoomaktionen() const { return zoomaktionen_; }
 
@@ -114,7 +118,8 @@ class Diagrammfenster : public QWidget {
     Ablesefeld* ablesung_ = nullptr;
     Ueberlagerungsflaeche* ueber_ = nullptr;
     QList<QAction*> projektaktionen_;
-    QList<QAction*> zoomaktionen_;  // Vergrößern, Verkleinern, Ganzes Diagramm
+    QList<QAction*> zoomaktionen_;
+    std::function<QString()> projektname_;  // Vergrößern, Verkleinern, Ganzes Diagramm
     QAction* enthalpie_ = nullptr;
     bool enthalpieMitRand_ = false;  // the overlay as given brings the enthalpy labels
     std::optional<Eingabe> eingabe_;

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "core/version.h"
+#include "ui/fenster.h"
 
 namespace lumora {
 
@@ -31,6 +32,20 @@ QTextBrowser* Textfenster(QWidget* eltern, const char* name, const QString& tite
         text->setWindowTitle(titel);
         text->setOpenExternalLinks(true);
         text->resize(640, 560);
+        // Escape closes it, as it does a dialog.
+        auto* schliessen = new QAction(text);
+        schliessen->setShortcut(Qt::Key_Escape);
+        text->addAction(schliessen);
+        QObject::connect(schliessen, &QAction::triggered, text, &QWidget::close);
+    }
+    if (!text->isVisible()) {
+        // Beside the chart, which it explains, rather than over it; without one, beside the
+        // window it was asked from.
+        const QWidget* nachbar = eltern->window();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frm_Lumora" && w->isVisible()) nachbar = w;
+        }
+        NebenPlatzieren(text, nachbar);
     }
     text->show();
     text->raise();

@@ -268,8 +268,7 @@ TEST_F(Zoom, ExportWritesTheWholeChartOrWhatTheWindowShows) {
     ASSERT_EQ(DiagrammSpeichern(BildVon(fenster), svg, 1, fenster.ansicht()), "");
     QFile datei(svg);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(datei.readAll().contains(
-        QString("width=\"%1").arg(fenster.width()).toUtf8()));
+    EXPECT_TRUE(datei.readAll().contains(QString("width=\"%1").arg(fenster.width()).toUtf8()));
 }
 
 // A part of the interior rasterised on its own has the pixels of the whole image there.
