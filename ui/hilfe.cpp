@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -22,6 +23,22 @@ QString Ressource(const QString& pfad) {
     return QString::fromUtf8(datei.readAll());
 }
 
+// Closes the window it watches on Escape, as a dialog closes.
+class Escapeschliesser : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+            static_cast<QWidget*>(objekt)->close();
+            return true;
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+};
+
 // A window with a text, a child of `eltern` so that it goes with it, made once by its name.
 QTextBrowser* Textfenster(QWidget* eltern, const char* name, const QString& titel) {
     auto* text = eltern->findChild<QTextBrowser*>(QString::fromUtf8(name));
@@ -32,11 +49,7 @@ QTextBrowser* Textfenster(QWidget* eltern, const char* name, const QString& tite
         text->setWindowTitle(titel);
         text->setOpenExternalLinks(true);
         text->resize(640, 560);
-        // Escape closes it, as it does a dialog.
-        auto* schliessen = new QAction(text);
-        schliessen->setShortcut(Qt::Key_Escape);
-        text->addAction(schliessen);
-        QObject::connect(schliessen, &QAction::triggered, text, &QWidget::close);
+        text->installEventFilter(new Escapeschliesser(text));
     }
     if (!text->isVisible()) {
         // Beside the chart, which it explains, rather than over it; without one, beside the

@@ -80,8 +80,8 @@ TEST(Tasten, ReturnOnTheFocusedButtonDrawsTheChart) {
 TEST(Tasten, EscapeClosesTheManualTheShortcutsAndEveryForm) {
     QWidget eltern;
     eltern.show();
-    for (const auto& [zeigen, name] :
-         {std::pair{&HandbuchZeigen, "handbuch"}, std::pair{&TastenkuerzelZeigen, "tastenkuerzel"}}) {
+    for (const auto& [zeigen, name] : {std::pair{&HandbuchZeigen, "handbuch"},
+                                       std::pair{&TastenkuerzelZeigen, "tastenkuerzel"}}) {
         zeigen(&eltern);
         auto* text = eltern.findChild<QTextBrowser*>(name);
         ASSERT_NE(text, nullptr) << name;
@@ -198,7 +198,8 @@ TEST(Dateien, ExportSuggestsTheProjectsNameInTheLastFolder) {
     QTemporaryDir ordner;
     Diagrammfenster fenster;
     // Before any export: the home folder, and without a project the chart's own name.
-    EXPECT_EQ(Exportvorschlag(fenster), QDir(LetzterOrdner(Ordnerart::Export)).filePath("h,x-Diagramm.png"));
+    EXPECT_EQ(Exportvorschlag(fenster),
+              QDir(LetzterOrdner(Ordnerart::Export)).filePath("h,x-Diagramm.png"));
     fenster.setProjektname([] { return QString("sommerfall.lumora"); });
     Diagrammlauf{}.zeichnen(kStandard, fenster.leinwand(), fenster.etiketten(), ",");
     fenster.setEingabe(kStandard);
