@@ -37,28 +37,6 @@ QWidget* Gesamtflaeche(QWidget* fenster) {
     return gesamt;
 }
 
-// The chart of the window at any scale but the layout's own: the renderer's picture of the
-// window's view, its canvas rasterised at the screen's pixels for just the part in sight.
-class Bildflaeche : public QWidget {
-  public:
-    explicit Bildflaeche(Diagrammfenster* fenster) : QWidget(fenster), fenster_(fenster) {
-        setObjectName("Ansicht");
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setMouseTracking(true);
-        hide();
-    }
-
-  protected:
-    void paintEvent(QPaintEvent* ereignis) override {
-        QPainter p(this);
-        p.setClipRect(ereignis->rect());
-        DiagrammMalen(p, BildVon(*fenster_), Linienweg::Raster, fenster_->ansicht());
-    }
-
-  private:
-    Diagrammfenster* fenster_;
-};
-
 // Where a value lies between two bounds: in the middle when the length fits the room, else
 // as near to `wert` as keeps the room covered. For the view's offset along one axis.
 double Klemmen(double wert, double raum, double anfang, double laenge) {
@@ -67,6 +45,46 @@ double Klemmen(double wert, double raum, double anfang, double laenge) {
 }
 
 }  // namespace
+
+// The chart of the window at any scale but the layout's own: the renderer's picture of the
+// window's view, its canvas rasterised at the screen's pixels for just the part in sight. The
+// picture is kept until something in it changes, so that the read-out box moving over it
+// costs nothing.
+class Bildflaeche : public QWidget {
+  public:
+    explicit Bildflaeche(Diagrammfenster* fenster) : QWidget(fenster), fenster_(fenster) {
+        setObjectName("Ansicht");
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        hide();
+    }
+    // The chart, its labels, its overlay or the view changed.
+    void veraltet() {
+        alt_ = true;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* ereignis) override {
+        const qreal dpr = devicePixelRatioF();
+        if (alt_ || bild_.size() != size() * dpr || bild_.devicePixelRatio() != dpr) {
+            bild_ = QImage(size() * dpr, QImage::Format_RGB32);
+            bild_.setDevicePixelRatio(dpr);
+            QPainter b(&bild_);
+            DiagrammMalen(b, BildVon(*fenster_), Linienweg::Raster, fenster_->ansicht());
+            alt_ = false;
+        }
+        QPainter p(this);
+        p.drawImage(ereignis->rect(), bild_,
+                    QRectF(QPointF(ereignis->rect().topLeft()) * dpr,
+                           QSizeF(ereignis->rect().size()) * dpr));
+    }
+
+  private:
+    Diagrammfenster* fenster_;
+    QImage bild_;
+    bool alt_ = true;
+};
 
 Diagrammfenster::Diagrammfenster(QWidget* parent)
     : QWidget(parent), gesamt_(Gesamtflaeche(this)), etiketten_(gesamt_) {
@@ -107,6 +125,7 @@ void Diagrammfenster::flaechenAnlegen() {
     bild_ = new Bildflaeche(this);
     bild_->installEventFilter(this);
     connect(leinwand_, &Leinwand::aufgefrischt, bild_, [this] {
+        bild_->veraltet();
         if (bild_->isVisible()) bild_->repaint();
     });
 
@@ -165,7 +184,7 @@ void Diagrammfenster::aktionenAnlegen() {
 void Diagrammfenster::setEingabe(const Eingabe& eingabe) {
     eingabe_ = eingabe;
     if (enthalpie_->isChecked()) ueberlagerungZeigen(ueberlagerung(), false, false);
-    bild_->update();  // the labels the run placed
+    bild_->veraltet();  // the labels the run placed
     ablesungErneuern();
 }
 
@@ -180,7 +199,7 @@ void Diagrammfenster::ueberlagerungZeigen(Ueberlagerung u, bool hintergrund, boo
         if (enthalpie_->isChecked()) u.enthalpieetiketten = eingabe_;
     }
     ueber_->setUeberlagerung(std::move(u), hintergrund, imZug);
-    bild_->update();
+    bild_->veraltet();
     if (!imZug) ablesungErneuern();
 }
 
@@ -303,7 +322,7 @@ void Diagrammfenster::ansichtAnwenden() {
     } else {
         bild_->setGeometry(rect());
         bild_->show();
-        bild_->update();
+        bild_->veraltet();
         gesamt_->hide();
     }
     ablesung_->raise();

@@ -13,6 +13,7 @@
 
 namespace lumora {
 
+class Bildflaeche;
 class Leinwand;
 
 // frm_Lumora: the chart window with the area pic_gesamt, the canvas pic_Diagramm, the two
@@ -112,7 +113,7 @@ class Diagrammfenster : public QWidget {
     void ablesungErneuern();
 
     QWidget* gesamt_ = nullptr;
-    QWidget* bild_ = nullptr;  // the chart as the renderer draws it, at any other scale
+    Bildflaeche* bild_ = nullptr;  // the chart as the renderer draws it, at any other scale
     Leinwand* leinwand_ = nullptr;
     Etiketten etiketten_;
     Ablesefeld* ablesung_ = nullptr;
