@@ -126,28 +126,6 @@ TEST(Tasten, EscapeClosesTheLowerLimitAndKeepsIt) {
     anwendung.sitzung().wiederherstellungLoeschen();
 }
 
-TEST(Hilfefenster, ManualOpensBesideTheChart) {
-    const QScreen* schirm = QGuiApplication::primaryScreen();
-    ASSERT_NE(schirm, nullptr);
-    Diagrammfenster diagramm;
-    diagramm.show();
-    diagramm.move(schirm->availableGeometry().topLeft());
-    QWidget eltern;
-    HandbuchZeigen(&eltern);
-    auto* text = eltern.findChild<QTextBrowser*>("handbuch");
-    ASSERT_NE(text, nullptr);
-    const QRect frei = schirm->availableGeometry();
-    const QRect chart = diagramm.frameGeometry();
-    const QRect hilfe = text->frameGeometry();
-    // Right of the chart where the screen has room, else on the side with more of it.
-    const QPoint soll = NebenOrt(frei, chart, hilfe.size());
-    EXPECT_EQ(hilfe.topLeft(), soll);
-    if (frei.right() - chart.right() >= hilfe.width()) {
-        EXPECT_FALSE(hilfe.intersects(chart));
-    }
-    text->close();
-}
-
 class Ablesebox : public testing::Test {
   protected:
     void SetUp() override {
