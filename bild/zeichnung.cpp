@@ -90,6 +90,11 @@ QSize Gesamtgroesse() { return Form(kGesamt).size(); }
 QRect Leinwandrahmen() { return Form(kDiagramm); }
 QSize Innengroesse() { return Leinwandrahmen().size() - QSize(2, 2); }
 QPoint Innenursprung() { return Leinwandrahmen().topLeft() + QPoint(1, 1); }
+bool AufDerLeinwand(QPointF imInnern) {
+    const QSize innen = Innengroesse();
+    return imInnern.x() >= 0 && imInnern.y() >= 0 && imInnern.x() < innen.width() &&
+           imInnern.y() < innen.height();
+}
 Ausschnitt GanzeFlaeche() { return {Gesamtgroesse(), 1, QPointF(0, 0)}; }
 
 void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg) {

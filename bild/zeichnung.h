@@ -83,5 +83,7 @@ QImage DiagrammBild(const Diagrammbild& b, double skala, const Ausschnitt& a = G
 
 // The canvas interior's top-left corner in pixels of the area.
 QPoint Innenursprung();
+// Whether a point in pixels of the interior (at the layout's size) lies on the canvas.
+bool AufDerLeinwand(QPointF imInnern);
 
 }  // namespace lumora

@@ -24,9 +24,7 @@ void Ablesefeld::ablesen(const Eingabe& e, QPointF imInnern, QPoint ort,
                          const std::vector<Haeufigkeitskarte>& karten) {
     const QSize innen = Innengroesse();
     QWidget* fenster = parentWidget();
-    const bool drinnen = imInnern.x() >= 0 && imInnern.y() >= 0 && imInnern.x() < innen.width() &&
-                         imInnern.y() < innen.height();
-    if (!fenster || !drinnen) {
+    if (!fenster || !AufDerLeinwand(imInnern)) {
         hide();
         return;
     }

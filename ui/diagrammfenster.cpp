@@ -222,7 +222,7 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     menue.addSeparator();
     menue.addActions(zoomaktionen_);
     const QPointF innen = imInnern(ereignis->pos());
-    if (eingabe_ && QRectF(QPointF(0, 0), QSizeF(Innengroesse())).contains(innen)) {
+    if (eingabe_ && AufDerLeinwand(innen)) {
         const QPointF m = Massstab(Innengroesse());
         const double X = innen.x() / m.x();
         const double Y = innen.y() / m.y();
@@ -425,7 +425,8 @@ void Diagrammfenster::ablesungErneuern() {
 
 void Diagrammfenster::ablesen(QPointF imInnern) {
     letzterOrt_ = imInnern;
-    if (!eingabe_) {
+    // Off the canvas, over its labels or the margin, there is nothing to read.
+    if (!eingabe_ || !AufDerLeinwand(imInnern)) {
         ablesung_->hide();
         return;
     }
