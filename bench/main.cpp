@@ -85,6 +85,7 @@ constexpr Verhaeltnis kVerhaeltnisse[] = {
     {"overlay/drag_messreihe", "reference/default", 10},
     {"wetterjahr/import", "reference/default", 30},
     {"wetterjahr/klassen", "reference/default", 3},
+    {"anlage/jahr", "reference/default", 10},
 };
 
 // Passes every report on to the reporter Google Benchmark's own flags ask for

@@ -1,6 +1,6 @@
-// Speed of a weather year: reading a TRY year of 8,760 hourly lines, and drawing its frequency
+// Speed of a weather year: reading a TRY year of 8,760 hourly lines, drawing its frequency
 // map (classing the evaluated hours and painting the classes into the overlay's background, as
-// the window does when the map is switched on).
+// the window does when the map is switched on), and running an air-handling unit through it.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -108,7 +108,32 @@ void Klassen(benchmark::State& state) {
         static_cast<double>(gemalt) / (static_cast<double>(innen.width()) * innen.height());
 }
 
+// Every hour of the year through a unit with every component, as a project computes it.
+void Jahresbetrieb(benchmark::State& state) {
+    const auto im = MessreiheLesen(TryJahr(), "Bench", "try.dat");
+    const auto druck = LuftdruckBei(1013.25);
+    const auto anlage =
+        AnlageAusJson(Json::parse(R"({"name": "RLT", "wetterjahr": "Bench", "massenstrom": 6000,
+            "zuluft": {"theta": [18, 22], "x": [6, 9]}, "abluft": {"theta": 22, "phi": 40},
+            "rueckwaermzahl": 0.7, "frostschutz": -5, "kuehler": {"bypass": 0.1},
+            "befeuchter": {"art": "dampf"}})"),
+                      *druck);
+    if (!im || !anlage) {
+        state.SkipWithError("no weather year or no unit");
+        return;
+    }
+    std::size_t stunden = 0;
+    for (auto _ : state) {
+        const auto jahr = AnlagenjahrRechnen(*anlage, im->reihe, *druck);
+        stunden = jahr ? jahr->stunden.size() : 0;
+        benchmark::DoNotOptimize(stunden);
+    }
+    state.counters["hours"] = static_cast<double>(stunden);
+    if (stunden != 8760) state.SkipWithError("not every hour computed");
+}
+
 }  // namespace
 
+BENCHMARK(Jahresbetrieb)->Name("anlage/jahr")->Unit(benchmark::kMillisecond);
 BENCHMARK(Import)->Name("wetterjahr/import")->Unit(benchmark::kMillisecond);
 BENCHMARK(Klassen)->Name("wetterjahr/klassen")->Unit(benchmark::kMillisecond);

@@ -112,7 +112,10 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     Zustandswerte z;
     z.theta = theta;
     z.x = x;
-    const auto xS = Saettigungsgehalt(d, theta);
+    // Saturation at theta once, for the fog and for φ.
+    const auto g =
+        theta >= kTiefsteTemperatur ? Gesaettigt(theta, d.Pges, d.thetaSiede, true) : std::nullopt;
+    const std::optional<double> xS = g ? std::optional(g->x) : std::nullopt;
     z.nebel = nebelMoeglich && xS && x > *xS;
     const double xDampf = z.nebel ? *xS : x;
     if (theta < 0) {
@@ -124,13 +127,14 @@ Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMo
     }
     z.pD = Partialdruck(xDampf, d.Pges);
     if (theta < d.thetaSiede) {
-        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / SaettigungsdruckLuft(theta));
+        const double pS = g ? g->pS : SaettigungsdruckLuft(theta);
+        z.phi = z.nebel ? 100 : std::min(100.0, 100 * z.pD / pS);
     }
     z.taupunkt = TaupunktOderReifpunkt(z.pD);
     z.reifpunkt = IstReifpunkt(z.pD);
     if (xS && x >= *xS) {
         z.kuehlgrenze = theta;
-    } else {
+    } else if (d.mitKuehlgrenze) {
         z.kuehlgrenze = IsothermeDurch(d, x, z.h, std::min(theta, d.thetaSiede));
     }
     z.v = (kRLuft + xDampf * kRDampf) * (theta + kNullpunkt) / InPa(InBar(d.Pges));

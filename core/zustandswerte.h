@@ -40,6 +40,9 @@ std::pair<double, double> Halbiere(double unten, double oben, IstOben istOben) {
 struct Luftdruck {
     double Pges = 0;        // [hPa]
     double thetaSiede = 0;  // [°C]
+    // Whether states computed in this context find their wet-bulb temperature, a search that
+    // costs more than the rest of a state together; a year of a unit's hours does without.
+    bool mitKuehlgrenze = true;
 };
 
 // The pressure context for Pges [hPa]; none where the boiling temperature is out of reach.

@@ -18,8 +18,9 @@ std::int64_t Klassenindex(double v, double breite) {
     return static_cast<std::int64_t>(std::isnan(k) ? 0 : std::clamp(k, -1e15, 1e15));
 }
 
-// A weather year's time fields at i as whole numbers in their ranges; false where any is not.
-bool StundeLesen(const Messreihe& r, std::size_t i, int& monat, int& stunde) {
+}  // namespace
+
+bool WetterstundeLesen(const Messreihe& r, std::size_t i, int& monat, int& stunde) {
     const auto ganz = [](const std::vector<double>& v, std::size_t i, double min, double max) {
         return i < v.size() && v[i] == std::floor(v[i]) && v[i] >= min && v[i] <= max;
     };
@@ -30,8 +31,6 @@ bool StundeLesen(const Messreihe& r, std::size_t i, int& monat, int& stunde) {
     stunde = static_cast<int>(r.stunde[i]);
     return true;
 }
-
-}  // namespace
 
 double Klassengrenze(std::int64_t k, double breite) {
     return std::round(static_cast<double>(k) * breite * 1e9) / 1e9;
@@ -114,7 +113,7 @@ Messauswertung MessreiheAuswerten(const Messreihe& r, const Luftdruck& druck) {
         int monat = 0, stunde = 0;
         if (a.wetterjahr) {
             // An hour whose time cannot be read cannot be placed in the window: impossible.
-            if (!StundeLesen(r, i, monat, stunde)) {
+            if (!WetterstundeLesen(r, i, monat, stunde)) {
                 ++a.punkte;
                 ++a.unmoeglich;
                 continue;

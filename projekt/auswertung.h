@@ -71,6 +71,10 @@ struct Messauswertung {
     double Stunden() const;  // the hours the possible points stand for
 };
 
+// A weather year's month (1..12) and hour (1..24) at point i, its time fields whole numbers in
+// their ranges; false where any is not.
+bool WetterstundeLesen(const Messreihe& reihe, std::size_t i, int& monat, int& stunde);
+
 Messauswertung MessreiheAuswerten(const Messreihe& reihe, const Luftdruck& druck);
 
 // A class's lower bound as written: k·breite rounded to 9 decimals.

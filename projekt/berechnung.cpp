@@ -154,6 +154,51 @@ class Rechnung {
             messreihenAuswerten();
         }
         zonen();
+        anlage();
+    }
+
+    // The unit's year, taken over where neither it nor the series changed since.
+    void anlage() {
+        const Json& quelle = p_.anlage();
+        if (quelle.is_null()) return;
+        if (v_.vorher && v_.messreihen && v_.vorher->anlage &&
+            v_.vorher->anlage->quelle == quelle) {
+            b_.anlage = v_.vorher->anlage;
+            return;
+        }
+        AnlagenErgebnis& e = b_.anlage.emplace();
+        e.quelle = quelle;
+        if (quelle.is_object() && quelle.contains("name") && quelle["name"].is_string()) {
+            e.name = quelle["name"];
+        }
+        if (!b_.druck) {
+            e.fehler = eingabeFehler_;
+            return;
+        }
+        auto anlage = AnlageAusJson(quelle, *b_.druck);
+        if (!anlage) {
+            e.fehler = anlage.grund();
+            return;
+        }
+        e.anlage = std::make_shared<const Anlage>(std::move(*anlage));
+        const Messreihe* reihe = nullptr;
+        for (const MessreihenErgebnis& m : b_.messreihen) {
+            if (m.reihe && m.reihe->name == e.anlage->wetterjahr) {
+                reihe = m.reihe.get();
+                break;  // the first of that name, as the windows name it
+            }
+        }
+        if (!reihe) {
+            e.fehler = "„wetterjahr“: Eine Messreihe " + Zitat(e.anlage->wetterjahr) +
+                       " gibt es im Projekt nicht.";
+            return;
+        }
+        auto jahr = AnlagenjahrRechnen(*e.anlage, *reihe, *b_.druck);
+        if (!jahr) {
+            e.fehler = jahr.grund();
+            return;
+        }
+        e.jahr = std::make_shared<const Anlagenjahr>(std::move(*jahr));
     }
 
     void messreihenAuswerten() {

@@ -10,6 +10,7 @@
 #include "core/eingabe.h"
 #include "core/prozess.h"
 #include "core/zustandswerte.h"
+#include "projekt/anlage.h"
 #include "projekt/auswertung.h"
 #include "projekt/groessen.h"
 #include "projekt/projekt.h"
@@ -83,6 +84,16 @@ struct ZonenErgebnis {
     std::string fehler;
 };
 
+// The project's air-handling unit: its settings and year, or the German reason why it
+// computes nothing. Shared, so that a drag of a state does not compute the year again.
+struct AnlagenErgebnis {
+    std::string name;  // as in the file, when it is a text
+    Json quelle;       // the entry it was computed from
+    std::shared_ptr<const Anlage> anlage;
+    std::shared_ptr<const Anlagenjahr> jahr;
+    std::string fehler;  // empty when computed
+};
+
 // A project as the chart shows it.
 struct Berechnung {
     std::optional<Eingabe> eingabe;  // none when the input texts are refused as a chart
@@ -91,6 +102,7 @@ struct Berechnung {
     std::vector<BerechneterProzess> prozesse;   // one per entry of prozesse, in file order
     std::vector<MessreihenErgebnis> messreihen;
     std::vector<ZonenErgebnis> zonen;
+    std::optional<AnlagenErgebnis> anlage;  // none without "anlage" in the project
 
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };

@@ -7,6 +7,7 @@
 #include "core/prozess.h"
 #include "core/zahlen.h"
 #include "projekt/groessen.h"
+#include "projekt/spalten.h"
 
 namespace lumora {
 
@@ -125,19 +126,16 @@ void Zeile(std::string& aus, std::initializer_list<std::string> zellen) {
 
 void ZustandZeile(std::string& aus, const std::string& name, const Diagrammpunkt* p,
                   const std::string& fehler, std::string_view t) {
-    if (!p) {
-        Zeile(aus, {Zelle(name), "", "", "", "", "", "", "", "", "", "", "", "", Zelle(fehler)});
-        return;
+    aus += Zelle(name);
+    for (const Zustandsspalte& s : Zustandsspalten()) {
+        aus += ';';
+        if (!p) continue;
+        const auto w = s.wert(p->zustand);
+        aus += s.janein ? (w == 1.0 ? "ja" : "nein") : Zelle(w, t, s.stellen);
     }
-    const Zustandswerte& z = p->zustand;
-    using namespace stellen;
-    Zeile(aus,
-          {Zelle(name), Zelle(z.theta, t, kTheta), Zelle(z.x * kGrammJeKilogramm, t, kX),
-           Zelle(z.phi, t, kPhi), Zelle(z.h, t, kH), Zelle(z.pD * kHpaJeBar, t, kDruck),
-           Zelle(z.taupunkt, t, kTheta), Zelle(z.kuehlgrenze, t, kTheta), Zelle(z.rho, t, kRho),
-           Zelle(z.v, t, kRho), z.nebel ? "ja" : "nein",
-           Zelle(z.wasser * kGrammJeKilogramm, t, kWasser), Zelle(z.eis * kGrammJeKilogramm, t, kX),
-           p->aufLeinwand ? "" : "außerhalb des Diagramms"});
+    aus += ';';
+    aus += p ? (p->aufLeinwand ? "" : "außerhalb des Diagramms") : Zelle(fehler);
+    aus += '\n';
 }
 
 std::string ArtName(const std::string& art) {
@@ -182,6 +180,17 @@ Json BerichtJson(const Berechnung& b) {
         }
         bericht["messreihen"] = std::move(reihen);
     }
+    if (b.anlage) {
+        if (b.anlage->jahr) {
+            bericht["anlage"] = AnlagenBericht(b.anlage->name, *b.anlage->jahr);
+        } else {
+            const Json& name = b.anlage->quelle.is_object() && b.anlage->quelle.contains("name")
+                                   ? b.anlage->quelle["name"]
+                                   : Json();
+            bericht["anlage"] = Json{{"name", name}, {"fehler", b.anlage->fehler}};
+            fehler.push_back(Json{{"wo", "anlage"}, {"meldung", b.anlage->fehler}});
+        }
+    }
     for (std::size_t i = 0; i < b.zonen.size(); ++i) {
         if (!b.zonen[i].zone) {
             fehler.push_back(Json{{"wo", Wo(Liste::Zonen, i)}, {"meldung", b.zonen[i].fehler}});
@@ -192,14 +201,15 @@ Json BerichtJson(const Berechnung& b) {
 }
 
 std::string BerichtText(const Berechnung& b) {
-    return DokumentSchreiben(BerichtJson(b), {"zustaende", "prozesse", "messreihen", "fehler"});
+    return DokumentSchreiben(BerichtJson(b),
+                             {"zustaende", "prozesse", "messreihen", "anlage", "fehler"});
 }
 
 std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
     std::string aus;
-    Zeile(aus,
-          {"Name", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]", "pD [hPa]", "ϑTau [°C]", "ϑK [°C]",
-           "ρ [kg/m³]", "v [m³/kg]", "Nebel", "Wasser [g/kg]", "Eis [g/kg]", "Hinweis"});
+    aus += "Name";
+    for (const Zustandsspalte& s : Zustandsspalten()) (aus += ';') += s.kopf;
+    aus += ";Hinweis\n";
     for (const BerechneterZustand& z : b.zustaende) {
         ZustandZeile(aus, z.name, z.punkt ? &*z.punkt : nullptr, z.fehler, t);
     }
@@ -207,8 +217,9 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
         if (r.ende) ZustandZeile(aus, r.nach, &*r.ende, {}, t);
     }
     aus += '\n';
-    Zeile(aus, {"Art", "Von", "Nach", "Parameter", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]", "ṁ [kg/h]",
-                "V̇ [m³/h]", "Leistung [kW]", "Wasser [kg/h]", "Hinweis"});
+    aus += "Art;Von;Nach;Parameter";
+    for (const Prozessspalte& s : Prozessspalten()) (aus += ';') += s.kopf;
+    aus += ";Hinweis\n";
     for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
         const BerechneterProzess& r = b.prozesse[i];
         std::string von;
@@ -221,12 +232,10 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
                         "", "", Zelle(r.fehler)});
             continue;
         }
-        using namespace stellen;
-        Zeile(aus, {ArtName(r.art), Zelle(von), Zelle(r.nach), parameter,
-                    Zelle(r.dtheta, t, kTheta), Zelle(r.dx * kGrammJeKilogramm, t, kX),
-                    Zelle(r.dh, t, kH), Zelle(r.massenstrom, t, kStrom),
-                    Zelle(r.volumenstrom, t, kStrom), Zelle(r.leistung, t, kWasser),
-                    Zelle(r.wasser, t, kWasser), Zelle(Prozesshinweis(r, t))});
+        aus += ArtName(r.art) + ';' + Zelle(von) + ';' + Zelle(r.nach) + ';' + parameter;
+        for (const Prozessspalte& s : Prozessspalten())
+            (aus += ';') += Zelle(s.wert(r), t, s.stellen);
+        aus += ';' + Zelle(Prozesshinweis(r, t)) + '\n';
     }
     if (!b.prozesse.empty()) {
         using stellen::kWasser;

@@ -81,9 +81,7 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
             p.massenstroeme = {(*it)[0].get<double>(), (*it)[1].get<double>()};
         }
     }
-    if (e.contains("massenstrom") && e.contains("volumenstrom")) {
-        return "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
-    }
+    if (e.contains("massenstrom") && e.contains("volumenstrom")) return kZweiStroeme;
     for (const char* strom : {"massenstrom", "volumenstrom"}) {
         if (!e.contains(strom)) continue;
         double m = 0;
@@ -167,6 +165,15 @@ Zustandseintrag ZustandseintragLesen(const Json& e) {
         return z;
     }
     z.benannt = true;
+    if (auto f = PaarLesen(e, z)) {
+        z.fehler = *f;
+        z.paar = nullptr;
+    }
+    return z;
+}
+
+Zustandseintrag WertepaarLesen(const Json& e) {
+    Zustandseintrag z;
     if (auto f = PaarLesen(e, z)) {
         z.fehler = *f;
         z.paar = nullptr;

@@ -17,6 +17,10 @@ std::optional<std::string> WertLesen(const Json& e, const char* key, double& wer
 // their values are numbers; none with more or fewer value keys or two that are no pair.
 const Zustandspaar* PaarDerSchluessel(const Json& e);
 
+// Why a flow is refused that is given both ways.
+inline constexpr const char* kZweiStroeme =
+    "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
+
 // An entry of zustaende, read once from the file: its name and pair in the code's units, or
 // why it cannot be read.
 struct Zustandseintrag {
@@ -28,6 +32,9 @@ struct Zustandseintrag {
     std::string fehler;  // the German reason; empty when it reads
 };
 Zustandseintrag ZustandseintragLesen(const Json& e);
+// The pair of values of an object that gives a state without a name (a unit's extract air):
+// paar, a and b, or fehler.
+Zustandseintrag WertepaarLesen(const Json& e);
 
 // An entry of prozesse, read once from the file: its kind, names and parameters, or why it
 // cannot be read.

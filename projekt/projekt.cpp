@@ -16,9 +16,9 @@ namespace lumora {
 namespace {
 
 // The known top-level keys in the order a file has them.
-constexpr std::array<std::string_view, 10> kReihenfolge{
-    "lumora", "eingabe",    "theta_unten", "zustaende",    "prozesse",
-    "uebung", "messreihen", "zonen",       "randmassstab", "notiz"};
+constexpr std::array<std::string_view, 11> kReihenfolge{
+    "lumora",     "eingabe", "theta_unten", "zustaende",    "prozesse", "uebung",
+    "messreihen", "anlage",  "zonen",       "randmassstab", "notiz"};
 
 // The truth value under `schluessel` of an object; none when the key is missing or no bool.
 std::optional<bool> Wahrheitswert(const Json& objekt, const char* schluessel) {
@@ -161,7 +161,8 @@ Ergebnis<Projekt> Projekt::Lesen(std::string_view text) {
 }
 
 std::string Projekt::schreiben() const {
-    return DokumentSchreiben(dokument_, {"zustaende", "prozesse", "uebung", "messreihen", "zonen"});
+    return DokumentSchreiben(dokument_,
+                             {"zustaende", "prozesse", "uebung", "messreihen", "anlage", "zonen"});
 }
 
 Json& Projekt::Feld(std::string_view schluessel) {
@@ -245,21 +246,26 @@ std::string Projekt::setNotiz(std::string text) {
     return vorher;
 }
 
-const Json& Projekt::uebung() const {
-    static const Json keine;
-    const auto it = dokument_.find("uebung");
-    return it == dokument_.end() ? keine : *it;
+const Json& Projekt::Objekt(std::string_view schluessel) const {
+    static const Json keins;
+    const auto it = dokument_.find(schluessel);
+    return it == dokument_.end() ? keins : *it;
 }
 
-Json Projekt::setUebung(Json uebung) {
-    Json vorher = this->uebung();
-    if (uebung.is_null()) {
-        dokument_.erase("uebung");
+Json Projekt::setObjekt(std::string_view schluessel, Json wert) {
+    Json vorher = Objekt(schluessel);
+    if (wert.is_null()) {
+        dokument_.erase(std::string(schluessel));
     } else {
-        Feld("uebung") = std::move(uebung);
+        Feld(schluessel) = std::move(wert);
     }
     return vorher;
 }
+
+const Json& Projekt::uebung() const { return Objekt("uebung"); }
+Json Projekt::setUebung(Json uebung) { return setObjekt("uebung", std::move(uebung)); }
+const Json& Projekt::anlage() const { return Objekt("anlage"); }
+Json Projekt::setAnlage(Json anlage) { return setObjekt("anlage", std::move(anlage)); }
 
 Json& Projekt::Liste_(Liste liste) {
     Json& l = Feld(Schluessel(liste));

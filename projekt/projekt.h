@@ -65,6 +65,11 @@ class Projekt {
     const Json& uebung() const;
     Json setUebung(Json uebung);  // returns the value before
 
+    // The air-handling unit under "anlage" as the file holds it (projekt/anlage.h reads it),
+    // null without one. Setting null removes the key.
+    const Json& anlage() const;
+    Json setAnlage(Json anlage);  // returns the value before
+
     std::size_t anzahl(Liste liste) const;
     const Json& eintrag(Liste liste, std::size_t index) const;  // index < anzahl(liste)
     // The entries of zustaende and prozesse as read when they came into the project; a change
@@ -101,6 +106,9 @@ class Projekt {
     Json& Liste_(Liste liste);
     const Json* Liste_(Liste liste) const;
     Json& Feld(std::string_view schluessel);
+    // The value under a top-level key, null without it; setting null removes the key.
+    const Json& Objekt(std::string_view schluessel) const;
+    Json setObjekt(std::string_view schluessel, Json wert);
     // Reads every entry of zustaende and prozesse anew, and one entry after a change.
     void AllesLesen();
     void Einlesen(Liste liste, std::size_t index);

@@ -85,6 +85,12 @@ std::optional<double> Uhrzeit(Leser& l) {
 }  // namespace
 
 std::optional<double> ZeitLesen(std::string_view text) {
+    const auto z = ZeitangabeLesen(text);
+    if (!z) return std::nullopt;
+    return z->sekunden;
+}
+
+std::optional<Zeitangabe> ZeitangabeLesen(std::string_view text) {
     Leser l(Getrimmt(text));
     int jahr = 0, monat = 0, tag = 0;
     bool iso = false;
@@ -107,14 +113,15 @@ std::optional<double> ZeitLesen(std::string_view text) {
         return std::nullopt;
     }
     if (!DatumGibtEs(jahr, monat, tag)) return std::nullopt;
-    double sekunden = static_cast<double>(TageSeit1970(jahr, monat, tag)) * 86400;
-    if (l.Ende()) return sekunden;
+    Zeitangabe z{static_cast<double>(TageSeit1970(jahr, monat, tag)) * 86400, monat, 0};
+    if (l.Ende()) return z;
     if (!(iso && l.Zeichen('T')) && !l.Zeichen(' ')) return std::nullopt;
     while (l.Zeichen(' ')) {
     }
     const auto uhrzeit = Uhrzeit(l);
     if (!uhrzeit) return std::nullopt;
-    sekunden += *uhrzeit;
+    z.sekunden += *uhrzeit;
+    z.stunde = static_cast<int>(*uhrzeit / 3600);
     if (iso && l.Zeichen('Z')) {
     } else if (iso && (l.Vorn() == '+' || l.Vorn() == '-')) {
         const int vorzeichen = l.Vorn() == '+' ? 1 : -1;
@@ -124,10 +131,10 @@ std::optional<double> ZeitLesen(std::string_view text) {
         l.Zeichen(':');
         const auto m = l.Ziffern(2, 2);
         if (!m || *h > 23 || *m > 59) return std::nullopt;
-        sekunden -= vorzeichen * (*h * 3600.0 + *m * 60.0);
+        z.sekunden -= vorzeichen * (*h * 3600.0 + *m * 60.0);
     }
     if (!l.Ende()) return std::nullopt;
-    return sekunden;
+    return z;
 }
 
 double PunktStunden(const std::vector<double>& zeiten, std::size_t i) {
@@ -147,11 +154,12 @@ double PunktStunden(const std::vector<double>& zeiten, std::size_t i) {
 namespace {
 
 // [von, bis] of the key, two whole numbers in [min, max]; none with the reason in fehler.
-std::optional<std::array<int, 2>> Spanne(const Json& j, const char* schluessel, int min, int max,
+std::optional<std::array<int, 2>> Spanne(const Json& j, std::string_view objekt,
+                                         const char* schluessel, int min, int max,
                                          std::string& fehler) {
     const auto w = j.find(schluessel);
     if (w == j.end()) return std::nullopt;
-    const std::string wo = std::string("„zeitfenster“: „") + schluessel + "“ ";
+    const std::string wo = Zitat(objekt) + ": " + Zitat(schluessel) + " ";
     const auto ganz = [&](const Json& e) {
         return e.is_number() && e.get<double>() == std::floor(e.get<double>()) &&
                e.get<double>() >= min && e.get<double>() <= max;
@@ -180,14 +188,14 @@ bool Zeitfenster::Enthaelt(int monat, int stunde) const {
     return true;
 }
 
-Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j) {
+Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j, std::string_view schluessel) {
     using E = Ergebnis<Zeitfenster>;
-    if (!j.is_object()) return E::Fehler("„zeitfenster“ ist kein JSON-Objekt.");
+    if (!j.is_object()) return E::Fehler(Zitat(schluessel) + " ist kein JSON-Objekt.");
     Zeitfenster f;
     std::string fehler;
-    f.monate = Spanne(j, "monate", 1, 12, fehler);
+    f.monate = Spanne(j, schluessel, "monate", 1, 12, fehler);
     if (!fehler.empty()) return E::Fehler(fehler);
-    f.stunden = Spanne(j, "stunden", 0, 24, fehler);
+    f.stunden = Spanne(j, schluessel, "stunden", 0, 24, fehler);
     if (!fehler.empty()) return E::Fehler(fehler);
     if (f.stunden) {
         const auto [von, bis] = *f.stunden;
@@ -195,7 +203,7 @@ Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j) {
         bool eine = false;
         for (int hh = 1; hh <= 24 && !eine; ++hh) eine = stundenAllein.Enthaelt(1, hh);
         if (!eine) {
-            return E::Fehler("„zeitfenster“: „stunden“ [" + std::to_string(von) + ", " +
+            return E::Fehler(Zitat(schluessel) + ": „stunden“ [" + std::to_string(von) + ", " +
                              std::to_string(bis) + "] umfasst keine Stunde des Tages.");
         }
     }

@@ -20,6 +20,15 @@ namespace lumora {
 // optional); a date alone is its midnight. None for any other text or an impossible date.
 std::optional<double> ZeitLesen(std::string_view text);
 
+// A time text as ZeitLesen reads it, with the month (1..12) and the hour (0..24) that its own
+// clock shows, before any offset is taken into account.
+struct Zeitangabe {
+    double sekunden = 0;  // as ZeitLesen gives them
+    int monat = 0;
+    int stunde = 0;
+};
+std::optional<Zeitangabe> ZeitangabeLesen(std::string_view text);
+
 // The longest interval between two points that a point stands for [h]; a longer one is a gap
 // in the recording and counts for nothing.
 inline constexpr double kMessreiheLueckeStunden = 3;
@@ -42,9 +51,10 @@ struct Zeitfenster {
     bool Enthaelt(int monat, int stunde) const;
 };
 
-// The window of the JSON value j (an object with "monate" and "stunden"); refused, with a
-// German reason naming the key, for anything else, numbers out of range, or hours that keep
-// no hour of the day.
-Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j);
+// The window of the JSON value j (an object with "monate" and "stunden") under the key
+// `schluessel`; refused, with a German reason naming the key, for anything else, numbers out
+// of range, or hours that keep no hour of the day.
+Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j,
+                                         std::string_view schluessel = "zeitfenster");
 
 }  // namespace lumora

@@ -2,35 +2,40 @@
 
 #include <QFont>
 #include <QLocale>
+#include <array>
 
 #include "core/einheiten.h"
 #include "core/prozess.h"
 #include "projekt/bericht.h"
 #include "projekt/eintrag.h"
 #include "projekt/messreihe.h"
+#include "projekt/spalten.h"
 
 namespace lumora {
 
 namespace {
 
-// The file key that a column of the states' table shows, for editing the entered values.
+// The key of the value a column of the states' table shows (ϑ … Eis), in the columns' order.
+constexpr std::array<const char*, Zustandsmodell::Bemerkung - Zustandsmodell::Theta> kWertspalten{
+    "theta", "x", "phi", "h", "taupunkt", "kuehlgrenze", "rho", "eis"};
+
 const char* SchluesselDerSpalte(int spalte) {
-    switch (spalte) {
-        case Zustandsmodell::Theta:
-            return "theta";
-        case Zustandsmodell::X:
-            return "x";
-        case Zustandsmodell::Phi:
-            return "phi";
-        case Zustandsmodell::H:
-            return "h";
-        case Zustandsmodell::Taupunkt:
-            return "taupunkt";
-        case Zustandsmodell::Kuehlgrenze:
-            return "kuehlgrenze";
-        default:
-            return nullptr;
-    }
+    if (spalte < Zustandsmodell::Theta || spalte >= Zustandsmodell::Bemerkung) return nullptr;
+    return kWertspalten[static_cast<std::size_t>(spalte - Zustandsmodell::Theta)];
+}
+
+std::vector<const char*> Zustandskopf() {
+    std::vector<const char*> kopf{"Name", "Eingabe"};
+    for (const char* k : kWertspalten) kopf.push_back(ZustandsspalteZu(k).kopf.data());
+    kopf.push_back("Bemerkung");
+    return kopf;
+}
+
+std::vector<const char*> Prozesskopf() {
+    std::vector<const char*> kopf{"Art", "von", "nach", "Parameter"};
+    for (const Prozessspalte& s : Prozessspalten()) kopf.push_back(s.kopf.data());
+    kopf.push_back("Bemerkung");
+    return kopf;
 }
 
 // The decimal separator of the user's notation.
@@ -113,10 +118,7 @@ void Projekttabelle::aktualisieren() {
 }
 
 Zustandsmodell::Zustandsmodell(Projektsitzung& sitzung, QObject* parent)
-    : Projekttabelle(sitzung,
-                     {"Name", "Eingabe", "ϑ [°C]", "x [g/kg]", "φ [%]", "h [kJ/kg]",
-                      "Taupunkt [°C]", "Kühlgrenze [°C]", "ρ [kg/m³]", "Eis [g/kg]", "Bemerkung"},
-                     parent) {
+    : Projekttabelle(sitzung, Zustandskopf(), parent) {
     aktualisieren();
 }
 
@@ -220,31 +222,14 @@ QVariant Zustandsmodell::anzeige(int zeile, const Json* json, int spalte) const 
         default:
             break;
     }
-    if (!p) return {};
+    const char* k = SchluesselDerSpalte(spalte);
+    if (!p || !k) return {};
     const Zustandswerte& z = p->zustand;
-    switch (spalte) {
-        case Theta:
-            return Zahltext(z.theta, stellen::kTheta);
-        case X:
-            return Zahltext(InGrammJeKg(z.x), stellen::kX);
-        case Phi:
-            return Zahltext(z.phi, stellen::kPhi);
-        case H:
-            return Zahltext(z.h, stellen::kH);
-        case Taupunkt:
-            // Over ice the dew point is a frost point.
-            return z.reifpunkt && z.taupunkt
-                       ? Zahltext(z.taupunkt, stellen::kTheta) + " (Reifpunkt)"
-                       : Zahltext(z.taupunkt, stellen::kTheta);
-        case Eis:
-            return z.eis > 0 ? Zahltext(InGrammJeKg(z.eis), stellen::kX) : QString();
-        case Kuehlgrenze:
-            return Zahltext(z.kuehlgrenze, stellen::kTheta);
-        case Rho:
-            return Zahltext(z.rho, stellen::kRho);
-        default:
-            return {};
-    }
+    const Zustandsspalte& s = ZustandsspalteZu(k);
+    // Ice only where there is some; over ice the dew point is a frost point.
+    if (spalte == Eis && !(z.eis > 0)) return QString();
+    const QString text = Zahltext(s.wert(z), s.stellen);
+    return spalte == Taupunkt && z.reifpunkt && z.taupunkt ? text + " (Reifpunkt)" : text;
 }
 
 Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
@@ -290,10 +275,7 @@ bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int
 // --- Processes ------------------------------------------------------------------------------
 
 Prozessmodell::Prozessmodell(Projektsitzung& sitzung, QObject* parent)
-    : Projekttabelle(sitzung,
-                     {"Art", "von", "nach", "Parameter", "Δϑ [K]", "Δx [g/kg]", "Δh [kJ/kg]",
-                      "ṁ [kg/h]", "V̇ [m³/h]", "Leistung [kW]", "Wasser [kg/h]", "Bemerkung"},
-                     parent) {
+    : Projekttabelle(sitzung, Prozesskopf(), parent) {
     aktualisieren();
 }
 
@@ -356,19 +338,16 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
         case Parameter:
             return Parametertext(json);
         case DTheta:
-            return gerechnet ? Zahltext(p.dtheta, stellen::kTheta) : QString();
         case DX:
-            return gerechnet ? Zahltext(InGrammJeKg(p.dx), stellen::kX) : QString();
         case DH:
-            return gerechnet ? Zahltext(p.dh, stellen::kH) : QString();
         case Massenstrom:
-            return gerechnet ? Zahltext(p.massenstrom, stellen::kStrom) : QString();
         case Volumenstrom:
-            return gerechnet ? Zahltext(p.volumenstrom, stellen::kStrom) : QString();
         case Leistung:
-            return gerechnet ? Zahltext(p.leistung, stellen::kWasser) : QString();
-        case Wasser:
-            return gerechnet ? Zahltext(p.wasser, stellen::kWasser) : QString();
+        case Wasser: {
+            const Prozessspalte& s =
+                Prozessspalten()[static_cast<std::size_t>(index.column() - DTheta)];
+            return gerechnet ? Zahltext(s.wert(p), s.stellen) : QString();
+        }
         case Bemerkung: {
             if (!p.fehler.empty()) return QString::fromStdString(p.fehler);
             QStringList teile;

@@ -189,7 +189,7 @@ TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
 // mixing of two saturated streams ends in fog, which is what that example is about.
 TEST(ExportDateien, ExamplesComputeWithoutFaults) {
     const QStringList beispiele = QDir(LUMORA_BEISPIELE).entryList({"*.lumora"}, QDir::Files);
-    ASSERT_EQ(beispiele.size(), 6);
+    ASSERT_EQ(beispiele.size(), 7);
     for (const QString& name : beispiele) {
         std::ostringstream aus, fehler;
         ASSERT_EQ(Exportieren({"lumora-export", QDir(LUMORA_BEISPIELE).filePath(name), "--json"},
@@ -206,6 +206,15 @@ TEST(ExportDateien, ExamplesComputeWithoutFaults) {
             EXPECT_EQ(reihe["stunden"], 11 * 365);
             EXPECT_FALSE(reihe["haeufigkeit"]["klassen"].empty());
             EXPECT_TRUE(reihe["auslegung"].is_object());
+        } else if (name == "jahresbetrieb.lumora") {
+            // Every mode of the control sequence occurs in the year, and every hour computes.
+            const auto& stunden = bericht.wert["anlage"]["stunden"];
+            EXPECT_EQ(stunden["betrieb"], 12 * 365);
+            for (const char* art :
+                 {"frei", "wrg", "heizen", "kuehlen", "entfeuchten", "befeuchten"}) {
+                EXPECT_GT(stunden[art], 0) << art;
+            }
+            EXPECT_EQ(stunden["nicht_erreicht"], 0);
         } else if (name != "uebung-sommerfall.lumora") {
             EXPECT_FALSE(bericht.wert["prozesse"].empty()) << name.toStdString();
         }

@@ -16,6 +16,7 @@
 #include "core/prozess.h"
 #include "core/version.h"
 #include "projekt/bearbeiten.h"
+#include "projekt/bericht.h"
 #include "projekt/groessen.h"
 #include "projekt/zone.h"
 #include "ui/anwendung.h"
@@ -76,6 +77,40 @@ class Projektbetrieb : public testing::Test {
     QString pfad;
     Anwendung anwendung;
 };
+
+// The window's tables and the report's CSV show every shared column under the same header with
+// the same digits.
+TEST_F(Projektbetrieb, TablesAndTheCsvShareHeadersAndDigits) {
+    const Berechnung& b = anwendung.sitzung().stand();
+    const std::string trenner = QLocale().decimalPoint().toStdString();
+    const QStringList csv =
+        QString::fromStdString(Tabelle(anwendung.sitzung().projekt(), b, trenner)).split('\n');
+    const auto vergleichen = [&](QAbstractTableModel& fenster, int kopfzeile, int erste) {
+        const QStringList kopf = csv[kopfzeile].split(';');
+        int gemeinsam = 0;
+        for (int c = 0; c < fenster.columnCount(); ++c) {
+            const int spalte = kopf.indexOf(fenster.headerData(c, Qt::Horizontal).toString());
+            if (spalte < 0 || c == 0) continue;
+            ++gemeinsam;
+            for (int r = 0; r < 3; ++r) {
+                // The window leaves a cell empty where the value says nothing (no ice) and
+                // marks a value that does not exist.
+                // The window groups thousands; the CSV does not.
+                const QString zelle = fenster.data(fenster.index(r, c), Qt::DisplayRole)
+                                          .toString()
+                                          .remove(QLocale().groupSeparator());
+                if (zelle.isEmpty() || zelle == QString::fromUtf8("–")) continue;
+                EXPECT_EQ(zelle, csv[erste + r].split(';')[spalte]) << kopf[spalte].toStdString();
+            }
+        }
+        return gemeinsam;
+    };
+    Zustandsmodell zustaende(anwendung.sitzung());
+    Prozessmodell prozesse(anwendung.sitzung());
+    EXPECT_EQ(vergleichen(zustaende, 0, 1), 8);
+    const int prozesskopf = static_cast<int>(b.zustaende.size() + b.prozesse.size()) + 2;
+    EXPECT_EQ(vergleichen(prozesse, prozesskopf, prozesskopf + 1), 8);  // with "Parameter"
+}
 
 TEST_F(Projektbetrieb, OpeningDrawsTheChartAndLaysTheStatesOverIt) {
     const Feldtexte texte{"50", "10", "5", "0.03", "0.005", "0.0025", "1013"};
