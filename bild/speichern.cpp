@@ -62,9 +62,11 @@ QString BildSpeichern(const Bildvorlage& b, const QString& pfad, double pngSkala
     return f ? Meldung(*f, misslungen) : QString();
 }
 
-QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala) {
-    const Bildvorlage vorlage{Gesamtgroesse(), "Lumora h,x-Diagramm",
-                              [&b](QPainter& p, Linienweg weg) { DiagrammMalen(p, b, weg); }};
+QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala,
+                          const Ausschnitt& a) {
+    const Bildvorlage vorlage{
+        a.groesse, "Lumora h,x-Diagramm",
+        [&b, &a](QPainter& p, Linienweg weg) { DiagrammMalen(p, b, weg, a); }};
     return BildSpeichern(vorlage, pfad, pngSkala, "Das Diagramm ließ sich nicht schreiben");
 }
 

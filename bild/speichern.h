@@ -23,7 +23,9 @@ struct Bildvorlage {
 QString BildSpeichern(const Bildvorlage& b, const QString& pfad, double pngSkala,
                       const QString& misslungen);
 
-// Saves the chart area as PNG, SVG or PDF, as BildSpeichern does.
-QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala = 2);
+// Saves the view `a` of the chart area, by default the whole area, as PNG, SVG or PDF, as
+// BildSpeichern does.
+QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala = 2,
+                          const Ausschnitt& a = GanzeFlaeche());
 
 }  // namespace lumora

@@ -42,6 +42,33 @@ void EtikettenMalen(QPainter& p, const Aufzeichnungsbeschriftung& etiketten) {
     }
 }
 
+// The canvas lines at the device's scale, so that the image's pixels are the device's; of a
+// canvas larger than the device (a zoomed view) only the part inside the clip.
+void LeinwandRastern(QPainter& p, const std::vector<Operation>& operationen, QSize innen) {
+    const QTransform geraet = p.deviceTransform();
+    const double skala = std::abs(geraet.m11());
+    const QSize ganz = innen * skala;
+    const QPointF ecke = geraet.map(QPointF(0, 0));
+    const QPoint ursprung(static_cast<int>(std::lround(ecke.x())),
+                          static_cast<int>(std::lround(ecke.y())));
+    const QRect sichtbar = geraet.mapRect(p.clipBoundingRect()).toAlignedRect();
+    const QRect teil = sichtbar.translated(-ursprung).intersected(QRect(QPoint(0, 0), ganz));
+    if (skala >= 1 && skala == std::round(skala) && teil.size() == ganz) {
+        // Whole device pixels to the pixel and all of it in sight, as every export and the
+        // window at its size: the whole interior, drawn as one image.
+        p.drawImage(QPoint(0, 0), Leinwandbild(operationen, innen, skala));
+        return;
+    }
+    if (teil.isEmpty()) return;
+    const QImage bild = Leinwandausschnitt(operationen, ganz, skala, teil);
+    // Pixel for pixel onto the device.
+    p.save();
+    const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1;
+    p.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+    p.drawImage(ursprung + teil.topLeft(), bild);
+    p.restore();
+}
+
 }  // namespace
 
 QFont Etikettenschrift(const Gruppenlayout& g) {
@@ -62,6 +89,13 @@ QRect Form(const QRect& r) { return FormRechteck(r.x(), r.y(), r.width(), r.heig
 QSize Gesamtgroesse() { return Form(kGesamt).size(); }
 QRect Leinwandrahmen() { return Form(kDiagramm); }
 QSize Innengroesse() { return Leinwandrahmen().size() - QSize(2, 2); }
+QPoint Innenursprung() { return Leinwandrahmen().topLeft() + QPoint(1, 1); }
+bool AufDerLeinwand(QPointF imInnern) {
+    const QSize innen = Innengroesse();
+    return imInnern.x() >= 0 && imInnern.y() >= 0 && imInnern.x() < innen.width() &&
+           imInnern.y() < innen.height();
+}
+Ausschnitt GanzeFlaeche() { return {Gesamtgroesse(), 1, QPointF(0, 0)}; }
 
 void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg) {
     p.fillRect(QRect(QPoint(0, 0), Gesamtgroesse()), Qt::white);
@@ -72,11 +106,9 @@ void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg) {
     const QSize innen = Innengroesse();
     p.save();
     p.translate(rahmen.topLeft() + QPoint(1, 1));
-    p.setClipRect(QRect(QPoint(0, 0), innen));
+    p.setClipRect(QRect(QPoint(0, 0), innen), Qt::IntersectClip);
     if (weg == Linienweg::Raster) {
-        // At the device's scale, so that the image's pixels are the device's.
-        const double skala = std::max(1.0, std::abs(p.deviceTransform().m11()));
-        p.drawImage(QPoint(0, 0), Leinwandbild(b.operationen, innen, skala));
+        LeinwandRastern(p, b.operationen, innen);
     } else {
         const QPointF m = Massstab(innen);
         PfadeMalen(p, Sammeln(b.operationen, m.x(), m.y(), innen));
@@ -91,11 +123,23 @@ void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg) {
     EtikettenMalen(p, b.etiketten);
 }
 
-QImage DiagrammBild(const Diagrammbild& b, double skala) {
-    QImage bild(Gesamtgroesse() * skala, QImage::Format_RGB32);
+void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg, const Ausschnitt& a) {
+    p.save();
+    p.setClipRect(QRect(QPoint(0, 0), a.groesse), Qt::IntersectClip);
+    p.fillRect(QRect(QPoint(0, 0), a.groesse), Qt::white);
+    p.translate(a.versatz);
+    p.scale(a.k, a.k);
+    // Bitmaps drawn at another scale are smoothed rather than made blocky.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, a.k != 1);
+    DiagrammMalen(p, b, weg);
+    p.restore();
+}
+
+QImage DiagrammBild(const Diagrammbild& b, double skala, const Ausschnitt& a) {
+    QImage bild(a.groesse * skala, QImage::Format_RGB32);
     bild.setDevicePixelRatio(skala);
     QPainter p(&bild);
-    DiagrammMalen(p, b, Linienweg::Raster);
+    DiagrammMalen(p, b, Linienweg::Raster, a);
     return bild;
 }
 

@@ -54,11 +54,36 @@ enum class Linienweg {
 
 // Draws the chart area in pixels of the window: white, the canvas frame and lines, the
 // overlay clipped to the canvas interior, the emblem, the upright picture and every visible
-// label, the later shown over the earlier, as the window shows them.
+// label, the later shown over the earlier, as the window shows them. At any scale of the
+// painter the canvas is rasterised at the device's pixels, and only the part inside the
+// painter's clip.
 void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg);
 
-// The chart area as an image of `skala` device pixels to the window's pixel, its canvas from
-// the window's rasteriser: at the window's pixel ratio it has the window's pixels.
-QImage DiagrammBild(const Diagrammbild& b, double skala);
+// A view of the chart area: a picture of `groesse` pixels that shows the area's pixels scaled
+// by k, its origin at `versatz`. The chart window shows one, resized or zoomed; the whole
+// area at its size is the view of a plain export.
+struct Ausschnitt {
+    QSize groesse;
+    double k = 1;
+    QPointF versatz;
+
+    // A point of the picture in pixels of the area, and back.
+    QPointF inFlaeche(QPointF bild) const { return (bild - versatz) / k; }
+    QPointF imBild(QPointF flaeche) const { return versatz + flaeche * k; }
+};
+// The whole chart area as it is.
+Ausschnitt GanzeFlaeche();
+
+// The view's picture: white, with the chart area drawn into it at the view's scale.
+void DiagrammMalen(QPainter& p, const Diagrammbild& b, Linienweg weg, const Ausschnitt& a);
+
+// The view as an image of `skala` device pixels to the picture's pixel, its canvas from the
+// window's rasteriser: the whole area at the window's pixel ratio has the window's pixels.
+QImage DiagrammBild(const Diagrammbild& b, double skala, const Ausschnitt& a = GanzeFlaeche());
+
+// The canvas interior's top-left corner in pixels of the area.
+QPoint Innenursprung();
+// Whether a point in pixels of the interior (at the layout's size) lies on the canvas.
+bool AufDerLeinwand(QPointF imInnern);
 
 }  // namespace lumora

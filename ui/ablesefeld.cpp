@@ -4,9 +4,10 @@
 #include <QStringList>
 #include <cmath>
 
+#include "bild/leinwandbild.h"
+#include "bild/zeichnung.h"
 #include "core/einheiten.h"
 #include "core/zustandswerte.h"
-#include "ui/leinwand.h"
 
 namespace lumora {
 
@@ -19,11 +20,11 @@ Ablesefeld::Ablesefeld(QWidget* fenster) : QLabel(fenster) {
     hide();
 }
 
-void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern,
+void Ablesefeld::ablesen(const Eingabe& e, QPointF imInnern, QPoint ort,
                          const std::vector<Haeufigkeitskarte>& karten) {
-    const QSize innen = leinwand.innenGroesse();
+    const QSize innen = Innengroesse();
     QWidget* fenster = parentWidget();
-    if (!fenster || !QRect(QPoint(0, 0), innen).contains(imInnern)) {
+    if (!fenster || !AufDerLeinwand(imInnern)) {
         hide();
         return;
     }
@@ -37,7 +38,7 @@ void Ablesefeld::ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imIn
     }
     QStringList zeilen{AblesungText(*a)};
     zeilen << KlassenZeilen(karten, a->h, a->x);
-    zeigen(leinwand, imInnern, zeilen.join('\n'));
+    zeigen(ort, zeilen.join('\n'));
 }
 
 QStringList KlassenZeilen(const std::vector<Haeufigkeitskarte>& karten, double h, double x) {
@@ -63,12 +64,12 @@ QStringList KlassenZeilen(const std::vector<Haeufigkeitskarte>& karten, double h
     return zeilen;
 }
 
-void Ablesefeld::zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text) {
+void Ablesefeld::zeigen(QPoint ort, const QString& text) {
     QWidget* fenster = parentWidget();
     if (!fenster) return;
     setText(text);
     adjustSize();
-    QPoint ort = leinwand.mapTo(fenster, imInnern + QPoint(1, 1)) + QPoint(16, 16);
+    ort += QPoint(16, 16);
     if (ort.x() + width() > fenster->width()) ort.rx() -= width() + 24;
     if (ort.y() + height() > fenster->height()) ort.ry() -= height() + 24;
     move(ort);

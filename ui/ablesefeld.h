@@ -10,8 +10,6 @@
 
 namespace lumora {
 
-class Leinwand;
-
 // The read-out box: a small note beside the cursor with the state under it.
 class Ablesefeld : public QLabel {
     Q_OBJECT
@@ -20,12 +18,13 @@ class Ablesefeld : public QLabel {
     // A hidden box over the window `fenster`.
     explicit Ablesefeld(QWidget* fenster);
 
-    // Shows the state at a point of the canvas interior, in pixels, for the chart drawn
-    // for e, and the class of each frequency map there; hides the box outside the interior.
-    void ablesen(const Eingabe& e, const Leinwand& leinwand, QPoint imInnern,
+    // Shows the state at a point of the canvas interior, in pixels of the interior at the
+    // layout's size, for the chart drawn for e, and the class of each frequency map there;
+    // hides the box outside the interior. `ort`: the point in pixels of the window.
+    void ablesen(const Eingabe& e, QPointF imInnern, QPoint ort,
                  const std::vector<Haeufigkeitskarte>& karten = {});
-    // Shows a text beside the point of the canvas interior.
-    void zeigen(const Leinwand& leinwand, QPoint imInnern, const QString& text);
+    // Shows a text beside the point `ort` of the window.
+    void zeigen(QPoint ort, const QString& text);
 };
 
 // The lines of the read-out box, numbers in the user's locale.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -18,6 +19,23 @@
 namespace lumora {
 
 namespace {
+
+// "Berechne Diagramm !": pressed by Return and Enter as well as the space bar when it has the
+// focus, as a button of a dialog is.
+class Startknopf : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* ereignis) override {
+        if ((ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) &&
+            ereignis->modifiers() == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(ereignis);
+    }
+};
 
 enum class Art { text, bild, feld, linie, knopf };
 
@@ -162,7 +180,7 @@ void Anfangsdialog::steuerelementeAnlegen() {
                 break;
             }
             case Art::knopf: {
-                knopf_ = new QPushButton(QString::fromUtf8(s.text), this);
+                knopf_ = new Startknopf(QString::fromUtf8(s.text), this);
                 // A flat face in exactly the layout's colour, with a classic raised edge.
                 knopf_->setStyleSheet(
                     "QPushButton { background-color: rgb(224, 224, 224); color: black;"
@@ -215,6 +233,7 @@ void Anfangsdialog::berechnen() {
     fenster_->show();
     fenster_->raise();
     const std::string trenner = QLocale::system().decimalPoint().toStdString();
+    fenster_->ablesung()->hide();  // it spoke of the chart the run replaces
     lauf_.zeichnen(eingabe_, fenster_->leinwand(), fenster_->etiketten(), trenner);
     fenster_->setEingabe(eingabe_);
     emit gezeichnet(texte);

@@ -127,6 +127,8 @@ void Anwendung::diagrammVerbinden(Diagrammfenster* fenster) {
         if (QAction* a = projektfenster_->aktion(name)) aktionen << a;
     }
     fenster->setProjektaktionen(aktionen);
+    // A new project without an entry has no name of its own: the chart's is suggested then.
+    fenster->setProjektname([this] { return sitzung_.leer() ? QString() : sitzung_.titelname(); });
 }
 
 void Anwendung::ueberlagerungZeigen() {

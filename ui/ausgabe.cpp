@@ -1,6 +1,7 @@
 #include "ui/ausgabe.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,10 +9,12 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <algorithm>
 
 #include "bild/speichern.h"
 #include "ui/diagrammfenster.h"
+#include "ui/fenster.h"
 #include "ui/leinwand.h"
 
 namespace lumora {
@@ -33,17 +36,44 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
     return DiagrammSpeichern(BildVon(fenster), pfad, pngSkala);
 }
 
+QString Exportvorschlag(const Diagrammfenster& fenster) {
+    QString name = QFileInfo(fenster.projektname()).completeBaseName().trimmed();
+    if (name.isEmpty()) name = "h,x-Diagramm";
+    return QDir(LetzterOrdner(Ordnerart::Export)).filePath(name + ".png");
+}
+
 void SpeichernUnterFragen(Diagrammfenster& fenster) {
+    Ausschnitt ausschnitt = GanzeFlaeche();
+    if (fenster.zoom() > 1) {
+        QMessageBox frage(QMessageBox::Question, "Lumora - Exportieren",
+                          "Das Fenster zeigt einen Ausschnitt des Diagramms. Was soll exportiert "
+                          "werden?",
+                          QMessageBox::Cancel, &fenster);
+        QAbstractButton* ganz = frage.addButton("Ganzes Diagramm", QMessageBox::AcceptRole);
+        QAbstractButton* sicht = frage.addButton("Sichtbarer Ausschnitt", QMessageBox::AcceptRole);
+        frage.setDefaultButton(static_cast<QPushButton*>(ganz));
+        frage.exec();
+        if (frage.clickedButton() == sicht) {
+            ausschnitt = fenster.ansicht();
+        } else if (frage.clickedButton() != ganz) {
+            return;
+        }
+    }
     QString filter;
     QString pfad = QFileDialog::getSaveFileName(
-        &fenster, "Diagramm speichern unter", "h,x-Diagramm.png",
+        &fenster, "Diagramm speichern unter", Exportvorschlag(fenster),
         "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)", &filter);
     if (pfad.isEmpty()) return;
     if (QFileInfo(pfad).suffix().isEmpty()) {
         pfad += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
     }
-    const QString fehler = DiagrammSpeichern(fenster, pfad, 2 * fenster.devicePixelRatioF());
-    if (!fehler.isEmpty()) QMessageBox::warning(&fenster, "Lumora - Speichern", fehler);
+    const QString fehler =
+        DiagrammSpeichern(BildVon(fenster), pfad, 2 * fenster.devicePixelRatioF(), ausschnitt);
+    if (!fehler.isEmpty()) {
+        QMessageBox::warning(&fenster, "Lumora - Speichern", fehler);
+        return;
+    }
+    OrdnerMerken(Ordnerart::Export, pfad);
 }
 
 void Drucken(Diagrammfenster& fenster) {

@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
+#include "bild/zeichnung.h"
 #include "core/eingabe.h"
 #include "ui/ablesefeld.h"
 #include "ui/etiketten.h"
@@ -11,6 +13,7 @@
 
 namespace lumora {
 
+class Bildflaeche;
 class Leinwand;
 
 // frm_Lumora: the chart window with the area pic_gesamt, the canvas pic_Diagramm, the two
@@ -32,10 +35,31 @@ class Diagrammfenster : public QWidget {
     // cursor can be read.
     void setEingabe(const Eingabe& eingabe);
 
-    // Shows the state at a point of the canvas interior, in pixels, in the read-out box; over
-    // a state's marker, its name above its values; over a point of a measured series, that
-    // point's time and values.
-    void ablesen(QPoint imInnern);
+    // Shows the state at a point of the canvas interior, in pixels of the interior at the
+    // layout's size, in the read-out box; over a state's marker, its name above its values;
+    // over a point of a measured series, that point's time and values.
+    void ablesen(QPointF imInnern);
+
+    // What the window shows of the chart area: the area's scale and place in the window,
+    // from the window's size, the zoom and the point looked at. The chart keeps its
+    // proportions and fills the window; at the window's first size it is the layout itself.
+    Ausschnitt ansicht() const;
+    double zoom() const { return zoom_; }
+    // Zooms by the factor around the point `um` of the window, which stays where it is, or
+    // around the window's middle; from the whole chart (1) to kZoomHoechstens.
+    void zoomen(double faktor, QPointF um);
+    void zoomen(double faktor);
+    // Ctrl+0: the whole chart again.
+    void ganzesDiagramm();
+    // Moves the chart by a distance in pixels of the window, as far as there is more of it.
+    void verschieben(QPointF weg);
+    // The one mapping of a mouse position: a point of the window in pixels of the canvas
+    // interior at the layout's size (divided by Massstab(Innengroesse()): canvas units),
+    // and back.
+    QPointF imInnern(QPointF imFenster) const;
+    QPointF imFenster(QPointF imInnern) const;
+
+    static constexpr double kZoomHoechstens = 8;
 
     // What lies over the canvas: the open project's states, processes, series and zones.
     // hintergrund: whether zones or series may have changed.
@@ -47,6 +71,11 @@ class Diagrammfenster : public QWidget {
     QAction* enthalpieetiketten() const { return enthalpie_; }
     // Actions of the project that the context menu offers below the chart's own.
     void setProjektaktionen(const QList<QAction*>& aktionen);
+    // The name an export of the chart is suggested under: the open project's.
+    void setProjektname(std::function<QString()> name) { projektname_ = std::move(name); }
+    QString projektname() const { return projektname_ ? projektname_() : QString(); }
+    // "Vergrößern" (Ctrl++), "Verkleinern" (Ctrl+−) and "Ganzes Diagramm" (Ctrl+0).
+    const QList<QAction*>& zoomaktionen() const { return zoomaktionen_; }
 
   signals:
     // "Eingaben ändern …" (F2): the user wants the input dialog back.
@@ -63,24 +92,45 @@ class Diagrammfenster : public QWidget {
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void wheelEvent(QWheelEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void keyReleaseEvent(QKeyEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
 
   private:
     void flaechenAnlegen();
     void aktionenAnlegen();
     // The overlay as given, with the enthalpy labels where the switch asks for them.
     void ueberlagerungZeigen(Ueberlagerung u, bool hintergrund, bool imZug);
+    // Shows the chart as ansicht() says: at scale 1 the widgets of the layout, moved into
+    // place; at any other scale the renderer's picture, drawn at that scale.
+    void ansichtAnwenden();
+    // The read-out box anew at the cursor's last place, for the chart and overlay now shown.
+    void ablesungErneuern();
 
     QWidget* gesamt_ = nullptr;
+    Bildflaeche* bild_ = nullptr;  // the chart as the renderer draws it, at any other scale
     Leinwand* leinwand_ = nullptr;
     Etiketten etiketten_;
     Ablesefeld* ablesung_ = nullptr;
     Ueberlagerungsflaeche* ueber_ = nullptr;
     QList<QAction*> projektaktionen_;
+    QList<QAction*> zoomaktionen_;
+    std::function<QString()> projektname_;  // Vergrößern, Verkleinern, Ganzes Diagramm
     QAction* enthalpie_ = nullptr;
     bool enthalpieMitRand_ = false;  // the overlay as given brings the enthalpy labels
     std::optional<Eingabe> eingabe_;
     int gezogen_ = -1;  // the entered state being dragged
     bool bewegt_ = false;
+    double zoom_ = 1;
+    QPointF blick_;                       // the point of the area at the window's middle
+    bool leertaste_ = false;              // held: the left button moves the chart
+    std::optional<QPointF> schiebenVon_;  // the chart is being moved, from this window point
+    std::optional<QPointF> letzterOrt_;   // the cursor's last place in the interior
 };
 
 }  // namespace lumora

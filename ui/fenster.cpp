@@ -1,7 +1,10 @@
 #include "ui/fenster.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <algorithm>
 
 #include "bild/bilder.h"
@@ -44,6 +47,32 @@ void NebenPlatzieren(QWidget* fenster, const QWidget* nachbar) {
     if (!schirm) return;
     fenster->move(NebenOrt(schirm->availableGeometry(), nachbar->frameGeometry(),
                            fenster->frameGeometry().size()));
+}
+
+namespace {
+
+QString Ordnerschluessel(Ordnerart art) {
+    switch (art) {
+        case Ordnerart::Export:
+            return QStringLiteral("ordner/export");
+        case Ordnerart::Import:
+            return QStringLiteral("ordner/import");
+        case Ordnerart::Projekt:
+            return QStringLiteral("ordner/projekt");
+    }
+    return QStringLiteral("ordner/projekt");
+}
+
+}  // namespace
+
+QString LetzterOrdner(Ordnerart art) {
+    const QString ordner = QSettings().value(Ordnerschluessel(art)).toString();
+    return !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : QDir::homePath();
+}
+
+void OrdnerMerken(Ordnerart art, const QString& datei) {
+    if (datei.isEmpty()) return;
+    QSettings().setValue(Ordnerschluessel(art), QFileInfo(datei).absolutePath());
 }
 
 void Zentrieren(QWidget* fenster) {

@@ -22,4 +22,12 @@ QPoint NebenOrt(const QRect& frei, const QRect& nachbar, const QSize& groesse);
 // Moves a top-level window beside another one on the other's screen, by NebenOrt.
 void NebenPlatzieren(QWidget* fenster, const QWidget* nachbar);
 
+// The folders the file dialogs open in, one for each kind of file.
+enum class Ordnerart { Export, Import, Projekt };
+// The folder of the file of that kind the user chose last, kept in the settings; the home
+// folder before the first and when that folder is gone.
+QString LetzterOrdner(Ordnerart art);
+// Remembers the folder of a file of that kind that the user chose.
+void OrdnerMerken(Ordnerart art, const QString& datei);
+
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include "core/version.h"
+#include "ui/fenster.h"
 
 namespace lumora {
 
@@ -21,6 +23,22 @@ QString Ressource(const QString& pfad) {
     return QString::fromUtf8(datei.readAll());
 }
 
+// Closes the window it watches on Escape, as a dialog closes.
+class Escapeschliesser : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+            static_cast<QWidget*>(objekt)->close();
+            return true;
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+};
+
 // A window with a text, a child of `eltern` so that it goes with it, made once by its name.
 QTextBrowser* Textfenster(QWidget* eltern, const char* name, const QString& titel) {
     auto* text = eltern->findChild<QTextBrowser*>(QString::fromUtf8(name));
@@ -31,6 +49,16 @@ QTextBrowser* Textfenster(QWidget* eltern, const char* name, const QString& tite
         text->setWindowTitle(titel);
         text->setOpenExternalLinks(true);
         text->resize(640, 560);
+        text->installEventFilter(new Escapeschliesser(text));
+    }
+    if (!text->isVisible()) {
+        // Beside the chart, which it explains, rather than over it; without one, beside the
+        // window it was asked from.
+        const QWidget* nachbar = eltern->window();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frm_Lumora" && w->isVisible()) nachbar = w;
+        }
+        NebenPlatzieren(text, nachbar);
     }
     text->show();
     text->raise();

@@ -35,6 +35,7 @@ void Leinwand::Refresh(Bereich bereich) {
     } else {
         repaint();
     }
+    emit aufgefrischt();
 }
 
 // Keeps the backing image at the interior's size in device pixels; when that changes,

@@ -32,6 +32,10 @@ class Leinwand : public QWidget, public Zeichenflaeche {
     // Size of the interior in device-independent pixels.
     QSize innenGroesse() const;
 
+  signals:
+    // Refresh: what is drawn so far should reach the screen now.
+    void aufgefrischt();
+
   protected:
     void paintEvent(QPaintEvent* ereignis) override;
     // Device pixels per pixel the backing image is drawn at: the screen's.

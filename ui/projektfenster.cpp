@@ -337,7 +337,7 @@ void Projektfenster::neu() {
 void Projektfenster::oeffnenFragen() {
     if (!schliessenErlaubt()) return;
     const QString pfad = QFileDialog::getOpenFileName(this, QString::fromUtf8("Projekt öffnen"),
-                                                      QFileInfo(s_.pfad()).absolutePath(),
+                                                      LetzterOrdner(Ordnerart::Projekt),
                                                       QString::fromUtf8(kDateifilter));
     if (!pfad.isEmpty()) oeffnen(pfad);
 }
@@ -371,7 +371,10 @@ bool Projektfenster::speichern() {
 bool Projektfenster::speichernUnter() {
     QString pfad = QFileDialog::getSaveFileName(
         this, QString::fromUtf8("Projekt speichern unter"),
-        s_.pfad().isEmpty() ? QDir::home().filePath("Projekt.lumora") : s_.pfad(),
+        s_.pfad().isEmpty()
+            ? QDir(LetzterOrdner(Ordnerart::Projekt))
+                  .filePath(QFileInfo(s_.titelname()).completeBaseName() + ".lumora")
+            : s_.pfad(),
         QString::fromUtf8(kDateifilter));
     if (pfad.isEmpty()) return false;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += ".lumora";
@@ -385,6 +388,7 @@ bool Projektfenster::speichernUnter() {
 }
 
 void Projektfenster::zuletztMerken(const QString& pfad) {
+    OrdnerMerken(Ordnerart::Projekt, pfad);
     QSettings einstellungen;
     QStringList liste = einstellungen.value("zuletzt").toStringList();
     const QString absolut = QFileInfo(pfad).absoluteFilePath();
@@ -543,9 +547,11 @@ void Projektfenster::zeileVerschieben(bool hoch) {
 
 void Projektfenster::messreiheImportieren() {
     const QString pfad = QFileDialog::getOpenFileName(
-        this, "Messreihe importieren", QString(),
+        this, "Messreihe importieren", LetzterOrdner(Ordnerart::Import),
         "Messreihen und Wetterjahre (*.csv *.txt *.dat *.epw);;Alle Dateien (*)");
-    if (!pfad.isEmpty()) messreiheImportieren(pfad);
+    if (pfad.isEmpty()) return;
+    OrdnerMerken(Ordnerart::Import, pfad);
+    messreiheImportieren(pfad);
 }
 
 bool Projektfenster::messreiheImportieren(const QString& pfad) {

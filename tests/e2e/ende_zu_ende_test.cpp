@@ -234,6 +234,71 @@ TEST_F(EndeZuEnde, DoubleScaleKeepsLayoutAndSharpLines) {
     EXPECT_GT(Zaehlen(bild, QRect(imDiagramm({12, 692}), QSize(35, 15) * 2), IstRot), 40);
 }
 
+// The chart window made half as large again by its border: the chart fills it in its
+// proportions, every line and label scaled with it, and back at its first size the picture is
+// what it was, pixel for pixel.
+TEST_F(EndeZuEnde, ResizedWindowFillsWithTheChart) {
+    starten();
+    berechnen();
+    Zeigen(diagramm.flaeche.bottomRight() + QPoint(40, 40));  // no read-out over the canvas
+    const QImage vorher = Bildschirm().copy(diagramm.flaeche);
+    Shell("xdotool windowsize --sync " + diagramm.id + " 1524 1101");
+    Warten(500);
+    ASSERT_TRUE(FensterSuchen(kDiagramm, diagramm));
+    ASSERT_EQ(diagramm.flaeche.size(), QSize(1524, 1101));
+    const QImage bild = Bildschirm();
+    // At 1.5 times the layout every point of the window stands 1.5 times as far from its
+    // corner: the grid line x = 0.1 (window x 509 at the layout) runs down at 763.5, three
+    // pixels wide, over most of the canvas's height.
+    const auto imFenster = [&](QPointF p) {
+        return diagramm.flaeche.topLeft() + (p * 1.5).toPoint();
+    };
+    const QPoint oben = imFenster({509, 25});
+    int gruen = 0;
+    for (int dx = -2; dx <= 2; ++dx)
+        gruen += Zaehlen(bild, QRect(oben.x() + dx, oben.y(), 1, 1012), IstGruen);
+    EXPECT_GT(gruen, 3 * 1012 * 6 / 10);
+    // " 0°C" in red in its box, scaled; the caption in black, scaled.
+    EXPECT_GT(Zaehlen(bild, QRect(imFenster({12, 692}), QSize(53, 23)), IstRot), 20);
+    EXPECT_GT(Zaehlen(bild, QRect(imFenster({54, 4}), QSize(310, 25)), IstDunkel), 200);
+    // Back to the layout's size.
+    Shell("xdotool windowsize --sync " + diagramm.id + " 1016 734");
+    Warten(500);
+    ASSERT_TRUE(FensterSuchen(kDiagramm, diagramm));
+    ASSERT_EQ(diagramm.flaeche.size(), QSize(1016, 734));
+    EXPECT_EQ(Bildschirm().copy(diagramm.flaeche), vorher);
+}
+
+// The wheel zooms around the pointer: the line under it stays there and the next one moves
+// away by the zoom; Ctrl+0 brings back the whole chart as it was.
+TEST_F(EndeZuEnde, WheelZoomsAroundThePointerAndCtrlZeroShowsAll) {
+    starten();
+    berechnen();
+    Zeigen(diagramm.flaeche.bottomRight() + QPoint(40, 40));
+    const QImage vorher = Bildschirm().copy(diagramm.flaeche);
+    const QPoint zeiger = leinwand(6000, 4000);  // on the grid line x = 0.1
+    Shell("xdotool mousemove " + std::to_string(zeiger.x()) + " " + std::to_string(zeiger.y()) +
+          " sleep 0.1 click 4 sleep 0.1 click 4");
+    Warten(500);
+    const QImage bild = Bildschirm();
+    // Two notches: 1.5625 times. x = 0.12 was 91.6 pixels right of x = 0.1; now 143.1.
+    const auto gruenBei = [&](int x) {
+        int n = 0;
+        for (int dx = -2; dx <= 2; ++dx)
+            n += Zaehlen(bild, QRect(x + dx, zeiger.y() - 150, 1, 120), IstGruen);
+        return n;
+    };
+    EXPECT_GE(gruenBei(zeiger.x()), 2 * 120 * 8 / 10);
+    EXPECT_GE(gruenBei(zeiger.x() + 143), 2 * 120 * 8 / 10);
+    EXPECT_LT(gruenBei(zeiger.x() + 92), 120);
+    // Ctrl+0 in the chart window: the whole chart at its layout.
+    Klicken(diagramm.flaeche.x() + 2, diagramm.flaeche.y() + 2);
+    Taste("ctrl+0");
+    Zeigen(diagramm.flaeche.bottomRight() + QPoint(40, 40));
+    Warten(300);
+    EXPECT_EQ(Bildschirm().copy(diagramm.flaeche), vorher);
+}
+
 // The states of a project as lumora-export computes them: name and canvas point; and its
 // processes as the lines between them.
 struct Rechnung {
@@ -372,6 +437,41 @@ TEST_F(Projekte, DraggedMarkerMovesAndUndoBringsItBack) {
     vorn();
     EXPECT_EQ(Bildschirm().copy(kanvas()), vorher);
     EXPECT_TRUE(FensterSuchen(kProjekttitel + "sommerfall.lumora", projekt, 5));
+}
+
+// Zoomed in around a state, its marker dragged: the state goes where the pointer let it go,
+// as the whole chart shows afterwards.
+TEST_F(Projekte, MarkerDraggedAtZoomLandsUnderThePointer) {
+    const std::string datei = beispiel("sommerfall");
+    const Rechnung r = Rechnen(datei);
+    ASSERT_EQ(r.orte.count("ABL"), 1u);
+    oeffnen(datei);
+    const QPoint alt = ueberlagert(r.orte.at("ABL"));
+    // Two notches of the wheel with the pointer on the marker: it stays under the pointer.
+    Shell("xdotool mousemove " + std::to_string(alt.x()) + " " + std::to_string(alt.y()) +
+          " sleep 0.1 click 4 sleep 0.1 click 4");
+    Warten(500);
+    vorn();
+    const auto markeNahe = [](const QImage& bild, QPoint p) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                if (Marke(bild, p + QPoint(dx, dy))) return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(markeNahe(Bildschirm(), alt));
+    const QPoint neu = alt + QPoint(-50, 50);
+    Ziehen(alt, neu);
+    vorn();
+    EXPECT_TRUE(markeNahe(Bildschirm(), neu));
+    // The whole chart again: the marker moved by the pointer's way divided by the zoom.
+    Klicken(diagramm.flaeche.x() + 2, diagramm.flaeche.y() + 2);
+    Taste("ctrl+0");
+    vorn();
+    const QImage bild = Bildschirm();
+    EXPECT_TRUE(markeNahe(bild, alt + QPoint(-32, 32)));
+    EXPECT_FALSE(markeNahe(bild, alt));
 }
 
 // The winter example as a new user opens it, then "Untere Grenze …" from the chart's

@@ -31,8 +31,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QThreadPool>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -345,6 +347,7 @@ class Roboter {
             {2, &Roboter::allesZurueck},      {4, &Roboter::reiter},
             {3, &Roboter::fenster},           {5, &Roboter::uebung},
             {5, &Roboter::tastenkuerzel},     {8, &Roboter::anlage},
+            {6, &Roboter::ansicht},
         };
         int summe = 0;
         for (const Art& a : kArten) summe += a.gewicht;
@@ -481,13 +484,86 @@ class Roboter {
     void kontextmenue() {
         Diagrammfenster* d = app_.dialog().diagrammfenster();
         if (!d) return;
-        const QSize innen = d->leinwand().innenGroesse();
-        const QPoint p(1 + z_.bis(innen.width()), 1 + z_.bis(innen.height()));
-        const QPoint imFenster = d->leinwand().mapTo(d, p);
+        const QSize innen = Innengroesse();
+        const QPoint p(z_.bis(innen.width()), z_.bis(innen.height()));
+        const QPoint imFenster = d->imFenster(p).toPoint();
         protokoll_("context menu of the chart at (" + std::to_string(p.x()) + ", " +
                    std::to_string(p.y()) + ")");
         QContextMenuEvent e(QContextMenuEvent::Mouse, imFenster, d->mapToGlobal(imFenster));
         QCoreApplication::sendEvent(d, &e);
+    }
+
+    // The surface that shows the chart, at the layout's scale or another, and a point of the
+    // canvas interior (pixels at the layout's size) in its own pixels.
+    static QWidget* Flaeche(Diagrammfenster* d) {
+        return d->gesamt()->isVisible() ? &d->leinwand() : d->findChild<QWidget*>("Ansicht");
+    }
+    static QPoint AufFlaeche(Diagrammfenster* d, QWidget* f, QPointF imInnern) {
+        return f->mapFrom(d, d->imFenster(imInnern).toPoint());
+    }
+
+    // The chart's view: the window resized, the wheel turned, the chart moved with the middle
+    // button or with the space bar held.
+    void ansicht() {
+        Diagrammfenster* d = app_.dialog().diagrammfenster();
+        if (!d || !d->isVisible()) return;
+        const QPoint irgendwo(z_.bis(std::max(1, d->width())), z_.bis(std::max(1, d->height())));
+        switch (z_.bis(5)) {
+            case 0: {
+                const double f = z_.ja(0.3) ? 1 : 0.4 + z_.bis(170) / 100.0;
+                const QSize neu = Form(QRect(0, 0, 15240, 11010)).size() * f;
+                protokoll_("resize the chart window to " + std::to_string(neu.width()) + " x " +
+                           std::to_string(neu.height()));
+                d->resize(neu);
+                break;
+            }
+            case 1: {
+                const int stufen = z_.bis(9) - 4;
+                protokoll_("wheel " + std::to_string(stufen) + " at (" +
+                           std::to_string(irgendwo.x()) + ", " + std::to_string(irgendwo.y()) +
+                           ")");
+                QWheelEvent rad(irgendwo, d->mapToGlobal(irgendwo), QPoint(),
+                                QPoint(0, 120 * stufen), Qt::NoButton, Qt::NoModifier,
+                                Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(d, &rad);
+                break;
+            }
+            case 2:
+            case 3: {
+                const bool leertaste = z_.bis(5) == 3;
+                const QPoint weg(z_.bis(401) - 200, z_.bis(401) - 200);
+                protokoll_(std::string(leertaste ? "space and left button" : "middle button") +
+                           " move the chart by (" + std::to_string(weg.x()) + ", " +
+                           std::to_string(weg.y()) + ")");
+                QWidget* f = d->childAt(irgendwo) ? d->childAt(irgendwo) : d;
+                const QPoint von = f->mapFrom(d, irgendwo);
+                const Qt::MouseButton knopf = leertaste ? Qt::LeftButton : Qt::MiddleButton;
+                if (leertaste) QTest::keyPress(d, Qt::Key_Space);
+                QTest::mousePress(f, knopf, {}, von);
+                QTest::mouseMove(f, von + weg / 2);
+                QTest::mouseMove(f, von + weg);
+                QTest::mouseRelease(f, knopf, {}, von + weg);
+                if (leertaste) QTest::keyRelease(d, Qt::Key_Space);
+                break;
+            }
+            default: {
+                // Escape in a help window that is open.
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (w->isVisible() && qobject_cast<QTextBrowser*>(w)) {
+                        protokoll_("Escape in \"" + S(w->windowTitle()) + "\"");
+                        w->activateWindow();
+                        QTest::keyClick(w, Qt::Key_Escape);
+                        EXPECT_FALSE(w->isVisible()) << "Escape leaves a help window open";
+                        return;
+                    }
+                }
+            }
+        }
+        // The view stays within its bounds and the mapping inverts itself.
+        const QPointF p = d->imInnern(irgendwo);
+        EXPECT_NEAR(d->imFenster(p).x(), irgendwo.x(), 1e-6);
+        EXPECT_GE(d->zoom(), 1);
+        EXPECT_LE(d->zoom(), Diagrammfenster::kZoomHoechstens);
     }
 
     // --- Tables ---------------------------------------------------------------------------
@@ -682,33 +758,35 @@ class Roboter {
     void leinwand() {
         Diagrammfenster* d = app_.dialog().diagrammfenster();
         if (!d) return;
-        Leinwand& l = d->leinwand();
-        const QSize innen = l.innenGroesse();
+        QWidget* l = Flaeche(d);
+        if (!l) return;
+        const QSize innen = Innengroesse();
         const QPointF m = Massstab(innen);
         const auto irgendwo = [&] {
             // Mostly inside, now and then on or beyond the edge.
-            return QPoint(z_.bis(innen.width() + 40) - 20, z_.bis(innen.height() + 40) - 20);
+            return AufFlaeche(
+                d, l, QPoint(z_.bis(innen.width() + 40) - 20, z_.bis(innen.height() + 40) - 20));
         };
         const auto& marken = d->ueberlagerung().marken;
         if (!marken.empty() && z_.ja(0.6)) {
             const auto& marke = marken[static_cast<std::size_t>(z_.bis(int(marken.size())))];
-            const QPoint von(int(std::lround(marke.ort.x() * m.x())) + 1,
-                             int(std::lround(marke.ort.y() * m.y())) + 1);
+            const QPoint von =
+                AufFlaeche(d, l, QPointF(marke.ort.x() * m.x(), marke.ort.y() * m.y()));
             const int zuege = 1 + z_.bis(6);
             protokoll_("drag marker " + S(marke.name) + " in " + std::to_string(zuege) + " moves");
-            QTest::mousePress(&l, Qt::LeftButton, {}, von);
+            QTest::mousePress(l, Qt::LeftButton, {}, von);
             QPoint p = von;
             for (int i = 0; i < zuege; ++i) {
                 p = z_.ja(0.5) ? irgendwo() : p + QPoint(z_.bis(41) - 20, z_.bis(41) - 20);
-                QTest::mouseMove(&l, p);
+                QTest::mouseMove(l, p);
             }
-            QTest::mouseRelease(&l, Qt::LeftButton, {}, p);
+            QTest::mouseRelease(l, Qt::LeftButton, {}, p);
         } else {
             const QPoint p = irgendwo();
             protokoll_("click the canvas at (" + std::to_string(p.x()) + ", " +
                        std::to_string(p.y()) + ")");
-            QTest::mouseMove(&l, p);
-            QTest::mouseClick(&l, Qt::LeftButton, {}, p);
+            QTest::mouseMove(l, p);
+            QTest::mouseClick(l, Qt::LeftButton, {}, p);
         }
     }
 
@@ -731,8 +809,14 @@ class Roboter {
                 textSetzen(a.feld(static_cast<Feld>(f)), text);
             }
         }
-        protokoll_("press \"Berechne Diagramm !\"");
-        QTest::mouseClick(a.knopf(), Qt::LeftButton);
+        if (z_.ja(0.3)) {
+            protokoll_("Return on \"Berechne Diagramm !\"");
+            a.knopf()->setFocus();
+            QTest::keyClick(a.knopf(), Qt::Key_Return);
+        } else {
+            protokoll_("press \"Berechne Diagramm !\"");
+            QTest::mouseClick(a.knopf(), Qt::LeftButton);
+        }
     }
 
     // Replaces a field's text as a user would: select all and type; a long text or one beyond
@@ -789,10 +873,13 @@ class Roboter {
             default:
                 protokoll_("hover over the chart");
                 if (Diagrammfenster* d = app_.dialog().diagrammfenster()) {
-                    const QSize innen = d->leinwand().innenGroesse();
-                    for (int i = 0; i < 5; ++i) {
-                        QTest::mouseMove(&d->leinwand(),
-                                         QPoint(z_.bis(innen.width()), z_.bis(innen.height())));
+                    const QSize innen = Innengroesse();
+                    if (QWidget* l = Flaeche(d)) {
+                        for (int i = 0; i < 5; ++i) {
+                            QTest::mouseMove(l, AufFlaeche(d, l,
+                                                           QPoint(z_.bis(innen.width()),
+                                                                  z_.bis(innen.height()))));
+                        }
                     }
                 }
         }
