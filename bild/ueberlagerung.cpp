@@ -6,10 +6,12 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "bild/leinwandbild.h"
 #include "bild/loesungsbild.h"
+#include "bild/namen.h"
 #include "chart/beschriftung.h"
 #include "core/koordinaten.h"
 
@@ -238,9 +240,10 @@ void Randmassstab(QPainter& p, const Eingabe& e, QPointF m) {
     }
 }
 
+// As large as the temperature labels at the left edge, so that h reads as easily as ϑ.
 QFont Enthalpieschrift() {
     QFont f("Arial");
-    f.setPointSizeF(7);
+    f.setPointSizeF(Layout(Gruppe::txt_Temp).punkt);
     return f;
 }
 
@@ -248,7 +251,7 @@ void EnthalpieetikettenMalen(QPainter& p, const Eingabe& e, QSize innen) {
     p.setFont(Enthalpieschrift());
     p.setPen(Qt::black);
     for (const Enthalpieetikett& l : Enthalpieetiketten(e, innen)) {
-        p.fillRect(l.box, QColor(255, 255, 255, 200));
+        p.fillRect(l.box, QColor(255, 255, 255, 225));
         p.drawText(l.box, Qt::AlignCenter, l.text);
     }
 }
@@ -300,6 +303,20 @@ void MarkeMalen(QPainter& p, QPointF ort) {
     p.drawEllipse(ort, r, r);
 }
 
+// The margin around a name's box that its halo may reach, px.
+constexpr double kHofrand = 2;
+
+// The leader lines from the markers to the names that had to move away from them.
+void FuehrungslinienMalen(QPainter& p, const std::vector<Ueberlagerung::Marke>& marken, QPointF m,
+                          const std::vector<Namensplatz>& plaetze, const std::vector<bool>* ohne) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    for (std::size_t i = 0; i < marken.size() && i < plaetze.size(); ++i) {
+        if (!plaetze[i].abgesetzt || (ohne && i < ohne->size() && (*ohne)[i])) continue;
+        const QPointF ort = Pixel(marken[i].ort, m);
+        if (Endlich(ort)) p.drawLine(Fuehrungslinie(ort, kMarkendurchmesser / 2, plaetze[i].box));
+    }
+}
+
 // Quarter pixels: a marker copied from the vorrat lies at most an eighth of a pixel away from
 // where it would be drawn.
 constexpr int kViertel = 4;
@@ -307,7 +324,8 @@ constexpr int kViertel = 4;
 // Markers and names from the vorrat, for a raster device whose pixels the painter reaches by
 // scaling alone. The marker images are drawn anew when the pixel ratio changes.
 void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marken, QPointF m,
-                     Markenvorrat& v, const std::vector<bool>* ohne) {
+                     const std::vector<Namensplatz>& plaetze, Markenvorrat& v,
+                     const std::vector<bool>* ohne) {
     const QTransform geraet = p.deviceTransform();
     const qreal dpr = geraet.m11();
     const int n = static_cast<int>(std::ceil((kMarkendurchmesser + 4) * dpr)) + 2;
@@ -351,22 +369,26 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
         if (k.name.isEmpty()) continue;
         auto text = v.namen.find(k.name);
         if (text == v.namen.end()) {
-            // Drawn once into an image one pixel wider on each side than the text.
-            const QSizeF groesse(masse.horizontalAdvance(k.name) + 2, masse.height() + 2);
+            // Drawn once, with its halo, into an image kHofrand pixels wider on each side than
+            // the text's box.
+            const QSizeF groesse(masse.horizontalAdvance(k.name) + 2 + 2 * kHofrand,
+                                 masse.height() + 2 + 2 * kHofrand);
             QImage bild((groesse * dpr).toSize() + QSize(1, 1),
                         QImage::Format_ARGB32_Premultiplied);
             bild.fill(Qt::transparent);
             QPainter q(&bild);
             q.scale(dpr, dpr);
             q.setFont(p.font());
-            q.setPen(Qt::black);
-            q.drawText(QPointF(1, 1 + oben), k.name);
+            NameMitHofMalen(q, QPointF(1 + kHofrand, 1 + kHofrand + oben), k.name, Qt::black);
             q.end();
             bild.setDevicePixelRatio(dpr);
             text = v.namen.insert(k.name, bild);
         }
         // On a whole device pixel, so that the copy stays as sharp as the text it shows.
-        const QPointF links = geraet.map(ort + QPointF(r + 2 - 1, -r - 2 - oben - 1));
+        const QRectF box = i < plaetze.size()
+                               ? plaetze[i].box
+                               : NamensboxAn(ort + QPointF(r + 2, -r - 2), k.name, p.font());
+        const QPointF links = geraet.map(box.topLeft() - QPointF(kHofrand, kHofrand));
         p.drawImage(zurueck.map(QPointF(std::round(links.x()), std::round(links.y()))), *text);
     }
 }
@@ -522,17 +544,24 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     }
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(Namensschrift());
+    const std::vector<Namensplatz> plaetze = Namensplaetze(u, innen);
+    FuehrungslinienMalen(p, u.marken, m, plaetze, ohne);
     if (ausVorrat) {
-        MarkenAusVorrat(p, u.marken, m, *vorrat, ohne);
+        MarkenAusVorrat(p, u.marken, m, plaetze, *vorrat, ohne);
     } else {
-        const double r = kMarkendurchmesser / 2;
         for (std::size_t i = 0; i < u.marken.size(); ++i) {
             if (ohne && i < ohne->size() && (*ohne)[i]) continue;
             const Ueberlagerung::Marke& k = u.marken[i];
             const QPointF ort = Pixel(k.ort, m);
             if (!Endlich(ort)) continue;
             MarkeMalen(p, ort);
-            p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
+            // On a whole device pixel, as the window draws it from the vorrat.
+            const QTransform geraet = p.deviceTransform();
+            const QPointF links = geraet.map(plaetze[i].box.topLeft());
+            const QPointF ecke =
+                geraet.inverted().map(QPointF(std::round(links.x()), std::round(links.y())));
+            NameMitHofMalen(p, GrundlinieIn(QRectF(ecke, plaetze[i].box.size()), p.font()), k.name,
+                            Qt::black);
         }
     }
     // During a drag the legend stays where the drag found it, rather than jump about with the
@@ -562,13 +591,8 @@ namespace {
 // their names, the enthalpy labels, the edge scale, the emblem and the frequency maps' classes.
 std::vector<QRectF> Belegt(const Ueberlagerung& u, QSize innen) {
     const QPointF m = Massstab(innen);
-    std::vector<QRectF> frei;
-    const double r = kMarkendurchmesser / 2;
-    for (const Ueberlagerung::Marke& k : u.marken) {
-        const QPointF ort = Pixel(k.ort, m);
-        // The marker and its name beside it, up and to the right.
-        if (Endlich(ort)) frei.emplace_back(ort.x() - r, ort.y() - r - 16, 6 * r + 60, 2 * r + 16);
-    }
+    std::vector<QRectF> frei = Markenflaechen(u, innen);
+    for (const Namensplatz& n : Namensplaetze(u, innen)) frei.push_back(n.box);
     if (u.enthalpieetiketten) {
         for (const Enthalpieetikett& e : Enthalpieetiketten(*u.enthalpieetiketten, innen))
             frei.push_back(e.box);
@@ -588,31 +612,28 @@ std::vector<QRectF> Belegt(const Ueberlagerung& u, QSize innen) {
     return frei;
 }
 
-// The corner for a legend of that size where it covers the fewest of the marks `frei`: a
-// little in from the edges and from the top row of enthalpy labels; on a tie the first wins.
-// A corner over `meiden` (another legend) only where every corner is.
-QRectF Ecke(QSizeF groesse, const std::vector<QRectF>& frei, QSize innen,
+// The place for a legend of that size: clear of the marks `frei` and of `meiden` (another
+// legend) where it can be, in a corner first, a little in from the edges and from the top row
+// of enthalpy labels; where nothing is clear, at least clear of every state.
+QRectF Ecke(QSizeF groesse, std::vector<QRectF> frei, const Ueberlagerung& u, QSize innen,
             const QRectF& meiden = {}) {
     const QPointF emblem = Pixel({kEmblemLinks, kEmblemOben}, Massstab(innen));
     constexpr double kAbstand = 6;
     const double rechts = innen.width() - groesse.width() - kAbstand;
-    const QPointF ecken[] = {{rechts, kAbstand + 14},
-                             {rechts, emblem.y() - groesse.height() - kAbstand},
-                             {kAbstand + 40, innen.height() - groesse.height() - kAbstand},
-                             {kAbstand + 40, kAbstand + 14}};
-    QRectF beste;
-    std::size_t wenigste = SIZE_MAX;
-    for (const QPointF& ecke : ecken) {
-        const QRectF box(ecke, groesse);
-        std::size_t verdeckt = 0;
-        for (const QRectF& k : frei) verdeckt += box.intersects(k);
-        if (!meiden.isEmpty() && box.intersects(meiden)) verdeckt += SIZE_MAX / 2;
-        if (verdeckt < wenigste) {
-            wenigste = verdeckt;
-            beste = box;
-        }
-    }
-    return beste;
+    const std::vector<QPointF> ecken{{rechts, kAbstand + 14},
+                                     {rechts, emblem.y() - groesse.height() - kAbstand},
+                                     {kAbstand + 40, innen.height() - groesse.height() - kAbstand},
+                                     {kAbstand + 40, kAbstand + 14}};
+    if (!meiden.isEmpty()) frei.push_back(meiden);
+    const QRectF box = FreierPlatz(groesse, ecken, frei, innen);
+    std::vector<QRectF> zustaende = Markenflaechen(u, innen);
+    const auto deckt = [&](const QRectF& b) {
+        return std::any_of(zustaende.begin(), zustaende.end(),
+                           [&](const QRectF& z) { return b.intersects(z); });
+    };
+    if (!deckt(box)) return box;
+    if (!meiden.isEmpty()) zustaende.push_back(meiden);
+    return FreierPlatz(groesse, ecken, zustaende, innen);
 }
 
 }  // namespace
@@ -626,14 +647,43 @@ QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
     const QSizeF groesse(
         2 * kLegendenRand + kLegendenProbe + kLegendenLuecke + breite + 1,
         2 * kLegendenRand + Legendenzeile(fm) * static_cast<double>(u.legende.size()));
-    return Ecke(groesse, Belegt(u, innen), innen);
+    return Ecke(groesse, Belegt(u, innen), u, innen);
 }
 
 QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen) {
     if (u.karten.empty()) return {};
     const QRectF prozesse = Legendenbox(u, innen);
-    return Ecke(KartenlegendeGroesse(u.karten), Belegt(u, innen), innen,
+    return Ecke(KartenlegendeGroesse(u.karten), Belegt(u, innen), u, innen,
                 prozesse.isEmpty() ? QRectF() : prozesse.adjusted(-4, -4, 4, 4));
+}
+
+std::vector<QRectF> Markenflaechen(const Ueberlagerung& u, QSize innen) {
+    const QPointF m = Massstab(innen);
+    const double r = kMarkendurchmesser / 2;
+    std::vector<QRectF> aus;
+    aus.reserve(u.marken.size());
+    for (const Ueberlagerung::Marke& k : u.marken) {
+        const QPointF ort = Pixel(k.ort, m);
+        if (Endlich(ort)) aus.emplace_back(ort.x() - r, ort.y() - r, 2 * r, 2 * r);
+    }
+    return aus;
+}
+
+std::vector<Namensplatz> Namensplaetze(const Ueberlagerung& u, QSize innen,
+                                       const std::vector<QRectF>& meiden) {
+    const QPointF m = Massstab(innen);
+    const double r = kMarkendurchmesser / 2;
+    const QFont schrift = Namensschrift();
+    std::vector<QPointF> orte;
+    std::vector<QRectF> gewohnt;
+    orte.reserve(u.marken.size());
+    gewohnt.reserve(u.marken.size());
+    for (const Ueberlagerung::Marke& k : u.marken) {
+        const QPointF ort = Pixel(k.ort, m);
+        orte.push_back(ort);
+        gewohnt.push_back(NamensboxAn(ort + QPointF(r + 2, -r - 2), k.name, schrift));
+    }
+    return NamenPlatzieren(orte, gewohnt, r, innen, meiden);
 }
 
 QColor Linienfarbe(Prozessart art) { return kProzessfarben[FarbIndex(art)].farbe; }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bild/karte.h"
+#include "bild/namen.h"
 #include "core/eingabe.h"
 #include "core/prozess.h"
 
@@ -158,6 +159,14 @@ QRectF Legendenbox(const Ueberlagerung& u, QSize innen);
 // The box of the legend of the frequency maps ("Stunden je Klasse"), placed as the legend of
 // process kinds is and clear of it. Empty without a map.
 QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen);
+
+// The markers of the states in pixels of the canvas interior, as the boxes they cover.
+std::vector<QRectF> Markenflaechen(const Ueberlagerung& u, QSize innen);
+
+// Where the names of u.marken go, in their order: beside their markers, moved apart where two
+// would overlap, and clear of `meiden`.
+std::vector<Namensplatz> Namensplaetze(const Ueberlagerung& u, QSize innen,
+                                       const std::vector<QRectF>& meiden = {});
 
 // The directions the edge scale labels, in kJ/kg.
 inline constexpr double kRandmassstab[] = {-10000, -5000, -2000, -1000, 0,    1000,
