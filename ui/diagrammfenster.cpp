@@ -94,10 +94,22 @@ void Diagrammfenster::aktionenAnlegen() {
     }
     connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
             &Diagrammfenster::eingabenAendern);
-    enthalpie_ = new QAction("Enthalpieetiketten", this);
-    enthalpie_->setCheckable(true);
+    untereGrenze_ = new QAction(QString::fromUtf8("Untere Grenze …"), this);
+    connect(untereGrenze_, &QAction::triggered, this, &Diagrammfenster::untereGrenzeAendern);
+    // The program passes the project window's switch, which starts on (setAnsichtaktionen).
+    auto* enthalpie = new QAction("Enthalpieetiketten", this);
+    enthalpie->setCheckable(true);
+    setAnsichtaktionen(nullptr, enthalpie);
+}
+
+void Diagrammfenster::setAnsichtaktionen(QAction* untereGrenze, QAction* enthalpieetiketten) {
+    if (untereGrenze) untereGrenze_ = untereGrenze;
+    if (!enthalpieetiketten || enthalpieetiketten == enthalpie_) return;
+    if (enthalpie_) disconnect(enthalpie_, nullptr, this, nullptr);
+    enthalpie_ = enthalpieetiketten;
     connect(enthalpie_, &QAction::toggled, this,
             [this] { ueberlagerungZeigen(ueberlagerung(), false, false); });
+    if (ueber_) ueberlagerungZeigen(ueberlagerung(), false, false);
 }
 
 void Diagrammfenster::setEingabe(const Eingabe& eingabe) {
@@ -131,8 +143,7 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     for (QAction* a : actions()) {
         if (!projektaktionen_.contains(a)) menue.addAction(a);
     }
-    connect(menue.addAction(QString::fromUtf8("Untere Grenze …")), &QAction::triggered, this,
-            &Diagrammfenster::untereGrenzeAendern);
+    menue.addAction(untereGrenze_);
     menue.addAction(enthalpie_);
     const QPoint imInnern = leinwand_->mapFrom(this, ereignis->pos()) - QPoint(1, 1);
     if (eingabe_ && QRect(QPoint(0, 0), leinwand_->innenGroesse()).contains(imInnern)) {

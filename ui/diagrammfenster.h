@@ -47,6 +47,9 @@ class Diagrammfenster : public QWidget {
     QAction* enthalpieetiketten() const { return enthalpie_; }
     // Actions of the project that the context menu offers below the chart's own.
     void setProjektaktionen(const QList<QAction*>& aktionen);
+    // The project window's "Untere Grenze …" and "Enthalpieetiketten", which the context menu
+    // offers from then on in place of the window's own: one switch, wherever it is pressed.
+    void setAnsichtaktionen(QAction* untereGrenze, QAction* enthalpieetiketten);
 
   signals:
     // "Eingaben ändern …" (F2): the user wants the input dialog back.
@@ -77,6 +80,7 @@ class Diagrammfenster : public QWidget {
     Ueberlagerungsflaeche* ueber_ = nullptr;
     QList<QAction*> projektaktionen_;
     QAction* enthalpie_ = nullptr;
+    QAction* untereGrenze_ = nullptr;
     bool enthalpieMitRand_ = false;  // the overlay as given brings the enthalpy labels
     std::optional<Eingabe> eingabe_;
     int gezogen_ = -1;  // the entered state being dragged
