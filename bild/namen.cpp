@@ -74,10 +74,14 @@ class Belegung {
 std::vector<QPointF> Nahe(QPointF o, QSizeF g, double a) {
     const double links = o.x() - a - g.width();
     const double mitte = o.x() - g.width() / 2;
-    return {{o.x() + a, o.y() - a - g.height()}, {o.x() + a, o.y() - g.height() / 2},
-            {o.x() + a, o.y() + a},              {links, o.y() - a - g.height()},
-            {links, o.y() - g.height() / 2},     {links, o.y() + a},
-            {mitte, o.y() - a - g.height()},     {mitte, o.y() + a}};
+    return {{o.x() + a, o.y() - a - g.height()},
+            {o.x() + a, o.y() - g.height() / 2},
+            {o.x() + a, o.y() + a},
+            {links, o.y() - a - g.height()},
+            {links, o.y() - g.height() / 2},
+            {links, o.y() + a},
+            {mitte, o.y() - a - g.height()},
+            {mitte, o.y() + a}};
 }
 
 }  // namespace
@@ -92,9 +96,7 @@ std::vector<Namensplatz> NamenPlatzieren(const std::vector<QPointF>& orte,
         belegt.dazu(QRectF(o.x() - radius, o.y() - radius, 2 * radius, 2 * radius));
     }
     const QRectF flaeche(QPointF(0, 0), QSizeF(innen));
-    const auto passt = [&](const QRectF& box) {
-        return flaeche.contains(box) && belegt.frei(box);
-    };
+    const auto passt = [&](const QRectF& box) { return flaeche.contains(box) && belegt.frei(box); };
     for (std::size_t i = 0; i < orte.size() && i < gewohnt.size(); ++i) {
         const QPointF o = orte[i];
         const QSizeF g = gewohnt[i].size();

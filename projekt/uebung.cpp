@@ -153,6 +153,8 @@ bool NachBetrag(const Aufgabengroesse& g) {
            std::string_view(g.schluessel) == "wasser";
 }
 
+std::span<const Aufgabengroesse> Aufgabengroessen() { return kAufgabengroessen; }
+
 const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel) {
     for (const Aufgabengroesse& g : kAufgabengroessen) {
         if (schluessel == g.schluessel) return &g;
@@ -480,7 +482,8 @@ Ergebnis<Uebung> UebungZumBearbeiten(const Projekt& projekt, std::size_t nr) {
 
 // A number of the form: the whole text, a comma or a point.
 Fehler FeldZahl(const std::string& feld, const std::string& text, double& wert) {
-    if (text.find_first_not_of(" \t") == std::string::npos) return feld + ": Bitte eine Zahl eingeben.";
+    if (text.find_first_not_of(" \t") == std::string::npos)
+        return feld + ": Bitte eine Zahl eingeben.";
     const auto z = GanzeZahl(text);
     if (!z || !std::isfinite(*z)) return feld + ": " + Zitat(text) + " ist keine Zahl.";
     wert = *z;
@@ -489,8 +492,8 @@ Fehler FeldZahl(const std::string& feld, const std::string& text, double& wert) 
 
 // The task the fields describe, checked against the computed solution b, as the JSON entry
 // that vorlage (an existing task, or nothing) becomes.
-JsonFehler AufgabeAusFeldern(const Projekt& projekt, const Berechnung& b,
-                             const Aufgabenfelder& f, const Json& vorlage) {
+JsonFehler AufgabeAusFeldern(const Projekt& projekt, const Berechnung& b, const Aufgabenfelder& f,
+                             const Json& vorlage) {
     Aufgabe a;
     a.text = f.text;
     if (a.text.find_first_not_of(" \t\n") == std::string::npos) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,8 @@ struct Aufgabengroesse {
     const char* toleranzeinheit;  // the unit of a difference: "K" for temperatures
     int stellen;                  // the decimals the tables show
 };
+// Every property a task may ask for, those of states first.
+std::span<const Aufgabengroesse> Aufgabengroessen();
 // The property of a key; none for a key that no task may ask for.
 const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel);
 // Whether a task on the property is graded by amounts: a process's power and water flow,

@@ -106,6 +106,7 @@ void Projektfenster::grenzeZeigen() {
     const Grenzvorschlag v = UntereGrenzeFuer(s_.stand());
     grenzvorschlag_ = v.grenze;
     grenze_->setVisible(!v.namen.empty());
+    grenzeSenken_->setEnabled(v.grenze.has_value());
     if (v.namen.empty()) return;
     QStringList namen;
     for (const std::string& n : v.namen)
@@ -120,6 +121,7 @@ void Projektfenster::grenzeZeigen() {
     }
     grenzeText_->setText(text);
     grenzeSenken_->setVisible(v.grenze.has_value());
+    grenzeSenken_->setEnabled(v.grenze.has_value());
     if (v.grenze) {
         grenzeSenken_->setText(
             QString::fromUtf8("Untere Grenze auf %1 °C senken")
@@ -145,10 +147,14 @@ void Projektfenster::tabellenAnlegen() {
     grenzeText_ = new QLabel(grenze_);
     grenzeText_->setWordWrap(true);
     grenzzeile->addWidget(grenzeText_, 1);
-    grenzeSenken_ = new QPushButton(grenze_);
+    grenzeSenken_ = new QAction(this);
     grenzeSenken_->setObjectName("grenzeSenken");
-    grenzzeile->addWidget(grenzeSenken_);
-    connect(grenzeSenken_, &QPushButton::clicked, this, [this] {
+    grenzeSenken_->setEnabled(false);
+    auto* senken = new QToolButton(grenze_);
+    senken->setDefaultAction(grenzeSenken_);
+    senken->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    grenzzeile->addWidget(senken);
+    connect(grenzeSenken_, &QAction::triggered, this, [this] {
         if (!grenzvorschlag_ || !v_.untereGrenzeSetzen) return;
         const QString fehler = v_.untereGrenzeSetzen(*grenzvorschlag_);
         if (!fehler.isEmpty()) meldung(fehler);
@@ -215,6 +221,7 @@ void Projektfenster::projektmenueAnlegen(QMenu* m) {
     aktionAnlegen(m, "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
                   [this] { v_.diagrammExportieren(); });
     aktionAnlegen(m, "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); });
+    m->addAction(uebung_->aufgabeAktion());
     aktionAnlegen(m, "uebungErstellen", "Übung erstellen …", {}, [this] { uebung_->erstellen(); });
     aktionAnlegen(m, "abgabenBewerten", "Abgaben bewerten …", {}, [this] { uebung_->bewerten(); });
     m->addSeparator();

@@ -11,7 +11,6 @@
 
 class QHBoxLayout;
 class QMenu;
-class QPushButton;
 
 namespace lumora {
 
@@ -114,7 +113,7 @@ class Projektfenster : public QMainWindow {
     // Below the note: which states lie below the chart's lower limit, with the offer to lower it.
     QWidget* grenze_ = nullptr;
     QLabel* grenzeText_ = nullptr;
-    QPushButton* grenzeSenken_ = nullptr;
+    QAction* grenzeSenken_ = nullptr;
     std::optional<double> grenzvorschlag_;
     QTableView* zustaende_ = nullptr;
     QTableView* prozesse_ = nullptr;

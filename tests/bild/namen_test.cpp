@@ -5,11 +5,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <fstream>
-#include <stdexcept>
 #include <sstream>
+#include <stdexcept>
 
 #include "bild/leinwandbild.h"
+#include "bild/loesungsbild.h"
 #include "bild/projektbild.h"
 #include "bild/ueberlagerung.h"
 #include "bild/zeichnung.h"
@@ -95,10 +97,9 @@ TEST(Namen, CrowdedNamesMoveAwayWithALeaderLine) {
     EXPECT_EQ(allein[0].box, gewohnt);
     EXPECT_FALSE(allein[0].abgesetzt);
     // Everything within 30 px around the marker is taken, except the marker itself.
-    std::vector<QRectF> meiden{QRectF(o.x() - 30, o.y() - 30, 60, 25),
-                               QRectF(o.x() - 30, o.y() + 5, 60, 25),
-                               QRectF(o.x() - 30, o.y() - 5, 25, 10),
-                               QRectF(o.x() + 5, o.y() - 5, 25, 10)};
+    std::vector<QRectF> meiden{
+        QRectF(o.x() - 30, o.y() - 30, 60, 25), QRectF(o.x() - 30, o.y() + 5, 60, 25),
+        QRectF(o.x() - 30, o.y() - 5, 25, 10), QRectF(o.x() + 5, o.y() - 5, 25, 10)};
     const auto eng = NamenPlatzieren({o}, {gewohnt}, 4, innen, meiden);
     EXPECT_TRUE(eng[0].abgesetzt);
     for (const QRectF& r : meiden) EXPECT_FALSE(eng[0].box.intersects(r));
@@ -151,6 +152,43 @@ TEST(Namen, AHaloKeepsTheChartsLinesOffTheNames) {
     }
     EXPECT_GT(textpixel, 100);  // the names are there
     EXPECT_EQ(gestrichen, 0);
+}
+
+// "Lösung zeigen": a solution's name goes where it covers none of the student's names and
+// markers, even where its usual place, below and to the right of its circle, is taken.
+TEST(Namen, TheSolutionsNamesLeaveTheStudentsFree) {
+    const QSize innen(1200, 800);  // a tenth of a pixel per canvas unit
+    Ueberlagerung u;
+    // The student's state lies just below the solution's, so that the student's name, up and
+    // to the right of it, lies where the solution's name would go.
+    u.marken = {{"MISCHUNG", QPointF(6000, 4150), 0}};
+    u.loesungMarken = {{"LOESUNG", QPointF(6000, 4000), -1}};
+    QImage bild(innen, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    {
+        QPainter p(&bild);
+        VordergrundMalen(p, u, innen);
+    }
+    const std::vector<Namensplatz> schueler = Namensplaetze(u, innen);
+    ASSERT_EQ(schueler.size(), 1u);
+    // The student's name box holds no pixel of the solution's colour, and the solution's name
+    // is drawn somewhere.
+    // (The solution's circle, 5 px around (600, 400), may touch the box's corner.)
+    const auto violett = [&](int x, int y) {
+        const QColor c = bild.pixelColor(x, y);
+        return c.red() > 90 && c.green() < 90 && c.blue() > 110 && std::hypot(x - 600, y - 400) > 7;
+    };
+    const QRect box = schueler[0].box.toAlignedRect();
+    int fremd = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) fremd += violett(x, y);
+    }
+    EXPECT_EQ(fremd, 0);
+    int loesung = 0;
+    for (int y = 350; y < 450; ++y) {
+        for (int x = 520; x < 700; ++x) loesung += violett(x, y);
+    }
+    EXPECT_GT(loesung, 20);
 }
 
 // A legend goes to a corner that covers no state; where every corner holds one, to the clear

@@ -329,9 +329,8 @@ TEST(AufgabeSchreiben, WrittenIntoAPlainProjectAndGraded) {
     Projekt p = Gelesen(kLoesung);
     p.setUebung(Json());
     const Berechnung b = Berechnen(p);
-    const auto u = AufgabeHinzufuegen(p, b, {"Welche Kühlleistung braucht K?", "K", "leistung",
-                                             "1", "3"},
-                                      "Sommerfall");
+    const auto u = AufgabeHinzufuegen(
+        p, b, {"Welche Kühlleistung braucht K?", "K", "leistung", "1", "3"}, "Sommerfall");
     ASSERT_TRUE(u) << u.grund();
     EXPECT_EQ((*u)["titel"], "Sommerfall");
     // The entered states are given, in their order.

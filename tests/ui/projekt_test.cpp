@@ -377,27 +377,29 @@ TEST_F(Projektbetrieb, AStateBelowTheLowerLimitOffersToLowerIt) {
         ASSERT_TRUE(pf.aktion(name)) << name;
         EXPECT_FALSE(pf.aktion(name)->associatedObjects().isEmpty()) << name;  // in a menu
     }
-    auto* senken = pf.findChild<QPushButton*>("grenzeSenken");
+    QAction* senken = pf.aktion("grenzeSenken");
     ASSERT_TRUE(senken);
-    EXPECT_FALSE(senken->isVisibleTo(&pf));
+    EXPECT_FALSE(senken->isEnabled());
     anwendung.sitzung().eintragEinfuegen(
         Liste::Zustaende, 2, Json::parse(R"({"name": "KALT", "theta": -12, "phi": 80})"),
         "Zustand");
     const QAbstractItemModel* m = pf.zustaende()->model();
     EXPECT_EQ(m->data(m->index(2, Zustandsmodell::Bemerkung)).toString(),
               QString::fromUtf8("unter der unteren Grenze"));
-    ASSERT_TRUE(senken->isVisibleTo(&pf));
+    ASSERT_TRUE(senken->isEnabled());
     // h - 2500 x of -12 °C, 80 % lies just below -12: the next coarse step of 10 K below it.
     EXPECT_EQ(senken->text(), QString::fromUtf8("Untere Grenze auf −20 °C senken"));
     const int schritte = anwendung.sitzung().verlauf().count();
-    senken->click();
+    senken->trigger();
     EXPECT_EQ(anwendung.sitzung().projekt().thetaUnten(), -20);
     EXPECT_EQ(anwendung.sitzung().verlauf().count(), schritte + 1);
     EXPECT_TRUE(anwendung.sitzung().stand().zustaende[2].punkt->aufLeinwand);
     EXPECT_EQ(m->data(m->index(2, Zustandsmodell::Bemerkung)).toString(), QString());
-    EXPECT_FALSE(senken->isVisibleTo(&pf));
+    EXPECT_FALSE(senken->isEnabled());
+    EXPECT_FALSE(pf.findChild<QWidget*>("unterGrenze")->isVisibleTo(&pf));
     anwendung.sitzung().verlauf().undo();
-    EXPECT_TRUE(senken->isVisibleTo(&pf));
+    EXPECT_TRUE(senken->isEnabled());
+    EXPECT_TRUE(pf.findChild<QWidget*>("unterGrenze")->isVisibleTo(&pf));
 }
 
 // A series' point reads out with the decimals of the tables, and a zone's column counts the
