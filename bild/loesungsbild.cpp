@@ -41,7 +41,8 @@ void LoesungMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     QFont schrift("Arial");
     schrift.setPointSizeF(8);
     p.setFont(schrift);
-    const double oben = QFontMetricsF(schrift).ascent();
+    const QFontMetricsF masse(schrift);
+    const double oben = masse.ascent();
     // The names clear of the student's markers and names, below and to the right where they
     // can.
     std::vector<QRectF> meiden = Markenflaechen(u, innen);
@@ -52,7 +53,7 @@ void LoesungMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
         const QPointF ort = pixel(k.ort);
         orte.push_back(ort);
         gewohnt.push_back(
-            NamensboxAn(ort + QPointF(kRadius + 2, kRadius + 2 + oben), k.name, schrift));
+            NamensboxAn(ort + QPointF(kRadius + 2, kRadius + 2 + oben), k.name, masse));
     }
     const std::vector<Namensplatz> plaetze = NamenPlatzieren(orte, gewohnt, kRadius, innen, meiden);
     for (std::size_t i = 0; i < u.loesungMarken.size(); ++i) {
@@ -64,7 +65,7 @@ void LoesungMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
             p.setPen(QPen(kLoesungsfarbe, 1));
             p.drawLine(Fuehrungslinie(ort, kRadius, plaetze[i].box));
         }
-        NameMitHofMalen(p, GrundlinieIn(plaetze[i].box, schrift), u.loesungMarken[i].name,
+        NameMitHofMalen(p, GrundlinieIn(plaetze[i].box, masse), u.loesungMarken[i].name,
                         kLoesungsfarbe);
     }
     p.restore();

@@ -5,9 +5,10 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRect>
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <optional>
 
 namespace lumora {
 
@@ -22,51 +23,76 @@ const QColor kHoffarbe(255, 255, 255, 215);
 constexpr double kSchritt = 9;
 constexpr int kSchritte = 6;
 
-// Rectangles sorted into square cells, so that a question about one box asks only the few
-// rectangles near it: a thousand states stay quick.
+// Rectangles sorted into the square cells of a grid over the canvas interior and a cell
+// beyond it, so that a question about one box asks only the few rectangles near it: a
+// thousand states stay quick. A rectangle that reaches beyond the grid is asked every time.
 class Belegung {
   public:
+    explicit Belegung(QSize innen)
+        : spalten_(std::max(1, innen.width()) / kZelle + 3),
+          zeilen_(std::max(1, innen.height()) / kZelle + 3),
+          zellen_(static_cast<std::size_t>(spalten_ * zeilen_)) {}
+
     void dazu(const QRectF& r) {
+        if (!Endlich(r)) return;
         const std::size_t n = rechtecke_.size();
         rechtecke_.push_back(r);
-        zellen(r, [&](long long schluessel) { zellen_[schluessel].push_back(n); });
+        const auto b = bereich(r);
+        if (!b) {
+            draussen_.push_back(n);
+            return;
+        }
+        for (int y = b->top(); y <= b->bottom(); ++y) {
+            for (int x = b->left(); x <= b->right(); ++x) zelle(x, y).push_back(n);
+        }
     }
+
     bool frei(const QRectF& box) const {
-        bool frei = true;
-        zellen(box, [&](long long schluessel) {
-            if (!frei) return;
-            const auto it = zellen_.find(schluessel);
-            if (it == zellen_.end()) return;
-            for (std::size_t i : it->second) {
-                if (rechtecke_[i].intersects(box)) {
-                    frei = false;
-                    return;
-                }
+        if (!Endlich(box)) return true;
+        const auto trifft = [&](std::size_t i) { return rechtecke_[i].intersects(box); };
+        if (std::any_of(draussen_.begin(), draussen_.end(), trifft)) return false;
+        const auto b = bereich(box);
+        if (!b) {
+            for (std::size_t i = 0; i < rechtecke_.size(); ++i) {
+                if (trifft(i)) return false;
             }
-        });
-        return frei;
+            return true;
+        }
+        for (int y = b->top(); y <= b->bottom(); ++y) {
+            for (int x = b->left(); x <= b->right(); ++x) {
+                const auto& z = zellen_[static_cast<std::size_t>(y * spalten_ + x)];
+                if (std::any_of(z.begin(), z.end(), trifft)) return false;
+            }
+        }
+        return true;
     }
 
   private:
-    static constexpr double kZelle = 48;
-    template <class Tun>
-    static void zellen(const QRectF& r, Tun&& tun) {
-        if (!std::isfinite(r.left()) || !std::isfinite(r.top()) || !std::isfinite(r.right()) ||
-            !std::isfinite(r.bottom())) {
-            return;
-        }
-        const auto zelle = [](double v) {
-            return static_cast<long long>(std::floor(std::clamp(v, -1e7, 1e7) / kZelle));
-        };
-        const long long x0 = zelle(r.left()), x1 = zelle(r.right());
-        const long long y0 = zelle(r.top()), y1 = zelle(r.bottom());
-        if ((x1 - x0 + 1) * (y1 - y0 + 1) > 4096) return;  // far larger than any name
-        for (long long y = y0; y <= y1; ++y) {
-            for (long long x = x0; x <= x1; ++x) tun(y * 1000003LL + x);
-        }
+    static constexpr int kZelle = 48;  // px
+
+    static bool Endlich(const QRectF& r) {
+        return std::isfinite(r.left()) && std::isfinite(r.top()) && std::isfinite(r.right()) &&
+               std::isfinite(r.bottom());
     }
+    // The cells a rectangle covers, the first row and column of the grid lying before the
+    // interior; none where it reaches beyond the grid.
+    std::optional<QRect> bereich(const QRectF& r) const {
+        const auto index = [](double v) { return std::floor(v / kZelle) + 1; };
+        const double x0 = index(r.left()), x1 = index(r.right());
+        const double y0 = index(r.top()), y1 = index(r.bottom());
+        if (x0 < 0 || y0 < 0 || x1 >= spalten_ || y1 >= zeilen_) return std::nullopt;
+        return QRect(QPoint(static_cast<int>(x0), static_cast<int>(y0)),
+                     QPoint(static_cast<int>(x1), static_cast<int>(y1)));
+    }
+    std::vector<std::size_t>& zelle(int x, int y) {
+        return zellen_[static_cast<std::size_t>(y * spalten_ + x)];
+    }
+
+    int spalten_;
+    int zeilen_;
     std::vector<QRectF> rechtecke_;
-    std::unordered_map<long long, std::vector<std::size_t>> zellen_;
+    std::vector<std::vector<std::size_t>> zellen_;
+    std::vector<std::size_t> draussen_;
 };
 
 // The places beside a marker, as the name's top-left corner for a box of size g and a gap a
@@ -86,54 +112,78 @@ std::vector<QPointF> Nahe(QPointF o, QSizeF g, double a) {
 
 }  // namespace
 
-std::vector<Namensplatz> NamenPlatzieren(const std::vector<QPointF>& orte,
-                                         const std::vector<QRectF>& gewohnt, double radius,
-                                         QSize innen, const std::vector<QRectF>& meiden) {
-    std::vector<Namensplatz> aus(orte.size());
-    Belegung belegt;
-    for (const QRectF& r : meiden) belegt.dazu(r);
+namespace {
+
+// The place of one name among what `belegt` holds: its usual place where that is clear, as it
+// always was even where the canvas's edge cuts it; else the first clear place around its marker
+// inside `flaeche`; else one further away, with a leader line; else its usual place.
+Namensplatz Platzieren(QPointF o, const QRectF& gewohnt, double radius, const QRectF& flaeche,
+                       const Belegung& belegt) {
+    if (!std::isfinite(o.x()) || !std::isfinite(o.y()) || belegt.frei(gewohnt)) {
+        return {gewohnt, false};
+    }
+    const QSizeF g = gewohnt.size();
+    const auto passt = [&](const QRectF& box) { return flaeche.contains(box) && belegt.frei(box); };
+    for (int k = 0; k <= kSchritte; ++k) {
+        for (const QPointF& ecke : Nahe(o, g, radius + 1 + k * kSchritt)) {
+            if (passt(QRectF(ecke, g))) return {QRectF(ecke, g), k > 0};
+        }
+    }
+    return {gewohnt, false};
+}
+
+Belegung Marken(const std::vector<QPointF>& orte, double radius, const std::vector<QRectF>& dazu,
+                QSize innen) {
+    Belegung belegt(innen);
+    for (const QRectF& r : dazu) belegt.dazu(r);
     for (const QPointF& o : orte) {
         belegt.dazu(QRectF(o.x() - radius, o.y() - radius, 2 * radius, 2 * radius));
     }
+    return belegt;
+}
+
+}  // namespace
+
+std::vector<Namensplatz> NamenPlatzieren(const std::vector<QPointF>& orte,
+                                         const std::vector<QRectF>& gewohnt, double radius,
+                                         QSize innen, const std::vector<QRectF>& meiden) {
+    std::vector<Namensplatz> aus(std::min(orte.size(), gewohnt.size()));
+    Belegung belegt = Marken(orte, radius, meiden, innen);
     const QRectF flaeche(QPointF(0, 0), QSizeF(innen));
-    const auto passt = [&](const QRectF& box) { return flaeche.contains(box) && belegt.frei(box); };
-    for (std::size_t i = 0; i < orte.size() && i < gewohnt.size(); ++i) {
-        const QPointF o = orte[i];
-        const QSizeF g = gewohnt[i].size();
-        aus[i].box = gewohnt[i];
-        if (!std::isfinite(o.x()) || !std::isfinite(o.y())) continue;
-        // Its usual place counts as clear where only the canvas's edge cuts it, as it always did.
-        bool gefunden = belegt.frei(gewohnt[i]);
-        for (const QPointF& ecke : Nahe(o, g, radius + 1)) {
-            if (gefunden) break;
-            if (passt(QRectF(ecke, g))) {
-                aus[i].box = QRectF(ecke, g);
-                gefunden = true;
-            }
-        }
-        for (int k = 1; k <= kSchritte && !gefunden; ++k) {
-            for (const QPointF& ecke : Nahe(o, g, radius + 1 + k * kSchritt)) {
-                if (passt(QRectF(ecke, g))) {
-                    aus[i].box = QRectF(ecke, g);
-                    aus[i].abgesetzt = true;
-                    gefunden = true;
-                    break;
-                }
-            }
-        }
+    for (std::size_t i = 0; i < aus.size(); ++i) {
+        aus[i] = Platzieren(orte[i], gewohnt[i], radius, flaeche, belegt);
         belegt.dazu(aus[i].box);
     }
     return aus;
 }
 
-QRectF NamensboxAn(QPointF grundlinie, const QString& name, const QFont& schrift) {
-    const QFontMetricsF fm(schrift);
-    return {grundlinie - QPointF(1, fm.ascent() + 1),
-            QSizeF(fm.horizontalAdvance(name) + 2, fm.height() + 2)};
+std::vector<Namensplatz> NamenNachziehen(const std::vector<QPointF>& orte,
+                                         const std::vector<QRectF>& gewohnt, double radius,
+                                         QSize innen, std::vector<Namensplatz> vorher,
+                                         const std::vector<bool>& neu) {
+    vorher.resize(std::min({orte.size(), gewohnt.size(), neu.size()}));
+    std::vector<QRectF> bleiben;
+    bleiben.reserve(vorher.size());
+    for (std::size_t i = 0; i < vorher.size(); ++i) {
+        if (!neu[i]) bleiben.push_back(vorher[i].box);
+    }
+    Belegung belegt = Marken(orte, radius, bleiben, innen);
+    const QRectF flaeche(QPointF(0, 0), QSizeF(innen));
+    for (std::size_t i = 0; i < vorher.size(); ++i) {
+        if (!neu[i]) continue;
+        vorher[i] = Platzieren(orte[i], gewohnt[i], radius, flaeche, belegt);
+        belegt.dazu(vorher[i].box);
+    }
+    return vorher;
 }
 
-QPointF GrundlinieIn(const QRectF& box, const QFont& schrift) {
-    return box.topLeft() + QPointF(1, QFontMetricsF(schrift).ascent() + 1);
+QRectF NamensboxAn(QPointF grundlinie, const QString& name, const QFontMetricsF& masse) {
+    return {grundlinie - QPointF(1, masse.ascent() + 1),
+            QSizeF(masse.horizontalAdvance(name) + 2, masse.height() + 2)};
+}
+
+QPointF GrundlinieIn(const QRectF& box, const QFontMetricsF& masse) {
+    return box.topLeft() + QPointF(1, masse.ascent() + 1);
 }
 
 void NameMitHofMalen(QPainter& p, QPointF grundlinie, const QString& name, const QColor& farbe) {
@@ -177,7 +227,7 @@ QRectF FreierPlatz(QSizeF groesse, const std::vector<QPointF>& ecken,
     if (ecken.empty()) return beste;
     // Every corner covers something: the clear place nearest the first corner, on a grid of a
     // few pixels across the interior.
-    Belegung belegt;
+    Belegung belegt(innen);
     for (const QRectF& r : meiden) belegt.dazu(r);
     constexpr double kRaster = 8;
     constexpr double kRand = 6;

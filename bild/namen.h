@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-class QFont;
+class QFontMetricsF;
 class QPainter;
 
 namespace lumora {
@@ -29,9 +29,17 @@ std::vector<Namensplatz> NamenPlatzieren(const std::vector<QPointF>& orte,
                                          const std::vector<QRectF>& gewohnt, double radius,
                                          QSize innen, const std::vector<QRectF>& meiden = {});
 
+// Places again only the names of the markers that `neu` marks, where the others keep their
+// places `vorher`, as NamenPlatzieren would place them after those: a frame of a drag moves a
+// marker or two among thousands. Only the usual boxes of the new ones are read.
+std::vector<Namensplatz> NamenNachziehen(const std::vector<QPointF>& orte,
+                                         const std::vector<QRectF>& gewohnt, double radius,
+                                         QSize innen, std::vector<Namensplatz> vorher,
+                                         const std::vector<bool>& neu);
+
 // The box of a name whose text has the baseline's start at `grundlinie`, and back.
-QRectF NamensboxAn(QPointF grundlinie, const QString& name, const QFont& schrift);
-QPointF GrundlinieIn(const QRectF& box, const QFont& schrift);
+QRectF NamensboxAn(QPointF grundlinie, const QString& name, const QFontMetricsF& masse);
+QPointF GrundlinieIn(const QRectF& box, const QFontMetricsF& masse);
 
 // A name in black over a light halo, so that the lines below do not strike through it.
 // farbe: the text's colour.

@@ -303,6 +303,52 @@ void MarkeMalen(QPainter& p, QPointF ort) {
     p.drawEllipse(ort, r, r);
 }
 
+// The markers' centres in pixels and their names' usual boxes, up and to the right of them;
+// with `nur`, the boxes of only the markers it marks.
+void NamenGewohnt(const Ueberlagerung& u, QSize innen, const std::vector<bool>* nur,
+                  std::vector<QPointF>& orte, std::vector<QRectF>& gewohnt) {
+    const QPointF m = Massstab(innen);
+    const double r = kMarkendurchmesser / 2;
+    const QFontMetricsF masse(Namensschrift());
+    orte.clear();
+    gewohnt.clear();
+    orte.reserve(u.marken.size());
+    gewohnt.reserve(u.marken.size());
+    for (std::size_t i = 0; i < u.marken.size(); ++i) {
+        const QPointF ort = Pixel(u.marken[i].ort, m);
+        orte.push_back(ort);
+        gewohnt.push_back(!nur || (*nur)[i]
+                              ? NamensboxAn(ort + QPointF(r + 2, -r - 2), u.marken[i].name, masse)
+                              : QRectF());
+    }
+}
+
+// The names' places for a frame: during a drag only those of the markers that moved since
+// the frame before are placed again.
+std::vector<Namensplatz> PlaetzeImZug(const Ueberlagerung& u, QSize innen, Markenvorrat& v,
+                                      bool imZug) {
+    std::vector<Namensplatz> plaetze;
+    if (imZug && v.namensflaeche == innen && v.namensmarken.size() == u.marken.size() &&
+        v.namensplaetze.size() == u.marken.size()) {
+        std::vector<bool> neu(u.marken.size());
+        for (std::size_t i = 0; i < neu.size(); ++i) {
+            neu[i] = u.marken[i].ort != v.namensmarken[i].ort ||
+                     u.marken[i].name != v.namensmarken[i].name;
+        }
+        std::vector<QPointF> orte;
+        std::vector<QRectF> gewohnt;
+        NamenGewohnt(u, innen, &neu, orte, gewohnt);
+        plaetze = NamenNachziehen(orte, gewohnt, kMarkendurchmesser / 2, innen,
+                                  std::move(v.namensplaetze), neu);
+    } else {
+        plaetze = Namensplaetze(u, innen);
+    }
+    v.namensplaetze = plaetze;
+    v.namensmarken = u.marken;
+    v.namensflaeche = innen;
+    return plaetze;
+}
+
 // The margin around a name's box that its halo may reach, px.
 constexpr double kHofrand = 2;
 
@@ -387,7 +433,7 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
         // On a whole device pixel, so that the copy stays as sharp as the text it shows.
         const QRectF box = i < plaetze.size()
                                ? plaetze[i].box
-                               : NamensboxAn(ort + QPointF(r + 2, -r - 2), k.name, p.font());
+                               : NamensboxAn(ort + QPointF(r + 2, -r - 2), k.name, masse);
         const QPointF links = geraet.map(box.topLeft() - QPointF(kHofrand, kHofrand));
         p.drawImage(zurueck.map(QPointF(std::round(links.x()), std::round(links.y()))), *text);
     }
@@ -544,11 +590,13 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     }
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(Namensschrift());
-    const std::vector<Namensplatz> plaetze = Namensplaetze(u, innen);
+    const std::vector<Namensplatz> plaetze =
+        vorrat ? PlaetzeImZug(u, innen, *vorrat, imZug) : Namensplaetze(u, innen);
     FuehrungslinienMalen(p, u.marken, m, plaetze, ohne);
     if (ausVorrat) {
         MarkenAusVorrat(p, u.marken, m, plaetze, *vorrat, ohne);
     } else {
+        const QFontMetricsF masse(p.font());
         for (std::size_t i = 0; i < u.marken.size(); ++i) {
             if (ohne && i < ohne->size() && (*ohne)[i]) continue;
             const Ueberlagerung::Marke& k = u.marken[i];
@@ -560,7 +608,7 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
             const QPointF links = geraet.map(plaetze[i].box.topLeft());
             const QPointF ecke =
                 geraet.inverted().map(QPointF(std::round(links.x()), std::round(links.y())));
-            NameMitHofMalen(p, GrundlinieIn(QRectF(ecke, plaetze[i].box.size()), p.font()), k.name,
+            NameMitHofMalen(p, GrundlinieIn(QRectF(ecke, plaetze[i].box.size()), masse), k.name,
                             Qt::black);
         }
     }
@@ -671,19 +719,10 @@ std::vector<QRectF> Markenflaechen(const Ueberlagerung& u, QSize innen) {
 
 std::vector<Namensplatz> Namensplaetze(const Ueberlagerung& u, QSize innen,
                                        const std::vector<QRectF>& meiden) {
-    const QPointF m = Massstab(innen);
-    const double r = kMarkendurchmesser / 2;
-    const QFont schrift = Namensschrift();
     std::vector<QPointF> orte;
     std::vector<QRectF> gewohnt;
-    orte.reserve(u.marken.size());
-    gewohnt.reserve(u.marken.size());
-    for (const Ueberlagerung::Marke& k : u.marken) {
-        const QPointF ort = Pixel(k.ort, m);
-        orte.push_back(ort);
-        gewohnt.push_back(NamensboxAn(ort + QPointF(r + 2, -r - 2), k.name, schrift));
-    }
-    return NamenPlatzieren(orte, gewohnt, r, innen, meiden);
+    NamenGewohnt(u, innen, nullptr, orte, gewohnt);
+    return NamenPlatzieren(orte, gewohnt, kMarkendurchmesser / 2, innen, meiden);
 }
 
 QColor Linienfarbe(Prozessart art) { return kProzessfarben[FarbIndex(art)].farbe; }

@@ -111,6 +111,11 @@ struct Markenvorrat {
     std::optional<QRectF> legende;  // the legend's box during a drag, for these kinds
     std::vector<Prozessart> legendenArten;
     std::optional<QRectF> kartenlegende;  // the legend of the frequency maps during a drag
+    // The names' places of the last frame and the markers they were placed for: a frame of a
+    // drag places again only the names of the markers that moved.
+    std::vector<Namensplatz> namensplaetze;
+    std::vector<Ueberlagerung::Marke> namensmarken;
+    QSize namensflaeche;
 };
 
 // Processes, states, the edge scale, the enthalpy labels, the legend of the process kinds and

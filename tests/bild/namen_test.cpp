@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -64,8 +65,9 @@ TEST(Namen, WinterExampleSeparatesABLAndZUL) {
         f.setBold(true);
         return f;
     }();
-    EXPECT_TRUE(NamensboxAn(w.pixel(abl) + QPointF(6, -6), "ABL", schrift)
-                    .intersects(NamensboxAn(w.pixel(zul) + QPointF(6, -6), "ZUL", schrift)));
+    const QFontMetricsF masse(schrift);
+    EXPECT_TRUE(NamensboxAn(w.pixel(abl) + QPointF(6, -6), "ABL", masse)
+                    .intersects(NamensboxAn(w.pixel(zul) + QPointF(6, -6), "ZUL", masse)));
     EXPECT_FALSE(plaetze[abl].box.intersects(plaetze[zul].box));
     const std::vector<QRectF> marken = Markenflaechen(w.u, w.innen);
     for (std::size_t i = 0; i < plaetze.size(); ++i) {

@@ -40,33 +40,41 @@ const char* const kLoesung = R"({
 }
 )";
 
-class Uebungsbetrieb : public testing::Test {
+// The program with a project opened from a file of a temporary folder.
+class Betrieb : public testing::Test {
   protected:
-    void SetUp() override {
+    void Oeffnen(const std::string& text, const QString& datei) {
         QStandardPaths::setTestModeEnabled(true);
         ASSERT_TRUE(ordner.isValid());
-        const auto loesung = Projekt::Lesen(kLoesung);
-        ASSERT_TRUE(loesung);
-        const auto aufgabe = UebungErstellen(*loesung);
-        ASSERT_TRUE(aufgabe) << aufgabe.grund();
-        pfad = ordner.filePath("aufgabe.lumora");
+        pfad = ordner.filePath(datei);
         QFile f(pfad);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(aufgabe->schreiben().c_str());
+        f.write(text.c_str());
         f.close();
         ASSERT_TRUE(anwendung.oeffnen(pfad));
         fenster = anwendung.projektfenster().uebung();
     }
     void TearDown() override { anwendung.sitzung().wiederherstellungLoeschen(); }
 
-    std::optional<double> Antwort(std::size_t nr) {
-        return UebungLesen(anwendung.sitzung().projekt())->antworten.at(nr - 1);
-    }
-
     QTemporaryDir ordner;
     QString pfad;
     Anwendung anwendung;
     Uebungsfenster* fenster = nullptr;
+};
+
+class Uebungsbetrieb : public Betrieb {
+  protected:
+    void SetUp() override {
+        const auto loesung = Projekt::Lesen(kLoesung);
+        ASSERT_TRUE(loesung);
+        const auto aufgabe = UebungErstellen(*loesung);
+        ASSERT_TRUE(aufgabe) << aufgabe.grund();
+        Oeffnen(aufgabe->schreiben(), "aufgabe.lumora");
+    }
+
+    std::optional<double> Antwort(std::size_t nr) {
+        return UebungLesen(anwendung.sitzung().projekt())->antworten.at(nr - 1);
+    }
 };
 
 TEST_F(Uebungsbetrieb, TypedAndTakenAnswersAreUndoSteps) {
@@ -246,20 +254,9 @@ const char* const kOhneUebung = R"({
 }
 )";
 
-class Aufgabenbetrieb : public testing::Test {
+class Aufgabenbetrieb : public Betrieb {
   protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(ordner.isValid());
-        pfad = ordner.filePath("heizen.lumora");
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(kOhneUebung);
-        f.close();
-        ASSERT_TRUE(anwendung.oeffnen(pfad));
-        fenster = anwendung.projektfenster().uebung();
-    }
-    void TearDown() override { anwendung.sitzung().wiederherstellungLoeschen(); }
+    void SetUp() override { Oeffnen(kOhneUebung, "heizen.lumora"); }
 
     // Fills the form that `tun` opens with `ausfuellen` and confirms it.
     void MitFormular(const std::function<void()>& tun,
@@ -277,11 +274,6 @@ class Aufgabenbetrieb : public testing::Test {
         EXPECT_TRUE(gesehen);
     }
     const Json& Uebung() { return anwendung.sitzung().projekt().uebung(); }
-
-    QTemporaryDir ordner;
-    QString pfad;
-    Anwendung anwendung;
-    Uebungsfenster* fenster = nullptr;
 };
 
 // "Aufgabe hinzufügen …" in a project without an exercise: the form refuses what the
