@@ -39,6 +39,8 @@ std::vector<Namensplatz> NamenNachziehen(const std::vector<QPointF>& orte,
 
 // The box of a name whose text has the baseline's start at `grundlinie`, and back.
 QRectF NamensboxAn(QPointF grundlinie, const QString& name, const QFontMetricsF& masse);
+// The same for a text of the given width in pixels, measured before.
+QRectF NamensboxAn(QPointF grundlinie, double breite, const QFontMetricsF& masse);
 QPointF GrundlinieIn(const QRectF& box, const QFontMetricsF& masse);
 
 // A name in black over a light halo, so that the lines below do not strike through it.

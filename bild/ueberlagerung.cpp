@@ -305,8 +305,10 @@ void MarkeMalen(QPainter& p, QPointF ort) {
 
 // The markers' centres in pixels and their names' usual boxes, up and to the right of them;
 // with `nur`, the boxes of only the markers it marks.
+// breiten: the names' widths measured before, which a drag asks again and again.
 void NamenGewohnt(const Ueberlagerung& u, QSize innen, const std::vector<bool>* nur,
-                  std::vector<QPointF>& orte, std::vector<QRectF>& gewohnt) {
+                  std::vector<QPointF>& orte, std::vector<QRectF>& gewohnt,
+                  QHash<QString, double>* breiten = nullptr) {
     const QPointF m = Massstab(innen);
     const double r = kMarkendurchmesser / 2;
     const QFontMetricsF masse(Namensschrift());
@@ -314,12 +316,23 @@ void NamenGewohnt(const Ueberlagerung& u, QSize innen, const std::vector<bool>* 
     gewohnt.clear();
     orte.reserve(u.marken.size());
     gewohnt.reserve(u.marken.size());
+    if (breiten && breiten->size() > 20000) breiten->clear();  // bounded, as the name images
     for (std::size_t i = 0; i < u.marken.size(); ++i) {
         const QPointF ort = Pixel(u.marken[i].ort, m);
         orte.push_back(ort);
-        gewohnt.push_back(!nur || (*nur)[i]
-                              ? NamensboxAn(ort + QPointF(r + 2, -r - 2), u.marken[i].name, masse)
-                              : QRectF());
+        if (nur && !(*nur)[i]) {
+            gewohnt.emplace_back();
+            continue;
+        }
+        const QPointF grundlinie = ort + QPointF(r + 2, -r - 2);
+        const QString& name = u.marken[i].name;
+        if (!breiten) {
+            gewohnt.push_back(NamensboxAn(grundlinie, name, masse));
+            continue;
+        }
+        auto breite = breiten->find(name);
+        if (breite == breiten->end()) breite = breiten->insert(name, masse.horizontalAdvance(name));
+        gewohnt.push_back(NamensboxAn(grundlinie, *breite, masse));
     }
 }
 
@@ -337,7 +350,7 @@ std::vector<Namensplatz> PlaetzeImZug(const Ueberlagerung& u, QSize innen, Marke
         }
         std::vector<QPointF> orte;
         std::vector<QRectF> gewohnt;
-        NamenGewohnt(u, innen, &neu, orte, gewohnt);
+        NamenGewohnt(u, innen, &neu, orte, gewohnt, &v.namensbreiten);
         plaetze = NamenNachziehen(orte, gewohnt, kMarkendurchmesser / 2, innen,
                                   std::move(v.namensplaetze), neu);
     } else {
@@ -569,13 +582,62 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     p.restore();
 }
 
+namespace {
+
+// Whether the painter reaches a raster device by scaling alone, where the vorrat serves.
+bool AusVorrat(QPainter& p, const Markenvorrat* vorrat) {
+    return vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+           p.deviceTransform().type() <= QTransform::TxScale &&
+           p.deviceTransform().m11() == p.deviceTransform().m22() && p.deviceTransform().m11() > 0;
+}
+
+// The markers with their names (and leader lines) at the places among all of u's, leaving out
+// those that `ohne` marks.
+void MarkenMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat,
+                 bool ausVorrat, bool imZug, const std::vector<bool>* ohne) {
+    const QPointF m = Massstab(innen);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setFont(Namensschrift());
+    const std::vector<Namensplatz> plaetze =
+        vorrat ? PlaetzeImZug(u, innen, *vorrat, imZug) : Namensplaetze(u, innen);
+    FuehrungslinienMalen(p, u.marken, m, plaetze, ohne);
+    if (ausVorrat) {
+        MarkenAusVorrat(p, u.marken, m, plaetze, *vorrat, ohne);
+        return;
+    }
+    const QFontMetricsF masse(p.font());
+    for (std::size_t i = 0; i < u.marken.size(); ++i) {
+        if (ohne && i < ohne->size() && (*ohne)[i]) continue;
+        const Ueberlagerung::Marke& k = u.marken[i];
+        const QPointF ort = Pixel(k.ort, m);
+        if (!Endlich(ort)) continue;
+        MarkeMalen(p, ort);
+        // On a whole device pixel, as the window draws it from the vorrat.
+        const QTransform geraet = p.deviceTransform();
+        const QPointF links = geraet.map(plaetze[i].box.topLeft());
+        const QPointF ecke =
+            geraet.inverted().map(QPointF(std::round(links.x()), std::round(links.y())));
+        NameMitHofMalen(p, GrundlinieIn(QRectF(ecke, plaetze[i].box.size()), masse), k.name,
+                        Qt::black);
+    }
+}
+
+}  // namespace
+
+void RuhendeMarkenMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat& vorrat,
+                        const std::vector<bool>& ruhend) {
+    std::vector<bool> ohne(u.marken.size(), true);
+    for (std::size_t i = 0; i < ohne.size() && i < ruhend.size(); ++i) ohne[i] = !ruhend[i];
+    p.save();
+    p.setClipRect(QRect(QPoint(0, 0), innen));
+    MarkenMalen(p, u, innen, &vorrat, AusVorrat(p, &vorrat), true, &ohne);
+    p.restore();
+}
+
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat,
                       bool imZug, const std::vector<bool>* ohne) {
     const QPointF m = Massstab(innen);
-    const bool ausVorrat =
-        vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
-        p.deviceTransform().type() <= QTransform::TxScale &&
-        p.deviceTransform().m11() == p.deviceTransform().m22() && p.deviceTransform().m11() > 0;
+    const bool ausVorrat = AusVorrat(p, vorrat);
     p.save();
     p.setClipRect(QRect(QPoint(0, 0), innen));
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -588,30 +650,7 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     } else {
         for (const Ueberlagerung::Linie& l : u.linien) LinieMalen(p, l, m);
     }
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setFont(Namensschrift());
-    const std::vector<Namensplatz> plaetze =
-        vorrat ? PlaetzeImZug(u, innen, *vorrat, imZug) : Namensplaetze(u, innen);
-    FuehrungslinienMalen(p, u.marken, m, plaetze, ohne);
-    if (ausVorrat) {
-        MarkenAusVorrat(p, u.marken, m, plaetze, *vorrat, ohne);
-    } else {
-        const QFontMetricsF masse(p.font());
-        for (std::size_t i = 0; i < u.marken.size(); ++i) {
-            if (ohne && i < ohne->size() && (*ohne)[i]) continue;
-            const Ueberlagerung::Marke& k = u.marken[i];
-            const QPointF ort = Pixel(k.ort, m);
-            if (!Endlich(ort)) continue;
-            MarkeMalen(p, ort);
-            // On a whole device pixel, as the window draws it from the vorrat.
-            const QTransform geraet = p.deviceTransform();
-            const QPointF links = geraet.map(plaetze[i].box.topLeft());
-            const QPointF ecke =
-                geraet.inverted().map(QPointF(std::round(links.x()), std::round(links.y())));
-            NameMitHofMalen(p, GrundlinieIn(QRectF(ecke, plaetze[i].box.size()), masse), k.name,
-                            Qt::black);
-        }
-    }
+    MarkenMalen(p, u, innen, vorrat, ausVorrat, imZug, ohne);
     // During a drag the legend stays where the drag found it, rather than jump about with the
     // markers, and is not placed anew for every frame.
     if (!u.legende.empty()) {

@@ -116,6 +116,7 @@ struct Markenvorrat {
     std::vector<Namensplatz> namensplaetze;
     std::vector<Ueberlagerung::Marke> namensmarken;
     QSize namensflaeche;
+    QHash<QString, double> namensbreiten;  // each name's width in pixels, measured once
 };
 
 // Processes, states, the edge scale, the enthalpy labels, the legend of the process kinds and
@@ -130,6 +131,12 @@ struct Markenvorrat {
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen,
                       Markenvorrat* vorrat = nullptr, bool imZug = false,
                       const std::vector<bool>* ohne = nullptr);
+
+// The markers u.marken[i] for which ruhend[i] holds, with their names at their places among
+// all of u's, as VordergrundMalen draws them during a drag: the layer below a drag holds the
+// markers that stay.
+void RuhendeMarkenMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat& vorrat,
+                        const std::vector<bool>& ruhend);
 
 // The marker under the point `pixel` of the canvas interior, or none; markers drawn later lie
 // on top and win.
