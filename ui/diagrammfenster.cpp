@@ -103,10 +103,19 @@ void Diagrammfenster::aktionenAnlegen() {
 }
 
 void Diagrammfenster::setAnsichtaktionen(QAction* untereGrenze, QAction* enthalpieetiketten) {
-    if (untereGrenze) untereGrenze_ = untereGrenze;
-    if (!enthalpieetiketten || enthalpieetiketten == enthalpie_) return;
-    if (enthalpie_) disconnect(enthalpie_, nullptr, this, nullptr);
-    enthalpie_ = enthalpieetiketten;
+    // The window's own actions go when others take their place: one switch, not two.
+    const auto ersetzen = [this](QAction*& alt, QAction* neu) {
+        if (!neu || neu == alt) return false;
+        if (alt && alt->parent() == this) {
+            delete alt;
+        } else if (alt) {
+            disconnect(alt, nullptr, this, nullptr);
+        }
+        alt = neu;
+        return true;
+    };
+    ersetzen(untereGrenze_, untereGrenze);
+    if (!ersetzen(enthalpie_, enthalpieetiketten)) return;
     connect(enthalpie_, &QAction::toggled, this,
             [this] { ueberlagerungZeigen(ueberlagerung(), false, false); });
     if (ueber_) ueberlagerungZeigen(ueberlagerung(), false, false);
