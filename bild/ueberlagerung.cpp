@@ -699,11 +699,10 @@ std::vector<QRectF> Belegt(const Ueberlagerung& u, QSize innen) {
     return frei;
 }
 
-// The place for a legend of that size: clear of the marks `frei` and of `meiden` (another
-// legend) where it can be, in a corner first, a little in from the edges and from the top row
-// of enthalpy labels; where nothing is clear, at least clear of every state.
-QRectF Ecke(QSizeF groesse, std::vector<QRectF> frei, const Ueberlagerung& u, QSize innen,
-            const QRectF& meiden = {}) {
+}  // namespace
+
+QRectF Legendenplatz(QSizeF groesse, const Ueberlagerung& u, QSize innen,
+                     const std::vector<QRectF>& meiden) {
     const QPointF emblem = Pixel({kEmblemLinks, kEmblemOben}, Massstab(innen));
     constexpr double kAbstand = 6;
     const double rechts = innen.width() - groesse.width() - kAbstand;
@@ -711,7 +710,8 @@ QRectF Ecke(QSizeF groesse, std::vector<QRectF> frei, const Ueberlagerung& u, QS
                                      {rechts, emblem.y() - groesse.height() - kAbstand},
                                      {kAbstand + 40, innen.height() - groesse.height() - kAbstand},
                                      {kAbstand + 40, kAbstand + 14}};
-    if (!meiden.isEmpty()) frei.push_back(meiden);
+    std::vector<QRectF> frei = Belegt(u, innen);
+    frei.insert(frei.end(), meiden.begin(), meiden.end());
     const QRectF box = FreierPlatz(groesse, ecken, frei, innen);
     std::vector<QRectF> zustaende = Markenflaechen(u, innen);
     const auto deckt = [&](const QRectF& b) {
@@ -719,11 +719,10 @@ QRectF Ecke(QSizeF groesse, std::vector<QRectF> frei, const Ueberlagerung& u, QS
                            [&](const QRectF& z) { return b.intersects(z); });
     };
     if (!deckt(box)) return box;
-    if (!meiden.isEmpty()) zustaende.push_back(meiden);
+    // Nothing is clear of everything: at least clear of every state and of `meiden`.
+    zustaende.insert(zustaende.end(), meiden.begin(), meiden.end());
     return FreierPlatz(groesse, ecken, zustaende, innen);
 }
-
-}  // namespace
 
 QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
     if (u.legende.empty()) return {};
@@ -734,14 +733,15 @@ QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
     const QSizeF groesse(
         2 * kLegendenRand + kLegendenProbe + kLegendenLuecke + breite + 1,
         2 * kLegendenRand + Legendenzeile(fm) * static_cast<double>(u.legende.size()));
-    return Ecke(groesse, Belegt(u, innen), u, innen);
+    return Legendenplatz(groesse, u, innen);
 }
 
 QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen) {
     if (u.karten.empty()) return {};
     const QRectF prozesse = Legendenbox(u, innen);
-    return Ecke(KartenlegendeGroesse(u.karten), Belegt(u, innen), u, innen,
-                prozesse.isEmpty() ? QRectF() : prozesse.adjusted(-4, -4, 4, 4));
+    std::vector<QRectF> meiden;
+    if (!prozesse.isEmpty()) meiden.push_back(prozesse.adjusted(-4, -4, 4, 4));
+    return Legendenplatz(KartenlegendeGroesse(u.karten), u, innen, meiden);
 }
 
 std::vector<QRectF> Markenflaechen(const Ueberlagerung& u, QSize innen) {

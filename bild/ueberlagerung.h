@@ -162,10 +162,15 @@ struct Enthalpieetikett {
 // on its edge is left out. The top-left corner says "h = ... kJ/kg", the others the number.
 std::vector<Enthalpieetikett> Enthalpieetiketten(const Eingabe& e, QSize innen);
 
-// The box of the legend of process kinds in pixels of the canvas interior: in the corner where
-// it covers the fewest of the marks inside the canvas (the states with their names, the
-// enthalpy labels, the edge scale, the emblem). Empty without processes.
-// The frequency maps' classes count as marks to leave free.
+// The place, in pixels of the canvas interior, for a legend of that size over u: in a corner
+// clear of the states with their names, the enthalpy labels, the edge scale, the emblem, the
+// frequency maps' classes and the rectangles `meiden` (another legend), else at the clear
+// place nearest the first corner; where nothing is clear, still clear of every state.
+QRectF Legendenplatz(QSizeF groesse, const Ueberlagerung& u, QSize innen,
+                     const std::vector<QRectF>& meiden = {});
+
+// The box of the legend of process kinds in pixels of the canvas interior, at its
+// Legendenplatz. Empty without processes.
 QRectF Legendenbox(const Ueberlagerung& u, QSize innen);
 
 // The box of the legend of the frequency maps ("Stunden je Klasse"), placed as the legend of
