@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "bild/leinwandbild.h"
+#include "bild/namen.h"
 
 namespace lumora {
 
@@ -40,14 +41,32 @@ void LoesungMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     QFont schrift("Arial");
     schrift.setPointSizeF(8);
     p.setFont(schrift);
-    const double oben = QFontMetricsF(schrift).ascent();
+    const QFontMetricsF masse(schrift);
+    const double oben = masse.ascent();
+    // The names clear of the student's markers and names, below and to the right where they
+    // can.
+    std::vector<QRectF> meiden = Markenflaechen(u, innen);
+    for (const Namensplatz& n : Namensplaetze(u, innen)) meiden.push_back(n.box);
+    std::vector<QPointF> orte;
+    std::vector<QRectF> gewohnt;
     for (const Ueberlagerung::Marke& k : u.loesungMarken) {
         const QPointF ort = pixel(k.ort);
+        orte.push_back(ort);
+        gewohnt.push_back(
+            NamensboxAn(ort + QPointF(kRadius + 2, kRadius + 2 + oben), k.name, masse));
+    }
+    const std::vector<Namensplatz> plaetze = NamenPlatzieren(orte, gewohnt, kRadius, innen, meiden);
+    for (std::size_t i = 0; i < u.loesungMarken.size(); ++i) {
+        const QPointF ort = orte[i];
         if (!Endlich(ort)) continue;
         p.setPen(QPen(kLoesungsfarbe, 1, Qt::DashLine));
         p.drawEllipse(ort, kRadius, kRadius);
-        p.setPen(kLoesungsfarbe);
-        p.drawText(ort + QPointF(kRadius + 2, kRadius + 2 + oben), k.name);
+        if (plaetze[i].abgesetzt) {
+            p.setPen(QPen(kLoesungsfarbe, 1));
+            p.drawLine(Fuehrungslinie(ort, kRadius, plaetze[i].box));
+        }
+        NameMitHofMalen(p, GrundlinieIn(plaetze[i].box, masse), u.loesungMarken[i].name,
+                        kLoesungsfarbe);
     }
     p.restore();
 }

@@ -17,8 +17,8 @@ inline const QColor kLoesungsfarbe(140, 0, 160);
 void LoesungDazu(Ueberlagerung& u, const Ueberlagerung& loesung);
 
 // Draws u.loesungLinien and u.loesungMarken in the second style: thin dashed lines without
-// arrowheads and hollow dashed circles in kLoesungsfarbe, each name below and to the right, so
-// that it does not cover the student's name above.
+// arrowheads and hollow dashed circles in kLoesungsfarbe, each name below and to the right, or
+// wherever else beside its circle it covers none of the student's markers and names.
 void LoesungMalen(QPainter& p, const Ueberlagerung& u, QSize innen);
 
 }  // namespace lumora

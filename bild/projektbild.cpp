@@ -17,9 +17,7 @@ namespace lumora {
 
 namespace {
 
-// Colours of series and zones, in turn.
-const QColor kReihenfarben[] = {QColor(0, 110, 200), QColor(150, 60, 170), QColor(0, 150, 130),
-                                QColor(120, 120, 120), QColor(200, 60, 110)};
+// Colours of zones, in turn.
 const QColor kZonenfarben[] = {QColor(40, 160, 60), QColor(60, 90, 200), QColor(190, 120, 0)};
 
 // Samples of a zone's edge along the temperature.
@@ -32,6 +30,24 @@ QPointF Leinwandort(const Eingabe& e, double x, double h) {
 }
 
 }  // namespace
+
+QColor Reihenfarbe(std::size_t i) {
+    // Magenta, cyan and ochre, then darker ones of the first two: hues that lie far from the
+    // green grid, the red isotherms and the blue humidity curves, and dark enough for white.
+    static const QColor kFarben[] = {QColor(200, 0, 200), QColor(0, 160, 185), QColor(185, 145, 0),
+                                     QColor(120, 0, 135), QColor(0, 105, 120)};
+    return kFarben[i % std::size(kFarben)];
+}
+
+QString Messpunkttext(const Messreihe& reihe, const Messpunkt& p) {
+    const QLocale l;
+    QString t = QString::fromStdString(reihe.name);
+    if (p.index < reihe.zeit.size()) t += "\n" + QString::fromStdString(reihe.zeit[p.index]);
+    t += QString::fromUtf8("\nϑ = %1 °C").arg(l.toString(p.theta, 'f', stellen::kTheta));
+    if (p.phi) t += QString::fromUtf8("\nφ = %1 %").arg(l.toString(*p.phi, 'f', stellen::kPhi));
+    t += QString("\nx = %1 g/kg").arg(l.toString(InGrammJeKg(p.x), 'f', stellen::kX));
+    return t;
+}
 
 QPolygonF ZonenUmriss(const Json& eintrag, const Luftdruck& d, const Eingabe& e) {
     const auto zone = ZoneAusJson(eintrag);
@@ -98,7 +114,7 @@ void ReihenAnlegen(Ueberlagerung& u, const Projekt& projekt, const Berechnung& b
             continue;
         }
         Ueberlagerung::Reihe r;
-        r.farbe = kReihenfarben[i % std::size(kReihenfarben)];
+        r.farbe = Reihenfarbe(i);
         r.quelle = auswertung;
         r.diagramm = e;
         for (const Ueberlagerung::Reihe& alt : vorher ? vorher->reihen : u.reihen) {
@@ -112,15 +128,7 @@ void ReihenAnlegen(Ueberlagerung& u, const Projekt& projekt, const Berechnung& b
             r.punkte = std::move(punkte);
         }
         r.text = [auswertung, reihe](std::size_t k) {
-            const Messpunkt& p = auswertung->moeglich.at(k);
-            const QLocale l;
-            QString t = QString::fromStdString(reihe->name);
-            if (p.index < reihe->zeit.size())
-                t += "\n" + QString::fromStdString(reihe->zeit[p.index]);
-            t += QString::fromUtf8("\nϑ = %1 °C").arg(l.toString(p.theta, 'f', 1));
-            if (p.phi) t += QString::fromUtf8("\nφ = %1 %").arg(l.toString(*p.phi, 'f', 1));
-            t += QString("\nx = %1 g/kg").arg(l.toString(InGrammJeKg(p.x), 2));
-            return t;
+            return Messpunkttext(*reihe, auswertung->moeglich.at(k));
         };
         u.reihen.push_back(std::move(r));
     }

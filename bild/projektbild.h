@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
+#include <cstddef>
 
 #include "bild/ueberlagerung.h"
+#include "projekt/auswertung.h"
 #include "projekt/berechnung.h"
 
 namespace lumora {
@@ -13,6 +16,13 @@ namespace lumora {
 // the chart are the same.
 Ueberlagerung UeberlagerungAus(const Projekt& projekt, const Berechnung& b,
                                const Ueberlagerung* vorher = nullptr);
+
+// The colour of the i-th series on the chart: none of the chart's line families has its hue.
+QColor Reihenfarbe(std::size_t i);
+
+// The read-out over a point of a series: its name, its time where it has one, and its values
+// with the decimals of the tables.
+QString Messpunkttext(const Messreihe& reihe, const Messpunkt& punkt);
 
 // The outline of a zone entry in canvas units for the chart of e at the pressure d; empty when
 // the entry is no zone or the zone is empty.

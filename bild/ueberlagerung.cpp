@@ -6,10 +6,12 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "bild/leinwandbild.h"
 #include "bild/loesungsbild.h"
+#include "bild/namen.h"
 #include "chart/beschriftung.h"
 #include "core/koordinaten.h"
 
@@ -238,9 +240,10 @@ void Randmassstab(QPainter& p, const Eingabe& e, QPointF m) {
     }
 }
 
+// As large as the temperature labels at the left edge, so that h reads as easily as ϑ.
 QFont Enthalpieschrift() {
     QFont f("Arial");
-    f.setPointSizeF(7);
+    f.setPointSizeF(Layout(Gruppe::txt_Temp).punkt);
     return f;
 }
 
@@ -248,7 +251,7 @@ void EnthalpieetikettenMalen(QPainter& p, const Eingabe& e, QSize innen) {
     p.setFont(Enthalpieschrift());
     p.setPen(Qt::black);
     for (const Enthalpieetikett& l : Enthalpieetiketten(e, innen)) {
-        p.fillRect(l.box, QColor(255, 255, 255, 200));
+        p.fillRect(l.box, QColor(255, 255, 255, 225));
         p.drawText(l.box, Qt::AlignCenter, l.text);
     }
 }
@@ -300,6 +303,79 @@ void MarkeMalen(QPainter& p, QPointF ort) {
     p.drawEllipse(ort, r, r);
 }
 
+// The markers' centres in pixels and their names' usual boxes, up and to the right of them;
+// with `nur`, the boxes of only the markers it marks.
+// breiten: the names' widths measured before, which a drag asks again and again.
+void NamenGewohnt(const Ueberlagerung& u, QSize innen, const std::vector<bool>* nur,
+                  std::vector<QPointF>& orte, std::vector<QRectF>& gewohnt,
+                  QHash<QString, double>* breiten = nullptr) {
+    const QPointF m = Massstab(innen);
+    const double r = kMarkendurchmesser / 2;
+    const QFontMetricsF masse(Namensschrift());
+    orte.clear();
+    gewohnt.clear();
+    orte.reserve(u.marken.size());
+    gewohnt.reserve(u.marken.size());
+    if (breiten && breiten->size() > 20000) breiten->clear();  // bounded, as the name images
+    for (std::size_t i = 0; i < u.marken.size(); ++i) {
+        const QPointF ort = Pixel(u.marken[i].ort, m);
+        orte.push_back(ort);
+        if (nur && !(*nur)[i]) {
+            gewohnt.emplace_back();
+            continue;
+        }
+        const QPointF grundlinie = ort + QPointF(r + 2, -r - 2);
+        const QString& name = u.marken[i].name;
+        if (!breiten) {
+            gewohnt.push_back(NamensboxAn(grundlinie, name, masse));
+            continue;
+        }
+        auto breite = breiten->find(name);
+        if (breite == breiten->end()) breite = breiten->insert(name, masse.horizontalAdvance(name));
+        gewohnt.push_back(NamensboxAn(grundlinie, *breite, masse));
+    }
+}
+
+// The names' places for a frame: during a drag only those of the markers that moved since
+// the frame before are placed again.
+std::vector<Namensplatz> PlaetzeImZug(const Ueberlagerung& u, QSize innen, Markenvorrat& v,
+                                      bool imZug) {
+    std::vector<Namensplatz> plaetze;
+    if (imZug && v.namensflaeche == innen && v.namensmarken.size() == u.marken.size() &&
+        v.namensplaetze.size() == u.marken.size()) {
+        std::vector<bool> neu(u.marken.size());
+        for (std::size_t i = 0; i < neu.size(); ++i) {
+            neu[i] = u.marken[i].ort != v.namensmarken[i].ort ||
+                     u.marken[i].name != v.namensmarken[i].name;
+        }
+        std::vector<QPointF> orte;
+        std::vector<QRectF> gewohnt;
+        NamenGewohnt(u, innen, &neu, orte, gewohnt, &v.namensbreiten);
+        plaetze = NamenNachziehen(orte, gewohnt, kMarkendurchmesser / 2, innen,
+                                  std::move(v.namensplaetze), neu);
+    } else {
+        plaetze = Namensplaetze(u, innen);
+    }
+    v.namensplaetze = plaetze;
+    v.namensmarken = u.marken;
+    v.namensflaeche = innen;
+    return plaetze;
+}
+
+// The margin around a name's box that its halo may reach, px.
+constexpr double kHofrand = 2;
+
+// The leader lines from the markers to the names that had to move away from them.
+void FuehrungslinienMalen(QPainter& p, const std::vector<Ueberlagerung::Marke>& marken, QPointF m,
+                          const std::vector<Namensplatz>& plaetze, const std::vector<bool>* ohne) {
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    for (std::size_t i = 0; i < marken.size() && i < plaetze.size(); ++i) {
+        if (!plaetze[i].abgesetzt || (ohne && i < ohne->size() && (*ohne)[i])) continue;
+        const QPointF ort = Pixel(marken[i].ort, m);
+        if (Endlich(ort)) p.drawLine(Fuehrungslinie(ort, kMarkendurchmesser / 2, plaetze[i].box));
+    }
+}
+
 // Quarter pixels: a marker copied from the vorrat lies at most an eighth of a pixel away from
 // where it would be drawn.
 constexpr int kViertel = 4;
@@ -307,7 +383,8 @@ constexpr int kViertel = 4;
 // Markers and names from the vorrat, for a raster device whose pixels the painter reaches by
 // scaling alone. The marker images are drawn anew when the pixel ratio changes.
 void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marken, QPointF m,
-                     Markenvorrat& v, const std::vector<bool>* ohne) {
+                     const std::vector<Namensplatz>& plaetze, Markenvorrat& v,
+                     const std::vector<bool>* ohne) {
     const QTransform geraet = p.deviceTransform();
     const qreal dpr = geraet.m11();
     const int n = static_cast<int>(std::ceil((kMarkendurchmesser + 4) * dpr)) + 2;
@@ -351,22 +428,26 @@ void MarkenAusVorrat(QPainter& p, const std::vector<Ueberlagerung::Marke>& marke
         if (k.name.isEmpty()) continue;
         auto text = v.namen.find(k.name);
         if (text == v.namen.end()) {
-            // Drawn once into an image one pixel wider on each side than the text.
-            const QSizeF groesse(masse.horizontalAdvance(k.name) + 2, masse.height() + 2);
+            // Drawn once, with its halo, into an image kHofrand pixels wider on each side than
+            // the text's box.
+            const QSizeF groesse(masse.horizontalAdvance(k.name) + 2 + 2 * kHofrand,
+                                 masse.height() + 2 + 2 * kHofrand);
             QImage bild((groesse * dpr).toSize() + QSize(1, 1),
                         QImage::Format_ARGB32_Premultiplied);
             bild.fill(Qt::transparent);
             QPainter q(&bild);
             q.scale(dpr, dpr);
             q.setFont(p.font());
-            q.setPen(Qt::black);
-            q.drawText(QPointF(1, 1 + oben), k.name);
+            NameMitHofMalen(q, QPointF(1 + kHofrand, 1 + kHofrand + oben), k.name, Qt::black);
             q.end();
             bild.setDevicePixelRatio(dpr);
             text = v.namen.insert(k.name, bild);
         }
         // On a whole device pixel, so that the copy stays as sharp as the text it shows.
-        const QPointF links = geraet.map(ort + QPointF(r + 2 - 1, -r - 2 - oben - 1));
+        const QRectF box = i < plaetze.size()
+                               ? plaetze[i].box
+                               : NamensboxAn(ort + QPointF(r + 2, -r - 2), k.name, masse);
+        const QPointF links = geraet.map(box.topLeft() - QPointF(kHofrand, kHofrand));
         p.drawImage(zurueck.map(QPointF(std::round(links.x()), std::round(links.y()))), *text);
     }
 }
@@ -502,13 +583,62 @@ void HintergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen) {
     p.restore();
 }
 
+namespace {
+
+// Whether the painter reaches a raster device by scaling alone, where the vorrat serves.
+bool AusVorrat(QPainter& p, const Markenvorrat* vorrat) {
+    return vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+           p.deviceTransform().type() <= QTransform::TxScale &&
+           p.deviceTransform().m11() == p.deviceTransform().m22() && p.deviceTransform().m11() > 0;
+}
+
+// The markers with their names (and leader lines) at the places among all of u's, leaving out
+// those that `ohne` marks.
+void MarkenMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat,
+                 bool ausVorrat, bool imZug, const std::vector<bool>* ohne) {
+    const QPointF m = Massstab(innen);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setFont(Namensschrift());
+    const std::vector<Namensplatz> plaetze =
+        vorrat ? PlaetzeImZug(u, innen, *vorrat, imZug) : Namensplaetze(u, innen);
+    FuehrungslinienMalen(p, u.marken, m, plaetze, ohne);
+    if (ausVorrat) {
+        MarkenAusVorrat(p, u.marken, m, plaetze, *vorrat, ohne);
+        return;
+    }
+    const QFontMetricsF masse(p.font());
+    for (std::size_t i = 0; i < u.marken.size(); ++i) {
+        if (ohne && i < ohne->size() && (*ohne)[i]) continue;
+        const Ueberlagerung::Marke& k = u.marken[i];
+        const QPointF ort = Pixel(k.ort, m);
+        if (!Endlich(ort)) continue;
+        MarkeMalen(p, ort);
+        // On a whole device pixel, as the window draws it from the vorrat.
+        const QTransform geraet = p.deviceTransform();
+        const QPointF links = geraet.map(plaetze[i].box.topLeft());
+        const QPointF ecke =
+            geraet.inverted().map(QPointF(std::round(links.x()), std::round(links.y())));
+        NameMitHofMalen(p, GrundlinieIn(QRectF(ecke, plaetze[i].box.size()), masse), k.name,
+                        Qt::black);
+    }
+}
+
+}  // namespace
+
+void RuhendeMarkenMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat& vorrat,
+                        const std::vector<bool>& ruhend) {
+    std::vector<bool> ohne(u.marken.size(), true);
+    for (std::size_t i = 0; i < ohne.size() && i < ruhend.size(); ++i) ohne[i] = !ruhend[i];
+    p.save();
+    p.setClipRect(QRect(QPoint(0, 0), innen));
+    MarkenMalen(p, u, innen, &vorrat, AusVorrat(p, &vorrat), true, &ohne);
+    p.restore();
+}
+
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat* vorrat,
                       bool imZug, const std::vector<bool>* ohne) {
     const QPointF m = Massstab(innen);
-    const bool ausVorrat =
-        vorrat && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
-        p.deviceTransform().type() <= QTransform::TxScale &&
-        p.deviceTransform().m11() == p.deviceTransform().m22() && p.deviceTransform().m11() > 0;
+    const bool ausVorrat = AusVorrat(p, vorrat);
     p.save();
     p.setClipRect(QRect(QPoint(0, 0), innen));
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -521,21 +651,7 @@ void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvo
     } else {
         for (const Ueberlagerung::Linie& l : u.linien) LinieMalen(p, l, m);
     }
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setFont(Namensschrift());
-    if (ausVorrat) {
-        MarkenAusVorrat(p, u.marken, m, *vorrat, ohne);
-    } else {
-        const double r = kMarkendurchmesser / 2;
-        for (std::size_t i = 0; i < u.marken.size(); ++i) {
-            if (ohne && i < ohne->size() && (*ohne)[i]) continue;
-            const Ueberlagerung::Marke& k = u.marken[i];
-            const QPointF ort = Pixel(k.ort, m);
-            if (!Endlich(ort)) continue;
-            MarkeMalen(p, ort);
-            p.drawText(ort + QPointF(r + 2, -r - 2), k.name);
-        }
-    }
+    MarkenMalen(p, u, innen, vorrat, ausVorrat, imZug, ohne);
     // During a drag the legend stays where the drag found it, rather than jump about with the
     // markers, and is not placed anew for every frame.
     if (!u.legende.empty()) {
@@ -569,13 +685,8 @@ namespace {
 // their names, the enthalpy labels, the edge scale, the emblem and the frequency maps' classes.
 std::vector<QRectF> Belegt(const Ueberlagerung& u, QSize innen) {
     const QPointF m = Massstab(innen);
-    std::vector<QRectF> frei;
-    const double r = kMarkendurchmesser / 2;
-    for (const Ueberlagerung::Marke& k : u.marken) {
-        const QPointF ort = Pixel(k.ort, m);
-        // The marker and its name beside it, up and to the right.
-        if (Endlich(ort)) frei.emplace_back(ort.x() - r, ort.y() - r - 16, 6 * r + 60, 2 * r + 16);
-    }
+    std::vector<QRectF> frei = Markenflaechen(u, innen);
+    for (const Namensplatz& n : Namensplaetze(u, innen)) frei.push_back(n.box);
     if (u.enthalpieetiketten) {
         for (const Enthalpieetikett& e : Enthalpieetiketten(*u.enthalpieetiketten, innen))
             frei.push_back(e.box);
@@ -595,34 +706,30 @@ std::vector<QRectF> Belegt(const Ueberlagerung& u, QSize innen) {
     return frei;
 }
 
-// The corner for a legend of that size where it covers the fewest of the marks `frei`: a
-// little in from the edges and from the top row of enthalpy labels; on a tie the first wins.
-// A corner over `meiden` (another legend) only where every corner is.
-QRectF Ecke(QSizeF groesse, const std::vector<QRectF>& frei, QSize innen,
-            const QRectF& meiden = {}) {
+}  // namespace
+
+QRectF Legendenplatz(QSizeF groesse, const Ueberlagerung& u, QSize innen,
+                     const std::vector<QRectF>& meiden) {
     const QPointF emblem = Pixel({kEmblemLinks, kEmblemOben}, Massstab(innen));
     constexpr double kAbstand = 6;
     const double rechts = innen.width() - groesse.width() - kAbstand;
-    const QPointF ecken[] = {{rechts, kAbstand + 14},
-                             {rechts, emblem.y() - groesse.height() - kAbstand},
-                             {kAbstand + 40, innen.height() - groesse.height() - kAbstand},
-                             {kAbstand + 40, kAbstand + 14}};
-    QRectF beste;
-    std::size_t wenigste = SIZE_MAX;
-    for (const QPointF& ecke : ecken) {
-        const QRectF box(ecke, groesse);
-        std::size_t verdeckt = 0;
-        for (const QRectF& k : frei) verdeckt += box.intersects(k);
-        if (!meiden.isEmpty() && box.intersects(meiden)) verdeckt += SIZE_MAX / 2;
-        if (verdeckt < wenigste) {
-            wenigste = verdeckt;
-            beste = box;
-        }
-    }
-    return beste;
+    const std::vector<QPointF> ecken{{rechts, kAbstand + 14},
+                                     {rechts, emblem.y() - groesse.height() - kAbstand},
+                                     {kAbstand + 40, innen.height() - groesse.height() - kAbstand},
+                                     {kAbstand + 40, kAbstand + 14}};
+    std::vector<QRectF> frei = Belegt(u, innen);
+    frei.insert(frei.end(), meiden.begin(), meiden.end());
+    const QRectF box = FreierPlatz(groesse, ecken, frei, innen);
+    std::vector<QRectF> zustaende = Markenflaechen(u, innen);
+    const auto deckt = [&](const QRectF& b) {
+        return std::any_of(zustaende.begin(), zustaende.end(),
+                           [&](const QRectF& z) { return b.intersects(z); });
+    };
+    if (!deckt(box)) return box;
+    // Nothing is clear of everything: at least clear of every state and of `meiden`.
+    zustaende.insert(zustaende.end(), meiden.begin(), meiden.end());
+    return FreierPlatz(groesse, ecken, zustaende, innen);
 }
-
-}  // namespace
 
 QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
     if (u.legende.empty()) return {};
@@ -633,14 +740,35 @@ QRectF Legendenbox(const Ueberlagerung& u, QSize innen) {
     const QSizeF groesse(
         2 * kLegendenRand + kLegendenProbe + kLegendenLuecke + breite + 1,
         2 * kLegendenRand + Legendenzeile(fm) * static_cast<double>(u.legende.size()));
-    return Ecke(groesse, Belegt(u, innen), innen);
+    return Legendenplatz(groesse, u, innen);
 }
 
 QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen) {
     if (u.karten.empty()) return {};
     const QRectF prozesse = Legendenbox(u, innen);
-    return Ecke(KartenlegendeGroesse(u.karten), Belegt(u, innen), innen,
-                prozesse.isEmpty() ? QRectF() : prozesse.adjusted(-4, -4, 4, 4));
+    std::vector<QRectF> meiden;
+    if (!prozesse.isEmpty()) meiden.push_back(prozesse.adjusted(-4, -4, 4, 4));
+    return Legendenplatz(KartenlegendeGroesse(u.karten), u, innen, meiden);
+}
+
+std::vector<QRectF> Markenflaechen(const Ueberlagerung& u, QSize innen) {
+    const QPointF m = Massstab(innen);
+    const double r = kMarkendurchmesser / 2;
+    std::vector<QRectF> aus;
+    aus.reserve(u.marken.size());
+    for (const Ueberlagerung::Marke& k : u.marken) {
+        const QPointF ort = Pixel(k.ort, m);
+        if (Endlich(ort)) aus.emplace_back(ort.x() - r, ort.y() - r, 2 * r, 2 * r);
+    }
+    return aus;
+}
+
+std::vector<Namensplatz> Namensplaetze(const Ueberlagerung& u, QSize innen,
+                                       const std::vector<QRectF>& meiden) {
+    std::vector<QPointF> orte;
+    std::vector<QRectF> gewohnt;
+    NamenGewohnt(u, innen, nullptr, orte, gewohnt);
+    return NamenPlatzieren(orte, gewohnt, kMarkendurchmesser / 2, innen, meiden);
 }
 
 QColor Linienfarbe(Prozessart art) { return kProzessfarben[FarbIndex(art)].farbe; }

@@ -14,6 +14,7 @@
 
 #include "bild/anlagenbild.h"
 #include "bild/karte.h"
+#include "bild/namen.h"
 #include "core/eingabe.h"
 #include "core/prozess.h"
 
@@ -114,6 +115,12 @@ struct Markenvorrat {
     std::vector<Prozessart> legendenArten;
     std::optional<QRectF> kartenlegende;   // the legend of the frequency maps during a drag
     std::optional<QRectF> anlagenlegende;  // the legend of the unit's modes during a drag
+    // The names' places of the last frame and the markers they were placed for: a frame of a
+    // drag places again only the names of the markers that moved.
+    std::vector<Namensplatz> namensplaetze;
+    std::vector<Ueberlagerung::Marke> namensmarken;
+    QSize namensflaeche;
+    QHash<QString, double> namensbreiten;  // each name's width in pixels, measured once
 };
 
 // Processes, states, the edge scale, the enthalpy labels, the legend of the process kinds and
@@ -128,6 +135,12 @@ struct Markenvorrat {
 void VordergrundMalen(QPainter& p, const Ueberlagerung& u, QSize innen,
                       Markenvorrat* vorrat = nullptr, bool imZug = false,
                       const std::vector<bool>* ohne = nullptr);
+
+// The markers u.marken[i] for which ruhend[i] holds, with their names at their places among
+// all of u's, as VordergrundMalen draws them during a drag: the layer below a drag holds the
+// markers that stay.
+void RuhendeMarkenMalen(QPainter& p, const Ueberlagerung& u, QSize innen, Markenvorrat& vorrat,
+                        const std::vector<bool>& ruhend);
 
 // The marker under the point `pixel` of the canvas interior, or none; markers drawn later lie
 // on top and win.
@@ -153,15 +166,28 @@ struct Enthalpieetikett {
 // on its edge is left out. The top-left corner says "h = ... kJ/kg", the others the number.
 std::vector<Enthalpieetikett> Enthalpieetiketten(const Eingabe& e, QSize innen);
 
-// The box of the legend of process kinds in pixels of the canvas interior: in the corner where
-// it covers the fewest of the marks inside the canvas (the states with their names, the
-// enthalpy labels, the edge scale, the emblem). Empty without processes.
-// The frequency maps' classes count as marks to leave free.
+// The place, in pixels of the canvas interior, for a legend of that size over u: in a corner
+// clear of the states with their names, the enthalpy labels, the edge scale, the emblem, the
+// frequency maps' classes and the rectangles `meiden` (another legend), else at the clear
+// place nearest the first corner; where nothing is clear, still clear of every state.
+QRectF Legendenplatz(QSizeF groesse, const Ueberlagerung& u, QSize innen,
+                     const std::vector<QRectF>& meiden = {});
+
+// The box of the legend of process kinds in pixels of the canvas interior, at its
+// Legendenplatz. Empty without processes.
 QRectF Legendenbox(const Ueberlagerung& u, QSize innen);
 
 // The box of the legend of the frequency maps ("Stunden je Klasse"), placed as the legend of
 // process kinds is and clear of it. Empty without a map.
 QRectF Kartenlegendenbox(const Ueberlagerung& u, QSize innen);
+
+// The markers of the states in pixels of the canvas interior, as the boxes they cover.
+std::vector<QRectF> Markenflaechen(const Ueberlagerung& u, QSize innen);
+
+// Where the names of u.marken go, in their order: beside their markers, moved apart where two
+// would overlap, and clear of `meiden`.
+std::vector<Namensplatz> Namensplaetze(const Ueberlagerung& u, QSize innen,
+                                       const std::vector<QRectF>& meiden = {});
 
 // The directions the edge scale labels, in kJ/kg.
 inline constexpr double kRandmassstab[] = {-10000, -5000, -2000, -1000, 0,    1000,

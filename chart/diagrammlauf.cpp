@@ -13,11 +13,7 @@ namespace lumora {
 namespace {
 
 constexpr Farbe kWeiss{255, 255, 255};
-constexpr Farbe kGruen{0, 180, 0};
-constexpr Farbe kSchwarz{0, 0, 0};
-constexpr Farbe kIsotherme{220, 0, 0};
-constexpr Farbe kNebel{255, 0, 0};
-constexpr Farbe kBlau{0, 0, 180};
+using namespace linienfarbe;
 
 constexpr std::array<double, kKurven> kPhi{0, 1, 2, 5, 10, 20, 30, 40, 50, 60, 70, 80, 90};
 

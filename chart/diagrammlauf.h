@@ -12,6 +12,17 @@
 
 namespace lumora {
 
+// The colours of the chart's line families: the grid of constant water content, the enthalpy
+// lines, the isotherms and their fog parts, the saturation line and the humidity curves.
+namespace linienfarbe {
+inline constexpr Farbe kGruen{0, 180, 0};
+inline constexpr Farbe kSchwarz{0, 0, 0};
+inline constexpr Farbe kIsotherme{220, 0, 0};
+inline constexpr Farbe kNebel{255, 0, 0};
+inline constexpr Farbe kBlau{0, 0, 180};
+inline constexpr std::array<Farbe, 5> kAlle{kGruen, kSchwarz, kIsotherme, kNebel, kBlau};
+}  // namespace linienfarbe
+
 // The chart run: everything a press of "Berechne Diagramm !" computes and draws. One
 // instance lives as long as the program; its records carry over from run to run.
 class Diagrammlauf {

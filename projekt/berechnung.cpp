@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "chart/pruefung.h"
+#include "core/feldtexte.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/zahlen.h"
@@ -286,6 +287,31 @@ Zonenzaehlung ZonenZaehlen(const Berechnung& b) {
         }
     }
     return innen;
+}
+
+bool UnterDerUnterenGrenze(const Diagrammpunkt& p) { return p.Y > kLeinwandHoehe; }
+
+Grenzvorschlag UntereGrenzeFuer(const Berechnung& b) {
+    Grenzvorschlag v;
+    if (!b.eingabe) return v;
+    const Eingabe& e = *b.eingabe;
+    double tiefste = INFINITY;  // the lowest h - 2500 x of a state below the edge
+    bool erreichbar = true;
+    const auto pruefen = [&](const std::optional<Diagrammpunkt>& p) {
+        if (!p || !UnterDerUnterenGrenze(*p)) return;
+        v.namen.push_back(p->name);
+        erreichbar = erreichbar && p->X >= 0 && p->X <= kLeinwandBreite;
+        tiefste = std::fmin(tiefste, p->zustand.h - kSchraege * p->zustand.x);
+    };
+    for (const BerechneterZustand& z : b.zustaende) pruefen(z.punkt);
+    for (const BerechneterProzess& p : b.prozesse) pruefen(p.ende);
+    if (v.namen.empty() || !erreichbar || !(e.DeltaThetagross > 0) ||
+        !(tiefste >= kThetaUntenMin)) {
+        return v;
+    }
+    v.grenze =
+        std::fmax(kThetaUntenMin, std::floor(tiefste / e.DeltaThetagross) * e.DeltaThetagross);
+    return v;
 }
 
 const Zustandswerte* ZustandNamens(const Berechnung& b, const std::string& name) {

@@ -107,6 +107,20 @@ struct Berechnung {
     std::vector<Zone> GueltigeZonen() const;  // the zones that could be read, in file order
 };
 
+// Whether a computed state lies below the chart's bottom edge, where h - 2500 x falls under
+// the lower limit: colder than the chart reaches.
+bool UnterDerUnterenGrenze(const Diagrammpunkt& p);
+
+// The states below the bottom edge, and the lower limit [°C] that brings them onto the chart:
+// a multiple of the coarse temperature step, not below the lowest limit a chart may have.
+// No limit when no state lies below the edge, or when no allowed limit reaches all of them
+// (or one lies beyond the right edge as well).
+struct Grenzvorschlag {
+    std::vector<std::string> namen;
+    std::optional<double> grenze;
+};
+Grenzvorschlag UntereGrenzeFuer(const Berechnung& b);
+
 // How many possible points of each series lie in each zone: [series][zone entry], 0 for an
 // entry that is no zone or a series that could not be evaluated.
 using Zonenzaehlung = std::vector<std::vector<std::size_t>>;

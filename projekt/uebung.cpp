@@ -153,6 +153,8 @@ bool NachBetrag(const Aufgabengroesse& g) {
            std::string_view(g.schluessel) == "wasser";
 }
 
+std::span<const Aufgabengroesse> Aufgabengroessen() { return kAufgabengroessen; }
+
 const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel) {
     for (const Aufgabengroesse& g : kAufgabengroessen) {
         if (schluessel == g.schluessel) return &g;
@@ -462,6 +464,177 @@ std::string BewertungText(const Bewertung& b) {
     aus += '\n';
     for (const Aufgabenbewertung& a : b.aufgaben) aus += "  " + a.meldung + '\n';
     return aus;
+}
+
+namespace {
+
+using JsonFehler = Ergebnis<Json>;
+
+// The exercise's tasks and answers, for an edit: refused where the exercise cannot be read.
+Ergebnis<Uebung> UebungZumBearbeiten(const Projekt& projekt, std::size_t nr) {
+    auto uebung = UebungLesen(projekt);
+    if (!uebung) return uebung;
+    if (nr < 1 || nr > uebung->aufgaben.size()) {
+        return Ergebnis<Uebung>::Fehler("Eine " + AufgabeWo(nr) + " gibt es nicht.");
+    }
+    return uebung;
+}
+
+// A number of the form: the whole text, a comma or a point.
+Fehler FeldZahl(const std::string& feld, const std::string& text, double& wert) {
+    if (text.find_first_not_of(" \t") == std::string::npos)
+        return feld + ": Bitte eine Zahl eingeben.";
+    const auto z = GanzeZahl(text);
+    if (!z || !std::isfinite(*z)) return feld + ": " + Zitat(text) + " ist keine Zahl.";
+    wert = *z;
+    return std::nullopt;
+}
+
+// The task the fields describe, checked against the computed solution b, as the JSON entry
+// that vorlage (an existing task, or nothing) becomes.
+JsonFehler AufgabeAusFeldern(const Projekt& projekt, const Berechnung& b, const Aufgabenfelder& f,
+                             const Json& vorlage) {
+    Aufgabe a;
+    a.text = f.text;
+    if (a.text.find_first_not_of(" \t\n") == std::string::npos) {
+        return JsonFehler::Fehler("Text: Bitte den Text der Aufgabe eingeben.");
+    }
+    a.name = f.name;
+    if (auto n = NamensFehler(a.name)) return JsonFehler::Fehler("Zustand oder Prozess: " + *n);
+    a.groesse = AufgabengroesseZu(f.groesse);
+    if (!a.groesse) return JsonFehler::Fehler("Größe: Bitte eine Größe wählen.");
+    if (auto e = FeldZahl("Toleranz", f.toleranz, a.toleranz)) return JsonFehler::Fehler(*e);
+    if (!(a.toleranz >= 0)) return JsonFehler::Fehler("Toleranz: Sie muss 0 oder größer sein.");
+    if (auto e = FeldZahl("Punkte", f.punkte, a.punkte)) return JsonFehler::Fehler(*e);
+    if (!(a.punkte > 0)) return JsonFehler::Fehler("Punkte: Sie müssen größer als 0 sein.");
+    if (const auto wert = Aufgabenwert(b, a); !wert) {
+        return JsonFehler::Fehler("Zustand oder Prozess: " + wert.grund());
+    }
+    const Json& u = projekt.uebung();
+    if (u.is_object() && u.contains("gegeben") && u["gegeben"].is_array()) {
+        for (const Json& g : u["gegeben"]) {
+            if (g == a.name) {
+                return JsonFehler::Fehler("Zustand oder Prozess: " + Zitat(a.name) +
+                                          " ist gegeben; die Übung verriete die Antwort.");
+            }
+        }
+    }
+    Json e = Json::object();
+    e["text"] = a.text;
+    e["name"] = a.name;
+    e["groesse"] = a.groesse->schluessel;
+    e["toleranz"] = JsonZahl(a.toleranz);
+    e["punkte"] = JsonZahl(a.punkte);
+    // Keys this version does not know follow the known ones, as they were.
+    if (vorlage.is_object()) {
+        for (const auto& [k, v] : vorlage.items()) {
+            if (!e.contains(k)) e[k] = v;
+        }
+    }
+    return e;
+}
+
+// The answers under the tasks' new numbers: neu[i] is the old number (from 1) of new task i+1,
+// 0 for a new task. Answers of a task that went are dropped, keys that are no number kept.
+Json AntwortenUmnummeriert(const Json& uebung, const std::vector<std::size_t>& neu) {
+    Json u = uebung;
+    if (!u.contains("antworten") || !u["antworten"].is_object()) return u;
+    const Json alt = u["antworten"];
+    Json a = Json::object();
+    for (std::size_t i = 0; i < neu.size(); ++i) {
+        const std::string k = std::to_string(neu[i]);
+        if (neu[i] > 0 && alt.contains(k)) a[std::to_string(i + 1)] = alt[k];
+    }
+    for (const auto& [k, v] : alt.items()) {
+        const bool nummer = !k.empty() && k.find_first_not_of("0123456789") == std::string::npos;
+        if (!nummer) a[k] = v;
+    }
+    if (a.empty()) {
+        u.erase("antworten");
+    } else {
+        u["antworten"] = std::move(a);
+    }
+    return u;
+}
+
+std::vector<std::size_t> Reihenfolge(std::size_t n) {
+    std::vector<std::size_t> r(n);
+    for (std::size_t i = 0; i < n; ++i) r[i] = i + 1;
+    return r;
+}
+
+}  // namespace
+
+Aufgabenfelder FelderDerAufgabe(const Projekt& projekt, std::size_t nr) {
+    const auto uebung = UebungLesen(projekt);
+    if (!uebung || nr < 1 || nr > uebung->aufgaben.size()) return {};
+    const Aufgabe& a = uebung->aufgaben[nr - 1];
+    return {a.text, a.name, a.groesse->schluessel, KuerzesterText(a.toleranz, ","),
+            KuerzesterText(a.punkte, ",")};
+}
+
+Ergebnis<Json> AufgabeHinzufuegen(const Projekt& projekt, const Berechnung& b,
+                                  const Aufgabenfelder& felder, const std::string& titel) {
+    Json u = projekt.uebung();
+    if (!HatUebung(projekt)) {
+        u = Json::object();
+        u["titel"] = titel;
+        Json gegeben = Json::array();
+        for (const BerechneterZustand& z : b.zustaende) {
+            if (z.fehler.empty() && z.name != felder.name) gegeben.push_back(z.name);
+        }
+        u["gegeben"] = std::move(gegeben);
+        u["aufgaben"] = Json::array();
+    } else if (const auto gelesen = UebungLesen(projekt); !gelesen) {
+        return JsonFehler::Fehler(gelesen.grund());
+    }
+    if (u["aufgaben"].size() >= kMaxAufgaben) {
+        return JsonFehler::Fehler("Die Übung hat schon " + std::to_string(kMaxAufgaben) +
+                                  " Aufgaben.");
+    }
+    Projekt mit = projekt;
+    mit.setUebung(u);
+    const auto aufgabe = AufgabeAusFeldern(mit, b, felder, Json());
+    if (!aufgabe) return aufgabe;
+    u["aufgaben"].push_back(*aufgabe);
+    return u;
+}
+
+Ergebnis<Json> AufgabeAendern(const Projekt& projekt, const Berechnung& b, std::size_t nr,
+                              const Aufgabenfelder& felder) {
+    const auto uebung = UebungZumBearbeiten(projekt, nr);
+    if (!uebung) return JsonFehler::Fehler(uebung.grund());
+    Json u = projekt.uebung();
+    const auto aufgabe = AufgabeAusFeldern(projekt, b, felder, u["aufgaben"][nr - 1]);
+    if (!aufgabe) return aufgabe;
+    u["aufgaben"][nr - 1] = *aufgabe;
+    return u;
+}
+
+Ergebnis<Json> AufgabeVerschieben(const Projekt& projekt, std::size_t nr, bool hoch) {
+    const auto uebung = UebungZumBearbeiten(projekt, nr);
+    if (!uebung) return JsonFehler::Fehler(uebung.grund());
+    const std::size_t n = uebung->aufgaben.size();
+    if (hoch ? nr == 1 : nr == n) {
+        return JsonFehler::Fehler(AufgabeWo(nr) + " steht schon " + (hoch ? "oben." : "unten."));
+    }
+    const std::size_t mit = hoch ? nr - 1 : nr + 1;
+    Json u = projekt.uebung();
+    std::swap(u["aufgaben"][nr - 1], u["aufgaben"][mit - 1]);
+    std::vector<std::size_t> neu = Reihenfolge(n);
+    std::swap(neu[nr - 1], neu[mit - 1]);
+    return AntwortenUmnummeriert(u, neu);
+}
+
+Ergebnis<Json> AufgabeLoeschen(const Projekt& projekt, std::size_t nr) {
+    const auto uebung = UebungZumBearbeiten(projekt, nr);
+    if (!uebung) return JsonFehler::Fehler(uebung.grund());
+    if (uebung->aufgaben.size() == 1) return Json();  // no task, no exercise
+    Json u = projekt.uebung();
+    u["aufgaben"].erase(nr - 1);
+    std::vector<std::size_t> neu = Reihenfolge(uebung->aufgaben.size());
+    neu.erase(neu.begin() + static_cast<std::ptrdiff_t>(nr - 1));
+    return AntwortenUmnummeriert(u, neu);
 }
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,8 @@ struct Aufgabengroesse {
     const char* toleranzeinheit;  // the unit of a difference: "K" for temperatures
     int stellen;                  // the decimals the tables show
 };
+// Every property a task may ask for, those of states first.
+std::span<const Aufgabengroesse> Aufgabengroessen();
 // The property of a key; none for a key that no task may ask for.
 const Aufgabengroesse* AufgabengroesseZu(std::string_view schluessel);
 // Whether a task on the property is graded by amounts: a process's power and water flow,
@@ -132,6 +135,37 @@ class Loesung {
 // solution cannot grade, and when a task asks about a given state, whose answer the exercise
 // would hold.
 Ergebnis<Projekt> UebungErstellen(const Projekt& loesung);
+
+// --- Writing tasks --------------------------------------------------------------------------
+
+// A task as the form "Aufgabe hinzufügen …" holds it: what the teacher typed and chose.
+struct Aufgabenfelder {
+    std::string text;
+    std::string name;      // a state, or the state a process makes
+    std::string groesse;   // a property's key: "theta", "leistung", …
+    std::string toleranz;  // a number as typed, with a comma or a point
+    std::string punkte;
+};
+// The fields of task nr (from 1) of the project's exercise; empty fields where there is none.
+Aufgabenfelder FelderDerAufgabe(const Projekt& projekt, std::size_t nr);
+
+// Each edit gives the project's new "uebung", or the German reason why it cannot be made,
+// which names the field or the task. A task must be one the solution can grade: its text is
+// not empty, its property exists, its state or process computes a value in b, the project's
+// computation, and it is no given state, whose value the exercise would hand out.
+// The answers a project carries follow their tasks.
+//
+// The task of the fields added at the end; a project without an exercise gets one, with the
+// title `titel`, its entered states (but the task's) as the given ones.
+Ergebnis<Json> AufgabeHinzufuegen(const Projekt& projekt, const Berechnung& b,
+                                  const Aufgabenfelder& felder, const std::string& titel);
+// Task nr (from 1) replaced by the fields; keys of the task Lumora does not know stay.
+Ergebnis<Json> AufgabeAendern(const Projekt& projekt, const Berechnung& b, std::size_t nr,
+                              const Aufgabenfelder& felder);
+// Task nr moved one place up or down.
+Ergebnis<Json> AufgabeVerschieben(const Projekt& projekt, std::size_t nr, bool hoch);
+// Task nr removed; with the last task the whole exercise goes.
+Ergebnis<Json> AufgabeLoeschen(const Projekt& projekt, std::size_t nr);
 
 // One hand-in's grade as the JSON object of `lumora-export --bewerte --json`.
 Json BewertungJson(const Bewertung& b);

@@ -37,6 +37,10 @@ Anwendung::Anwendung() {
     v.eingabenZeigen = [this] { dialog_.nachVorn(); };
     v.nachbar = [this]() -> QWidget* { return dialog_.diagrammfenster(); };
     v.beenden = [this] { dialog_.close(); };  // the dialog asks and ends the program
+    v.untereGrenzeFragen = [this] { untereGrenzeFragen(); };
+    v.untereGrenzeSetzen = [this](double grenze) {
+        return untereGrenzeSetzen(QLocale::c().toString(grenze, 'g', 17));
+    };
     projektfenster_ = std::make_unique<Projektfenster>(sitzung_, std::move(v));
 
     projektZeigen_ = new QAction(QString::fromUtf8("Zustände und Prozesse …"), this);
@@ -129,6 +133,8 @@ void Anwendung::diagrammVerbinden(Diagrammfenster* fenster) {
     fenster->setProjektaktionen(aktionen);
     // A new project without an entry has no name of its own: the chart's is suggested then.
     fenster->setProjektname([this] { return sitzung_.leer() ? QString() : sitzung_.titelname(); });
+    fenster->setAnsichtaktionen(projektfenster_->aktion("untereGrenze"),
+                                projektfenster_->aktion("enthalpieetiketten"));
 }
 
 void Anwendung::ueberlagerungZeigen() {

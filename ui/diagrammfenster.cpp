@@ -175,10 +175,31 @@ void Diagrammfenster::aktionenAnlegen() {
     zoomaktion("Verkleinern", {QKeySequence::ZoomOut}, [this] { zoomen(1 / kZoomSchritt); });
     zoomaktion("Ganzes Diagramm", {QKeySequence(Qt::CTRL | Qt::Key_0)},
                [this] { ganzesDiagramm(); });
-    enthalpie_ = new QAction("Enthalpieetiketten", this);
-    enthalpie_->setCheckable(true);
+    untereGrenze_ = new QAction(QString::fromUtf8("Untere Grenze …"), this);
+    connect(untereGrenze_, &QAction::triggered, this, &Diagrammfenster::untereGrenzeAendern);
+    // The program passes the project window's switch, which starts on (setAnsichtaktionen).
+    auto* enthalpie = new QAction("Enthalpieetiketten", this);
+    enthalpie->setCheckable(true);
+    setAnsichtaktionen(nullptr, enthalpie);
+}
+
+void Diagrammfenster::setAnsichtaktionen(QAction* untereGrenze, QAction* enthalpieetiketten) {
+    // The window's own actions go when others take their place: one switch, not two.
+    const auto ersetzen = [this](QAction*& alt, QAction* neu) {
+        if (!neu || neu == alt) return false;
+        if (alt && alt->parent() == this) {
+            delete alt;
+        } else if (alt) {
+            disconnect(alt, nullptr, this, nullptr);
+        }
+        alt = neu;
+        return true;
+    };
+    ersetzen(untereGrenze_, untereGrenze);
+    if (!ersetzen(enthalpie_, enthalpieetiketten)) return;
     connect(enthalpie_, &QAction::toggled, this,
             [this] { ueberlagerungZeigen(ueberlagerung(), false, false); });
+    if (ueber_) ueberlagerungZeigen(ueberlagerung(), false, false);
 }
 
 void Diagrammfenster::setEingabe(const Eingabe& eingabe) {
@@ -216,8 +237,7 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
     for (QAction* a : actions()) {
         if (!projektaktionen_.contains(a)) menue.addAction(a);
     }
-    connect(menue.addAction(QString::fromUtf8("Untere Grenze …")), &QAction::triggered, this,
-            &Diagrammfenster::untereGrenzeAendern);
+    menue.addAction(untereGrenze_);
     menue.addAction(enthalpie_);
     menue.addSeparator();
     menue.addActions(zoomaktionen_);

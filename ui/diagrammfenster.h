@@ -76,6 +76,9 @@ class Diagrammfenster : public QWidget {
     QString projektname() const { return projektname_ ? projektname_() : QString(); }
     // "Vergrößern" (Ctrl++), "Verkleinern" (Ctrl+−) and "Ganzes Diagramm" (Ctrl+0).
     const QList<QAction*>& zoomaktionen() const { return zoomaktionen_; }
+    // The project window's "Untere Grenze …" and "Enthalpieetiketten", which the context menu
+    // offers from then on in place of the window's own: one switch, wherever it is pressed.
+    void setAnsichtaktionen(QAction* untereGrenze, QAction* enthalpieetiketten);
 
   signals:
     // "Eingaben ändern …" (F2): the user wants the input dialog back.
@@ -122,6 +125,7 @@ class Diagrammfenster : public QWidget {
     QList<QAction*> zoomaktionen_;
     std::function<QString()> projektname_;  // Vergrößern, Verkleinern, Ganzes Diagramm
     QAction* enthalpie_ = nullptr;
+    QAction* untereGrenze_ = nullptr;
     bool enthalpieMitRand_ = false;  // the overlay as given brings the enthalpy labels
     std::optional<Eingabe> eingabe_;
     int gezogen_ = -1;  // the entered state being dragged

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -97,8 +98,36 @@ Projektfenster::Projektfenster(Projektsitzung& sitzung, Verbindungen verbindunge
         const QString notiz = QString::fromStdString(s_.projekt().notiz());
         notiz_->setText(notiz);
         notiz_->setVisible(!notiz.isEmpty());
+        grenzeZeigen();
     });
     titelSetzen();
+}
+
+void Projektfenster::grenzeZeigen() {
+    const Grenzvorschlag v = UntereGrenzeFuer(s_.stand());
+    grenzvorschlag_ = v.grenze;
+    grenze_->setVisible(!v.namen.empty());
+    grenzeSenken_->setEnabled(v.grenze.has_value());
+    if (v.namen.empty()) return;
+    QStringList namen;
+    for (const std::string& n : v.namen)
+        namen << QString::fromUtf8("„%1“").arg(QString::fromStdString(n));
+    QString text = QString::fromUtf8(v.namen.size() == 1 ? "%1 liegt unter der unteren Grenze des "
+                                                           "Diagramms."
+                                                         : "%1 liegen unter der unteren Grenze "
+                                                           "des Diagramms.")
+                       .arg(namen.join(", "));
+    if (!v.grenze) {
+        text += QString::fromUtf8(" Keine untere Grenze bis −50 °C bringt sie ins Diagramm.");
+    }
+    grenzeText_->setText(text);
+    grenzeSenken_->setVisible(v.grenze.has_value());
+    grenzeSenken_->setEnabled(v.grenze.has_value());
+    if (v.grenze) {
+        grenzeSenken_->setText(
+            QString::fromUtf8("Untere Grenze auf %1 °C senken")
+                .arg(QLocale().toString(*v.grenze, 'g', 6).replace('-', QString::fromUtf8("−"))));
+    }
 }
 
 void Projektfenster::tabellenAnlegen() {
@@ -112,6 +141,27 @@ void Projektfenster::tabellenAnlegen() {
         " padding: 6px; }");
     notiz_->hide();
     spalte->addWidget(notiz_);
+    grenze_ = new QWidget(mitte);
+    grenze_->setObjectName("unterGrenze");
+    auto* grenzzeile = new QHBoxLayout(grenze_);
+    grenzzeile->setContentsMargins(0, 0, 0, 0);
+    grenzeText_ = new QLabel(grenze_);
+    grenzeText_->setWordWrap(true);
+    grenzzeile->addWidget(grenzeText_, 1);
+    grenzeSenken_ = new QAction(this);
+    grenzeSenken_->setObjectName("grenzeSenken");
+    grenzeSenken_->setEnabled(false);
+    auto* senken = new QToolButton(grenze_);
+    senken->setDefaultAction(grenzeSenken_);
+    senken->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    grenzzeile->addWidget(senken);
+    connect(grenzeSenken_, &QAction::triggered, this, [this] {
+        if (!grenzvorschlag_ || !v_.untereGrenzeSetzen) return;
+        const QString fehler = v_.untereGrenzeSetzen(*grenzvorschlag_);
+        if (!fehler.isEmpty()) meldung(fehler);
+    });
+    grenze_->hide();
+    spalte->addWidget(grenze_);
     reiter_ = new QTabWidget(mitte);
     reiter_->setObjectName("reiter");
     spalte->addWidget(reiter_);
@@ -176,6 +226,7 @@ void Projektfenster::projektmenueAnlegen(QMenu* m) {
     aktionAnlegen(m, "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
                   [this] { v_.diagrammExportieren(); });
     aktionAnlegen(m, "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); });
+    m->addAction(uebung_->aufgabeAktion());
     aktionAnlegen(m, "uebungErstellen", "Übung erstellen …", {}, [this] { uebung_->erstellen(); });
     aktionAnlegen(m, "abgabenBewerten", "Abgaben bewerten …", {}, [this] { uebung_->bewerten(); });
     m->addSeparator();
@@ -227,12 +278,21 @@ void Projektfenster::bearbeitenmenueAnlegen(QMenu* m) {
 void Projektfenster::ansichtmenueAnlegen(QMenu* m) {
     aktionAnlegen(m, "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
                   [this] { v_.eingabenZeigen(); });
+    // The chart window's context menu offers these same actions.
+    aktionAnlegen(m, "untereGrenze", "Untere Grenze …", {}, [this] {
+        if (v_.untereGrenzeFragen) v_.untereGrenzeFragen();
+    });
     QAction* rand = m->addAction(QString::fromUtf8("Randmaßstab"));
     rand->setObjectName("randmassstab");
     rand->setCheckable(true);
     connect(rand, &QAction::triggered, this, [this](bool an) { s_.setRandmassstab(an); });
     connect(&s_, &Projektsitzung::projektGeaendert, rand,
             [this, rand] { rand->setChecked(s_.projekt().randmassstab()); });
+    // On from the start: the chart places them only where they have room.
+    QAction* enthalpie = m->addAction("Enthalpieetiketten");
+    enthalpie->setObjectName("enthalpieetiketten");
+    enthalpie->setCheckable(true);
+    enthalpie->setChecked(true);
     m->addAction(uebung_->loesungAktion());
 }
 

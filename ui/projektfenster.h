@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <functional>
+#include <optional>
 
 #include "ui/projektsitzung.h"
 
@@ -34,6 +35,9 @@ class Projektfenster : public QMainWindow {
         std::function<void()> eingabenZeigen;
         std::function<void()> beenden;      // ends the program, after the question on changes
         std::function<QWidget*()> nachbar;  // the chart window, once there is one
+        std::function<void()> untereGrenzeFragen;  // "Untere Grenze …"
+        // Sets the chart's lower limit [°C] as one undo step; the German reason of a refusal.
+        std::function<QString(double)> untereGrenzeSetzen;
     };
 
     Projektfenster(Projektsitzung& sitzung, Verbindungen verbindungen, QWidget* parent = nullptr);
@@ -93,6 +97,8 @@ class Projektfenster : public QMainWindow {
     void beispieleAnlegen(QMenu* hilfe);
     void tabellenAnlegen();
     void titelSetzen();
+    // Shows the states below the lower limit and the limit that would bring them on the chart.
+    void grenzeZeigen();
     void zuletztMerken(const QString& pfad);
     void zuletztFuellen();
     void meldung(const QString& text);
@@ -106,6 +112,11 @@ class Projektfenster : public QMainWindow {
     Verbindungen v_;
     QTabWidget* reiter_ = nullptr;
     QLabel* notiz_ = nullptr;
+    // Below the note: which states lie below the chart's lower limit, with the offer to lower it.
+    QWidget* grenze_ = nullptr;
+    QLabel* grenzeText_ = nullptr;
+    QAction* grenzeSenken_ = nullptr;
+    std::optional<double> grenzvorschlag_;
     QTableView* zustaende_ = nullptr;
     QTableView* prozesse_ = nullptr;
     QTableView* messreihen_ = nullptr;

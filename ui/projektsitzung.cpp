@@ -7,6 +7,7 @@
 
 #include "datei/dateien.h"
 #include "datei/dateifehler.h"
+#include "projekt/uebung.h"
 
 namespace lumora {
 
@@ -91,7 +92,14 @@ Projektsitzung::~Projektsitzung() {
 }
 
 QString Projektsitzung::titelname() const {
-    return pfad_.isEmpty() ? QString("Unbenannt") : QFileInfo(pfad_).fileName();
+    if (!pfad_.isEmpty()) return QFileInfo(pfad_).fileName();
+    // An example opened as a new project: an exercise or its solution by its title.
+    if (HatUebung(*projekt_)) {
+        if (const auto u = UebungLesen(*projekt_); u && !u->titel.empty()) {
+            return QString::fromStdString(u->titel);
+        }
+    }
+    return QString("Unbenannt");
 }
 
 bool Projektsitzung::leer() const {

@@ -34,7 +34,8 @@ class Projektsitzung : public QObject {
     // A new project without a file and without a single entry: only the chart's inputs,
     // which are not worth a question on closing or a recovery file.
     bool leer() const;
-    // The file name as a title shows it, "Unbenannt" for a new project.
+    // The file name as a title shows it; for a new project the title of its exercise, where
+    // it has one (an example opened as a template), else "Unbenannt".
     QString titelname() const;
 
     // Starts anew with the given input texts; forgets the history.

@@ -2,7 +2,9 @@
 
 #include <QFont>
 #include <QLocale>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core/einheiten.h"
 #include "core/prozess.h"
@@ -56,7 +58,11 @@ QString Nebeltext(const Zustandswerte& z) {
 QString Bemerkung(const Diagrammpunkt& p) {
     QStringList teile;
     if (p.zustand.nebel) teile << Nebeltext(p.zustand);
-    if (!p.aufLeinwand) teile << QString::fromUtf8("außerhalb des Diagramms");
+    if (UnterDerUnterenGrenze(p)) {
+        teile << QString::fromUtf8("unter der unteren Grenze");
+    } else if (!p.aufLeinwand) {
+        teile << QString::fromUtf8("außerhalb des Diagramms");
+    }
     return teile.join("; ");
 }
 
@@ -424,15 +430,25 @@ QVariant Messreihenmodell::data(const QModelIndex& index, int role) const {
     }
     const auto z = static_cast<std::size_t>(index.column() - Zonen);
     if (!r.auswertung || z >= innen.size()) return {};
-    QString text =
-        QString("%1 (%2 %)")
-            .arg(l.toString(qulonglong(innen[z])), Zahltext(Anteil(innen[z], *r.auswertung), 1));
-    // Where the series' times can be read: the hours its points inside stand for.
+    // The points inside and outside, with their shares and, where the series' times can be
+    // read, the hours they stand for.
+    const std::size_t drinnen = innen[z];
+    const std::size_t draussen =
+        r.auswertung->moeglich.size() - std::min(drinnen, r.auswertung->moeglich.size());
     const std::optional<Zone>& zone = s_.stand().zonen.at(z).zone;
-    if (const auto stunden = zone ? InnenStunden(*zone, *r.auswertung) : std::nullopt) {
-        text += ", " + Zahltext(*stunden, 1) + " h";
-    }
-    return text;
+    const auto stunden = zone ? InnenStunden(*zone, *r.auswertung) : std::nullopt;
+    const auto teil = [&](const char* wo, std::size_t anzahl, std::optional<double> h) {
+        QString t =
+            QString::fromUtf8(wo) + " " +
+            QString("%1 (%2 %)")
+                .arg(l.toString(qulonglong(anzahl)), Zahltext(Anteil(anzahl, *r.auswertung), 1));
+        if (h) t += ", " + Zahltext(*h, 1) + " h";
+        return t;
+    };
+    const auto aussenStunden =
+        stunden ? std::optional<double>(std::fmax(0.0, r.auswertung->Stunden() - *stunden))
+                : std::nullopt;
+    return teil("innen", drinnen, stunden) + "; " + teil("außen", draussen, aussenStunden);
 }
 
 QVariant Messreihenmodell::headerData(int section, Qt::Orientation o, int role) const {

@@ -45,13 +45,7 @@ void Ueberlagerungsflaeche::paintEvent(QPaintEvent*) {
         hintergrund_.fill(Qt::transparent);
         QPainter b(&hintergrund_);
         HintergrundMalen(b, u_, size());
-        if (!ruhend_.empty()) {
-            Ueberlagerung marken;
-            for (std::size_t i = 0; i < ruhend_.size(); ++i) {
-                if (ruhend_[i]) marken.marken.push_back(u_.marken[i]);
-            }
-            VordergrundMalen(b, marken, size(), &vorrat_, true);
-        }
+        if (!ruhend_.empty()) RuhendeMarkenMalen(b, u_, size(), vorrat_, ruhend_);
         hintergrundAlt_ = false;
     }
     QPainter p(this);

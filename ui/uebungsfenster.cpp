@@ -2,20 +2,25 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -23,6 +28,7 @@
 #include "bild/projektbild.h"
 #include "core/zahlen.h"
 #include "datei/dateien.h"
+#include "projekt/bearbeiten.h"
 
 namespace lumora {
 
@@ -35,6 +41,13 @@ const char* const kFalsch = "✘";
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::string Trenner() { return QLocale().decimalPoint().toStdString(); }
+
+// The names a task may ask about: the states and the states processes make.
+QStringList Namensliste(const Projektsitzung& s) {
+    QStringList namen;
+    for (const std::string& n : ZustandsNamen(s.stand(), s.projekt())) namen << Q(n);
+    return namen;
+}
 
 // The result of a task as the window shows it: a green tick or a red cross and the sentence.
 QString Ergebnistext(const Aufgabenbewertung& a) {
@@ -138,13 +151,96 @@ void Abgabendialog::notenSpeichern() {
     }
 }
 
-// One task's row: its text, the answer field with the unit, the button and the result.
+Aufgabenformular::Aufgabenformular(const QString& titel, Regel regel, const QStringList& namen,
+                                   QWidget* parent)
+    : QDialog(parent), regel_(std::move(regel)) {
+    setObjectName("aufgabe");
+    setWindowTitle(titel);
+    auto* form = new QFormLayout(this);
+    text_ = new QLineEdit(this);
+    text_->setObjectName("text");
+    text_->setMinimumWidth(text_->fontMetrics().horizontalAdvance(QString(48, 'x')));
+    form->addRow("Text", text_);
+    name_ = new QComboBox(this);
+    name_->setObjectName("name");
+    name_->setEditable(true);
+    name_->addItems(namen);
+    name_->setCurrentIndex(-1);
+    form->addRow("Zustand oder Prozess", name_);
+    groesse_ = new QComboBox(this);
+    groesse_->setObjectName("groesse");
+    for (const Aufgabengroesse& g : Aufgabengroessen()) {
+        const QString art = g.bezug == Bezug::Zustand ? QString("Zustand") : QString("Prozess");
+        groesse_->addItem(
+            QString::fromUtf8("%1 [%2] (%3)")
+                .arg(QString::fromUtf8(g.bezeichnung), QString::fromUtf8(g.einheit), art),
+            QString::fromUtf8(g.schluessel));
+    }
+    form->addRow(QString::fromUtf8("Größe"), groesse_);
+    auto* zeile = new QHBoxLayout;
+    toleranz_ = new QLineEdit(this);
+    toleranz_->setObjectName("toleranz");
+    einheit_ = new QLabel(this);
+    zeile->addWidget(toleranz_);
+    zeile->addWidget(einheit_);
+    form->addRow("Toleranz", zeile);
+    punkte_ = new QLineEdit("1", this);
+    punkte_->setObjectName("punkte");
+    form->addRow("Punkte", punkte_);
+    meldung_ = new QLabel(this);
+    meldung_->setObjectName("meldung");
+    meldung_->setWordWrap(true);
+    meldung_->setStyleSheet("QLabel { color: rgb(200, 30, 30); }");
+    form->addRow(meldung_);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = knoepfe->button(QDialogButtonBox::Ok);
+    form->addRow(knoepfe);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, [this] {
+        if (uebung_) accept();
+    });
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QLineEdit* feld : {text_, toleranz_, punkte_}) {
+        connect(feld, &QLineEdit::textChanged, this, &Aufgabenformular::pruefen);
+    }
+    connect(name_, &QComboBox::currentTextChanged, this, &Aufgabenformular::pruefen);
+    connect(groesse_, &QComboBox::currentIndexChanged, this, &Aufgabenformular::pruefen);
+    pruefen();
+}
+
+void Aufgabenformular::setFelder(const Aufgabenfelder& f) {
+    text_->setText(Q(f.text));
+    name_->setCurrentText(Q(f.name));
+    const int i = groesse_->findData(Q(f.groesse));
+    if (i >= 0) groesse_->setCurrentIndex(i);
+    toleranz_->setText(Q(f.toleranz));
+    punkte_->setText(Q(f.punkte));
+    pruefen();
+}
+
+Aufgabenfelder Aufgabenformular::felder() const {
+    return {text_->text().toStdString(), name_->currentText().trimmed().toStdString(),
+            groesse_->currentData().toString().toStdString(), toleranz_->text().toStdString(),
+            punkte_->text().toStdString()};
+}
+
+void Aufgabenformular::pruefen() {
+    const Aufgabengroesse* g = AufgabengroesseZu(groesse_->currentData().toString().toStdString());
+    einheit_->setText(g ? QString::fromUtf8(g->toleranzeinheit) : QString());
+    const auto neu = regel_ ? regel_(felder()) : Ergebnis<Json>::Fehler("");
+    uebung_ = neu ? std::optional<Json>(*neu) : std::nullopt;
+    meldung_->setText(neu ? QString() : Q(neu.grund()));
+    ok_->setEnabled(neu.operator bool());
+}
+
+// One task's row: its text, the answer field with the unit, the button and the result; the
+// menu that edits the task.
 struct Uebungsfenster::Zeile {
     QLabel* text = nullptr;
     QLineEdit* antwort = nullptr;
     QLabel* einheit = nullptr;
     QPushButton* uebernehmen = nullptr;
     QLabel* ergebnis = nullptr;
+    QToolButton* bearbeiten = nullptr;
 };
 
 struct Uebungsfenster::Anhang {
@@ -202,6 +298,13 @@ void Uebungsfenster::aufbauen() {
     raster_ = new QGridLayout;
     raster_->setColumnStretch(0, 1);
     spalte->addLayout(raster_);
+    aufgabeHinzu_ = new QAction(QString::fromUtf8("Aufgabe hinzufügen …"), this);
+    aufgabeHinzu_->setObjectName("aufgabeHinzufuegen");
+    connect(aufgabeHinzu_, &QAction::triggered, this, &Uebungsfenster::aufgabeHinzufuegen);
+    auto* hinzu = new QToolButton(innen);
+    hinzu->setDefaultAction(aufgabeHinzu_);
+    hinzu->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    spalte->addWidget(hinzu, 0, Qt::AlignLeft);
     meldung_ = new QLabel(innen);
     meldung_->setObjectName("meldung");
     meldung_->setWordWrap(true);
@@ -219,8 +322,8 @@ void Uebungsfenster::hinweis(const QString& text, bool fehler) {
 
 void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
     for (auto& z : zeilen_) {
-        for (QWidget* w : std::initializer_list<QWidget*>{z->text, z->antwort, z->einheit,
-                                                          z->uebernehmen, z->ergebnis}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 z->text, z->antwort, z->einheit, z->uebernehmen, z->ergebnis, z->bearbeiten}) {
             delete w;
         }
     }
@@ -235,13 +338,36 @@ void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
                 .arg(i + 1)
                 .arg(Q(a.text).toHtmlEscaped(), QString::fromUtf8(a.groesse->bezeichnung),
                      Q(KuerzesterText(a.punkte, Trenner())),
-                     a.punkte == 1 ? QString("Diagrammpunkt") : QString("Punkte")),
+                     a.punkte == 1 ? QString("Punkt") : QString("Punkte")),
             innen);
         z->text->setWordWrap(true);
         raster_->addWidget(z->text, r, 0, 1, 3);
+        z->bearbeiten = new QToolButton(innen);
+        z->bearbeiten->setObjectName(QString("aufgabe%1").arg(i + 1));
+        z->bearbeiten->setText(QString::fromUtf8("…"));
+        z->bearbeiten->setToolTip(
+            QString("Aufgabe %1 bearbeiten, verschieben oder löschen").arg(i + 1));
+        z->bearbeiten->setPopupMode(QToolButton::InstantPopup);
+        auto* menue = new QMenu(z->bearbeiten);
+        // Queued: the edit lays out the rows anew, this menu's button among them, which must
+        // not go while its menu still runs.
+        const auto eintrag = [&](const char* text, std::function<void()> tun) {
+            connect(menue->addAction(QString::fromUtf8(text)), &QAction::triggered, this,
+                    std::move(tun), Qt::QueuedConnection);
+        };
+        const std::size_t nr = i + 1;
+        eintrag("Aufgabe bearbeiten …", [this, nr] { aufgabeBearbeiten(nr); });
+        eintrag("Nach oben", [this, nr] { aufgabeVerschieben(nr, true); });
+        eintrag("Nach unten", [this, nr] { aufgabeVerschieben(nr, false); });
+        eintrag("Aufgabe löschen", [this, nr] { aufgabeLoeschen(nr); });
+        z->bearbeiten->setMenu(menue);
+        raster_->addWidget(z->bearbeiten, r, 3, Qt::AlignTop);
         z->antwort = new QLineEdit(innen);
         z->antwort->setObjectName(QString("antwort%1").arg(i + 1));
         z->antwort->setPlaceholderText("Antwort");
+        // Room for a sign and six digits with the decimal comma, and the frame around them.
+        z->antwort->setMinimumWidth(
+            z->antwort->fontMetrics().horizontalAdvance(QString::fromUtf8("−888888,")) + 16);
         raster_->addWidget(z->antwort, r + 1, 0);
         z->einheit = new QLabel(QString::fromUtf8(a.groesse->einheit), innen);
         raster_->addWidget(z->einheit, r + 1, 1);
@@ -362,6 +488,59 @@ QPushButton* Uebungsfenster::uebernehmenKnopf(std::size_t nr) const {
 
 QLabel* Uebungsfenster::ergebnis(std::size_t nr) const {
     return nr >= 1 && nr <= zeilen_.size() ? zeilen_[nr - 1]->ergebnis : nullptr;
+}
+
+QMenu* Uebungsfenster::aufgabenmenue(std::size_t nr) const {
+    return nr >= 1 && nr <= zeilen_.size() ? zeilen_[nr - 1]->bearbeiten->menu() : nullptr;
+}
+
+void Uebungsfenster::bearbeitet(const Ergebnis<Json>& uebung, const QString& was) {
+    if (!uebung) {
+        hinweis(Q(uebung.grund()), true);
+        return;
+    }
+    hinweis({}, false);
+    s_.setUebung(*uebung, was);
+}
+
+void Uebungsfenster::formularAusfuehren(Aufgabenformular& form, const QString& was) {
+    if (form.exec() != QDialog::Accepted || !form.uebung()) return;
+    bearbeitet(*form.uebung(), was);
+}
+
+void Uebungsfenster::aufgabeHinzufuegen() {
+    // A new exercise is called as the project is.
+    const QString titel = HatUebung(s_.projekt())
+                              ? QString()
+                              : (s_.pfad().isEmpty() ? QString::fromUtf8("Übung")
+                                                     : QFileInfo(s_.pfad()).completeBaseName());
+    Aufgabenformular form(
+        QString::fromUtf8("Aufgabe hinzufügen"),
+        [this, titel](const Aufgabenfelder& f) {
+            return AufgabeHinzufuegen(s_.projekt(), s_.stand(), f, titel.toStdString());
+        },
+        Namensliste(s_), window());
+    formularAusfuehren(form, QString::fromUtf8("Aufgabe hinzufügen"));
+}
+
+void Uebungsfenster::aufgabeBearbeiten(std::size_t nr) {
+    Aufgabenformular form(
+        QString::fromUtf8("Aufgabe %1 bearbeiten").arg(nr),
+        [this, nr](const Aufgabenfelder& f) {
+            return AufgabeAendern(s_.projekt(), s_.stand(), nr, f);
+        },
+        Namensliste(s_), window());
+    form.setFelder(FelderDerAufgabe(s_.projekt(), nr));
+    formularAusfuehren(form, QString::fromUtf8("Aufgabe bearbeiten"));
+}
+
+void Uebungsfenster::aufgabeVerschieben(std::size_t nr, bool hoch) {
+    bearbeitet(AufgabeVerschieben(s_.projekt(), nr, hoch),
+               QString::fromUtf8("Aufgabe verschieben"));
+}
+
+void Uebungsfenster::aufgabeLoeschen(std::size_t nr) {
+    bearbeitet(AufgabeLoeschen(s_.projekt(), nr), QString::fromUtf8("Aufgabe löschen"));
 }
 
 const Ueberlagerung* Uebungsfenster::loesungsbild() const {

@@ -14,6 +14,8 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
+class QMenu;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -21,6 +23,47 @@ class QPushButton;
 class QTableWidget;
 
 namespace lumora {
+
+// "Aufgabe hinzufügen …" and "Aufgabe bearbeiten …": the text, the state or process, the
+// property, the tolerance and the points of a task. OK is enabled only while the rule
+// accepts the fields; below them the form says in German what is wrong, naming the field.
+class Aufgabenformular : public QDialog {
+    Q_OBJECT
+
+  public:
+    // regel: the edit the form makes, giving the exercise's new "uebung" or the reason.
+    // namen: the states and the states processes make, to choose from.
+    using Regel = std::function<Ergebnis<Json>(const Aufgabenfelder&)>;
+    Aufgabenformular(const QString& titel, Regel regel, const QStringList& namen,
+                     QWidget* parent = nullptr);
+
+    void setFelder(const Aufgabenfelder& felder);
+    Aufgabenfelder felder() const;
+    // The new "uebung" that the fields make; none while they are refused.
+    const std::optional<Json>& uebung() const { return uebung_; }
+
+    QLineEdit* text() const { return text_; }
+    QComboBox* name() const { return name_; }
+    QComboBox* groesse() const { return groesse_; }
+    QLineEdit* toleranz() const { return toleranz_; }
+    QLineEdit* punkte() const { return punkte_; }
+    QLabel* meldung() const { return meldung_; }
+    QPushButton* ok() const { return ok_; }
+
+  private:
+    void pruefen();
+
+    Regel regel_;
+    QLineEdit* text_ = nullptr;
+    QComboBox* name_ = nullptr;
+    QComboBox* groesse_ = nullptr;
+    QLineEdit* toleranz_ = nullptr;
+    QLabel* einheit_ = nullptr;
+    QLineEdit* punkte_ = nullptr;
+    QLabel* meldung_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    std::optional<Json> uebung_;
+};
 
 // "Übung": the exercise of the open project beside its tables. It shows the title and each task
 // with its answer field and unit; "aus dem Diagramm übernehmen" takes the value of the
@@ -39,6 +82,12 @@ class Uebungsfenster : public QDockWidget {
 
     // "Lösung zeigen": checkable, enabled while a solution is attached.
     QAction* loesungAktion() const { return loesungZeigen_; }
+    // "Aufgabe hinzufügen …": also in the project window's menu, for a project without an
+    // exercise, whose pane is hidden.
+    QAction* aufgabeAktion() const { return aufgabeHinzu_; }
+    // The menu of task nr (from 1): "Aufgabe bearbeiten …", "Nach oben", "Nach unten",
+    // "Aufgabe löschen".
+    QMenu* aufgabenmenue(std::size_t nr) const;
     // The solution's overlay while it is shown beside a hand-in on the same chart.
     const Ueberlagerung* loesungsbild() const;
     // Grades the open project against the solution, until another project is opened.
@@ -62,6 +111,12 @@ class Uebungsfenster : public QDockWidget {
     // Grades the hand-ins in ordner against the open project; the reason of a refusal, else
     // the grades in file-name order through bewertungen.
     QString ordnerBewerten(const QString& ordner, std::vector<Bewertung>& bewertungen);
+    // The form for a new task, and for task nr; each confirmed form is one undo step.
+    void aufgabeHinzufuegen();
+    void aufgabeBearbeiten(std::size_t nr);
+    // Task nr one place up or down, or removed: each one undo step.
+    void aufgabeVerschieben(std::size_t nr, bool hoch);
+    void aufgabeLoeschen(std::size_t nr);
 
   signals:
     // The solution's overlay appeared, changed or went.
@@ -76,6 +131,10 @@ class Uebungsfenster : public QDockWidget {
     void uebernehmen(std::size_t i);
     void hinweis(const QString& text, bool fehler);
     void loesungPruefen();
+    // Runs the form and makes its exercise one undo step called was.
+    void formularAusfuehren(Aufgabenformular& form, const QString& was);
+    // The result of an edit: one undo step, or its reason in the pane.
+    void bearbeitet(const Ergebnis<Json>& uebung, const QString& was);
 
     Projektsitzung& s_;
     std::function<bool(const QString&)> oeffnen_;
@@ -85,6 +144,7 @@ class Uebungsfenster : public QDockWidget {
     QCheckBox* zeigen_ = nullptr;
     QGridLayout* raster_ = nullptr;
     QAction* loesungZeigen_ = nullptr;
+    QAction* aufgabeHinzu_ = nullptr;
     std::vector<std::unique_ptr<Zeile>> zeilen_;
     std::string aufgabenText_;  // the tasks the rows were built for
 

@@ -264,3 +264,128 @@ TEST(UebungErstellen, TheExerciseHoldsNoAnswer) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// --- Writing tasks ---------------------------------------------------------------------------
+
+struct Entwurf {
+    const char* name;
+    Aufgabenfelder felder;
+    const char* grund;  // the start of the reason; nullptr where the task is taken
+};
+
+class AufgabeSchreiben : public testing::TestWithParam<Entwurf> {};
+
+// A task is taken only where the solution can grade it; the reason names the field.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Felder, AufgabeSchreiben, testing::Values(
+    Entwurf{"Sound", {"Welche Temperatur hat K?", "K", "theta", "0,3", "2"}, nullptr},
+    Entwurf{"ProcessProperty", {"Kühlleistung?", "K", "leistung", "1.5", "0.5"}, nullptr},
+    Entwurf{"ZeroTolerance", {"x von MI?", "MI", "x", "0", "1"}, nullptr},
+    Entwurf{"EmptyText", {"  ", "K", "theta", "0,3", "2"}, "Text: "},
+    Entwurf{"NoName", {"t", "", "theta", "0,3", "2"}, "Zustand oder Prozess: "},
+    Entwurf{"UnknownState", {"t", "Y", "theta", "0,3", "2"}, "Zustand oder Prozess: Einen Zustand „Y“"},
+    Entwurf{"StateHasNoProcess", {"t", "X", "leistung", "1", "2"}, "Zustand oder Prozess: Einen Prozess nach „X“"},
+    Entwurf{"MixingHasNoPower", {"t", "MI", "leistung", "1", "2"}, "Zustand oder Prozess: Für „MI“ gibt es keinen Wert"},
+    Entwurf{"GivenState", {"t", "AUL", "theta", "0,3", "2"}, "Zustand oder Prozess: „AUL“ ist gegeben"},
+    Entwurf{"NoProperty", {"t", "K", "", "0,3", "2"}, "Größe: "},
+    Entwurf{"UnknownProperty", {"t", "K", "farbe", "0,3", "2"}, "Größe: "},
+    Entwurf{"ToleranceNoNumber", {"t", "K", "theta", "0,3 K", "2"}, "Toleranz: „0,3 K“ ist keine Zahl."},
+    Entwurf{"ToleranceEmpty", {"t", "K", "theta", "", "2"}, "Toleranz: Bitte eine Zahl eingeben."},
+    Entwurf{"ToleranceNegative", {"t", "K", "theta", "-0,1", "2"}, "Toleranz: "},
+    Entwurf{"PointsZero", {"t", "K", "theta", "0,3", "0"}, "Punkte: "},
+    Entwurf{"PointsHuge", {"t", "K", "theta", "0,3", "1e400"}, "Punkte: „1e400“ ist keine Zahl."}),
+    [](const testing::TestParamInfo<Entwurf>& i) { return std::string(i.param.name); });
+// clang-format on
+
+TEST_P(AufgabeSchreiben, TakenOrRefusedWithTheField) {
+    const Projekt p = Gelesen(kLoesung);
+    const Berechnung b = Berechnen(p);
+    const Entwurf& e = GetParam();
+    const auto neu = AufgabeHinzufuegen(p, b, e.felder, "");
+    const auto geaendert = AufgabeAendern(p, b, 3, e.felder);
+    if (!e.grund) {
+        ASSERT_TRUE(neu) << neu.grund();
+        ASSERT_TRUE(geaendert) << geaendert.grund();
+        ASSERT_EQ((*neu)["aufgaben"].size(), 4u);
+        EXPECT_EQ((*neu)["aufgaben"][3]["name"], e.felder.name);
+        EXPECT_EQ((*geaendert)["aufgaben"][2]["groesse"], e.felder.groesse);
+        // The solution can grade what was written.
+        Projekt mit = p;
+        mit.setUebung(*neu);
+        EXPECT_TRUE(Loesung::Aus(mit));
+        return;
+    }
+    ASSERT_FALSE(neu);
+    EXPECT_EQ(neu.grund().rfind(e.grund, 0), 0u) << neu.grund();
+    ASSERT_FALSE(geaendert);
+    EXPECT_EQ(geaendert.grund(), neu.grund());
+}
+
+// A teacher writes a task into a project without one, a student's hand-in is graded by it.
+TEST(AufgabeSchreiben, WrittenIntoAPlainProjectAndGraded) {
+    Projekt p = Gelesen(kLoesung);
+    p.setUebung(Json());
+    const Berechnung b = Berechnen(p);
+    const auto u = AufgabeHinzufuegen(
+        p, b, {"Welche Kühlleistung braucht K?", "K", "leistung", "1", "3"}, "Sommerfall");
+    ASSERT_TRUE(u) << u.grund();
+    EXPECT_EQ((*u)["titel"], "Sommerfall");
+    // The entered states are given, in their order.
+    EXPECT_EQ((*u)["gegeben"], Json::parse(R"(["AUL", "ABL", "X"])"));
+    p.setUebung(*u);
+    const auto loesung = Loesung::Aus(p);
+    ASSERT_TRUE(loesung) << loesung.grund();
+    const Bewertung richtig = loesung->Bewerten(Abgabe(R"("1": 56.6)"), "a.lumora");
+    EXPECT_EQ(richtig.punkte, 3);
+    const Bewertung falsch = loesung->Bewerten(Abgabe(R"("1": 50)"), "b.lumora");
+    EXPECT_EQ(falsch.punkte, 0);
+    EXPECT_EQ(falsch.aufgaben.at(0).meldung.rfind("Aufgabe 1: 50,0 kW statt", 0), 0u)
+        << falsch.aufgaben.at(0).meldung;
+    // The fields of the task as the form shows them again.
+    const Aufgabenfelder f = FelderDerAufgabe(p, 1);
+    EXPECT_EQ(f.name, "K");
+    EXPECT_EQ(f.groesse, "leistung");
+    EXPECT_EQ(f.toleranz, "1");
+    EXPECT_EQ(f.punkte, "3");
+}
+
+// Moving and deleting keep each answer with its task and every other key as it was; a task
+// that cannot move says why; deleting the last task removes the exercise.
+TEST(AufgabeSchreiben, MovedAndDeletedWithTheirAnswers) {
+    const Projekt p = Gelesen(kLoesung);  // answer 27.5 to task 1
+    const auto runter = AufgabeVerschieben(p, 1, false);
+    ASSERT_TRUE(runter) << runter.grund();
+    EXPECT_EQ((*runter)["aufgaben"][1]["name"], "MI");
+    EXPECT_EQ((*runter)["antworten"], Json::parse(R"({"2": 27.5})"));
+    EXPECT_EQ((*runter)["aufgaben"][0]["loesung"], -56.6);  // its own key travels with it
+    EXPECT_EQ((*runter)["titel"], "Sommerfall, Übung 3");
+    EXPECT_FALSE(AufgabeVerschieben(p, 1, true));
+    EXPECT_EQ(AufgabeVerschieben(p, 3, false).grund(), "Aufgabe 3 steht schon unten.");
+    EXPECT_FALSE(AufgabeVerschieben(p, 4, true));
+    Projekt q = p;
+    q.setUebung(*runter);
+    const auto hoch = AufgabeVerschieben(q, 2, true);
+    ASSERT_TRUE(hoch);
+    EXPECT_EQ(*hoch, p.uebung());  // there and back: the same exercise
+
+    const auto ohneErste = AufgabeLoeschen(p, 1);
+    ASSERT_TRUE(ohneErste);
+    EXPECT_EQ((*ohneErste)["aufgaben"].size(), 2u);
+    EXPECT_FALSE((*ohneErste).contains("antworten"));  // its answer went with it
+    const auto ohneZweite = AufgabeLoeschen(p, 2);
+    ASSERT_TRUE(ohneZweite);
+    EXPECT_EQ((*ohneZweite)["antworten"], Json::parse(R"({"1": 27.5})"));
+    EXPECT_FALSE(AufgabeLoeschen(p, 0));
+    Projekt eine = p;
+    eine.setUebung(*AufgabeLoeschen(eine, 3));
+    eine.setUebung(*AufgabeLoeschen(eine, 2));
+    const auto leer = AufgabeLoeschen(eine, 1);
+    ASSERT_TRUE(leer);
+    EXPECT_TRUE(leer->is_null());
+}
+
+}  // namespace
+}  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -204,9 +205,14 @@ TEST_F(Projektbetrieb, HoveringAMarkerShowsTheNameOfItsState) {
     EXPECT_FALSE(fenster.ablesung()->text().startsWith("ABL"));
 }
 
-// The enthalpy labels come with the edge scale, and on their own switch without it.
+// The enthalpy labels come with the edge scale, and on their own switch without it, which
+// starts on; it is the same switch in the project window's "Ansicht" menu.
 TEST_F(Projektbetrieb, EnthalpyLabelsOnTheirOwnSwitch) {
     Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    EXPECT_TRUE(fenster.ueberlagerung().enthalpieetiketten);
+    EXPECT_EQ(fenster.enthalpieetiketten(),
+              anwendung.projektfenster().aktion("enthalpieetiketten"));
+    fenster.enthalpieetiketten()->setChecked(false);
     EXPECT_FALSE(fenster.ueberlagerung().enthalpieetiketten);
     fenster.enthalpieetiketten()->setChecked(true);
     EXPECT_TRUE(fenster.ueberlagerung().enthalpieetiketten);
@@ -395,6 +401,68 @@ TEST_F(Projektbetrieb, LowerLimitRedrawsAndIsUndone) {
     // Setting 0 on a file without the key leaves the file as it was.
     EXPECT_TRUE(anwendung.untereGrenzeSetzen("0").isEmpty());
     EXPECT_EQ(anwendung.sitzung().projekt().schreiben(), vorher);
+}
+
+// A state colder than the chart reaches says so in its row, and the project window offers
+// the lower limit that brings it on the chart, as one undo step; "Untere Grenze …" and
+// "Enthalpieetiketten" are in the window's "Ansicht" menu too.
+TEST_F(Projektbetrieb, AStateBelowTheLowerLimitOffersToLowerIt) {
+    Projektfenster& pf = anwendung.projektfenster();
+    for (const char* name : {"untereGrenze", "randmassstab", "enthalpieetiketten"}) {
+        ASSERT_TRUE(pf.aktion(name)) << name;
+        EXPECT_FALSE(pf.aktion(name)->associatedObjects().isEmpty()) << name;  // in a menu
+    }
+    QAction* senken = pf.aktion("grenzeSenken");
+    ASSERT_TRUE(senken);
+    EXPECT_FALSE(senken->isEnabled());
+    anwendung.sitzung().eintragEinfuegen(
+        Liste::Zustaende, 2, Json::parse(R"({"name": "KALT", "theta": -12, "phi": 80})"),
+        "Zustand");
+    const QAbstractItemModel* m = pf.zustaende()->model();
+    EXPECT_EQ(m->data(m->index(2, Zustandsmodell::Bemerkung)).toString(),
+              QString::fromUtf8("unter der unteren Grenze"));
+    ASSERT_TRUE(senken->isEnabled());
+    // h - 2500 x of -12 °C, 80 % lies just below -12: the next coarse step of 10 K below it.
+    EXPECT_EQ(senken->text(), QString::fromUtf8("Untere Grenze auf −20 °C senken"));
+    const int schritte = anwendung.sitzung().verlauf().count();
+    senken->trigger();
+    EXPECT_EQ(anwendung.sitzung().projekt().thetaUnten(), -20);
+    EXPECT_EQ(anwendung.sitzung().verlauf().count(), schritte + 1);
+    EXPECT_TRUE(anwendung.sitzung().stand().zustaende[2].punkt->aufLeinwand);
+    EXPECT_EQ(m->data(m->index(2, Zustandsmodell::Bemerkung)).toString(), QString());
+    EXPECT_FALSE(senken->isEnabled());
+    EXPECT_FALSE(pf.findChild<QWidget*>("unterGrenze")->isVisibleTo(&pf));
+    anwendung.sitzung().verlauf().undo();
+    EXPECT_TRUE(senken->isEnabled());
+    EXPECT_TRUE(pf.findChild<QWidget*>("unterGrenze")->isVisibleTo(&pf));
+}
+
+// A series' point reads out with the decimals of the tables, and a zone's column counts the
+// points and hours outside beside those inside.
+TEST_F(Projektbetrieb, SeriesReadOutAndZoneRowInsideAndOutside) {
+    anwendung.sitzung().eintragEinfuegen(Liste::Zonen, 0, Json::parse(R"(
+        {"name": "Behaglichkeit", "theta": [20, 26], "phi": [30, 65]})"),
+                                         "Zone");
+    anwendung.sitzung().eintragEinfuegen(Liste::Messreihen, 0, Json::parse(R"(
+        {"name": "Büro", "zeit": ["2024-01-01 00:00", "2024-01-01 01:00", "2024-01-01 02:00",
+         "2024-01-01 03:00"], "theta": [22, 30, 24, 23.123], "phi": [40, 50, 45, 47.75]})"),
+                                         "Reihe");
+    const QAbstractItemModel* m = anwendung.projektfenster().messreihen()->model();
+    const QString zelle = m->data(m->index(0, Messreihenmodell::Zonen)).toString();
+    EXPECT_TRUE(zelle.startsWith(QString::fromUtf8("innen 3 (75,0 %), "))) << zelle.toStdString();
+    EXPECT_TRUE(zelle.contains(QString::fromUtf8("; außen 1 (25,0 %), 1,0 h")))
+        << zelle.toStdString();
+
+    Diagrammfenster& fenster = *anwendung.dialog().diagrammfenster();
+    const auto& reihen = fenster.ueberlagerung().reihen;
+    ASSERT_EQ(reihen.size(), 1u);
+    const QString text = reihen[0].text(3);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("ϑ = 23,12 °C"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("φ = 47,8 %"))) << text.toStdString();
+    // x with the table's three decimals, not "x = 8,618262 g/kg".
+    const QString x = text.mid(text.indexOf("x = "));
+    EXPECT_TRUE(QRegularExpression("^x = \\d+,\\d{3} g/kg$").match(x).hasMatch())
+        << x.toStdString();
 }
 
 TEST_F(Projektbetrieb, TheStateFormSaysWhatIsWrongBeforeItAccepts) {

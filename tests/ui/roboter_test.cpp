@@ -991,6 +991,8 @@ class Roboter {
             k->click();
         } else if (auto* form = qobject_cast<Eintragsformular*>(w)) {
             formularAusfuellen(form);
+        } else if (auto* aufgabe = qobject_cast<Aufgabenformular*>(w)) {
+            aufgabeAusfuellen(aufgabe);
         } else if (auto* datei = qobject_cast<QFileDialog*>(w)) {
             dateiWaehlen(datei);
         } else if (auto* druck = qobject_cast<QPrintDialog*>(w)) {
@@ -1020,6 +1022,35 @@ class Roboter {
         } else {
             protokoll_("  \"" + titel + "\": closed");
             w->close();
+        }
+    }
+
+    // A task: a state or process of the project with a sound tolerance and points, or random
+    // texts; then OK, which a refused task leaves disabled, or Escape.
+    void aufgabeAusfuellen(Aufgabenformular* form) {
+        const std::string titel = S(form->windowTitle());
+        if (z_.ja(0.6)) {
+            if (form->text()->text().isEmpty()) textSetzen(form->text(), "Frage");
+            if (form->name()->count() > 0)
+                form->name()->setCurrentIndex(z_.bis(form->name()->count()));
+            form->groesse()->setCurrentIndex(z_.bis(form->groesse()->count()));
+            textSetzen(form->toleranz(), "0.5");
+            protokoll_("  \"" + titel + "\": " + S(form->name()->currentText()) + ", " +
+                       S(form->groesse()->currentText()));
+        } else {
+            for (QLineEdit* feld : form->findChildren<QLineEdit*>()) {
+                if (!feld->isVisible() || !z_.ja(0.5)) continue;
+                const QString text = z_.ja(0.3) ? z_.name() : z_.text();
+                protokoll_("  \"" + titel + "\": type \"" + S(text) + "\"");
+                textSetzen(feld, text);
+            }
+        }
+        if (z_.ja(0.2)) {
+            protokoll_("  \"" + titel + "\": Escape");
+            QTest::keyClick(form, Qt::Key_Escape);
+        } else {
+            protokoll_("  \"" + titel + "\": OK" + (form->ok()->isEnabled() ? "" : " (refused)"));
+            form->ok()->click();
         }
     }
 

@@ -3,19 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
 
 #include "core/zahlen.h"
 #include "ui/anwendung.h"
 #include "ui/diagrammfenster.h"
+#include "ui/projektfenster.h"
 #include "ui/uebungsfenster.h"
 
 namespace lumora {
@@ -33,33 +40,41 @@ const char* const kLoesung = R"({
 }
 )";
 
-class Uebungsbetrieb : public testing::Test {
+// The program with a project opened from a file of a temporary folder.
+class Betrieb : public testing::Test {
   protected:
-    void SetUp() override {
+    void Oeffnen(const std::string& text, const QString& datei) {
         QStandardPaths::setTestModeEnabled(true);
         ASSERT_TRUE(ordner.isValid());
-        const auto loesung = Projekt::Lesen(kLoesung);
-        ASSERT_TRUE(loesung);
-        const auto aufgabe = UebungErstellen(*loesung);
-        ASSERT_TRUE(aufgabe) << aufgabe.grund();
-        pfad = ordner.filePath("aufgabe.lumora");
+        pfad = ordner.filePath(datei);
         QFile f(pfad);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(aufgabe->schreiben().c_str());
+        f.write(text.c_str());
         f.close();
         ASSERT_TRUE(anwendung.oeffnen(pfad));
         fenster = anwendung.projektfenster().uebung();
     }
     void TearDown() override { anwendung.sitzung().wiederherstellungLoeschen(); }
 
-    std::optional<double> Antwort(std::size_t nr) {
-        return UebungLesen(anwendung.sitzung().projekt())->antworten.at(nr - 1);
-    }
-
     QTemporaryDir ordner;
     QString pfad;
     Anwendung anwendung;
     Uebungsfenster* fenster = nullptr;
+};
+
+class Uebungsbetrieb : public Betrieb {
+  protected:
+    void SetUp() override {
+        const auto loesung = Projekt::Lesen(kLoesung);
+        ASSERT_TRUE(loesung);
+        const auto aufgabe = UebungErstellen(*loesung);
+        ASSERT_TRUE(aufgabe) << aufgabe.grund();
+        Oeffnen(aufgabe->schreiben(), "aufgabe.lumora");
+    }
+
+    std::optional<double> Antwort(std::size_t nr) {
+        return UebungLesen(anwendung.sitzung().projekt())->antworten.at(nr - 1);
+    }
 };
 
 TEST_F(Uebungsbetrieb, TypedAndTakenAnswersAreUndoSteps) {
@@ -218,6 +233,152 @@ TEST(Beispiele, TheExerciseAndItsSolutionAreNamedByTheirTitle) {
     EXPECT_EQ(Beispieltitel(beispiele.filePath("uebung-sommerfall-loesung.lumora")),
               QString::fromUtf8("Lösung: Sommerfall – Mischen, Kühlen, Nachheizen"));
     EXPECT_EQ(Beispieltitel(beispiele.filePath("sommerfall.lumora")), "Sommerfall");
+    // Opened from the examples, the solution is called by its title, not "Unbenannt".
+    QStandardPaths::setTestModeEnabled(true);
+    Anwendung anwendung;
+    ASSERT_TRUE(anwendung.projektfenster().oeffnen(
+        beispiele.filePath("uebung-sommerfall-loesung.lumora"), true));
+    EXPECT_EQ(anwendung.sitzung().titelname(),
+              QString::fromUtf8("Sommerfall – Mischen, Kühlen, Nachheizen"));
+    EXPECT_TRUE(anwendung.projektfenster().windowTitle().contains(
+        QString::fromUtf8("Sommerfall – Mischen, Kühlen, Nachheizen")));
+    anwendung.sitzung().wiederherstellungLoeschen();
+}
+
+// A teacher's project without an exercise: the summer heater with its solution.
+const char* const kOhneUebung = R"({
+  "lumora": 1,
+  "eingabe": ["50", "10", "5", "0.03", "0.005", "0.0025", "1013"],
+  "zustaende": [{"name": "AUL", "theta": 32, "phi": 40}],
+  "prozesse": [{"art": "heizen", "von": "AUL", "nach": "H", "theta": 40, "massenstrom": 1000}]
+}
+)";
+
+class Aufgabenbetrieb : public Betrieb {
+  protected:
+    void SetUp() override { Oeffnen(kOhneUebung, "heizen.lumora"); }
+
+    // Fills the form that `tun` opens with `ausfuellen` and confirms it.
+    void MitFormular(const std::function<void()>& tun,
+                     const std::function<void(Aufgabenformular&)>& ausfuellen) {
+        bool gesehen = false;
+        QTimer::singleShot(0, [&] {
+            auto* form = qobject_cast<Aufgabenformular*>(QApplication::activeModalWidget());
+            if (!form) return;
+            gesehen = true;
+            ausfuellen(*form);
+            form->ok()->click();
+            if (form->isVisible()) form->reject();
+        });
+        tun();
+        EXPECT_TRUE(gesehen);
+    }
+    const Json& Uebung() { return anwendung.sitzung().projekt().uebung(); }
+};
+
+// "Aufgabe hinzufügen …" in a project without an exercise: the form refuses what the
+// solution cannot grade, naming the field, and takes a sound task as one undo step; the
+// exercise then grades a hand-in by it.
+TEST_F(Aufgabenbetrieb, WritingATaskAndGradingIt) {
+    EXPECT_FALSE(fenster->isVisibleTo(&anwendung.projektfenster()));
+    QAction* hinzu = fenster->aufgabeAktion();
+    EXPECT_TRUE(hinzu->associatedObjects().size() >= 2);  // the pane and the project menu
+    const int schritte = anwendung.sitzung().verlauf().count();
+    MitFormular([&] { hinzu->trigger(); },
+                [](Aufgabenformular& f) {
+                    EXPECT_FALSE(f.ok()->isEnabled());
+                    f.text()->setText("Welche Heizleistung braucht H?");
+                    f.name()->setCurrentText("H");
+                    f.groesse()->setCurrentIndex(f.groesse()->findData("leistung"));
+                    f.toleranz()->setText("0,1 kW");
+                    EXPECT_FALSE(f.ok()->isEnabled());
+                    EXPECT_EQ(f.meldung()->text(),
+                              QString::fromUtf8("Toleranz: „0,1 kW“ ist keine Zahl."));
+                    f.toleranz()->setText("0,1");
+                    f.name()->setCurrentText("AUL");  // no process makes AUL
+                    EXPECT_TRUE(f.meldung()->text().startsWith("Zustand oder Prozess: "));
+                    f.name()->setCurrentText("H");
+                    f.punkte()->setText("2");
+                    EXPECT_TRUE(f.ok()->isEnabled()) << f.meldung()->text().toStdString();
+                });
+    EXPECT_EQ(anwendung.sitzung().verlauf().count(), schritte + 1);
+    ASSERT_TRUE(HatUebung(anwendung.sitzung().projekt()));
+    EXPECT_EQ(Uebung()["titel"], "heizen");
+    EXPECT_EQ(Uebung()["aufgaben"][0]["groesse"], "leistung");
+    EXPECT_TRUE(fenster->isVisibleTo(&anwendung.projektfenster()));
+    ASSERT_TRUE(fenster->antwortfeld(1));
+    // The answer field holds a sign and six digits.
+    QLineEdit* feld = fenster->antwortfeld(1);
+    EXPECT_GE(feld->width(), feld->fontMetrics().horizontalAdvance(QString::fromUtf8("−123,456")));
+
+    // The solution grades: 1000 kg/h from 32 to 40 °C.
+    const auto loesung = Loesung::Aus(anwendung.sitzung().projekt());
+    ASSERT_TRUE(loesung) << loesung.grund();
+    const auto aufgabe = UebungErstellen(anwendung.sitzung().projekt());
+    ASSERT_TRUE(aufgabe) << aufgabe.grund();
+    Projekt abgabe = *aufgabe;
+    abgabe.setUebung(MitAntwort(abgabe.uebung(), 1, loesung->werte().at(0) + 0.05));
+    EXPECT_EQ(loesung->Bewerten(abgabe, "abgabe.lumora").punkte, 2);
+    abgabe.setUebung(MitAntwort(abgabe.uebung(), 1, loesung->werte().at(0) + 0.5));
+    EXPECT_EQ(loesung->Bewerten(abgabe, "abgabe.lumora").punkte, 0);
+
+    anwendung.sitzung().verlauf().undo();
+    EXPECT_FALSE(HatUebung(anwendung.sitzung().projekt()));
+}
+
+// A task is changed, moved and deleted from its menu, each one undo step; the pane says
+// "1 Punkt".
+TEST_F(Aufgabenbetrieb, TasksAreChangedMovedAndDeletedAsUndoSteps) {
+    for (const char* groesse : {"theta", "leistung"}) {
+        MitFormular([&] { fenster->aufgabeAktion()->trigger(); },
+                    [&](Aufgabenformular& f) {
+                        f.text()->setText(QString("Frage %1").arg(groesse));
+                        f.name()->setCurrentText("H");
+                        f.groesse()->setCurrentIndex(f.groesse()->findData(groesse));
+                        f.toleranz()->setText("0.5");
+                    });
+    }
+    ASSERT_EQ(Uebung()["aufgaben"].size(), 2u);
+    const auto text = [&](std::size_t nr) {
+        return QString::fromStdString(Uebung()["aufgaben"][nr - 1]["text"]);
+    };
+    const QList<QLabel*> etiketten = fenster->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(etiketten.begin(), etiketten.end(),
+                            [](const QLabel* l) { return l->text().contains("1 Punkt)"); }));
+    const std::string vorher = anwendung.sitzung().projekt().schreiben();
+    const int schritte = anwendung.sitzung().verlauf().count();
+
+    // "Aufgabe bearbeiten …": the form opens with the task's fields.
+    MitFormular([&] { fenster->aufgabeBearbeiten(2); },
+                [](Aufgabenformular& f) {
+                    EXPECT_EQ(f.text()->text(), "Frage leistung");
+                    EXPECT_EQ(f.toleranz()->text(), "0,5");
+                    f.punkte()->setText("3");
+                });
+    EXPECT_EQ(Uebung()["aufgaben"][1]["punkte"], 3);
+    QMenu* menue = fenster->aufgabenmenue(2);
+    ASSERT_TRUE(menue);
+    const auto eintrag = [](QMenu* m, const char* text) {
+        for (QAction* a : m->actions()) {
+            if (a->text() == QString::fromUtf8(text)) return a;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    // The menu's entries act once the menu has closed.
+    eintrag(menue, "Nach oben")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text(1), "Frage leistung");
+    eintrag(fenster->aufgabenmenue(1), "Aufgabe löschen")->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Uebung()["aufgaben"].size(), 1u);
+    EXPECT_EQ(text(1), "Frage theta");
+    // Moving the only task says why not and changes nothing.
+    eintrag(fenster->aufgabenmenue(1), "Nach unten")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fenster->meldung()->text(), QString::fromUtf8("Aufgabe 1 steht schon unten."));
+    EXPECT_EQ(anwendung.sitzung().verlauf().count(), schritte + 3);
+    for (int i = 0; i < 3; ++i) anwendung.sitzung().verlauf().undo();
+    EXPECT_EQ(anwendung.sitzung().projekt().schreiben(), vorher);
 }
 
 }  // namespace
