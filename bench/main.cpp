@@ -83,6 +83,7 @@ constexpr Verhaeltnis kVerhaeltnisse[] = {
     {"messreihe/zeichnen", "reference/default", 10},
     {"overlay/drag", "reference/default", 10},
     {"overlay/drag_messreihe", "reference/default", 10},
+    {"overlay/drag_anlage", "reference/default", 10},
     {"wetterjahr/import", "reference/default", 30},
     {"wetterjahr/klassen", "reference/default", 3},
     {"anlage/jahr", "reference/default", 10},

@@ -21,7 +21,12 @@ QFont Schrift(double punkt, bool fett = false) {
     return f;
 }
 
-QString Zahl(double v) { return QLocale().toString(v, 'g', 10); }
+// In the user's notation, without grouping, so that no separator reads as a decimal point.
+QString Zahl(double v) {
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l.toString(v, 'g', 10);
+}
 
 // Sizes in pixels.
 constexpr double kRand = 10;

@@ -161,6 +161,30 @@ TEST(ExportDateien, WeatherYearAndItsClassTable) {
               2);
 }
 
+// --balken writes the month bars of the project's unit; a project without a unit, or a file
+// ending that is no picture, is refused.
+TEST(ExportDateien, MonthBarsOfTheUnit) {
+    QTemporaryDir ordner;
+    const QString jahr = QDir(LUMORA_BEISPIELE).filePath("jahresbetrieb.lumora");
+    const QString svg = ordner.filePath("balken.svg");
+    std::ostringstream aus, fehler;
+    ASSERT_EQ(Exportieren({"lumora-export", jahr, "--balken", svg}, aus, fehler, ","), 0)
+        << fehler.str();
+    QFile f(svg);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains("RLT 1"));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Dez")));
+
+    const QString ohne = QDir(LUMORA_BEISPIELE).filePath("sommerfall.lumora");
+    std::ostringstream aus2, fehler2;
+    EXPECT_EQ(Exportieren({"lumora-export", ohne, "--balken", svg}, aus2, fehler2, ","), 1);
+    EXPECT_EQ(fehler2.str(), "lumora-export: Das Projekt hat keine Anlage.\n");
+    EXPECT_EQ(Exportieren({"lumora-export", jahr, "--balken", ordner.filePath("b.csv")}, aus2,
+                          fehler2, ","),
+              2);
+}
+
 TEST(ExportDateien, ImagesShowTheStatesOverTheChart) {
     QTemporaryDir ordner;
     const QString gut = ordner.filePath("gut.lumora");

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <ostream>
 
+#include "bild/monatsbalken.h"
 #include "bild/projektbild.h"
 #include "datei/befehlszeile.h"
 #include "datei/dateien.h"
@@ -93,6 +94,20 @@ bool KlassenSchreiben(const Berechnung& b, const std::string& name, const QStrin
     return false;
 }
 
+// Writes the month bars of the project's unit.
+bool BalkenSchreiben(const Berechnung& b, const QString& ziel, std::ostream& fehler) {
+    if (!b.anlage || !b.anlage->jahr) {
+        fehler << kProgramm << ": "
+               << (b.anlage ? "Die Anlage rechnet nicht: " + b.anlage->fehler
+                            : std::string("Das Projekt hat keine Anlage."))
+               << "\n";
+        return false;
+    }
+    const QString f = MonatsbalkenSpeichern(MonatsbalkenAus(b.anlage->name, *b.anlage->jahr), ziel);
+    if (!f.isEmpty()) fehler << kProgramm << ": " << f.toStdString() << "\n";
+    return f.isEmpty();
+}
+
 int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
     fehler << kProgramm << ": " << meldung << "\nHilfe: " << kProgramm << " --help\n";
     return 2;
@@ -118,6 +133,10 @@ void OptionenAnlegen(Befehlszeile& befehlszeile) {
                             "Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten "
                             "Wetterjahrs, mit --name des so benannten, als CSV-Datei.",
                             "DATEI.csv"});
+    befehlszeile.addOption({"balken",
+                            "Schreibt die Monatsbalken der Anlage des Projekts als .svg, .pdf "
+                            "oder .png.",
+                            "DATEI"});
     befehlszeile.addOption({"uebung",
                             "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.",
                             "AUFGABE.lumora"});
@@ -132,7 +151,7 @@ void OptionenAnlegen(Befehlszeile& befehlszeile) {
 // --bewerte: grades the hand-ins against the solution at pfad.
 int Bewerten(const Befehlszeile& befehlszeile, const QString& pfad, std::ostream& aus,
              std::ostream& fehler, const std::string& dezimaltrenner) {
-    for (const char* andere : {"uebung", "messreihe", "klassen"}) {
+    for (const char* andere : {"uebung", "messreihe", "klassen", "balken"}) {
         if (befehlszeile.isSet(andere)) {
             return Befehlszeilenfehler(
                 fehler, "„--bewerte“ gilt nicht zusammen mit „--" + std::string(andere) + "“.");
@@ -169,9 +188,14 @@ std::optional<std::string> Widerspruch(const Befehlszeile& befehlszeile, const Q
     if (!klassen.isEmpty() && FormatVon(klassen.last()) != Format::Tabelle) {
         return "Die Klassentabelle „" + klassen.last().toStdString() + "“ braucht die Endung .csv.";
     }
+    const QStringList balken = befehlszeile.values("balken");
+    if (!balken.isEmpty() && FormatVon(balken.last()) != Format::Bild) {
+        return "Die Monatsbalken „" + balken.last().toStdString() +
+               "“ brauchen die Endung .svg, .pdf oder .png.";
+    }
     const QStringList ausgaben = befehlszeile.values("o");
     if (ausgaben.isEmpty() && !befehlszeile.isSet("json") && uebung.isEmpty() &&
-        klassen.isEmpty()) {
+        klassen.isEmpty() && balken.isEmpty()) {
         return "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.";
     }
     for (const QString& datei : ausgaben) {
@@ -232,6 +256,10 @@ int Ausfuehren(const Befehlszeile& befehlszeile, const QString& pfad, std::ostre
     if (!klassen.isEmpty() &&
         !KlassenSchreiben(b, name.isEmpty() ? std::string() : name.last().toStdString(),
                           klassen.last(), fehler)) {
+        return 1;
+    }
+    if (const QStringList balken = befehlszeile.values("balken");
+        !balken.isEmpty() && !BalkenSchreiben(b, balken.last(), fehler)) {
         return 1;
     }
     if (befehlszeile.isSet("json")) aus << BerichtText(b);
