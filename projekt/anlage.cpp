@@ -5,7 +5,6 @@
 #include <limits>
 #include <system_error>
 #include <thread>
-#include <unordered_map>
 
 #include "core/einheiten.h"
 #include "core/groesse.h"
@@ -491,29 +490,34 @@ struct Aussenwerte {
 Aussenwerte AussenwerteVon(const Anlage& a, const Messreihe& r,
                            const std::vector<std::optional<Zeitstelle>>& stellen) {
     Aussenwerte w;
-    const auto streuung = [](const std::pair<double, double>& p) {
-        return std::hash<double>()(p.first) * 31 + std::hash<double>()(p.second);
-    };
-    std::unordered_map<std::pair<double, double>, std::size_t, decltype(streuung)> index(r.Punkte(),
-                                                                                         streuung);
     for (std::size_t i = 0; i < r.Punkte(); ++i) {
         const auto& stelle = stellen[i];
-        if (!stelle || !(stelle->gewicht > 0) ||
-            !a.betrieb.Enthaelt(stelle->monat, stelle->stunde)) {
-            continue;
+        if (stelle && stelle->gewicht > 0 && a.betrieb.Enthaelt(stelle->monat, stelle->stunde)) {
+            w.punkte.push_back(i);
         }
-        const std::pair paar{r.theta[i], i < r.feuchte.size() ? r.feuchte[i] : std::nan("")};
-        std::size_t k = w.paare.size();
-        // A value that is no number cannot be ordered; its pair computes nothing anyway.
-        if (std::isnan(paar.first) || std::isnan(paar.second)) {
+    }
+    const auto paarVon = [&](std::size_t i) {
+        return std::pair{r.theta[i], i < r.feuchte.size() ? r.feuchte[i] : std::nan("")};
+    };
+    const auto zahlen = [](const std::pair<double, double>& p) {
+        return !std::isnan(p.first) && !std::isnan(p.second);
+    };
+    // The points in the order of their pairs, so that equal pairs stand together; a value that
+    // is no number cannot be ordered and keeps a pair of its own, which computes nothing.
+    std::vector<std::size_t> folge(w.punkte.size());
+    for (std::size_t k = 0; k < folge.size(); ++k) folge[k] = k;
+    const auto mitZahlen = std::stable_partition(
+        folge.begin(), folge.end(), [&](std::size_t k) { return zahlen(paarVon(w.punkte[k])); });
+    std::sort(folge.begin(), mitZahlen, [&](std::size_t k, std::size_t l) {
+        return paarVon(w.punkte[k]) < paarVon(w.punkte[l]);
+    });
+    w.paarVon.resize(w.punkte.size());
+    for (auto it = folge.begin(); it != folge.end(); ++it) {
+        const auto paar = paarVon(w.punkte[*it]);
+        if (it == folge.begin() || it > mitZahlen || !(paar == w.paare.back())) {
             w.paare.push_back(paar);
-        } else if (const auto [it, neu] = index.try_emplace(paar, k); neu) {
-            w.paare.push_back(paar);
-        } else {
-            k = it->second;
         }
-        w.punkte.push_back(i);
-        w.paarVon.push_back(k);
+        w.paarVon[*it] = w.paare.size() - 1;
     }
     return w;
 }
@@ -523,8 +527,10 @@ std::vector<std::optional<Anlagenstunde>> PaareRechnen(
     const Anlage& a, const Luftdruck& d, double massenstrom, bool phi,
     const std::vector<std::pair<double, double>>& paare) {
     std::vector<std::optional<Anlagenstunde>> stunden(paare.size());
-    const auto rechnen = [&](std::size_t von, std::size_t bis) {
-        for (std::size_t k = von; k < bis; ++k) {
+    // Every teile-th pair from `erste`: the pairs come sorted by temperature, and winter hours
+    // take more steps than summer ones, so interleaving keeps the parts alike.
+    const auto rechnen = [&](std::size_t erste, std::size_t teile) {
+        for (std::size_t k = erste; k < paare.size(); k += teile) {
             const auto [theta, f] = paare[k];
             if (!std::isfinite(theta) || !std::isfinite(f)) continue;
             const auto aussen = ZustandAusPaar(d, phi ? Paar::ThetaPhi : Paar::ThetaX, theta,
@@ -540,14 +546,13 @@ std::vector<std::optional<Anlagenstunde>> PaareRechnen(
     const std::size_t teile = std::min(kerne, 1 + paare.size() / kMindestensJeKern);
     std::vector<std::thread> helfer;
     for (std::size_t t = 1; t < teile; ++t) {
-        const std::size_t von = paare.size() * t / teile, bis = paare.size() * (t + 1) / teile;
         try {
-            helfer.emplace_back(rechnen, von, bis);
+            helfer.emplace_back(rechnen, t, teile);
         } catch (const std::system_error&) {
-            rechnen(von, bis);  // no thread to be had: this one does the part
+            rechnen(t, teile);  // no thread to be had: this one does the part
         }
     }
-    rechnen(0, paare.size() / teile);
+    rechnen(0, teile);
     for (std::thread& h : helfer) h.join();
     return stunden;
 }
@@ -582,12 +587,11 @@ Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r,
             j.unmoeglich += stelle.gewicht;
             continue;
         }
-        Anlagenstunde s = *gerechnet;
+        Anlagenstunde& s = j.stunden.emplace_back(*gerechnet);
         s.index = i;
         s.monat = stelle.monat;
         s.gewicht = stelle.gewicht;
         j.Addieren(s);
-        j.stunden.push_back(std::move(s));
     }
     return j;
 }
