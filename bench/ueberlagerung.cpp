@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "bench/hintergrund.h"
 #include "bild/projektbild.h"
 #include "projekt/berechnung.h"
 #include "projekt/messreihe.h"
@@ -178,11 +179,7 @@ void Zeichnen(benchmark::State& state) {
     Diagrammfenster fenster;  // not shown: only its canvas size counts
     const QSize innen = fenster.leinwand().innenGroesse();
     for (auto _ : state) {
-        QImage bild(innen, QImage::Format_ARGB32_Premultiplied);
-        bild.fill(Qt::transparent);
-        QPainter p(&bild);
-        HintergrundMalen(p, u, innen);
-        p.end();
+        const QImage bild = HintergrundBild(u, innen);
         benchmark::DoNotOptimize(bild.constBits());
     }
     state.counters["points"] =

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "bench/hintergrund.h"
 #include "bild/projektbild.h"
 #include "bild/ueberlagerung.h"
 #include "projekt/berechnung.h"
@@ -84,22 +85,13 @@ void Klassen(benchmark::State& state) {
     std::size_t klassen = 0;
     for (auto _ : state) {
         const Haeufigkeit h = Klassieren(a->moeglich, Klassenbreite{});
-        const Ueberlagerung u = UeberlagerungAus(projekt, b);
-        QImage bild(innen, QImage::Format_ARGB32_Premultiplied);
-        bild.fill(Qt::transparent);
-        QPainter p(&bild);
-        HintergrundMalen(p, u, innen);
-        p.end();
+        const QImage bild = HintergrundBild(UeberlagerungAus(projekt, b), innen);
         benchmark::DoNotOptimize(bild.constBits());
         klassen = h.klassen.size();
     }
     state.counters["classes"] = static_cast<double>(klassen);
     // The share of the canvas the map covers, so that a map drawn nowhere shows.
-    QImage bild(innen, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    HintergrundMalen(p, UeberlagerungAus(projekt, b), innen);
-    p.end();
+    const QImage bild = HintergrundBild(UeberlagerungAus(projekt, b), innen);
     std::size_t gemalt = 0;
     for (int y = 0; y < bild.height(); ++y) {
         for (int x = 0; x < bild.width(); ++x) gemalt += qAlpha(bild.pixel(x, y)) > 0;

@@ -35,13 +35,6 @@ constexpr double kProbe = 22;
 constexpr double kLuecke = 6;
 constexpr double kAbstand = 6;  // from the canvas's edges
 
-QFont Schrift(bool fett) {
-    QFont f("Arial");
-    f.setPointSizeF(8);
-    f.setBold(fett);
-    return f;
-}
-
 QString Titel() { return QString("Betriebsarten"); }
 QString Fenstertext() { return QString("Zuluftfeld"); }
 
@@ -53,8 +46,8 @@ QString Text(Betriebsart a) {
 double Zeile(const QFontMetricsF& fm) { return fm.height() + 2; }
 
 QSizeF Legendengroesse(const Anlagenbild& a) {
-    const QFontMetricsF fett(Schrift(true));
-    const QFontMetricsF fm(Schrift(false));
+    const QFontMetricsF fett(Legendenschrift(true));
+    const QFontMetricsF fm(Legendenschrift(false));
     double breite = std::max(fett.horizontalAdvance(Titel()), fm.horizontalAdvance(Fenstertext()));
     const std::vector<Betriebsart> arten = a.arten();
     for (Betriebsart art : arten) breite = std::max(breite, fm.horizontalAdvance(Text(art)));
@@ -227,8 +220,8 @@ QRectF Anlagenlegendenbox(const Ueberlagerung& u, QSize innen) {
 
 void AnlagenlegendeMalen(QPainter& p, const Anlagenbild& a, const QRectF& box) {
     if (box.isEmpty()) return;
-    const QFontMetricsF fett(Schrift(true));
-    const QFontMetricsF fm(Schrift(false));
+    const QFontMetricsF fett(Legendenschrift(true));
+    const QFontMetricsF fm(Legendenschrift(false));
     const double zeile = Zeile(fm);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -238,12 +231,12 @@ void AnlagenlegendeMalen(QPainter& p, const Anlagenbild& a, const QRectF& box) {
     const double links = box.left() + kRand;
     const double text = links + kProbe + kLuecke;
     double y = box.top() + kRand;
-    p.setFont(Schrift(true));
+    p.setFont(Legendenschrift(true));
     p.setPen(Qt::black);
     p.drawText(QRectF(links, y, box.right() - links, fett.height()),
                Qt::AlignLeft | Qt::AlignVCenter, Titel());
     y += fett.height() + 2;
-    p.setFont(Schrift(false));
+    p.setFont(Legendenschrift(false));
     for (Betriebsart art : a.arten()) {
         p.setPen(Qt::NoPen);
         p.setBrush(Betriebsartfarbe(art));

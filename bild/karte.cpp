@@ -32,13 +32,6 @@ constexpr double kBalkenHoehe = 10;
 constexpr double kMarke = 3;      // the tick under the bar
 constexpr int kBalkenTeile = 70;  // the bar drawn as so many strips, which every device takes
 
-QFont Schrift(bool fett) {
-    QFont f("Arial");
-    f.setPointSizeF(8);
-    f.setBold(fett);
-    return f;
-}
-
 QString Titel() { return QString("Stunden je Klasse"); }
 
 QString Zahl(double v) { return QLocale().toString(v, 'g', 10); }
@@ -46,6 +39,13 @@ QString Zahl(double v) { return QLocale().toString(v, 'g', 10); }
 bool MitNamen(const std::vector<Haeufigkeitskarte>& karten) { return karten.size() > 1; }
 
 }  // namespace
+
+QFont Legendenschrift(bool fett) {
+    QFont f("Arial");
+    f.setPointSizeF(8);
+    f.setBold(fett);
+    return f;
+}
 
 Haeufigkeitskarte KarteAus(QString name, std::shared_ptr<const Haeufigkeit> h, const Eingabe& e) {
     Haeufigkeitskarte k;
@@ -137,8 +137,8 @@ std::vector<double> Skalenmarken(double hoechste) {
 
 QSizeF KartenlegendeGroesse(const std::vector<Haeufigkeitskarte>& karten) {
     if (karten.empty()) return {};
-    const QFontMetricsF fett(Schrift(true));
-    const QFontMetricsF fm(Schrift(false));
+    const QFontMetricsF fett(Legendenschrift(true));
+    const QFontMetricsF fm(Legendenschrift(false));
     double breite = std::max(fett.horizontalAdvance(Titel()), kBalkenBreite);
     double hoehe = fett.height() + 2;
     for (const Haeufigkeitskarte& k : karten) {
@@ -160,8 +160,8 @@ QSizeF KartenlegendeGroesse(const std::vector<Haeufigkeitskarte>& karten) {
 void KartenlegendeMalen(QPainter& p, const std::vector<Haeufigkeitskarte>& karten,
                         const QRectF& box) {
     if (karten.empty() || box.isEmpty()) return;
-    const QFontMetricsF fett(Schrift(true));
-    const QFontMetricsF fm(Schrift(false));
+    const QFontMetricsF fett(Legendenschrift(true));
+    const QFontMetricsF fm(Legendenschrift(false));
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(128, 128, 128), 1));
@@ -169,12 +169,12 @@ void KartenlegendeMalen(QPainter& p, const std::vector<Haeufigkeitskarte>& karte
     p.drawRect(box);
     const double links = box.left() + kRand;
     double y = box.top() + kRand;
-    p.setFont(Schrift(true));
+    p.setFont(Legendenschrift(true));
     p.setPen(Qt::black);
     p.drawText(QRectF(links, y, box.width() - 2 * kRand, fett.height()),
                Qt::AlignLeft | Qt::AlignVCenter, Titel());
     y += fett.height() + 2;
-    p.setFont(Schrift(false));
+    p.setFont(Legendenschrift(false));
     for (const Haeufigkeitskarte& k : karten) {
         if (MitNamen(karten)) {
             p.setPen(Qt::black);

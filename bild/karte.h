@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPolygonF>
 #include <QRectF>
 #include <QSize>
@@ -15,6 +16,9 @@
 class QPainter;
 
 namespace lumora {
+
+// The font of every legend over the chart: Arial 8 pt, bold for titles.
+QFont Legendenschrift(bool fett = false);
 
 // A weather year drawn as a frequency map: each class with hours as the quadrilateral between
 // its two isotherms and its two lines of constant x, filled by its hours.

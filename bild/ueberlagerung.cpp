@@ -256,12 +256,6 @@ void EnthalpieetikettenMalen(QPainter& p, const Eingabe& e, QSize innen) {
     }
 }
 
-QFont Legendenschrift() {
-    QFont f("Arial");
-    f.setPointSizeF(8);
-    return f;
-}
-
 // The legend's sizes in pixels: margin, line sample and the gap after it.
 constexpr double kLegendenRand = 5;
 constexpr double kLegendenProbe = 22;
