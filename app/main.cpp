@@ -2,12 +2,14 @@
 #include <optional>
 
 #include "datei/befehlszeile.h"
+#include "datei/sprache.h"
 #include "ui/anwendung.h"
-#include "ui/sprache.h"
 
 int main(int argc, char* argv[]) {
-    // The command line is read before QApplication exists: --help and --version answer
-    // without a display, and a wrong command line opens no window.
+    // The language comes first, so that the help speaks it too. The command line is read
+    // before QApplication exists: --help and --version answer without a display, and a
+    // wrong command line opens no window.
+    lumora::Sprachwahl sprache(lumora::GewuenschteSprache());
     lumora::Befehlszeile befehlszeile(
         QStringLiteral("lumora"),
         QStringLiteral("Berechnet und zeichnet das Mollier-h,x-Diagramm feuchter Luft."));
@@ -20,7 +22,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    lumora::DeutschLaden(app);
+    sprache.installieren();
     QApplication::setOrganizationName("Lumora");
     QApplication::setApplicationName("lumora");
     lumora::Anwendung anwendung;

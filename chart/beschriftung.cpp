@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/koordinaten.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -132,6 +133,15 @@ std::optional<double> RechtsKreuzung(const Eingabe& e, double xIn, double hIn, d
     return Teilpunkt(hIn, hAus, (e.Xmax - xIn) / nenner);
 }
 
+namespace {
+
+// The label of the total pressure, with the number as ZahlText writes it.
+std::string GesamtdruckText(std::string_view zahl) {
+    return Einsetzen(Text("Diagramm", "Gesamtdruck  = %1  hPa"), {zahl});
+}
+
+}  // namespace
+
 std::string Starttext(Gruppe g, int index) {
     switch (g) {
         case Gruppe::txt_Temp:
@@ -142,7 +152,7 @@ std::string Starttext(Gruppe g, int index) {
         case Gruppe::txt_rF:
             return kFeuchteTexte.at(index);
         case Gruppe::txt_PhPa:
-            return "Gesamtdruck  =  1013  hPa";
+            return GesamtdruckText(" 1013");
     }
     return {};
 }
@@ -195,7 +205,7 @@ void Feuchtebeschriften(const Eingabe& e, const Randaufzeichnung& r, Beschriftun
 
     b.setVisible(Gruppe::txt_PhPa, 0, true);
     const double n = std::floor(e.Pges + 0.4);
-    b.setText(Gruppe::txt_PhPa, 0, "Gesamtdruck  = " + ZahlText(n) + "  hPa");
+    b.setText(Gruppe::txt_PhPa, 0, GesamtdruckText(ZahlText(n)));
 }
 
 }  // namespace lumora
