@@ -13,7 +13,8 @@ PAKETE=(
     clang libclang-rt-14-dev clang-tools-14
     locales xvfb xauth x11-utils xdotool libx11-dev
     appstream desktop-file-utils dpkg-dev file
-    nlohmann-json3-dev qt6-translations-l10n lintian shared-mime-info
+    nlohmann-json3-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev lintian
+    shared-mime-info
 )
 
 fehlend=()
