@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QSettings>
 #include <atomic>
 
@@ -52,9 +51,18 @@ void SpracheWaehlen(Sprache sprache) {
     einstellungen.setValue(kSchluessel, Sprachkuerzel(sprache));
 }
 
+QString GebietsschemaDerMeldungen() {
+    // The order in which the C library chooses the language of messages.
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString wert = qEnvironmentVariable(variable);
+        if (!wert.isEmpty()) return wert;
+    }
+    return QStringLiteral("C");
+}
+
 Sprache GewuenschteSprache() {
     if (const auto gewaehlt = GewaehlteSprache()) return *gewaehlt;
-    return SpracheDesGebietsschemas(QLocale::system().name());
+    return SpracheDesGebietsschemas(GebietsschemaDerMeldungen());
 }
 
 Sprachwahl::Sprachwahl(Sprache sprache) : sprache_(sprache) {

@@ -21,7 +21,11 @@ Sprache SpracheDesGebietsschemas(const QString& name);
 std::optional<Sprache> GewaehlteSprache();
 void SpracheWaehlen(Sprache sprache);
 
-// The chosen language, or else the one of the system's locale.
+// The locale of messages, as the environment sets it: LC_ALL, else LC_MESSAGES, else LANG,
+// else "C".
+QString GebietsschemaDerMeldungen();
+
+// The chosen language, or else the one of the locale of messages.
 Sprache GewuenschteSprache();
 
 // Makes `sprache` the program's language while it lives: loads Lumora's translation and

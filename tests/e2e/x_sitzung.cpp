@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -31,10 +32,16 @@ std::string Shell(const std::string& befehl) {
 
 Programm::Programm(const std::string& pfad, const std::vector<std::string>& umgebung,
                    const std::vector<std::string>& argumente) {
+    // The given entries replace those of the same name: the C library reads the first.
+    const auto ersetzt = [&umgebung](const std::string& eintrag) {
+        const std::string name = eintrag.substr(0, eintrag.find('=') + 1);
+        if (name == "QT_QPA_PLATFORM=") return true;
+        return std::any_of(umgebung.begin(), umgebung.end(),
+                           [&name](const std::string& u) { return u.rfind(name, 0) == 0; });
+    };
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
-        const std::string eintrag = *e;
-        if (eintrag.rfind("QT_QPA_PLATFORM=", 0) != 0) env.push_back(eintrag);
+        if (!ersetzt(*e)) env.push_back(*e);
     }
     env.insert(env.end(), umgebung.begin(), umgebung.end());
     std::vector<char*> envp;
