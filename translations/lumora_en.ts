@@ -9,6 +9,40 @@
     </message>
 </context>
 <context>
+    <name>lumora::Eintragsformular</name>
+    <message>
+        <source>Bitte %1 eingeben.</source>
+        <translation>Please enter %1.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Namen eingeben.</source>
+        <translation>Please enter a name.</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Hoehendialog</name>
+    <message>
+        <source>Gesamtdruck aus Höhe</source>
+        <translation>Total Pressure from Altitude</translation>
+    </message>
+    <message>
+        <source>m über dem Meeresspiegel</source>
+        <translation>m above sea level</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Bitte eine Höhe in m eingeben.</source>
+        <translation>Please enter an altitude in m.</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck der Normatmosphäre: %1 hPa</source>
+        <translation>Total pressure of the standard atmosphere: %1 hPa</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Messreihenmodell</name>
     <message>
         <source>innen %1 (%2 %)</source>
@@ -122,6 +156,57 @@
     </message>
 </context>
 <context>
+    <name>lumora::Prozessformular</name>
+    <message>
+        <source>Prozess</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>zweiter Zustand</source>
+        <translation>second state</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Zielwert</source>
+        <translation>Target value</translation>
+    </message>
+    <message>
+        <source>Name des neuen Zustands</source>
+        <translation>Name of the new state</translation>
+    </message>
+    <message>
+        <source>entspricht %1 m³/h bei %2</source>
+        <translation>equals %1 m³/h at %2</translation>
+    </message>
+    <message>
+        <source>Es gibt noch keinen Zustand, an dem ein Prozess beginnt.</source>
+        <translation>There is no state yet for a process to start at.</translation>
+    </message>
+    <message>
+        <source>Bitte zwei Massenströme oder den Außenluftanteil eingeben.</source>
+        <translation>Please enter two mass flows or the outdoor air fraction.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Zielwert eingeben.</source>
+        <translation>Please enter a target value.</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen des neuen Zustands eingeben.</source>
+        <translation>Please enter the name of the new state.</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Prozessmodell</name>
     <message>
         <source>Art</source>
@@ -141,10 +226,163 @@
     </message>
 </context>
 <context>
+    <name>lumora::Wetterjahrformular</name>
+    <message>
+        <source>Wetterjahr einstellen</source>
+        <translation>Weather Year Settings</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Häufigkeitskarte</source>
+        <translation>Frequency map</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>alle</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Monate (1 bis 12)</source>
+        <translation>Months (1 to 12)</translation>
+    </message>
+    <message>
+        <source>Stunden (Uhrzeit 0 bis 24)</source>
+        <translation>Hours (time of day 0 to 24)</translation>
+    </message>
+    <message>
+        <source>Klassenbreite Δϑ [K]</source>
+        <translation>Class width Δϑ [K]</translation>
+    </message>
+    <message>
+        <source>Klassenbreite Δx [g/kg]</source>
+        <translation>Class width Δx [g/kg]</translation>
+    </message>
+    <message>
+        <source>Überschreitung k [h]</source>
+        <translation>Exceedance k [h]</translation>
+    </message>
+    <message>
+        <source>Stunden, in denen ein Auslegungswert überschritten werden darf</source>
+        <translation>Hours in which a design value may be exceeded</translation>
+    </message>
+    <message>
+        <source>Monate von</source>
+        <translation>Months from</translation>
+    </message>
+    <message>
+        <source>Monate bis</source>
+        <translation>Months to</translation>
+    </message>
+    <message>
+        <source>Stunden von</source>
+        <translation>Hours from</translation>
+    </message>
+    <message>
+        <source>Stunden bis</source>
+        <translation>Hours to</translation>
+    </message>
+    <message>
+        <source>Überschreitung k</source>
+        <translation>Exceedance k</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein Monat von 1 bis 12.</source>
+        <translation>%1: %2 is not a month from 1 to 12.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine volle Stunde von 0 bis 24.</source>
+        <translation>%1: %2 is not a whole hour from 0 to 24.</translation>
+    </message>
+    <message>
+        <source>Monate: bitte „von“ und „bis“ eingeben oder beide leer lassen.</source>
+        <translation>Months: please enter “from” and “to”, or leave both empty.</translation>
+    </message>
+    <message>
+        <source>Stunden: bitte „von“ und „bis“ eingeben oder beide leer lassen.</source>
+        <translation>Hours: please enter “from” and “to”, or leave both empty.</translation>
+    </message>
+    <message>
+        <source>Stunden: „von“ und „bis“ sind gleich; es bliebe keine Stunde.</source>
+        <translation>Hours: “from” and “to” are equal; no hour would remain.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kleiner als %3 %4.</source>
+        <translation>%1: %2 is less than %3 %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine ganze Zahl ab 0.</source>
+        <translation>%1: %2 is not a whole number of 0 or more.</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Zonenformular</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Behaglichkeitsfeld einsetzen</source>
+        <translation>Insert Comfort Zone</translation>
+    </message>
+    <message>
+        <source>%1 von</source>
+        <translation>%1 from</translation>
+    </message>
+    <message>
+        <source>%1 bis</source>
+        <translation>%1 to</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Zonenmodell</name>
     <message>
         <source>offen</source>
         <translation>open</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Zustandsformular</name>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Input</translation>
     </message>
 </context>
 <context>
