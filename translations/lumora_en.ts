@@ -9,6 +9,305 @@
     </message>
 </context>
 <context>
+    <name>lumora::Anlagenseite</name>
+    <message>
+        <source>Massenstrom ṁ [kg/h]</source>
+        <translation>Mass flow ṁ [kg/h]</translation>
+    </message>
+    <message>
+        <source>Stunden in Betrieb [h]</source>
+        <translation>Hours in operation [h]</translation>
+    </message>
+    <message>
+        <source>Stunden unmöglich [h]</source>
+        <translation>Hours impossible [h]</translation>
+    </message>
+    <message>
+        <source>Stunden %1 [h]</source>
+        <translation>Hours %1 [h]</translation>
+    </message>
+    <message>
+        <source>Stunden nicht erreicht [h]</source>
+        <translation>Hours not reached [h]</translation>
+    </message>
+    <message>
+        <source>Energie Heizen gesamt [kWh]</source>
+        <translation>Energy heating total [kWh]</translation>
+    </message>
+    <message>
+        <source>Energie %1 [kWh]</source>
+        <translation>Energy %1 [kWh]</translation>
+    </message>
+    <message>
+        <source>Befeuchterwasser [kg]</source>
+        <translation>Humidifier water [kg]</translation>
+    </message>
+    <message>
+        <source>Kondensat [kg]</source>
+        <translation>Condensate [kg]</translation>
+    </message>
+    <message>
+        <source>WRG</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>Höchstleistung %1 [kW]</source>
+        <translation>Peak power %1 [kW]</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat keine Anlage.</source>
+        <translation>The project has no unit.</translation>
+    </message>
+    <message>
+        <source>Anlage hinzufügen</source>
+        <translation>Add Unit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ein Wetterjahr des Projekts oder eine Messreihe mit lesbaren Zeiten</source>
+        <translation>A weather year of the project or a measured series with readable times</translation>
+    </message>
+    <message>
+        <source>Wetterjahr</source>
+        <translation>Weather year</translation>
+    </message>
+    <message>
+        <source>Volumenstrom V̇ [m³/h]</source>
+        <translation>Volume flow V̇ [m³/h]</translation>
+    </message>
+    <message>
+        <source>Luftstrom</source>
+        <translation>Air flow</translation>
+    </message>
+    <message>
+        <source>Zuluft ϑ [°C]</source>
+        <translation>Supply air ϑ [°C]</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Zuluft x [g/kg]</source>
+        <translation>Supply air x [g/kg]</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>Abluft</source>
+        <translation>Extract air</translation>
+    </message>
+    <message>
+        <source>Rückwärmzahl Φ</source>
+        <translation>Heat recovery efficiency Φ</translation>
+    </message>
+    <message>
+        <source>keine WRG; 0 &lt; Φ ≤ 1</source>
+        <translation>no HR; 0 &lt; Φ ≤ 1</translation>
+    </message>
+    <message>
+        <source>Frostschutz ϑF [°C]</source>
+        <translation>Frost protection ϑF [°C]</translation>
+    </message>
+    <message>
+        <source>keiner; −50 bis ϑmin</source>
+        <translation>none; −50 to ϑmin</translation>
+    </message>
+    <message>
+        <source>vorhanden (kühlt und entfeuchtet)</source>
+        <translation>present (cools and dehumidifies)</translation>
+    </message>
+    <message>
+        <source>Kühler</source>
+        <translation>Cooler</translation>
+    </message>
+    <message>
+        <source>Bypassfaktor BF</source>
+        <translation>Bypass factor BF</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Dampf</source>
+        <translation>steam</translation>
+    </message>
+    <message>
+        <source>Wasser</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>Befeuchter</source>
+        <translation>Humidifier</translation>
+    </message>
+    <message>
+        <source>Betrieb Monate (1 bis 12)</source>
+        <translation>Operation months (1 to 12)</translation>
+    </message>
+    <message>
+        <source>Betrieb Stunden (Uhrzeit 0 bis 24)</source>
+        <translation>Operation hours (time of day 0 to 24)</translation>
+    </message>
+    <message>
+        <source>alle</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Anlage entfernen</source>
+        <translation>Remove Unit</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Stunden [h]</source>
+        <translation>Hours [h]</translation>
+    </message>
+    <message>
+        <source>Heizen [kWh]</source>
+        <translation>Heating [kWh]</translation>
+    </message>
+    <message>
+        <source>Monate</source>
+        <translation>Months</translation>
+    </message>
+    <message>
+        <source>Balken speichern …</source>
+        <translation>Save Bars …</translation>
+    </message>
+    <message>
+        <source>Balken drucken …</source>
+        <translation>Print Bars …</translation>
+    </message>
+    <message>
+        <source>Balken</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation>Volume flow</translation>
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Mass flow</translation>
+    </message>
+    <message>
+        <source>Zuluft ϑmin</source>
+        <translation>Supply air ϑmin</translation>
+    </message>
+    <message>
+        <source>Zuluft ϑmax</source>
+        <translation>Supply air ϑmax</translation>
+    </message>
+    <message>
+        <source>Zuluft xmin</source>
+        <translation>Supply air xmin</translation>
+    </message>
+    <message>
+        <source>Zuluft xmax</source>
+        <translation>Supply air xmax</translation>
+    </message>
+    <message>
+        <source>Abluft %1</source>
+        <translation>Extract air %1</translation>
+    </message>
+    <message>
+        <source>Frostschutz ϑF</source>
+        <translation>Frost protection ϑF</translation>
+    </message>
+    <message>
+        <source>Dampftemperatur ϑD</source>
+        <translation>Steam temperature ϑD</translation>
+    </message>
+    <message>
+        <source>Wassertemperatur ϑW</source>
+        <translation>Water temperature ϑW</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Dampftemperatur ϑD [°C]</source>
+        <translation>Steam temperature ϑD [°C]</translation>
+    </message>
+    <message>
+        <source>Wassertemperatur ϑW [°C]</source>
+        <translation>Water temperature ϑW [°C]</translation>
+    </message>
+    <message>
+        <source>Anlage ändern</source>
+        <translation>Change Unit</translation>
+    </message>
+    <message>
+        <source>RLT 1</source>
+        <translation>AHU 1</translation>
+    </message>
+    <message>
+        <source>Die Anlage rechnet nicht: %1</source>
+        <translation>The unit does not compute: %1</translation>
+    </message>
+    <message>
+        <source>„%1“: %2 Stunden in Betrieb.</source>
+        <translation>“%1”: %2 hours in operation.</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Die Anlage hat kein Jahr, das sich zeigen ließe.</source>
+        <translation>The unit has no year that could be shown.</translation>
+    </message>
+    <message>
+        <source>Monatsbalken speichern unter</source>
+        <translation>Save Monthly Bars As</translation>
+    </message>
+    <message>
+        <source>Monatsbalken.png</source>
+        <translation>Monthly bars.png</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)</source>
+        <translation>PNG image (*.png);;SVG graphic (*.svg);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Lumora - Speichern</source>
+        <translation>Lumora - Save</translation>
+    </message>
+    <message>
+        <source>Lumora Energie je Monat</source>
+        <translation>Lumora energy per month</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Eintragsformular</name>
     <message>
         <source>Bitte %1 eingeben.</source>
