@@ -377,6 +377,365 @@
     </message>
 </context>
 <context>
+    <name>lumora::Projektfenster</name>
+    <message>
+        <source>Lumora-Projekt (*.lumora)</source>
+        <translation>Lumora project (*.lumora)</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Rückgängig: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Wiederholen: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 liegt unter der unteren Grenze des Diagramms.</source>
+        <translation>%1 lies below the chart’s lower limit.</translation>
+    </message>
+    <message>
+        <source>%1 liegen unter der unteren Grenze des Diagramms.</source>
+        <translation>%1 lie below the chart’s lower limit.</translation>
+    </message>
+    <message>
+        <source>Keine untere Grenze bis −50 °C bringt sie ins Diagramm.</source>
+        <translation>No lower limit down to −50 °C is low enough.</translation>
+    </message>
+    <message>
+        <source>Untere Grenze auf %1 °C senken</source>
+        <translation>Lower the Limit to %1 °C</translation>
+    </message>
+    <message>
+        <source>Zustände</source>
+        <translation>States</translation>
+    </message>
+    <message>
+        <source>Prozesse</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Messreihen</source>
+        <translation>Measured Series</translation>
+    </message>
+    <message>
+        <source>Zonen</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Anlage</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>&amp;Projekt</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Öffnen …</source>
+        <translation>Open …</translation>
+    </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save As …</translation>
+    </message>
+    <message>
+        <source>Messreihe importieren …</source>
+        <translation>Import Measured Series …</translation>
+    </message>
+    <message>
+        <source>Exportieren …</source>
+        <translation>Export …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>Übung erstellen …</source>
+        <translation>Create Exercise …</translation>
+    </message>
+    <message>
+        <source>Abgaben bewerten …</source>
+        <translation>Grade Hand-ins …</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Zustand hinzufügen …</source>
+        <translation>Add State …</translation>
+    </message>
+    <message>
+        <source>Prozess hinzufügen …</source>
+        <translation>Add Process …</translation>
+    </message>
+    <message>
+        <source>Zone hinzufügen …</source>
+        <translation>Add Zone …</translation>
+    </message>
+    <message>
+        <source>Wetterjahr einstellen …</source>
+        <translation>Weather Year Settings …</translation>
+    </message>
+    <message>
+        <source>Anlage hinzufügen</source>
+        <translation>Add Unit</translation>
+    </message>
+    <message>
+        <source>Anlage entfernen</source>
+        <translation>Remove Unit</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck aus Höhe …</source>
+        <translation>Total Pressure from Altitude …</translation>
+    </message>
+    <message>
+        <source>Eingaben ändern …</source>
+        <translation>Change Inputs …</translation>
+    </message>
+    <message>
+        <source>Untere Grenze …</source>
+        <translation>Lower Limit …</translation>
+    </message>
+    <message>
+        <source>Randmaßstab</source>
+        <translation>Edge Scale</translation>
+    </message>
+    <message>
+        <source>Enthalpieetiketten</source>
+        <translation>Enthalpy Labels</translation>
+    </message>
+    <message>
+        <source>Handbuch</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Über Lumora</source>
+        <translation>About Lumora</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Die Sprache wechselt beim nächsten Start von Lumora.</source>
+        <translation>The language changes the next time Lumora starts.</translation>
+    </message>
+    <message>
+        <source>Jahresbetrieb</source>
+        <translation>Year of Operation</translation>
+    </message>
+    <message>
+        <source>Mischungsnebel</source>
+        <translation>Fog from Mixing</translation>
+    </message>
+    <message>
+        <source>Sommerfall</source>
+        <translation>Summer Case</translation>
+    </message>
+    <message>
+        <source>Übung: Sommerfall – Mischen, Kühlen, Nachheizen</source>
+        <translation>Exercise: Summer Case – Mixing, Cooling, Reheating</translation>
+    </message>
+    <message>
+        <source>Lösung: Sommerfall – Mischen, Kühlen, Nachheizen</source>
+        <translation>Solution: Summer Case – Mixing, Cooling, Reheating</translation>
+    </message>
+    <message>
+        <source>Wetterjahr</source>
+        <translation>Weather Year</translation>
+    </message>
+    <message>
+        <source>Winterfall</source>
+        <translation>Winter Case</translation>
+    </message>
+    <message>
+        <source>Beispiele</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Lumora - Zustände und Prozesse - %1</source>
+        <translation>Lumora - States and Processes - %1</translation>
+    </message>
+    <message>
+        <source>Das Projekt „%1“ hat ungespeicherte Änderungen.</source>
+        <translation>The project “%1” has unsaved changes.</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht öffnen.
+
+%2</source>
+        <translation>“%1” cannot be opened.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert; die Datei ist unverändert.
+
+%1</source>
+        <translation>The project was not saved; the file is unchanged.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation>Save Project As</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert.
+
+%1</source>
+        <translation>The project was not saved.
+
+%1</translation>
+    </message>
+    <message>
+        <source>(keine)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Zustand hinzufügen</source>
+        <translation>Add State</translation>
+    </message>
+    <message>
+        <source>Prozess hinzufügen</source>
+        <translation>Add Process</translation>
+    </message>
+    <message>
+        <source>Zone hinzufügen</source>
+        <translation>Add Zone</translation>
+    </message>
+    <message>
+        <source>Prozess bearbeiten</source>
+        <translation>Edit Process</translation>
+    </message>
+    <message>
+        <source>Zone bearbeiten</source>
+        <translation>Edit Zone</translation>
+    </message>
+    <message>
+        <source>Messreihe importieren</source>
+        <translation>Import Measured Series</translation>
+    </message>
+    <message>
+        <source>Messreihen und Wetterjahre (*.csv *.txt *.dat *.epw);;Alle Dateien (*)</source>
+        <translation>Measured series and weather years (*.csv *.txt *.dat *.epw);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen: %1</source>
+        <translation>The file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>Messreihe wird gelesen …</source>
+        <translation>Reading the measured series …</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck %1 hPa übernehmen?</source>
+        <translation>Use %1 hPa as the total pressure?</translation>
+    </message>
+    <message>
+        <source>Der mittlere Luftdruck des Wetterjahrs weicht um mehr als 1 % vom Gesamtdruck des Diagramms ab (%1 hPa).</source>
+        <translation>The weather year’s mean air pressure differs by more than 1 % from the chart’s total pressure (%1 hPa).</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck übernehmen</source>
+        <translation>Use Total Pressure</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat kein Wetterjahr.</source>
+        <translation>The project has no weather year.</translation>
+    </message>
+    <message>
+        <source>Wetterjahr „%1“ einstellen</source>
+        <translation>Settings of Weather Year “%1”</translation>
+    </message>
+    <message>
+        <source>Wetterjahr einstellen</source>
+        <translation>Weather Year Settings</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck aus Höhe</source>
+        <translation>Total Pressure from Altitude</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Projektsitzung</name>
     <message>
         <source>Unbenannt</source>
