@@ -8,4 +8,1062 @@
         <translation>Total pressure  = %1  hPa</translation>
     </message>
 </context>
+<context>
+    <name>lumora::Anlagenseite</name>
+    <message>
+        <source>Massenstrom ṁ [kg/h]</source>
+        <translation>Mass flow ṁ [kg/h]</translation>
+    </message>
+    <message>
+        <source>Stunden in Betrieb [h]</source>
+        <translation>Hours in operation [h]</translation>
+    </message>
+    <message>
+        <source>Stunden unmöglich [h]</source>
+        <translation>Hours impossible [h]</translation>
+    </message>
+    <message>
+        <source>Stunden %1 [h]</source>
+        <translation>Hours %1 [h]</translation>
+    </message>
+    <message>
+        <source>Stunden nicht erreicht [h]</source>
+        <translation>Hours not reached [h]</translation>
+    </message>
+    <message>
+        <source>Energie Heizen gesamt [kWh]</source>
+        <translation>Energy heating total [kWh]</translation>
+    </message>
+    <message>
+        <source>Energie %1 [kWh]</source>
+        <translation>Energy %1 [kWh]</translation>
+    </message>
+    <message>
+        <source>Befeuchterwasser [kg]</source>
+        <translation>Humidifier water [kg]</translation>
+    </message>
+    <message>
+        <source>Kondensat [kg]</source>
+        <translation>Condensate [kg]</translation>
+    </message>
+    <message>
+        <source>WRG</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>Höchstleistung %1 [kW]</source>
+        <translation>Peak power %1 [kW]</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat keine Anlage.</source>
+        <translation>The project has no unit.</translation>
+    </message>
+    <message>
+        <source>Anlage hinzufügen</source>
+        <translation>Add Unit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ein Wetterjahr des Projekts oder eine Messreihe mit lesbaren Zeiten</source>
+        <translation>A weather year of the project or a measured series with readable times</translation>
+    </message>
+    <message>
+        <source>Wetterjahr</source>
+        <translation>Weather year</translation>
+    </message>
+    <message>
+        <source>Volumenstrom V̇ [m³/h]</source>
+        <translation>Volume flow V̇ [m³/h]</translation>
+    </message>
+    <message>
+        <source>Luftstrom</source>
+        <translation>Air flow</translation>
+    </message>
+    <message>
+        <source>Zuluft ϑ [°C]</source>
+        <translation>Supply air ϑ [°C]</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Zuluft x [g/kg]</source>
+        <translation>Supply air x [g/kg]</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>Abluft</source>
+        <translation>Extract air</translation>
+    </message>
+    <message>
+        <source>Rückwärmzahl Φ</source>
+        <translation>Heat recovery efficiency Φ</translation>
+    </message>
+    <message>
+        <source>keine WRG; 0 &lt; Φ ≤ 1</source>
+        <translation>no HR; 0 &lt; Φ ≤ 1</translation>
+    </message>
+    <message>
+        <source>Frostschutz ϑF [°C]</source>
+        <translation>Frost protection ϑF [°C]</translation>
+    </message>
+    <message>
+        <source>keiner; −50 bis ϑmin</source>
+        <translation>none; −50 to ϑmin</translation>
+    </message>
+    <message>
+        <source>vorhanden (kühlt und entfeuchtet)</source>
+        <translation>present (cools and dehumidifies)</translation>
+    </message>
+    <message>
+        <source>Kühler</source>
+        <translation>Cooler</translation>
+    </message>
+    <message>
+        <source>Bypassfaktor BF</source>
+        <translation>Bypass factor BF</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Dampf</source>
+        <translation>steam</translation>
+    </message>
+    <message>
+        <source>Wasser</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>Befeuchter</source>
+        <translation>Humidifier</translation>
+    </message>
+    <message>
+        <source>Betrieb Monate (1 bis 12)</source>
+        <translation>Operation months (1 to 12)</translation>
+    </message>
+    <message>
+        <source>Betrieb Stunden (Uhrzeit 0 bis 24)</source>
+        <translation>Operation hours (time of day 0 to 24)</translation>
+    </message>
+    <message>
+        <source>alle</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Anlage entfernen</source>
+        <translation>Remove Unit</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Monat</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Stunden [h]</source>
+        <translation>Hours [h]</translation>
+    </message>
+    <message>
+        <source>Heizen [kWh]</source>
+        <translation>Heating [kWh]</translation>
+    </message>
+    <message>
+        <source>Monate</source>
+        <translation>Months</translation>
+    </message>
+    <message>
+        <source>Balken speichern …</source>
+        <translation>Save Bars …</translation>
+    </message>
+    <message>
+        <source>Balken drucken …</source>
+        <translation>Print Bars …</translation>
+    </message>
+    <message>
+        <source>Balken</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>Volumenstrom</source>
+        <translation>Volume flow</translation>
+    </message>
+    <message>
+        <source>Massenstrom</source>
+        <translation>Mass flow</translation>
+    </message>
+    <message>
+        <source>Zuluft ϑmin</source>
+        <translation>Supply air ϑmin</translation>
+    </message>
+    <message>
+        <source>Zuluft ϑmax</source>
+        <translation>Supply air ϑmax</translation>
+    </message>
+    <message>
+        <source>Zuluft xmin</source>
+        <translation>Supply air xmin</translation>
+    </message>
+    <message>
+        <source>Zuluft xmax</source>
+        <translation>Supply air xmax</translation>
+    </message>
+    <message>
+        <source>Abluft %1</source>
+        <translation>Extract air %1</translation>
+    </message>
+    <message>
+        <source>Frostschutz ϑF</source>
+        <translation>Frost protection ϑF</translation>
+    </message>
+    <message>
+        <source>Dampftemperatur ϑD</source>
+        <translation>Steam temperature ϑD</translation>
+    </message>
+    <message>
+        <source>Wassertemperatur ϑW</source>
+        <translation>Water temperature ϑW</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Dampftemperatur ϑD [°C]</source>
+        <translation>Steam temperature ϑD [°C]</translation>
+    </message>
+    <message>
+        <source>Wassertemperatur ϑW [°C]</source>
+        <translation>Water temperature ϑW [°C]</translation>
+    </message>
+    <message>
+        <source>Anlage ändern</source>
+        <translation>Change Unit</translation>
+    </message>
+    <message>
+        <source>RLT 1</source>
+        <translation>AHU 1</translation>
+    </message>
+    <message>
+        <source>Die Anlage rechnet nicht: %1</source>
+        <translation>The unit does not compute: %1</translation>
+    </message>
+    <message>
+        <source>„%1“: %2 Stunden in Betrieb.</source>
+        <translation>“%1”: %2 hours in operation.</translation>
+    </message>
+    <message>
+        <source>Jahr</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Die Anlage hat kein Jahr, das sich zeigen ließe.</source>
+        <translation>The unit has no year that could be shown.</translation>
+    </message>
+    <message>
+        <source>Monatsbalken speichern unter</source>
+        <translation>Save Monthly Bars As</translation>
+    </message>
+    <message>
+        <source>Monatsbalken.png</source>
+        <translation>Monthly bars.png</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)</source>
+        <translation>PNG image (*.png);;SVG graphic (*.svg);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Lumora - Speichern</source>
+        <translation>Lumora - Save</translation>
+    </message>
+    <message>
+        <source>Lumora Energie je Monat</source>
+        <translation>Lumora energy per month</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Eintragsformular</name>
+    <message>
+        <source>Bitte %1 eingeben.</source>
+        <translation>Please enter %1.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Namen eingeben.</source>
+        <translation>Please enter a name.</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Hoehendialog</name>
+    <message>
+        <source>Gesamtdruck aus Höhe</source>
+        <translation>Total Pressure from Altitude</translation>
+    </message>
+    <message>
+        <source>m über dem Meeresspiegel</source>
+        <translation>m above sea level</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Bitte eine Höhe in m eingeben.</source>
+        <translation>Please enter an altitude in m.</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck der Normatmosphäre: %1 hPa</source>
+        <translation>Total pressure of the standard atmosphere: %1 hPa</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Messreihenmodell</name>
+    <message>
+        <source>innen %1 (%2 %)</source>
+        <translation>inside %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>außen %1 (%2 %)</source>
+        <translation>outside %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Quelle</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>unmöglich</source>
+        <translation>impossible</translation>
+    </message>
+    <message>
+        <source>Stunden</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Auslegungswerte</source>
+        <translation>Design values</translation>
+    </message>
+    <message>
+        <source>in „%1“</source>
+        <translation>in “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Projektfenster</name>
+    <message>
+        <source>Lumora-Projekt (*.lumora)</source>
+        <translation>Lumora project (*.lumora)</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Rückgängig: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Wiederholen: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 liegt unter der unteren Grenze des Diagramms.</source>
+        <translation>%1 lies below the chart’s lower limit.</translation>
+    </message>
+    <message>
+        <source>%1 liegen unter der unteren Grenze des Diagramms.</source>
+        <translation>%1 lie below the chart’s lower limit.</translation>
+    </message>
+    <message>
+        <source>Keine untere Grenze bis −50 °C bringt sie ins Diagramm.</source>
+        <translation>No lower limit down to −50 °C is low enough.</translation>
+    </message>
+    <message>
+        <source>Untere Grenze auf %1 °C senken</source>
+        <translation>Lower the Limit to %1 °C</translation>
+    </message>
+    <message>
+        <source>Zustände</source>
+        <translation>States</translation>
+    </message>
+    <message>
+        <source>Prozesse</source>
+        <translation>Processes</translation>
+    </message>
+    <message>
+        <source>Messreihen</source>
+        <translation>Measured Series</translation>
+    </message>
+    <message>
+        <source>Zonen</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Anlage</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>&amp;Projekt</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Öffnen …</source>
+        <translation>Open …</translation>
+    </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save As …</translation>
+    </message>
+    <message>
+        <source>Messreihe importieren …</source>
+        <translation>Import Measured Series …</translation>
+    </message>
+    <message>
+        <source>Exportieren …</source>
+        <translation>Export …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>Übung erstellen …</source>
+        <translation>Create Exercise …</translation>
+    </message>
+    <message>
+        <source>Abgaben bewerten …</source>
+        <translation>Grade Hand-ins …</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Zustand hinzufügen …</source>
+        <translation>Add State …</translation>
+    </message>
+    <message>
+        <source>Prozess hinzufügen …</source>
+        <translation>Add Process …</translation>
+    </message>
+    <message>
+        <source>Zone hinzufügen …</source>
+        <translation>Add Zone …</translation>
+    </message>
+    <message>
+        <source>Wetterjahr einstellen …</source>
+        <translation>Weather Year Settings …</translation>
+    </message>
+    <message>
+        <source>Anlage hinzufügen</source>
+        <translation>Add Unit</translation>
+    </message>
+    <message>
+        <source>Anlage entfernen</source>
+        <translation>Remove Unit</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck aus Höhe …</source>
+        <translation>Total Pressure from Altitude …</translation>
+    </message>
+    <message>
+        <source>Eingaben ändern …</source>
+        <translation>Change Inputs …</translation>
+    </message>
+    <message>
+        <source>Untere Grenze …</source>
+        <translation>Lower Limit …</translation>
+    </message>
+    <message>
+        <source>Randmaßstab</source>
+        <translation>Edge Scale</translation>
+    </message>
+    <message>
+        <source>Enthalpieetiketten</source>
+        <translation>Enthalpy Labels</translation>
+    </message>
+    <message>
+        <source>Handbuch</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Über Lumora</source>
+        <translation>About Lumora</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Die Sprache wechselt beim nächsten Start von Lumora.</source>
+        <translation>The language changes the next time Lumora starts.</translation>
+    </message>
+    <message>
+        <source>Jahresbetrieb</source>
+        <translation>Year of Operation</translation>
+    </message>
+    <message>
+        <source>Mischungsnebel</source>
+        <translation>Fog from Mixing</translation>
+    </message>
+    <message>
+        <source>Sommerfall</source>
+        <translation>Summer Case</translation>
+    </message>
+    <message>
+        <source>Übung: Sommerfall – Mischen, Kühlen, Nachheizen</source>
+        <translation>Exercise: Summer Case – Mixing, Cooling, Reheating</translation>
+    </message>
+    <message>
+        <source>Lösung: Sommerfall – Mischen, Kühlen, Nachheizen</source>
+        <translation>Solution: Summer Case – Mixing, Cooling, Reheating</translation>
+    </message>
+    <message>
+        <source>Wetterjahr</source>
+        <translation>Weather Year</translation>
+    </message>
+    <message>
+        <source>Winterfall</source>
+        <translation>Winter Case</translation>
+    </message>
+    <message>
+        <source>Beispiele</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Lumora - Zustände und Prozesse - %1</source>
+        <translation>Lumora - States and Processes - %1</translation>
+    </message>
+    <message>
+        <source>Das Projekt „%1“ hat ungespeicherte Änderungen.</source>
+        <translation>The project “%1” has unsaved changes.</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>„%1“ lässt sich nicht öffnen.
+
+%2</source>
+        <translation>“%1” cannot be opened.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert; die Datei ist unverändert.
+
+%1</source>
+        <translation>The project was not saved; the file is unchanged.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation>Save Project As</translation>
+    </message>
+    <message>
+        <source>Das Projekt wurde nicht gespeichert.
+
+%1</source>
+        <translation>The project was not saved.
+
+%1</translation>
+    </message>
+    <message>
+        <source>(keine)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Zustand hinzufügen</source>
+        <translation>Add State</translation>
+    </message>
+    <message>
+        <source>Prozess hinzufügen</source>
+        <translation>Add Process</translation>
+    </message>
+    <message>
+        <source>Zone hinzufügen</source>
+        <translation>Add Zone</translation>
+    </message>
+    <message>
+        <source>Prozess bearbeiten</source>
+        <translation>Edit Process</translation>
+    </message>
+    <message>
+        <source>Zone bearbeiten</source>
+        <translation>Edit Zone</translation>
+    </message>
+    <message>
+        <source>Messreihe importieren</source>
+        <translation>Import Measured Series</translation>
+    </message>
+    <message>
+        <source>Messreihen und Wetterjahre (*.csv *.txt *.dat *.epw);;Alle Dateien (*)</source>
+        <translation>Measured series and weather years (*.csv *.txt *.dat *.epw);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen: %1</source>
+        <translation>The file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>Messreihe wird gelesen …</source>
+        <translation>Reading the measured series …</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck %1 hPa übernehmen?</source>
+        <translation>Use %1 hPa as the total pressure?</translation>
+    </message>
+    <message>
+        <source>Der mittlere Luftdruck des Wetterjahrs weicht um mehr als 1 % vom Gesamtdruck des Diagramms ab (%1 hPa).</source>
+        <translation>The weather year’s mean air pressure differs by more than 1 % from the chart’s total pressure (%1 hPa).</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck übernehmen</source>
+        <translation>Use Total Pressure</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat kein Wetterjahr.</source>
+        <translation>The project has no weather year.</translation>
+    </message>
+    <message>
+        <source>Wetterjahr „%1“ einstellen</source>
+        <translation>Settings of Weather Year “%1”</translation>
+    </message>
+    <message>
+        <source>Wetterjahr einstellen</source>
+        <translation>Weather Year Settings</translation>
+    </message>
+    <message>
+        <source>Gesamtdruck aus Höhe</source>
+        <translation>Total Pressure from Altitude</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Projektsitzung</name>
+    <message>
+        <source>Unbenannt</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>Untere Grenze ändern</source>
+        <translation>Change Lower Limit</translation>
+    </message>
+    <message>
+        <source>Randmaßstab zeigen</source>
+        <translation>Show Edge Scale</translation>
+    </message>
+    <message>
+        <source>Randmaßstab verbergen</source>
+        <translation>Hide Edge Scale</translation>
+    </message>
+    <message>
+        <source>Messreihe zeigen</source>
+        <translation>Show Measured Series</translation>
+    </message>
+    <message>
+        <source>Messreihe verbergen</source>
+        <translation>Hide Measured Series</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Projekttabelle</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>%1 g/kg Wasser</source>
+        <translation>%1 g/kg water</translation>
+    </message>
+    <message>
+        <source>%1 g/kg Eis</source>
+        <translation>%1 g/kg ice</translation>
+    </message>
+    <message>
+        <source>Mischnebel, %1, %2</source>
+        <translation>Mixed fog, %1, %2</translation>
+    </message>
+    <message>
+        <source>Eisnebel, %1</source>
+        <translation>Ice fog, %1</translation>
+    </message>
+    <message>
+        <source>Nebel, %1</source>
+        <translation>Fog, %1</translation>
+    </message>
+    <message>
+        <source>unter der unteren Grenze</source>
+        <translation>below the lower limit</translation>
+    </message>
+    <message>
+        <source>außerhalb des Diagramms</source>
+        <translation>outside the chart</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Prozessformular</name>
+    <message>
+        <source>Prozess</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>zweiter Zustand</source>
+        <translation>second state</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Zielwert</source>
+        <translation>Target value</translation>
+    </message>
+    <message>
+        <source>Name des neuen Zustands</source>
+        <translation>Name of the new state</translation>
+    </message>
+    <message>
+        <source>entspricht %1 m³/h bei %2</source>
+        <translation>equals %1 m³/h at %2</translation>
+    </message>
+    <message>
+        <source>Es gibt noch keinen Zustand, an dem ein Prozess beginnt.</source>
+        <translation>There is no state yet for a process to start at.</translation>
+    </message>
+    <message>
+        <source>Bitte zwei Massenströme oder den Außenluftanteil eingeben.</source>
+        <translation>Please enter two mass flows or the outdoor air fraction.</translation>
+    </message>
+    <message>
+        <source>Bitte einen Zielwert eingeben.</source>
+        <translation>Please enter a target value.</translation>
+    </message>
+    <message>
+        <source>Bitte den Namen des neuen Zustands eingeben.</source>
+        <translation>Please enter the name of the new state.</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Prozessmodell</name>
+    <message>
+        <source>Art</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>nach</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameters</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Wetterjahrformular</name>
+    <message>
+        <source>Wetterjahr einstellen</source>
+        <translation>Weather Year Settings</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Häufigkeitskarte</source>
+        <translation>Frequency map</translation>
+    </message>
+    <message>
+        <source>Darstellung</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>alle</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Monate (1 bis 12)</source>
+        <translation>Months (1 to 12)</translation>
+    </message>
+    <message>
+        <source>Stunden (Uhrzeit 0 bis 24)</source>
+        <translation>Hours (time of day 0 to 24)</translation>
+    </message>
+    <message>
+        <source>Klassenbreite Δϑ [K]</source>
+        <translation>Class width Δϑ [K]</translation>
+    </message>
+    <message>
+        <source>Klassenbreite Δx [g/kg]</source>
+        <translation>Class width Δx [g/kg]</translation>
+    </message>
+    <message>
+        <source>Überschreitung k [h]</source>
+        <translation>Exceedance k [h]</translation>
+    </message>
+    <message>
+        <source>Stunden, in denen ein Auslegungswert überschritten werden darf</source>
+        <translation>Hours in which a design value may be exceeded</translation>
+    </message>
+    <message>
+        <source>Monate von</source>
+        <translation>Months from</translation>
+    </message>
+    <message>
+        <source>Monate bis</source>
+        <translation>Months to</translation>
+    </message>
+    <message>
+        <source>Stunden von</source>
+        <translation>Hours from</translation>
+    </message>
+    <message>
+        <source>Stunden bis</source>
+        <translation>Hours to</translation>
+    </message>
+    <message>
+        <source>Überschreitung k</source>
+        <translation>Exceedance k</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein Monat von 1 bis 12.</source>
+        <translation>%1: %2 is not a month from 1 to 12.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine volle Stunde von 0 bis 24.</source>
+        <translation>%1: %2 is not a whole hour from 0 to 24.</translation>
+    </message>
+    <message>
+        <source>Monate: bitte „von“ und „bis“ eingeben oder beide leer lassen.</source>
+        <translation>Months: please enter “from” and “to”, or leave both empty.</translation>
+    </message>
+    <message>
+        <source>Stunden: bitte „von“ und „bis“ eingeben oder beide leer lassen.</source>
+        <translation>Hours: please enter “from” and “to”, or leave both empty.</translation>
+    </message>
+    <message>
+        <source>Stunden: „von“ und „bis“ sind gleich; es bliebe keine Stunde.</source>
+        <translation>Hours: “from” and “to” are equal; no hour would remain.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kleiner als %3 %4.</source>
+        <translation>%1: %2 is less than %3 %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine ganze Zahl ab 0.</source>
+        <translation>%1: %2 is not a whole number of 0 or more.</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Zonenformular</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Behaglichkeitsfeld einsetzen</source>
+        <translation>Insert Comfort Zone</translation>
+    </message>
+    <message>
+        <source>%1 von</source>
+        <translation>%1 from</translation>
+    </message>
+    <message>
+        <source>%1 bis</source>
+        <translation>%1 to</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Zonenmodell</name>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Zustandsformular</name>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Input</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Zustandsmodell</name>
+    <message>
+        <source>Eingabe</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>aus Prozess: %1</source>
+        <translation>from process: %1</translation>
+    </message>
+    <message>
+        <source>%1 (Reifpunkt)</source>
+        <translation>%1 (frost point)</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>Wert ändern</source>
+        <translation>Change Value</translation>
+    </message>
+</context>
 </TS>

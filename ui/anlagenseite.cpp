@@ -37,8 +37,6 @@ constexpr std::string_view kBefeuchterschluessel[] = {"art", "dampf", "wasser"};
 constexpr std::string_view kBetriebsschluessel[] = {"monate", "stunden"};
 constexpr std::string_view kKuehlerschluessel[] = {"bypass"};
 
-// The name a new unit gets.
-constexpr const char* kNeueAnlage = "RLT 1";
 constexpr double kNeuerMassenstrom = 5000;  // [kg/h]
 constexpr double kNeueZuluft[] = {18, 22};  // [°C]
 
@@ -131,27 +129,29 @@ struct Ergebniszeile {
 
 std::vector<Ergebniszeile> Uebersichtszeilen(const Anlagenjahr& j) {
     std::vector<Ergebniszeile> z;
-    z.push_back({QString::fromUtf8("Massenstrom ṁ [kg/h]"), j.massenstrom, stellen::kStrom});
-    z.push_back({"Stunden in Betrieb [h]", j.summe.stunden, 0});
-    z.push_back({QString::fromUtf8("Stunden unmöglich [h]"), j.unmoeglich, 0});
+    z.push_back({Anlagenseite::tr("Massenstrom ṁ [kg/h]"), j.massenstrom, stellen::kStrom});
+    z.push_back({Anlagenseite::tr("Stunden in Betrieb [h]"), j.summe.stunden, 0});
+    z.push_back({Anlagenseite::tr("Stunden unmöglich [h]"), j.unmoeglich, 0});
     for (std::size_t i = 0; i < kBetriebsarten; ++i) {
         z.push_back(
-            {"Stunden " + Name(NameVon(static_cast<Betriebsart>(i))) + " [h]", j.arten[i], 0});
+            {Anlagenseite::tr("Stunden %1 [h]").arg(Name(NameVon(static_cast<Betriebsart>(i)))),
+             j.arten[i], 0});
     }
-    z.push_back({"Stunden nicht erreicht [h]", j.nichtErreicht, 0});
-    z.push_back({"Energie Heizen gesamt [kWh]", j.summe.Heizen(), 0});
+    z.push_back({Anlagenseite::tr("Stunden nicht erreicht [h]"), j.nichtErreicht, 0});
+    z.push_back({Anlagenseite::tr("Energie Heizen gesamt [kWh]"), j.summe.Heizen(), 0});
     for (std::size_t k = 0; k < kKomponenten; ++k) {
-        z.push_back({"Energie " + Komponentenname(static_cast<Komponente>(k)) + " [kWh]",
-                     j.summe.energie[k], 0});
+        z.push_back(
+            {Anlagenseite::tr("Energie %1 [kWh]").arg(Komponentenname(static_cast<Komponente>(k))),
+             j.summe.energie[k], 0});
     }
-    z.push_back({"Befeuchterwasser [kg]", j.summe.befeuchterwasser, 0});
-    z.push_back({"Kondensat [kg]", j.summe.kondensat, 0});
+    z.push_back({Anlagenseite::tr("Befeuchterwasser [kg]"), j.summe.befeuchterwasser, 0});
+    z.push_back({Anlagenseite::tr("Kondensat [kg]"), j.summe.kondensat, 0});
     for (std::size_t k = 0; k < kKomponenten; ++k) {
         const auto komponente = static_cast<Komponente>(k);
         if (komponente == Komponente::WrgKuehlen) continue;  // the recovery has one load
-        const QString name =
-            komponente == Komponente::WrgHeizen ? QString("WRG") : Komponentenname(komponente);
-        z.push_back({QString::fromUtf8("Höchstleistung ") + name + " [kW]", j.hoechstleistung[k],
+        const QString name = komponente == Komponente::WrgHeizen ? Anlagenseite::tr("WRG")
+                                                                 : Komponentenname(komponente);
+        z.push_back({Anlagenseite::tr("Höchstleistung %1 [kW]").arg(name), j.hoechstleistung[k],
                      stellen::kWasser});
     }
     return z;
@@ -192,8 +192,8 @@ Anlagenseite::Anlagenseite(Projektsitzung& sitzung, QWidget* parent)
     stapel_ = new QStackedWidget(teiler);
     auto* leer = new QWidget(stapel_);
     auto* leerSpalte = new QVBoxLayout(leer);
-    auto* hinweis = new QLabel(QString::fromUtf8("Das Projekt hat keine Anlage."), leer);
-    auto* hinzu = new QPushButton(QString::fromUtf8("Anlage hinzufügen"), leer);
+    auto* hinweis = new QLabel(tr("Das Projekt hat keine Anlage."), leer);
+    auto* hinzu = new QPushButton(tr("Anlage hinzufügen"), leer);
     hinzu->setObjectName("anlageHinzufuegenKnopf");
     connect(hinzu, &QPushButton::clicked, this, &Anlagenseite::hinzufuegen);
     leerSpalte->addWidget(hinweis);
@@ -255,12 +255,12 @@ void Anlagenseite::formularAnlegen(QWidget* seite) {
     name_ = new QLineEdit(seite);
     name_->setObjectName("anlagenname");
     connect(name_, &QLineEdit::returnPressed, this, &Anlagenseite::uebernehmen);
-    formular_->addRow("Name", name_);
+    formular_->addRow(tr("Name"), name_);
     wetterjahr_ = new QComboBox(seite);
     wetterjahr_->setObjectName("wetterjahr");
     wetterjahr_->setToolTip(
-        QString::fromUtf8("Ein Wetterjahr des Projekts oder eine Messreihe mit lesbaren Zeiten"));
-    formular_->addRow("Wetterjahr", wetterjahr_);
+        tr("Ein Wetterjahr des Projekts oder eine Messreihe mit lesbaren Zeiten"));
+    formular_->addRow(tr("Wetterjahr"), wetterjahr_);
 
     // A row with a label that names the unit and may change with a choice.
     const auto zeile = [&](Feld f, const QString& text) {
@@ -279,52 +279,52 @@ void Anlagenseite::formularAnlegen(QWidget* seite) {
 
     stromart_ = new QComboBox(seite);
     stromart_->setObjectName("stromart");
-    stromart_->addItems(
-        {QString::fromUtf8("Massenstrom ṁ [kg/h]"), QString::fromUtf8("Volumenstrom V̇ [m³/h]")});
+    stromart_->addItems({tr("Massenstrom ṁ [kg/h]"), tr("Volumenstrom V̇ [m³/h]")});
     auto* strom = new QHBoxLayout;
     strom->addWidget(stromart_);
     strom->addWidget(feld(Strom));
-    formular_->addRow("Luftstrom", strom);
+    formular_->addRow(tr("Luftstrom"), strom);
     beschriftungen_[Strom] = qobject_cast<QLabel*>(formular_->labelForField(strom));
     feld(Strom)->setPlaceholderText("> 0");
 
-    paar(QString::fromUtf8("Zuluft ϑ [°C]"), ThetaMin, ThetaMax, "bis");
-    paar("Zuluft x [g/kg]", XMin, XMax, "bis");
+    paar(tr("Zuluft ϑ [°C]"), ThetaMin, ThetaMax, tr("bis"));
+    paar(tr("Zuluft x [g/kg]"), XMin, XMax, tr("bis"));
     feld(ThetaMin)->setPlaceholderText("min");
     feld(ThetaMax)->setPlaceholderText("max");
-    feld(XMin)->setPlaceholderText("offen");
-    feld(XMax)->setPlaceholderText("offen");
+    feld(XMin)->setPlaceholderText(tr("offen"));
+    feld(XMax)->setPlaceholderText(tr("offen"));
 
     abluftpaar_ = new QComboBox(seite);
     abluftpaar_->setObjectName("abluftpaar");
     for (const Zustandspaar& p : kZustandspaare) abluftpaar_->addItem(QString::fromUtf8(p.anzeige));
-    formular_->addRow("Abluft", abluftpaar_);
+    formular_->addRow(tr("Abluft"), abluftpaar_);
     zeile(AbluftA, "");
     zeile(AbluftB, "");
     connect(abluftpaar_, &QComboBox::currentIndexChanged, this, &Anlagenseite::abluftpaarGewaehlt);
-    zeile(Rueckwaermzahl, QString::fromUtf8("Rückwärmzahl Φ"));
-    feld(Rueckwaermzahl)->setPlaceholderText(QString::fromUtf8("keine WRG; 0 < Φ ≤ 1"));
-    zeile(Frostschutz, QString::fromUtf8("Frostschutz ϑF [°C]"));
-    feld(Frostschutz)->setPlaceholderText(QString::fromUtf8("keiner; −50 bis ϑmin"));
+    zeile(Rueckwaermzahl, tr("Rückwärmzahl Φ"));
+    feld(Rueckwaermzahl)->setPlaceholderText(tr("keine WRG; 0 < Φ ≤ 1"));
+    zeile(Frostschutz, tr("Frostschutz ϑF [°C]"));
+    feld(Frostschutz)->setPlaceholderText(tr("keiner; −50 bis ϑmin"));
 
-    kuehler_ = new QCheckBox(QString::fromUtf8("vorhanden (kühlt und entfeuchtet)"), seite);
+    kuehler_ = new QCheckBox(tr("vorhanden (kühlt und entfeuchtet)"), seite);
     kuehler_->setObjectName("kuehler");
-    formular_->addRow(QString::fromUtf8("Kühler"), kuehler_);
-    zeile(Bypass, "Bypassfaktor BF");
+    formular_->addRow(tr("Kühler"), kuehler_);
+    zeile(Bypass, tr("Bypassfaktor BF"));
     feld(Bypass)->setPlaceholderText(QString::fromUtf8("0; 0 ≤ BF < 1"));
     connect(kuehler_, &QCheckBox::toggled, this,
             [this](bool an) { formular_->setRowVisible(feld(Bypass), an); });
 
     befeuchter_ = new QComboBox(seite);
     befeuchter_->setObjectName("befeuchter");
-    befeuchter_->addItems({"keiner", "Dampf", "Wasser"});
-    formular_->addRow("Befeuchter", befeuchter_);
+    befeuchter_->addItems({tr("keiner"), tr("Dampf"), tr("Wasser")});
+    formular_->addRow(tr("Befeuchter"), befeuchter_);
     zeile(Befeuchtertemperatur, "");
     connect(befeuchter_, &QComboBox::currentIndexChanged, this, &Anlagenseite::befeuchterGewaehlt);
 
-    paar("Betrieb Monate (1 bis 12)", MonatVon, MonatBis, "bis");
-    paar("Betrieb Stunden (Uhrzeit 0 bis 24)", StundeVon, StundeBis, "bis");
-    for (Feld f : {MonatVon, MonatBis, StundeVon, StundeBis}) feld(f)->setPlaceholderText("alle");
+    paar(tr("Betrieb Monate (1 bis 12)"), MonatVon, MonatBis, tr("bis"));
+    paar(tr("Betrieb Stunden (Uhrzeit 0 bis 24)"), StundeVon, StundeBis, tr("bis"));
+    for (Feld f : {MonatVon, MonatBis, StundeVon, StundeBis})
+        feld(f)->setPlaceholderText(tr("alle"));
 
     meldung_ = new QLabel(seite);
     meldung_->setObjectName("meldung");
@@ -332,11 +332,11 @@ void Anlagenseite::formularAnlegen(QWidget* seite) {
     meldung_->setStyleSheet("QLabel { color: rgb(180, 0, 0); }");
     spalte->addWidget(meldung_);
     auto* knoepfe = new QHBoxLayout;
-    uebernehmen_ = new QPushButton(QString::fromUtf8("Übernehmen"), seite);
+    uebernehmen_ = new QPushButton(tr("Übernehmen"), seite);
     uebernehmen_->setObjectName("uebernehmen");
-    auto* verwerfen = new QPushButton("Verwerfen", seite);
+    auto* verwerfen = new QPushButton(tr("Verwerfen"), seite);
     verwerfen->setObjectName("verwerfen");
-    auto* entfernen = new QPushButton("Anlage entfernen", seite);
+    auto* entfernen = new QPushButton(tr("Anlage entfernen"), seite);
     entfernen->setObjectName("anlageEntfernenKnopf");
     connect(uebernehmen_, &QPushButton::clicked, this, &Anlagenseite::uebernehmen);
     connect(verwerfen, &QPushButton::clicked, this, &Anlagenseite::verwerfen);
@@ -354,32 +354,31 @@ void Anlagenseite::formularAnlegen(QWidget* seite) {
 void Anlagenseite::ergebnisseAnlegen(QTabWidget* reiter) {
     uebersicht_ = new QTableWidget(0, 2, reiter);
     uebersicht_->setObjectName("anlagenuebersicht");
-    uebersicht_->setHorizontalHeaderLabels({QString::fromUtf8("Größe"), "Wert"});
+    uebersicht_->setHorizontalHeaderLabels({tr("Größe"), tr("Wert")});
     uebersicht_->verticalHeader()->hide();
     uebersicht_->horizontalHeader()->setStretchLastSection(true);
     uebersicht_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    reiter->addTab(uebersicht_, QString::fromUtf8("Übersicht"));
+    reiter->addTab(uebersicht_, tr("Übersicht"));
 
-    QStringList kopf{"Monat", "Stunden [h]", "Heizen [kWh]"};
+    QStringList kopf{tr("Monat"), tr("Stunden [h]"), tr("Heizen [kWh]")};
     for (std::size_t k = 0; k < kKomponenten; ++k)
         kopf << Komponentenname(static_cast<Komponente>(k)) + " [kWh]";
-    kopf << "Befeuchterwasser [kg]"
-         << "Kondensat [kg]";
+    kopf << tr("Befeuchterwasser [kg]") << tr("Kondensat [kg]");
     monate_ = new QTableWidget(0, static_cast<int>(kopf.size()), reiter);
     monate_->setObjectName("anlagenmonate");
     monate_->setHorizontalHeaderLabels(kopf);
     monate_->verticalHeader()->hide();
     monate_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    reiter->addTab(monate_, "Monate");
+    reiter->addTab(monate_, tr("Monate"));
 
     auto* seite = new QWidget(reiter);
     auto* spalte = new QVBoxLayout(seite);
     balken_ = new Balkenflaeche(seite);
     spalte->addWidget(balken_, 1);
     auto* knoepfe = new QHBoxLayout;
-    auto* speichern = new QPushButton(QString::fromUtf8("Balken speichern …"), seite);
+    auto* speichern = new QPushButton(tr("Balken speichern …"), seite);
     speichern->setObjectName("balkenSpeichern");
-    auto* drucken = new QPushButton(QString::fromUtf8("Balken drucken …"), seite);
+    auto* drucken = new QPushButton(tr("Balken drucken …"), seite);
     drucken->setObjectName("balkenDrucken");
     connect(speichern, &QPushButton::clicked, this, &Anlagenseite::balkenSpeichernFragen);
     connect(drucken, &QPushButton::clicked, this, &Anlagenseite::balkenDrucken);
@@ -387,36 +386,36 @@ void Anlagenseite::ergebnisseAnlegen(QTabWidget* reiter) {
     knoepfe->addWidget(speichern);
     knoepfe->addWidget(drucken);
     spalte->addLayout(knoepfe);
-    reiter->addTab(seite, "Balken");
+    reiter->addTab(seite, tr("Balken"));
 }
 
 QString Anlagenseite::feldname(Feld f) const {
     switch (f) {
         case Strom:
-            return stromart_->currentIndex() == 1 ? QString::fromUtf8("Volumenstrom")
-                                                  : QString("Massenstrom");
+            return stromart_->currentIndex() == 1 ? tr("Volumenstrom") : tr("Massenstrom");
         case ThetaMin:
-            return QString::fromUtf8("Zuluft ϑmin");
+            return tr("Zuluft ϑmin");
         case ThetaMax:
-            return QString::fromUtf8("Zuluft ϑmax");
+            return tr("Zuluft ϑmax");
         case XMin:
-            return "Zuluft xmin";
+            return tr("Zuluft xmin");
         case XMax:
-            return "Zuluft xmax";
+            return tr("Zuluft xmax");
         case AbluftA:
         case AbluftB: {
             const Zustandspaar& p = kZustandspaare[std::max(0, abluftpaar_->currentIndex())];
-            return "Abluft " + QString::fromUtf8(GroesseZu(f == AbluftA ? p.a : p.b).symbol);
+            return tr("Abluft %1")
+                .arg(QString::fromUtf8(GroesseZu(f == AbluftA ? p.a : p.b).symbol));
         }
         case Rueckwaermzahl:
-            return QString::fromUtf8("Rückwärmzahl Φ");
+            return tr("Rückwärmzahl Φ");
         case Frostschutz:
-            return QString::fromUtf8("Frostschutz ϑF");
+            return tr("Frostschutz ϑF");
         case Bypass:
-            return "Bypassfaktor BF";
+            return tr("Bypassfaktor BF");
         case Befeuchtertemperatur:
-            return befeuchter_->currentIndex() == 1 ? QString::fromUtf8("Dampftemperatur ϑD")
-                                                    : QString::fromUtf8("Wassertemperatur ϑW");
+            return befeuchter_->currentIndex() == 1 ? tr("Dampftemperatur ϑD")
+                                                    : tr("Wassertemperatur ϑW");
         case MonatVon:
         case MonatBis:
         case StundeVon:
@@ -432,19 +431,18 @@ void Anlagenseite::abluftpaarGewaehlt() {
     const Zustandspaar& p = kZustandspaare[std::max(0, abluftpaar_->currentIndex())];
     const auto einheit = [](const char* k) {
         const Groesse& g = GroesseZu(k);
-        return "Abluft " + QString::fromUtf8(g.symbol) +
+        return tr("Abluft %1").arg(QString::fromUtf8(g.symbol)) +
                (*g.einheit ? " [" + QString::fromUtf8(g.einheit) + "]" : QString());
     };
     beschriftungen_[AbluftA]->setText(einheit(p.a));
     beschriftungen_[AbluftB]->setText(einheit(p.b));
-    for (Feld f : {AbluftA, AbluftB}) feld(f)->setPlaceholderText("keine");
+    for (Feld f : {AbluftA, AbluftB}) feld(f)->setPlaceholderText(tr("keine"));
 }
 
 void Anlagenseite::befeuchterGewaehlt() {
     const int art = befeuchter_->currentIndex();
-    beschriftungen_[Befeuchtertemperatur]->setText(
-        art == 1 ? QString::fromUtf8("Dampftemperatur ϑD [°C]")
-                 : QString::fromUtf8("Wassertemperatur ϑW [°C]"));
+    beschriftungen_[Befeuchtertemperatur]->setText(art == 1 ? tr("Dampftemperatur ϑD [°C]")
+                                                            : tr("Wassertemperatur ϑW [°C]"));
     feld(Befeuchtertemperatur)->setPlaceholderText(art == 1 ? "100" : "10");
     formular_->setRowVisible(feld(Befeuchtertemperatur), art != 0);
 }
@@ -642,7 +640,7 @@ bool Anlagenseite::uebernehmen() {
         }
     }
     meldung_->clear();
-    s_.setAnlage(*e, QString::fromUtf8("Anlage ändern"));
+    s_.setAnlage(*e, tr("Anlage ändern"));
     return true;
 }
 
@@ -651,7 +649,8 @@ void Anlagenseite::verwerfen() { laden(s_.projekt().anlage()); }
 void Anlagenseite::hinzufuegen() {
     if (!s_.projekt().anlage().is_null()) return;
     Json a = Json::object();
-    a["name"] = kNeueAnlage;
+    // The name a new unit gets.
+    a["name"] = tr("RLT 1").toStdString();
     for (const MessreihenErgebnis& r : s_.stand().messreihen) {
         if (r.reihe && Laufbar(*r.reihe)) {
             a["wetterjahr"] = r.reihe->name;
@@ -660,12 +659,12 @@ void Anlagenseite::hinzufuegen() {
     }
     a["massenstrom"] = JsonZahl(kNeuerMassenstrom);
     a["zuluft"] = {{"theta", Json::array({JsonZahl(kNeueZuluft[0]), JsonZahl(kNeueZuluft[1])})}};
-    s_.setAnlage(std::move(a), QString::fromUtf8("Anlage hinzufügen"));
+    s_.setAnlage(std::move(a), tr("Anlage hinzufügen"));
 }
 
 void Anlagenseite::entfernen() {
     if (s_.projekt().anlage().is_null()) return;
-    s_.setAnlage(Json(), QString::fromUtf8("Anlage entfernen"));
+    s_.setAnlage(Json(), tr("Anlage entfernen"));
 }
 
 void Anlagenseite::projektGeaendert() {
@@ -689,13 +688,13 @@ void Anlagenseite::ergebnisseZeigen() {
     gezeigt_ = std::move(jetzt);
     const Anlagenjahr* jahr = a && a->fehler.empty() && a->jahr ? a->jahr.get() : nullptr;
     if (!a) {
-        zustand_->setText(QString::fromUtf8("Das Projekt hat keine Anlage."));
+        zustand_->setText(tr("Das Projekt hat keine Anlage."));
     } else if (!a->fehler.empty()) {
-        zustand_->setText(QString::fromUtf8("Die Anlage rechnet nicht: ") +
-                          QString::fromStdString(a->fehler));
+        zustand_->setText(
+            tr("Die Anlage rechnet nicht: %1").arg(QString::fromStdString(a->fehler)));
     } else if (jahr) {
         zustand_->setText(
-            QString::fromUtf8("„%1“: %2 Stunden in Betrieb.")
+            tr("„%1“: %2 Stunden in Betrieb.")
                 .arg(QString::fromStdString(a->name), Zahltext(jahr->summe.stunden, 0)));
     }
     zustand_->setStyleSheet(a && !a->fehler.empty() ? "QLabel { color: rgb(180, 0, 0); }" : "");
@@ -720,7 +719,7 @@ void Anlagenseite::ergebnisseZeigen() {
     for (int m = 0; m < 13; ++m) {
         const Anlagensumme& s = m < 12 ? jahr->monate[static_cast<std::size_t>(m)] : jahr->summe;
         int spalte = 0;
-        monate_->setItem(m, spalte++, Zelle(m < 12 ? Monatsname(m + 1) : QString("Jahr"), false));
+        monate_->setItem(m, spalte++, Zelle(m < 12 ? Monatsname(m + 1) : tr("Jahr"), false));
         monate_->setItem(m, spalte++, Zelle(Zahltext(s.stunden, 0), true));
         monate_->setItem(m, spalte++, Zelle(Zahltext(s.Heizen(), 0), true));
         for (double e : s.energie) monate_->setItem(m, spalte++, Zelle(Zahltext(e, 0), true));
@@ -732,8 +731,7 @@ void Anlagenseite::ergebnisseZeigen() {
 }
 
 QString Anlagenseite::balkenSpeichern(const QString& pfad) {
-    if (!balken_->balken())
-        return QString::fromUtf8("Die Anlage hat kein Jahr, das sich zeigen ließe.");
+    if (!balken_->balken()) return tr("Die Anlage hat kein Jahr, das sich zeigen ließe.");
     return MonatsbalkenSpeichern(*balken_->balken(), pfad, 2 * devicePixelRatioF());
 }
 
@@ -744,14 +742,14 @@ void Anlagenseite::balkenSpeichernFragen() {
     }
     QString filter;
     QString pfad = QFileDialog::getSaveFileName(
-        this, "Monatsbalken speichern unter", "Monatsbalken.png",
-        "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)", &filter);
+        this, tr("Monatsbalken speichern unter"), tr("Monatsbalken.png"),
+        tr("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)"), &filter);
     if (pfad.isEmpty()) return;
     if (QFileInfo(pfad).suffix().isEmpty()) {
         pfad += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
     }
     const QString fehler = balkenSpeichern(pfad);
-    if (!fehler.isEmpty()) QMessageBox::warning(this, "Lumora - Speichern", fehler);
+    if (!fehler.isEmpty()) QMessageBox::warning(this, tr("Lumora - Speichern"), fehler);
 }
 
 void Anlagenseite::balkenDrucken() {
@@ -761,7 +759,7 @@ void Anlagenseite::balkenDrucken() {
     }
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageOrientation(QPageLayout::Landscape);
-    drucker.setDocName("Lumora Energie je Monat");
+    drucker.setDocName(tr("Lumora Energie je Monat"));
     QPrintDialog dialog(&drucker, this);
     if (dialog.exec() != QDialog::Accepted) return;
     QPainter p(&drucker);

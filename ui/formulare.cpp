@@ -23,7 +23,9 @@ namespace lumora {
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString Anzeige(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
 QString Einheit(const char* schluessel) {
     const Groesse& g = GroesseZu(schluessel);
@@ -114,6 +116,10 @@ QString Eintragsformular::zahlfehler(const QLineEdit* feld, const QString& name)
     return KeineZahl(n, feld->text().trimmed());
 }
 
+QString Eintragsformular::fehlt(const QString& feld) { return tr("Bitte %1 eingeben.").arg(feld); }
+
+QString Eintragsformular::nameFehlt() { return tr("Bitte einen Namen eingeben."); }
+
 void Eintragsformular::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
     // The base builds its buttons first, which would take the focus otherwise.
@@ -140,13 +146,13 @@ void Eintragsformular::pruefen() {
 // --- A state --------------------------------------------------------------------------------
 
 Zustandsformular::Zustandsformular(Eintragspruefung pruefung, QWidget* parent)
-    : Eintragsformular(QString::fromUtf8("Zustand"), std::move(pruefung), parent) {
+    : Eintragsformular(tr("Zustand"), std::move(pruefung), parent) {
     name_ = new QLineEdit(this);
     name_->setMaxLength(static_cast<int>(kMaxName));
-    formular_->addRow("Name", name_);
+    formular_->addRow(tr("Name"), name_);
     paar_ = new QComboBox(this);
     for (const Zustandspaar& p : kZustandspaare) paar_->addItem(QString::fromUtf8(p.anzeige));
-    formular_->addRow("Eingabe", paar_);
+    formular_->addRow(tr("Eingabe"), paar_);
     a_ = zahlfeld("");
     b_ = zahlfeld("");
     connect(name_, &QLineEdit::textChanged, this, &Zustandsformular::pruefen);
@@ -174,11 +180,11 @@ void Zustandsformular::setEintrag(const Json& eintrag) {
 }
 
 QString Zustandsformular::feldfehler() const {
-    if (name_->text().trimmed().isEmpty()) return "Bitte einen Namen eingeben.";
+    if (name_->text().trimmed().isEmpty()) return nameFehlt();
     const Zustandspaar& p = kZustandspaare[std::max(0, paar_->currentIndex())];
     for (auto [feld, schluessel] : {std::pair{a_, p.a}, std::pair{b_, p.b}}) {
         const auto v = zahl(feld);
-        if (!v) return "Bitte " + Einheit(schluessel) + " eingeben.";
+        if (!v) return fehlt(Einheit(schluessel));
         if (std::isnan(*v))
             return zahlfehler(feld, QString::fromUtf8(GroesseZu(schluessel).symbol));
     }
@@ -198,10 +204,10 @@ Json Zustandsformular::eintrag() const {
 
 Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
                                  Eintragspruefung pruefung, QWidget* parent)
-    : Eintragsformular(QString::fromUtf8("Prozess"), std::move(pruefung), parent) {
+    : Eintragsformular(tr("Prozess"), std::move(pruefung), parent) {
     art_ = new QComboBox(this);
-    for (const Prozessname& n : kProzessnamen) art_->addItem(Text(n.anzeige));
-    formular_->addRow("Art", art_);
+    for (const Prozessname& n : kProzessnamen) art_->addItem(Anzeige(n.anzeige));
+    formular_->addRow(tr("Art"), art_);
     von_ = new QComboBox(this);
     von2_ = new QComboBox(this);
     for (const std::string& z : zustaende) {
@@ -209,11 +215,11 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
         von2_->addItem(QString::fromStdString(z));
     }
     if (von2_->count() > 1) von2_->setCurrentIndex(1);
-    formular_->addRow("von", von_);
-    formular_->addRow("zweiter Zustand", von2_);
+    formular_->addRow(tr("von"), von_);
+    formular_->addRow(tr("zweiter Zustand"), von2_);
     ziel_ = new QComboBox(this);  // filled with the kind's targets
-    formular_->addRow("Ziel", ziel_);
-    zielwert_ = zahlfeld("Zielwert");
+    formular_->addRow(tr("Ziel"), ziel_);
+    zielwert_ = zahlfeld(tr("Zielwert"));
     for (const Parameter& p : Prozessparameter()) {
         parameter_.emplace_back(p.schluessel, zahlfeld(QString::fromUtf8(p.beschriftung)));
         BereichZeigen(parameter_.back().second, p.bereich, p.schluessel);
@@ -228,7 +234,7 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
         formular_->insertRow(zeile + 1, QString(), volumen_);
     }
     nach_ = new QLineEdit(this);
-    formular_->addRow("Name des neuen Zustands", nach_);
+    formular_->addRow(tr("Name des neuen Zustands"), nach_);
     connect(nach_, &QLineEdit::textChanged, this, &Prozessformular::pruefen);
     for (QComboBox* c : {von_, von2_, ziel_}) {
         connect(c, &QComboBox::currentIndexChanged, this, &Prozessformular::pruefen);
@@ -287,7 +293,7 @@ void Prozessformular::volumenstromZeigen() {
         std::isfinite(*strom)) {
         const QString von = von_->currentText();
         if (const Zustandswerte* z = suche_(von.toStdString())) {
-            text = QString::fromUtf8("entspricht %1 m³/h bei %2")
+            text = tr("entspricht %1 m³/h bei %2")
                        .arg(Zahltext(VolumenstromBei(*strom, *z), stellen::kStrom), von);
         }
     }
@@ -331,26 +337,27 @@ void Prozessformular::fortsetzen(std::optional<double> massenstrom) {
 
 QString Prozessformular::feldfehler() const {
     const Prozessschema& f = SchemaVon(kProzessnamen[std::max(0, art_->currentIndex())].art);
-    if (von_->count() == 0) return "Es gibt noch keinen Zustand, an dem ein Prozess beginnt.";
+    if (von_->count() == 0) return tr("Es gibt noch keinen Zustand, an dem ein Prozess beginnt.");
     for (const char* k : f.schluessel) {
         const QLineEdit* feld = parameter(k);
         const auto v = zahl(feld);
         const bool freiwillig = ParameterZu(k)->freiwillig;
-        if (!v && !freiwillig) return "Bitte " + beschriftung(feld)->text() + " eingeben.";
+        if (!v && !freiwillig) return fehlt(beschriftung(feld)->text());
         if (const QString fehler = zahlfehler(feld); !fehler.isEmpty()) return fehler;
     }
     if (!MischungVollstaendig(felder())) {
-        return "Bitte zwei Massenströme oder den Außenluftanteil eingeben.";
+        return tr("Bitte zwei Massenströme oder den Außenluftanteil eingeben.");
     }
     if (!f.ziele.empty()) {
-        if (!zahl(zielwert_)) return "Bitte einen Zielwert eingeben.";
+        if (!zahl(zielwert_)) return tr("Bitte einen Zielwert eingeben.");
         const QString ziel = ziel_->currentText();
         if (const QString fehler = zahlfehler(zielwert_, ziel.left(ziel.indexOf(" [")));
             !fehler.isEmpty()) {
             return fehler;
         }
     }
-    if (nach_->text().trimmed().isEmpty()) return "Bitte den Namen des neuen Zustands eingeben.";
+    if (nach_->text().trimmed().isEmpty())
+        return tr("Bitte den Namen des neuen Zustands eingeben.");
     return {};
 }
 
@@ -373,21 +380,21 @@ Prozessfelder Prozessformular::felder() const {
 // --- A zone ---------------------------------------------------------------------------------
 
 Zonenformular::Zonenformular(Eintragspruefung pruefung, QWidget* parent)
-    : Eintragsformular("Zone", std::move(pruefung), parent) {
+    : Eintragsformular(tr("Zone"), std::move(pruefung), parent) {
     name_ = new QLineEdit(this);
-    formular_->addRow("Name", name_);
+    formular_->addRow(tr("Name"), name_);
     connect(name_, &QLineEdit::textChanged, this, &Zonenformular::pruefen);
     const std::pair<const char*, const char*> grenzen[] = {
         {"theta", "ϑ [°C]"}, {"phi", "φ [%]"}, {"x", "x [g/kg]"}};
     for (auto [schluessel, text] : grenzen) {
         auto* von = new QLineEdit(this);
         auto* bis = new QLineEdit(this);
-        von->setPlaceholderText("offen");
-        bis->setPlaceholderText("offen");
+        von->setPlaceholderText(tr("offen"));
+        bis->setPlaceholderText(tr("offen"));
         auto* zeile = new QHBoxLayout;
-        zeile->addWidget(new QLabel("von", this));
+        zeile->addWidget(new QLabel(tr("von"), this));
         zeile->addWidget(von);
-        zeile->addWidget(new QLabel("bis", this));
+        zeile->addWidget(new QLabel(tr("bis"), this));
         zeile->addWidget(bis);
         formular_->addRow(QString::fromUtf8(text), zeile);
         for (QLineEdit* f : {von, bis}) {
@@ -395,7 +402,7 @@ Zonenformular::Zonenformular(Eintragspruefung pruefung, QWidget* parent)
         }
         grenzen_.push_back({schluessel, {von, bis}});
     }
-    auto* vorlage = new QPushButton(QString::fromUtf8("Behaglichkeitsfeld einsetzen"), this);
+    auto* vorlage = new QPushButton(tr("Behaglichkeitsfeld einsetzen"), this);
     formular_->addRow("", vorlage);
     connect(vorlage, &QPushButton::clicked, this,
             [this] { setEintrag(ZoneZuJson(Behaglichkeitsfeld())); });
@@ -415,11 +422,12 @@ void Zonenformular::setEintrag(const Json& e) {
 }
 
 QString Zonenformular::feldfehler() const {
-    if (name_->text().trimmed().isEmpty()) return "Bitte einen Namen eingeben.";
+    if (name_->text().trimmed().isEmpty()) return nameFehlt();
     for (const auto& [k, felder] : grenzen_) {
         const QString groesse = QString::fromUtf8(GroesseZu(k).symbol);
         for (int i = 0; i < 2; ++i) {
-            const QString fehler = zahlfehler(felder[i], groesse + (i == 0 ? " von" : " bis"));
+            const QString fehler =
+                zahlfehler(felder[i], (i == 0 ? tr("%1 von") : tr("%1 bis")).arg(groesse));
             if (!fehler.isEmpty()) return fehler;
         }
     }
@@ -446,15 +454,15 @@ QString HoehenFehler(double hoehe) {
 }
 
 Hoehendialog::Hoehendialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8("Gesamtdruck aus Höhe"));
+    setWindowTitle(tr("Gesamtdruck aus Höhe"));
     auto* aussen = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     hoehe_ = new QLineEdit(this);
     hoehe_->setObjectName("hoehe");
     auto* zeile = new QHBoxLayout;
     zeile->addWidget(hoehe_);
-    zeile->addWidget(new QLabel(QString::fromUtf8("m über dem Meeresspiegel"), this));
-    form->addRow(QString::fromUtf8("Höhe"), zeile);
+    zeile->addWidget(new QLabel(tr("m über dem Meeresspiegel"), this));
+    form->addRow(tr("Höhe"), zeile);
     ergebnis_ = new QLabel(this);
     ergebnis_->setObjectName("ergebnis");
     ergebnis_->setWordWrap(true);
@@ -483,12 +491,11 @@ void Hoehendialog::pruefen() {
     const QString druck = druckText();
     if (druck.isEmpty()) {
         const auto h = ZahlAusText(hoehe_->text());
-        ergebnis_->setText(!h ? QString("Bitte eine Höhe in m eingeben.")
-                           : std::isnan(*h)
-                               ? KeineZahl(QString::fromUtf8("Höhe"), hoehe_->text().trimmed())
-                               : HoehenFehler(*h));
+        ergebnis_->setText(!h               ? tr("Bitte eine Höhe in m eingeben.")
+                           : std::isnan(*h) ? KeineZahl(tr("Höhe"), hoehe_->text().trimmed())
+                                            : HoehenFehler(*h));
     } else {
-        ergebnis_->setText(QString::fromUtf8("Gesamtdruck der Normatmosphäre: %1 hPa").arg(druck));
+        ergebnis_->setText(tr("Gesamtdruck der Normatmosphäre: %1 hPa").arg(druck));
     }
     knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(!druck.isEmpty());
 }

@@ -50,6 +50,9 @@ class Eintragsformular : public QDialog {
     QString zahlfehler(const QLineEdit* feld, const QString& name = {}) const;
     // Reports the first field whose text is no number; empty when all are numbers.
     virtual QString feldfehler() const { return {}; }
+    // The request for a field left empty, "Bitte ϑ [°C] eingeben.", and for the entry's name.
+    static QString fehlt(const QString& feld);
+    static QString nameFehlt();
 
     QFormLayout* formular_ = nullptr;
 

@@ -1,6 +1,7 @@
 #include "ui/projektfenster.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -24,6 +25,7 @@
 #include <cmath>
 
 #include "datei/dateifehler.h"
+#include "datei/sprache.h"
 #include "projekt/bearbeiten.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
@@ -40,16 +42,23 @@ namespace lumora {
 namespace {
 
 constexpr int kZuletztHoechstens = 8;
-const char* const kDateifilter = "Lumora-Projekt (*.lumora)";
+const char* const kDateifilter =
+    QT_TRANSLATE_NOOP("lumora::Projektfenster", "Lumora-Projekt (*.lumora)");
 
 // Undo or redo of the history, its text naming the step: "Rückgängig: Löschen".
 QAction* VerlaufAktion(QUndoStack& verlauf, bool rueck, QObject* eltern) {
-    const QString wort = rueck ? QString::fromUtf8("Rückgängig") : QString("Wiederholen");
+    const QString wort = rueck
+                             ? QCoreApplication::translate("lumora::Projektfenster", "Rückgängig")
+                             : QCoreApplication::translate("lumora::Projektfenster", "Wiederholen");
+    const QString mitSchritt =
+        rueck ? QCoreApplication::translate("lumora::Projektfenster", "Rückgängig: %1")
+              : QCoreApplication::translate("lumora::Projektfenster", "Wiederholen: %1");
     QAction* a = rueck ? verlauf.createUndoAction(eltern, wort + ":")
                        : verlauf.createRedoAction(eltern, wort + ":");
-    // Qt joins the prefix and the step's text; with no step the word stands alone.
-    const auto setzen = [a, wort](const QString& schritt) {
-        a->setText(schritt.isEmpty() ? wort : wort + ": " + schritt);
+    // Qt joins the prefix and the step's text; ours, set after, names the step in the
+    // language's order, and with no step the word stands alone.
+    const auto setzen = [a, wort, mitSchritt](const QString& schritt) {
+        a->setText(schritt.isEmpty() ? wort : mitSchritt.arg(schritt));
     };
     QObject::connect(&verlauf, rueck ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged,
                      a, setzen);
@@ -110,22 +119,17 @@ void Projektfenster::grenzeZeigen() {
     grenzeSenken_->setEnabled(v.grenze.has_value());
     if (v.namen.empty()) return;
     QStringList namen;
-    for (const std::string& n : v.namen)
-        namen << QString::fromUtf8("„%1“").arg(QString::fromStdString(n));
-    QString text = QString::fromUtf8(v.namen.size() == 1 ? "%1 liegt unter der unteren Grenze des "
-                                                           "Diagramms."
-                                                         : "%1 liegen unter der unteren Grenze "
-                                                           "des Diagramms.")
+    for (const std::string& n : v.namen) namen << tr("„%1“").arg(QString::fromStdString(n));
+    QString text = (v.namen.size() == 1 ? tr("%1 liegt unter der unteren Grenze des Diagramms.")
+                                        : tr("%1 liegen unter der unteren Grenze des Diagramms."))
                        .arg(namen.join(", "));
-    if (!v.grenze) {
-        text += QString::fromUtf8(" Keine untere Grenze bis −50 °C bringt sie ins Diagramm.");
-    }
+    if (!v.grenze) text += " " + tr("Keine untere Grenze bis −50 °C bringt sie ins Diagramm.");
     grenzeText_->setText(text);
     grenzeSenken_->setVisible(v.grenze.has_value());
     grenzeSenken_->setEnabled(v.grenze.has_value());
     if (v.grenze) {
         grenzeSenken_->setText(
-            QString::fromUtf8("Untere Grenze auf %1 °C senken")
+            tr("Untere Grenze auf %1 °C senken")
                 .arg(QLocale().toString(*v.grenze, 'g', 6).replace('-', QString::fromUtf8("−"))));
     }
 }
@@ -173,32 +177,32 @@ void Projektfenster::tabellenAnlegen() {
     zustandsmodell_ = new Zustandsmodell(s_, this);
     connect(zustandsmodell_, &Zustandsmodell::ablehnung, this, &Projektfenster::meldung);
     zustaende_ = Tabelle(zustandsmodell_, reiter_, "zustaende");
-    reiter_->addTab(zustaende_, QString::fromUtf8("Zustände"));
+    reiter_->addTab(zustaende_, tr("Zustände"));
 
     prozessmodell_ = new Prozessmodell(s_, this);
     prozesse_ = Tabelle(prozessmodell_, reiter_, "prozesse");
     prozesse_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(prozesse_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
-    reiter_->addTab(prozesse_, "Prozesse");
+    reiter_->addTab(prozesse_, tr("Prozesse"));
 
     auto* reihen = new Messreihenmodell(s_, this);
     messreihen_ = Tabelle(reihen, reiter_, "messreihen");
     connect(messreihen_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
-    reiter_->addTab(messreihen_, "Messreihen");
+    reiter_->addTab(messreihen_, tr("Messreihen"));
 
     auto* zonen = new Zonenmodell(s_, this);
     zonen_ = Tabelle(zonen, reiter_, "zonen");
     zonen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(zonen_, &QTableView::doubleClicked, this, &Projektfenster::zeileBearbeiten);
-    reiter_->addTab(zonen_, "Zonen");
+    reiter_->addTab(zonen_, tr("Zonen"));
 
     anlage_ = new Anlagenseite(s_, reiter_);
-    reiter_->addTab(anlage_, "Anlage");
+    reiter_->addTab(anlage_, tr("Anlage"));
 }
 
-QAction* Projektfenster::aktionAnlegen(QMenu* menue, const char* name, const char* text,
+QAction* Projektfenster::aktionAnlegen(QMenu* menue, const char* name, const QString& text,
                                        const QKeySequence& taste, std::function<void()> tun) {
-    QAction* a = menue->addAction(QString::fromUtf8(text));
+    QAction* a = menue->addAction(text);
     a->setObjectName(QString::fromUtf8(name));
     a->setShortcut(taste);
     connect(a, &QAction::triggered, this, std::move(tun));
@@ -206,32 +210,36 @@ QAction* Projektfenster::aktionAnlegen(QMenu* menue, const char* name, const cha
 }
 
 void Projektfenster::menuesAnlegen() {
-    projektmenueAnlegen(menuBar()->addMenu("&Projekt"));
-    bearbeitenmenueAnlegen(menuBar()->addMenu("&Bearbeiten"));
-    ansichtmenueAnlegen(menuBar()->addMenu("&Ansicht"));
-    hilfemenueAnlegen(menuBar()->addMenu("&Hilfe"));
+    projektmenueAnlegen(menuBar()->addMenu(tr("&Projekt")));
+    bearbeitenmenueAnlegen(menuBar()->addMenu(tr("&Bearbeiten")));
+    ansichtmenueAnlegen(menuBar()->addMenu(tr("&Ansicht")));
+    sprachmenueAnlegen(menuBar()->addMenu(tr("&Sprache")));
+    hilfemenueAnlegen(menuBar()->addMenu(tr("&Hilfe")));
 }
 
 void Projektfenster::projektmenueAnlegen(QMenu* m) {
-    aktionAnlegen(m, "neu", "Neu", QKeySequence::New, [this] { neu(); });
-    aktionAnlegen(m, "oeffnen", "Öffnen …", QKeySequence::Open, [this] { oeffnenFragen(); });
-    zuletzt_ = m->addMenu(QString::fromUtf8("Zuletzt geöffnet"));
+    aktionAnlegen(m, "neu", tr("Neu"), QKeySequence::New, [this] { neu(); });
+    aktionAnlegen(m, "oeffnen", tr("Öffnen …"), QKeySequence::Open, [this] { oeffnenFragen(); });
+    zuletzt_ = m->addMenu(tr("Zuletzt geöffnet"));
     connect(zuletzt_, &QMenu::aboutToShow, this, &Projektfenster::zuletztFuellen);
-    aktionAnlegen(m, "speichern", "Speichern", QKeySequence::Save, [this] { speichern(); });
-    aktionAnlegen(m, "speichernUnter", "Speichern unter …", QKeySequence::SaveAs,
+    aktionAnlegen(m, "speichern", tr("Speichern"), QKeySequence::Save, [this] { speichern(); });
+    aktionAnlegen(m, "speichernUnter", tr("Speichern unter …"), QKeySequence::SaveAs,
                   [this] { speichernUnter(); });
     m->addSeparator();
-    aktionAnlegen(m, "messreihe", "Messreihe importieren …", QKeySequence(Qt::CTRL | Qt::Key_I),
+    aktionAnlegen(m, "messreihe", tr("Messreihe importieren …"), QKeySequence(Qt::CTRL | Qt::Key_I),
                   [this] { messreiheImportieren(); });
-    aktionAnlegen(m, "exportieren", "Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E),
+    aktionAnlegen(m, "exportieren", tr("Exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E),
                   [this] { v_.diagrammExportieren(); });
-    aktionAnlegen(m, "drucken", "Drucken …", QKeySequence::Print, [this] { v_.diagrammDrucken(); });
+    aktionAnlegen(m, "drucken", tr("Drucken …"), QKeySequence::Print,
+                  [this] { v_.diagrammDrucken(); });
     m->addAction(uebung_->aufgabeAktion());
-    aktionAnlegen(m, "uebungErstellen", "Übung erstellen …", {}, [this] { uebung_->erstellen(); });
-    aktionAnlegen(m, "abgabenBewerten", "Abgaben bewerten …", {}, [this] { uebung_->bewerten(); });
+    aktionAnlegen(m, "uebungErstellen", tr("Übung erstellen …"), {},
+                  [this] { uebung_->erstellen(); });
+    aktionAnlegen(m, "abgabenBewerten", tr("Abgaben bewerten …"), {},
+                  [this] { uebung_->bewerten(); });
     m->addSeparator();
-    aktionAnlegen(m, "schliessen", "Schließen", QKeySequence::Close, [this] { close(); });
-    aktionAnlegen(m, "beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q),
+    aktionAnlegen(m, "schliessen", tr("Schließen"), QKeySequence::Close, [this] { close(); });
+    aktionAnlegen(m, "beenden", tr("Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                   [this] { v_.beenden ? v_.beenden() : void(close()); });
 }
 
@@ -246,24 +254,26 @@ void Projektfenster::bearbeitenmenueAnlegen(QMenu* m) {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m->addAction(wieder);
     m->addSeparator();
-    aktionAnlegen(m, "zustand", "Zustand hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_T),
+    aktionAnlegen(m, "zustand", tr("Zustand hinzufügen …"), QKeySequence(Qt::CTRL | Qt::Key_T),
                   [this] { zustandHinzufuegen(); });
-    aktionAnlegen(m, "prozess", "Prozess hinzufügen …", QKeySequence(Qt::CTRL | Qt::Key_R),
+    aktionAnlegen(m, "prozess", tr("Prozess hinzufügen …"), QKeySequence(Qt::CTRL | Qt::Key_R),
                   [this] { prozessHinzufuegen(); });
-    aktionAnlegen(m, "zone", "Zone hinzufügen …", {}, [this] { zoneHinzufuegen(); });
-    aktionAnlegen(m, "wetterjahr", "Wetterjahr einstellen …", QKeySequence(Qt::CTRL | Qt::Key_J),
-                  [this] { wetterjahrEinstellen(); });
-    aktionAnlegen(m, "anlageHinzufuegen", "Anlage hinzufügen", {}, [this] {
+    aktionAnlegen(m, "zone", tr("Zone hinzufügen …"), {}, [this] { zoneHinzufuegen(); });
+    aktionAnlegen(m, "wetterjahr", tr("Wetterjahr einstellen …"),
+                  QKeySequence(Qt::CTRL | Qt::Key_J), [this] { wetterjahrEinstellen(); });
+    aktionAnlegen(m, "anlageHinzufuegen", tr("Anlage hinzufügen"), {}, [this] {
         anlage_->hinzufuegen();
         reiter_->setCurrentWidget(anlage_);
     });
-    aktionAnlegen(m, "anlageEntfernen", "Anlage entfernen", {}, [this] { anlage_->entfernen(); });
-    aktionAnlegen(m, "loeschen", "Löschen", QKeySequence::Delete, [this] { loeschen(); });
+    aktionAnlegen(m, "anlageEntfernen", tr("Anlage entfernen"), {},
+                  [this] { anlage_->entfernen(); });
+    aktionAnlegen(m, "loeschen", tr("Löschen"), QKeySequence::Delete, [this] { loeschen(); });
     // Moving rows: in the menu and as buttons under the tables.
     for (const bool hoch : {true, false}) {
-        QAction* a = aktionAnlegen(m, hoch ? "hoch" : "runter", hoch ? "Nach oben" : "Nach unten",
-                                   QKeySequence(Qt::ALT | (hoch ? Qt::Key_Up : Qt::Key_Down)),
-                                   [this, hoch] { zeileVerschieben(hoch); });
+        QAction* a =
+            aktionAnlegen(m, hoch ? "hoch" : "runter", hoch ? tr("Nach oben") : tr("Nach unten"),
+                          QKeySequence(Qt::ALT | (hoch ? Qt::Key_Up : Qt::Key_Down)),
+                          [this, hoch] { zeileVerschieben(hoch); });
         auto* knopf = new QToolButton(this);
         knopf->setDefaultAction(a);
         knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -272,24 +282,24 @@ void Projektfenster::bearbeitenmenueAnlegen(QMenu* m) {
         knoepfe_->addWidget(knopf);
     }
     m->addSeparator();
-    aktionAnlegen(m, "hoehe", "Gesamtdruck aus Höhe …", {}, [this] { gesamtdruckAusHoehe(); });
+    aktionAnlegen(m, "hoehe", tr("Gesamtdruck aus Höhe …"), {}, [this] { gesamtdruckAusHoehe(); });
 }
 
 void Projektfenster::ansichtmenueAnlegen(QMenu* m) {
-    aktionAnlegen(m, "eingaben", "Eingaben ändern …", QKeySequence(Qt::Key_F2),
+    aktionAnlegen(m, "eingaben", tr("Eingaben ändern …"), QKeySequence(Qt::Key_F2),
                   [this] { v_.eingabenZeigen(); });
     // The chart window's context menu offers these same actions.
-    aktionAnlegen(m, "untereGrenze", "Untere Grenze …", {}, [this] {
+    aktionAnlegen(m, "untereGrenze", tr("Untere Grenze …"), {}, [this] {
         if (v_.untereGrenzeFragen) v_.untereGrenzeFragen();
     });
-    QAction* rand = m->addAction(QString::fromUtf8("Randmaßstab"));
+    QAction* rand = m->addAction(tr("Randmaßstab"));
     rand->setObjectName("randmassstab");
     rand->setCheckable(true);
     connect(rand, &QAction::triggered, this, [this](bool an) { s_.setRandmassstab(an); });
     connect(&s_, &Projektsitzung::projektGeaendert, rand,
             [this, rand] { rand->setChecked(s_.projekt().randmassstab()); });
     // On from the start: the chart places them only where they have room.
-    QAction* enthalpie = m->addAction("Enthalpieetiketten");
+    QAction* enthalpie = m->addAction(tr("Enthalpieetiketten"));
     enthalpie->setObjectName("enthalpieetiketten");
     enthalpie->setCheckable(true);
     enthalpie->setChecked(true);
@@ -297,17 +307,73 @@ void Projektfenster::ansichtmenueAnlegen(QMenu* m) {
 }
 
 void Projektfenster::hilfemenueAnlegen(QMenu* m) {
-    aktionAnlegen(m, "handbuch", "Handbuch", QKeySequence::HelpContents,
+    aktionAnlegen(m, "handbuch", tr("Handbuch"), QKeySequence::HelpContents,
                   [this] { HandbuchZeigen(this); });
-    aktionAnlegen(m, "tastenkuerzel", "Tastenkürzel", {}, [this] { TastenkuerzelZeigen(this); });
+    aktionAnlegen(m, "tastenkuerzel", tr("Tastenkürzel"), {},
+                  [this] { TastenkuerzelZeigen(this); });
     beispieleAnlegen(m);
     m->addSeparator();
-    aktionAnlegen(m, "ueber", "Über Lumora", {}, [this] { UeberLumoraZeigen(this); });
+    aktionAnlegen(m, "ueber", tr("Über Lumora"), {}, [this] { UeberLumoraZeigen(this); });
+}
+
+void Projektfenster::sprachmenueAnlegen(QMenu* m) {
+    m->setObjectName("sprachmenue");
+    // Each language by its own name, in both languages alike.
+    auto* gruppe = new QActionGroup(m);
+    gruppe->setExclusive(true);
+    for (const auto& [sprache, name, text] :
+         {std::tuple{Sprache::Deutsch, "deutsch", tr("Deutsch")},
+          std::tuple{Sprache::Englisch, "englisch", tr("English")}}) {
+        QAction* a = m->addAction(text);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        a->setChecked(sprache == AktiveSprache());
+        gruppe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, sprache] { spracheWaehlen(sprache); });
+    }
+}
+
+void Projektfenster::spracheWaehlen(Sprache sprache) {
+    if (sprache == GewuenschteSprache()) return;  // what the next start brings anyway
+    SpracheWaehlen(sprache);
+    // Back to the language the windows speak, nothing changes.
+    if (sprache == AktiveSprache()) return;
+    // Told without waiting for an answer: the windows go on as they are until the next start.
+    auto* box = new QMessageBox(QMessageBox::Information, "Lumora",
+                                tr("Die Sprache wechselt beim nächsten Start von Lumora."),
+                                QMessageBox::Ok, this);
+    box->setObjectName("sprachhinweis");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+QString Beispielname(const QString& pfad) {
+    // The examples that come with the program by file, with their names to translate; their
+    // notes stay as the files have them.
+    static constexpr std::pair<const char*, const char*> kNamen[] = {
+        {"jahresbetrieb", QT_TRANSLATE_NOOP("lumora::Projektfenster", "Jahresbetrieb")},
+        {"mischungsnebel", QT_TRANSLATE_NOOP("lumora::Projektfenster", "Mischungsnebel")},
+        {"sommerfall", QT_TRANSLATE_NOOP("lumora::Projektfenster", "Sommerfall")},
+        {"uebung-sommerfall", QT_TRANSLATE_NOOP("lumora::Projektfenster",
+                                                "Übung: Sommerfall – Mischen, Kühlen, Nachheizen")},
+        {"uebung-sommerfall-loesung",
+         QT_TRANSLATE_NOOP("lumora::Projektfenster",
+                           "Lösung: Sommerfall – Mischen, Kühlen, Nachheizen")},
+        {"wetterjahr", QT_TRANSLATE_NOOP("lumora::Projektfenster", "Wetterjahr")},
+        {"winterfall", QT_TRANSLATE_NOOP("lumora::Projektfenster", "Winterfall")},
+    };
+    const QString datei = QFileInfo(pfad).completeBaseName();
+    for (const auto& [name, text] : kNamen) {
+        if (datei == QLatin1String(name)) {
+            return QCoreApplication::translate("lumora::Projektfenster", text);
+        }
+    }
+    return Beispieltitel(pfad);
 }
 
 void Projektfenster::beispieleAnlegen(QMenu* hilfe) {
     // The examples that come with the program, opened as new projects.
-    QMenu* beispiele = hilfe->addMenu("Beispiele");
+    QMenu* beispiele = hilfe->addMenu(tr("Beispiele"));
     const QStringList orte = QStandardPaths::locateAll(
         QStandardPaths::GenericDataLocation, "lumora/beispiele", QStandardPaths::LocateDirectory);
     QStringList ordner = orte;
@@ -316,7 +382,7 @@ void Projektfenster::beispieleAnlegen(QMenu* hilfe) {
         const QFileInfoList dateien = QDir(o).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
         if (dateien.isEmpty()) continue;
         for (const QFileInfo& d : dateien) {
-            QAction* a = beispiele->addAction(Beispieltitel(d.absoluteFilePath()));
+            QAction* a = beispiele->addAction(Beispielname(d.absoluteFilePath()));
             const QString pfad = d.absoluteFilePath();
             connect(a, &QAction::triggered, this, [this, pfad] {
                 if (schliessenErlaubt()) oeffnen(pfad, true);
@@ -334,8 +400,9 @@ QAction* Projektfenster::aktion(const char* name) const {
 void Projektfenster::titelSetzen() {
     // Qt shows "[*]" as the "*" of unsaved changes; a "[*]" of the file name itself is
     // doubled, which Qt shows as it is.
-    setWindowTitle(QString::fromUtf8("Lumora - Zustände und Prozesse - ") +
-                   s_.titelname().replace("[*]", "[*][*]") + "[*]");
+    setWindowTitle(
+        tr("Lumora - Zustände und Prozesse - %1").arg(s_.titelname().replace("[*]", "[*][*]")) +
+        "[*]");
     setWindowModified(s_.geaendert());
 }
 
@@ -343,13 +410,12 @@ void Projektfenster::meldung(const QString& text) { QMessageBox::warning(this, "
 
 bool Projektfenster::schliessenErlaubt() {
     if (!s_.geaendert() || s_.leer()) return true;
-    QMessageBox frage(
-        QMessageBox::Question, "Lumora",
-        QString::fromUtf8("Das Projekt „%1“ hat ungespeicherte Änderungen.").arg(s_.titelname()),
-        QMessageBox::NoButton, this);
-    QPushButton* sichern = frage.addButton("Speichern", QMessageBox::AcceptRole);
-    QPushButton* verwerfen = frage.addButton("Verwerfen", QMessageBox::DestructiveRole);
-    frage.addButton("Abbrechen", QMessageBox::RejectRole);
+    QMessageBox frage(QMessageBox::Question, "Lumora",
+                      tr("Das Projekt „%1“ hat ungespeicherte Änderungen.").arg(s_.titelname()),
+                      QMessageBox::NoButton, this);
+    QPushButton* sichern = frage.addButton(tr("Speichern"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen = frage.addButton(tr("Verwerfen"), QMessageBox::DestructiveRole);
+    frage.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
     frage.setDefaultButton(sichern);
     frage.exec();
     if (frage.clickedButton() == sichern) return speichern();
@@ -396,17 +462,15 @@ void Projektfenster::neu() {
 
 void Projektfenster::oeffnenFragen() {
     if (!schliessenErlaubt()) return;
-    const QString pfad = QFileDialog::getOpenFileName(this, QString::fromUtf8("Projekt öffnen"),
-                                                      LetzterOrdner(Ordnerart::Projekt),
-                                                      QString::fromUtf8(kDateifilter));
+    const QString pfad = QFileDialog::getOpenFileName(
+        this, tr("Projekt öffnen"), LetzterOrdner(Ordnerart::Projekt), tr(kDateifilter));
     if (!pfad.isEmpty()) oeffnen(pfad);
 }
 
 bool Projektfenster::oeffnen(const QString& pfad, bool alsVorlage) {
     const QString fehler = s_.oeffnen(pfad, alsVorlage);
     if (!fehler.isEmpty()) {
-        meldung(QString::fromUtf8("„%1“ lässt sich nicht öffnen.\n\n%2")
-                    .arg(QFileInfo(pfad).fileName(), fehler));
+        meldung(tr("„%1“ lässt sich nicht öffnen.\n\n%2").arg(QFileInfo(pfad).fileName(), fehler));
         return false;
     }
     if (!alsVorlage) zuletztMerken(pfad);
@@ -419,9 +483,8 @@ bool Projektfenster::speichern() {
     if (s_.pfad().isEmpty()) return speichernUnter();
     const QString fehler = s_.speichern(s_.pfad());
     if (!fehler.isEmpty()) {
-        meldung(QString::fromUtf8("Das Projekt wurde nicht gespeichert; die Datei ist "
-                                  "unverändert.\n\n") +
-                fehler);
+        meldung(tr("Das Projekt wurde nicht gespeichert; die Datei ist unverändert.\n\n%1")
+                    .arg(fehler));
         return false;
     }
     zuletztMerken(s_.pfad());
@@ -430,17 +493,17 @@ bool Projektfenster::speichern() {
 
 bool Projektfenster::speichernUnter() {
     QString pfad = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8("Projekt speichern unter"),
+        this, tr("Projekt speichern unter"),
         s_.pfad().isEmpty()
             ? QDir(LetzterOrdner(Ordnerart::Projekt))
                   .filePath(QFileInfo(s_.titelname()).completeBaseName() + ".lumora")
             : s_.pfad(),
-        QString::fromUtf8(kDateifilter));
+        tr(kDateifilter));
     if (pfad.isEmpty()) return false;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += ".lumora";
     const QString fehler = s_.speichern(pfad);
     if (!fehler.isEmpty()) {
-        meldung(QString::fromUtf8("Das Projekt wurde nicht gespeichert.\n\n") + fehler);
+        meldung(tr("Das Projekt wurde nicht gespeichert.\n\n%1").arg(fehler));
         return false;
     }
     zuletztMerken(pfad);
@@ -467,7 +530,7 @@ void Projektfenster::zuletztFuellen() {
             if (schliessenErlaubt()) oeffnen(pfad);
         });
     }
-    if (liste.isEmpty()) zuletzt_->addAction("(keine)")->setEnabled(false);
+    if (liste.isEmpty()) zuletzt_->addAction(tr("(keine)"))->setEnabled(false);
 }
 
 // --- Entries --------------------------------------------------------------------------------
@@ -479,10 +542,9 @@ void Projektfenster::zustandHinzufuegen() {
             return EintragPruefen(s_.projekt(), Liste::Zustaende, index, e);
         },
         this);
-    form.setWindowTitle(QString::fromUtf8("Zustand hinzufügen"));
+    form.setWindowTitle(tr("Zustand hinzufügen"));
     if (form.exec() != QDialog::Accepted) return;
-    s_.eintragEinfuegen(Liste::Zustaende, index, form.eintrag(),
-                        QString::fromUtf8("Zustand hinzufügen"));
+    s_.eintragEinfuegen(Liste::Zustaende, index, form.eintrag(), tr("Zustand hinzufügen"));
 }
 
 void Projektfenster::prozessHinzufuegen() {
@@ -493,12 +555,11 @@ void Projektfenster::prozessHinzufuegen() {
             return EintragPruefen(s_.projekt(), Liste::Prozesse, index, e);
         },
         this);
-    form.setWindowTitle(QString::fromUtf8("Prozess hinzufügen"));
+    form.setWindowTitle(tr("Prozess hinzufügen"));
     form.setZustandssuche(ZustaendeIn(s_));
     form.fortsetzen(UebernommenerMassenstrom(s_.stand(), index));
     if (form.exec() != QDialog::Accepted) return;
-    s_.eintragEinfuegen(Liste::Prozesse, index, form.eintrag(),
-                        QString::fromUtf8("Prozess hinzufügen"));
+    s_.eintragEinfuegen(Liste::Prozesse, index, form.eintrag(), tr("Prozess hinzufügen"));
 }
 
 void Projektfenster::zoneHinzufuegen() {
@@ -508,10 +569,10 @@ void Projektfenster::zoneHinzufuegen() {
             return EintragPruefen(s_.projekt(), Liste::Zonen, index, e);
         },
         this);
-    form.setWindowTitle(QString::fromUtf8("Zone hinzufügen"));
+    form.setWindowTitle(tr("Zone hinzufügen"));
     form.setEintrag(ZoneZuJson(Behaglichkeitsfeld()));
     if (form.exec() != QDialog::Accepted) return;
-    s_.eintragEinfuegen(Liste::Zonen, index, form.eintrag(), "Zone hinzufügen");
+    s_.eintragEinfuegen(Liste::Zonen, index, form.eintrag(), tr("Zone hinzufügen"));
     reiter_->setCurrentWidget(zonen_);
 }
 
@@ -525,7 +586,7 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
                 return EintragPruefen(s_.projekt(), Liste::Prozesse, zeile, e);
             },
             this);
-        form.setWindowTitle("Prozess bearbeiten");
+        form.setWindowTitle(tr("Prozess bearbeiten"));
         form.setZustandssuche(ZustaendeIn(s_));
         form.setEintrag(s_.projekt().eintrag(Liste::Prozesse, zeile));
         if (form.exec() != QDialog::Accepted) return;
@@ -533,10 +594,10 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
         const std::string altNach = alt.value("nach", std::string());
         const Json e = EintragZusammenfuehren(Liste::Prozesse, alt, form.eintrag());
         const std::string neuNach = e.value("nach", std::string());
-        s_.verlauf().beginMacro("Prozess bearbeiten");
+        s_.verlauf().beginMacro(tr("Prozess bearbeiten"));
         // A new name for the state it makes goes to the processes that start at it too.
         if (!altNach.empty() && neuNach != altNach) s_.umbenennen(altNach, neuNach);
-        s_.eintragErsetzen(Liste::Prozesse, zeile, e, "Prozess bearbeiten");
+        s_.eintragErsetzen(Liste::Prozesse, zeile, e, tr("Prozess bearbeiten"));
         s_.verlauf().endMacro();
     } else if (index.model() == messreihen_->model() &&
                zeile < s_.projekt().anzahl(Liste::Messreihen)) {
@@ -549,14 +610,14 @@ void Projektfenster::zeileBearbeiten(const QModelIndex& index) {
                 return EintragPruefen(s_.projekt(), Liste::Zonen, zeile, e);
             },
             this);
-        form.setWindowTitle("Zone bearbeiten");
+        form.setWindowTitle(tr("Zone bearbeiten"));
         form.setEintrag(s_.projekt().eintrag(Liste::Zonen, zeile));
         if (form.exec() != QDialog::Accepted) return;
         s_.eintragErsetzen(
             Liste::Zonen, zeile,
             EintragZusammenfuehren(Liste::Zonen, s_.projekt().eintrag(Liste::Zonen, zeile),
                                    form.eintrag()),
-            "Zone bearbeiten");
+            tr("Zone bearbeiten"));
     }
 }
 
@@ -571,10 +632,10 @@ void Projektfenster::loeschen() {
     if (tabelle == prozesse_) liste = Liste::Prozesse;
     if (tabelle == messreihen_) liste = Liste::Messreihen;
     if (tabelle == zonen_) liste = Liste::Zonen;
-    s_.verlauf().beginMacro(QString::fromUtf8("Löschen"));
+    s_.verlauf().beginMacro(tr("Löschen"));
     for (int n : nummern) {
         if (n >= 0 && static_cast<std::size_t>(n) < s_.projekt().anzahl(liste)) {
-            s_.eintragEntfernen(liste, static_cast<std::size_t>(n), QString::fromUtf8("Löschen"));
+            s_.eintragEntfernen(liste, static_cast<std::size_t>(n), tr("Löschen"));
         }
     }
     s_.verlauf().endMacro();
@@ -607,8 +668,8 @@ void Projektfenster::zeileVerschieben(bool hoch) {
 
 void Projektfenster::messreiheImportieren() {
     const QString pfad = QFileDialog::getOpenFileName(
-        this, "Messreihe importieren", LetzterOrdner(Ordnerart::Import),
-        "Messreihen und Wetterjahre (*.csv *.txt *.dat *.epw);;Alle Dateien (*)");
+        this, tr("Messreihe importieren"), LetzterOrdner(Ordnerart::Import),
+        tr("Messreihen und Wetterjahre (*.csv *.txt *.dat *.epw);;Alle Dateien (*)"));
     if (pfad.isEmpty()) return;
     OrdnerMerken(Ordnerart::Import, pfad);
     messreiheImportieren(pfad);
@@ -617,13 +678,12 @@ void Projektfenster::messreiheImportieren() {
 bool Projektfenster::messreiheImportieren(const QString& pfad) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        meldung(QString::fromUtf8("Die Datei lässt sich nicht öffnen: ") +
-                Dateifehler(datei, Zugriff::Lesen));
+        meldung(
+            tr("Die Datei lässt sich nicht öffnen: %1").arg(Dateifehler(datei, Zugriff::Lesen)));
         return false;
     }
     const QByteArray bytes = datei.readAll();
-    QProgressDialog fortschritt(QString::fromUtf8("Messreihe wird gelesen …"), "Abbrechen", 0, 1000,
-                                this);
+    QProgressDialog fortschritt(tr("Messreihe wird gelesen …"), tr("Abbrechen"), 0, 1000, this);
     fortschritt.setWindowModality(Qt::WindowModal);
     fortschritt.setMinimumDuration(300);
     const auto ergebnis =
@@ -641,7 +701,7 @@ bool Projektfenster::messreiheImportieren(const QString& pfad) {
     }
     const std::size_t index = s_.projekt().anzahl(Liste::Messreihen);
     s_.eintragEinfuegen(Liste::Messreihen, index, MessreiheZuJson(ergebnis->reihe),
-                        "Messreihe importieren");
+                        tr("Messreihe importieren"));
     reiter_->setCurrentWidget(messreihen_);
     if (const std::string was = ergebnis->Zusammenfassung(); !was.empty()) {
         statusBar()->showMessage(QString::fromStdString(was), kStatusMs);
@@ -665,17 +725,17 @@ void Projektfenster::druckAnbieten(double druck) {
     if (feld.isEmpty()) return;
     const QString gerundet = Zahltext(std::round(druck * 10) / 10, 1);
     QMessageBox frage(QMessageBox::Question, "Lumora",
-                      QString::fromUtf8("Gesamtdruck %1 hPa übernehmen?").arg(gerundet),
+                      tr("Gesamtdruck %1 hPa übernehmen?").arg(gerundet),
                       QMessageBox::Yes | QMessageBox::No, this);
     frage.setInformativeText(
-        QString::fromUtf8("Der mittlere Luftdruck des Wetterjahrs weicht um mehr als 1 % vom "
-                          "Gesamtdruck des Diagramms ab (%1 hPa).")
+        tr("Der mittlere Luftdruck des Wetterjahrs weicht um mehr als 1 % vom Gesamtdruck des "
+           "Diagramms ab (%1 hPa).")
             .arg(Zahltext(diagramm->Pges, 1)));
     frage.setDefaultButton(QMessageBox::Yes);
     if (frage.exec() != QMessageBox::Yes) return;
     Feldtexte texte = s_.projekt().eingabe();
     texte[static_cast<int>(Feld::Pges)] = feld.toStdString();
-    s_.setEingabe(texte, QString::fromUtf8("Gesamtdruck übernehmen"));
+    s_.setEingabe(texte, tr("Gesamtdruck übernehmen"));
 }
 
 void Projektfenster::wetterjahrEinstellen() {
@@ -690,7 +750,7 @@ void Projektfenster::wetterjahrEinstellen() {
         if (IstWetterjahr(p.eintrag(Liste::Messreihen, i))) index = i;
     }
     if (!index) {
-        statusBar()->showMessage("Das Projekt hat kein Wetterjahr.", kStatusMs);
+        statusBar()->showMessage(tr("Das Projekt hat kein Wetterjahr."), kStatusMs);
         return;
     }
     wetterjahrBearbeiten(*index);
@@ -700,12 +760,12 @@ void Projektfenster::wetterjahrBearbeiten(std::size_t index) {
     if (index >= s_.projekt().anzahl(Liste::Messreihen)) return;
     Wetterjahrformular form(this);
     const Json& alt = s_.projekt().eintrag(Liste::Messreihen, index);
-    form.setWindowTitle(QString::fromUtf8("Wetterjahr „%1“ einstellen").arg(NameVon(alt)));
+    form.setWindowTitle(tr("Wetterjahr „%1“ einstellen").arg(NameVon(alt)));
     form.setEintrag(alt);
     if (form.exec() != QDialog::Accepted) return;
     Json neu = form.eintrag();
     if (neu == s_.projekt().eintrag(Liste::Messreihen, index)) return;  // nothing to undo
-    s_.eintragErsetzen(Liste::Messreihen, index, std::move(neu), "Wetterjahr einstellen");
+    s_.eintragErsetzen(Liste::Messreihen, index, std::move(neu), tr("Wetterjahr einstellen"));
 }
 
 void Projektfenster::gesamtdruckAusHoehe() {
@@ -713,7 +773,7 @@ void Projektfenster::gesamtdruckAusHoehe() {
     if (dialog.exec() != QDialog::Accepted) return;
     Feldtexte texte = s_.projekt().eingabe();
     texte[static_cast<int>(Feld::Pges)] = dialog.druckText().toStdString();
-    s_.setEingabe(texte, QString::fromUtf8("Gesamtdruck aus Höhe"));
+    s_.setEingabe(texte, tr("Gesamtdruck aus Höhe"));
 }
 
 }  // namespace lumora

@@ -20,6 +20,7 @@ class Zustandsmodell;
 class Prozessmodell;
 class Messreihenmodell;
 class Zonenmodell;
+enum class Sprache;
 
 // "Lumora - Zustände und Prozesse": the tables of the open project's states, processes,
 // measured series and zones, with the menus that open, save and change it.
@@ -91,9 +92,13 @@ class Projektfenster : public QMainWindow {
     void bearbeitenmenueAnlegen(QMenu* m);
     void ansichtmenueAnlegen(QMenu* m);
     void hilfemenueAnlegen(QMenu* m);
+    // "Deutsch" and "English", the language the windows speak checked.
+    void sprachmenueAnlegen(QMenu* m);
+    // Keeps the language for the next start and says so when it is not the one spoken now.
+    void spracheWaehlen(Sprache sprache);
     // An action of the menu m with its object name, text and shortcut, which runs tun.
-    QAction* aktionAnlegen(QMenu* m, const char* name, const char* text, const QKeySequence& taste,
-                           std::function<void()> tun);
+    QAction* aktionAnlegen(QMenu* m, const char* name, const QString& text,
+                           const QKeySequence& taste, std::function<void()> tun);
     void beispieleAnlegen(QMenu* hilfe);
     void tabellenAnlegen();
     void titelSetzen();
@@ -128,5 +133,9 @@ class Projektfenster : public QMainWindow {
     Uebungsfenster* uebung_ = nullptr;
     Anlagenseite* anlage_ = nullptr;
 };
+
+// The name of an example in "Hilfe → Beispiele" in the program's language: those that come
+// with Lumora by their file, any other by its title.
+QString Beispielname(const QString& pfad);
 
 }  // namespace lumora

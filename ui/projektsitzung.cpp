@@ -99,7 +99,7 @@ QString Projektsitzung::titelname() const {
             return QString::fromStdString(u->titel);
         }
     }
-    return QString("Unbenannt");
+    return tr("Unbenannt");
 }
 
 bool Projektsitzung::leer() const {
@@ -202,7 +202,7 @@ QString Projektsitzung::umbenennen(const std::string& alt, const std::string& ne
     }
     auto ersetzungen = std::make_shared<std::vector<Ersetzung>>();
     ausfuehren(std::make_unique<Befehl>(
-        *this, "Umbenennen",
+        *this, tr("Umbenennen"),
         [this, alt, neu, ersetzungen] {
             auto e = projekt_->umbenennen(alt, neu);
             if (e) *ersetzungen = *e;
@@ -220,7 +220,7 @@ QString Projektsitzung::verschieben(Liste liste, std::size_t index, bool hoch) {
     }
     auto ersetzungen = std::make_shared<std::vector<Ersetzung>>();
     ausfuehren(std::make_unique<Befehl>(
-        *this, hoch ? "Nach oben" : "Nach unten",
+        *this, hoch ? tr("Nach oben") : tr("Nach unten"),
         [this, liste, oben, ersetzungen] {
             if (auto e = projekt_->tauschen(liste, oben)) *ersetzungen = *e;
         },
@@ -240,7 +240,8 @@ void Projektsitzung::setThetaUnten(std::optional<double> thetaUnten) {
     const auto vorher = projekt_->thetaUnten();
     if (thetaUnten == vorher) return;
     ausfuehren(std::make_unique<Befehl>(
-        *this, "Untere Grenze ändern", [this, thetaUnten] { projekt_->setThetaUnten(thetaUnten); },
+        *this, tr("Untere Grenze ändern"),
+        [this, thetaUnten] { projekt_->setThetaUnten(thetaUnten); },
         [this, vorher] { projekt_->setThetaUnten(vorher); }, Eingabe));
 }
 
@@ -249,7 +250,7 @@ void Projektsitzung::setRandmassstab(bool an) {
     // The key as it stood, missing included, for the undo.
     auto vorher = std::make_shared<std::optional<bool>>();
     ausfuehren(std::make_unique<Befehl>(
-        *this, an ? "Randmaßstab zeigen" : "Randmaßstab verbergen",
+        *this, an ? tr("Randmaßstab zeigen") : tr("Randmaßstab verbergen"),
         [this, an, vorher] { *vorher = projekt_->setRandmassstab(an); },
         [this, vorher] { projekt_->setRandmassstab(*vorher); }, NurEintraege));
 }
@@ -258,7 +259,7 @@ void Projektsitzung::setSichtbar(std::size_t messreihe, bool an) {
     if (an == projekt_->sichtbar(messreihe)) return;
     auto vorher = std::make_shared<std::optional<bool>>();
     ausfuehren(std::make_unique<Befehl>(
-        *this, an ? "Messreihe zeigen" : "Messreihe verbergen",
+        *this, an ? tr("Messreihe zeigen") : tr("Messreihe verbergen"),
         [this, messreihe, an, vorher] { *vorher = projekt_->setSichtbar(messreihe, an); },
         [this, messreihe, vorher] { projekt_->setSichtbar(messreihe, *vorher); }, NurEintraege));
 }

@@ -26,17 +26,22 @@ const char* SchluesselDerSpalte(int spalte) {
     return kWertspalten[static_cast<std::size_t>(spalte - Zustandsmodell::Theta)];
 }
 
-std::vector<const char*> Zustandskopf() {
-    std::vector<const char*> kopf{"Name", "Eingabe"};
-    for (const char* k : kWertspalten) kopf.push_back(ZustandsspalteZu(k).kopf.data());
-    kopf.push_back("Bemerkung");
+// The headers the tables share.
+QString NameKopf() { return Projekttabelle::tr("Name"); }
+QString Bemerkungskopf() { return Projekttabelle::tr("Bemerkung"); }
+
+QStringList Zustandskopf() {
+    QStringList kopf{NameKopf(), Zustandsmodell::tr("Eingabe")};
+    for (const char* k : kWertspalten) kopf << QString::fromUtf8(ZustandsspalteZu(k).kopf.data());
+    kopf << Bemerkungskopf();
     return kopf;
 }
 
-std::vector<const char*> Prozesskopf() {
-    std::vector<const char*> kopf{"Art", "von", "nach", "Parameter"};
-    for (const Prozessspalte& s : Prozessspalten()) kopf.push_back(s.kopf.data());
-    kopf.push_back("Bemerkung");
+QStringList Prozesskopf() {
+    QStringList kopf{Prozessmodell::tr("Art"), Prozessmodell::tr("von"), Prozessmodell::tr("nach"),
+                     Prozessmodell::tr("Parameter")};
+    for (const Prozessspalte& s : Prozessspalten()) kopf << QString::fromUtf8(s.kopf.data());
+    kopf << Bemerkungskopf();
     return kopf;
 }
 
@@ -48,20 +53,21 @@ std::string Trenner() { return QLocale().decimalPoint().toStdString(); }
 QString Nebeltext(const Zustandswerte& z) {
     if (!z.nebel) return QString();
     const QString wasser =
-        QString("%1 g/kg Wasser").arg(Zahltext(InGrammJeKg(z.wasser), stellen::kWasser));
-    const QString eis = QString("%1 g/kg Eis").arg(Zahltext(InGrammJeKg(z.eis), stellen::kWasser));
-    if (z.eis > 0 && z.wasser > 0) return "Mischnebel, " + wasser + ", " + eis;
-    if (z.eis > 0) return "Eisnebel, " + eis;
-    return "Nebel, " + wasser;
+        Projekttabelle::tr("%1 g/kg Wasser").arg(Zahltext(InGrammJeKg(z.wasser), stellen::kWasser));
+    const QString eis =
+        Projekttabelle::tr("%1 g/kg Eis").arg(Zahltext(InGrammJeKg(z.eis), stellen::kWasser));
+    if (z.eis > 0 && z.wasser > 0) return Projekttabelle::tr("Mischnebel, %1, %2").arg(wasser, eis);
+    if (z.eis > 0) return Projekttabelle::tr("Eisnebel, %1").arg(eis);
+    return Projekttabelle::tr("Nebel, %1").arg(wasser);
 }
 
 QString Bemerkung(const Diagrammpunkt& p) {
     QStringList teile;
     if (p.zustand.nebel) teile << Nebeltext(p.zustand);
     if (UnterDerUnterenGrenze(p)) {
-        teile << QString::fromUtf8("unter der unteren Grenze");
+        teile << Projekttabelle::tr("unter der unteren Grenze");
     } else if (!p.aufLeinwand) {
-        teile << QString::fromUtf8("außerhalb des Diagramms");
+        teile << Projekttabelle::tr("außerhalb des Diagramms");
     }
     return teile.join("; ");
 }
@@ -94,8 +100,7 @@ QString Parametertext(const Json& prozess) {
 
 // --- States ---------------------------------------------------------------------------------
 
-Projekttabelle::Projekttabelle(Projektsitzung& sitzung, std::vector<const char*> kopf,
-                               QObject* parent)
+Projekttabelle::Projekttabelle(Projektsitzung& sitzung, QStringList kopf, QObject* parent)
     : QAbstractTableModel(parent), s_(sitzung), kopf_(std::move(kopf)) {
     connect(&s_, &Projektsitzung::projektGeaendert, this, &Projekttabelle::aktualisieren);
 }
@@ -109,7 +114,7 @@ QVariant Projekttabelle::headerData(int section, Qt::Orientation o, int role) co
         section >= static_cast<int>(kopf_.size())) {
         return {};
     }
-    return QString::fromUtf8(kopf_[section]);
+    return kopf_[section];
 }
 
 void Projekttabelle::aktualisieren() {
@@ -213,10 +218,10 @@ QVariant Zustandsmodell::anzeige(int zeile, const Json* json, int spalte) const 
             if (!json) {
                 const auto& pr = b.prozesse[zeile - b.zustaende.size()];
                 const auto art = ProzessartZu(pr.art);
-                return QString::fromUtf8("aus Prozess: ") +
-                       (art ? QString::fromUtf8(NameVon(*art).anzeige.data(),
-                                                static_cast<int>(NameVon(*art).anzeige.size()))
-                            : QString::fromStdString(pr.art));
+                return tr("aus Prozess: %1")
+                    .arg(art ? QString::fromUtf8(NameVon(*art).anzeige.data(),
+                                                 static_cast<int>(NameVon(*art).anzeige.size()))
+                             : QString::fromStdString(pr.art));
             }
             return QString();
         case Bemerkung: {
@@ -235,7 +240,7 @@ QVariant Zustandsmodell::anzeige(int zeile, const Json* json, int spalte) const 
     // Ice only where there is some; over ice the dew point is a frost point.
     if (spalte == Eis && !(z.eis > 0)) return QString();
     const QString text = Zahltext(s.wert(z), s.stellen);
-    return spalte == Taupunkt && z.reifpunkt && z.taupunkt ? text + " (Reifpunkt)" : text;
+    return spalte == Taupunkt && z.reifpunkt && z.taupunkt ? tr("%1 (Reifpunkt)").arg(text) : text;
 }
 
 Qt::ItemFlags Zustandsmodell::flags(const QModelIndex& index) const {
@@ -270,11 +275,11 @@ bool Zustandsmodell::setData(const QModelIndex& index, const QVariant& wert, int
     const char* k = SchluesselDerSpalte(index.column());
     const auto zahl = ZahlAusText(wert.toString());
     if (!k || !zahl || std::isnan(*zahl)) {
-        emit ablehnung(QString::fromUtf8("„%1“ ist keine Zahl.").arg(wert.toString()));
+        emit ablehnung(tr("„%1“ ist keine Zahl.").arg(wert.toString()));
         return false;
     }
     json[k] = JsonZahl(*zahl);
-    s_.eintragErsetzen(Liste::Zustaende, *eintrag, json, "Wert ändern");
+    s_.eintragErsetzen(Liste::Zustaende, *eintrag, json, tr("Wert ändern"));
     return true;
 }
 
@@ -437,40 +442,39 @@ QVariant Messreihenmodell::data(const QModelIndex& index, int role) const {
         r.auswertung->moeglich.size() - std::min(drinnen, r.auswertung->moeglich.size());
     const std::optional<Zone>& zone = s_.stand().zonen.at(z).zone;
     const auto stunden = zone ? InnenStunden(*zone, *r.auswertung) : std::nullopt;
-    const auto teil = [&](const char* wo, std::size_t anzahl, std::optional<double> h) {
+    const auto teil = [&](const QString& vorlage, std::size_t anzahl, std::optional<double> h) {
         QString t =
-            QString::fromUtf8(wo) + " " +
-            QString("%1 (%2 %)")
-                .arg(l.toString(qulonglong(anzahl)), Zahltext(Anteil(anzahl, *r.auswertung), 1));
+            vorlage.arg(l.toString(qulonglong(anzahl)), Zahltext(Anteil(anzahl, *r.auswertung), 1));
         if (h) t += ", " + Zahltext(*h, 1) + " h";
         return t;
     };
     const auto aussenStunden =
         stunden ? std::optional<double>(std::fmax(0.0, r.auswertung->Stunden() - *stunden))
                 : std::nullopt;
-    return teil("innen", drinnen, stunden) + "; " + teil("außen", draussen, aussenStunden);
+    return teil(tr("innen %1 (%2 %)"), drinnen, stunden) + "; " +
+           teil(tr("außen %1 (%2 %)"), draussen, aussenStunden);
 }
 
 QVariant Messreihenmodell::headerData(int section, Qt::Orientation o, int role) const {
     if (o != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case Name:
-            return QString("Name");
+            return NameKopf();
         case Quelle:
-            return QString("Quelle");
+            return tr("Quelle");
         case Punkte:
-            return QString("Punkte");
+            return tr("Punkte");
         case Unmoeglich:
-            return QString::fromUtf8("unmöglich");
+            return tr("unmöglich");
         case Stunden:
-            return QString("Stunden");
+            return tr("Stunden");
         case Auslegung:
-            return QString("Auslegungswerte");
+            return tr("Auslegungswerte");
         default:
             break;
     }
     const auto z = static_cast<std::size_t>(section - Zonen);
-    return QString::fromUtf8("in „%1“").arg(NameVon(s_.projekt().eintrag(Liste::Zonen, z)));
+    return tr("in „%1“").arg(NameVon(s_.projekt().eintrag(Liste::Zonen, z)));
 }
 
 Qt::ItemFlags Messreihenmodell::flags(const QModelIndex& index) const {
@@ -496,7 +500,8 @@ QString Auslegungstext(const Auslegung& a) {
 // --- Zones ----------------------------------------------------------------------------------
 
 Zonenmodell::Zonenmodell(Projektsitzung& sitzung, QObject* parent)
-    : Projekttabelle(sitzung, {"Name", "ϑ [°C]", "φ [%]", "x [g/kg]", "Bemerkung"}, parent) {
+    : Projekttabelle(sitzung, {NameKopf(), "ϑ [°C]", "φ [%]", "x [g/kg]", Bemerkungskopf()},
+                     parent) {
     aktualisieren();
 }
 
@@ -510,8 +515,8 @@ QVariant Zonenmodell::data(const QModelIndex& index, int role) const {
     const auto zone = ZoneAusJson(e);
     auto grenze = [&](const std::optional<Wertebereich>& g) -> QString {
         if (!g || Unbegrenzt(*g)) return QString::fromUtf8("–");
-        const QString unten = g->unten ? QLocale().toString(g->unten->wert) : QString("offen");
-        const QString oben = g->oben ? QLocale().toString(g->oben->wert) : QString("offen");
+        const QString unten = g->unten ? QLocale().toString(g->unten->wert) : tr("offen");
+        const QString oben = g->oben ? QLocale().toString(g->oben->wert) : tr("offen");
         return unten + QString::fromUtf8(" … ") + oben;
     };
     switch (index.column()) {

@@ -13,7 +13,7 @@ class Projekttabelle : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    Projekttabelle(Projektsitzung& sitzung, std::vector<const char*> kopf, QObject* parent);
+    Projekttabelle(Projektsitzung& sitzung, QStringList kopf, QObject* parent);
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
@@ -24,7 +24,7 @@ class Projekttabelle : public QAbstractTableModel {
     Projektsitzung& s_;
 
   private:
-    std::vector<const char*> kopf_;
+    QStringList kopf_;
     int zeilen_ = 0;
 };
 

@@ -51,11 +51,11 @@ bool IstWetterjahr(const Json& eintrag) {
 }
 
 Wetterjahrformular::Wetterjahrformular(QWidget* parent)
-    : Eintragsformular(QString::fromUtf8("Wetterjahr einstellen"), {}, parent) {
+    : Eintragsformular(tr("Wetterjahr einstellen"), {}, parent) {
     darstellung_ = new QComboBox(this);
     darstellung_->setObjectName("darstellung");
-    darstellung_->addItems({"Punkte", QString::fromUtf8("Häufigkeitskarte")});
-    formular_->addRow("Darstellung", darstellung_);
+    darstellung_->addItems({tr("Punkte"), tr("Häufigkeitskarte")});
+    formular_->addRow(tr("Darstellung"), darstellung_);
     connect(darstellung_, &QComboBox::currentIndexChanged, this, &Wetterjahrformular::pruefen);
     for (auto& f : felder_) {
         f = new QLineEdit(this);
@@ -63,23 +63,23 @@ Wetterjahrformular::Wetterjahrformular(QWidget* parent)
     }
     const auto paar = [&](const QString& text, QLineEdit* von, QLineEdit* bis) {
         auto* zeile = new QHBoxLayout;
-        zeile->addWidget(new QLabel("von", this));
+        zeile->addWidget(new QLabel(tr("von"), this));
         zeile->addWidget(von);
-        zeile->addWidget(new QLabel("bis", this));
+        zeile->addWidget(new QLabel(tr("bis"), this));
         zeile->addWidget(bis);
         formular_->addRow(text, zeile);
-        for (QLineEdit* f : {von, bis}) f->setPlaceholderText("alle");
+        for (QLineEdit* f : {von, bis}) f->setPlaceholderText(tr("alle"));
     };
-    paar("Monate (1 bis 12)", monatVon(), monatBis());
-    paar("Stunden (Uhrzeit 0 bis 24)", stundeVon(), stundeBis());
-    formular_->addRow(QString::fromUtf8("Klassenbreite Δϑ [K]"), dtheta());
-    formular_->addRow("Klassenbreite Δx [g/kg]", dx());
-    formular_->addRow(QString::fromUtf8("Überschreitung k [h]"), ueberschreitung());
+    paar(tr("Monate (1 bis 12)"), monatVon(), monatBis());
+    paar(tr("Stunden (Uhrzeit 0 bis 24)"), stundeVon(), stundeBis());
+    formular_->addRow(tr("Klassenbreite Δϑ [K]"), dtheta());
+    formular_->addRow(tr("Klassenbreite Δx [g/kg]"), dx());
+    formular_->addRow(tr("Überschreitung k [h]"), ueberschreitung());
     dtheta()->setPlaceholderText(WertText(JsonZahl(Klassenbreite{}.dtheta)));
     dx()->setPlaceholderText(WertText(JsonZahl(Klassenbreite{}.dx)));
     ueberschreitung()->setPlaceholderText(QString::number(kUeberschreitungStandard));
     ueberschreitung()->setToolTip(
-        QString::fromUtf8("Stunden, in denen ein Auslegungswert überschritten werden darf"));
+        tr("Stunden, in denen ein Auslegungswert überschritten werden darf"));
     const char* namen[] = {"monatVon", "monatBis", "stundeVon",      "stundeBis",
                            "dtheta",   "dx",       "ueberschreitung"};
     for (int i = 0; i < Anzahl; ++i) felder_[static_cast<std::size_t>(i)]->setObjectName(namen[i]);
@@ -87,8 +87,18 @@ Wetterjahrformular::Wetterjahrformular(QWidget* parent)
 }
 
 QString Zeitfensterfeld(int teil) {
-    static const char* const kNamen[] = {"Monate von", "Monate bis", "Stunden von", "Stunden bis"};
-    return teil >= 0 && teil < 4 ? QString(kNamen[teil]) : QString();
+    switch (teil) {
+        case 0:
+            return Wetterjahrformular::tr("Monate von");
+        case 1:
+            return Wetterjahrformular::tr("Monate bis");
+        case 2:
+            return Wetterjahrformular::tr("Stunden von");
+        case 3:
+            return Wetterjahrformular::tr("Stunden bis");
+        default:
+            return {};
+    }
 }
 
 QString Wetterjahrformular::name(int feld) {
@@ -103,7 +113,7 @@ QString Wetterjahrformular::name(int feld) {
         case DX:
             return QString::fromUtf8("Δx");
         default:
-            return QString::fromUtf8("Überschreitung k");
+            return tr("Überschreitung k");
     }
 }
 
@@ -213,30 +223,27 @@ QString Wetterjahrformular::feldfehler() const {
     };
     // Each part of the time window whole and in its range, both ends or neither.
     for (int f : {MonatVon, MonatBis}) {
-        if (!ganz(f, 1, 12))
-            return QString::fromUtf8("%1: %2 ist kein Monat von 1 bis 12.").arg(name(f), text(f));
+        if (!ganz(f, 1, 12)) return tr("%1: %2 ist kein Monat von 1 bis 12.").arg(name(f), text(f));
     }
     for (int f : {StundeVon, StundeBis}) {
         if (!ganz(f, 0, 24)) {
-            return QString::fromUtf8("%1: %2 ist keine volle Stunde von 0 bis 24.")
-                .arg(name(f), text(f));
+            return tr("%1: %2 ist keine volle Stunde von 0 bis 24.").arg(name(f), text(f));
         }
     }
     if (zahl(MonatVon).has_value() != zahl(MonatBis).has_value())
-        return QString::fromUtf8("Monate: bitte „von“ und „bis“ eingeben oder beide leer lassen.");
+        return tr("Monate: bitte „von“ und „bis“ eingeben oder beide leer lassen.");
     if (zahl(StundeVon).has_value() != zahl(StundeBis).has_value())
-        return QString::fromUtf8("Stunden: bitte „von“ und „bis“ eingeben oder beide leer lassen.");
+        return tr("Stunden: bitte „von“ und „bis“ eingeben oder beide leer lassen.");
     if (zahl(StundeVon) && *zahl(StundeVon) == *zahl(StundeBis))
-        return QString::fromUtf8("Stunden: „von“ und „bis“ sind gleich; es bliebe keine Stunde.");
+        return tr("Stunden: „von“ und „bis“ sind gleich; es bliebe keine Stunde.");
     for (auto [f, einheit] : {std::pair{DTheta, "K"}, std::pair{DX, "g/kg"}}) {
         if (const auto v = zahl(f); v && !(*v >= kFeinsteKlasse)) {
-            return QString::fromUtf8("%1: %2 ist kleiner als %3 %4.")
+            return tr("%1: %2 ist kleiner als %3 %4.")
                 .arg(name(f), text(f), WertText(JsonZahl(kFeinsteKlasse)),
                      QString::fromUtf8(einheit));
         }
     }
-    if (!ganz(K, 0, INFINITY))
-        return QString::fromUtf8("%1: %2 ist keine ganze Zahl ab 0.").arg(name(K), text(K));
+    if (!ganz(K, 0, INFINITY)) return tr("%1: %2 ist keine ganze Zahl ab 0.").arg(name(K), text(K));
     // What the file reader says beyond that, and of settings the form left as they were.
     Json einstellungen = Json::object();
     for (const char* k : {"art", kFenster, kKlassen, kUeberschreitung, kKarte}) {

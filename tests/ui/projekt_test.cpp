@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -16,6 +18,7 @@
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/version.h"
+#include "datei/sprache.h"
 #include "projekt/bearbeiten.h"
 #include "projekt/bericht.h"
 #include "projekt/groessen.h"
@@ -29,6 +32,7 @@
 #include "ui/leinwand.h"
 #include "ui/projektfenster.h"
 #include "ui/projekttabellen.h"
+#include "ui/uebungsfenster.h"
 
 namespace lumora {
 namespace {
@@ -791,6 +795,64 @@ TEST_F(Projektbetrieb, EveryKindsFormMakesAnEntryTheFileReaderComputes) {
         }
         EXPECT_EQ(EintragPruefen(p, Liste::Prozesse, p.anzahl(Liste::Prozesse), e), "")
             << n.schluessel << " " << e.dump();
+    }
+}
+
+// The menu "Sprache" checks the language the windows speak and keeps a choice for the next
+// start; only a change of language is told, by a message that does not wait.
+TEST(Sprachmenue, KeepsTheChoiceForTheNextStartAndTellsOnlyAChange) {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings("Lumora", "lumora").remove("sprache");
+    Anwendung anwendung;
+    Projektfenster& f = anwendung.projektfenster();
+    auto* deutsch = f.findChild<QAction*>("deutsch");
+    auto* englisch = f.findChild<QAction*>("englisch");
+    ASSERT_TRUE(deutsch && englisch);
+    const auto hinweis = [&f] { return f.findChild<QMessageBox*>("sprachhinweis"); };
+    // Without a translator the windows speak German.
+    EXPECT_TRUE(deutsch->isChecked());
+    EXPECT_FALSE(englisch->isChecked());
+    // The language spoken now, chosen again: the system's locale goes on deciding.
+    deutsch->trigger();
+    EXPECT_FALSE(GewaehlteSprache().has_value());
+    EXPECT_EQ(hinweis(), nullptr);
+
+    englisch->trigger();
+    EXPECT_EQ(GewaehlteSprache(), Sprache::Englisch);
+    EXPECT_TRUE(englisch->isChecked());
+    EXPECT_FALSE(deutsch->isChecked());
+    ASSERT_NE(hinweis(), nullptr);
+    EXPECT_TRUE(hinweis()->isVisible());
+    EXPECT_EQ(hinweis()->text(), QString::fromUtf8("Die Sprache wechselt beim nächsten Start von "
+                                                   "Lumora."));
+    hinweis()->accept();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(hinweis(), nullptr);
+
+    // Back to the language spoken now: kept, with nothing to tell.
+    deutsch->trigger();
+    EXPECT_EQ(GewaehlteSprache(), Sprache::Deutsch);
+    EXPECT_EQ(hinweis(), nullptr);
+    QSettings("Lumora", "lumora").remove("sprache");
+}
+
+// Every example that comes with Lumora has its name in the menu in both languages: in German
+// the title its file gives it, in English a name of its own.
+TEST(Beispiele, EveryExampleIsNamedInBothLanguages) {
+    const QFileInfoList dateien =
+        QDir(LUMORA_BEISPIELE).entryInfoList({"*.lumora"}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(dateien.isEmpty());
+    QStringList deutsch;
+    for (const QFileInfo& d : dateien) {
+        deutsch << Beispielname(d.filePath());
+        EXPECT_EQ(deutsch.back(), Beispieltitel(d.filePath())) << d.fileName().toStdString();
+    }
+    Sprachwahl englisch(Sprache::Englisch);
+    englisch.installieren();
+    for (qsizetype i = 0; i < dateien.size(); ++i) {
+        const QString name = Beispielname(dateien[i].filePath());
+        EXPECT_NE(name, deutsch[i]) << dateien[i].fileName().toStdString();
+        EXPECT_FALSE(name.isEmpty());
     }
 }
 
