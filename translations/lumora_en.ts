@@ -8,4 +8,122 @@
         <translation>Total pressure  = %1  hPa</translation>
     </message>
 </context>
+<context>
+    <name>lumora::Ablesefeld</name>
+    <message>
+        <source>Klasse %1…%2 °C, %3…%4 g/kg: %5 h</source>
+        <translation>Class %1…%2 °C, %3…%4 g/kg: %5 h</translation>
+    </message>
+    <message>
+        <source>Nebelgebiet</source>
+        <translation>Fog region</translation>
+    </message>
+    <message>
+        <source>Mischnebel</source>
+        <translation>Mixed fog</translation>
+    </message>
+    <message>
+        <source>Eisnebel</source>
+        <translation>Ice fog</translation>
+    </message>
+    <message>
+        <source>x − xS = %1 g/kg Wasser</source>
+        <translation>x − xS = %1 g/kg water</translation>
+    </message>
+    <message>
+        <source>Wasser = %1 g/kg</source>
+        <translation>Water = %1 g/kg</translation>
+    </message>
+    <message>
+        <source>Eis = %1 g/kg</source>
+        <translation>Ice = %1 g/kg</translation>
+    </message>
+    <message>
+        <source>über der Siedetemperatur</source>
+        <translation>above the boiling point</translation>
+    </message>
+    <message>
+        <source>Reifpunkt = %1 °C</source>
+        <translation>Frost point = %1 °C</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Diagrammfenster</name>
+    <message>
+        <source>h,x-Diagramm</source>
+        <translation>h,x chart</translation>
+    </message>
+    <message>
+        <source>Lumora - Exportieren</source>
+        <translation>Lumora - Export</translation>
+    </message>
+    <message>
+        <source>Das Fenster zeigt einen Ausschnitt des Diagramms. Was soll exportiert werden?</source>
+        <translation>The window shows part of the chart. What should be exported?</translation>
+    </message>
+    <message>
+        <source>Ganzes Diagramm</source>
+        <translation>Whole Chart</translation>
+    </message>
+    <message>
+        <source>Sichtbarer Ausschnitt</source>
+        <translation>Visible Part</translation>
+    </message>
+    <message>
+        <source>Diagramm speichern unter</source>
+        <translation>Save Chart As</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)</source>
+        <translation>PNG Image (*.png);;SVG Graphic (*.svg);;PDF Document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Lumora - Speichern</source>
+        <translation>Lumora - Save</translation>
+    </message>
+    <message>
+        <source>Lumora h,x-Diagramm</source>
+        <translation>Lumora h,x chart</translation>
+    </message>
+    <message>
+        <source>Lumora  %1   %2  -  h,x-Diagramm</source>
+        <translation>Lumora  %1   %2  -  h,x Chart</translation>
+    </message>
+    <message>
+        <source>Exportieren …</source>
+        <translation>Export …</translation>
+    </message>
+    <message>
+        <source>Drucken …</source>
+        <translation>Print …</translation>
+    </message>
+    <message>
+        <source>In die Zwischenablage kopieren</source>
+        <translation>Copy to Clipboard</translation>
+    </message>
+    <message>
+        <source>Eingaben ändern …</source>
+        <translation>Change Inputs …</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Untere Grenze …</source>
+        <translation>Lower Limit …</translation>
+    </message>
+    <message>
+        <source>Enthalpieetiketten</source>
+        <translation>Enthalpy Labels</translation>
+    </message>
+    <message>
+        <source>Zustand hier eintragen</source>
+        <translation>Add State Here</translation>
+    </message>
+</context>
 </TS>
