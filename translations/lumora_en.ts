@@ -48,6 +48,100 @@
     </message>
 </context>
 <context>
+    <name>lumora::Anfangsdialog</name>
+    <message>
+        <source>Lumora     h,x-Diagramm für feuchte Luft    %1    %2</source>
+        <translation>Lumora     h,x chart of humid air    %1    %2</translation>
+    </message>
+    <message>
+        <source>Lumora nach Mollier</source>
+        <translation>Lumora after Mollier</translation>
+    </message>
+    <message>
+        <source>Berechnung von Lumoraen für frei gewählte Temperatur-          und Feuchtegrenzen bei Vorgabe des Gesamtdruckes</source>
+        <translation>Computation of Lumora charts for freely chosen temperature and humidity limits at a given total pressure</translation>
+    </message>
+    <message>
+        <source>Lumora – h,x-Diagramme für Lehre und Praxis</source>
+        <translation>Lumora – h,x charts for teaching and practice</translation>
+    </message>
+    <message>
+        <source>Zahlenwerte wie gewünscht überschreiben !</source>
+        <translation>Overwrite the values as you wish !</translation>
+    </message>
+    <message>
+        <source>fett</source>
+        <translation>bold</translation>
+    </message>
+    <message>
+        <source>dünn</source>
+        <translation>thin</translation>
+    </message>
+    <message>
+        <source>gesamt</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>Berechne Diagramm !</source>
+        <translation>Compute Chart !</translation>
+    </message>
+    <message>
+        <source>Lumora - Anfangsdialog</source>
+        <translation>Lumora - Start Dialog</translation>
+    </message>
+    <message>
+        <source>Lumora - Eingabe</source>
+        <translation>Lumora - Input</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Anwendung</name>
+    <message>
+        <source>Zustände und Prozesse …</source>
+        <translation>States and Processes …</translation>
+    </message>
+    <message>
+        <source>Eingaben ändern</source>
+        <translation>Change Inputs</translation>
+    </message>
+    <message>
+        <source>Lumora wurde beim letzten Mal nicht ordnungsgemäß beendet. Ein ungespeichertes Projekt wurde gesichert.</source>
+        <translation>Lumora did not end properly last time. An unsaved project was kept.</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Das gesicherte Projekt lässt sich nicht wiederherstellen; die Sicherung bleibt liegen.
+
+%1</source>
+        <translation>The kept project cannot be restored; its backup stays where it is.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zustand verschieben</source>
+        <translation>Move State</translation>
+    </message>
+    <message>
+        <source>Lumora - Untere Grenze</source>
+        <translation>Lumora - Lower Limit</translation>
+    </message>
+    <message>
+        <source>Die tiefste Temperatur des Diagramms, von −50 bis 0 °C. Unter 0 °C gilt die Sättigung über Eis.</source>
+        <translation>The lowest temperature of the chart, from −50 to 0 °C. Below 0 °C, saturation over ice applies.</translation>
+    </message>
+    <message>
+        <source>Zustand eintragen</source>
+        <translation>Add State</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Diagrammfenster</name>
     <message>
         <source>h,x-Diagramm</source>
