@@ -9,6 +9,57 @@
     </message>
 </context>
 <context>
+    <name>lumora::Abgabendialog</name>
+    <message>
+        <source>Abgaben bewerten</source>
+        <translation>Grade Hand-ins</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>Noten speichern …</source>
+        <translation>Save Grades …</translation>
+    </message>
+    <message>
+        <source>Abgabe öffnen</source>
+        <translation>Open Hand-in</translation>
+    </message>
+    <message>
+        <source>Noten speichern</source>
+        <translation>Save Grades</translation>
+    </message>
+    <message>
+        <source>noten.csv</source>
+        <translation>grades.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV Files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Die Noten wurden nicht gespeichert.
+
+%1</source>
+        <translation>The grades were not saved.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Ablesefeld</name>
     <message>
         <source>Klasse %1…%2 °C, %3…%4 g/kg: %5 h</source>
@@ -142,6 +193,37 @@
     </message>
 </context>
 <context>
+    <name>lumora::Aufgabenformular</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Zustand oder Prozess</source>
+        <translation>State or process</translation>
+    </message>
+    <message>
+        <source>Zustand</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Prozess</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Toleranz</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Diagrammfenster</name>
     <message>
         <source>h,x-Diagramm</source>
@@ -218,6 +300,141 @@
     <message>
         <source>Zustand hier eintragen</source>
         <translation>Add State Here</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::Uebungsfenster</name>
+    <message>
+        <source>Übung</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Lösung zeigen</source>
+        <translation>Show Solution</translation>
+    </message>
+    <message>
+        <source>Aufgabe hinzufügen …</source>
+        <translation>Add Task …</translation>
+    </message>
+    <message>
+        <source>%1 Punkt</source>
+        <translation>%1 point</translation>
+    </message>
+    <message>
+        <source>%1 Punkte</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 bearbeiten, verschieben oder löschen</source>
+        <translation>Edit, move or delete task %1</translation>
+    </message>
+    <message>
+        <source>Aufgabe bearbeiten …</source>
+        <translation>Edit Task …</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>Aufgabe löschen</source>
+        <translation>Delete Task</translation>
+    </message>
+    <message>
+        <source>Antwort</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>aus dem Diagramm übernehmen</source>
+        <translation>take from the chart</translation>
+    </message>
+    <message>
+        <source>Übernimmt %1 von „%2“ aus dem eigenen Diagramm.</source>
+        <translation>Takes %1 of “%2” from your own chart.</translation>
+    </message>
+    <message>
+        <source>Bewertet gegen „%1“: %2 von %3 Punkten.</source>
+        <translation>Graded against “%1”: %2 of %3 points.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: „%2“ ist keine Zahl.</source>
+        <translation>Task %1: “%2” is not a number.</translation>
+    </message>
+    <message>
+        <source>Antwort eingeben</source>
+        <translation>Enter Answer</translation>
+    </message>
+    <message>
+        <source>Antwort löschen</source>
+        <translation>Delete Answer</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2</source>
+        <translation>Task %1: %2</translation>
+    </message>
+    <message>
+        <source>Antwort übernehmen</source>
+        <translation>Take Answer</translation>
+    </message>
+    <message>
+        <source>Aufgabe hinzufügen</source>
+        <translation>Add Task</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 bearbeiten</source>
+        <translation>Edit Task %1</translation>
+    </message>
+    <message>
+        <source>Aufgabe bearbeiten</source>
+        <translation>Edit Task</translation>
+    </message>
+    <message>
+        <source>Aufgabe verschieben</source>
+        <translation>Move Task</translation>
+    </message>
+    <message>
+        <source>Die Übung würde die Lösung überschreiben; bitte einen anderen Dateinamen wählen.</source>
+        <translation>The exercise would overwrite the solution; please choose another file name.</translation>
+    </message>
+    <message>
+        <source>Aufgabe.lumora</source>
+        <translation>Exercise.lumora</translation>
+    </message>
+    <message>
+        <source>%1-aufgabe.lumora</source>
+        <translation>%1-exercise.lumora</translation>
+    </message>
+    <message>
+        <source>Übung erstellen</source>
+        <translation>Create Exercise</translation>
+    </message>
+    <message>
+        <source>Lumora-Projekt (*.lumora)</source>
+        <translation>Lumora Project (*.lumora)</translation>
+    </message>
+    <message>
+        <source>Die Übung wurde nicht geschrieben.
+
+%1</source>
+        <translation>The exercise was not written.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Abgaben bewerten</source>
+        <translation>Grade Hand-ins</translation>
+    </message>
+    <message>
+        <source>Lösung: %1</source>
+        <translation>Solution: %1</translation>
+    </message>
+    <message>
+        <source>Übung: %1</source>
+        <translation>Exercise: %1</translation>
     </message>
 </context>
 </TS>
