@@ -303,6 +303,33 @@
     </message>
 </context>
 <context>
+    <name>lumora::Hilfe</name>
+    <message>
+        <source>Lumora - Handbuch</source>
+        <translation>Lumora - Manual</translation>
+    </message>
+    <message>
+        <source>Lumora - Tastenkürzel</source>
+        <translation>Lumora - Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tastenkürzel&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;Keyboard Shortcuts&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>MIT-Lizenz</source>
+        <translation>MIT License</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Lumora %1&lt;/h3&gt;&lt;p&gt;Das h,x-Diagramm feuchter Luft nach Mollier, mit Zuständen, Prozessen, Messreihen und Zonen.&lt;/p&gt;&lt;p&gt;Version %1 (%2), Stand %3&lt;/p&gt;&lt;p&gt;%4&lt;br&gt;Freie Software unter der %5.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Lumora %1&lt;/h3&gt;&lt;p&gt;The h,x chart of humid air after Mollier, with states, processes, measured series and zones.&lt;/p&gt;&lt;p&gt;Version %1 (%2), release %3&lt;/p&gt;&lt;p&gt;%4&lt;br&gt;Free software under the %5.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Über Lumora</source>
+        <translation>About Lumora</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Uebungsfenster</name>
     <message>
         <source>Übung</source>
