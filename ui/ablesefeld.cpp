@@ -55,7 +55,7 @@ QStringList KlassenZeilen(const std::vector<Haeufigkeitskarte>& karten, double h
         if (weit(theta, hk.breite.dtheta) || weit(xGkg, hk.breite.dx)) continue;
         const Klasse* c = hk.Bei(theta, xGkg);
         if (!c) continue;
-        QString zeile = QString::fromUtf8("Klasse %1…%2 °C, %3…%4 g/kg: %5 h")
+        QString zeile = Ablesefeld::tr("Klasse %1…%2 °C, %3…%4 g/kg: %5 h")
                             .arg(z(c->theta), z(Klassengrenze(c->i + 1, hk.breite.dtheta)), z(c->x),
                                  z(Klassengrenze(c->j + 1, hk.breite.dx)), z(c->stunden));
         if (karten.size() > 1) zeile = k.name + ": " + zeile;
@@ -83,21 +83,25 @@ QString AblesungText(const Ablesung& a) {
     QStringList zeilen;
     if (a.gebiet == Ablesung::Gebiet::Nebel) {
         const double wasser = a.x - a.xS - a.eis;
-        zeilen << (a.eis <= 0 ? "Nebelgebiet" : wasser > 0 ? "Mischnebel" : "Eisnebel");
+        zeilen << (a.eis <= 0   ? Ablesefeld::tr("Nebelgebiet")
+                   : wasser > 0 ? Ablesefeld::tr("Mischnebel")
+                                : Ablesefeld::tr("Eisnebel"));
         zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
         zeilen << QString("x = %1 g/kg").arg(z(InGrammJeKg(a.x), 2));
         zeilen << QString("xS = %1 g/kg").arg(z(InGrammJeKg(a.xS), 2));
         if (a.eis <= 0) {
-            zeilen
-                << QString::fromUtf8("x − xS = %1 g/kg Wasser").arg(z(InGrammJeKg(a.x - a.xS), 2));
+            zeilen << Ablesefeld::tr("x − xS = %1 g/kg Wasser").arg(z(InGrammJeKg(a.x - a.xS), 2));
         } else {
-            if (wasser > 0) zeilen << QString("Wasser = %1 g/kg").arg(z(InGrammJeKg(wasser), 2));
-            zeilen << QString("Eis = %1 g/kg").arg(z(InGrammJeKg(a.eis), 2));
+            if (wasser > 0) {
+                zeilen << Ablesefeld::tr("Wasser = %1 g/kg").arg(z(InGrammJeKg(wasser), 2));
+            }
+            zeilen << Ablesefeld::tr("Eis = %1 g/kg").arg(z(InGrammJeKg(a.eis), 2));
         }
         zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
         return zeilen.join('\n');
     }
-    if (a.gebiet == Ablesung::Gebiet::ueberSiedepunkt) zeilen << "über der Siedetemperatur";
+    if (a.gebiet == Ablesung::Gebiet::ueberSiedepunkt)
+        zeilen << Ablesefeld::tr("über der Siedetemperatur");
     zeilen << QString::fromUtf8("ϑ = %1 °C").arg(z(a.theta, 1));
     zeilen << QString("x = %1 g/kg").arg(z(InGrammJeKg(a.x), 2));
     zeilen << QString("h = %1 kJ/kg").arg(z(a.h, 1));
@@ -106,7 +110,7 @@ QString AblesungText(const Ablesung& a) {
     }
     zeilen << QString("pD = %1 hPa").arg(z(InHpa(a.pD), 2));
     if (a.mitTaupunkt && a.reifpunkt) {
-        zeilen << QString("Reifpunkt = %1 °C").arg(z(a.tau, 1));
+        zeilen << Ablesefeld::tr("Reifpunkt = %1 °C").arg(z(a.tau, 1));
     } else if (a.mitTaupunkt) {
         zeilen << QString::fromUtf8("τ = %1 °C").arg(z(a.tau, 1));
     }

@@ -58,30 +58,43 @@ constexpr const char* kArial = "Arial";
 constexpr const char* kSymbol = "DejaVu Sans";
 
 // The dialog's layout, top to bottom. The header keeps 5, 4 and 4 blanks between its parts;
-// its %1 and %2 are the version and the release month.
+// its %1 and %2 are the version and the release month. The words are marked for translation
+// and translated where the controls are made; numbers, units and symbols stay.
 // clang-format off
 constexpr Steuerelement kLayout[] = {
     {"lbl_kopfzeile", Art::text, 90, 90, 7785, 270,
-     "Lumora     h,x-Diagramm für feuchte Luft    %1    %2", 0, kArial, false, kSchwarz, false},
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog",
+                       "Lumora     h,x-Diagramm für feuchte Luft    %1    %2"),
+     0, kArial, false, kSchwarz, false},
     {"pic_KVH", Art::bild, 7950, 90, 510, 375, "", 0, kArial, false, kSchwarz, false},
-    {"lbl_titelzeile", Art::text, 1920, 495, 4650, 435, "Lumora nach Mollier", 18, kArial, false, kRot, false},
+    {"lbl_titelzeile", Art::text, 1920, 495, 4650, 435,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "Lumora nach Mollier"),
+     18, kArial, false, kRot, false},
     {"lbl_untertitel", Art::text, 720, 1095, 7245, 615,
-     "Berechnung von Lumoraen für frei gewählte Temperatur-          und Feuchtegrenzen bei "
-     "Vorgabe des Gesamtdruckes", 12, kArial, false, kSchwarz, false, true},
-    {"lbl_Autor", Art::text, 1110, 1830, 6495, 225, "Lumora – h,x-Diagramme für Lehre und Praxis",
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog",
+                       "Berechnung von Lumoraen für frei gewählte Temperatur-          und "
+                       "Feuchtegrenzen bei Vorgabe des Gesamtdruckes"),
+     12, kArial, false, kSchwarz, false, true},
+    {"lbl_Autor", Art::text, 1110, 1830, 6495, 225,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "Lumora – h,x-Diagramme für Lehre und Praxis"),
      8.25, kArial, false, kSchwarz, false},
-    {"Label8", Art::text, 2430, 2370, 4125, 285, "Zahlenwerte wie gewünscht überschreiben !", 0, kArial,
-     true, kRot, false},
+    {"Label8", Art::text, 2430, 2370, 4125, 285,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "Zahlenwerte wie gewünscht überschreiben !"),
+     0, kArial, true, kRot, false},
     {"lbl_theta", Art::text, 1440, 2760, 225, 405, "ϑ", 14.25, kSymbol, false, kSchwarz, false},
     {"lbl_max", Art::text, 1620, 2940, 375, 195, "max", 8.25, kArial, false, kSchwarz, false},
     {"txt_Thetamax", Art::feld, 2340, 2835, 1065, 300, "200", 0, kArial, false, kSchwarz, true},
     {"lbl_gradC", Art::text, 3480, 2850, 615, 285, "°C", 0, kArial, false, kSchwarz, true},
     {"lbl_DeltaTheta", Art::text, 1440, 3210, 405, 345, "Δϑ", 14.25, kSymbol, false, kSchwarz, false},
-    {"lbl_gross", Art::text, 1860, 3390, 375, 225, "fett", 8.25, kArial, false, kSchwarz, false},
+    {"lbl_gross", Art::text, 1860, 3390, 375, 225,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "fett"),
+     8.25, kArial, false, kSchwarz, false},
     {"txt_DeltaThetagross", Art::feld, 2340, 3225, 1065, 300, "10", 0, kArial, false, kSchwarz, true},
     {"lbl_K", Art::text, 3480, 3240, 615, 285, "grd", 0, kArial, false, kSchwarz, true},
     {"lbl_DeltaTheta2", Art::text, 1440, 3600, 405, 345, "Δϑ", 14.25, kSymbol, false, kSchwarz, false},
-    {"lbl_klein", Art::text, 1830, 3780, 465, 195, "dünn", 8.25, kArial, false, kSchwarz, false},
+    {"lbl_klein", Art::text, 1830, 3780, 465, 195,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "dünn"),
+     8.25, kArial, false, kSchwarz, false},
     {"txt_DeltaThetaklein", Art::feld, 2340, 3600, 1065, 300, "1", 0, kArial, false, kSchwarz, true},
     {"lbl_K2", Art::text, 3480, 3630, 615, 285, "grd", 0, kArial, false, kSchwarz, true},
     {"Line1", Art::linie, 4380, 2850, 30, 1110, "", 0, kArial, false, kSchwarz, false},
@@ -90,19 +103,26 @@ constexpr Steuerelement kLayout[] = {
     {"txt_Xmax", Art::feld, 5640, 2820, 1065, 300, "0.2", 0, kArial, false, kSchwarz, true},
     {"lbl_kgprokg", Art::text, 6780, 2850, 615, 285, "kg/kg", 0, kArial, false, kSchwarz, true},
     {"lbl_DeltaX", Art::text, 4710, 3210, 405, 345, "ΔΧ", 14.25, kSymbol, false, kSchwarz, false},
-    {"lbl_gross2", Art::text, 5160, 3360, 435, 225, "fett", 8.25, kArial, false, kSchwarz, false},
+    {"lbl_gross2", Art::text, 5160, 3360, 435, 225,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "fett"),
+     8.25, kArial, false, kSchwarz, false},
     {"txt_DeltaXgross", Art::feld, 5640, 3210, 1065, 300, "0.02", 0, kArial, false, kSchwarz, true},
     {"lbl_kgprokg2", Art::text, 6780, 3240, 615, 285, "kg/kg", 0, kArial, false, kSchwarz, true},
     {"lbl_DeltaX2", Art::text, 4710, 3600, 405, 345, "ΔΧ", 14.25, kSymbol, false, kSchwarz, false},
-    {"lbl_klein2", Art::text, 5130, 3780, 465, 195, "dünn", 8.25, kArial, false, kSchwarz, false},
+    {"lbl_klein2", Art::text, 5130, 3780, 465, 195,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "dünn"),
+     8.25, kArial, false, kSchwarz, false},
     {"txt_DeltaXklein", Art::feld, 5640, 3600, 1065, 300, "0.002", 0, kArial, false, kSchwarz, true},
     {"lbl_kgprokg3", Art::text, 6780, 3630, 615, 285, "kg/kg", 0, kArial, false, kSchwarz, true},
     {"Label5", Art::text, 2970, 4050, 225, 315, "P", 12.75, kArial, false, kSchwarz, false},
-    {"Label6", Art::text, 3120, 4140, 645, 225, "gesamt", 8.25, kArial, false, kSchwarz, false},
+    {"Label6", Art::text, 3120, 4140, 645, 225,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "gesamt"),
+     8.25, kArial, false, kSchwarz, false},
     {"txt_Pges", Art::feld, 3900, 4050, 1065, 300, "1013", 0, kArial, false, kSchwarz, true},
     {"Label7", Art::text, 4980, 4080, 585, 285, "hPa", 0, kArial, false, kSchwarz, true},
-    {"cmd_Starte", Art::knopf, 2760, 4650, 3525, 405, "Berechne Diagramm !", 15.75, kArial, false,
-     kSchwarz, true},
+    {"cmd_Starte", Art::knopf, 2760, 4650, 3525, 405,
+     QT_TRANSLATE_NOOP("lumora::Anfangsdialog", "Berechne Diagramm !"),
+     15.75, kArial, false, kSchwarz, true},
 };
 // clang-format on
 
@@ -125,8 +145,8 @@ Qt::Alignment Textausrichtung(const Steuerelement& s) {
 }  // namespace
 
 Anfangsdialog::Anfangsdialog(QWidget* parent) : QWidget(parent) {
-    FensterEinrichten(*this, "frm_Anfang", "Lumora - Anfangsdialog", kClientBreite, kClientHoehe,
-                      QColor(kGrau));
+    FensterEinrichten(*this, "frm_Anfang", tr("Lumora - Anfangsdialog"), kClientBreite,
+                      kClientHoehe, QColor(kGrau));
     steuerelementeAnlegen();
 }
 
@@ -138,7 +158,7 @@ void Anfangsdialog::steuerelementeAnlegen() {
         QWidget* w = nullptr;
         switch (s.art) {
             case Art::text: {
-                QString text = QString::fromUtf8(s.text);
+                QString text = tr(s.text);
                 if (text.contains("%1")) {
                     text = text.arg(QString::fromUtf8(kVersionsText), QString::fromUtf8(kStand));
                 }
@@ -180,7 +200,7 @@ void Anfangsdialog::steuerelementeAnlegen() {
                 break;
             }
             case Art::knopf: {
-                knopf_ = new Startknopf(QString::fromUtf8(s.text), this);
+                knopf_ = new Startknopf(tr(s.text), this);
                 // A flat face in exactly the layout's colour, with a classic raised edge.
                 knopf_->setStyleSheet(
                     "QPushButton { background-color: rgb(224, 224, 224); color: black;"
@@ -250,7 +270,7 @@ void Anfangsdialog::nachVorn() {
 void Anfangsdialog::ablehnen(const Ablehnung& ablehnung) {
     // Not modal for the event loop: the press returns at once, and the focus goes to the
     // field named once the user has read the message.
-    auto* box = new QMessageBox(QMessageBox::Warning, "Lumora - Eingabe",
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Lumora - Eingabe"),
                                 QString::fromStdString(ablehnung.meldung), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The lower limit has no field here; the message alone says what to change.

@@ -43,7 +43,7 @@ Anwendung::Anwendung() {
     };
     projektfenster_ = std::make_unique<Projektfenster>(sitzung_, std::move(v));
 
-    projektZeigen_ = new QAction(QString::fromUtf8("Zustände und Prozesse …"), this);
+    projektZeigen_ = new QAction(tr("Zustände und Prozesse …"), this);
     projektZeigen_->setShortcut(QKeySequence(Qt::Key_F3));
     connect(projektZeigen_, &QAction::triggered, this, [this] {
         projektfenster_->show();
@@ -56,7 +56,7 @@ Anwendung::Anwendung() {
     sitzung_.neu(dialog_.texte());
     connect(&dialog_, &Anfangsdialog::gezeichnet, this, [this](const Feldtexte& texte) {
         diagrammVerbinden(dialog_.diagrammfenster());
-        sitzung_.setEingabe(texte, QString::fromUtf8("Eingaben ändern"));
+        sitzung_.setEingabe(texte, tr("Eingaben ändern"));
         ueberlagerungZeigen();
     });
     connect(&sitzung_, &Projektsitzung::eingabeGeaendert, this, [this] {
@@ -84,11 +84,11 @@ void Anwendung::starten() {
     dialog_.show();
     if (!QFile::exists(Projektsitzung::wiederherstellungsdatei())) return;
     QMessageBox frage(QMessageBox::Question, "Lumora",
-                      QString::fromUtf8("Lumora wurde beim letzten Mal nicht ordnungsgemäß "
-                                        "beendet. Ein ungespeichertes Projekt wurde gesichert."),
+                      tr("Lumora wurde beim letzten Mal nicht ordnungsgemäß beendet. Ein "
+                         "ungespeichertes Projekt wurde gesichert."),
                       QMessageBox::NoButton, &dialog_);
-    QPushButton* holen = frage.addButton("Wiederherstellen", QMessageBox::AcceptRole);
-    frage.addButton("Verwerfen", QMessageBox::DestructiveRole);
+    QPushButton* holen = frage.addButton(tr("Wiederherstellen"), QMessageBox::AcceptRole);
+    frage.addButton(tr("Verwerfen"), QMessageBox::DestructiveRole);
     frage.setDefaultButton(holen);
     frage.exec();
     if (frage.clickedButton() != holen) {
@@ -97,11 +97,10 @@ void Anwendung::starten() {
     }
     const QString fehler = sitzung_.wiederherstellen();
     if (!fehler.isEmpty()) {
-        QMessageBox::warning(
-            &dialog_, "Lumora",
-            QString::fromUtf8("Das gesicherte Projekt lässt sich nicht "
-                              "wiederherstellen; die Sicherung bleibt liegen.\n\n") +
-                fehler);
+        QMessageBox::warning(&dialog_, "Lumora",
+                             tr("Das gesicherte Projekt lässt sich nicht wiederherstellen; die "
+                                "Sicherung bleibt liegen.\n\n%1")
+                                 .arg(fehler));
         return;
     }
     projektfenster_->show();
@@ -156,7 +155,7 @@ void Anwendung::zustandZiehen(int eintrag, double X, double Y) {
     if (!e) return;  // e.g. left of x = 0: the marker stays where it was
     ziehen_ = true;
     sitzung_.eintragErsetzen(Liste::Zustaende, static_cast<std::size_t>(eintrag), *e,
-                             "Zustand verschieben", true);
+                             tr("Zustand verschieben"), true);
 }
 
 QString Anwendung::untereGrenzeSetzen(const QString& text) {
@@ -175,13 +174,13 @@ QString Anwendung::untereGrenzeSetzen(const QString& text) {
 void Anwendung::untereGrenzeFragen() {
     QWidget* eltern = dialog_.diagrammfenster();
     QDialog frage(eltern ? eltern : &dialog_);
-    frage.setWindowTitle("Lumora - Untere Grenze");
+    frage.setWindowTitle(tr("Lumora - Untere Grenze"));
     auto* feld = new QLineEdit(
         QLocale().toString(sitzung_.projekt().thetaUnten().value_or(0), 'g', 12), &frage);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &frage);
     auto* form = new QFormLayout(&frage);
-    form->addRow(new QLabel(QString::fromUtf8("Die tiefste Temperatur des Diagramms, von −50 "
-                                              "bis 0 °C. Unter 0 °C gilt die Sättigung über Eis."),
+    form->addRow(new QLabel(tr("Die tiefste Temperatur des Diagramms, von −50 bis 0 °C. Unter "
+                               "0 °C gilt die Sättigung über Eis."),
                             &frage));
     form->addRow(QString::fromUtf8("ϑu [°C]"), feld);
     form->addRow(knoepfe);
@@ -191,7 +190,7 @@ void Anwendung::untereGrenzeFragen() {
         if (fehler.isEmpty()) {
             frage.accept();
         } else {
-            QMessageBox::warning(&frage, "Lumora - Untere Grenze", fehler);
+            QMessageBox::warning(&frage, tr("Lumora - Untere Grenze"), fehler);
             feld->setFocus();
         }
     });
@@ -209,7 +208,7 @@ void Anwendung::zustandEintragen(double X, double Y) {
         return;
     }
     sitzung_.eintragEinfuegen(Liste::Zustaende, sitzung_.projekt().anzahl(Liste::Zustaende), *e,
-                              "Zustand eintragen");
+                              tr("Zustand eintragen"));
     projektfenster_->show();
 }
 

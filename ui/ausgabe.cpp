@@ -38,19 +38,21 @@ QString DiagrammSpeichern(const Diagrammfenster& fenster, const QString& pfad, d
 
 QString Exportvorschlag(const Diagrammfenster& fenster) {
     QString name = QFileInfo(fenster.projektname()).completeBaseName().trimmed();
-    if (name.isEmpty()) name = "h,x-Diagramm";
+    if (name.isEmpty()) name = Diagrammfenster::tr("h,x-Diagramm");
     return QDir(LetzterOrdner(Ordnerart::Export)).filePath(name + ".png");
 }
 
 void SpeichernUnterFragen(Diagrammfenster& fenster) {
     Ausschnitt ausschnitt = GanzeFlaeche();
     if (fenster.zoom() > 1) {
-        QMessageBox frage(QMessageBox::Question, "Lumora - Exportieren",
-                          "Das Fenster zeigt einen Ausschnitt des Diagramms. Was soll exportiert "
-                          "werden?",
+        QMessageBox frage(QMessageBox::Question, Diagrammfenster::tr("Lumora - Exportieren"),
+                          Diagrammfenster::tr("Das Fenster zeigt einen Ausschnitt des Diagramms. "
+                                              "Was soll exportiert werden?"),
                           QMessageBox::Cancel, &fenster);
-        QAbstractButton* ganz = frage.addButton("Ganzes Diagramm", QMessageBox::AcceptRole);
-        QAbstractButton* sicht = frage.addButton("Sichtbarer Ausschnitt", QMessageBox::AcceptRole);
+        QAbstractButton* ganz =
+            frage.addButton(Diagrammfenster::tr("Ganzes Diagramm"), QMessageBox::AcceptRole);
+        QAbstractButton* sicht =
+            frage.addButton(Diagrammfenster::tr("Sichtbarer Ausschnitt"), QMessageBox::AcceptRole);
         frage.setDefaultButton(static_cast<QPushButton*>(ganz));
         frage.exec();
         if (frage.clickedButton() == sicht) {
@@ -61,8 +63,8 @@ void SpeichernUnterFragen(Diagrammfenster& fenster) {
     }
     QString filter;
     QString pfad = QFileDialog::getSaveFileName(
-        &fenster, "Diagramm speichern unter", Exportvorschlag(fenster),
-        "PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)", &filter);
+        &fenster, Diagrammfenster::tr("Diagramm speichern unter"), Exportvorschlag(fenster),
+        Diagrammfenster::tr("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)"), &filter);
     if (pfad.isEmpty()) return;
     if (QFileInfo(pfad).suffix().isEmpty()) {
         pfad += filter.contains("svg") ? ".svg" : filter.contains("pdf") ? ".pdf" : ".png";
@@ -70,7 +72,7 @@ void SpeichernUnterFragen(Diagrammfenster& fenster) {
     const QString fehler =
         DiagrammSpeichern(BildVon(fenster), pfad, 2 * fenster.devicePixelRatioF(), ausschnitt);
     if (!fehler.isEmpty()) {
-        QMessageBox::warning(&fenster, "Lumora - Speichern", fehler);
+        QMessageBox::warning(&fenster, Diagrammfenster::tr("Lumora - Speichern"), fehler);
         return;
     }
     OrdnerMerken(Ordnerart::Export, pfad);
@@ -79,7 +81,7 @@ void SpeichernUnterFragen(Diagrammfenster& fenster) {
 void Drucken(Diagrammfenster& fenster) {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setPageOrientation(QPageLayout::Landscape);
-    drucker.setDocName("Lumora h,x-Diagramm");
+    drucker.setDocName(Diagrammfenster::tr("Lumora h,x-Diagramm"));
     QPrintDialog dialog(&drucker, &fenster);
     if (dialog.exec() != QDialog::Accepted) return;
     QPainter p(&drucker);

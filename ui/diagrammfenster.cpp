@@ -89,7 +89,7 @@ class Bildflaeche : public QWidget {
 Diagrammfenster::Diagrammfenster(QWidget* parent)
     : QWidget(parent), gesamt_(Gesamtflaeche(this)), etiketten_(gesamt_) {
     FensterEinrichten(*this, "frm_Lumora",
-                      QString("Lumora  %1   %2  -  h,x-Diagramm")
+                      tr("Lumora  %1   %2  -  h,x-Diagramm")
                           .arg(QString::fromUtf8(kVersionsText), QString::fromUtf8(kStand)),
                       kClientBreite, kClientHoehe, Qt::white);
     // The window can be resized; it opens at its layout's size.
@@ -136,18 +136,18 @@ void Diagrammfenster::flaechenAnlegen() {
 
 void Diagrammfenster::aktionenAnlegen() {
     struct Eintrag {
-        const char* text;
+        QString text;
         QKeySequence taste;
         void (*tun)(Diagrammfenster&);
     };
     const Eintrag eintraege[] = {
-        {"Exportieren …", QKeySequence(Qt::CTRL | Qt::Key_E), &SpeichernUnterFragen},
-        {"Drucken …", QKeySequence::Print, &Drucken},
-        {"In die Zwischenablage kopieren", QKeySequence::Copy,
+        {tr("Exportieren …"), QKeySequence(Qt::CTRL | Qt::Key_E), &SpeichernUnterFragen},
+        {tr("Drucken …"), QKeySequence::Print, &Drucken},
+        {tr("In die Zwischenablage kopieren"), QKeySequence::Copy,
          [](Diagrammfenster& f) { Kopieren(f); }},
     };
-    const auto hinzu = [this](const char* text, const QKeySequence& taste) {
-        auto* aktion = new QAction(QString::fromUtf8(text), this);
+    const auto hinzu = [this](const QString& text, const QKeySequence& taste) {
+        auto* aktion = new QAction(text, this);
         aktion->setShortcut(taste);
         aktion->setShortcutVisibleInContextMenu(true);
         addAction(aktion);  // the shortcuts work without a menu bar
@@ -157,12 +157,12 @@ void Diagrammfenster::aktionenAnlegen() {
         connect(hinzu(e.text, e.taste), &QAction::triggered, this,
                 [this, tun = e.tun] { tun(*this); });
     }
-    connect(hinzu("Eingaben ändern …", Qt::Key_F2), &QAction::triggered, this,
+    connect(hinzu(tr("Eingaben ändern …"), Qt::Key_F2), &QAction::triggered, this,
             &Diagrammfenster::eingabenAendern);
     // The zoom's commands belong to the chart in whichever form it is shown, so that their
     // shortcuts work in both; the context menu lists them after the window's own.
-    const auto zoomaktion = [this](const char* text, QList<QKeySequence> tasten, auto tun) {
-        auto* aktion = new QAction(QString::fromUtf8(text), this);
+    const auto zoomaktion = [this](const QString& text, QList<QKeySequence> tasten, auto tun) {
+        auto* aktion = new QAction(text, this);
         aktion->setShortcuts(tasten);
         aktion->setShortcutVisibleInContextMenu(true);
         gesamt_->addAction(aktion);
@@ -170,15 +170,15 @@ void Diagrammfenster::aktionenAnlegen() {
         connect(aktion, &QAction::triggered, this, tun);
         zoomaktionen_ << aktion;
     };
-    zoomaktion("Vergrößern", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    zoomaktion(tr("Vergrößern"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                [this] { zoomen(kZoomSchritt); });
-    zoomaktion("Verkleinern", {QKeySequence::ZoomOut}, [this] { zoomen(1 / kZoomSchritt); });
-    zoomaktion("Ganzes Diagramm", {QKeySequence(Qt::CTRL | Qt::Key_0)},
+    zoomaktion(tr("Verkleinern"), {QKeySequence::ZoomOut}, [this] { zoomen(1 / kZoomSchritt); });
+    zoomaktion(tr("Ganzes Diagramm"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
                [this] { ganzesDiagramm(); });
-    untereGrenze_ = new QAction(QString::fromUtf8("Untere Grenze …"), this);
+    untereGrenze_ = new QAction(tr("Untere Grenze …"), this);
     connect(untereGrenze_, &QAction::triggered, this, &Diagrammfenster::untereGrenzeAendern);
     // The program passes the project window's switch, which starts on (setAnsichtaktionen).
-    auto* enthalpie = new QAction("Enthalpieetiketten", this);
+    auto* enthalpie = new QAction(tr("Enthalpieetiketten"), this);
     enthalpie->setCheckable(true);
     setAnsichtaktionen(nullptr, enthalpie);
 }
@@ -247,7 +247,7 @@ void Diagrammfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
         const double X = innen.x() / m.x();
         const double Y = innen.y() / m.y();
         menue.addSeparator();
-        connect(menue.addAction("Zustand hier eintragen"), &QAction::triggered, this,
+        connect(menue.addAction(tr("Zustand hier eintragen")), &QAction::triggered, this,
                 [this, X, Y] { emit zustandHierEintragen(X, Y); });
     }
     if (!projektaktionen_.isEmpty()) {

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "core/version.h"
+#include "datei/sprache.h"
 #include "ui/fenster.h"
 
 namespace lumora {
@@ -46,11 +47,11 @@ QTextBrowser* Textfenster(QWidget* eltern, const char* name, const QString& tite
         text = new QTextBrowser(eltern);
         text->setObjectName(QString::fromUtf8(name));
         text->setWindowFlag(Qt::Window);
-        text->setWindowTitle(titel);
         text->setOpenExternalLinks(true);
         text->resize(640, 560);
         text->installEventFilter(new Escapeschliesser(text));
     }
+    text->setWindowTitle(titel);
     if (!text->isVisible()) {
         // Beside the chart, which it explains, rather than over it; without one, beside the
         // window it was asked from.
@@ -73,11 +74,23 @@ QString Befehl(const QAction* a) {
     return t.toHtmlEscaped();
 }
 
+// The manual in the program's language.
+QString Handbuchpfad() {
+    return AktiveSprache() == Sprache::Englisch ? QStringLiteral(":/docs/manual.md")
+                                                : QStringLiteral(":/docs/handbuch.md");
+}
+
 }  // namespace
 
 void HandbuchZeigen(QWidget* eltern) {
-    QTextBrowser* text = Textfenster(eltern, "handbuch", QString::fromUtf8("Lumora - Handbuch"));
-    if (text->document()->isEmpty()) text->setMarkdown(Ressource(":/docs/handbuch.md"));
+    QTextBrowser* text = Textfenster(
+        eltern, "handbuch", QCoreApplication::translate("lumora::Hilfe", "Lumora - Handbuch"));
+    // Loaded once for each language, not again at every call.
+    const QString pfad = Handbuchpfad();
+    if (text->property("pfad").toString() != pfad) {
+        text->setMarkdown(Ressource(pfad));
+        text->setProperty("pfad", pfad);
+    }
 }
 
 QString TastenkuerzelHtml(const QList<QWidget*>& fenster) {
@@ -109,8 +122,10 @@ void TastenkuerzelZeigen(QWidget* eltern) {
         if (w->isVisible() && !fenster.contains(w)) fenster << w;
     }
     QTextBrowser* text =
-        Textfenster(eltern, "tastenkuerzel", QString::fromUtf8("Lumora - Tastenkürzel"));
-    text->setHtml(QString::fromUtf8("<h3>Tastenkürzel</h3>") + TastenkuerzelHtml(fenster));
+        Textfenster(eltern, "tastenkuerzel",
+                    QCoreApplication::translate("lumora::Hilfe", "Lumora - Tastenkürzel"));
+    text->setHtml(QCoreApplication::translate("lumora::Hilfe", "<h3>Tastenkürzel</h3>") +
+                  TastenkuerzelHtml(fenster));
 }
 
 QString Lizenztext() { return Ressource(":/LICENSE"); }
@@ -118,9 +133,11 @@ QString Lizenztext() { return Ressource(":/LICENSE"); }
 QString UeberText() {
     // The licence's name and copyright holder are its first and third line.
     const QStringList lizenz = Lizenztext().split('\n');
-    const QString name =
-        lizenz.value(0) == "MIT License" ? QString::fromUtf8("MIT-Lizenz") : lizenz.value(0);
-    return QString::fromUtf8(
+    const QString name = lizenz.value(0) == "MIT License"
+                             ? QCoreApplication::translate("lumora::Hilfe", "MIT-Lizenz")
+                             : lizenz.value(0);
+    return QCoreApplication::translate(
+               "lumora::Hilfe",
                "<h3>Lumora %1</h3><p>Das h,x-Diagramm feuchter Luft nach Mollier, mit "
                "Zuständen, Prozessen, Messreihen und Zonen.</p><p>Version %1 (%2), Stand %3</p>"
                "<p>%4<br>Freie Software unter der %5.</p>")
@@ -129,7 +146,8 @@ QString UeberText() {
 }
 
 void UeberLumoraZeigen(QWidget* eltern) {
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8("Über Lumora"), UeberText(),
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("lumora::Hilfe", "Über Lumora"), UeberText(),
                     QMessageBox::Ok, eltern);
     box.setTextFormat(Qt::RichText);
     box.setDetailedText(Lizenztext());

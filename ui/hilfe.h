@@ -7,8 +7,8 @@ class QWidget;
 
 namespace lumora {
 
-// The manual (docs/handbuch.md, compiled in) in a window of its own, opened once and
-// brought to the front after that.
+// The manual in the program's language (docs/handbuch.md, or docs/manual.md under English;
+// both compiled in) in a window of its own, opened once and brought to the front after that.
 void HandbuchZeigen(QWidget* eltern);
 
 // Every command of the program's open windows that has a shortcut, as an HTML table of the

@@ -34,7 +34,6 @@ namespace lumora {
 
 namespace {
 
-const char* const kDateifilter = "Lumora-Projekt (*.lumora)";
 const char* const kRichtig = "✔";
 const char* const kFalsch = "✘";
 
@@ -66,14 +65,14 @@ Abgabendialog::Abgabendialog(const Uebung& uebung, std::vector<Bewertung> bewert
       bewertungen_(std::move(bewertungen)),
       ordner_(std::move(ordner)) {
     setObjectName("abgaben");
-    setWindowTitle(QString::fromUtf8("Abgaben bewerten"));
+    setWindowTitle(tr("Abgaben bewerten"));
     auto* spalte = new QVBoxLayout(this);
     tabelle_ = new QTableWidget(static_cast<int>(bewertungen_.size()),
                                 3 + static_cast<int>(uebung_.aufgaben.size()), this);
     tabelle_->setObjectName("noten");
-    QStringList kopf{"Datei", "Punkte", "von"};
+    QStringList kopf{tr("Datei"), tr("Punkte"), tr("von")};
     for (std::size_t i = 0; i < uebung_.aufgaben.size(); ++i) {
-        kopf << QString("Aufgabe %1").arg(i + 1);
+        kopf << tr("Aufgabe %1").arg(i + 1);
     }
     tabelle_->setHorizontalHeaderLabels(kopf);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,8 +103,8 @@ Abgabendialog::Abgabendialog(const Uebung& uebung, std::vector<Bewertung> bewert
     spalte->addWidget(saetze_);
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* speichern =
-        knoepfe->addButton(QString::fromUtf8("Noten speichern …"), QDialogButtonBox::ActionRole);
-    oeffnen_ = knoepfe->addButton(QString::fromUtf8("Abgabe öffnen"), QDialogButtonBox::ActionRole);
+        knoepfe->addButton(tr("Noten speichern …"), QDialogButtonBox::ActionRole);
+    oeffnen_ = knoepfe->addButton(tr("Abgabe öffnen"), QDialogButtonBox::ActionRole);
     oeffnen_->setEnabled(false);
     spalte->addWidget(knoepfe);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -140,14 +139,14 @@ void Abgabendialog::zeigen() {
 }
 
 void Abgabendialog::notenSpeichern() {
-    const QString pfad =
-        QFileDialog::getSaveFileName(this, QString::fromUtf8("Noten speichern"),
-                                     QDir(ordner_).filePath("noten.csv"), "CSV-Dateien (*.csv)");
+    const QString pfad = QFileDialog::getSaveFileName(this, tr("Noten speichern"),
+                                                      QDir(ordner_).filePath(tr("noten.csv")),
+                                                      tr("CSV-Dateien (*.csv)"));
     if (pfad.isEmpty()) return;
     const QString grund = DateiSchreiben(pfad, Notentabelle(uebung_, bewertungen_, Trenner()));
     if (!grund.isEmpty()) {
         QMessageBox::warning(this, "Lumora",
-                             QString::fromUtf8("Die Noten wurden nicht gespeichert.\n\n") + grund);
+                             tr("Die Noten wurden nicht gespeichert.\n\n%1").arg(grund));
     }
 }
 
@@ -160,33 +159,33 @@ Aufgabenformular::Aufgabenformular(const QString& titel, Regel regel, const QStr
     text_ = new QLineEdit(this);
     text_->setObjectName("text");
     text_->setMinimumWidth(text_->fontMetrics().horizontalAdvance(QString(48, 'x')));
-    form->addRow("Text", text_);
+    form->addRow(tr("Text"), text_);
     name_ = new QComboBox(this);
     name_->setObjectName("name");
     name_->setEditable(true);
     name_->addItems(namen);
     name_->setCurrentIndex(-1);
-    form->addRow("Zustand oder Prozess", name_);
+    form->addRow(tr("Zustand oder Prozess"), name_);
     groesse_ = new QComboBox(this);
     groesse_->setObjectName("groesse");
     for (const Aufgabengroesse& g : Aufgabengroessen()) {
-        const QString art = g.bezug == Bezug::Zustand ? QString("Zustand") : QString("Prozess");
+        const QString art = g.bezug == Bezug::Zustand ? tr("Zustand") : tr("Prozess");
         groesse_->addItem(
             QString::fromUtf8("%1 [%2] (%3)")
                 .arg(QString::fromUtf8(g.bezeichnung), QString::fromUtf8(g.einheit), art),
             QString::fromUtf8(g.schluessel));
     }
-    form->addRow(QString::fromUtf8("Größe"), groesse_);
+    form->addRow(tr("Größe"), groesse_);
     auto* zeile = new QHBoxLayout;
     toleranz_ = new QLineEdit(this);
     toleranz_->setObjectName("toleranz");
     einheit_ = new QLabel(this);
     zeile->addWidget(toleranz_);
     zeile->addWidget(einheit_);
-    form->addRow("Toleranz", zeile);
+    form->addRow(tr("Toleranz"), zeile);
     punkte_ = new QLineEdit("1", this);
     punkte_->setObjectName("punkte");
-    form->addRow("Punkte", punkte_);
+    form->addRow(tr("Punkte"), punkte_);
     meldung_ = new QLabel(this);
     meldung_->setObjectName("meldung");
     meldung_->setWordWrap(true);
@@ -254,10 +253,10 @@ struct Uebungsfenster::Anhang {
 
 Uebungsfenster::Uebungsfenster(Projektsitzung& sitzung, std::function<bool(const QString&)> oeffnen,
                                QWidget* parent)
-    : QDockWidget(QString::fromUtf8("Übung"), parent), s_(sitzung), oeffnen_(std::move(oeffnen)) {
+    : QDockWidget(tr("Übung"), parent), s_(sitzung), oeffnen_(std::move(oeffnen)) {
     setObjectName("uebung");
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    loesungZeigen_ = new QAction(QString::fromUtf8("Lösung zeigen"), this);
+    loesungZeigen_ = new QAction(tr("Lösung zeigen"), this);
     loesungZeigen_->setObjectName("loesungZeigen");
     loesungZeigen_->setCheckable(true);
     loesungZeigen_->setEnabled(false);
@@ -291,14 +290,14 @@ void Uebungsfenster::aufbauen() {
     stand_->setWordWrap(true);
     stand_->hide();
     spalte->addWidget(stand_);
-    zeigen_ = new QCheckBox(QString::fromUtf8("Lösung zeigen"), innen);
+    zeigen_ = new QCheckBox(tr("Lösung zeigen"), innen);
     zeigen_->hide();
     connect(zeigen_, &QCheckBox::toggled, loesungZeigen_, &QAction::setChecked);
     spalte->addWidget(zeigen_);
     raster_ = new QGridLayout;
     raster_->setColumnStretch(0, 1);
     spalte->addLayout(raster_);
-    aufgabeHinzu_ = new QAction(QString::fromUtf8("Aufgabe hinzufügen …"), this);
+    aufgabeHinzu_ = new QAction(tr("Aufgabe hinzufügen …"), this);
     aufgabeHinzu_->setObjectName("aufgabeHinzufuegen");
     connect(aufgabeHinzu_, &QAction::triggered, this, &Uebungsfenster::aufgabeHinzufuegen);
     auto* hinzu = new QToolButton(innen);
@@ -333,49 +332,47 @@ void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
         const Aufgabe& a = uebung.aufgaben[i];
         auto z = std::make_unique<Zeile>();
         const int r = static_cast<int>(i) * 3;
+        const QString punkte = Q(KuerzesterText(a.punkte, Trenner()));
         z->text = new QLabel(
-            QString("<b>%1.</b> %2 <i>(%3, %4 %5)</i>")
-                .arg(i + 1)
-                .arg(Q(a.text).toHtmlEscaped(), QString::fromUtf8(a.groesse->bezeichnung),
-                     Q(KuerzesterText(a.punkte, Trenner())),
-                     a.punkte == 1 ? QString("Punkt") : QString("Punkte")),
+            QString("<b>%1.</b> %2 <i>(%3, %4)</i>")
+                .arg(QString::number(i + 1), Q(a.text).toHtmlEscaped(),
+                     QString::fromUtf8(a.groesse->bezeichnung),
+                     a.punkte == 1 ? tr("%1 Punkt").arg(punkte) : tr("%1 Punkte").arg(punkte)),
             innen);
         z->text->setWordWrap(true);
         raster_->addWidget(z->text, r, 0, 1, 3);
         z->bearbeiten = new QToolButton(innen);
         z->bearbeiten->setObjectName(QString("aufgabe%1").arg(i + 1));
         z->bearbeiten->setText(QString::fromUtf8("…"));
-        z->bearbeiten->setToolTip(
-            QString("Aufgabe %1 bearbeiten, verschieben oder löschen").arg(i + 1));
+        z->bearbeiten->setToolTip(tr("Aufgabe %1 bearbeiten, verschieben oder löschen").arg(i + 1));
         z->bearbeiten->setPopupMode(QToolButton::InstantPopup);
         auto* menue = new QMenu(z->bearbeiten);
         // Queued: the edit lays out the rows anew, this menu's button among them, which must
         // not go while its menu still runs.
-        const auto eintrag = [&](const char* text, std::function<void()> tun) {
-            connect(menue->addAction(QString::fromUtf8(text)), &QAction::triggered, this,
-                    std::move(tun), Qt::QueuedConnection);
+        const auto eintrag = [&](const QString& text, std::function<void()> tun) {
+            connect(menue->addAction(text), &QAction::triggered, this, std::move(tun),
+                    Qt::QueuedConnection);
         };
         const std::size_t nr = i + 1;
-        eintrag("Aufgabe bearbeiten …", [this, nr] { aufgabeBearbeiten(nr); });
-        eintrag("Nach oben", [this, nr] { aufgabeVerschieben(nr, true); });
-        eintrag("Nach unten", [this, nr] { aufgabeVerschieben(nr, false); });
-        eintrag("Aufgabe löschen", [this, nr] { aufgabeLoeschen(nr); });
+        eintrag(tr("Aufgabe bearbeiten …"), [this, nr] { aufgabeBearbeiten(nr); });
+        eintrag(tr("Nach oben"), [this, nr] { aufgabeVerschieben(nr, true); });
+        eintrag(tr("Nach unten"), [this, nr] { aufgabeVerschieben(nr, false); });
+        eintrag(tr("Aufgabe löschen"), [this, nr] { aufgabeLoeschen(nr); });
         z->bearbeiten->setMenu(menue);
         raster_->addWidget(z->bearbeiten, r, 3, Qt::AlignTop);
         z->antwort = new QLineEdit(innen);
         z->antwort->setObjectName(QString("antwort%1").arg(i + 1));
-        z->antwort->setPlaceholderText("Antwort");
+        z->antwort->setPlaceholderText(tr("Antwort"));
         // Room for a sign and six digits with the decimal comma, and the frame around them.
         z->antwort->setMinimumWidth(
             z->antwort->fontMetrics().horizontalAdvance(QString::fromUtf8("−888888,")) + 16);
         raster_->addWidget(z->antwort, r + 1, 0);
         z->einheit = new QLabel(QString::fromUtf8(a.groesse->einheit), innen);
         raster_->addWidget(z->einheit, r + 1, 1);
-        z->uebernehmen = new QPushButton(QString::fromUtf8("aus dem Diagramm übernehmen"), innen);
+        z->uebernehmen = new QPushButton(tr("aus dem Diagramm übernehmen"), innen);
         z->uebernehmen->setObjectName(QString("uebernehmen%1").arg(i + 1));
-        z->uebernehmen->setToolTip(
-            QString::fromUtf8("Übernimmt %1 von „%2“ aus dem eigenen Diagramm.")
-                .arg(QString::fromUtf8(a.groesse->bezeichnung), Q(a.name)));
+        z->uebernehmen->setToolTip(tr("Übernimmt %1 von „%2“ aus dem eigenen Diagramm.")
+                                       .arg(QString::fromUtf8(a.groesse->bezeichnung), Q(a.name)));
         raster_->addWidget(z->uebernehmen, r + 1, 2);
         z->ergebnis = new QLabel(innen);
         z->ergebnis->setObjectName(QString("ergebnis%1").arg(i + 1));
@@ -395,13 +392,13 @@ void Uebungsfenster::aktualisieren() {
     if (!da) {
         if (!zeilen_.empty()) zeilenAnlegen(Uebung{});
         aufgabenText_.clear();
-        titel_->setText(QString::fromUtf8("Übung"));
+        titel_->setText(tr("Übung"));
     }
     const auto uebung = da ? UebungLesen(s_.projekt()) : Ergebnis<Uebung>::Fehler("");
     if (da && !uebung) {
         zeilenAnlegen(Uebung{});
         aufgabenText_.clear();
-        titel_->setText(QString::fromUtf8("Übung"));
+        titel_->setText(tr("Übung"));
         hinweis(Q(uebung.grund()), true);
     } else if (uebung) {
         const std::string aufgaben = Kompakt(s_.projekt().uebung().value("aufgaben", Json()));
@@ -412,7 +409,7 @@ void Uebungsfenster::aktualisieren() {
             // A new exercise opens with the focus in its first answer, as a form does.
             if (!zeilen_.empty()) zeilen_.front()->antwort->setFocus();
         }
-        titel_->setText(uebung->titel.empty() ? QString::fromUtf8("Übung") : Q(uebung->titel));
+        titel_->setText(uebung->titel.empty() ? tr("Übung") : Q(uebung->titel));
         for (std::size_t i = 0; i < zeilen_.size(); ++i) {
             const auto& w = uebung->antworten[i];
             const QString text = w ? Q(KuerzesterText(*w, Trenner())) : QString();
@@ -425,7 +422,7 @@ void Uebungsfenster::aktualisieren() {
         bewertung_ =
             anhang_->loesung.Bewerten(s_.projekt(), s_.stand(), s_.titelname().toStdString());
         const Bewertung& b = *bewertung_;
-        QString stand = QString::fromUtf8("Bewertet gegen „%1“: %2 von %3 Punkten.")
+        QString stand = tr("Bewertet gegen „%1“: %2 von %3 Punkten.")
                             .arg(anhang_->name, Q(KuerzesterText(b.punkte, Trenner())),
                                  Q(KuerzesterText(b.von, Trenner())));
         if (!b.fehler.empty()) stand += "\n" + Q(b.fehler);
@@ -451,17 +448,15 @@ void Uebungsfenster::antwortGeaendert(std::size_t i) {
     if (!text.isEmpty()) {
         wert = GanzeZahl(text.toStdString());
         if (!wert || !std::isfinite(*wert)) {
-            hinweis(QString::fromUtf8("Aufgabe %1: „%2“ ist keine Zahl.").arg(i + 1).arg(text),
-                    true);
+            hinweis(tr("Aufgabe %1: „%2“ ist keine Zahl.").arg(QString::number(i + 1), text), true);
             zeilen_[i]->antwort->setText(vorher ? Q(KuerzesterText(*vorher, Trenner())) : "");
             return;
         }
     }
     hinweis({}, false);
     if (wert == vorher) return;
-    s_.setUebung(
-        MitAntwort(s_.projekt().uebung(), i + 1, wert),
-        wert ? QString::fromUtf8("Antwort eingeben") : QString::fromUtf8("Antwort löschen"));
+    s_.setUebung(MitAntwort(s_.projekt().uebung(), i + 1, wert),
+                 wert ? tr("Antwort eingeben") : tr("Antwort löschen"));
 }
 
 void Uebungsfenster::uebernehmen(std::size_t i) {
@@ -470,12 +465,12 @@ void Uebungsfenster::uebernehmen(std::size_t i) {
     const Aufgabe& a = uebung->aufgaben[i];
     const auto wert = Aufgabenwert(s_.stand(), a);
     if (!wert) {
-        hinweis(QString::fromUtf8("Aufgabe %1: ").arg(i + 1) + Q(wert.grund()), true);
+        hinweis(tr("Aufgabe %1: %2").arg(QString::number(i + 1), Q(wert.grund())), true);
         return;
     }
     hinweis({}, false);
     s_.setUebung(MitAntwort(s_.projekt().uebung(), i + 1, Gerundet(*wert, *a.groesse)),
-                 QString::fromUtf8("Antwort übernehmen"));
+                 tr("Antwort übernehmen"));
 }
 
 QLineEdit* Uebungsfenster::antwortfeld(std::size_t nr) const {
@@ -510,37 +505,36 @@ void Uebungsfenster::formularAusfuehren(Aufgabenformular& form, const QString& w
 
 void Uebungsfenster::aufgabeHinzufuegen() {
     // A new exercise is called as the project is.
-    const QString titel = HatUebung(s_.projekt())
-                              ? QString()
-                              : (s_.pfad().isEmpty() ? QString::fromUtf8("Übung")
-                                                     : QFileInfo(s_.pfad()).completeBaseName());
+    const QString titel =
+        HatUebung(s_.projekt())
+            ? QString()
+            : (s_.pfad().isEmpty() ? tr("Übung") : QFileInfo(s_.pfad()).completeBaseName());
     Aufgabenformular form(
-        QString::fromUtf8("Aufgabe hinzufügen"),
+        tr("Aufgabe hinzufügen"),
         [this, titel](const Aufgabenfelder& f) {
             return AufgabeHinzufuegen(s_.projekt(), s_.stand(), f, titel.toStdString());
         },
         Namensliste(s_), window());
-    formularAusfuehren(form, QString::fromUtf8("Aufgabe hinzufügen"));
+    formularAusfuehren(form, tr("Aufgabe hinzufügen"));
 }
 
 void Uebungsfenster::aufgabeBearbeiten(std::size_t nr) {
     Aufgabenformular form(
-        QString::fromUtf8("Aufgabe %1 bearbeiten").arg(nr),
+        tr("Aufgabe %1 bearbeiten").arg(nr),
         [this, nr](const Aufgabenfelder& f) {
             return AufgabeAendern(s_.projekt(), s_.stand(), nr, f);
         },
         Namensliste(s_), window());
     form.setFelder(FelderDerAufgabe(s_.projekt(), nr));
-    formularAusfuehren(form, QString::fromUtf8("Aufgabe bearbeiten"));
+    formularAusfuehren(form, tr("Aufgabe bearbeiten"));
 }
 
 void Uebungsfenster::aufgabeVerschieben(std::size_t nr, bool hoch) {
-    bearbeitet(AufgabeVerschieben(s_.projekt(), nr, hoch),
-               QString::fromUtf8("Aufgabe verschieben"));
+    bearbeitet(AufgabeVerschieben(s_.projekt(), nr, hoch), tr("Aufgabe verschieben"));
 }
 
 void Uebungsfenster::aufgabeLoeschen(std::size_t nr) {
-    bearbeitet(AufgabeLoeschen(s_.projekt(), nr), QString::fromUtf8("Aufgabe löschen"));
+    bearbeitet(AufgabeLoeschen(s_.projekt(), nr), tr("Aufgabe löschen"));
 }
 
 const Ueberlagerung* Uebungsfenster::loesungsbild() const {
@@ -577,9 +571,9 @@ QString Uebungsfenster::erstellenNach(const QString& pfad) {
     if (!uebung) return Q(uebung.grund());
     if (!s_.pfad().isEmpty() &&
         QFileInfo(pfad).absoluteFilePath() == QFileInfo(s_.pfad()).absoluteFilePath()) {
-        return QString::fromUtf8(
-            "Die Übung würde die Lösung überschreiben; bitte einen anderen "
-            "Dateinamen wählen.");
+        return tr(
+            "Die Übung würde die Lösung überschreiben; bitte einen anderen Dateinamen "
+            "wählen.");
     }
     return DateiSchreiben(pfad, uebung->schreiben());
 }
@@ -589,17 +583,18 @@ void Uebungsfenster::erstellen() {
         QMessageBox::warning(this, "Lumora", Q(geprueft.grund()));
         return;
     }
-    const QString ort = s_.pfad().isEmpty()
-                            ? QDir::home().filePath("Aufgabe.lumora")
-                            : QFileInfo(s_.pfad()).absolutePath() + "/" +
-                                  QFileInfo(s_.pfad()).completeBaseName() + "-aufgabe.lumora";
-    QString pfad = QFileDialog::getSaveFileName(this, QString::fromUtf8("Übung erstellen"), ort,
-                                                QString::fromUtf8(kDateifilter));
+    const QString ort =
+        s_.pfad().isEmpty()
+            ? QDir::home().filePath(tr("Aufgabe.lumora"))
+            : QFileInfo(s_.pfad()).absolutePath() + "/" +
+                  tr("%1-aufgabe.lumora").arg(QFileInfo(s_.pfad()).completeBaseName());
+    QString pfad = QFileDialog::getSaveFileName(this, tr("Übung erstellen"), ort,
+                                                tr("Lumora-Projekt (*.lumora)"));
     if (pfad.isEmpty()) return;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += ".lumora";
     if (const QString grund = erstellenNach(pfad); !grund.isEmpty()) {
         QMessageBox::warning(this, "Lumora",
-                             QString::fromUtf8("Die Übung wurde nicht geschrieben.\n\n") + grund);
+                             tr("Die Übung wurde nicht geschrieben.\n\n%1").arg(grund));
     }
 }
 
@@ -616,7 +611,7 @@ void Uebungsfenster::bewerten() {
         return;
     }
     const QString ordner = QFileDialog::getExistingDirectory(
-        this, QString::fromUtf8("Abgaben bewerten"),
+        this, tr("Abgaben bewerten"),
         s_.pfad().isEmpty() ? QDir::homePath() : QFileInfo(s_.pfad()).absolutePath());
     if (ordner.isEmpty()) return;
     std::vector<Bewertung> bewertungen;
@@ -640,8 +635,9 @@ QString Beispieltitel(const QString& pfad) {
     if (!projekt || !HatUebung(*projekt)) return titel;
     const auto uebung = UebungLesen(*projekt);
     if (!uebung || uebung->titel.empty()) return titel;
-    return (Loesung::Aus(*projekt) ? QString::fromUtf8("Lösung: ") : QString::fromUtf8("Übung: ")) +
-           Q(uebung->titel);
+    return (Loesung::Aus(*projekt) ? Uebungsfenster::tr("Lösung: %1")
+                                   : Uebungsfenster::tr("Übung: %1"))
+        .arg(Q(uebung->titel));
 }
 
 }  // namespace lumora

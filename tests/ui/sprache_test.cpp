@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "core/text.h"
+#include "ui/diagrammfenster.h"
+#include "ui/hilfe.h"
 
 namespace lumora {
 namespace {
@@ -50,6 +54,31 @@ TEST(Sprache, EnglishTranslatesTextAndTrUntilTheChoiceEnds) {
     }
     EXPECT_EQ(AktiveSprache(), Sprache::Deutsch);
     EXPECT_EQ(Text("Diagramm", "Gesamtdruck  = %1  hPa"), "Gesamtdruck  = %1  hPa");
+}
+
+// The windows' own texts reach English through tr() in their class's context, and Help shows
+// the manual of the language it is asked in.
+TEST(Sprache, EnglishWindowsAndManualAndGermanAgainAfterwards) {
+    QWidget eltern;
+    const auto handbuch = [&] {
+        HandbuchZeigen(&eltern);
+        auto* text = eltern.findChild<QTextBrowser*>("handbuch");
+        return text ? text->windowTitle() + "\n" + text->toPlainText().section('\n', 0, 0)
+                    : QString();
+    };
+    {
+        Sprachwahl englisch(Sprache::Englisch);
+        englisch.installieren();
+        EXPECT_EQ(handbuch(), "Lumora - Manual\nLumora – Manual");
+        Diagrammfenster fenster;
+        QStringList texte;
+        for (const QAction* a : fenster.actions()) texte << a->text();
+        EXPECT_TRUE(texte.contains("Export …")) << texte.join(" | ").toStdString();
+        EXPECT_TRUE(texte.contains("Change Inputs …")) << texte.join(" | ").toStdString();
+        EXPECT_TRUE(UeberText().contains("Free software under the MIT License."));
+    }
+    // The same window speaks German again once the choice has ended.
+    EXPECT_EQ(handbuch(), "Lumora - Handbuch\nLumora – Handbuch");
 }
 
 TEST(Sprache, EinsetzenPlacesValuesLikeQStringArg) {
