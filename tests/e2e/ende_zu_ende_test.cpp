@@ -722,5 +722,78 @@ TEST_F(Projekte, ChangeOfAKilledProgramComesBack) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(sicherung())));
 }
 
+// The program as a user starts it under a locale: the titles of its windows and forms, the
+// message of a refused press, its help, and the chart's lines, which are the same in every
+// language.
+struct Sprachfall {
+    const char* lang;
+    std::string dialog, diagramm, projekt, form, meldung, hilfe;
+};
+
+const Sprachfall kEnglisch{
+    "en_US.UTF-8",
+    "Lumora - Start Dialog",
+    std::string("Lumora  ") + kVersionsText + "   " + kStand + "  -  h,x Chart",
+    "Lumora - States and Processes - ",
+    "Add Process",
+    "Lumora - Input",
+    "Usage: lumora [options] [PROJEKT]"};
+const Sprachfall kDeutsch{"de_DE.UTF-8",
+                          kDialog,
+                          kDiagramm,
+                          kProjekttitel,
+                          "Prozess hinzufügen",
+                          kMeldung,
+                          "Verwendung: lumora [Optionen] [PROJEKT]"};
+
+class Sprachen : public Projekte {
+  protected:
+    // The chart's interior as the default press draws it, after the checks of the titles.
+    QImage pruefen(const Sprachfall& fall) {
+        umgebung_.insert(umgebung_.end(), {std::string("LANG=") + fall.lang,
+                                           "LC_ALL=", "LC_MESSAGES=", "LANGUAGE="});
+        const std::string hilfe = Shell(std::string("env LC_ALL= LC_MESSAGES= LANGUAGE= LANG=") +
+                                        fall.lang + " " + LUMORA_PROGRAMM + " --help");
+        EXPECT_NE(hilfe.find(fall.hilfe), std::string::npos) << hilfe;
+
+        programm_ = std::make_unique<Programm>(LUMORA_PROGRAMM, umgebung_);
+        EXPECT_TRUE(FensterSuchen(fall.dialog, dialog)) << fall.dialog;
+        if (dialog.id.empty()) return {};
+        dialogKlick(kKnopf);
+        EXPECT_TRUE(FensterSuchen(fall.diagramm, diagramm)) << fall.diagramm;
+        vorn();
+        const QImage bild = Bildschirm().copy(kanvas());
+
+        eintragen(kDeltaThetagross, "0");
+        dialogKlick(kKnopf);
+        Fenster meldung;
+        EXPECT_TRUE(FensterSuchen(fall.meldung, meldung, 5)) << fall.meldung;
+        Taste("Return");
+        programm_.reset();
+
+        const std::string datei = beispiel("sommerfall");
+        programm_ =
+            std::make_unique<Programm>(LUMORA_PROGRAMM, umgebung_, std::vector<std::string>{datei});
+        Fenster projekt;
+        EXPECT_TRUE(FensterSuchen(fall.projekt + "sommerfall.lumora", projekt, 10));
+        if (projekt.id.empty()) return bild;
+        Shell("xdotool windowfocus --sync " + projekt.id);
+        Taste("ctrl+r");
+        Fenster form;
+        EXPECT_TRUE(FensterSuchen(fall.form, form, 5)) << fall.form;
+        Taste("Escape");
+        return bild;
+    }
+};
+
+TEST_F(Sprachen, EnglishAndGermanLocalesNameTheirWindowsAndDrawTheSameChart) {
+    const QImage englisch = pruefen(kEnglisch);
+    programm_.reset();
+    umgebung_.resize(2);  // the home of this test, without the locale of the first round
+    const QImage deutsch = pruefen(kDeutsch);
+    ASSERT_FALSE(englisch.isNull());
+    EXPECT_EQ(englisch, deutsch) << "the chart's lines differ between the languages";
+}
+
 }  // namespace
 }  // namespace lumora::test
