@@ -24,6 +24,9 @@ typ="application/vnd.lumora.projekt+json"
 [[ -z "$(desktop-file-validate "$desktop")" ]] || fehler "$(desktop-file-validate "$desktop")"
 grep -q '^Name=Lumora$' "$desktop" || fehler "Name fehlt im Desktop-Eintrag"
 grep -q '^Comment\[de\]=' "$desktop" || fehler "deutscher Kommentar fehlt im Desktop-Eintrag"
+grep -q '^Comment\[en\]=' "$desktop" || fehler "englischer Kommentar fehlt im Desktop-Eintrag"
+# The English translation beside the program, for whoever looks for it there.
+[[ -s "$usr/share/lumora/translations/lumora_en.qm" ]] || fehler "lumora_en.qm fehlt"
 grep -qx 'Exec=lumora %f' "$desktop" || fehler "Exec nimmt keine Datei"
 grep -qx "MimeType=$typ;" "$desktop" || fehler "MimeType fehlt im Desktop-Eintrag"
 
@@ -60,7 +63,9 @@ while IFS=';' read -r seite muss; do
     grep -qF -- "--version" <<<"$ausgabe" || fehler "$seite: --version fehlt"
 done <<'LISTE'
 man1/lumora.1.gz;EXIT STATUS
+man1/lumora.1.gz;LC_MESSAGES
 de/man1/lumora.1.gz;Beispielprojekte
+de/man1/lumora.1.gz;UMGEBUNG
 man1/lumora-export.1.gz;--messreihe DATEI
 man1/lumora-export.1.gz;--klassen KLASSEN.csv
 man1/lumora-export.1.gz;waermerueckgewinnung
@@ -92,6 +97,9 @@ info=$(dpkg-deb --info "$paket")
 echo "$info" | grep -E "Package|Version|Depends"
 echo "$info" | grep -q "Package: lumora"
 echo "$info" | grep -Eq "Depends:.*libqt6widgets6"
+dpkg-deb --contents "$paket" >"$tmp/inhalt.txt"
+grep -q "/usr/share/lumora/translations/lumora_en.qm$" "$tmp/inhalt.txt" ||
+    fehler "das Paket enthält lumora_en.qm nicht"
 # The newest entry of the Debian changelog is this package's version.
 version=$(dpkg-deb --field "$paket" Version)
 dpkg-deb --fsys-tarfile "$paket" | tar -xO ./usr/share/doc/lumora/changelog.Debian.gz | zcat |
