@@ -214,5 +214,501 @@
         <source>Wasser [kg/h]</source>
         <translation>Water [kg/h]</translation>
     </message>
+    <message>
+        <source>%1 ist keine Zahl.</source>
+        <translation>%1 is not a number.</translation>
+    </message>
+    <message>
+        <source>%1 muss [min, max] aus zwei Zahlen oder null sein.</source>
+        <translation>%1 must be [min, max] of two numbers or null.</translation>
+    </message>
+    <message>
+        <source>%1 muss [min, max] aus zwei Zahlen sein.</source>
+        <translation>%1 must be [min, max] of two numbers.</translation>
+    </message>
+    <message>
+        <source>%1: das Minimum %2 liegt über dem Maximum %3.</source>
+        <translation>%1: the minimum %2 lies above the maximum %3.</translation>
+    </message>
+    <message>
+        <source>„zuluft“ fehlt.</source>
+        <translation>“zuluft” is missing.</translation>
+    </message>
+    <message>
+        <source>„zuluft“ ist kein JSON-Objekt.</source>
+        <translation>“zuluft” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„zuluft“: „theta“ fehlt.</source>
+        <translation>“zuluft”: “theta” is missing.</translation>
+    </message>
+    <message>
+        <source>„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 gibt es keine gesättigte Luft.</source>
+        <translation>“zuluft”: xmin = %1 lies in the fog: at ϑmin = %2 there is no saturated air.</translation>
+    </message>
+    <message>
+        <source>„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 ist die Luft schon mit %3 gesättigt.</source>
+        <translation>“zuluft”: xmin = %1 lies in the fog: at ϑmin = %2 the air is already saturated at %3.</translation>
+    </message>
+    <message>
+        <source>Es fehlt der Luftstrom: „massenstrom“ oder „volumenstrom“.</source>
+        <translation>The air flow is missing: “massenstrom” or “volumenstrom”.</translation>
+    </message>
+    <message>
+        <source>Zur Rückwärmzahl „rueckwaermzahl“ fehlt die Abluft „abluft“.</source>
+        <translation>The heat recovery ratio “rueckwaermzahl” has no extract air “abluft”.</translation>
+    </message>
+    <message>
+        <source>Zur Abluft „abluft“ fehlt die Rückwärmzahl „rueckwaermzahl“.</source>
+        <translation>The extract air “abluft” has no heat recovery ratio “rueckwaermzahl”.</translation>
+    </message>
+    <message>
+        <source>„abluft“ ist kein JSON-Objekt.</source>
+        <translation>“abluft” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„kuehler“ ist kein JSON-Objekt.</source>
+        <translation>“kuehler” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„befeuchter“ ist kein JSON-Objekt.</source>
+        <translation>“befeuchter” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„befeuchter“: „art“ fehlt.</source>
+        <translation>“befeuchter”: “art” is missing.</translation>
+    </message>
+    <message>
+        <source>„befeuchter“: „art“ muss „dampf“ oder „wasser“ sein.</source>
+        <translation>“befeuchter”: “art” must be “dampf” or “wasser”.</translation>
+    </message>
+    <message>
+        <source>„anlage“ ist kein JSON-Objekt.</source>
+        <translation>“anlage” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“ fehlt.</source>
+        <translation>“wetterjahr” is missing.</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“ ist kein Name.</source>
+        <translation>“wetterjahr” is not a name.</translation>
+    </message>
+    <message>
+        <source>Entfeuchten</source>
+        <translation>Dehumidification</translation>
+    </message>
+    <message>
+        <source>Befeuchten</source>
+        <translation>Humidification</translation>
+    </message>
+    <message>
+        <source>Kühlen</source>
+        <translation>Cooling</translation>
+    </message>
+    <message>
+        <source>Heizen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <source>Wärmerückgewinnung</source>
+        <translation>Heat recovery</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>„volumenstrom“: Zuluftzustand: %1</source>
+        <translation>“volumenstrom”: supply air state: %1</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“: Die Zeiten der Messreihe %1 lassen sich nicht lesen.</source>
+        <translation>“wetterjahr”: The times of the measured series %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Es gibt kein Diagramm.</source>
+        <translation>There is no chart.</translation>
+    </message>
+    <message>
+        <source>%1 fehlt.</source>
+        <translation>%1 is missing.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Name.</source>
+        <translation>%1 is not a name.</translation>
+    </message>
+    <message>
+        <source>Es fehlt ein Ziel: %1.</source>
+        <translation>A target is missing: %1.</translation>
+    </message>
+    <message>
+        <source>Mehr als ein Ziel: %1.</source>
+        <translation>More than one target: %1.</translation>
+    </message>
+    <message>
+        <source>„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur eins sein.</source>
+        <translation>“massenstroeme” and “aussenluftanteil” are both given; only one is allowed.</translation>
+    </message>
+    <message>
+        <source>„massenstroeme“ oder „aussenluftanteil“ fehlt.</source>
+        <translation>“massenstroeme” or “aussenluftanteil” is missing.</translation>
+    </message>
+    <message>
+        <source>„massenstroeme“ muss zwei Zahlen nennen.</source>
+        <translation>“massenstroeme” must name two numbers.</translation>
+    </message>
+    <message>
+        <source>„von“ fehlt.</source>
+        <translation>“von” is missing.</translation>
+    </message>
+    <message>
+        <source>„von“ muss zwei Namen nennen.</source>
+        <translation>“von” must name two names.</translation>
+    </message>
+    <message>
+        <source>„von“ ist kein Name.</source>
+        <translation>“von” is not a name.</translation>
+    </message>
+    <message>
+        <source>Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.</source>
+        <translation>A pair of values is missing, e.g. “theta” and “phi”.</translation>
+    </message>
+    <message>
+        <source>Zu %1 fehlt der zweite Wert.</source>
+        <translation>%1 has no second value.</translation>
+    </message>
+    <message>
+        <source>%1 ergeben kein eindeutiges Wertepaar.</source>
+        <translation>%1 do not give an unambiguous pair of values.</translation>
+    </message>
+    <message>
+        <source>„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.</source>
+        <translation>“massenstrom” and “volumenstrom” are both given; only one is allowed.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag ist kein JSON-Objekt.</source>
+        <translation>The entry is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„art“ fehlt.</source>
+        <translation>“art” is missing.</translation>
+    </message>
+    <message>
+        <source>Die Art %1 ist unbekannt.</source>
+        <translation>The kind %1 is unknown.</translation>
+    </message>
+    <message>
+        <source>„art“ ist kein Text.</source>
+        <translation>“art” is not a text.</translation>
+    </message>
+    <message>
+        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die Temperatur nur in °C.</source>
+        <translation>The column “%1” is given in “%2”; the temperature is read in °C only.</translation>
+    </message>
+    <message>
+        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die relative Feuchte nur in %.</source>
+        <translation>The column “%1” is given in “%2”; the relative humidity is read in % only.</translation>
+    </message>
+    <message>
+        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird der Wassergehalt nur in g/kg.</source>
+        <translation>The column “%1” is given in “%2”; the water content is read in g/kg only.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Spalte für die Temperatur und keine für die Feuchte.</source>
+        <translation>The file has no column for the temperature and none for the humidity.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Spalte für die Temperatur.</source>
+        <translation>The file has no column for the temperature.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Spalte für die Feuchte.</source>
+        <translation>The file has no column for the humidity.</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Gefundene Spalten: %1.</source>
+        <translation>Columns found: %1.</translation>
+    </message>
+    <message>
+        <source>Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. Feuchte/r.F./φ (%) oder x (g/kg).</source>
+        <translation>Read are: time/date, temperature/T/ϑ (°C), relative humidity/RH/φ (%) or x (g/kg).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.</source>
+        <translation>The file is written in UTF-16; please save it as UTF-8 or ANSI.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält Binärdaten (ein Nullbyte an Stelle %1) und ist keine CSV-Datei.</source>
+        <translation>The file holds binary data (a null byte at position %1) and is no CSV file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile ist länger als %1 Zeichen; sie nennt keine Spalten einer Messreihe.</source>
+        <translation>The first line is longer than %1 characters; it names no columns of a measured series.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare Messzeile.</source>
+        <translation>The file holds no readable line of measurements.</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „t“ (Lufttemperatur).</source>
+        <translation>Line %1: The column line of the TRY file names no column “t” (air temperature).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „x“ (Wasserdampfgehalt).</source>
+        <translation>Line %1: The column line of the TRY file names no column “x” (water vapour content).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält ein NUL-Byte (%1).</source>
+        <translation>The file holds a NUL byte (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist tiefer als %1 Ebenen verschachtelt (%2).</source>
+        <translation>The file is nested deeper than %1 levels (%2).</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 steht zweimal im selben Objekt.</source>
+        <translation>The key %1 appears twice in the same object.</translation>
+    </message>
+    <message>
+        <source>Die Zahl %1 (%2) liegt außerhalb des Zahlenbereichs.</source>
+        <translation>The number %1 (%2) lies outside the range of numbers.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges JSON: sie endet unerwartet (%1).</source>
+        <translation>The file is not valid JSON: it ends unexpectedly (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält ungültiges UTF-8 (%1).</source>
+        <translation>The file holds invalid UTF-8 (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges JSON (%1).</source>
+        <translation>The file is not valid JSON (%1).</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges JSON.</source>
+        <translation>The file is not valid JSON.</translation>
+    </message>
+    <message>
+        <source>Der Messreihe fehlt „name“.</source>
+        <translation>The measured series has no “name”.</translation>
+    </message>
+    <message>
+        <source>Der Zone fehlt „name“.</source>
+        <translation>The zone has no “name”.</translation>
+    </message>
+    <message>
+        <source>Der Anlage fehlt „name“.</source>
+        <translation>The unit has no “name”.</translation>
+    </message>
+    <message>
+        <source>„name“ der Messreihe ist kein Text.</source>
+        <translation>“name” of the measured series is not a text.</translation>
+    </message>
+    <message>
+        <source>„name“ der Zone ist kein Text.</source>
+        <translation>“name” of the zone is not a text.</translation>
+    </message>
+    <message>
+        <source>„name“ der Anlage ist kein Text.</source>
+        <translation>“name” of the unit is not a text.</translation>
+    </message>
+    <message>
+        <source>Der Import wurde abgebrochen.</source>
+        <translation>The import was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 Zeile konnte nicht gelesen werden und wurde übersprungen: Zeile %2.</source>
+        <translation>%1 line could not be read and was skipped: line %2.</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile %2.</source>
+        <translation>%1 lines could not be read and were skipped: lines %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat mehr als %1 Messzeilen, die Grenze des Programms.</source>
+        <translation>The file has more than %1 lines of measurements, the program&apos;s limit.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare Stunde.</source>
+        <translation>The file holds no readable hour.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Stunde gelesen</source>
+        <translation>%1: %2 hour read</translation>
+    </message>
+    <message>
+        <source>%1: %2 Stunden gelesen</source>
+        <translation>%1: %2 hours read</translation>
+    </message>
+    <message>
+        <source>Höhe %1</source>
+        <translation>altitude %1</translation>
+    </message>
+    <message>
+        <source>mittlerer Luftdruck %1</source>
+        <translation>mean air pressure %1</translation>
+    </message>
+    <message>
+        <source>„klassen“ ist keine Liste [Δϑ, Δx] aus zwei Zahlen über 0.</source>
+        <translation>“klassen” is not a list [Δϑ, Δx] of two numbers above 0.</translation>
+    </message>
+    <message>
+        <source>„ueberschreitung“ ist keine ganze Zahl ab 0.</source>
+        <translation>“ueberschreitung” is not a whole number from 0.</translation>
+    </message>
+    <message>
+        <source>„haeufigkeitskarte“ ist nicht true oder false.</source>
+        <translation>“haeufigkeitskarte” is not true or false.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Text.</source>
+        <translation>%1 is not a text.</translation>
+    </message>
+    <message>
+        <source>Dem Wetterjahr fehlt %1.</source>
+        <translation>The weather year has no %1.</translation>
+    </message>
+    <message>
+        <source>%1 der Messreihe ist keine Liste.</source>
+        <translation>%1 of the measured series is not a list.</translation>
+    </message>
+    <message>
+        <source>%1 hat %2 Werte, „theta“ aber %3.</source>
+        <translation>%1 has %2 values, but “theta” has %3.</translation>
+    </message>
+    <message>
+        <source>Die Messreihe ist kein JSON-Objekt.</source>
+        <translation>The measured series is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„quelle“ der Messreihe ist kein Text.</source>
+        <translation>“quelle” of the measured series is not a text.</translation>
+    </message>
+    <message>
+        <source>„art“ der Messreihe ist %1; gelesen wird %2.</source>
+        <translation>“art” of the measured series is %1; read is %2.</translation>
+    </message>
+    <message>
+        <source>Die Messreihe hat „phi“ und „x“; erwartet wird eines von beiden.</source>
+        <translation>The measured series has “phi” and “x”; one of the two is expected.</translation>
+    </message>
+    <message>
+        <source>Der Messreihe fehlt „phi“ oder „x“.</source>
+        <translation>The measured series has no “phi” or “x”.</translation>
+    </message>
+    <message>
+        <source>Der Messreihe fehlt „theta“.</source>
+        <translation>The measured series has no “theta”.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.</source>
+        <translation>The file is not a Lumora project: “lumora” is missing.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „lumora“ ist keine Formatnummer.</source>
+        <translation>The entry “lumora” is not a format number.</translation>
+    </message>
+    <message>
+        <source>Die Datei stammt aus einer neueren Lumora-Version (Format %1) und kann nicht geöffnet werden.</source>
+        <translation>The file comes from a newer version of Lumora (format %1) and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Die Formatnummer %1 ist unbekannt.</source>
+        <translation>The format number %1 is unknown.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag %1 fehlt.</source>
+        <translation>The entry %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag %1 ist keine Liste.</source>
+        <translation>The entry %1 is not a list.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „eingabe“ hat %1 statt sieben Eingabetexte.</source>
+        <translation>The entry “eingabe” has %1 instead of seven input texts.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Lumora-Projekt: sie enthält kein JSON-Objekt.</source>
+        <translation>The file is not a Lumora project: it holds no JSON object.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „theta_unten“ ist keine Zahl von %1 bis %2 (°C).</source>
+        <translation>The entry “theta_unten” is not a number from %1 to %2 (°C).</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „randmassstab“ ist weder true noch false.</source>
+        <translation>The entry “randmassstab” is neither true nor false.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „notiz“ ist kein Text.</source>
+        <translation>The entry “notiz” is not a text.</translation>
+    </message>
+    <message>
+        <source>Den Namen %1 trägt schon ein Zustand.</source>
+        <translation>The name %1 is already taken by a state.</translation>
+    </message>
+    <message>
+        <source>Der Name ist leer.</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>Der Name ist länger als %1 Zeichen.</source>
+        <translation>The name is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>Die Zeile lässt sich nicht verschieben.</source>
+        <translation>The row cannot be moved.</translation>
+    </message>
+    <message>
+        <source>Der Prozess nach %1 beginnt an %2 und muss nach dem Prozess stehen, der %2 macht.</source>
+        <translation>The process to %1 starts at %2 and must come after the process that makes %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Liste [von, bis] aus ganzen Zahlen von %2 bis %3.</source>
+        <translation>%1 is not a list [from, to] of whole numbers from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein JSON-Objekt.</source>
+        <translation>%1 is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>%1: „stunden“ [%2, %3] umfasst keine Stunde des Tages.</source>
+        <translation>%1: “stunden” [%2, %3] covers no hour of the day.</translation>
+    </message>
+    <message>
+        <source>Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)</source>
+        <translation>Comfort zone (20–26 °C, 30–65 %, x ≤ 11.5 g/kg)</translation>
+    </message>
+    <message>
+        <source>Die Zone ist kein JSON-Objekt.</source>
+        <translation>The zone is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>%1 der Zone ist keine Liste aus unterer und oberer Grenze (Zahl oder null).</source>
+        <translation>%1 of the zone is not a list of lower and upper limit (number or null).</translation>
+    </message>
+    <message>
+        <source>%1 der Zone: die untere Grenze %2 liegt über der oberen %3.</source>
+        <translation>%1 of the zone: the lower limit %2 lies above the upper %3.</translation>
+    </message>
 </context>
 </TS>
