@@ -710,5 +710,241 @@
         <source>%1 der Zone: die untere Grenze %2 liegt über der oberen %3.</source>
         <translation>%1 of the zone: the lower limit %2 lies above the upper %3.</translation>
     </message>
+    <message>
+        <source>Temperatur ϑ</source>
+        <translation>Temperature ϑ</translation>
+    </message>
+    <message>
+        <source>Wassergehalt x</source>
+        <translation>Water content x</translation>
+    </message>
+    <message>
+        <source>relative Feuchte φ</source>
+        <translation>Relative humidity φ</translation>
+    </message>
+    <message>
+        <source>Enthalpie h</source>
+        <translation>Enthalpy h</translation>
+    </message>
+    <message>
+        <source>Taupunkt ϑTau</source>
+        <translation>Dew point ϑTau</translation>
+    </message>
+    <message>
+        <source>Kühlgrenztemperatur ϑK</source>
+        <translation>Wet-bulb temperature ϑK</translation>
+    </message>
+    <message>
+        <source>Dichte ρ</source>
+        <translation>Density ρ</translation>
+    </message>
+    <message>
+        <source>spezifisches Volumen v</source>
+        <translation>Specific volume v</translation>
+    </message>
+    <message>
+        <source>Leistung</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Wasserstrom</source>
+        <translation>Water flow</translation>
+    </message>
+    <message>
+        <source>Temperaturänderung Δϑ</source>
+        <translation>Temperature change Δϑ</translation>
+    </message>
+    <message>
+        <source>Wassergehaltsänderung Δx</source>
+        <translation>Water content change Δx</translation>
+    </message>
+    <message>
+        <source>Enthalpieänderung Δh</source>
+        <translation>Enthalpy change Δh</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>Die Aufgabe ist kein JSON-Objekt.</source>
+        <translation>The task is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>Die Größe %1 gibt es nicht; möglich sind %2.</source>
+        <translation>There is no property %1; possible are %2.</translation>
+    </message>
+    <message>
+        <source>„toleranz“ muss 0 oder größer sein.</source>
+        <translation>“toleranz” must be 0 or greater.</translation>
+    </message>
+    <message>
+        <source>„punkte“ muss größer als 0 sein.</source>
+        <translation>“punkte” must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: keine Antwort</source>
+        <translation>Task %1: no answer</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: richtig (%2, nach Betrag)</source>
+        <translation>Task %1: right (%2, by amount)</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: richtig (%2)</source>
+        <translation>Task %1: right (%2)</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2 statt %3 (Toleranz %4, nach Betrag)</source>
+        <translation>Task %1: %2 instead of %3 (tolerance %4, by amount)</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2 statt %3 (Toleranz %4)</source>
+        <translation>Task %1: %2 instead of %3 (tolerance %4)</translation>
+    </message>
+    <message>
+        <source>Das Projekt enthält keine Übung („uebung“ fehlt).</source>
+        <translation>The project holds no exercise (“uebung” is missing).</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „uebung“ ist kein JSON-Objekt.</source>
+        <translation>The entry “uebung” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „titel“ ist kein Text.</source>
+        <translation>“uebung”: “titel” is not a text.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „gegeben“ ist keine Liste von Namen.</source>
+        <translation>“uebung”: “gegeben” is not a list of names.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „aufgaben“ fehlt.</source>
+        <translation>“uebung”: “aufgaben” is missing.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe.</source>
+        <translation>“uebung”: “aufgaben” is not a list of at least one task.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „aufgaben“ hat mehr als %1 Aufgaben.</source>
+        <translation>“uebung”: “aufgaben” has more than %1 tasks.</translation>
+    </message>
+    <message>
+        <source>Für %1 gibt es keinen Wert %2.</source>
+        <translation>%1 has no value %2.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht berechnen: %2</source>
+        <translation>%1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Der Prozess nach %1 lässt sich nicht berechnen: %2</source>
+        <translation>The process to %1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Einen Zustand %1 gibt es nicht.</source>
+        <translation>There is no state %1.</translation>
+    </message>
+    <message>
+        <source>Einen Prozess nach %1 gibt es nicht.</source>
+        <translation>There is no process to %1.</translation>
+    </message>
+    <message>
+        <source>Die Lösung lässt sich nicht zum Bewerten verwenden: %1</source>
+        <translation>The solution cannot be used for grading: %1</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ergibt kein Diagramm.</source>
+        <translation>The input gives no chart.</translation>
+    </message>
+    <message>
+        <source>„gegeben“ nennt %1, das kein eingegebener Zustand der Lösung ist.</source>
+        <translation>“gegeben” names %1, which is no entered state of the solution.</translation>
+    </message>
+    <message>
+        <source>Der gegebene Zustand %1 lässt sich nicht berechnen: %2</source>
+        <translation>The given state %1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Die Abgabe ist auf einem anderen Diagramm gezeichnet: %1 %2 statt %3.</source>
+        <translation>The hand-in is drawn on another chart: %1 %2 instead of %3.</translation>
+    </message>
+    <message>
+        <source>Die Abgabe ist auf einem anderen Diagramm gezeichnet: %1 %2 statt %3 °C.</source>
+        <translation>The hand-in is drawn on another chart: %1 %2 instead of %3 °C.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: nicht bewertet</source>
+        <translation>Task %1: not graded</translation>
+    </message>
+    <message>
+        <source>Die Abgabe ist kein Lumora-Projekt: %1</source>
+        <translation>The hand-in is not a Lumora project: %1</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 fragt nach dem gegebenen Zustand %2; die Übung enthielte ihre Antwort.</source>
+        <translation>Task %1 asks for the given state %2; the exercise would hold its answer.</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Punkten</source>
+        <translation>%1: %2 of %3 points</translation>
+    </message>
+    <message>
+        <source>Eine Aufgabe %1 gibt es nicht.</source>
+        <translation>There is no task %1.</translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Text: Bitte den Text der Aufgabe eingeben.</source>
+        <translation>Text: Please enter the text of the task.</translation>
+    </message>
+    <message>
+        <source>Zustand oder Prozess</source>
+        <translation>State or process</translation>
+    </message>
+    <message>
+        <source>Größe: Bitte eine Größe wählen.</source>
+        <translation>Property: Please choose a property.</translation>
+    </message>
+    <message>
+        <source>Toleranz</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Toleranz: Sie muss 0 oder größer sein.</source>
+        <translation>Tolerance: It must be 0 or greater.</translation>
+    </message>
+    <message>
+        <source>Punkte: Sie müssen größer als 0 sein.</source>
+        <translation>Points: They must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Zustand oder Prozess: %1 ist gegeben; die Übung verriete die Antwort.</source>
+        <translation>State or process: %1 is given; the exercise would give away the answer.</translation>
+    </message>
+    <message>
+        <source>Die Übung hat schon %1 Aufgaben.</source>
+        <translation>The exercise already has %1 tasks.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 steht schon oben.</source>
+        <translation>Task %1 is already at the top.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 steht schon unten.</source>
+        <translation>Task %1 is already at the bottom.</translation>
+    </message>
 </context>
 </TS>
