@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. Feuchte/r.F./φ (%) oder x (g/kg).</source>
-        <translation>Read are: time/date, temperature/T/ϑ (°C), relative humidity/RH/φ (%) or x (g/kg).</translation>
+        <translation>Columns read: Time/Date, Temperature/T/ϑ (°C), Humidity/RH/φ (%) or x (g/kg).</translation>
     </message>
     <message>
         <source>Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.</source>
@@ -460,11 +460,11 @@
     </message>
     <message>
         <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „t“ (Lufttemperatur).</source>
-        <translation>Line %1: The column line of the TRY file names no column “t” (air temperature).</translation>
+        <translation>Line %1: The column header of the TRY file names no column “t” (air temperature).</translation>
     </message>
     <message>
         <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „x“ (Wasserdampfgehalt).</source>
-        <translation>Line %1: The column line of the TRY file names no column “x” (water vapour content).</translation>
+        <translation>Line %1: The column header of the TRY file names no column “x” (water vapour content).</translation>
     </message>
     <message>
         <source>Zeile %1, Spalte %2</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>„art“ der Messreihe ist %1; gelesen wird %2.</source>
-        <translation>“art” of the measured series is %1; read is %2.</translation>
+        <translation>“art” of the measured series is %1; only %2 is read.</translation>
     </message>
     <message>
         <source>Die Messreihe hat „phi“ und „x“; erwartet wird eines von beiden.</source>
@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>Die Größe %1 gibt es nicht; möglich sind %2.</source>
-        <translation>There is no property %1; possible are %2.</translation>
+        <translation>There is no property %1; the possible ones are %2.</translation>
     </message>
     <message>
         <source>„toleranz“ muss 0 oder größer sein.</source>
