@@ -39,8 +39,7 @@ QString Titel() { return QString("Betriebsarten"); }
 QString Fenstertext() { return QString("Zuluftfeld"); }
 
 QString Text(Betriebsart a) {
-    const std::string_view n = NameVon(a);
-    return QString::fromUtf8(n.data(), static_cast<qsizetype>(n.size()));
+    return QString::fromStdString(NameVon(a));
 }
 
 double Zeile(const QFontMetricsF& fm) { return fm.height() + 2; }

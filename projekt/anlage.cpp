@@ -9,6 +9,7 @@
 #include "core/einheiten.h"
 #include "core/groesse.h"
 #include "core/prozess.h"
+#include "core/text.h"
 #include "projekt/eintrag.h"
 
 namespace lumora {
@@ -38,7 +39,8 @@ Fehler ZahlLesen(const Json& j, const char* key, std::optional<double>& wert,
                  const std::string& wo = "") {
     const auto it = j.find(key);
     if (it == j.end()) return std::nullopt;
-    if (!it->is_number()) return wo + Zitat(key) + " ist keine Zahl.";
+    if (!it->is_number())
+        return wo + Einsetzen(Text("Projekt", "%1 ist keine Zahl."), {Zitat(key)});
     wert = it->get<double>();
     return std::nullopt;
 }
@@ -56,23 +58,26 @@ Fehler SpanneLesen(const Json& z, const char* key, bool offen, std::optional<dou
     const auto it = z.find(key);
     const auto passt = [&](const Json& e) { return e.is_number() || (offen && e.is_null()); };
     if (!it->is_array() || it->size() != 2 || !passt((*it)[0]) || !passt((*it)[1])) {
-        return wo + (offen ? " muss [min, max] aus zwei Zahlen oder null sein."
-                           : " muss [min, max] aus zwei Zahlen sein.");
+        return Einsetzen(offen
+                             ? Text("Projekt", "%1 muss [min, max] aus zwei Zahlen oder null sein.")
+                             : Text("Projekt", "%1 muss [min, max] aus zwei Zahlen sein."),
+                         {wo});
     }
     if ((*it)[0].is_number()) min = (*it)[0].get<double>();
     if ((*it)[1].is_number()) max = (*it)[1].get<double>();
     if (min && max && *min > *max) {
-        return wo + ": das Minimum " + Wertangabe(InCode(key, *min), key) +
-               " liegt über dem Maximum " + Wertangabe(InCode(key, *max), key) + ".";
+        return Einsetzen(
+            Text("Projekt", "%1: das Minimum %2 liegt über dem Maximum %3."),
+            {wo, Wertangabe(InCode(key, *min), key), Wertangabe(InCode(key, *max), key)});
     }
     return std::nullopt;
 }
 
 Fehler ZuluftLesen(const Json& j, const Luftdruck& d, Anlage& a) {
     const auto it = j.find("zuluft");
-    if (it == j.end()) return "„zuluft“ fehlt.";
-    if (!it->is_object()) return "„zuluft“ ist kein JSON-Objekt.";
-    if (!it->contains("theta")) return "„zuluft“: „theta“ fehlt.";
+    if (it == j.end()) return Text("Projekt", "„zuluft“ fehlt.");
+    if (!it->is_object()) return Text("Projekt", "„zuluft“ ist kein JSON-Objekt.");
+    if (!it->contains("theta")) return Text("Projekt", "„zuluft“: „theta“ fehlt.");
     std::optional<double> min, max;
     if (auto f = SpanneLesen(*it, "theta", false, min, max)) return f;
     a.thetaMin = *min;
@@ -89,19 +94,25 @@ Fehler ZuluftLesen(const Json& j, const Luftdruck& d, Anlage& a) {
     if (a.xMin) {
         const auto xS = Saettigungsgehalt(d, a.thetaMin);
         if (!xS || InKgJeKg(*a.xMin) >= *xS) {
-            return "„zuluft“: xmin = " + GrammText(InKgJeKg(*a.xMin)) +
-                   " liegt im Nebel: bei ϑmin = " + GradText(a.thetaMin) +
-                   (xS ? " ist die Luft schon mit " + GrammText(*xS) + " gesättigt."
-                       : " gibt es keine gesättigte Luft.");
+            if (!xS) {
+                return Einsetzen(Text("Projekt",
+                                      "„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 "
+                                      "gibt es keine gesättigte Luft."),
+                                 {GrammText(InKgJeKg(*a.xMin)), GradText(a.thetaMin)});
+            }
+            return Einsetzen(Text("Projekt",
+                                  "„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 "
+                                  "ist die Luft schon mit %3 gesättigt."),
+                             {GrammText(InKgJeKg(*a.xMin)), GradText(a.thetaMin), GrammText(*xS)});
         }
     }
     return std::nullopt;
 }
 
 Fehler StromLesen(const Json& j, Anlage& a) {
-    if (j.contains("massenstrom") && j.contains("volumenstrom")) return kZweiStroeme;
+    if (j.contains("massenstrom") && j.contains("volumenstrom")) return ZweiStroemeText();
     if (!j.contains("massenstrom") && !j.contains("volumenstrom")) {
-        return "Es fehlt der Luftstrom: „massenstrom“ oder „volumenstrom“.";
+        return Text("Projekt", "Es fehlt der Luftstrom: „massenstrom“ oder „volumenstrom“.");
     }
     for (const char* key : {"massenstrom", "volumenstrom"}) {
         auto& strom = key[0] == 'm' ? a.massenstrom : a.volumenstrom;
@@ -116,15 +127,19 @@ Fehler StromLesen(const Json& j, Anlage& a) {
 Fehler RueckgewinnungLesen(const Json& j, const Luftdruck& d, Anlage& a) {
     const bool phi = j.contains("rueckwaermzahl");
     const bool abluft = j.contains("abluft");
-    if (phi && !abluft) return "Zur Rückwärmzahl „rueckwaermzahl“ fehlt die Abluft „abluft“.";
-    if (abluft && !phi) return "Zur Abluft „abluft“ fehlt die Rückwärmzahl „rueckwaermzahl“.";
+    if (phi && !abluft) {
+        return Text("Projekt", "Zur Rückwärmzahl „rueckwaermzahl“ fehlt die Abluft „abluft“.");
+    }
+    if (abluft && !phi) {
+        return Text("Projekt", "Zur Abluft „abluft“ fehlt die Rückwärmzahl „rueckwaermzahl“.");
+    }
     if (!phi) return std::nullopt;
     if (auto f = ZahlLesen(j, "rueckwaermzahl", a.rueckwaermzahl)) return f;
     if (auto f = Bereich("", "rueckwaermzahl", *a.rueckwaermzahl, kRueckwaermzahlAnlage)) {
         return f;
     }
     const Json& e = j["abluft"];
-    if (!e.is_object()) return "„abluft“ ist kein JSON-Objekt.";
+    if (!e.is_object()) return Text("Projekt", "„abluft“ ist kein JSON-Objekt.");
     const Zustandseintrag paar = WertepaarLesen(e);
     if (!paar.fehler.empty()) return "„abluft“: " + paar.fehler;
     const auto z = ZustandAusPaar(d, paar.paar->paar, paar.a, paar.b);
@@ -142,19 +157,19 @@ Fehler GeraeteLesen(const Json& j, Anlage& a) {
         }
     }
     if (const auto k = j.find("kuehler"); k != j.end()) {
-        if (!k->is_object()) return "„kuehler“ ist kein JSON-Objekt.";
+        if (!k->is_object()) return Text("Projekt", "„kuehler“ ist kein JSON-Objekt.");
         std::optional<double> bf;
         if (auto f = ZahlLesen(*k, "bypass", bf, "„kuehler“: ")) return f;
         a.bypass = bf.value_or(0);
         if (auto f = Bereich("„kuehler“: ", "bypass", *a.bypass, kBypassBereich)) return f;
     }
     if (const auto b = j.find("befeuchter"); b != j.end()) {
-        if (!b->is_object()) return "„befeuchter“ ist kein JSON-Objekt.";
+        if (!b->is_object()) return Text("Projekt", "„befeuchter“ ist kein JSON-Objekt.");
         const auto art = b->find("art");
-        if (art == b->end()) return "„befeuchter“: „art“ fehlt.";
+        if (art == b->end()) return Text("Projekt", "„befeuchter“: „art“ fehlt.");
         const bool dampf = *art == "dampf";
         if (!dampf && *art != "wasser") {
-            return "„befeuchter“: „art“ muss „dampf“ oder „wasser“ sein.";
+            return Text("Projekt", "„befeuchter“: „art“ muss „dampf“ oder „wasser“ sein.");
         }
         a.befeuchter = dampf ? Befeuchterart::Dampf : Befeuchterart::Wasser;
         const char* key = dampf ? "dampf" : "wasser";
@@ -177,14 +192,14 @@ Fehler GeraeteLesen(const Json& j, Anlage& a) {
 
 Ergebnis<Anlage> AnlageAusJson(const Json& j, const Luftdruck& d) {
     using E = Ergebnis<Anlage>;
-    if (!j.is_object()) return E::Fehler("„anlage“ ist kein JSON-Objekt.");
+    if (!j.is_object()) return E::Fehler(Text("Projekt", "„anlage“ ist kein JSON-Objekt."));
     Anlage a;
-    const auto name = EintragsName(j, "der Anlage");
+    const auto name = EintragsName(j, Eintragsart::Anlage);
     if (!name) return E::Fehler(name.grund());
     a.name = *name;
     const auto w = j.find("wetterjahr");
-    if (w == j.end()) return E::Fehler("„wetterjahr“ fehlt.");
-    if (!w->is_string()) return E::Fehler("„wetterjahr“ ist kein Name.");
+    if (w == j.end()) return E::Fehler(Text("Projekt", "„wetterjahr“ fehlt."));
+    if (!w->is_string()) return E::Fehler(Text("Projekt", "„wetterjahr“ ist kein Name."));
     a.wetterjahr = *w;
     if (auto f = StromLesen(j, a)) return E::Fehler(*f);
     if (auto f = ZuluftLesen(j, d, a)) return E::Fehler(*f);
@@ -206,10 +221,22 @@ std::string_view SchluesselVon(Betriebsart a) {
     return kSchluessel[static_cast<std::size_t>(a)];
 }
 
-std::string_view NameVon(Betriebsart a) {
-    static constexpr std::array<std::string_view, kBetriebsarten> kNamen{
-        "Entfeuchten", "Befeuchten", "Kühlen", "Heizen", "Wärmerückgewinnung", "Frei"};
-    return kNamen[static_cast<std::size_t>(a)];
+std::string NameVon(Betriebsart a) {
+    switch (a) {
+        case Betriebsart::Entfeuchten:
+            return Text("Projekt", "Entfeuchten");
+        case Betriebsart::Befeuchten:
+            return Text("Projekt", "Befeuchten");
+        case Betriebsart::Kuehlen:
+            return Text("Projekt", "Kühlen");
+        case Betriebsart::Heizen:
+            return Text("Projekt", "Heizen");
+        case Betriebsart::Wrg:
+            return Text("Projekt", "Wärmerückgewinnung");
+        case Betriebsart::Frei:
+            return Text("Projekt", "Frei");
+    }
+    return {};
 }
 
 double Anlagensumme::Heizen() const {
@@ -234,7 +261,10 @@ Ergebnis<double> AnlagenMassenstrom(const Anlage& a, const Luftdruck& d) {
     } else {
         z = ZustandAusPaar(d, Paar::ThetaPhi, theta, 50);
     }
-    if (!z) return Ergebnis<double>::Fehler("„volumenstrom“: Zuluftzustand: " + z.grund());
+    if (!z) {
+        return Ergebnis<double>::Fehler(
+            Einsetzen(Text("Projekt", "„volumenstrom“: Zuluftzustand: %1"), {z.grund()}));
+    }
     return MassenstromBei(*a.volumenstrom, *z);
 }
 
@@ -567,8 +597,9 @@ Ergebnis<Anlagenjahr> AnlagenjahrRechnen(const Anlage& a, const Messreihe& r,
     d.mitKuehlgrenze = false;
     const auto stellen = ZeitstellenVon(r);
     if (std::none_of(stellen.begin(), stellen.end(), [](const auto& s) { return s.has_value(); })) {
-        return E::Fehler("„wetterjahr“: Die Zeiten der Messreihe " + Zitat(r.name) +
-                         " lassen sich nicht lesen.");
+        return E::Fehler(Einsetzen(
+            Text("Projekt", "„wetterjahr“: Die Zeiten der Messreihe %1 lassen sich nicht lesen."),
+            {Zitat(r.name)}));
     }
     const auto m = AnlagenMassenstrom(a, d);
     if (!m) return E::Fehler(m.grund());

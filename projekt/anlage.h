@@ -64,7 +64,7 @@ enum class Betriebsart { Entfeuchten, Befeuchten, Kuehlen, Heizen, Wrg, Frei };
 inline constexpr std::size_t kBetriebsarten = 6;
 // Their keys in the results ("entfeuchten", …, "frei") and their names on the screen.
 std::string_view SchluesselVon(Betriebsart a);
-std::string_view NameVon(Betriebsart a);
+std::string NameVon(Betriebsart a);
 
 // One step of an hour's air: a component and the state it made.
 struct Anlagenschritt {

@@ -7,6 +7,7 @@
 
 #include "core/groesse.h"
 #include "core/koordinaten.h"
+#include "core/text.h"
 #include "projekt/groessen.h"
 #include "projekt/zone.h"
 
@@ -142,7 +143,8 @@ Json GezogenerWert(double wert, std::string_view schluessel) {
 
 // The state at the chart position X, Y, from its water content and enthalpy there.
 Ergebnis<Zustandswerte> ZustandBei(const Berechnung& b, double X, double Y) {
-    if (!b.eingabe || !b.druck) return Ergebnis<Zustandswerte>::Fehler("Es gibt kein Diagramm.");
+    if (!b.eingabe || !b.druck)
+        return Ergebnis<Zustandswerte>::Fehler(Text("Projekt", "Es gibt kein Diagramm."));
     const double x = XAusKoord(*b.eingabe, X);
     return ZustandAusHX(*b.druck, HAusKoord(*b.eingabe, x, Y), x);
 }

@@ -9,6 +9,7 @@
 #include "core/feldtexte.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 #include "projekt/groessen.h"
 
@@ -45,12 +46,14 @@ class Rechnung {
     void eingabeLesen() {
         const Eingabe e = EingabeLesen(p_.eingabe(), p_.thetaUnten().value_or(0));
         if (const auto ablehnung = Pruefen(e)) {
-            eingabeFehler_ = "Die Eingabe ergibt kein Diagramm: " + ablehnung->meldung;
+            eingabeFehler_ = Einsetzen(Text("Projekt", "Die Eingabe ergibt kein Diagramm: %1"),
+                                       {ablehnung->meldung});
         } else if (const auto d = LuftdruckBei(e.Pges)) {
             b_.eingabe = e;
             b_.druck = d;
         } else {
-            eingabeFehler_ = "Beim eingegebenen Gesamtdruck lässt sich kein Zustand berechnen.";
+            eingabeFehler_ =
+                Text("Projekt", "Beim eingegebenen Gesamtdruck lässt sich kein Zustand berechnen.");
         }
     }
 
@@ -65,8 +68,8 @@ class Rechnung {
     Fehler vergeben(const std::string& name, Ort ort) {
         const auto [it, neu] = namen_.try_emplace(name, ort);
         if (neu) return std::nullopt;
-        return "Den Namen " + Zitat(name) + " trägt schon " +
-               Wo(it->second.liste, it->second.index) + ".";
+        return Einsetzen(Text("Projekt", "Den Namen %1 trägt schon %2."),
+                         {Zitat(name), Wo(it->second.liste, it->second.index)});
     }
 
     void zustandRechnen(std::size_t i) {
@@ -113,15 +116,20 @@ class Rechnung {
     const Diagrammpunkt* startpunkt(const std::string& name, std::string& fehler) const {
         const auto it = namen_.find(name);
         if (it == namen_.end()) {
-            fehler =
-                "Den Ausgangszustand " + Zitat(name) +
-                (spaeterGemacht(name) ? " macht erst ein späterer Prozess." : " gibt es nicht.");
+            fehler = Einsetzen(
+                spaeterGemacht(name)
+                    ? Text("Projekt", "Den Ausgangszustand %1 macht erst ein späterer Prozess.")
+                    : Text("Projekt", "Den Ausgangszustand %1 gibt es nicht."),
+                {Zitat(name)});
             return nullptr;
         }
         const Ort o = it->second;
         const auto& punkt =
             o.liste == Liste::Zustaende ? b_.zustaende[o.index].punkt : b_.prozesse[o.index].ende;
-        if (!punkt) fehler = "Der Ausgangszustand " + Zitat(name) + " ist nicht berechnet.";
+        if (!punkt) {
+            fehler = Einsetzen(Text("Projekt", "Der Ausgangszustand %1 ist nicht berechnet."),
+                               {Zitat(name)});
+        }
         return punkt ? &*punkt : nullptr;
     }
 
@@ -190,8 +198,9 @@ class Rechnung {
             }
         }
         if (!reihe) {
-            e.fehler = "„wetterjahr“: Eine Messreihe " + Zitat(e.anlage->wetterjahr) +
-                       " gibt es im Projekt nicht.";
+            e.fehler = Einsetzen(
+                Text("Projekt", "„wetterjahr“: Eine Messreihe %1 gibt es im Projekt nicht."),
+                {Zitat(e.anlage->wetterjahr)});
             return;
         }
         auto jahr = AnlagenjahrRechnen(*e.anlage, *reihe, *b_.druck);
@@ -349,9 +358,11 @@ std::array<Summenzeile, kSummenzeilen> SummenzeilenVon(const Summen& s) {
     // -0.0 would read "-0"; an amount is never negative.
     const auto betrag = [](double v) { return v == 0 ? 0.0 : std::abs(v); };
     return {{
-        {"Summe Heizen (zugeführt)", betrag(s.heizen), std::nullopt},
-        {"Summe Befeuchten (zugeführt)", betrag(s.befeuchtenLeistung), betrag(s.befeuchten)},
-        {"Summe Kühlen (entzogen, Kondensat abgeschieden)", betrag(s.kuehlen), betrag(s.kondensat)},
+        {Text("Projekt", "Summe Heizen (zugeführt)"), betrag(s.heizen), std::nullopt},
+        {Text("Projekt", "Summe Befeuchten (zugeführt)"), betrag(s.befeuchtenLeistung),
+         betrag(s.befeuchten)},
+        {Text("Projekt", "Summe Kühlen (entzogen, Kondensat abgeschieden)"), betrag(s.kuehlen),
+         betrag(s.kondensat)},
     }};
 }
 

@@ -148,7 +148,7 @@ Summen SummenVon(const std::vector<BerechneterProzess>& prozesse);
 // A row of totals as the table of processes and its CSV show it: a name that says the
 // direction, and amounts without sign [kW, kg/h]; none where the row has no such column.
 struct Summenzeile {
-    std::string_view name;
+    std::string name;
     std::optional<double> leistung;
     std::optional<double> wasser;
 };

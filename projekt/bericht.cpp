@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/prozess.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 #include "projekt/groessen.h"
 #include "projekt/spalten.h"
@@ -82,7 +83,8 @@ std::string Prozesshinweis(const BerechneterProzess& r, std::string_view trenner
         dazu("ϑO = " + Zelle(r.oberflaeche->zustand.theta, trenner, stellen::kTheta) + " °C");
     }
     if (r.fortluft) {
-        dazu("Fortluft ϑ = " + Zelle(r.fortluft->theta, trenner, stellen::kTheta) + " °C");
+        dazu(Einsetzen(Text("Projekt", "Fortluft ϑ = %1 °C"),
+                       {Zelle(r.fortluft->theta, trenner, stellen::kTheta)}));
         if (!r.fortluft->warnung.empty()) dazu(r.fortluft->warnung);
     }
     return text;
@@ -131,16 +133,17 @@ void ZustandZeile(std::string& aus, const std::string& name, const Diagrammpunkt
         aus += ';';
         if (!p) continue;
         const auto w = s.wert(p->zustand);
-        aus += s.janein ? (w == 1.0 ? "ja" : "nein") : Zelle(w, t, s.stellen);
+        aus += s.janein ? (w == 1.0 ? Text("Projekt", "ja") : Text("Projekt", "nein"))
+                        : Zelle(w, t, s.stellen);
     }
     aus += ';';
-    aus += p ? (p->aufLeinwand ? "" : "außerhalb des Diagramms") : Zelle(fehler);
+    aus += p ? (p->aufLeinwand ? "" : Text("Projekt", "außerhalb des Diagramms")) : Zelle(fehler);
     aus += '\n';
 }
 
 std::string ArtName(const std::string& art) {
     const auto a = ProzessartZu(art);
-    return Zelle(a ? std::string(NameVon(*a).anzeige) : art);
+    return Zelle(a ? Text("Kern", std::string(NameVon(*a).anzeige).c_str()) : art);
 }
 
 }  // namespace
@@ -207,9 +210,10 @@ std::string BerichtText(const Berechnung& b) {
 
 std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
     std::string aus;
-    aus += "Name";
-    for (const Zustandsspalte& s : Zustandsspalten()) (aus += ';') += s.kopf;
-    aus += ";Hinweis\n";
+    const std::string hinweis = Text("Projekt", "Hinweis");
+    aus += Text("Projekt", "Name");
+    for (const Zustandsspalte& s : Zustandsspalten()) (aus += ';') += Kopf(s);
+    aus += ';' + hinweis + '\n';
     for (const BerechneterZustand& z : b.zustaende) {
         ZustandZeile(aus, z.name, z.punkt ? &*z.punkt : nullptr, z.fehler, t);
     }
@@ -217,9 +221,10 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
         if (r.ende) ZustandZeile(aus, r.nach, &*r.ende, {}, t);
     }
     aus += '\n';
-    aus += "Art;Von;Nach;Parameter";
-    for (const Prozessspalte& s : Prozessspalten()) (aus += ';') += s.kopf;
-    aus += ";Hinweis\n";
+    aus += Text("Projekt", "Art") + ';' + Text("Projekt", "Von") + ';' + Text("Projekt", "Nach") +
+           ';' + Text("Projekt", "Parameter");
+    for (const Prozessspalte& s : Prozessspalten()) (aus += ';') += Kopf(s);
+    aus += ';' + hinweis + '\n';
     for (std::size_t i = 0; i < b.prozesse.size(); ++i) {
         const BerechneterProzess& r = b.prozesse[i];
         std::string von;
@@ -246,7 +251,9 @@ std::string Tabelle(const Projekt& p, const Berechnung& b, std::string_view t) {
     }
     if (b.messreihen.empty()) return aus;
     aus += '\n';
-    Zeile(aus, {"Messreihe", "Punkte", "Unmöglich", "Zone", "Innen", "Anteil [%]", "Hinweis"});
+    Zeile(aus, {Text("Projekt", "Messreihe"), Text("Projekt", "Punkte"),
+                Text("Projekt", "Unmöglich"), Text("Projekt", "Zone"), Text("Projekt", "Innen"),
+                Text("Projekt", "Anteil [%]"), hinweis});
     const std::vector<Zone> zonen = b.GueltigeZonen();
     for (const MessreihenErgebnis& m : b.messreihen) {
         const std::string name = m.reihe ? Zelle(m.reihe->name) : "";

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/text.h"
 #include "projekt/projekt.h"
 
 namespace lumora {
@@ -13,8 +14,8 @@ using Fehler = std::optional<std::string>;
 // A name under key that names a state.
 Fehler NameLesen(const Json& e, const char* key, std::string& name) {
     const auto it = e.find(key);
-    if (it == e.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_string()) return Zitat(key) + " ist kein Name.";
+    if (it == e.end()) return Einsetzen(Text("Projekt", "%1 fehlt."), {Zitat(key)});
+    if (!it->is_string()) return Einsetzen(Text("Projekt", "%1 ist kein Name."), {Zitat(key)});
     name = it->get<std::string>();
     if (auto f = NamensFehler(name)) return Zitat(key) + ": " + *f;
     return std::nullopt;
@@ -62,26 +63,30 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
             p.ziel = z.ziel;
             if (auto f = lesen(z.schluessel, p.zielwert)) return f;
         }
-        if (da.empty()) return "Es fehlt ein Ziel: " + Aufzaehlung(alle) + ".";
-        if (da.size() > 1) return "Mehr als ein Ziel: " + Aufzaehlung(da) + ".";
+        if (da.empty())
+            return Einsetzen(Text("Projekt", "Es fehlt ein Ziel: %1."), {Aufzaehlung(alle)});
+        if (da.size() > 1)
+            return Einsetzen(Text("Projekt", "Mehr als ein Ziel: %1."), {Aufzaehlung(da)});
     }
     if (art == Prozessart::Mischen) {
         // Two flows, or the outdoor-air share instead.
         const auto it = e.find("massenstroeme");
         if (p.aussenluftanteil && it != e.end()) {
-            return "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur "
-                   "eins sein.";
+            return Text("Projekt",
+                        "„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur "
+                        "eins sein.");
         }
         if (!p.aussenluftanteil) {
-            if (it == e.end()) return "„massenstroeme“ oder „aussenluftanteil“ fehlt.";
+            if (it == e.end())
+                return Text("Projekt", "„massenstroeme“ oder „aussenluftanteil“ fehlt.");
             if (!it->is_array() || it->size() != 2 || !(*it)[0].is_number() ||
                 !(*it)[1].is_number()) {
-                return "„massenstroeme“ muss zwei Zahlen nennen.";
+                return Text("Projekt", "„massenstroeme“ muss zwei Zahlen nennen.");
             }
             p.massenstroeme = {(*it)[0].get<double>(), (*it)[1].get<double>()};
         }
     }
-    if (e.contains("massenstrom") && e.contains("volumenstrom")) return kZweiStroeme;
+    if (e.contains("massenstrom") && e.contains("volumenstrom")) return ZweiStroemeText();
     for (const char* strom : {"massenstrom", "volumenstrom"}) {
         if (!e.contains(strom)) continue;
         double m = 0;
@@ -98,14 +103,14 @@ Fehler ProzessLesen(const Json& e, Prozessart art, Prozess& p) {
 
 Fehler VonLesen(const Json& e, Prozessart art, std::vector<std::string>& von) {
     const auto it = e.find("von");
-    if (it == e.end()) return "„von“ fehlt.";
+    if (it == e.end()) return Text("Projekt", "„von“ fehlt.");
     if (HatZweitenZustand(art)) {
         if (!it->is_array() || it->size() != 2 || !(*it)[0].is_string() || !(*it)[1].is_string()) {
-            return "„von“ muss zwei Namen nennen.";
+            return Text("Projekt", "„von“ muss zwei Namen nennen.");
         }
         von = {(*it)[0].get<std::string>(), (*it)[1].get<std::string>()};
     } else {
-        if (!it->is_string()) return "„von“ ist kein Name.";
+        if (!it->is_string()) return Text("Projekt", "„von“ ist kein Name.");
         von = {it->get<std::string>()};
     }
     return std::nullopt;
@@ -124,9 +129,14 @@ std::vector<const char*> Wertschluessel(const Json& e) {
 Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
     const std::vector<const char*> da = Wertschluessel(e);
     z.paar = PaarDerSchluessel(e);
-    if (da.empty()) return "Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.";
-    if (da.size() == 1) return "Zu " + Zitat(da[0]) + " fehlt der zweite Wert.";
-    if (!z.paar) return Aufzaehlung(da) + " ergeben kein eindeutiges Wertepaar.";
+    if (da.empty()) return Text("Projekt", "Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.");
+    if (da.size() == 1) {
+        return Einsetzen(Text("Projekt", "Zu %1 fehlt der zweite Wert."), {Zitat(da[0])});
+    }
+    if (!z.paar) {
+        return Einsetzen(Text("Projekt", "%1 ergeben kein eindeutiges Wertepaar."),
+                         {Aufzaehlung(da)});
+    }
     if (auto f = WertLesen(e, z.paar->a, z.a)) return f;
     if (auto f = WertLesen(e, z.paar->b, z.b)) return f;
     z.a = InCode(z.paar->a, z.a);
@@ -135,6 +145,11 @@ Fehler PaarLesen(const Json& e, Zustandseintrag& z) {
 }
 
 }  // namespace
+
+std::string ZweiStroemeText() {
+    return Text("Projekt",
+                "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.");
+}
 
 const Zustandspaar* PaarDerSchluessel(const Json& e) {
     const std::vector<const char*> da = Wertschluessel(e);
@@ -147,8 +162,8 @@ const Zustandspaar* PaarDerSchluessel(const Json& e) {
 
 std::optional<std::string> WertLesen(const Json& e, const char* key, double& wert) {
     const auto it = e.find(key);
-    if (it == e.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_number()) return Zitat(key) + " ist keine Zahl.";
+    if (it == e.end()) return Einsetzen(Text("Projekt", "%1 fehlt."), {Zitat(key)});
+    if (!it->is_number()) return Einsetzen(Text("Projekt", "%1 ist keine Zahl."), {Zitat(key)});
     wert = it->get<double>();
     return std::nullopt;
 }
@@ -156,7 +171,7 @@ std::optional<std::string> WertLesen(const Json& e, const char* key, double& wer
 Zustandseintrag ZustandseintragLesen(const Json& e) {
     Zustandseintrag z;
     if (!e.is_object()) {
-        z.fehler = "Der Eintrag ist kein JSON-Objekt.";
+        z.fehler = Text("Projekt", "Der Eintrag ist kein JSON-Objekt.");
         return z;
     }
     if (e.contains("name") && e["name"].is_string()) z.name = e["name"];
@@ -184,16 +199,17 @@ Zustandseintrag WertepaarLesen(const Json& e) {
 Prozesseintrag ProzesseintragLesen(const Json& e) {
     Prozesseintrag r;
     if (!e.is_object()) {
-        r.fehler = "Der Eintrag ist kein JSON-Objekt.";
+        r.fehler = Text("Projekt", "Der Eintrag ist kein JSON-Objekt.");
         return r;
     }
     if (const auto it = e.find("art"); it != e.end() && it->is_string()) r.art = *it;
     const auto art = ProzessartZu(r.art);
     if (!art) {
         const Json& a = e.contains("art") ? e["art"] : Json();
-        r.fehler = a.is_null()     ? "„art“ fehlt."
-                   : a.is_string() ? "Die Art " + Zitat(r.art) + " ist unbekannt."
-                                   : "„art“ ist kein Text.";
+        r.fehler = a.is_null() ? Text("Projekt", "„art“ fehlt.")
+                   : a.is_string()
+                       ? Einsetzen(Text("Projekt", "Die Art %1 ist unbekannt."), {Zitat(r.art)})
+                       : Text("Projekt", "„art“ ist kein Text.");
         return r;
     }
     if (const auto it = e.find("nach"); it != e.end() && it->is_string()) r.nach = *it;

@@ -18,8 +18,7 @@ std::optional<std::string> WertLesen(const Json& e, const char* key, double& wer
 const Zustandspaar* PaarDerSchluessel(const Json& e);
 
 // Why a flow is refused that is given both ways.
-inline constexpr const char* kZweiStroeme =
-    "„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.";
+std::string ZweiStroemeText();
 
 // An entry of zustaende, read once from the file: its name and pair in the code's units, or
 // why it cannot be read.

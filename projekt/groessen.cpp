@@ -1,6 +1,7 @@
 #include "projekt/groessen.h"
 
 #include "core/zahlen.h"
+#include "projekt/tafeltext.h"
 
 namespace lumora {
 
@@ -17,24 +18,26 @@ std::string MitEinheit(const Groesse& g, std::string wert) {
 const std::vector<Parameter>& Prozessparameter() {
     using P = Prozess;
     static const std::vector<Parameter> parameter = {
-        {"theta", "Endtemperatur ϑ [°C]", false, kBeliebig, &P::theta},
-        {"bypass", "Bypassfaktor BF", true, kBypassBereich, &P::bypass},
-        {"wasser", "Wassertemperatur ϑW [°C]", false, kBeliebig, &P::wasser},
-        {"dampf", "Dampftemperatur ϑD [°C]", false, kBeliebig, &P::dampf},
-        {"epsilon", "Richtung ε [kJ/kg]", false, kBeliebig, &P::epsilon},
-        {"rueckwaermzahl", "Rückwärmzahl Φ", false, kRueckgewinnungsBereich, &P::rueckwaermzahl},
-        {"feuchterueckgewinnung", "Feuchterückgewinnung Ψ", true, kRueckgewinnungsBereich,
-         &P::feuchterueckgewinnung},
-        {"massenstrom1", "Massenstrom 1 [kg/h]", true, kPositiv},
-        {"massenstrom2", "Massenstrom 2 [kg/h]", true, kPositiv},
-        {"aussenluftanteil", "oder Außenluftanteil von 1 [%]", true, kAussenluftBereich, nullptr,
-         &P::aussenluftanteil},
-        {"massenstrom", "Massenstrom trockener Luft [kg/h]", true, kPositiv, nullptr,
-         &P::massenstrom},
-        {"volumenstrom", "oder Volumenstrom feuchter Luft [m³/h]", true, kPositiv, nullptr,
-         &P::volumenstrom},
-        {"massenstrom_abluft", "Massenstrom trockener Abluft [kg/h]", true, kPositiv, nullptr,
-         &P::massenstromAbluft},
+        {"theta", tafel::Text("Projekt", "Endtemperatur ϑ [°C]"), false, kBeliebig, &P::theta},
+        {"bypass", tafel::Text("Projekt", "Bypassfaktor BF"), true, kBypassBereich, &P::bypass},
+        {"wasser", tafel::Text("Projekt", "Wassertemperatur ϑW [°C]"), false, kBeliebig,
+         &P::wasser},
+        {"dampf", tafel::Text("Projekt", "Dampftemperatur ϑD [°C]"), false, kBeliebig, &P::dampf},
+        {"epsilon", tafel::Text("Projekt", "Richtung ε [kJ/kg]"), false, kBeliebig, &P::epsilon},
+        {"rueckwaermzahl", tafel::Text("Projekt", "Rückwärmzahl Φ"), false, kRueckgewinnungsBereich,
+         &P::rueckwaermzahl},
+        {"feuchterueckgewinnung", tafel::Text("Projekt", "Feuchterückgewinnung Ψ"), true,
+         kRueckgewinnungsBereich, &P::feuchterueckgewinnung},
+        {"massenstrom1", tafel::Text("Projekt", "Massenstrom 1 [kg/h]"), true, kPositiv},
+        {"massenstrom2", tafel::Text("Projekt", "Massenstrom 2 [kg/h]"), true, kPositiv},
+        {"aussenluftanteil", tafel::Text("Projekt", "oder Außenluftanteil von 1 [%]"), true,
+         kAussenluftBereich, nullptr, &P::aussenluftanteil},
+        {"massenstrom", tafel::Text("Projekt", "Massenstrom trockener Luft [kg/h]"), true, kPositiv,
+         nullptr, &P::massenstrom},
+        {"volumenstrom", tafel::Text("Projekt", "oder Volumenstrom feuchter Luft [m³/h]"), true,
+         kPositiv, nullptr, &P::volumenstrom},
+        {"massenstrom_abluft", tafel::Text("Projekt", "Massenstrom trockener Abluft [kg/h]"), true,
+         kPositiv, nullptr, &P::massenstromAbluft},
     };
     return parameter;
 }

@@ -11,11 +11,13 @@
 #include "core/prozess.h"
 #include "core/zustandswerte.h"
 #include "projekt/jsontext.h"
+#include "projekt/tafeltext.h"
 
 namespace lumora {
 
-// The ways to enter a state: the pair, its two keys in the project file, its name in a form,
-// and the ranges of its two values, in the code's units.
+// The ways to enter a state: the pair, its two keys in the project file, its name in a form
+// (German; Text("Projekt", anzeige) shows it in the program's language), and the ranges of its
+// two values, in the code's units.
 struct Zustandspaar {
     Paar paar;
     const char* a;
@@ -26,12 +28,12 @@ struct Zustandspaar {
 };
 // clang-format off
 inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
-    {Paar::ThetaPhi, "theta", "phi", "ϑ und φ", kTemperaturBereich, kPhiBereich},
-    {Paar::ThetaX, "theta", "x", "ϑ und x", kTemperaturBereich, kNichtNegativ},
-    {Paar::HX, "h", "x", "h und x", kBeliebig, kNichtNegativ},
-    {Paar::ThetaTaupunkt, "theta", "taupunkt", "ϑ und Taupunkt", kTemperaturBereich, kTemperaturBereich},
-    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", "ϑ und Kühlgrenztemperatur", kTemperaturBereich, kTemperaturBereich},
-    {Paar::XPhi, "x", "phi", "x und φ", kPositiv, kPhiPositivBereich},
+    {Paar::ThetaPhi, "theta", "phi", tafel::Text("Projekt", "ϑ und φ"), kTemperaturBereich, kPhiBereich},
+    {Paar::ThetaX, "theta", "x", tafel::Text("Projekt", "ϑ und x"), kTemperaturBereich, kNichtNegativ},
+    {Paar::HX, "h", "x", tafel::Text("Projekt", "h und x"), kBeliebig, kNichtNegativ},
+    {Paar::ThetaTaupunkt, "theta", "taupunkt", tafel::Text("Projekt", "ϑ und Taupunkt"), kTemperaturBereich, kTemperaturBereich},
+    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", tafel::Text("Projekt", "ϑ und Kühlgrenztemperatur"), kTemperaturBereich, kTemperaturBereich},
+    {Paar::XPhi, "x", "phi", tafel::Text("Projekt", "x und φ"), kPositiv, kPhiPositivBereich},
 }};
 // clang-format on
 
@@ -39,10 +41,10 @@ inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
 // one file key, "massenstroeme"; the form has a field for each, "massenstrom1" and "2".
 struct Parameter {
     const char* schluessel;
-    const char* beschriftung;                        // the form's label, with symbol and unit
-    bool freiwillig;                                 // may be left out
-    Wertebereich bereich;                            // in the code's units
-    double Prozess::*wert = nullptr;                 // where the process keeps it
+    const char* beschriftung;         // the form's label, with symbol and unit, German like anzeige
+    bool freiwillig;                  // may be left out
+    Wertebereich bereich;             // in the code's units
+    double Prozess::*wert = nullptr;  // where the process keeps it
     std::optional<double> Prozess::*wahl = nullptr;  // the same for a value that may be missing
 };
 // Every parameter, in the order of the form.
@@ -50,7 +52,7 @@ const std::vector<Parameter>& Prozessparameter();
 const Parameter* ParameterZu(std::string_view schluessel);
 
 // The target of a humidifier, of a direction or of a cooler, by its file key, with its name in
-// the form's list of targets.
+// the form's list of targets (German, like a pair's anzeige).
 struct Zielart {
     const char* schluessel;
     const char* anzeige;
@@ -59,8 +61,8 @@ struct Zielart {
 // clang-format off
 inline constexpr Zielart kZiele[] = {
     {"phi", "φ [%]", Ziel::Phi}, {"x", "x [g/kg]", Ziel::X}, {"dx", "Δx [g/kg]", Ziel::DX},
-    {"oberflaeche", "Oberflächentemperatur ϑO [°C]", Ziel::Oberflaeche},
-    {"theta", "Endtemperatur ϑ [°C]", Ziel::Theta}};
+    {"oberflaeche", tafel::Text("Projekt", "Oberflächentemperatur ϑO [°C]"), Ziel::Oberflaeche},
+    {"theta", tafel::Text("Projekt", "Endtemperatur ϑ [°C]"), Ziel::Theta}};
 // clang-format on
 const Zielart& ZielartVon(Ziel ziel);
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstring>
 
+#include "core/text.h"
 #include "projekt/leseformate.h"
 
 // Reading a data logger's CSV file: its separators, its header's names and units, and its rows.
@@ -91,19 +92,16 @@ std::string EinheitNormal(std::string_view s) {
     return t;
 }
 
-// The columns read beside the time: how a message names each, the unit it is read in, and
-// the units accepted for it, as EinheitNormal writes them (padded with empty texts, which
-// EinheitPasst never compares).
+// The columns read beside the time and the units accepted for each, as EinheitNormal writes
+// them (padded with empty texts, which EinheitPasst never compares).
 struct Spaltenart {
     Rolle rolle;
-    const char* was;
-    const char* einheit;
     std::array<std::string_view, 3> einheiten;
 };
 constexpr Spaltenart kSpaltenarten[] = {
-    {Rolle::Theta, "die Temperatur", "°C", {"c", "degc", ""}},
-    {Rolle::Phi, "die relative Feuchte", "%", {"%", "%rf", "%rh"}},
-    {Rolle::X, "der Wassergehalt", "g/kg", {"gkg", "", ""}},
+    {Rolle::Theta, {"c", "degc", ""}},
+    {Rolle::Phi, {"%", "%rf", "%rh"}},
+    {Rolle::X, {"gkg", "", ""}},
 };
 
 const Spaltenart* ArtVon(Rolle rolle) {
@@ -266,30 +264,50 @@ std::string KopfText(std::string_view feld, bool utf8) {
 std::string FalscheEinheit(std::string_view feld, bool utf8) {
     const Kopf k = KopfLesen(feld);
     const std::string e = utf8 ? k.einheit : Cp1252AlsUtf8(k.einheit);
-    const Spaltenart& art = *ArtVon(k.falscheEinheit);
-    return "Die Spalte „" + KopfText(feld, utf8) + "“ ist in „" + e + "“ angegeben; gelesen wird " +
-           art.was + " nur in " + art.einheit + ".";
+    std::string vorlage;
+    switch (k.falscheEinheit) {
+        case Rolle::Theta:
+            vorlage = Text("Projekt",
+                           "Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die "
+                           "Temperatur nur in °C.");
+            break;
+        case Rolle::Phi:
+            vorlage = Text("Projekt",
+                           "Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die "
+                           "relative Feuchte nur in %.");
+            break;
+        default:
+            vorlage = Text("Projekt",
+                           "Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird der "
+                           "Wassergehalt nur in g/kg.");
+            break;
+    }
+    return Einsetzen(vorlage, {KopfText(feld, utf8), e});
 }
 
 // The German refusal for a header without the columns a series needs, naming what it found.
 std::string OhneSpalten(const std::vector<std::string_view>& felder, const Spalten& s, bool utf8) {
-    std::string m = "Die Datei hat ";
+    std::string m;
     if (!s.theta && !s.feuchte) {
-        m += "keine Spalte für die Temperatur und keine für die Feuchte.";
+        m = Text("Projekt",
+                 "Die Datei hat keine Spalte für die Temperatur und keine für die Feuchte.");
     } else if (!s.theta) {
-        m += "keine Spalte für die Temperatur.";
+        m = Text("Projekt", "Die Datei hat keine Spalte für die Temperatur.");
     } else {
-        m += "keine Spalte für die Feuchte.";
+        m = Text("Projekt", "Die Datei hat keine Spalte für die Feuchte.");
     }
-    m += " Gefundene Spalten:";
+    std::string gefunden;
     for (std::size_t i = 0; i < felder.size() && i < kGezeigteSpalten; ++i) {
-        m += (i == 0 ? " „" : ", „") + KopfText(felder[i], utf8) + "“";
+        gefunden += (i == 0 ? "" : ", ") + Zitat(KopfText(felder[i], utf8));
     }
-    if (felder.size() > kGezeigteSpalten) m += ", …";
-    if (felder.empty() || (felder.size() == 1 && Getrimmt(felder[0]).empty())) m += " keine";
-    m += ".";
-    m += " Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. Feuchte/r.F./φ (%) "
-         "oder x (g/kg).";
+    if (felder.size() > kGezeigteSpalten) gefunden += ", …";
+    if (felder.empty() || (felder.size() == 1 && Getrimmt(felder[0]).empty())) {
+        gefunden += (gefunden.empty() ? "" : " ") + Text("Projekt", "keine");
+    }
+    m += " " + Einsetzen(Text("Projekt", "Gefundene Spalten: %1."), {gefunden});
+    m += " " + Text("Projekt",
+                    "Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. "
+                    "Feuchte/r.F./φ (%) oder x (g/kg).");
     return m;
 }
 
@@ -323,15 +341,19 @@ char DezimaltrennerFinden(std::string_view rest, char trenner, const Spalten& s)
 std::optional<std::string> KeinText(std::string_view& daten) {
     if (daten.size() >= 2 && ((daten[0] == '\xFF' && daten[1] == '\xFE') ||
                               (daten[0] == '\xFE' && daten[1] == '\xFF'))) {
-        return "Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.";
+        return Text("Projekt",
+                    "Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.");
     }
     if (const void* null = std::memchr(daten.data(), '\0', daten.size())) {
         const auto stelle = static_cast<const char*>(null) - daten.data();
-        return "Die Datei enthält Binärdaten (ein Nullbyte an Stelle " +
-               std::to_string(stelle + 1) + ") und ist keine CSV-Datei.";
+        return Einsetzen(Text("Projekt",
+                              "Die Datei enthält Binärdaten (ein Nullbyte an Stelle %1) und ist "
+                              "keine CSV-Datei."),
+                         {std::to_string(stelle + 1)});
     }
     if (daten.substr(0, kBom.size()) == kBom) daten.remove_prefix(kBom.size());
-    if (daten.find_first_not_of(" \t\r\n") == std::string_view::npos) return "Die Datei ist leer.";
+    if (daten.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return Text("Projekt", "Die Datei ist leer.");
     return std::nullopt;
 }
 
@@ -347,8 +369,10 @@ struct Kopfzeile {
 Ergebnis<Kopfzeile> KopfzeileLesen(std::string_view kopfzeile, bool utf8) {
     using E = Ergebnis<Kopfzeile>;
     if (kopfzeile.size() > kMessreiheMaxZeile) {
-        return E::Fehler("Die erste Zeile ist länger als " + Gruppiert(kMessreiheMaxZeile) +
-                         " Zeichen; sie nennt keine Spalten einer Messreihe.");
+        return E::Fehler(Einsetzen(Text("Projekt",
+                                        "Die erste Zeile ist länger als %1 Zeichen; sie "
+                                        "nennt keine Spalten einer Messreihe."),
+                                   {Gruppiert(kMessreiheMaxZeile)}));
     }
     std::vector<std::string_view> felder;
     std::string puffer;
@@ -393,7 +417,7 @@ std::optional<std::string> ZeilenLesen(Zeilen& zeilen, std::size_t groesse, cons
     std::string_view zeile;
     Fortschrittstakt takt(fortschritt, groesse);
     while (zeilen.Naechste(zeile)) {
-        if (!takt.Weiter(zeilen.pos())) return kImportAbgebrochen;
+        if (!takt.Weiter(zeilen.pos())) return ImportAbgebrochen();
         if (Getrimmt(zeile).empty()) continue;  // a blank line holds no row
         std::optional<double> theta, feuchte;
         if (zeile.size() <= kMessreiheMaxZeile && Zerlegen(zeile, kopf.trenner, felder, puffer) &&
@@ -412,7 +436,7 @@ std::optional<std::string> ZeilenLesen(Zeilen& zeilen, std::size_t groesse, cons
         r.feuchte.push_back(*feuchte);
         if (!spalten.zeit.empty()) r.zeit.push_back(ZeitDerZeile(felder, spalten, utf8));
     }
-    if (!takt.Ende()) return kImportAbgebrochen;
+    if (!takt.Ende()) return ImportAbgebrochen();
     return std::nullopt;
 }
 
@@ -452,7 +476,7 @@ Ergebnis<Messreihenimport> MessreiheAusCsv(std::string_view daten, std::string n
         return E::Fehler(*f);
     }
     if (r.theta.empty()) {
-        std::string m = "Die Datei enthält keine lesbare Messzeile.";
+        std::string m = Text("Projekt", "Die Datei enthält keine lesbare Messzeile.");
         if (im.uebersprungen > 0) m += " " + im.Meldung();
         return E::Fehler(m);
     }

@@ -71,7 +71,7 @@ Ergebnis<Messreihenimport> EpwLesen(std::string_view daten, std::string name, st
     std::size_t druckStunden = 0;
     const double nan = std::nan("");
     while (zeilen.Naechste(zeile)) {
-        if (!takt.Weiter(zeilen.pos())) return E::Fehler(kImportAbgebrochen);
+        if (!takt.Weiter(zeilen.pos())) return E::Fehler(ImportAbgebrochen());
         if (Getrimmt(zeile).empty()) continue;
         bool gut = zeile.size() <= kMessreiheMaxZeile;
         if (gut) {
@@ -112,7 +112,7 @@ Ergebnis<Messreihenimport> EpwLesen(std::string_view daten, std::string name, st
         }
     }
     if (druckStunden > 0) r.druck = druckSumme / static_cast<double>(druckStunden);
-    if (!takt.Ende()) return E::Fehler(kImportAbgebrochen);
+    if (!takt.Ende()) return E::Fehler(ImportAbgebrochen());
     return WetterjahrFertig(std::move(im));
 }
 

@@ -100,12 +100,17 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
     const std::size_t kopfzeile = zeilen.nummer();
     const auto mm = Spalte(spalten, "MM"), dd = Spalte(spalten, "DD"), hh = Spalte(spalten, "HH");
     const auto t = Spalte(spalten, "t"), x = Spalte(spalten, "x"), p = Spalte(spalten, "p");
-    for (const auto& [spalte, was] :
-         {std::pair{t, "„t“ (Lufttemperatur)"}, std::pair{x, "„x“ (Wasserdampfgehalt)"}}) {
-        if (!spalte) {
-            return E::Fehler("Zeile " + std::to_string(kopfzeile) +
-                             ": Die Spaltenzeile der TRY-Datei nennt keine Spalte " + was + ".");
-        }
+    if (!t) {
+        return E::Fehler(Einsetzen(Text("Projekt",
+                                        "Zeile %1: Die Spaltenzeile der TRY-Datei nennt "
+                                        "keine Spalte „t“ (Lufttemperatur)."),
+                                   {std::to_string(kopfzeile)}));
+    }
+    if (!x) {
+        return E::Fehler(Einsetzen(Text("Projekt",
+                                        "Zeile %1: Die Spaltenzeile der TRY-Datei nennt "
+                                        "keine Spalte „x“ (Wasserdampfgehalt)."),
+                                   {std::to_string(kopfzeile)}));
     }
 
     const std::size_t anzahl = spalten.size();
@@ -117,7 +122,7 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
     std::size_t druckStunden = 0;
     bool ersteZeile = true;
     while (zeilen.Naechste(zeile)) {
-        if (!takt.Weiter(zeilen.pos())) return E::Fehler(kImportAbgebrochen);
+        if (!takt.Weiter(zeilen.pos())) return E::Fehler(ImportAbgebrochen());
         if (Getrimmt(zeile).empty()) continue;
         // The line of stars under the column names is part of the header.
         const bool sterne = ersteZeile && Getrimmt(zeile).substr(0, 3) == "***";
@@ -149,7 +154,7 @@ Ergebnis<Messreihenimport> TryLesen(std::string_view daten, std::string name, st
         }
     }
     if (druckStunden > 0) r.druck = druckSumme / static_cast<double>(druckStunden);
-    if (!takt.Ende()) return E::Fehler(kImportAbgebrochen);
+    if (!takt.Ende()) return E::Fehler(ImportAbgebrochen());
     return WetterjahrFertig(std::move(im));
 }
 

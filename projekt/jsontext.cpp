@@ -8,13 +8,16 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/text.h"
+
 namespace lumora {
 
 namespace {
 
 std::string StelleText(std::string_view text, std::size_t offset) {
     const Stelle s = StelleIn(text, offset);
-    return "Zeile " + std::to_string(s.zeile) + ", Spalte " + std::to_string(s.spalte);
+    return Einsetzen(Text("Projekt", "Zeile %1, Spalte %2"),
+                     {std::to_string(s.zeile), std::to_string(s.spalte)});
 }
 
 // What nlohmann's parser would only find by recursing or would silently cut off: a NUL byte
@@ -25,7 +28,9 @@ std::optional<std::string> Vorpruefen(std::string_view text) {
     bool maskiert = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\0') return "Die Datei enthält ein NUL-Byte (" + StelleText(text, i) + ").";
+        if (c == '\0')
+            return Einsetzen(Text("Projekt", "Die Datei enthält ein NUL-Byte (%1)."),
+                             {StelleText(text, i)});
         if (imText) {
             if (maskiert) {
                 maskiert = false;
@@ -38,8 +43,9 @@ std::optional<std::string> Vorpruefen(std::string_view text) {
             imText = true;
         } else if (c == '[' || c == '{') {
             if (++tiefe > kMaxTiefe) {
-                return "Die Datei ist tiefer als " + std::to_string(kMaxTiefe) +
-                       " Ebenen verschachtelt (" + StelleText(text, i) + ").";
+                return Einsetzen(
+                    Text("Projekt", "Die Datei ist tiefer als %1 Ebenen verschachtelt (%2)."),
+                    {std::to_string(kMaxTiefe), StelleText(text, i)});
             }
         } else if (c == ']' || c == '}') {
             --tiefe;
@@ -69,7 +75,8 @@ class Aufbau final : public nlohmann::json_sax<Json> {
     }
     bool key(string_t& k) override {
         if (!offen_.back().schluessel.insert(k).second) {
-            fehler = "Der Schlüssel " + Zitat(k) + " steht zweimal im selben Objekt.";
+            fehler = Einsetzen(Text("Projekt", "Der Schlüssel %1 steht zweimal im selben Objekt."),
+                               {Zitat(k)});
             return false;
         }
         schluessel_ = std::move(k);
@@ -93,15 +100,19 @@ class Aufbau final : public nlohmann::json_sax<Json> {
         const std::size_t offset = std::min(position > 0 ? position - 1 : 0, text_.size());
         if (e.id == 406) {  // a number beyond the range of a double
             const std::size_t anfang = position >= zeichen.size() ? position - zeichen.size() : 0;
-            fehler = "Die Zahl " + Zitat(zeichen) + " (" + StelleText(text_, anfang) +
-                     ") liegt außerhalb des Zahlenbereichs.";
+            fehler =
+                Einsetzen(Text("Projekt", "Die Zahl %1 (%2) liegt außerhalb des Zahlenbereichs."),
+                          {Zitat(zeichen), StelleText(text_, anfang)});
         } else if (offset >= text_.size()) {
-            fehler = "Die Datei ist kein gültiges JSON: sie endet unerwartet (" +
-                     StelleText(text_, offset) + ").";
+            fehler = Einsetzen(
+                Text("Projekt", "Die Datei ist kein gültiges JSON: sie endet unerwartet (%1)."),
+                {StelleText(text_, offset)});
         } else if (std::strstr(e.what(), "UTF-8") != nullptr) {
-            fehler = "Die Datei enthält ungültiges UTF-8 (" + StelleText(text_, offset) + ").";
+            fehler = Einsetzen(Text("Projekt", "Die Datei enthält ungültiges UTF-8 (%1)."),
+                               {StelleText(text_, offset)});
         } else {
-            fehler = "Die Datei ist kein gültiges JSON (" + StelleText(text_, offset) + ").";
+            fehler = Einsetzen(Text("Projekt", "Die Datei ist kein gültiges JSON (%1)."),
+                               {StelleText(text_, offset)});
         }
         return false;
     }
@@ -138,7 +149,7 @@ class Aufbau final : public nlohmann::json_sax<Json> {
 
 }  // namespace
 
-std::string Zitat(std::string_view text) { return "„" + std::string(text) + "“"; }
+std::string Zitat(std::string_view text) { return Einsetzen(Text("Projekt", "„%1“"), {text}); }
 
 Stelle StelleIn(std::string_view text, std::size_t offset) {
     offset = std::min(offset, text.size());
@@ -165,8 +176,9 @@ JsonGelesen JsonLesen(std::string_view text) {
     }
     Aufbau aufbau(text);
     if (!Json::sax_parse(text.begin(), text.end(), &aufbau)) {
-        ergebnis.fehler =
-            aufbau.fehler.empty() ? "Die Datei ist kein gültiges JSON." : aufbau.fehler;
+        ergebnis.fehler = aufbau.fehler.empty()
+                              ? Text("Projekt", "Die Datei ist kein gültiges JSON.")
+                              : aufbau.fehler;
         return ergebnis;
     }
     ergebnis.wert = std::move(aufbau.wurzel);
@@ -276,16 +288,38 @@ std::string DokumentSchreiben(const Json& objekt,
     return aus;
 }
 
-Ergebnis<std::string> EintragsName(const Json& eintrag, std::string_view wessen) {
+namespace {
+
+std::string OhneName(Eintragsart art) {
+    switch (art) {
+        case Eintragsart::Messreihe:
+            return Text("Projekt", "Der Messreihe fehlt „name“.");
+        case Eintragsart::Zone:
+            return Text("Projekt", "Der Zone fehlt „name“.");
+        case Eintragsart::Anlage:
+            break;
+    }
+    return Text("Projekt", "Der Anlage fehlt „name“.");
+}
+
+std::string NameOhneText(Eintragsart art) {
+    switch (art) {
+        case Eintragsart::Messreihe:
+            return Text("Projekt", "„name“ der Messreihe ist kein Text.");
+        case Eintragsart::Zone:
+            return Text("Projekt", "„name“ der Zone ist kein Text.");
+        case Eintragsart::Anlage:
+            break;
+    }
+    return Text("Projekt", "„name“ der Anlage ist kein Text.");
+}
+
+}  // namespace
+
+Ergebnis<std::string> EintragsName(const Json& eintrag, Eintragsart art) {
     const auto name = eintrag.find("name");
-    if (name == eintrag.end()) {
-        std::string w(wessen);
-        w[0] = 'D';  // "der Messreihe" opens the sentence
-        return Ergebnis<std::string>::Fehler(w + " fehlt „name“.");
-    }
-    if (!name->is_string()) {
-        return Ergebnis<std::string>::Fehler("„name“ " + std::string(wessen) + " ist kein Text.");
-    }
+    if (name == eintrag.end()) return Ergebnis<std::string>::Fehler(OhneName(art));
+    if (!name->is_string()) return Ergebnis<std::string>::Fehler(NameOhneText(art));
     return name->get<std::string>();
 }
 

@@ -26,7 +26,7 @@ struct JsonGelesen {
 // a key that appears twice in one object (the second would silently replace the first).
 JsonGelesen JsonLesen(std::string_view text);
 
-// A name or key as German messages quote it: „name“.
+// A name or key as messages quote it: „name“ in German.
 std::string Zitat(std::string_view text);
 
 // Line and column (both from 1, the column in characters) of the byte at offset in text.
@@ -48,9 +48,10 @@ std::string Kompakt(const Json& wert);
 std::string DokumentSchreiben(const Json& objekt,
                               std::initializer_list<std::string_view> zeilenweise);
 
-// The name of an entry of the project file, or the German reason why it has none; `wessen`
-// names the entry in the genitive ("der Messreihe").
-Ergebnis<std::string> EintragsName(const Json& eintrag, std::string_view wessen);
+// The entries of the project file that have a name, as the messages about it name them.
+enum class Eintragsart { Messreihe, Zone, Anlage };
+// The name of an entry of the project file, or the reason why it has none.
+Ergebnis<std::string> EintragsName(const Json& eintrag, Eintragsart art);
 
 // The template an entry is written back into: every key of the entry in the file's order, the
 // values of the keys Lumora knows (`bekannt`) null, to be filled from the model, the others as

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text.h"
 #include "projekt/messreihe.h"
 #include "projekt/textdatei.h"
 
@@ -23,7 +24,8 @@ bool IstEpw(std::string_view daten);
 Ergebnis<Messreihenimport> EpwLesen(std::string_view daten, std::string name, std::string quelle,
                                     const Fortschritt& fortschritt);
 
-inline constexpr const char* kImportAbgebrochen = "Der Import wurde abgebrochen.";
+// The refusal of an import that the user cancelled.
+inline std::string ImportAbgebrochen() { return Text("Projekt", "Der Import wurde abgebrochen."); }
 
 // Asks `fortschritt` every kMessreiheFortschrittTakt lines how far the import is.
 class Fortschrittstakt {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/text.h"
 #include "core/zahlen.h"
 #include "projekt/leseformate.h"
 
@@ -16,17 +17,19 @@ using nlohmann::ordered_json;
 
 std::string Messreihenimport::Meldung() const {
     if (uebersprungen == 0) return {};
-    std::string m = Gruppiert(uebersprungen) +
-                    (uebersprungen == 1
-                         ? " Zeile konnte nicht gelesen werden und wurde übersprungen: Zeile "
-                         : " Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile ");
+    std::string zeilen;
     for (std::size_t i = 0; i < ersteZeilen.size(); ++i) {
-        if (i > 0) m += ", ";
-        m += std::to_string(ersteZeilen[i]);
+        if (i > 0) zeilen += ", ";
+        zeilen += std::to_string(ersteZeilen[i]);
     }
-    if (uebersprungen > ersteZeilen.size()) m += ", …";
-    m += ".";
-    return m;
+    if (uebersprungen > ersteZeilen.size()) zeilen += ", …";
+    return Einsetzen(
+        uebersprungen == 1
+            ? Text("Projekt",
+                   "%1 Zeile konnte nicht gelesen werden und wurde übersprungen: Zeile %2.")
+            : Text("Projekt",
+                   "%1 Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile %2."),
+        {Gruppiert(uebersprungen), zeilen});
 }
 
 void Ueberspringen(Messreihenimport& im, std::size_t zeile) {
@@ -35,8 +38,9 @@ void Ueberspringen(Messreihenimport& im, std::size_t zeile) {
 }
 
 std::string ZuVieleZeilen() {
-    return "Die Datei hat mehr als " + Gruppiert(kMessreiheMaxPunkte) +
-           " Messzeilen, die Grenze des Programms.";
+    return Einsetzen(
+        Text("Projekt", "Die Datei hat mehr als %1 Messzeilen, die Grenze des Programms."),
+        {Gruppiert(kMessreiheMaxPunkte)});
 }
 
 Messreihenimport Wetterjahrimport(std::string name, std::string quelle, const char* format,
@@ -67,7 +71,7 @@ bool StundeAnhaengen(Messreihe& r, int monat, int tag, int stunde, double theta,
 
 Ergebnis<Messreihenimport> WetterjahrFertig(Messreihenimport im) {
     if (im.reihe.theta.empty()) {
-        std::string m = "Die Datei enthält keine lesbare Stunde.";
+        std::string m = Text("Projekt", "Die Datei enthält keine lesbare Stunde.");
         if (im.uebersprungen > 0) m += " " + im.Meldung();
         return Ergebnis<Messreihenimport>::Fehler(m);
     }
@@ -77,11 +81,15 @@ Ergebnis<Messreihenimport> WetterjahrFertig(Messreihenimport im) {
 std::string Messreihenimport::Zusammenfassung() const {
     const Messreihe& r = reihe;
     if (r.art != Reihenart::Wetterjahr) return {};
-    std::string m = r.format + ": " + Gruppiert(r.Punkte()) +
-                    (r.Punkte() == 1 ? " Stunde gelesen" : " Stunden gelesen");
+    std::string m = Einsetzen(r.Punkte() == 1 ? Text("Projekt", "%1: %2 Stunde gelesen")
+                                              : Text("Projekt", "%1: %2 Stunden gelesen"),
+                              {r.format, Gruppiert(r.Punkte())});
     if (r.ort) m += ", " + *r.ort;
-    if (r.hoehe) m += ", Höhe " + MitEinheit(*r.hoehe, "m");
-    if (r.druck) m += ", mittlerer Luftdruck " + MitEinheit(std::round(*r.druck * 10) / 10, "hPa");
+    if (r.hoehe) m += ", " + Einsetzen(Text("Projekt", "Höhe %1"), {MitEinheit(*r.hoehe, "m")});
+    if (r.druck) {
+        m += ", " + Einsetzen(Text("Projekt", "mittlerer Luftdruck %1"),
+                              {MitEinheit(std::round(*r.druck * 10) / 10, "hPa")});
+    }
     return m + ".";
 }
 
@@ -180,32 +188,34 @@ std::optional<std::string> WetterjahrEinstellungen(const ordered_json& j, Messre
             return e.is_number() && std::isfinite(e.get<double>()) && e.get<double>() > 0;
         };
         if (!k->is_array() || k->size() != 2 || !positiv((*k)[0]) || !positiv((*k)[1])) {
-            return std::string("„klassen“ ist keine Liste [Δϑ, Δx] aus zwei Zahlen über 0.");
+            return Text("Projekt", "„klassen“ ist keine Liste [Δϑ, Δx] aus zwei Zahlen über 0.");
         }
         r.klassen = {(*k)[0].get<double>(), (*k)[1].get<double>()};
     }
     if (const auto u = j.find("ueberschreitung"); u != j.end()) {
         if (!u->is_number() || u->get<double>() != std::floor(u->get<double>()) ||
             u->get<double>() < 0 || u->get<double>() > 1e9) {
-            return std::string("„ueberschreitung“ ist keine ganze Zahl ab 0.");
+            return Text("Projekt", "„ueberschreitung“ ist keine ganze Zahl ab 0.");
         }
         r.ueberschreitung = u->get<int>();
     }
     if (const auto karte = j.find("haeufigkeitskarte"); karte != j.end()) {
         if (!karte->is_boolean())
-            return std::string("„haeufigkeitskarte“ ist nicht true oder false.");
+            return Text("Projekt", "„haeufigkeitskarte“ ist nicht true oder false.");
         r.haeufigkeitskarte = karte->get<bool>();
     }
     for (const char* s : {"format", "ort"}) {
         const auto t = j.find(s);
-        if (t != j.end() && !t->is_string()) return std::string("„") + s + "“ ist kein Text.";
+        if (t != j.end() && !t->is_string()) {
+            return Einsetzen(Text("Projekt", "%1 ist kein Text."), {Zitat(s)});
+        }
         if (t != j.end()) (std::string_view(s) == "format" ? r.format : r.ort.emplace()) = *t;
     }
     for (auto [s, wert] : {std::pair{"hoehe", &r.hoehe}, std::pair{"druck", &r.druck}}) {
         const auto z = j.find(s);
         if (z == j.end()) continue;
         if (!z->is_number() || !std::isfinite(z->get<double>())) {
-            return std::string("„") + s + "“ ist keine Zahl.";
+            return Einsetzen(Text("Projekt", "%1 ist keine Zahl."), {Zitat(s)});
         }
         *wert = z->get<double>();
     }
@@ -218,22 +228,23 @@ std::optional<std::string> SpaltenPruefen(const ordered_json& j, bool wetter, co
     std::vector<const char*> spalten = {"zeit", "theta", feuchte};
     if (wetter) {
         for (const char* s : {"monat", "tag", "stunde"}) {
-            if (!j.contains(s)) return std::string("Dem Wetterjahr fehlt „") + s + "“.";
+            if (!j.contains(s))
+                return Einsetzen(Text("Projekt", "Dem Wetterjahr fehlt %1."), {Zitat(s)});
             spalten.push_back(s);
         }
     }
     for (const char* s : spalten) {
         const auto a = j.find(s);
         if (a != j.end() && !a->is_array()) {
-            return std::string("„") + s + "“ der Messreihe ist keine Liste.";
+            return Einsetzen(Text("Projekt", "%1 der Messreihe ist keine Liste."), {Zitat(s)});
         }
     }
     const std::size_t n = j["theta"].size();
     for (const char* s : spalten) {
         const auto a = j.find(s);
         if (a != j.end() && a->size() != n) {
-            return std::string("„") + s + "“ hat " + std::to_string(a->size()) +
-                   " Werte, „theta“ aber " + std::to_string(n) + ".";
+            return Einsetzen(Text("Projekt", "%1 hat %2 Werte, „theta“ aber %3."),
+                             {Zitat(s), std::to_string(a->size()), std::to_string(n)});
         }
     }
     return std::nullopt;
@@ -243,19 +254,21 @@ std::optional<std::string> SpaltenPruefen(const ordered_json& j, bool wetter, co
 
 Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
     using E = Ergebnis<Messreihe>;
-    if (!j.is_object()) return E::Fehler("Die Messreihe ist kein JSON-Objekt.");
+    if (!j.is_object()) return E::Fehler(Text("Projekt", "Die Messreihe ist kein JSON-Objekt."));
     Messreihe r;
-    const auto name = EintragsName(j, "der Messreihe");
+    const auto name = EintragsName(j, Eintragsart::Messreihe);
     if (!name) return E::Fehler(name.grund());
     r.name = *name;
     if (const auto q = j.find("quelle"); q != j.end()) {
-        if (!q->is_string()) return E::Fehler("„quelle“ der Messreihe ist kein Text.");
+        if (!q->is_string())
+            return E::Fehler(Text("Projekt", "„quelle“ der Messreihe ist kein Text."));
         r.quelle = q->get<std::string>();
     }
     if (const auto a = j.find("art"); a != j.end()) {
         if (*a != kWetterjahr) {
-            return E::Fehler("„art“ der Messreihe ist " + a->dump() + "; gelesen wird „" +
-                             kWetterjahr + "“.");
+            return E::Fehler(
+                Einsetzen(Text("Projekt", "„art“ der Messreihe ist %1; gelesen wird %2."),
+                          {a->dump(), Zitat(kWetterjahr)}));
         }
         r.art = Reihenart::Wetterjahr;
         if (auto f = WetterjahrEinstellungen(j, r)) return E::Fehler(*f);
@@ -263,11 +276,14 @@ Ergebnis<Messreihe> MessreiheAusJson(const ordered_json& j) {
     const bool wetter = r.art == Reihenart::Wetterjahr;
     const bool hatPhi = j.contains("phi"), hatX = j.contains("x");
     if (hatPhi && hatX) {
-        return E::Fehler("Die Messreihe hat „phi“ und „x“; erwartet wird eines von beiden.");
+        return E::Fehler(
+            Text("Projekt", "Die Messreihe hat „phi“ und „x“; erwartet wird eines von beiden."));
     }
-    if (wetter && !hatX) return E::Fehler("Dem Wetterjahr fehlt „x“.");
-    if (!hatPhi && !hatX) return E::Fehler("Der Messreihe fehlt „phi“ oder „x“.");
-    if (!j.contains("theta")) return E::Fehler("Der Messreihe fehlt „theta“.");
+    if (wetter && !hatX) {
+        return E::Fehler(Einsetzen(Text("Projekt", "Dem Wetterjahr fehlt %1."), {Zitat("x")}));
+    }
+    if (!hatPhi && !hatX) return E::Fehler(Text("Projekt", "Der Messreihe fehlt „phi“ oder „x“."));
+    if (!j.contains("theta")) return E::Fehler(Text("Projekt", "Der Messreihe fehlt „theta“."));
     r.feuchteart = hatPhi ? Feuchteart::Phi : Feuchteart::X;
     const char* feuchte = FeuchteSchluessel(r.feuchteart);
 

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/text.h"
 #include "core/zahlen.h"
 #include "projekt/messreihe.h"
 
@@ -33,58 +34,77 @@ int Rang(std::string_view schluessel) {
 }
 
 std::optional<std::string> FormatFehler(const Json& d) {
-    if (!d.contains("lumora")) return "Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.";
+    if (!d.contains("lumora")) {
+        return Text("Projekt", "Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.");
+    }
     const Json& f = d["lumora"];
-    if (!f.is_number()) return "Der Eintrag „lumora“ ist keine Formatnummer.";
+    if (!f.is_number()) return Text("Projekt", "Der Eintrag „lumora“ ist keine Formatnummer.");
     if (f.is_number_integer() && f.get<double>() == kFormat) return std::nullopt;
     if (f.get<double>() > kFormat) {
-        return "Die Datei stammt aus einer neueren Lumora-Version (Format " + Kompakt(f) +
-               ") und kann nicht geöffnet werden.";
+        return Einsetzen(Text("Projekt",
+                              "Die Datei stammt aus einer neueren Lumora-Version (Format "
+                              "%1) und kann nicht geöffnet werden."),
+                         {Kompakt(f)});
     }
-    return "Die Formatnummer " + Kompakt(f) + " ist unbekannt.";
+    return Einsetzen(Text("Projekt", "Die Formatnummer %1 ist unbekannt."), {Kompakt(f)});
 }
 
 std::optional<std::string> EingabeFehler(const Json& d) {
-    if (!d.contains("eingabe")) return "Der Eintrag „eingabe“ fehlt.";
+    if (!d.contains("eingabe"))
+        return Einsetzen(Text("Projekt", "Der Eintrag %1 fehlt."), {Zitat("eingabe")});
     const Json& e = d["eingabe"];
-    if (!e.is_array()) return "Der Eintrag „eingabe“ ist keine Liste.";
+    if (!e.is_array()) {
+        return Einsetzen(Text("Projekt", "Der Eintrag %1 ist keine Liste."), {Zitat("eingabe")});
+    }
     if (e.size() != kFelder) {
-        return "Der Eintrag „eingabe“ hat " + std::to_string(e.size()) +
-               " statt sieben Eingabetexte.";
+        return Einsetzen(Text("Projekt", "Der Eintrag „eingabe“ hat %1 statt sieben Eingabetexte."),
+                         {std::to_string(e.size())});
     }
     for (std::size_t i = 0; i < e.size(); ++i) {
-        if (!e[i].is_string()) return "eingabe[" + std::to_string(i) + "] ist kein Text.";
+        if (!e[i].is_string()) {
+            return Einsetzen(Text("Projekt", "%1 ist kein Text."),
+                             {"eingabe[" + std::to_string(i) + "]"});
+        }
     }
     return std::nullopt;
 }
 
 std::optional<std::string> AufbauFehler(const Json& d) {
-    if (!d.is_object()) return "Die Datei ist kein Lumora-Projekt: sie enthält kein JSON-Objekt.";
+    if (!d.is_object()) {
+        return Text("Projekt", "Die Datei ist kein Lumora-Projekt: sie enthält kein JSON-Objekt.");
+    }
     if (auto f = FormatFehler(d)) return f;
     if (auto f = EingabeFehler(d)) return f;
     for (const char* pflicht : {"zustaende", "prozesse"}) {
-        if (!d.contains(pflicht)) return "Der Eintrag " + Zitat(pflicht) + " fehlt.";
+        if (!d.contains(pflicht)) {
+            return Einsetzen(Text("Projekt", "Der Eintrag %1 fehlt."), {Zitat(pflicht)});
+        }
     }
     for (const char* liste : {"zustaende", "prozesse", "messreihen", "zonen"}) {
         if (d.contains(liste) && !d[liste].is_array()) {
-            return "Der Eintrag " + Zitat(liste) + " ist keine Liste.";
+            return Einsetzen(Text("Projekt", "Der Eintrag %1 ist keine Liste."), {Zitat(liste)});
         }
     }
     if (d.contains("theta_unten")) {
         const Json& t = d["theta_unten"];
         if (!t.is_number() || !(t.get<double>() >= kThetaUntenMin) ||
             !(t.get<double>() <= kThetaUntenMax)) {
-            return "Der Eintrag „theta_unten“ ist keine Zahl von " + KurzText(kThetaUntenMin) +
-                   " bis " + KurzText(kThetaUntenMax) + " (°C).";
+            return Einsetzen(
+                Text("Projekt", "Der Eintrag „theta_unten“ ist keine Zahl von %1 bis %2 (°C)."),
+                {KurzText(kThetaUntenMin), KurzText(kThetaUntenMax)});
         }
     }
     if (d.contains("randmassstab") && !d["randmassstab"].is_boolean()) {
-        return "Der Eintrag „randmassstab“ ist weder true noch false.";
+        return Text("Projekt", "Der Eintrag „randmassstab“ ist weder true noch false.");
     }
     if (d.contains("notiz") && !d["notiz"].is_string()) {
-        return "Der Eintrag „notiz“ ist kein Text.";
+        return Text("Projekt", "Der Eintrag „notiz“ ist kein Text.");
     }
     return std::nullopt;
+}
+
+std::string NameVergeben(const std::string& name) {
+    return Einsetzen(Text("Projekt", "Den Namen %1 trägt schon ein Zustand."), {Zitat(name)});
 }
 
 std::size_t Zeichen(std::string_view text) {
@@ -133,9 +153,10 @@ const char* Schluessel(Liste liste) {
 }
 
 std::optional<std::string> NamensFehler(std::string_view name) {
-    if (name.empty()) return "Der Name ist leer.";
+    if (name.empty()) return Text("Projekt", "Der Name ist leer.");
     if (Zeichen(name) > kMaxName) {
-        return "Der Name ist länger als " + std::to_string(kMaxName) + " Zeichen.";
+        return Einsetzen(Text("Projekt", "Der Name ist länger als %1 Zeichen."),
+                         {std::to_string(kMaxName)});
     }
     return std::nullopt;
 }
@@ -359,12 +380,12 @@ Ergebnis<std::vector<Ersetzung>> Projekt::umbenennen(const std::string& alt,
     const std::size_t np = anzahl(Liste::Prozesse);
     for (std::size_t i = 0; i < nz; ++i) {
         if (NenntZustand(eintrag(Liste::Zustaende, i), "name", neu)) {
-            return E::Fehler("Den Namen " + Zitat(neu) + " trägt schon ein Zustand.");
+            return E::Fehler(NameVergeben(neu));
         }
     }
     for (std::size_t i = 0; i < np; ++i) {
         if (NenntZustand(eintrag(Liste::Prozesse, i), "nach", neu)) {
-            return E::Fehler("Den Namen " + Zitat(neu) + " trägt schon ein Zustand.");
+            return E::Fehler(NameVergeben(neu));
         }
     }
     std::vector<Ersetzung> ersetzungen;
@@ -463,7 +484,9 @@ std::vector<Ersetzung> Projekt::ordnen() {
 
 Ergebnis<std::vector<Ersetzung>> Projekt::tauschen(Liste liste, std::size_t index) {
     using E = Ergebnis<std::vector<Ersetzung>>;
-    if (index + 1 >= anzahl(liste)) return E::Fehler("Die Zeile lässt sich nicht verschieben.");
+    if (index + 1 >= anzahl(liste)) {
+        return E::Fehler(Text("Projekt", "Die Zeile lässt sich nicht verschieben."));
+    }
     const Json& erster = eintrag(liste, index);
     const Json& zweiter = eintrag(liste, index + 1);
     if (liste == Liste::Prozesse && erster.is_object() && erster.contains("nach") &&
@@ -472,8 +495,10 @@ Ergebnis<std::vector<Ersetzung>> Projekt::tauschen(Liste liste, std::size_t inde
         for (const std::string& von : VonNamen(zweiter)) {
             if (von != name) continue;
             const std::string nach = zweiter.value("nach", std::string());
-            return E::Fehler("Der Prozess nach " + Zitat(nach) + " beginnt an " + Zitat(name) +
-                             " und muss nach dem Prozess stehen, der " + Zitat(name) + " macht.");
+            return E::Fehler(Einsetzen(Text("Projekt",
+                                            "Der Prozess nach %1 beginnt an %2 und muss nach "
+                                            "dem Prozess stehen, der %2 macht."),
+                                       {Zitat(nach), Zitat(name)}));
         }
     }
     Json a = erster;

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "core/einheiten.h"
+#include "core/text.h"
+#include "projekt/tafeltext.h"
 
 namespace lumora {
 
@@ -23,10 +25,12 @@ const std::array<Zustandsspalte, 12> kZustandsspalten{{
     {"kuehlgrenze", "ϑK [°C]", stellen::kTheta, [](const Z& z) { return z.kuehlgrenze; }},
     {"rho", "ρ [kg/m³]", stellen::kRho, [](const Z& z) -> W { return z.rho; }},
     {"v", "v [m³/kg]", stellen::kRho, [](const Z& z) -> W { return z.v; }},
-    {"nebel", "Nebel", 0, [](const Z& z) -> W { return z.nebel ? 1 : 0; }, true},
-    {"wasser", "Wasser [g/kg]", stellen::kWasser,
+    {"nebel", tafel::Text("Projekt", "Nebel"), 0, [](const Z& z) -> W { return z.nebel ? 1 : 0; },
+     true},
+    {"wasser", tafel::Text("Projekt", "Wasser [g/kg]"), stellen::kWasser,
      [](const Z& z) -> W { return InGrammJeKg(z.wasser); }},
-    {"eis", "Eis [g/kg]", stellen::kX, [](const Z& z) -> W { return InGrammJeKg(z.eis); }},
+    {"eis", tafel::Text("Projekt", "Eis [g/kg]"), stellen::kX,
+     [](const Z& z) -> W { return InGrammJeKg(z.eis); }},
 }};
 
 const std::array<Prozessspalte, 7> kProzessspalten{{
@@ -35,8 +39,10 @@ const std::array<Prozessspalte, 7> kProzessspalten{{
     {"dh", "Δh [kJ/kg]", stellen::kH, [](const P& p) -> W { return p.dh; }},
     {"massenstrom", "ṁ [kg/h]", stellen::kStrom, [](const P& p) { return p.massenstrom; }},
     {"volumenstrom", "V̇ [m³/h]", stellen::kStrom, [](const P& p) { return p.volumenstrom; }},
-    {"leistung", "Leistung [kW]", stellen::kWasser, [](const P& p) { return p.leistung; }},
-    {"wasser", "Wasser [kg/h]", stellen::kWasser, [](const P& p) { return p.wasser; }},
+    {"leistung", tafel::Text("Projekt", "Leistung [kW]"), stellen::kWasser,
+     [](const P& p) { return p.leistung; }},
+    {"wasser", tafel::Text("Projekt", "Wasser [kg/h]"), stellen::kWasser,
+     [](const P& p) { return p.wasser; }},
 }};
 
 template <class Spalten>
@@ -46,7 +52,14 @@ const auto& Zu(const Spalten& spalten, std::string_view schluessel) {
     return it == spalten.end() ? spalten.front() : *it;
 }
 
+// The header of a column in the program's language; a header of symbols and units alone has
+// no translation and stays as it is.
+std::string KopfText(std::string_view kopf) { return Text("Projekt", std::string(kopf).c_str()); }
+
 }  // namespace
+
+std::string Kopf(const Zustandsspalte& s) { return KopfText(s.kopf); }
+std::string Kopf(const Prozessspalte& s) { return KopfText(s.kopf); }
 
 std::span<const Zustandsspalte> Zustandsspalten() { return kZustandsspalten; }
 const Zustandsspalte& ZustandsspalteZu(std::string_view s) { return Zu(kZustandsspalten, s); }

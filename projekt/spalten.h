@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/zustandswerte.h"
@@ -14,7 +15,7 @@ namespace lumora {
 
 struct Zustandsspalte {
     std::string_view schluessel;  // the file key where the value can be entered ("theta")
-    std::string_view kopf;        // "ϑ [°C]"
+    std::string_view kopf;        // German, "ϑ [°C]"; Kopf() gives it in the program's language
     int stellen;
     std::optional<double> (*wert)(const Zustandswerte&);
     bool janein = false;  // shown as "ja" or "nein" (a value of 1 or 0)
@@ -28,7 +29,7 @@ const Zustandsspalte& ZustandsspalteZu(std::string_view schluessel);
 
 struct Prozessspalte {
     std::string_view schluessel;
-    std::string_view kopf;  // "Δϑ [K]"
+    std::string_view kopf;  // German, "Δϑ [K]"; Kopf() gives it in the program's language
     int stellen;
     std::optional<double> (*wert)(const BerechneterProzess&);
 };
@@ -36,5 +37,9 @@ struct Prozessspalte {
 // The computed values of a process: Δϑ, Δx, Δh, ṁ, V̇, power and water.
 std::span<const Prozessspalte> Prozessspalten();
 const Prozessspalte& ProzessspalteZu(std::string_view schluessel);
+
+// A column's header in the program's language.
+std::string Kopf(const Zustandsspalte& s);
+std::string Kopf(const Prozessspalte& s);
 
 }  // namespace lumora

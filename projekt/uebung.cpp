@@ -5,8 +5,10 @@
 #include <unordered_map>
 
 #include "chart/pruefung.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 #include "projekt/bericht.h"
+#include "projekt/tafeltext.h"
 
 namespace lumora {
 
@@ -16,26 +18,33 @@ using Fehler = std::optional<std::string>;
 
 // clang-format off
 constexpr Aufgabengroesse kAufgabengroessen[] = {
-    {"theta", Bezug::Zustand, "Temperatur ϑ", "°C", "K", stellen::kTheta},
-    {"x", Bezug::Zustand, "Wassergehalt x", "g/kg", "g/kg", stellen::kX},
-    {"phi", Bezug::Zustand, "relative Feuchte φ", "%", "%", stellen::kPhi},
-    {"h", Bezug::Zustand, "Enthalpie h", "kJ/kg", "kJ/kg", stellen::kH},
-    {"taupunkt", Bezug::Zustand, "Taupunkt ϑTau", "°C", "K", stellen::kTheta},
-    {"kuehlgrenze", Bezug::Zustand, "Kühlgrenztemperatur ϑK", "°C", "K", stellen::kTheta},
-    {"rho", Bezug::Zustand, "Dichte ρ", "kg/m³", "kg/m³", stellen::kRho},
-    {"v", Bezug::Zustand, "spezifisches Volumen v", "m³/kg", "m³/kg", stellen::kRho},
-    {"leistung", Bezug::Prozess, "Leistung", "kW", "kW", stellen::kWasser},
-    {"wasser", Bezug::Prozess, "Wasserstrom", "kg/h", "kg/h", stellen::kWasser},
-    {"dtheta", Bezug::Prozess, "Temperaturänderung Δϑ", "K", "K", stellen::kTheta},
-    {"dx", Bezug::Prozess, "Wassergehaltsänderung Δx", "g/kg", "g/kg", stellen::kX},
-    {"dh", Bezug::Prozess, "Enthalpieänderung Δh", "kJ/kg", "kJ/kg", stellen::kH},
+    {"theta", Bezug::Zustand, tafel::Text("Projekt", "Temperatur ϑ"), "°C", "K", stellen::kTheta},
+    {"x", Bezug::Zustand, tafel::Text("Projekt", "Wassergehalt x"), "g/kg", "g/kg", stellen::kX},
+    {"phi", Bezug::Zustand, tafel::Text("Projekt", "relative Feuchte φ"), "%", "%", stellen::kPhi},
+    {"h", Bezug::Zustand, tafel::Text("Projekt", "Enthalpie h"), "kJ/kg", "kJ/kg", stellen::kH},
+    {"taupunkt", Bezug::Zustand, tafel::Text("Projekt", "Taupunkt ϑTau"), "°C", "K", stellen::kTheta},
+    {"kuehlgrenze", Bezug::Zustand, tafel::Text("Projekt", "Kühlgrenztemperatur ϑK"), "°C", "K", stellen::kTheta},
+    {"rho", Bezug::Zustand, tafel::Text("Projekt", "Dichte ρ"), "kg/m³", "kg/m³", stellen::kRho},
+    {"v", Bezug::Zustand, tafel::Text("Projekt", "spezifisches Volumen v"), "m³/kg", "m³/kg", stellen::kRho},
+    {"leistung", Bezug::Prozess, tafel::Text("Projekt", "Leistung"), "kW", "kW", stellen::kWasser},
+    {"wasser", Bezug::Prozess, tafel::Text("Projekt", "Wasserstrom"), "kg/h", "kg/h", stellen::kWasser},
+    {"dtheta", Bezug::Prozess, tafel::Text("Projekt", "Temperaturänderung Δϑ"), "K", "K", stellen::kTheta},
+    {"dx", Bezug::Prozess, tafel::Text("Projekt", "Wassergehaltsänderung Δx"), "g/kg", "g/kg", stellen::kX},
+    {"dh", Bezug::Prozess, tafel::Text("Projekt", "Enthalpieänderung Δh"), "kJ/kg", "kJ/kg", stellen::kH},
 };
 // clang-format on
 
 // The keys a task has, in the order an exercise writes them.
 constexpr const char* kAufgabenschluessel[] = {"text", "name", "groesse", "toleranz", "punkte"};
 
-std::string AufgabeWo(std::size_t nr) { return "Aufgabe " + std::to_string(nr); }
+std::string AufgabeWo(std::size_t nr) {
+    return Einsetzen(Text("Projekt", "Aufgabe %1"), {std::to_string(nr)});
+}
+
+// A refusal of a form's field: the field's name, then the reason.
+std::string Feldfehler(const std::string& feld, const std::string& grund) {
+    return feld + ": " + grund;
+}
 
 std::string Groessenliste() {
     std::string s;
@@ -47,14 +56,14 @@ std::string Groessenliste() {
 
 Fehler TextLesen(const Json& a, const char* key, std::string& text) {
     const auto it = a.find(key);
-    if (it == a.end()) return Zitat(key) + " fehlt.";
-    if (!it->is_string()) return Zitat(key) + " ist kein Text.";
+    if (it == a.end()) return Einsetzen(Text("Projekt", "%1 fehlt."), {Zitat(key)});
+    if (!it->is_string()) return Einsetzen(Text("Projekt", "%1 ist kein Text."), {Zitat(key)});
     text = it->get<std::string>();
     return std::nullopt;
 }
 
 Fehler AufgabeLesen(const Json& a, Aufgabe& aufgabe) {
-    if (!a.is_object()) return "Die Aufgabe ist kein JSON-Objekt.";
+    if (!a.is_object()) return Text("Projekt", "Die Aufgabe ist kein JSON-Objekt.");
     if (auto f = TextLesen(a, "text", aufgabe.text)) return f;
     if (auto f = TextLesen(a, "name", aufgabe.name)) return f;
     if (auto f = NamensFehler(aufgabe.name)) return "„name“: " + *f;
@@ -62,13 +71,13 @@ Fehler AufgabeLesen(const Json& a, Aufgabe& aufgabe) {
     if (auto f = TextLesen(a, "groesse", groesse)) return f;
     aufgabe.groesse = AufgabengroesseZu(groesse);
     if (!aufgabe.groesse) {
-        return "Die Größe " + Zitat(groesse) + " gibt es nicht; möglich sind " + Groessenliste() +
-               ".";
+        return Einsetzen(Text("Projekt", "Die Größe %1 gibt es nicht; möglich sind %2."),
+                         {Zitat(groesse), Groessenliste()});
     }
     if (auto f = WertLesen(a, "toleranz", aufgabe.toleranz)) return f;
-    if (!(aufgabe.toleranz >= 0)) return "„toleranz“ muss 0 oder größer sein.";
+    if (!(aufgabe.toleranz >= 0)) return Text("Projekt", "„toleranz“ muss 0 oder größer sein.");
     if (auto f = WertLesen(a, "punkte", aufgabe.punkte)) return f;
-    if (!(aufgabe.punkte > 0)) return "„punkte“ muss größer als 0 sein.";
+    if (!(aufgabe.punkte > 0)) return Text("Projekt", "„punkte“ muss größer als 0 sein.");
     return std::nullopt;
 }
 
@@ -107,9 +116,9 @@ Aufgabenbewertung Bewerten(std::size_t nr, const Aufgabe& a, double loesung,
     e.nr = nr;
     e.loesung = loesung;
     e.wert = wert;
-    const std::string wo = AufgabeWo(nr) + ": ";
+    const std::string nummer = std::to_string(nr);
     if (!wert) {
-        e.meldung = wo + "keine Antwort";
+        e.meldung = Einsetzen(Text("Projekt", "Aufgabe %1: keine Antwort"), {nummer});
         return e;
     }
     int d = SatzStellen(a);
@@ -118,18 +127,21 @@ Aufgabenbewertung Bewerten(std::size_t nr, const Aufgabe& a, double loesung,
     const bool betrag = NachBetrag(*a.groesse);
     const double w = betrag ? std::fabs(*wert) : *wert;
     const double l = betrag ? std::fabs(loesung) : loesung;
-    const std::string hinweis = betrag ? ", nach Betrag" : "";
     e.richtig = Innerhalb(w, l, a.toleranz);
     if (e.richtig) {
         e.punkte = a.punkte;
-        e.meldung = wo + "richtig (" + MitEinheitText(w, d, a.groesse->einheit) + hinweis + ")";
+        e.meldung = Einsetzen(betrag ? Text("Projekt", "Aufgabe %1: richtig (%2, nach Betrag)")
+                                     : Text("Projekt", "Aufgabe %1: richtig (%2)"),
+                              {nummer, MitEinheitText(w, d, a.groesse->einheit)});
         return e;
     }
     // Enough decimals that the two values do not look as if they were within the tolerance.
     while (d < 6 && Innerhalb(AufStellen(w, d), AufStellen(l, d), a.toleranz)) ++d;
-    e.meldung = wo + MitEinheitText(w, d, a.groesse->einheit) + " statt " +
-                MitEinheitText(l, d, a.groesse->einheit) + " (Toleranz " +
-                MitEinheitText(a.toleranz, d, a.groesse->toleranzeinheit) + hinweis + ")";
+    e.meldung = Einsetzen(
+        betrag ? Text("Projekt", "Aufgabe %1: %2 statt %3 (Toleranz %4, nach Betrag)")
+               : Text("Projekt", "Aufgabe %1: %2 statt %3 (Toleranz %4)"),
+        {nummer, MitEinheitText(w, d, a.groesse->einheit), MitEinheitText(l, d, a.groesse->einheit),
+         MitEinheitText(a.toleranz, d, a.groesse->toleranzeinheit)});
     return e;
 }
 
@@ -173,31 +185,39 @@ bool HatUebung(const Projekt& projekt) { return !projekt.uebung().is_null(); }
 Ergebnis<Uebung> UebungLesen(const Projekt& projekt) {
     using E = Ergebnis<Uebung>;
     const Json& u = projekt.uebung();
-    if (u.is_null()) return E::Fehler("Das Projekt enthält keine Übung („uebung“ fehlt).");
-    if (!u.is_object()) return E::Fehler("Der Eintrag „uebung“ ist kein JSON-Objekt.");
+    if (u.is_null())
+        return E::Fehler(Text("Projekt", "Das Projekt enthält keine Übung („uebung“ fehlt)."));
+    if (!u.is_object())
+        return E::Fehler(Text("Projekt", "Der Eintrag „uebung“ ist kein JSON-Objekt."));
     Uebung uebung;
     if (u.contains("titel")) {
-        if (!u["titel"].is_string()) return E::Fehler("„uebung“: „titel“ ist kein Text.");
+        if (!u["titel"].is_string())
+            return E::Fehler(Text("Projekt", "„uebung“: „titel“ ist kein Text."));
         uebung.titel = u["titel"].get<std::string>();
     }
     if (u.contains("gegeben")) {
         const Json& g = u["gegeben"];
-        if (!g.is_array()) return E::Fehler("„uebung“: „gegeben“ ist keine Liste von Namen.");
+        const auto keineNamen = [] {
+            return E::Fehler(Text("Projekt", "„uebung“: „gegeben“ ist keine Liste von Namen."));
+        };
+        if (!g.is_array()) return keineNamen();
         for (const Json& name : g) {
             if (!name.is_string()) {
-                return E::Fehler("„uebung“: „gegeben“ ist keine Liste von Namen.");
+                return keineNamen();
             }
             uebung.gegeben.push_back(name.get<std::string>());
         }
     }
-    if (!u.contains("aufgaben")) return E::Fehler("„uebung“: „aufgaben“ fehlt.");
+    if (!u.contains("aufgaben")) return E::Fehler(Text("Projekt", "„uebung“: „aufgaben“ fehlt."));
     const Json& aufgaben = u["aufgaben"];
     if (!aufgaben.is_array() || aufgaben.empty()) {
-        return E::Fehler("„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe.");
+        return E::Fehler(
+            Text("Projekt", "„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe."));
     }
     if (aufgaben.size() > kMaxAufgaben) {
-        return E::Fehler("„uebung“: „aufgaben“ hat mehr als " + std::to_string(kMaxAufgaben) +
-                         " Aufgaben.");
+        return E::Fehler(
+            Einsetzen(Text("Projekt", "„uebung“: „aufgaben“ hat mehr als %1 Aufgaben."),
+                      {std::to_string(kMaxAufgaben)}));
     }
     for (std::size_t i = 0; i < aufgaben.size(); ++i) {
         Aufgabe a;
@@ -216,23 +236,27 @@ Ergebnis<double> Aufgabenwert(const Json& bericht, const Berechnung& b, const Au
         if (e[schluessel] != aufgabe.name) continue;
         const Json& w = e[aufgabe.groesse->schluessel];
         if (w.is_number()) return w.get<double>();
-        return Fehlt("Für " + Zitat(aufgabe.name) + " gibt es keinen Wert „" +
-                     aufgabe.groesse->bezeichnung + "“.");
+        return Fehlt(
+            Einsetzen(Text("Projekt", "Für %1 gibt es keinen Wert %2."),
+                      {Zitat(aufgabe.name), Zitat(Text("Projekt", aufgabe.groesse->bezeichnung))}));
     }
     // Not computed: the reason of the entry, where there is one of that name.
     for (const BerechneterZustand& z : b.zustaende) {
         if (zustand && z.name == aufgabe.name && !z.fehler.empty()) {
-            return Fehlt(Zitat(aufgabe.name) + " lässt sich nicht berechnen: " + z.fehler);
+            return Fehlt(Einsetzen(Text("Projekt", "%1 lässt sich nicht berechnen: %2"),
+                                   {Zitat(aufgabe.name), z.fehler}));
         }
     }
     for (const BerechneterProzess& p : b.prozesse) {
         if (p.nach == aufgabe.name && !p.fehler.empty()) {
-            return Fehlt("Der Prozess nach " + Zitat(aufgabe.name) +
-                         " lässt sich nicht berechnen: " + p.fehler);
+            return Fehlt(
+                Einsetzen(Text("Projekt", "Der Prozess nach %1 lässt sich nicht berechnen: %2"),
+                          {Zitat(aufgabe.name), p.fehler}));
         }
     }
-    return Fehlt(zustand ? "Einen Zustand " + Zitat(aufgabe.name) + " gibt es nicht."
-                         : "Einen Prozess nach " + Zitat(aufgabe.name) + " gibt es nicht.");
+    return Fehlt(Einsetzen(zustand ? Text("Projekt", "Einen Zustand %1 gibt es nicht.")
+                                   : Text("Projekt", "Einen Prozess nach %1 gibt es nicht."),
+                           {Zitat(aufgabe.name)}));
 }
 
 Ergebnis<double> Aufgabenwert(const Berechnung& b, const Aufgabe& aufgabe) {
@@ -284,33 +308,41 @@ std::string Satzzahl(double wert, int stellen) {
 
 Ergebnis<Loesung> Loesung::Aus(const Projekt& projekt) {
     using E = Ergebnis<Loesung>;
-    const std::string vorn = "Die Lösung lässt sich nicht zum Bewerten verwenden: ";
+    const auto nichtVerwendbar = [](const std::string& grund) {
+        return E::Fehler(Einsetzen(
+            Text("Projekt", "Die Lösung lässt sich nicht zum Bewerten verwenden: %1"), {grund}));
+    };
     auto uebung = UebungLesen(projekt);
-    if (!uebung) return E::Fehler(vorn + uebung.grund());
+    if (!uebung) return nichtVerwendbar(uebung.grund());
     const Berechnung b = Berechnen(projekt);
     if (!b.eingabe) {
         const auto ablehnung =
             Pruefen(EingabeLesen(projekt.eingabe(), projekt.thetaUnten().value_or(0)));
-        return E::Fehler(vorn + "Die Eingabe ergibt kein Diagramm" +
-                         (ablehnung ? ": " + ablehnung->meldung : std::string(".")));
+        return nichtVerwendbar(
+            ablehnung ? Einsetzen(Text("Projekt", "Die Eingabe ergibt kein Diagramm: %1"),
+                                  {ablehnung->meldung})
+                      : Text("Projekt", "Die Eingabe ergibt kein Diagramm."));
     }
     for (const std::string& name : uebung->gegeben) {
         const auto z = std::find_if(b.zustaende.begin(), b.zustaende.end(),
                                     [&](const BerechneterZustand& e) { return e.name == name; });
         if (z == b.zustaende.end()) {
-            return E::Fehler(vorn + "„gegeben“ nennt " + Zitat(name) +
-                             ", das kein eingegebener Zustand der Lösung ist.");
+            return nichtVerwendbar(
+                Einsetzen(Text("Projekt",
+                               "„gegeben“ nennt %1, das kein eingegebener Zustand der Lösung ist."),
+                          {Zitat(name)}));
         }
         if (!z->fehler.empty()) {
-            return E::Fehler(vorn + "Der gegebene Zustand " + Zitat(name) +
-                             " lässt sich nicht berechnen: " + z->fehler);
+            return nichtVerwendbar(
+                Einsetzen(Text("Projekt", "Der gegebene Zustand %1 lässt sich nicht berechnen: %2"),
+                          {Zitat(name), z->fehler}));
         }
     }
     Loesung l;
     const Json bericht = BerichtJson(b);
     for (std::size_t i = 0; i < uebung->aufgaben.size(); ++i) {
         const auto wert = Aufgabenwert(bericht, b, uebung->aufgaben[i]);
-        if (!wert) return E::Fehler(vorn + AufgabeWo(i + 1) + ": " + wert.grund());
+        if (!wert) return nichtVerwendbar(AufgabeWo(i + 1) + ": " + wert.grund());
         l.werte_.push_back(*wert);
     }
     l.uebung_ = *uebung;
@@ -323,15 +355,18 @@ std::optional<std::string> Loesung::AndererDiagrammgrund(const Projekt& abgabe) 
     const Feldtexte texte = abgabe.eingabe();
     const double unten = abgabe.thetaUnten().value_or(0);
     if (EingabeLesen(texte, unten) == EingabeLesen(texte_, thetaUnten_)) return std::nullopt;
-    std::string grund = "Die Abgabe ist auf einem anderen Diagramm gezeichnet";
     for (int i = 0; i < kFelder; ++i) {
         if (Zahl(texte[i]) != Zahl(texte_[i])) {
-            return grund + ": " + Feldname(static_cast<Feld>(i)) + " " + Zitat(texte[i]) +
-                   " statt " + Zitat(texte_[i]) + ".";
+            return Einsetzen(Text("Projekt",
+                                  "Die Abgabe ist auf einem anderen Diagramm gezeichnet: "
+                                  "%1 %2 statt %3."),
+                             {Feldname(static_cast<Feld>(i)), Zitat(texte[i]), Zitat(texte_[i])});
         }
     }
-    return grund + ": " + Feldname(Feld::ThetaUnten) + " " + KurzText(unten) + " statt " +
-           KurzText(thetaUnten_) + " °C.";
+    return Einsetzen(Text("Projekt",
+                          "Die Abgabe ist auf einem anderen Diagramm gezeichnet: "
+                          "%1 %2 statt %3 °C."),
+                     {Feldname(Feld::ThetaUnten), KurzText(unten), KurzText(thetaUnten_)});
 }
 
 Bewertung Loesung::Abgelehnt(std::string datei, std::string grund) const {
@@ -343,7 +378,8 @@ Bewertung Loesung::Abgelehnt(std::string datei, std::string grund) const {
         Aufgabenbewertung a;
         a.nr = i + 1;
         a.loesung = werte_[i];
-        a.meldung = AufgabeWo(i + 1) + ": nicht bewertet";
+        a.meldung =
+            Einsetzen(Text("Projekt", "Aufgabe %1: nicht bewertet"), {std::to_string(i + 1)});
         e.aufgaben.push_back(std::move(a));
     }
     return e;
@@ -377,7 +413,9 @@ Bewertung Loesung::Bewerten(const Projekt& abgabe, std::string datei) const {
 Bewertung Loesung::Bewerten(std::string_view text, std::string datei) const {
     const auto abgabe = Projekt::Lesen(text);
     if (!abgabe) {
-        return Abgelehnt(std::move(datei), "Die Abgabe ist kein Lumora-Projekt: " + abgabe.grund());
+        return Abgelehnt(
+            std::move(datei),
+            Einsetzen(Text("Projekt", "Die Abgabe ist kein Lumora-Projekt: %1"), {abgabe.grund()}));
     }
     return Bewerten(*abgabe, std::move(datei));
 }
@@ -390,8 +428,10 @@ Ergebnis<Projekt> UebungErstellen(const Projekt& loesung) {
     for (std::size_t i = 0; i < u.aufgaben.size(); ++i) {
         const Aufgabe& a = u.aufgaben[i];
         if (std::find(u.gegeben.begin(), u.gegeben.end(), a.name) != u.gegeben.end()) {
-            return E::Fehler(AufgabeWo(i + 1) + " fragt nach dem gegebenen Zustand " +
-                             Zitat(a.name) + "; die Übung enthielte ihre Antwort.");
+            return E::Fehler(Einsetzen(Text("Projekt",
+                                            "Aufgabe %1 fragt nach dem gegebenen Zustand "
+                                            "%2; die Übung enthielte ihre Antwort."),
+                                       {std::to_string(i + 1), Zitat(a.name)}));
         }
     }
     Projekt uebung(loesung.eingabe());
@@ -445,7 +485,8 @@ Json BewertungJson(const Bewertung& b) {
 
 std::string Notentabelle(const Uebung& uebung, const std::vector<Bewertung>& bewertungen,
                          std::string_view t) {
-    std::string aus = "Datei;Punkte;von";
+    std::string aus =
+        Text("Projekt", "Datei") + ';' + Text("Projekt", "Punkte") + ';' + Text("Projekt", "von");
     for (std::size_t i = 0; i < uebung.aufgaben.size(); ++i) {
         aus += ";" + AufgabeWo(i + 1);
     }
@@ -459,7 +500,8 @@ std::string Notentabelle(const Uebung& uebung, const std::vector<Bewertung>& bew
 }
 
 std::string BewertungText(const Bewertung& b) {
-    std::string aus = b.datei + ": " + KurzText(b.punkte) + " von " + KurzText(b.von) + " Punkten";
+    std::string aus = Einsetzen(Text("Projekt", "%1: %2 von %3 Punkten"),
+                                {b.datei, KurzText(b.punkte), KurzText(b.von)});
     if (!b.fehler.empty()) aus += " (" + b.fehler + ")";
     aus += '\n';
     for (const Aufgabenbewertung& a : b.aufgaben) aus += "  " + a.meldung + '\n';
@@ -475,17 +517,21 @@ Ergebnis<Uebung> UebungZumBearbeiten(const Projekt& projekt, std::size_t nr) {
     auto uebung = UebungLesen(projekt);
     if (!uebung) return uebung;
     if (nr < 1 || nr > uebung->aufgaben.size()) {
-        return Ergebnis<Uebung>::Fehler("Eine " + AufgabeWo(nr) + " gibt es nicht.");
+        return Ergebnis<Uebung>::Fehler(
+            Einsetzen(Text("Projekt", "Eine Aufgabe %1 gibt es nicht."), {std::to_string(nr)}));
     }
     return uebung;
 }
 
 // A number of the form: the whole text, a comma or a point.
 Fehler FeldZahl(const std::string& feld, const std::string& text, double& wert) {
-    if (text.find_first_not_of(" \t") == std::string::npos)
-        return feld + ": Bitte eine Zahl eingeben.";
+    if (text.find_first_not_of(" \t") == std::string::npos) {
+        return Feldfehler(feld, Text("Projekt", "Bitte eine Zahl eingeben."));
+    }
     const auto z = GanzeZahl(text);
-    if (!z || !std::isfinite(*z)) return feld + ": " + Zitat(text) + " ist keine Zahl.";
+    if (!z || !std::isfinite(*z)) {
+        return Feldfehler(feld, Einsetzen(Text("Projekt", "%1 ist keine Zahl."), {Zitat(text)}));
+    }
     wert = *z;
     return std::nullopt;
 }
@@ -497,25 +543,37 @@ JsonFehler AufgabeAusFeldern(const Projekt& projekt, const Berechnung& b, const 
     Aufgabe a;
     a.text = f.text;
     if (a.text.find_first_not_of(" \t\n") == std::string::npos) {
-        return JsonFehler::Fehler("Text: Bitte den Text der Aufgabe eingeben.");
+        return JsonFehler::Fehler(Text("Projekt", "Text: Bitte den Text der Aufgabe eingeben."));
     }
     a.name = f.name;
-    if (auto n = NamensFehler(a.name)) return JsonFehler::Fehler("Zustand oder Prozess: " + *n);
+    const std::string zustandOderProzess = Text("Projekt", "Zustand oder Prozess");
+    if (auto n = NamensFehler(a.name))
+        return JsonFehler::Fehler(Feldfehler(zustandOderProzess, *n));
     a.groesse = AufgabengroesseZu(f.groesse);
-    if (!a.groesse) return JsonFehler::Fehler("Größe: Bitte eine Größe wählen.");
-    if (auto e = FeldZahl("Toleranz", f.toleranz, a.toleranz)) return JsonFehler::Fehler(*e);
-    if (!(a.toleranz >= 0)) return JsonFehler::Fehler("Toleranz: Sie muss 0 oder größer sein.");
-    if (auto e = FeldZahl("Punkte", f.punkte, a.punkte)) return JsonFehler::Fehler(*e);
-    if (!(a.punkte > 0)) return JsonFehler::Fehler("Punkte: Sie müssen größer als 0 sein.");
+    if (!a.groesse) return JsonFehler::Fehler(Text("Projekt", "Größe: Bitte eine Größe wählen."));
+    if (auto e = FeldZahl(Text("Projekt", "Toleranz"), f.toleranz, a.toleranz)) {
+        return JsonFehler::Fehler(*e);
+    }
+    if (!(a.toleranz >= 0)) {
+        return JsonFehler::Fehler(Text("Projekt", "Toleranz: Sie muss 0 oder größer sein."));
+    }
+    if (auto e = FeldZahl(Text("Projekt", "Punkte"), f.punkte, a.punkte)) {
+        return JsonFehler::Fehler(*e);
+    }
+    if (!(a.punkte > 0)) {
+        return JsonFehler::Fehler(Text("Projekt", "Punkte: Sie müssen größer als 0 sein."));
+    }
     if (const auto wert = Aufgabenwert(b, a); !wert) {
-        return JsonFehler::Fehler("Zustand oder Prozess: " + wert.grund());
+        return JsonFehler::Fehler(Feldfehler(zustandOderProzess, wert.grund()));
     }
     const Json& u = projekt.uebung();
     if (u.is_object() && u.contains("gegeben") && u["gegeben"].is_array()) {
         for (const Json& g : u["gegeben"]) {
             if (g == a.name) {
-                return JsonFehler::Fehler("Zustand oder Prozess: " + Zitat(a.name) +
-                                          " ist gegeben; die Übung verriete die Antwort.");
+                return JsonFehler::Fehler(Einsetzen(
+                    Text("Projekt",
+                         "Zustand oder Prozess: %1 ist gegeben; die Übung verriete die Antwort."),
+                    {Zitat(a.name)}));
             }
         }
     }
@@ -589,8 +647,8 @@ Ergebnis<Json> AufgabeHinzufuegen(const Projekt& projekt, const Berechnung& b,
         return JsonFehler::Fehler(gelesen.grund());
     }
     if (u["aufgaben"].size() >= kMaxAufgaben) {
-        return JsonFehler::Fehler("Die Übung hat schon " + std::to_string(kMaxAufgaben) +
-                                  " Aufgaben.");
+        return JsonFehler::Fehler(Einsetzen(Text("Projekt", "Die Übung hat schon %1 Aufgaben."),
+                                            {std::to_string(kMaxAufgaben)}));
     }
     Projekt mit = projekt;
     mit.setUebung(u);
@@ -616,7 +674,9 @@ Ergebnis<Json> AufgabeVerschieben(const Projekt& projekt, std::size_t nr, bool h
     if (!uebung) return JsonFehler::Fehler(uebung.grund());
     const std::size_t n = uebung->aufgaben.size();
     if (hoch ? nr == 1 : nr == n) {
-        return JsonFehler::Fehler(AufgabeWo(nr) + " steht schon " + (hoch ? "oben." : "unten."));
+        return JsonFehler::Fehler(Einsetzen(hoch ? Text("Projekt", "Aufgabe %1 steht schon oben.")
+                                                 : Text("Projekt", "Aufgabe %1 steht schon unten."),
+                                            {std::to_string(nr)}));
     }
     const std::size_t mit = hoch ? nr - 1 : nr + 1;
     Json u = projekt.uebung();

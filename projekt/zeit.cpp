@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/text.h"
 #include "projekt/textdatei.h"
 
 namespace lumora {
@@ -159,14 +160,15 @@ std::optional<std::array<int, 2>> Spanne(const Json& j, std::string_view objekt,
                                          std::string& fehler) {
     const auto w = j.find(schluessel);
     if (w == j.end()) return std::nullopt;
-    const std::string wo = Zitat(objekt) + ": " + Zitat(schluessel) + " ";
+    const std::string wo = Zitat(objekt) + ": " + Zitat(schluessel);
     const auto ganz = [&](const Json& e) {
         return e.is_number() && e.get<double>() == std::floor(e.get<double>()) &&
                e.get<double>() >= min && e.get<double>() <= max;
     };
     if (!w->is_array() || w->size() != 2 || !ganz((*w)[0]) || !ganz((*w)[1])) {
-        fehler = wo + "ist keine Liste [von, bis] aus ganzen Zahlen von " + std::to_string(min) +
-                 " bis " + std::to_string(max) + ".";
+        fehler = Einsetzen(
+            Text("Projekt", "%1 ist keine Liste [von, bis] aus ganzen Zahlen von %2 bis %3."),
+            {wo, std::to_string(min), std::to_string(max)});
         return std::nullopt;
     }
     return std::array<int, 2>{(*w)[0].get<int>(), (*w)[1].get<int>()};
@@ -190,7 +192,10 @@ bool Zeitfenster::Enthaelt(int monat, int stunde) const {
 
 Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j, std::string_view schluessel) {
     using E = Ergebnis<Zeitfenster>;
-    if (!j.is_object()) return E::Fehler(Zitat(schluessel) + " ist kein JSON-Objekt.");
+    if (!j.is_object()) {
+        return E::Fehler(
+            Einsetzen(Text("Projekt", "%1 ist kein JSON-Objekt."), {Zitat(schluessel)}));
+    }
     Zeitfenster f;
     std::string fehler;
     f.monate = Spanne(j, schluessel, "monate", 1, 12, fehler);
@@ -203,8 +208,9 @@ Ergebnis<Zeitfenster> ZeitfensterAusJson(const Json& j, std::string_view schlues
         bool eine = false;
         for (int hh = 1; hh <= 24 && !eine; ++hh) eine = stundenAllein.Enthaelt(1, hh);
         if (!eine) {
-            return E::Fehler(Zitat(schluessel) + ": „stunden“ [" + std::to_string(von) + ", " +
-                             std::to_string(bis) + "] umfasst keine Stunde des Tages.");
+            return E::Fehler(
+                Einsetzen(Text("Projekt", "%1: „stunden“ [%2, %3] umfasst keine Stunde des Tages."),
+                          {Zitat(schluessel), std::to_string(von), std::to_string(bis)}));
         }
     }
     return f;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/text.h"
+
 namespace lumora {
 
 using nlohmann::ordered_json;
@@ -25,7 +27,7 @@ bool Haelt(const std::optional<Wertebereich>& g, std::optional<double> v) {
 ordered_json Ende(const std::optional<Grenze>& g) { return g ? JsonZahl(g->wert) : ordered_json(); }
 
 // Texts of a bound for a message, as the file wrote them.
-std::string Text(double v) { return JsonZahl(v).dump(); }
+std::string GrenzText(double v) { return JsonZahl(v).dump(); }
 
 }  // namespace
 
@@ -38,7 +40,7 @@ bool IstZonengrenze(std::string_view schluessel) {
 
 Zone Behaglichkeitsfeld() {
     Zone z;
-    z.name = "Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)";
+    z.name = Text("Projekt", "Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)");
     z.theta = Eingeschlossen(20, 26);
     z.phi = Eingeschlossen(30, 65);
     z.x = Eingeschlossen(std::nullopt, 11.5);
@@ -85,9 +87,9 @@ ordered_json ZoneZuJson(const Zone& zone) {
 
 Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
     using E = Ergebnis<Zone>;
-    if (!j.is_object()) return E::Fehler("Die Zone ist kein JSON-Objekt.");
+    if (!j.is_object()) return E::Fehler(Text("Projekt", "Die Zone ist kein JSON-Objekt."));
     Zone z;
-    const auto name = EintragsName(j, "der Zone");
+    const auto name = EintragsName(j, Eintragsart::Zone);
     if (!name) return E::Fehler(name.grund());
     z.name = *name;
     for (const char* g : kZonengrenzen) {
@@ -97,18 +99,19 @@ Ergebnis<Zone> ZoneAusJson(const ordered_json& j) {
             return e.is_null() || (e.is_number() && std::isfinite(e.get<double>()));
         };
         if (!w->is_array() || w->size() != 2 || !ende((*w)[0]) || !ende((*w)[1])) {
-            return E::Fehler(std::string("„") + g +
-                             "“ der Zone ist keine Liste aus unterer und oberer Grenze "
-                             "(Zahl oder null).");
+            return E::Fehler(Einsetzen(Text("Projekt",
+                                            "%1 der Zone ist keine Liste aus unterer und "
+                                            "oberer Grenze (Zahl oder null)."),
+                                       {Zitat(g)}));
         }
         const auto zahl = [](const ordered_json& e) {
             return e.is_null() ? std::nullopt : std::optional<double>(e.get<double>());
         };
         const Wertebereich grenze = Eingeschlossen(zahl((*w)[0]), zahl((*w)[1]));
         if (grenze.unten && grenze.oben && grenze.unten->wert > grenze.oben->wert) {
-            return E::Fehler(std::string("„") + g + "“ der Zone: die untere Grenze " +
-                             Text(grenze.unten->wert) + " liegt über der oberen " +
-                             Text(grenze.oben->wert) + ".");
+            return E::Fehler(Einsetzen(
+                Text("Projekt", "%1 der Zone: die untere Grenze %2 liegt über der oberen %3."),
+                {Zitat(g), GrenzText(grenze.unten->wert), GrenzText(grenze.oben->wert)}));
         }
         z.*Feld(g) = grenze;
     }

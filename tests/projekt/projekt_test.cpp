@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
+#include "core/text.h"
+#include "projekt/anlage.h"
 #include "projekt/berechnung.h"
 #include "projekt/bericht.h"
+#include "projekt/messreihe.h"
 
 namespace lumora {
 namespace {
@@ -267,6 +271,60 @@ INSTANTIATE_TEST_SUITE_P(Dateien, ProjektAblehnung, testing::Values(
     Ablehnung{"{\"lumora\": 1, " + kE + ", \"theta_unten\": 1, \"zustaende\": [], \"prozesse\": []}", "„theta_unten“"}
 ));
 // clang-format on
+
+// A translator for the test: English for the texts it knows, and every other text marked, so
+// that a message glued from translated pieces would show each piece.
+std::string Englisch(const char* kontext, const char* quelle) {
+    static const std::map<std::string, std::string> kEnglisch{
+        {"„%1“", "“%1”"},
+        {"Den Namen %1 trägt schon ein Zustand.", "The name %1 is already taken by a state."},
+        {"Die Datei stammt aus einer neueren Lumora-Version (Format %1) und kann nicht geöffnet "
+         "werden.",
+         "The file comes from a newer version of Lumora (format %1) and cannot be opened."},
+        {"%1 Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile %2.",
+         "%1 lines could not be read and were skipped: lines %2."},
+        {"Wärmerückgewinnung", "Heat recovery"},
+        {"Name", "Name"},
+        {"Nebel", "Fog"},
+        {"Wasser [g/kg]", "Water [g/kg]"},
+    };
+    const auto it = kEnglisch.find(quelle);
+    return it != kEnglisch.end() ? it->second : "[" + std::string(kontext) + ": " + quelle + "]";
+}
+
+// German again when the test ends, however it ends.
+struct MitUebersetzer {
+    MitUebersetzer() { UebersetzerSetzen(Englisch); }
+    ~MitUebersetzer() { UebersetzerSetzen(nullptr); }
+    MitUebersetzer(const MitUebersetzer&) = delete;
+    MitUebersetzer& operator=(const MitUebersetzer&) = delete;
+};
+
+TEST(ProjektTexte, ComposedMessagesAreOneTranslatedSentenceWithTheirValues) {
+    const auto gelesen = Projekt::Lesen(kDatei);
+    ASSERT_TRUE(gelesen);
+    Projekt p = *gelesen;
+    const MitUebersetzer englisch;
+    const auto vergeben = p.umbenennen("AUL", "ABL");
+    ASSERT_FALSE(vergeben);
+    EXPECT_EQ(vergeben.grund(), "The name “ABL” is already taken by a state.");
+    const auto neuer = Projekt::Lesen(R"({"lumora": 7, "zustaende": [], "prozesse": []})");
+    ASSERT_FALSE(neuer);
+    EXPECT_EQ(neuer.grund(),
+              "The file comes from a newer version of Lumora (format 7) and cannot be opened.");
+    const auto im = MessreiheAusCsv("theta;phi\n21;40\nx;40\n;\n22;41\n", "R", "r.csv");
+    ASSERT_TRUE(im) << im.grund();
+    EXPECT_EQ(im->Meldung(), "2 lines could not be read and were skipped: lines 3, 4.");
+    // Names on the screen and the report's headers; the keys in the file stay.
+    EXPECT_EQ(NameVon(Betriebsart::Wrg), "Heat recovery");
+    EXPECT_EQ(SchluesselVon(Betriebsart::Wrg), "wrg");
+    const std::string tabelle = Tabelle(p, Berechnen(p), ",");
+    EXPECT_EQ(tabelle.rfind("Name;", 0), 0u) << tabelle;
+    EXPECT_NE(tabelle.find(";Fog;Water [g/kg];[Projekt: Eis [g/kg]];[Projekt: Hinweis]\n"),
+              std::string::npos)
+        << tabelle;
+    EXPECT_EQ(p.schreiben(), kDatei);
+}
 
 }  // namespace
 }  // namespace lumora

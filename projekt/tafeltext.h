@@ -1,0 +1,11 @@
+#pragma once
+
+// Marks a German text of a constant table for lupdate without translating it: lupdate reads
+// tafel::Text("Projekt", "…") like Text(), the table keeps the German, and the code that shows
+// the entry translates it with Text("Projekt", eintrag).
+
+namespace lumora::tafel {
+
+constexpr const char* Text(const char* /*kontext*/, const char* quelle) { return quelle; }
+
+}  // namespace lumora::tafel
