@@ -38,9 +38,7 @@ constexpr double kAbstand = 6;  // from the canvas's edges
 QString Titel() { return QString("Betriebsarten"); }
 QString Fenstertext() { return QString("Zuluftfeld"); }
 
-QString Text(Betriebsart a) {
-    return QString::fromStdString(NameVon(a));
-}
+QString Text(Betriebsart a) { return QString::fromStdString(NameVon(a)); }
 
 double Zeile(const QFontMetricsF& fm) { return fm.height() + 2; }
 

@@ -16,7 +16,7 @@
 namespace lumora {
 
 // The ways to enter a state: the pair, its two keys in the project file, its name in a form
-// (German; Text("Projekt", anzeige) shows it in the program's language), and the ranges of its
+// (German; tafel::Angezeigt(anzeige) shows it in the program's language), and the ranges of its
 // two values, in the code's units.
 struct Zustandspaar {
     Paar paar;

@@ -54,7 +54,7 @@ const auto& Zu(const Spalten& spalten, std::string_view schluessel) {
 
 // The header of a column in the program's language; a header of symbols and units alone has
 // no translation and stays as it is.
-std::string KopfText(std::string_view kopf) { return Text("Projekt", std::string(kopf).c_str()); }
+std::string KopfText(std::string_view kopf) { return tafel::Angezeigt(std::string(kopf).c_str()); }
 
 }  // namespace
 

@@ -236,9 +236,9 @@ Ergebnis<double> Aufgabenwert(const Json& bericht, const Berechnung& b, const Au
         if (e[schluessel] != aufgabe.name) continue;
         const Json& w = e[aufgabe.groesse->schluessel];
         if (w.is_number()) return w.get<double>();
-        return Fehlt(
-            Einsetzen(Text("Projekt", "Für %1 gibt es keinen Wert %2."),
-                      {Zitat(aufgabe.name), Zitat(Text("Projekt", aufgabe.groesse->bezeichnung))}));
+        return Fehlt(Einsetzen(
+            Text("Projekt", "Für %1 gibt es keinen Wert %2."),
+            {Zitat(aufgabe.name), Zitat(tafel::Angezeigt(aufgabe.groesse->bezeichnung))}));
     }
     // Not computed: the reason of the entry, where there is one of that name.
     for (const BerechneterZustand& z : b.zustaende) {

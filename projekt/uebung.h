@@ -18,8 +18,8 @@ enum class Bezug { Zustand, Prozess };
 struct Aufgabengroesse {
     const char* schluessel;  // the key in the task and in the report: "theta", "leistung", …
     Bezug bezug;
-    const char* bezeichnung;      // German, for the student: "Temperatur ϑ"; Text("Projekt", …)
-    const char* einheit;          // "°C"
+    const char* bezeichnung;  // German, for the student: "Temperatur ϑ"; tafel::Angezeigt shows it
+    const char* einheit;      // "°C"
     const char* toleranzeinheit;  // the unit of a difference: "K" for temperatures
     int stellen;                  // the decimals the tables show
 };

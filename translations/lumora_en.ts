@@ -9,6 +9,945 @@
     </message>
 </context>
 <context>
+    <name>Projekt</name>
+    <message>
+        <source>Die Eingabe ergibt kein Diagramm: %1</source>
+        <translation>The input gives no chart: %1</translation>
+    </message>
+    <message>
+        <source>Beim eingegebenen Gesamtdruck lässt sich kein Zustand berechnen.</source>
+        <translation>No state can be computed at the entered total pressure.</translation>
+    </message>
+    <message>
+        <source>Den Namen %1 trägt schon %2.</source>
+        <translation>The name %1 is already taken by %2.</translation>
+    </message>
+    <message>
+        <source>Den Ausgangszustand %1 macht erst ein späterer Prozess.</source>
+        <translation>The starting state %1 is only made by a later process.</translation>
+    </message>
+    <message>
+        <source>Den Ausgangszustand %1 gibt es nicht.</source>
+        <translation>The starting state %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Der Ausgangszustand %1 ist nicht berechnet.</source>
+        <translation>The starting state %1 is not computed.</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“: Eine Messreihe %1 gibt es im Projekt nicht.</source>
+        <translation>“wetterjahr”: The project has no measured series %1.</translation>
+    </message>
+    <message>
+        <source>Summe Heizen (zugeführt)</source>
+        <translation>Total heating (supplied)</translation>
+    </message>
+    <message>
+        <source>Summe Befeuchten (zugeführt)</source>
+        <translation>Total humidification (supplied)</translation>
+    </message>
+    <message>
+        <source>Summe Kühlen (entzogen, Kondensat abgeschieden)</source>
+        <translation>Total cooling (removed, condensate separated)</translation>
+    </message>
+    <message>
+        <source>Fortluft ϑ = %1 °C</source>
+        <translation>Exhaust air ϑ = %1 °C</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>außerhalb des Diagramms</source>
+        <translation>outside the chart</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Von</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Nach</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Messreihe</source>
+        <translation>Measured series</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Unmöglich</source>
+        <translation>Impossible</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Innen</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Anteil [%]</source>
+        <translation>Share [%]</translation>
+    </message>
+    <message>
+        <source>Endtemperatur ϑ [°C]</source>
+        <translation>End temperature ϑ [°C]</translation>
+    </message>
+    <message>
+        <source>Bypassfaktor BF</source>
+        <translation>Bypass factor BF</translation>
+    </message>
+    <message>
+        <source>Wassertemperatur ϑW [°C]</source>
+        <translation>Water temperature ϑW [°C]</translation>
+    </message>
+    <message>
+        <source>Dampftemperatur ϑD [°C]</source>
+        <translation>Steam temperature ϑD [°C]</translation>
+    </message>
+    <message>
+        <source>Richtung ε [kJ/kg]</source>
+        <translation>Direction ε [kJ/kg]</translation>
+    </message>
+    <message>
+        <source>Rückwärmzahl Φ</source>
+        <translation>Heat recovery ratio Φ</translation>
+    </message>
+    <message>
+        <source>Feuchterückgewinnung Ψ</source>
+        <translation>Moisture recovery Ψ</translation>
+    </message>
+    <message>
+        <source>Massenstrom 1 [kg/h]</source>
+        <translation>Mass flow 1 [kg/h]</translation>
+    </message>
+    <message>
+        <source>Massenstrom 2 [kg/h]</source>
+        <translation>Mass flow 2 [kg/h]</translation>
+    </message>
+    <message>
+        <source>oder Außenluftanteil von 1 [%]</source>
+        <translation>or outdoor air share of 1 [%]</translation>
+    </message>
+    <message>
+        <source>Massenstrom trockener Luft [kg/h]</source>
+        <translation>Mass flow of dry air [kg/h]</translation>
+    </message>
+    <message>
+        <source>oder Volumenstrom feuchter Luft [m³/h]</source>
+        <translation>or volume flow of humid air [m³/h]</translation>
+    </message>
+    <message>
+        <source>Massenstrom trockener Abluft [kg/h]</source>
+        <translation>Mass flow of dry extract air [kg/h]</translation>
+    </message>
+    <message>
+        <source>ϑ und φ</source>
+        <translation>ϑ and φ</translation>
+    </message>
+    <message>
+        <source>ϑ und x</source>
+        <translation>ϑ and x</translation>
+    </message>
+    <message>
+        <source>h und x</source>
+        <translation>h and x</translation>
+    </message>
+    <message>
+        <source>ϑ und Taupunkt</source>
+        <translation>ϑ and dew point</translation>
+    </message>
+    <message>
+        <source>ϑ und Kühlgrenztemperatur</source>
+        <translation>ϑ and wet-bulb temperature</translation>
+    </message>
+    <message>
+        <source>x und φ</source>
+        <translation>x and φ</translation>
+    </message>
+    <message>
+        <source>Oberflächentemperatur ϑO [°C]</source>
+        <translation>Surface temperature ϑO [°C]</translation>
+    </message>
+    <message>
+        <source>Nebel</source>
+        <translation>Fog</translation>
+    </message>
+    <message>
+        <source>Wasser [g/kg]</source>
+        <translation>Water [g/kg]</translation>
+    </message>
+    <message>
+        <source>Eis [g/kg]</source>
+        <translation>Ice [g/kg]</translation>
+    </message>
+    <message>
+        <source>Leistung [kW]</source>
+        <translation>Power [kW]</translation>
+    </message>
+    <message>
+        <source>Wasser [kg/h]</source>
+        <translation>Water [kg/h]</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl.</source>
+        <translation>%1 is not a number.</translation>
+    </message>
+    <message>
+        <source>%1 muss [min, max] aus zwei Zahlen oder null sein.</source>
+        <translation>%1 must be [min, max] of two numbers or null.</translation>
+    </message>
+    <message>
+        <source>%1 muss [min, max] aus zwei Zahlen sein.</source>
+        <translation>%1 must be [min, max] of two numbers.</translation>
+    </message>
+    <message>
+        <source>%1: das Minimum %2 liegt über dem Maximum %3.</source>
+        <translation>%1: the minimum %2 lies above the maximum %3.</translation>
+    </message>
+    <message>
+        <source>„zuluft“ fehlt.</source>
+        <translation>“zuluft” is missing.</translation>
+    </message>
+    <message>
+        <source>„zuluft“ ist kein JSON-Objekt.</source>
+        <translation>“zuluft” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„zuluft“: „theta“ fehlt.</source>
+        <translation>“zuluft”: “theta” is missing.</translation>
+    </message>
+    <message>
+        <source>„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 gibt es keine gesättigte Luft.</source>
+        <translation>“zuluft”: xmin = %1 lies in the fog: at ϑmin = %2 there is no saturated air.</translation>
+    </message>
+    <message>
+        <source>„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 ist die Luft schon mit %3 gesättigt.</source>
+        <translation>“zuluft”: xmin = %1 lies in the fog: at ϑmin = %2 the air is already saturated at %3.</translation>
+    </message>
+    <message>
+        <source>Es fehlt der Luftstrom: „massenstrom“ oder „volumenstrom“.</source>
+        <translation>The air flow is missing: “massenstrom” or “volumenstrom”.</translation>
+    </message>
+    <message>
+        <source>Zur Rückwärmzahl „rueckwaermzahl“ fehlt die Abluft „abluft“.</source>
+        <translation>The heat recovery ratio “rueckwaermzahl” has no extract air “abluft”.</translation>
+    </message>
+    <message>
+        <source>Zur Abluft „abluft“ fehlt die Rückwärmzahl „rueckwaermzahl“.</source>
+        <translation>The extract air “abluft” has no heat recovery ratio “rueckwaermzahl”.</translation>
+    </message>
+    <message>
+        <source>„abluft“ ist kein JSON-Objekt.</source>
+        <translation>“abluft” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„kuehler“ ist kein JSON-Objekt.</source>
+        <translation>“kuehler” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„befeuchter“ ist kein JSON-Objekt.</source>
+        <translation>“befeuchter” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„befeuchter“: „art“ fehlt.</source>
+        <translation>“befeuchter”: “art” is missing.</translation>
+    </message>
+    <message>
+        <source>„befeuchter“: „art“ muss „dampf“ oder „wasser“ sein.</source>
+        <translation>“befeuchter”: “art” must be “dampf” or “wasser”.</translation>
+    </message>
+    <message>
+        <source>„anlage“ ist kein JSON-Objekt.</source>
+        <translation>“anlage” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“ fehlt.</source>
+        <translation>“wetterjahr” is missing.</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“ ist kein Name.</source>
+        <translation>“wetterjahr” is not a name.</translation>
+    </message>
+    <message>
+        <source>Entfeuchten</source>
+        <translation>Dehumidification</translation>
+    </message>
+    <message>
+        <source>Befeuchten</source>
+        <translation>Humidification</translation>
+    </message>
+    <message>
+        <source>Kühlen</source>
+        <translation>Cooling</translation>
+    </message>
+    <message>
+        <source>Heizen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <source>Wärmerückgewinnung</source>
+        <translation>Heat recovery</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>„volumenstrom“: Zuluftzustand: %1</source>
+        <translation>“volumenstrom”: supply air state: %1</translation>
+    </message>
+    <message>
+        <source>„wetterjahr“: Die Zeiten der Messreihe %1 lassen sich nicht lesen.</source>
+        <translation>“wetterjahr”: The times of the measured series %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Es gibt kein Diagramm.</source>
+        <translation>There is no chart.</translation>
+    </message>
+    <message>
+        <source>%1 fehlt.</source>
+        <translation>%1 is missing.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Name.</source>
+        <translation>%1 is not a name.</translation>
+    </message>
+    <message>
+        <source>Es fehlt ein Ziel: %1.</source>
+        <translation>A target is missing: %1.</translation>
+    </message>
+    <message>
+        <source>Mehr als ein Ziel: %1.</source>
+        <translation>More than one target: %1.</translation>
+    </message>
+    <message>
+        <source>„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur eins sein.</source>
+        <translation>“massenstroeme” and “aussenluftanteil” are both given; only one is allowed.</translation>
+    </message>
+    <message>
+        <source>„massenstroeme“ oder „aussenluftanteil“ fehlt.</source>
+        <translation>“massenstroeme” or “aussenluftanteil” is missing.</translation>
+    </message>
+    <message>
+        <source>„massenstroeme“ muss zwei Zahlen nennen.</source>
+        <translation>“massenstroeme” must name two numbers.</translation>
+    </message>
+    <message>
+        <source>„von“ fehlt.</source>
+        <translation>“von” is missing.</translation>
+    </message>
+    <message>
+        <source>„von“ muss zwei Namen nennen.</source>
+        <translation>“von” must name two names.</translation>
+    </message>
+    <message>
+        <source>„von“ ist kein Name.</source>
+        <translation>“von” is not a name.</translation>
+    </message>
+    <message>
+        <source>Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.</source>
+        <translation>A pair of values is missing, e.g. “theta” and “phi”.</translation>
+    </message>
+    <message>
+        <source>Zu %1 fehlt der zweite Wert.</source>
+        <translation>%1 has no second value.</translation>
+    </message>
+    <message>
+        <source>%1 ergeben kein eindeutiges Wertepaar.</source>
+        <translation>%1 do not give an unambiguous pair of values.</translation>
+    </message>
+    <message>
+        <source>„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.</source>
+        <translation>“massenstrom” and “volumenstrom” are both given; only one is allowed.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag ist kein JSON-Objekt.</source>
+        <translation>The entry is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„art“ fehlt.</source>
+        <translation>“art” is missing.</translation>
+    </message>
+    <message>
+        <source>Die Art %1 ist unbekannt.</source>
+        <translation>The kind %1 is unknown.</translation>
+    </message>
+    <message>
+        <source>„art“ ist kein Text.</source>
+        <translation>“art” is not a text.</translation>
+    </message>
+    <message>
+        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die Temperatur nur in °C.</source>
+        <translation>The column “%1” is given in “%2”; the temperature is read in °C only.</translation>
+    </message>
+    <message>
+        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die relative Feuchte nur in %.</source>
+        <translation>The column “%1” is given in “%2”; the relative humidity is read in % only.</translation>
+    </message>
+    <message>
+        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird der Wassergehalt nur in g/kg.</source>
+        <translation>The column “%1” is given in “%2”; the water content is read in g/kg only.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Spalte für die Temperatur und keine für die Feuchte.</source>
+        <translation>The file has no column for the temperature and none for the humidity.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Spalte für die Temperatur.</source>
+        <translation>The file has no column for the temperature.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Spalte für die Feuchte.</source>
+        <translation>The file has no column for the humidity.</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Gefundene Spalten: %1.</source>
+        <translation>Columns found: %1.</translation>
+    </message>
+    <message>
+        <source>Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. Feuchte/r.F./φ (%) oder x (g/kg).</source>
+        <translation>Columns read: Time/Date, Temperature/T/ϑ (°C), Humidity/RH/φ (%) or x (g/kg).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.</source>
+        <translation>The file is written in UTF-16; please save it as UTF-8 or ANSI.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält Binärdaten (ein Nullbyte an Stelle %1) und ist keine CSV-Datei.</source>
+        <translation>The file holds binary data (a null byte at position %1) and is no CSV file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile ist länger als %1 Zeichen; sie nennt keine Spalten einer Messreihe.</source>
+        <translation>The first line is longer than %1 characters; it names no columns of a measured series.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare Messzeile.</source>
+        <translation>The file holds no readable line of measurements.</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „t“ (Lufttemperatur).</source>
+        <translation>Line %1: The column header of the TRY file names no column “t” (air temperature).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „x“ (Wasserdampfgehalt).</source>
+        <translation>Line %1: The column header of the TRY file names no column “x” (water vapour content).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält ein NUL-Byte (%1).</source>
+        <translation>The file holds a NUL byte (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist tiefer als %1 Ebenen verschachtelt (%2).</source>
+        <translation>The file is nested deeper than %1 levels (%2).</translation>
+    </message>
+    <message>
+        <source>Der Schlüssel %1 steht zweimal im selben Objekt.</source>
+        <translation>The key %1 appears twice in the same object.</translation>
+    </message>
+    <message>
+        <source>Die Zahl %1 (%2) liegt außerhalb des Zahlenbereichs.</source>
+        <translation>The number %1 (%2) lies outside the range of numbers.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges JSON: sie endet unerwartet (%1).</source>
+        <translation>The file is not valid JSON: it ends unexpectedly (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält ungültiges UTF-8 (%1).</source>
+        <translation>The file holds invalid UTF-8 (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges JSON (%1).</source>
+        <translation>The file is not valid JSON (%1).</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein gültiges JSON.</source>
+        <translation>The file is not valid JSON.</translation>
+    </message>
+    <message>
+        <source>Der Messreihe fehlt „name“.</source>
+        <translation>The measured series has no “name”.</translation>
+    </message>
+    <message>
+        <source>Der Zone fehlt „name“.</source>
+        <translation>The zone has no “name”.</translation>
+    </message>
+    <message>
+        <source>Der Anlage fehlt „name“.</source>
+        <translation>The unit has no “name”.</translation>
+    </message>
+    <message>
+        <source>„name“ der Messreihe ist kein Text.</source>
+        <translation>“name” of the measured series is not a text.</translation>
+    </message>
+    <message>
+        <source>„name“ der Zone ist kein Text.</source>
+        <translation>“name” of the zone is not a text.</translation>
+    </message>
+    <message>
+        <source>„name“ der Anlage ist kein Text.</source>
+        <translation>“name” of the unit is not a text.</translation>
+    </message>
+    <message>
+        <source>Der Import wurde abgebrochen.</source>
+        <translation>The import was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 Zeile konnte nicht gelesen werden und wurde übersprungen: Zeile %2.</source>
+        <translation>%1 line could not be read and was skipped: line %2.</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile %2.</source>
+        <translation>%1 lines could not be read and were skipped: lines %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat mehr als %1 Messzeilen, die Grenze des Programms.</source>
+        <translation>The file has more than %1 lines of measurements, the program&apos;s limit.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare Stunde.</source>
+        <translation>The file holds no readable hour.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Stunde gelesen</source>
+        <translation>%1: %2 hour read</translation>
+    </message>
+    <message>
+        <source>%1: %2 Stunden gelesen</source>
+        <translation>%1: %2 hours read</translation>
+    </message>
+    <message>
+        <source>Höhe %1</source>
+        <translation>altitude %1</translation>
+    </message>
+    <message>
+        <source>mittlerer Luftdruck %1</source>
+        <translation>mean air pressure %1</translation>
+    </message>
+    <message>
+        <source>„klassen“ ist keine Liste [Δϑ, Δx] aus zwei Zahlen über 0.</source>
+        <translation>“klassen” is not a list [Δϑ, Δx] of two numbers above 0.</translation>
+    </message>
+    <message>
+        <source>„ueberschreitung“ ist keine ganze Zahl ab 0.</source>
+        <translation>“ueberschreitung” is not a whole number from 0.</translation>
+    </message>
+    <message>
+        <source>„haeufigkeitskarte“ ist nicht true oder false.</source>
+        <translation>“haeufigkeitskarte” is not true or false.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Text.</source>
+        <translation>%1 is not a text.</translation>
+    </message>
+    <message>
+        <source>Dem Wetterjahr fehlt %1.</source>
+        <translation>The weather year has no %1.</translation>
+    </message>
+    <message>
+        <source>%1 der Messreihe ist keine Liste.</source>
+        <translation>%1 of the measured series is not a list.</translation>
+    </message>
+    <message>
+        <source>%1 hat %2 Werte, „theta“ aber %3.</source>
+        <translation>%1 has %2 values, but “theta” has %3.</translation>
+    </message>
+    <message>
+        <source>Die Messreihe ist kein JSON-Objekt.</source>
+        <translation>The measured series is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„quelle“ der Messreihe ist kein Text.</source>
+        <translation>“quelle” of the measured series is not a text.</translation>
+    </message>
+    <message>
+        <source>„art“ der Messreihe ist %1; gelesen wird %2.</source>
+        <translation>“art” of the measured series is %1; only %2 is read.</translation>
+    </message>
+    <message>
+        <source>Die Messreihe hat „phi“ und „x“; erwartet wird eines von beiden.</source>
+        <translation>The measured series has “phi” and “x”; one of the two is expected.</translation>
+    </message>
+    <message>
+        <source>Der Messreihe fehlt „phi“ oder „x“.</source>
+        <translation>The measured series has no “phi” or “x”.</translation>
+    </message>
+    <message>
+        <source>Der Messreihe fehlt „theta“.</source>
+        <translation>The measured series has no “theta”.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.</source>
+        <translation>The file is not a Lumora project: “lumora” is missing.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „lumora“ ist keine Formatnummer.</source>
+        <translation>The entry “lumora” is not a format number.</translation>
+    </message>
+    <message>
+        <source>Die Datei stammt aus einer neueren Lumora-Version (Format %1) und kann nicht geöffnet werden.</source>
+        <translation>The file comes from a newer version of Lumora (format %1) and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Die Formatnummer %1 ist unbekannt.</source>
+        <translation>The format number %1 is unknown.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag %1 fehlt.</source>
+        <translation>The entry %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag %1 ist keine Liste.</source>
+        <translation>The entry %1 is not a list.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „eingabe“ hat %1 statt sieben Eingabetexte.</source>
+        <translation>The entry “eingabe” has %1 instead of seven input texts.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Lumora-Projekt: sie enthält kein JSON-Objekt.</source>
+        <translation>The file is not a Lumora project: it holds no JSON object.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „theta_unten“ ist keine Zahl von %1 bis %2 (°C).</source>
+        <translation>The entry “theta_unten” is not a number from %1 to %2 (°C).</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „randmassstab“ ist weder true noch false.</source>
+        <translation>The entry “randmassstab” is neither true nor false.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „notiz“ ist kein Text.</source>
+        <translation>The entry “notiz” is not a text.</translation>
+    </message>
+    <message>
+        <source>Den Namen %1 trägt schon ein Zustand.</source>
+        <translation>The name %1 is already taken by a state.</translation>
+    </message>
+    <message>
+        <source>Der Name ist leer.</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>Der Name ist länger als %1 Zeichen.</source>
+        <translation>The name is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>Die Zeile lässt sich nicht verschieben.</source>
+        <translation>The row cannot be moved.</translation>
+    </message>
+    <message>
+        <source>Der Prozess nach %1 beginnt an %2 und muss nach dem Prozess stehen, der %2 macht.</source>
+        <translation>The process to %1 starts at %2 and must come after the process that makes %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Liste [von, bis] aus ganzen Zahlen von %2 bis %3.</source>
+        <translation>%1 is not a list [from, to] of whole numbers from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1 ist kein JSON-Objekt.</source>
+        <translation>%1 is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>%1: „stunden“ [%2, %3] umfasst keine Stunde des Tages.</source>
+        <translation>%1: “stunden” [%2, %3] covers no hour of the day.</translation>
+    </message>
+    <message>
+        <source>Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)</source>
+        <translation>Comfort zone (20–26 °C, 30–65 %, x ≤ 11.5 g/kg)</translation>
+    </message>
+    <message>
+        <source>Die Zone ist kein JSON-Objekt.</source>
+        <translation>The zone is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>%1 der Zone ist keine Liste aus unterer und oberer Grenze (Zahl oder null).</source>
+        <translation>%1 of the zone is not a list of lower and upper limit (number or null).</translation>
+    </message>
+    <message>
+        <source>%1 der Zone: die untere Grenze %2 liegt über der oberen %3.</source>
+        <translation>%1 of the zone: the lower limit %2 lies above the upper %3.</translation>
+    </message>
+    <message>
+        <source>Temperatur ϑ</source>
+        <translation>Temperature ϑ</translation>
+    </message>
+    <message>
+        <source>Wassergehalt x</source>
+        <translation>Water content x</translation>
+    </message>
+    <message>
+        <source>relative Feuchte φ</source>
+        <translation>Relative humidity φ</translation>
+    </message>
+    <message>
+        <source>Enthalpie h</source>
+        <translation>Enthalpy h</translation>
+    </message>
+    <message>
+        <source>Taupunkt ϑTau</source>
+        <translation>Dew point ϑTau</translation>
+    </message>
+    <message>
+        <source>Kühlgrenztemperatur ϑK</source>
+        <translation>Wet-bulb temperature ϑK</translation>
+    </message>
+    <message>
+        <source>Dichte ρ</source>
+        <translation>Density ρ</translation>
+    </message>
+    <message>
+        <source>spezifisches Volumen v</source>
+        <translation>Specific volume v</translation>
+    </message>
+    <message>
+        <source>Leistung</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Wasserstrom</source>
+        <translation>Water flow</translation>
+    </message>
+    <message>
+        <source>Temperaturänderung Δϑ</source>
+        <translation>Temperature change Δϑ</translation>
+    </message>
+    <message>
+        <source>Wassergehaltsänderung Δx</source>
+        <translation>Water content change Δx</translation>
+    </message>
+    <message>
+        <source>Enthalpieänderung Δh</source>
+        <translation>Enthalpy change Δh</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>Die Aufgabe ist kein JSON-Objekt.</source>
+        <translation>The task is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>Die Größe %1 gibt es nicht; möglich sind %2.</source>
+        <translation>There is no property %1; the possible ones are %2.</translation>
+    </message>
+    <message>
+        <source>„toleranz“ muss 0 oder größer sein.</source>
+        <translation>“toleranz” must be 0 or greater.</translation>
+    </message>
+    <message>
+        <source>„punkte“ muss größer als 0 sein.</source>
+        <translation>“punkte” must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: keine Antwort</source>
+        <translation>Task %1: no answer</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: richtig (%2, nach Betrag)</source>
+        <translation>Task %1: right (%2, by amount)</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: richtig (%2)</source>
+        <translation>Task %1: right (%2)</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2 statt %3 (Toleranz %4, nach Betrag)</source>
+        <translation>Task %1: %2 instead of %3 (tolerance %4, by amount)</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2 statt %3 (Toleranz %4)</source>
+        <translation>Task %1: %2 instead of %3 (tolerance %4)</translation>
+    </message>
+    <message>
+        <source>Das Projekt enthält keine Übung („uebung“ fehlt).</source>
+        <translation>The project holds no exercise (“uebung” is missing).</translation>
+    </message>
+    <message>
+        <source>Der Eintrag „uebung“ ist kein JSON-Objekt.</source>
+        <translation>The entry “uebung” is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „titel“ ist kein Text.</source>
+        <translation>“uebung”: “titel” is not a text.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „gegeben“ ist keine Liste von Namen.</source>
+        <translation>“uebung”: “gegeben” is not a list of names.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „aufgaben“ fehlt.</source>
+        <translation>“uebung”: “aufgaben” is missing.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe.</source>
+        <translation>“uebung”: “aufgaben” is not a list of at least one task.</translation>
+    </message>
+    <message>
+        <source>„uebung“: „aufgaben“ hat mehr als %1 Aufgaben.</source>
+        <translation>“uebung”: “aufgaben” has more than %1 tasks.</translation>
+    </message>
+    <message>
+        <source>Für %1 gibt es keinen Wert %2.</source>
+        <translation>%1 has no value %2.</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht berechnen: %2</source>
+        <translation>%1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Der Prozess nach %1 lässt sich nicht berechnen: %2</source>
+        <translation>The process to %1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Einen Zustand %1 gibt es nicht.</source>
+        <translation>There is no state %1.</translation>
+    </message>
+    <message>
+        <source>Einen Prozess nach %1 gibt es nicht.</source>
+        <translation>There is no process to %1.</translation>
+    </message>
+    <message>
+        <source>Die Lösung lässt sich nicht zum Bewerten verwenden: %1</source>
+        <translation>The solution cannot be used for grading: %1</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ergibt kein Diagramm.</source>
+        <translation>The input gives no chart.</translation>
+    </message>
+    <message>
+        <source>„gegeben“ nennt %1, das kein eingegebener Zustand der Lösung ist.</source>
+        <translation>“gegeben” names %1, which is no entered state of the solution.</translation>
+    </message>
+    <message>
+        <source>Der gegebene Zustand %1 lässt sich nicht berechnen: %2</source>
+        <translation>The given state %1 cannot be computed: %2</translation>
+    </message>
+    <message>
+        <source>Die Abgabe ist auf einem anderen Diagramm gezeichnet: %1 %2 statt %3.</source>
+        <translation>The hand-in is drawn on another chart: %1 %2 instead of %3.</translation>
+    </message>
+    <message>
+        <source>Die Abgabe ist auf einem anderen Diagramm gezeichnet: %1 %2 statt %3 °C.</source>
+        <translation>The hand-in is drawn on another chart: %1 %2 instead of %3 °C.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: nicht bewertet</source>
+        <translation>Task %1: not graded</translation>
+    </message>
+    <message>
+        <source>Die Abgabe ist kein Lumora-Projekt: %1</source>
+        <translation>The hand-in is not a Lumora project: %1</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 fragt nach dem gegebenen Zustand %2; die Übung enthielte ihre Antwort.</source>
+        <translation>Task %1 asks for the given state %2; the exercise would hold its answer.</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>von</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Punkten</source>
+        <translation>%1: %2 of %3 points</translation>
+    </message>
+    <message>
+        <source>Eine Aufgabe %1 gibt es nicht.</source>
+        <translation>There is no task %1.</translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Text: Bitte den Text der Aufgabe eingeben.</source>
+        <translation>Text: Please enter the text of the task.</translation>
+    </message>
+    <message>
+        <source>Zustand oder Prozess</source>
+        <translation>State or process</translation>
+    </message>
+    <message>
+        <source>Größe: Bitte eine Größe wählen.</source>
+        <translation>Property: Please choose a property.</translation>
+    </message>
+    <message>
+        <source>Toleranz</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Toleranz: Sie muss 0 oder größer sein.</source>
+        <translation>Tolerance: It must be 0 or greater.</translation>
+    </message>
+    <message>
+        <source>Punkte: Sie müssen größer als 0 sein.</source>
+        <translation>Points: They must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Zustand oder Prozess: %1 ist gegeben; die Übung verriete die Antwort.</source>
+        <translation>State or process: %1 is given; the exercise would give away the answer.</translation>
+    </message>
+    <message>
+        <source>Die Übung hat schon %1 Aufgaben.</source>
+        <translation>The exercise already has %1 tasks.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 steht schon oben.</source>
+        <translation>Task %1 is already at the top.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1 steht schon unten.</source>
+        <translation>Task %1 is already at the bottom.</translation>
+    </message>
+</context>
+<context>
     <name>lumora::Abgabendialog</name>
     <message>
         <source>Abgaben bewerten</source>
@@ -1520,945 +2459,6 @@
     <message>
         <source>Wert ändern</source>
         <translation>Change Value</translation>
-    </message>
-</context>
-<context>
-    <name>Projekt</name>
-    <message>
-        <source>Die Eingabe ergibt kein Diagramm: %1</source>
-        <translation>The input gives no chart: %1</translation>
-    </message>
-    <message>
-        <source>Beim eingegebenen Gesamtdruck lässt sich kein Zustand berechnen.</source>
-        <translation>No state can be computed at the entered total pressure.</translation>
-    </message>
-    <message>
-        <source>Den Namen %1 trägt schon %2.</source>
-        <translation>The name %1 is already taken by %2.</translation>
-    </message>
-    <message>
-        <source>Den Ausgangszustand %1 macht erst ein späterer Prozess.</source>
-        <translation>The starting state %1 is only made by a later process.</translation>
-    </message>
-    <message>
-        <source>Den Ausgangszustand %1 gibt es nicht.</source>
-        <translation>The starting state %1 does not exist.</translation>
-    </message>
-    <message>
-        <source>Der Ausgangszustand %1 ist nicht berechnet.</source>
-        <translation>The starting state %1 is not computed.</translation>
-    </message>
-    <message>
-        <source>„wetterjahr“: Eine Messreihe %1 gibt es im Projekt nicht.</source>
-        <translation>“wetterjahr”: The project has no measured series %1.</translation>
-    </message>
-    <message>
-        <source>Summe Heizen (zugeführt)</source>
-        <translation>Total heating (supplied)</translation>
-    </message>
-    <message>
-        <source>Summe Befeuchten (zugeführt)</source>
-        <translation>Total humidification (supplied)</translation>
-    </message>
-    <message>
-        <source>Summe Kühlen (entzogen, Kondensat abgeschieden)</source>
-        <translation>Total cooling (removed, condensate separated)</translation>
-    </message>
-    <message>
-        <source>Fortluft ϑ = %1 °C</source>
-        <translation>Exhaust air ϑ = %1 °C</translation>
-    </message>
-    <message>
-        <source>ja</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>nein</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>außerhalb des Diagramms</source>
-        <translation>outside the chart</translation>
-    </message>
-    <message>
-        <source>Hinweis</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Art</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>Von</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>Nach</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>Parameter</source>
-        <translation>Parameters</translation>
-    </message>
-    <message>
-        <source>Messreihe</source>
-        <translation>Measured series</translation>
-    </message>
-    <message>
-        <source>Punkte</source>
-        <translation>Points</translation>
-    </message>
-    <message>
-        <source>Unmöglich</source>
-        <translation>Impossible</translation>
-    </message>
-    <message>
-        <source>Zone</source>
-        <translation>Zone</translation>
-    </message>
-    <message>
-        <source>Innen</source>
-        <translation>Inside</translation>
-    </message>
-    <message>
-        <source>Anteil [%]</source>
-        <translation>Share [%]</translation>
-    </message>
-    <message>
-        <source>Endtemperatur ϑ [°C]</source>
-        <translation>End temperature ϑ [°C]</translation>
-    </message>
-    <message>
-        <source>Bypassfaktor BF</source>
-        <translation>Bypass factor BF</translation>
-    </message>
-    <message>
-        <source>Wassertemperatur ϑW [°C]</source>
-        <translation>Water temperature ϑW [°C]</translation>
-    </message>
-    <message>
-        <source>Dampftemperatur ϑD [°C]</source>
-        <translation>Steam temperature ϑD [°C]</translation>
-    </message>
-    <message>
-        <source>Richtung ε [kJ/kg]</source>
-        <translation>Direction ε [kJ/kg]</translation>
-    </message>
-    <message>
-        <source>Rückwärmzahl Φ</source>
-        <translation>Heat recovery ratio Φ</translation>
-    </message>
-    <message>
-        <source>Feuchterückgewinnung Ψ</source>
-        <translation>Moisture recovery Ψ</translation>
-    </message>
-    <message>
-        <source>Massenstrom 1 [kg/h]</source>
-        <translation>Mass flow 1 [kg/h]</translation>
-    </message>
-    <message>
-        <source>Massenstrom 2 [kg/h]</source>
-        <translation>Mass flow 2 [kg/h]</translation>
-    </message>
-    <message>
-        <source>oder Außenluftanteil von 1 [%]</source>
-        <translation>or outdoor air share of 1 [%]</translation>
-    </message>
-    <message>
-        <source>Massenstrom trockener Luft [kg/h]</source>
-        <translation>Mass flow of dry air [kg/h]</translation>
-    </message>
-    <message>
-        <source>oder Volumenstrom feuchter Luft [m³/h]</source>
-        <translation>or volume flow of humid air [m³/h]</translation>
-    </message>
-    <message>
-        <source>Massenstrom trockener Abluft [kg/h]</source>
-        <translation>Mass flow of dry extract air [kg/h]</translation>
-    </message>
-    <message>
-        <source>ϑ und φ</source>
-        <translation>ϑ and φ</translation>
-    </message>
-    <message>
-        <source>ϑ und x</source>
-        <translation>ϑ and x</translation>
-    </message>
-    <message>
-        <source>h und x</source>
-        <translation>h and x</translation>
-    </message>
-    <message>
-        <source>ϑ und Taupunkt</source>
-        <translation>ϑ and dew point</translation>
-    </message>
-    <message>
-        <source>ϑ und Kühlgrenztemperatur</source>
-        <translation>ϑ and wet-bulb temperature</translation>
-    </message>
-    <message>
-        <source>x und φ</source>
-        <translation>x and φ</translation>
-    </message>
-    <message>
-        <source>Oberflächentemperatur ϑO [°C]</source>
-        <translation>Surface temperature ϑO [°C]</translation>
-    </message>
-    <message>
-        <source>Nebel</source>
-        <translation>Fog</translation>
-    </message>
-    <message>
-        <source>Wasser [g/kg]</source>
-        <translation>Water [g/kg]</translation>
-    </message>
-    <message>
-        <source>Eis [g/kg]</source>
-        <translation>Ice [g/kg]</translation>
-    </message>
-    <message>
-        <source>Leistung [kW]</source>
-        <translation>Power [kW]</translation>
-    </message>
-    <message>
-        <source>Wasser [kg/h]</source>
-        <translation>Water [kg/h]</translation>
-    </message>
-    <message>
-        <source>%1 ist keine Zahl.</source>
-        <translation>%1 is not a number.</translation>
-    </message>
-    <message>
-        <source>%1 muss [min, max] aus zwei Zahlen oder null sein.</source>
-        <translation>%1 must be [min, max] of two numbers or null.</translation>
-    </message>
-    <message>
-        <source>%1 muss [min, max] aus zwei Zahlen sein.</source>
-        <translation>%1 must be [min, max] of two numbers.</translation>
-    </message>
-    <message>
-        <source>%1: das Minimum %2 liegt über dem Maximum %3.</source>
-        <translation>%1: the minimum %2 lies above the maximum %3.</translation>
-    </message>
-    <message>
-        <source>„zuluft“ fehlt.</source>
-        <translation>“zuluft” is missing.</translation>
-    </message>
-    <message>
-        <source>„zuluft“ ist kein JSON-Objekt.</source>
-        <translation>“zuluft” is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„zuluft“: „theta“ fehlt.</source>
-        <translation>“zuluft”: “theta” is missing.</translation>
-    </message>
-    <message>
-        <source>„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 gibt es keine gesättigte Luft.</source>
-        <translation>“zuluft”: xmin = %1 lies in the fog: at ϑmin = %2 there is no saturated air.</translation>
-    </message>
-    <message>
-        <source>„zuluft“: xmin = %1 liegt im Nebel: bei ϑmin = %2 ist die Luft schon mit %3 gesättigt.</source>
-        <translation>“zuluft”: xmin = %1 lies in the fog: at ϑmin = %2 the air is already saturated at %3.</translation>
-    </message>
-    <message>
-        <source>Es fehlt der Luftstrom: „massenstrom“ oder „volumenstrom“.</source>
-        <translation>The air flow is missing: “massenstrom” or “volumenstrom”.</translation>
-    </message>
-    <message>
-        <source>Zur Rückwärmzahl „rueckwaermzahl“ fehlt die Abluft „abluft“.</source>
-        <translation>The heat recovery ratio “rueckwaermzahl” has no extract air “abluft”.</translation>
-    </message>
-    <message>
-        <source>Zur Abluft „abluft“ fehlt die Rückwärmzahl „rueckwaermzahl“.</source>
-        <translation>The extract air “abluft” has no heat recovery ratio “rueckwaermzahl”.</translation>
-    </message>
-    <message>
-        <source>„abluft“ ist kein JSON-Objekt.</source>
-        <translation>“abluft” is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„kuehler“ ist kein JSON-Objekt.</source>
-        <translation>“kuehler” is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„befeuchter“ ist kein JSON-Objekt.</source>
-        <translation>“befeuchter” is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„befeuchter“: „art“ fehlt.</source>
-        <translation>“befeuchter”: “art” is missing.</translation>
-    </message>
-    <message>
-        <source>„befeuchter“: „art“ muss „dampf“ oder „wasser“ sein.</source>
-        <translation>“befeuchter”: “art” must be “dampf” or “wasser”.</translation>
-    </message>
-    <message>
-        <source>„anlage“ ist kein JSON-Objekt.</source>
-        <translation>“anlage” is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„wetterjahr“ fehlt.</source>
-        <translation>“wetterjahr” is missing.</translation>
-    </message>
-    <message>
-        <source>„wetterjahr“ ist kein Name.</source>
-        <translation>“wetterjahr” is not a name.</translation>
-    </message>
-    <message>
-        <source>Entfeuchten</source>
-        <translation>Dehumidification</translation>
-    </message>
-    <message>
-        <source>Befeuchten</source>
-        <translation>Humidification</translation>
-    </message>
-    <message>
-        <source>Kühlen</source>
-        <translation>Cooling</translation>
-    </message>
-    <message>
-        <source>Heizen</source>
-        <translation>Heating</translation>
-    </message>
-    <message>
-        <source>Wärmerückgewinnung</source>
-        <translation>Heat recovery</translation>
-    </message>
-    <message>
-        <source>Frei</source>
-        <translation>Free</translation>
-    </message>
-    <message>
-        <source>„volumenstrom“: Zuluftzustand: %1</source>
-        <translation>“volumenstrom”: supply air state: %1</translation>
-    </message>
-    <message>
-        <source>„wetterjahr“: Die Zeiten der Messreihe %1 lassen sich nicht lesen.</source>
-        <translation>“wetterjahr”: The times of the measured series %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>Es gibt kein Diagramm.</source>
-        <translation>There is no chart.</translation>
-    </message>
-    <message>
-        <source>%1 fehlt.</source>
-        <translation>%1 is missing.</translation>
-    </message>
-    <message>
-        <source>%1 ist kein Name.</source>
-        <translation>%1 is not a name.</translation>
-    </message>
-    <message>
-        <source>Es fehlt ein Ziel: %1.</source>
-        <translation>A target is missing: %1.</translation>
-    </message>
-    <message>
-        <source>Mehr als ein Ziel: %1.</source>
-        <translation>More than one target: %1.</translation>
-    </message>
-    <message>
-        <source>„massenstroeme“ und „aussenluftanteil“ sind beide angegeben; es darf nur eins sein.</source>
-        <translation>“massenstroeme” and “aussenluftanteil” are both given; only one is allowed.</translation>
-    </message>
-    <message>
-        <source>„massenstroeme“ oder „aussenluftanteil“ fehlt.</source>
-        <translation>“massenstroeme” or “aussenluftanteil” is missing.</translation>
-    </message>
-    <message>
-        <source>„massenstroeme“ muss zwei Zahlen nennen.</source>
-        <translation>“massenstroeme” must name two numbers.</translation>
-    </message>
-    <message>
-        <source>„von“ fehlt.</source>
-        <translation>“von” is missing.</translation>
-    </message>
-    <message>
-        <source>„von“ muss zwei Namen nennen.</source>
-        <translation>“von” must name two names.</translation>
-    </message>
-    <message>
-        <source>„von“ ist kein Name.</source>
-        <translation>“von” is not a name.</translation>
-    </message>
-    <message>
-        <source>Es fehlt ein Wertepaar, z. B. „theta“ und „phi“.</source>
-        <translation>A pair of values is missing, e.g. “theta” and “phi”.</translation>
-    </message>
-    <message>
-        <source>Zu %1 fehlt der zweite Wert.</source>
-        <translation>%1 has no second value.</translation>
-    </message>
-    <message>
-        <source>%1 ergeben kein eindeutiges Wertepaar.</source>
-        <translation>%1 do not give an unambiguous pair of values.</translation>
-    </message>
-    <message>
-        <source>„massenstrom“ und „volumenstrom“ sind beide angegeben; es darf nur einer sein.</source>
-        <translation>“massenstrom” and “volumenstrom” are both given; only one is allowed.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag ist kein JSON-Objekt.</source>
-        <translation>The entry is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„art“ fehlt.</source>
-        <translation>“art” is missing.</translation>
-    </message>
-    <message>
-        <source>Die Art %1 ist unbekannt.</source>
-        <translation>The kind %1 is unknown.</translation>
-    </message>
-    <message>
-        <source>„art“ ist kein Text.</source>
-        <translation>“art” is not a text.</translation>
-    </message>
-    <message>
-        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die Temperatur nur in °C.</source>
-        <translation>The column “%1” is given in “%2”; the temperature is read in °C only.</translation>
-    </message>
-    <message>
-        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird die relative Feuchte nur in %.</source>
-        <translation>The column “%1” is given in “%2”; the relative humidity is read in % only.</translation>
-    </message>
-    <message>
-        <source>Die Spalte „%1“ ist in „%2“ angegeben; gelesen wird der Wassergehalt nur in g/kg.</source>
-        <translation>The column “%1” is given in “%2”; the water content is read in g/kg only.</translation>
-    </message>
-    <message>
-        <source>Die Datei hat keine Spalte für die Temperatur und keine für die Feuchte.</source>
-        <translation>The file has no column for the temperature and none for the humidity.</translation>
-    </message>
-    <message>
-        <source>Die Datei hat keine Spalte für die Temperatur.</source>
-        <translation>The file has no column for the temperature.</translation>
-    </message>
-    <message>
-        <source>Die Datei hat keine Spalte für die Feuchte.</source>
-        <translation>The file has no column for the humidity.</translation>
-    </message>
-    <message>
-        <source>keine</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>Gefundene Spalten: %1.</source>
-        <translation>Columns found: %1.</translation>
-    </message>
-    <message>
-        <source>Gelesen werden: Zeit/Datum/Uhrzeit, Temperatur/T/ϑ (°C), rel. Feuchte/r.F./φ (%) oder x (g/kg).</source>
-        <translation>Columns read: Time/Date, Temperature/T/ϑ (°C), Humidity/RH/φ (%) or x (g/kg).</translation>
-    </message>
-    <message>
-        <source>Die Datei ist in UTF-16 geschrieben; bitte als UTF-8 oder ANSI speichern.</source>
-        <translation>The file is written in UTF-16; please save it as UTF-8 or ANSI.</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält Binärdaten (ein Nullbyte an Stelle %1) und ist keine CSV-Datei.</source>
-        <translation>The file holds binary data (a null byte at position %1) and is no CSV file.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist leer.</source>
-        <translation>The file is empty.</translation>
-    </message>
-    <message>
-        <source>Die erste Zeile ist länger als %1 Zeichen; sie nennt keine Spalten einer Messreihe.</source>
-        <translation>The first line is longer than %1 characters; it names no columns of a measured series.</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält keine lesbare Messzeile.</source>
-        <translation>The file holds no readable line of measurements.</translation>
-    </message>
-    <message>
-        <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „t“ (Lufttemperatur).</source>
-        <translation>Line %1: The column header of the TRY file names no column “t” (air temperature).</translation>
-    </message>
-    <message>
-        <source>Zeile %1: Die Spaltenzeile der TRY-Datei nennt keine Spalte „x“ (Wasserdampfgehalt).</source>
-        <translation>Line %1: The column header of the TRY file names no column “x” (water vapour content).</translation>
-    </message>
-    <message>
-        <source>Zeile %1, Spalte %2</source>
-        <translation>line %1, column %2</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält ein NUL-Byte (%1).</source>
-        <translation>The file holds a NUL byte (%1).</translation>
-    </message>
-    <message>
-        <source>Die Datei ist tiefer als %1 Ebenen verschachtelt (%2).</source>
-        <translation>The file is nested deeper than %1 levels (%2).</translation>
-    </message>
-    <message>
-        <source>Der Schlüssel %1 steht zweimal im selben Objekt.</source>
-        <translation>The key %1 appears twice in the same object.</translation>
-    </message>
-    <message>
-        <source>Die Zahl %1 (%2) liegt außerhalb des Zahlenbereichs.</source>
-        <translation>The number %1 (%2) lies outside the range of numbers.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges JSON: sie endet unerwartet (%1).</source>
-        <translation>The file is not valid JSON: it ends unexpectedly (%1).</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält ungültiges UTF-8 (%1).</source>
-        <translation>The file holds invalid UTF-8 (%1).</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges JSON (%1).</source>
-        <translation>The file is not valid JSON (%1).</translation>
-    </message>
-    <message>
-        <source>„%1“</source>
-        <translation>“%1”</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein gültiges JSON.</source>
-        <translation>The file is not valid JSON.</translation>
-    </message>
-    <message>
-        <source>Der Messreihe fehlt „name“.</source>
-        <translation>The measured series has no “name”.</translation>
-    </message>
-    <message>
-        <source>Der Zone fehlt „name“.</source>
-        <translation>The zone has no “name”.</translation>
-    </message>
-    <message>
-        <source>Der Anlage fehlt „name“.</source>
-        <translation>The unit has no “name”.</translation>
-    </message>
-    <message>
-        <source>„name“ der Messreihe ist kein Text.</source>
-        <translation>“name” of the measured series is not a text.</translation>
-    </message>
-    <message>
-        <source>„name“ der Zone ist kein Text.</source>
-        <translation>“name” of the zone is not a text.</translation>
-    </message>
-    <message>
-        <source>„name“ der Anlage ist kein Text.</source>
-        <translation>“name” of the unit is not a text.</translation>
-    </message>
-    <message>
-        <source>Der Import wurde abgebrochen.</source>
-        <translation>The import was cancelled.</translation>
-    </message>
-    <message>
-        <source>%1 Zeile konnte nicht gelesen werden und wurde übersprungen: Zeile %2.</source>
-        <translation>%1 line could not be read and was skipped: line %2.</translation>
-    </message>
-    <message>
-        <source>%1 Zeilen konnten nicht gelesen werden und wurden übersprungen: Zeile %2.</source>
-        <translation>%1 lines could not be read and were skipped: lines %2.</translation>
-    </message>
-    <message>
-        <source>Die Datei hat mehr als %1 Messzeilen, die Grenze des Programms.</source>
-        <translation>The file has more than %1 lines of measurements, the program&apos;s limit.</translation>
-    </message>
-    <message>
-        <source>Die Datei enthält keine lesbare Stunde.</source>
-        <translation>The file holds no readable hour.</translation>
-    </message>
-    <message>
-        <source>%1: %2 Stunde gelesen</source>
-        <translation>%1: %2 hour read</translation>
-    </message>
-    <message>
-        <source>%1: %2 Stunden gelesen</source>
-        <translation>%1: %2 hours read</translation>
-    </message>
-    <message>
-        <source>Höhe %1</source>
-        <translation>altitude %1</translation>
-    </message>
-    <message>
-        <source>mittlerer Luftdruck %1</source>
-        <translation>mean air pressure %1</translation>
-    </message>
-    <message>
-        <source>„klassen“ ist keine Liste [Δϑ, Δx] aus zwei Zahlen über 0.</source>
-        <translation>“klassen” is not a list [Δϑ, Δx] of two numbers above 0.</translation>
-    </message>
-    <message>
-        <source>„ueberschreitung“ ist keine ganze Zahl ab 0.</source>
-        <translation>“ueberschreitung” is not a whole number from 0.</translation>
-    </message>
-    <message>
-        <source>„haeufigkeitskarte“ ist nicht true oder false.</source>
-        <translation>“haeufigkeitskarte” is not true or false.</translation>
-    </message>
-    <message>
-        <source>%1 ist kein Text.</source>
-        <translation>%1 is not a text.</translation>
-    </message>
-    <message>
-        <source>Dem Wetterjahr fehlt %1.</source>
-        <translation>The weather year has no %1.</translation>
-    </message>
-    <message>
-        <source>%1 der Messreihe ist keine Liste.</source>
-        <translation>%1 of the measured series is not a list.</translation>
-    </message>
-    <message>
-        <source>%1 hat %2 Werte, „theta“ aber %3.</source>
-        <translation>%1 has %2 values, but “theta” has %3.</translation>
-    </message>
-    <message>
-        <source>Die Messreihe ist kein JSON-Objekt.</source>
-        <translation>The measured series is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„quelle“ der Messreihe ist kein Text.</source>
-        <translation>“quelle” of the measured series is not a text.</translation>
-    </message>
-    <message>
-        <source>„art“ der Messreihe ist %1; gelesen wird %2.</source>
-        <translation>“art” of the measured series is %1; only %2 is read.</translation>
-    </message>
-    <message>
-        <source>Die Messreihe hat „phi“ und „x“; erwartet wird eines von beiden.</source>
-        <translation>The measured series has “phi” and “x”; one of the two is expected.</translation>
-    </message>
-    <message>
-        <source>Der Messreihe fehlt „phi“ oder „x“.</source>
-        <translation>The measured series has no “phi” or “x”.</translation>
-    </message>
-    <message>
-        <source>Der Messreihe fehlt „theta“.</source>
-        <translation>The measured series has no “theta”.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein Lumora-Projekt: „lumora“ fehlt.</source>
-        <translation>The file is not a Lumora project: “lumora” is missing.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag „lumora“ ist keine Formatnummer.</source>
-        <translation>The entry “lumora” is not a format number.</translation>
-    </message>
-    <message>
-        <source>Die Datei stammt aus einer neueren Lumora-Version (Format %1) und kann nicht geöffnet werden.</source>
-        <translation>The file comes from a newer version of Lumora (format %1) and cannot be opened.</translation>
-    </message>
-    <message>
-        <source>Die Formatnummer %1 ist unbekannt.</source>
-        <translation>The format number %1 is unknown.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag %1 fehlt.</source>
-        <translation>The entry %1 is missing.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag %1 ist keine Liste.</source>
-        <translation>The entry %1 is not a list.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag „eingabe“ hat %1 statt sieben Eingabetexte.</source>
-        <translation>The entry “eingabe” has %1 instead of seven input texts.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist kein Lumora-Projekt: sie enthält kein JSON-Objekt.</source>
-        <translation>The file is not a Lumora project: it holds no JSON object.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag „theta_unten“ ist keine Zahl von %1 bis %2 (°C).</source>
-        <translation>The entry “theta_unten” is not a number from %1 to %2 (°C).</translation>
-    </message>
-    <message>
-        <source>Der Eintrag „randmassstab“ ist weder true noch false.</source>
-        <translation>The entry “randmassstab” is neither true nor false.</translation>
-    </message>
-    <message>
-        <source>Der Eintrag „notiz“ ist kein Text.</source>
-        <translation>The entry “notiz” is not a text.</translation>
-    </message>
-    <message>
-        <source>Den Namen %1 trägt schon ein Zustand.</source>
-        <translation>The name %1 is already taken by a state.</translation>
-    </message>
-    <message>
-        <source>Der Name ist leer.</source>
-        <translation>The name is empty.</translation>
-    </message>
-    <message>
-        <source>Der Name ist länger als %1 Zeichen.</source>
-        <translation>The name is longer than %1 characters.</translation>
-    </message>
-    <message>
-        <source>Die Zeile lässt sich nicht verschieben.</source>
-        <translation>The row cannot be moved.</translation>
-    </message>
-    <message>
-        <source>Der Prozess nach %1 beginnt an %2 und muss nach dem Prozess stehen, der %2 macht.</source>
-        <translation>The process to %1 starts at %2 and must come after the process that makes %2.</translation>
-    </message>
-    <message>
-        <source>%1 ist keine Liste [von, bis] aus ganzen Zahlen von %2 bis %3.</source>
-        <translation>%1 is not a list [from, to] of whole numbers from %2 to %3.</translation>
-    </message>
-    <message>
-        <source>%1 ist kein JSON-Objekt.</source>
-        <translation>%1 is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>%1: „stunden“ [%2, %3] umfasst keine Stunde des Tages.</source>
-        <translation>%1: “stunden” [%2, %3] covers no hour of the day.</translation>
-    </message>
-    <message>
-        <source>Behaglichkeitsfeld (20–26 °C, 30–65 %, x ≤ 11,5 g/kg)</source>
-        <translation>Comfort zone (20–26 °C, 30–65 %, x ≤ 11.5 g/kg)</translation>
-    </message>
-    <message>
-        <source>Die Zone ist kein JSON-Objekt.</source>
-        <translation>The zone is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>%1 der Zone ist keine Liste aus unterer und oberer Grenze (Zahl oder null).</source>
-        <translation>%1 of the zone is not a list of lower and upper limit (number or null).</translation>
-    </message>
-    <message>
-        <source>%1 der Zone: die untere Grenze %2 liegt über der oberen %3.</source>
-        <translation>%1 of the zone: the lower limit %2 lies above the upper %3.</translation>
-    </message>
-    <message>
-        <source>Temperatur ϑ</source>
-        <translation>Temperature ϑ</translation>
-    </message>
-    <message>
-        <source>Wassergehalt x</source>
-        <translation>Water content x</translation>
-    </message>
-    <message>
-        <source>relative Feuchte φ</source>
-        <translation>Relative humidity φ</translation>
-    </message>
-    <message>
-        <source>Enthalpie h</source>
-        <translation>Enthalpy h</translation>
-    </message>
-    <message>
-        <source>Taupunkt ϑTau</source>
-        <translation>Dew point ϑTau</translation>
-    </message>
-    <message>
-        <source>Kühlgrenztemperatur ϑK</source>
-        <translation>Wet-bulb temperature ϑK</translation>
-    </message>
-    <message>
-        <source>Dichte ρ</source>
-        <translation>Density ρ</translation>
-    </message>
-    <message>
-        <source>spezifisches Volumen v</source>
-        <translation>Specific volume v</translation>
-    </message>
-    <message>
-        <source>Leistung</source>
-        <translation>Power</translation>
-    </message>
-    <message>
-        <source>Wasserstrom</source>
-        <translation>Water flow</translation>
-    </message>
-    <message>
-        <source>Temperaturänderung Δϑ</source>
-        <translation>Temperature change Δϑ</translation>
-    </message>
-    <message>
-        <source>Wassergehaltsänderung Δx</source>
-        <translation>Water content change Δx</translation>
-    </message>
-    <message>
-        <source>Enthalpieänderung Δh</source>
-        <translation>Enthalpy change Δh</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1</source>
-        <translation>Task %1</translation>
-    </message>
-    <message>
-        <source>Die Aufgabe ist kein JSON-Objekt.</source>
-        <translation>The task is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>Die Größe %1 gibt es nicht; möglich sind %2.</source>
-        <translation>There is no property %1; the possible ones are %2.</translation>
-    </message>
-    <message>
-        <source>„toleranz“ muss 0 oder größer sein.</source>
-        <translation>“toleranz” must be 0 or greater.</translation>
-    </message>
-    <message>
-        <source>„punkte“ muss größer als 0 sein.</source>
-        <translation>“punkte” must be greater than 0.</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1: keine Antwort</source>
-        <translation>Task %1: no answer</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1: richtig (%2, nach Betrag)</source>
-        <translation>Task %1: right (%2, by amount)</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1: richtig (%2)</source>
-        <translation>Task %1: right (%2)</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1: %2 statt %3 (Toleranz %4, nach Betrag)</source>
-        <translation>Task %1: %2 instead of %3 (tolerance %4, by amount)</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1: %2 statt %3 (Toleranz %4)</source>
-        <translation>Task %1: %2 instead of %3 (tolerance %4)</translation>
-    </message>
-    <message>
-        <source>Das Projekt enthält keine Übung („uebung“ fehlt).</source>
-        <translation>The project holds no exercise (“uebung” is missing).</translation>
-    </message>
-    <message>
-        <source>Der Eintrag „uebung“ ist kein JSON-Objekt.</source>
-        <translation>The entry “uebung” is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>„uebung“: „titel“ ist kein Text.</source>
-        <translation>“uebung”: “titel” is not a text.</translation>
-    </message>
-    <message>
-        <source>„uebung“: „gegeben“ ist keine Liste von Namen.</source>
-        <translation>“uebung”: “gegeben” is not a list of names.</translation>
-    </message>
-    <message>
-        <source>„uebung“: „aufgaben“ fehlt.</source>
-        <translation>“uebung”: “aufgaben” is missing.</translation>
-    </message>
-    <message>
-        <source>„uebung“: „aufgaben“ ist keine Liste von mindestens einer Aufgabe.</source>
-        <translation>“uebung”: “aufgaben” is not a list of at least one task.</translation>
-    </message>
-    <message>
-        <source>„uebung“: „aufgaben“ hat mehr als %1 Aufgaben.</source>
-        <translation>“uebung”: “aufgaben” has more than %1 tasks.</translation>
-    </message>
-    <message>
-        <source>Für %1 gibt es keinen Wert %2.</source>
-        <translation>%1 has no value %2.</translation>
-    </message>
-    <message>
-        <source>%1 lässt sich nicht berechnen: %2</source>
-        <translation>%1 cannot be computed: %2</translation>
-    </message>
-    <message>
-        <source>Der Prozess nach %1 lässt sich nicht berechnen: %2</source>
-        <translation>The process to %1 cannot be computed: %2</translation>
-    </message>
-    <message>
-        <source>Einen Zustand %1 gibt es nicht.</source>
-        <translation>There is no state %1.</translation>
-    </message>
-    <message>
-        <source>Einen Prozess nach %1 gibt es nicht.</source>
-        <translation>There is no process to %1.</translation>
-    </message>
-    <message>
-        <source>Die Lösung lässt sich nicht zum Bewerten verwenden: %1</source>
-        <translation>The solution cannot be used for grading: %1</translation>
-    </message>
-    <message>
-        <source>Die Eingabe ergibt kein Diagramm.</source>
-        <translation>The input gives no chart.</translation>
-    </message>
-    <message>
-        <source>„gegeben“ nennt %1, das kein eingegebener Zustand der Lösung ist.</source>
-        <translation>“gegeben” names %1, which is no entered state of the solution.</translation>
-    </message>
-    <message>
-        <source>Der gegebene Zustand %1 lässt sich nicht berechnen: %2</source>
-        <translation>The given state %1 cannot be computed: %2</translation>
-    </message>
-    <message>
-        <source>Die Abgabe ist auf einem anderen Diagramm gezeichnet: %1 %2 statt %3.</source>
-        <translation>The hand-in is drawn on another chart: %1 %2 instead of %3.</translation>
-    </message>
-    <message>
-        <source>Die Abgabe ist auf einem anderen Diagramm gezeichnet: %1 %2 statt %3 °C.</source>
-        <translation>The hand-in is drawn on another chart: %1 %2 instead of %3 °C.</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1: nicht bewertet</source>
-        <translation>Task %1: not graded</translation>
-    </message>
-    <message>
-        <source>Die Abgabe ist kein Lumora-Projekt: %1</source>
-        <translation>The hand-in is not a Lumora project: %1</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1 fragt nach dem gegebenen Zustand %2; die Übung enthielte ihre Antwort.</source>
-        <translation>Task %1 asks for the given state %2; the exercise would hold its answer.</translation>
-    </message>
-    <message>
-        <source>Datei</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>von</source>
-        <translation>of</translation>
-    </message>
-    <message>
-        <source>%1: %2 von %3 Punkten</source>
-        <translation>%1: %2 of %3 points</translation>
-    </message>
-    <message>
-        <source>Eine Aufgabe %1 gibt es nicht.</source>
-        <translation>There is no task %1.</translation>
-    </message>
-    <message>
-        <source>Bitte eine Zahl eingeben.</source>
-        <translation>Please enter a number.</translation>
-    </message>
-    <message>
-        <source>Text: Bitte den Text der Aufgabe eingeben.</source>
-        <translation>Text: Please enter the text of the task.</translation>
-    </message>
-    <message>
-        <source>Zustand oder Prozess</source>
-        <translation>State or process</translation>
-    </message>
-    <message>
-        <source>Größe: Bitte eine Größe wählen.</source>
-        <translation>Property: Please choose a property.</translation>
-    </message>
-    <message>
-        <source>Toleranz</source>
-        <translation>Tolerance</translation>
-    </message>
-    <message>
-        <source>Toleranz: Sie muss 0 oder größer sein.</source>
-        <translation>Tolerance: It must be 0 or greater.</translation>
-    </message>
-    <message>
-        <source>Punkte: Sie müssen größer als 0 sein.</source>
-        <translation>Points: They must be greater than 0.</translation>
-    </message>
-    <message>
-        <source>Zustand oder Prozess: %1 ist gegeben; die Übung verriete die Antwort.</source>
-        <translation>State or process: %1 is given; the exercise would give away the answer.</translation>
-    </message>
-    <message>
-        <source>Die Übung hat schon %1 Aufgaben.</source>
-        <translation>The exercise already has %1 tasks.</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1 steht schon oben.</source>
-        <translation>Task %1 is already at the top.</translation>
-    </message>
-    <message>
-        <source>Aufgabe %1 steht schon unten.</source>
-        <translation>Task %1 is already at the bottom.</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@
 #include "projekt/eintrag.h"
 #include "projekt/groessen.h"
 #include "projekt/messreihe.h"
+#include "projekt/tafeltext.h"
 #include "ui/formulare.h"
 #include "ui/projekttabellen.h"
 #include "ui/wetterjahrformular.h"
@@ -296,7 +297,8 @@ void Anlagenseite::formularAnlegen(QWidget* seite) {
 
     abluftpaar_ = new QComboBox(seite);
     abluftpaar_->setObjectName("abluftpaar");
-    for (const Zustandspaar& p : kZustandspaare) abluftpaar_->addItem(QString::fromUtf8(p.anzeige));
+    for (const Zustandspaar& p : kZustandspaare)
+        abluftpaar_->addItem(QString::fromStdString(tafel::Angezeigt(p.anzeige)));
     formular_->addRow(tr("Abluft"), abluftpaar_);
     zeile(AbluftA, "");
     zeile(AbluftB, "");

@@ -16,6 +16,7 @@
 #include "projekt/berechnung.h"
 #include "projekt/eintrag.h"
 #include "projekt/messreihe.h"
+#include "projekt/tafeltext.h"
 #include "projekt/zone.h"
 #include "ui/projekttabellen.h"
 
@@ -151,7 +152,8 @@ Zustandsformular::Zustandsformular(Eintragspruefung pruefung, QWidget* parent)
     name_->setMaxLength(static_cast<int>(kMaxName));
     formular_->addRow(tr("Name"), name_);
     paar_ = new QComboBox(this);
-    for (const Zustandspaar& p : kZustandspaare) paar_->addItem(QString::fromUtf8(p.anzeige));
+    for (const Zustandspaar& p : kZustandspaare)
+        paar_->addItem(QString::fromStdString(tafel::Angezeigt(p.anzeige)));
     formular_->addRow(tr("Eingabe"), paar_);
     a_ = zahlfeld("");
     b_ = zahlfeld("");
@@ -221,7 +223,8 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
     formular_->addRow(tr("Ziel"), ziel_);
     zielwert_ = zahlfeld(tr("Zielwert"));
     for (const Parameter& p : Prozessparameter()) {
-        parameter_.emplace_back(p.schluessel, zahlfeld(QString::fromUtf8(p.beschriftung)));
+        parameter_.emplace_back(p.schluessel,
+                                zahlfeld(QString::fromStdString(tafel::Angezeigt(p.beschriftung))));
         BereichZeigen(parameter_.back().second, p.bereich, p.schluessel);
     }
     {
@@ -267,7 +270,8 @@ void Prozessformular::artGewaehlt() {
         ziel_->clear();
         for (const Ziel z : f.ziele) {
             const Zielart& a = ZielartVon(z);
-            ziel_->addItem(QString::fromUtf8(a.anzeige), QString::fromUtf8(a.schluessel));
+            ziel_->addItem(QString::fromStdString(tafel::Angezeigt(a.anzeige)),
+                           QString::fromUtf8(a.schluessel));
         }
         ziel_->setCurrentIndex(std::max(0, ziel_->findData(vorher)));
     }

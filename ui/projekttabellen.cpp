@@ -12,6 +12,7 @@
 #include "projekt/eintrag.h"
 #include "projekt/messreihe.h"
 #include "projekt/spalten.h"
+#include "projekt/tafeltext.h"
 
 namespace lumora {
 
@@ -32,7 +33,7 @@ QString Bemerkungskopf() { return Projekttabelle::tr("Bemerkung"); }
 
 QStringList Zustandskopf() {
     QStringList kopf{NameKopf(), Zustandsmodell::tr("Eingabe")};
-    for (const char* k : kWertspalten) kopf << QString::fromUtf8(ZustandsspalteZu(k).kopf.data());
+    for (const char* k : kWertspalten) kopf << QString::fromStdString(Kopf(ZustandsspalteZu(k)));
     kopf << Bemerkungskopf();
     return kopf;
 }
@@ -40,7 +41,7 @@ QStringList Zustandskopf() {
 QStringList Prozesskopf() {
     QStringList kopf{Prozessmodell::tr("Art"), Prozessmodell::tr("von"), Prozessmodell::tr("nach"),
                      Prozessmodell::tr("Parameter")};
-    for (const Prozessspalte& s : Prozessspalten()) kopf << QString::fromUtf8(s.kopf.data());
+    for (const Prozessspalte& s : Prozessspalten()) kopf << QString::fromStdString(Kopf(s));
     kopf << Bemerkungskopf();
     return kopf;
 }

@@ -29,6 +29,7 @@
 #include "core/zahlen.h"
 #include "datei/dateien.h"
 #include "projekt/bearbeiten.h"
+#include "projekt/tafeltext.h"
 
 namespace lumora {
 
@@ -170,10 +171,10 @@ Aufgabenformular::Aufgabenformular(const QString& titel, Regel regel, const QStr
     groesse_->setObjectName("groesse");
     for (const Aufgabengroesse& g : Aufgabengroessen()) {
         const QString art = g.bezug == Bezug::Zustand ? tr("Zustand") : tr("Prozess");
-        groesse_->addItem(
-            QString::fromUtf8("%1 [%2] (%3)")
-                .arg(QString::fromUtf8(g.bezeichnung), QString::fromUtf8(g.einheit), art),
-            QString::fromUtf8(g.schluessel));
+        groesse_->addItem(QString::fromUtf8("%1 [%2] (%3)")
+                              .arg(QString::fromStdString(tafel::Angezeigt(g.bezeichnung)),
+                                   QString::fromUtf8(g.einheit), art),
+                          QString::fromUtf8(g.schluessel));
     }
     form->addRow(tr("Größe"), groesse_);
     auto* zeile = new QHBoxLayout;
@@ -336,7 +337,7 @@ void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
         z->text = new QLabel(
             QString("<b>%1.</b> %2 <i>(%3, %4)</i>")
                 .arg(QString::number(i + 1), Q(a.text).toHtmlEscaped(),
-                     QString::fromUtf8(a.groesse->bezeichnung),
+                     QString::fromStdString(tafel::Angezeigt(a.groesse->bezeichnung)),
                      a.punkte == 1 ? tr("%1 Punkt").arg(punkte) : tr("%1 Punkte").arg(punkte)),
             innen);
         z->text->setWordWrap(true);
@@ -371,8 +372,9 @@ void Uebungsfenster::zeilenAnlegen(const Uebung& uebung) {
         raster_->addWidget(z->einheit, r + 1, 1);
         z->uebernehmen = new QPushButton(tr("aus dem Diagramm übernehmen"), innen);
         z->uebernehmen->setObjectName(QString("uebernehmen%1").arg(i + 1));
-        z->uebernehmen->setToolTip(tr("Übernimmt %1 von „%2“ aus dem eigenen Diagramm.")
-                                       .arg(QString::fromUtf8(a.groesse->bezeichnung), Q(a.name)));
+        z->uebernehmen->setToolTip(
+            tr("Übernimmt %1 von „%2“ aus dem eigenen Diagramm.")
+                .arg(QString::fromStdString(tafel::Angezeigt(a.groesse->bezeichnung)), Q(a.name)));
         raster_->addWidget(z->uebernehmen, r + 1, 2);
         z->ergebnis = new QLabel(innen);
         z->ergebnis->setObjectName(QString("ergebnis%1").arg(i + 1));

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -143,7 +144,9 @@ class Texte {
 
     void add(const QString& ort, const QString& text) {
         const QString sauber = OhneAuszeichnung(text).trimmed();
-        if (!sauber.isEmpty()) texte_.emplace(sauber, ort);
+        // A path of the file dialogs is the user's, in no language.
+        if (sauber.isEmpty() || QFileInfo::exists(sauber)) return;
+        texte_.emplace(sauber, ort);
     }
 
     // The texts that use a word of `fremd`, each with the first such word and its place. The
