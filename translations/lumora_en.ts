@@ -796,7 +796,7 @@
     </message>
     <message>
         <source>Aufgabe %1: %2 statt %3 (Toleranz %4, nach Betrag)</source>
-        <translation>Task %1: %2 instead of %3 (tolerance %4, by amount)</translation>
+        <translation>Task %1: %2 instead of %3 (tolerance %4, by magnitude)</translation>
     </message>
     <message>
         <source>Aufgabe %1: %2 statt %3 (Toleranz %4)</source>
