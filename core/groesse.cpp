@@ -68,7 +68,7 @@ std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, co
 
 std::optional<std::string> NichtEndlich(std::string_view name, double wert) {
     if (std::isfinite(wert)) return std::nullopt;
-    return std::string(name) + " ist keine endliche Zahl.";
+    return KeineEndlicheZahl(name);
 }
 
 std::optional<std::string> Wertfehler(std::string_view name, double wert, const Wertebereich& b,

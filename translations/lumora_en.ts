@@ -8,4 +8,359 @@
         <translation>Total pressure  = %1  hPa</translation>
     </message>
 </context>
+<context>
+    <name>Kern</name>
+    <message>
+        <source>Die untere Grenze muss zwischen %1 und %2 °C liegen.</source>
+        <translation>The lower limit must lie between %1 and %2 °C.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine Zahl.</source>
+        <translation>%1: “%2” is not a number.</translation>
+    </message>
+    <message>
+        <source>Δϑ fett</source>
+        <translation>Δϑ bold</translation>
+    </message>
+    <message>
+        <source>Δϑ dünn</source>
+        <translation>Δϑ thin</translation>
+    </message>
+    <message>
+        <source>ΔΧ fett</source>
+        <translation>ΔΧ bold</translation>
+    </message>
+    <message>
+        <source>ΔΧ dünn</source>
+        <translation>ΔΧ thin</translation>
+    </message>
+    <message>
+        <source>Pgesamt</source>
+        <translation>Ptotal</translation>
+    </message>
+    <message>
+        <source>Die Höhe muss zwischen %1 m und %2 m über dem Meeresspiegel liegen.</source>
+        <translation>The altitude must lie between %1 m and %2 m above sea level.</translation>
+    </message>
+    <message>
+        <source>Endzustand: %1</source>
+        <translation>End state: %1</translation>
+    </message>
+    <message>
+        <source>Eine Zustandsänderung in Richtung ε nimmt nur ein Ziel x oder dx.</source>
+        <translation>A change of state in the direction ε takes only a target x or dx.</translation>
+    </message>
+    <message>
+        <source>Der Endzustand lässt sich nicht mit endlichen Zahlen berechnen.</source>
+        <translation>The end state cannot be computed with finite numbers.</translation>
+    </message>
+    <message>
+        <source>Der Wassergehalt am Ende %1 wäre negativ.</source>
+        <translation>The water content at the end %1 would be negative.</translation>
+    </message>
+    <message>
+        <source>Das Ziel</source>
+        <translation>The target</translation>
+    </message>
+    <message>
+        <source>Der Wassergehalt am Ende %1 liegt unter dem am Anfang %2.</source>
+        <translation>The water content at the end %1 lies below the one at the start %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel φ</source>
+        <translation>The target φ</translation>
+    </message>
+    <message>
+        <source>Am Anfang gibt es keine relative Feuchte: er liegt über der Siedetemperatur.</source>
+        <translation>The start has no relative humidity: it lies above the boiling temperature.</translation>
+    </message>
+    <message>
+        <source>%1 liegt unter φ = %2 am Anfang.</source>
+        <translation>%1 lies below φ = %2 at the start.</translation>
+    </message>
+    <message>
+        <source>φ = %1 ist auf dieser Linie nicht erreichbar.</source>
+        <translation>φ = %1 cannot be reached on this line.</translation>
+    </message>
+    <message>
+        <source>φ = %1 ist auf dieser Linie nicht erreichbar: sie erreicht vorher die Siedetemperatur %2.</source>
+        <translation>φ = %1 cannot be reached on this line: it reaches the boiling temperature %2 first.</translation>
+    </message>
+    <message>
+        <source>Die Richtung ε</source>
+        <translation>The direction ε</translation>
+    </message>
+    <message>
+        <source>Es fehlt ein Ziel: phi, x oder dx.</source>
+        <translation>A target is missing: phi, x or dx.</translation>
+    </message>
+    <message>
+        <source>Es fehlt ein Ziel: x oder dx.</source>
+        <translation>A target is missing: x or dx.</translation>
+    </message>
+    <message>
+        <source>Ein Befeuchter nimmt nur ein Ziel phi, x oder dx.</source>
+        <translation>A humidifier takes only a target phi, x or dx.</translation>
+    </message>
+    <message>
+        <source>Oberflächenpunkt: %1</source>
+        <translation>Surface point: %1</translation>
+    </message>
+    <message>
+        <source>Das Ziel %1 liegt über der Eintrittstemperatur %2: ein Kühler kann die Luft nicht erwärmen.</source>
+        <translation>The target %1 lies above the inlet temperature %2: a cooler cannot warm the air.</translation>
+    </message>
+    <message>
+        <source>Das Ziel x</source>
+        <translation>The target x</translation>
+    </message>
+    <message>
+        <source>Das Ziel %1 liegt über dem Wassergehalt am Anfang %2: ein Kühler kann die Luft nicht befeuchten.</source>
+        <translation>The target %1 lies above the water content at the start %2: a cooler cannot humidify the air.</translation>
+    </message>
+    <message>
+        <source>Das Ziel %1 ist der Wassergehalt am Anfang. Jede Oberfläche ab dem Taupunkt lässt ihn unverändert, er legt die Oberflächentemperatur also nicht fest: bitte „oberflaeche“ oder „theta“ angeben.</source>
+        <translation>The target %1 is the water content at the start. Every surface from the dew point up leaves it unchanged, so it does not fix the surface temperature: please give “oberflaeche” or “theta”.</translation>
+    </message>
+    <message>
+        <source>Das Ziel %1 ist nicht erreichbar: mit dem Bypassfaktor BF = %2 bleiben am Ende mindestens BF·x1 = %3.</source>
+        <translation>The target %1 cannot be reached: with the bypass factor BF = %2 at least BF·x1 = %3 remain at the end.</translation>
+    </message>
+    <message>
+        <source>Bei der Eintrittstemperatur %1 müsste die Oberfläche unter 0 °C liegen, wo sie vereist.</source>
+        <translation>At the inlet temperature %1 the surface would have to lie below 0 °C, where it ices up.</translation>
+    </message>
+    <message>
+        <source>Für das Ziel %1 müsste die Oberfläche unter 0 °C liegen, wo sie vereist: mit 0 °C käme die Luft nur auf %2 = %3.</source>
+        <translation>For the target %1 the surface would have to lie below 0 °C, where it ices up: with 0 °C the air would only reach %2 = %3.</translation>
+    </message>
+    <message>
+        <source>Das Ziel %1 ist mit keiner Oberfläche zwischen 0 °C und %2 erreichbar.</source>
+        <translation>The target %1 cannot be reached with any surface between 0 °C and %2.</translation>
+    </message>
+    <message>
+        <source>Der Bypassfaktor</source>
+        <translation>The bypass factor</translation>
+    </message>
+    <message>
+        <source>Die Oberflächentemperatur</source>
+        <translation>The surface temperature</translation>
+    </message>
+    <message>
+        <source>Die Oberflächentemperatur %1 liegt über der Eintrittstemperatur %2.</source>
+        <translation>The surface temperature %1 lies above the inlet temperature %2.</translation>
+    </message>
+    <message>
+        <source>Ein Kühler braucht genau eins: die Oberflächentemperatur „oberflaeche“, die Endtemperatur „theta“ oder den Wassergehalt am Ende „x“.</source>
+        <translation>A cooler needs exactly one: the surface temperature “oberflaeche”, the end temperature “theta” or the water content at the end “x”.</translation>
+    </message>
+    <message>
+        <source>Der Außenluftanteil</source>
+        <translation>The outdoor air share</translation>
+    </message>
+    <message>
+        <source>Der Massenstrom</source>
+        <translation>The mass flow</translation>
+    </message>
+    <message>
+        <source>Die Rückwärmzahl</source>
+        <translation>The heat recovery ratio</translation>
+    </message>
+    <message>
+        <source>Die Feuchterückgewinnung</source>
+        <translation>The moisture recovery</translation>
+    </message>
+    <message>
+        <source>Der Massenstrom der Abluft</source>
+        <translation>The mass flow of the extract air</translation>
+    </message>
+    <message>
+        <source>Zum Massenstrom der Abluft „massenstrom_abluft“ fehlt der der Außenluft: „massenstrom“ oder „volumenstrom“.</source>
+        <translation>The mass flow of the extract air “massenstrom_abluft” lacks the one of the outdoor air: “massenstrom” or “volumenstrom”.</translation>
+    </message>
+    <message>
+        <source>Die Abluft müsste kälter werden als die Außenluft: Φ·ṁ/ṁABL = %1 liegt über 1; der Massenstrom der Abluft ist zu klein.</source>
+        <translation>The extract air would have to become colder than the outdoor air: Φ·ṁ/ṁABL = %1 lies above 1; the mass flow of the extract air is too small.</translation>
+    </message>
+    <message>
+        <source>Die Fortlufttemperatur lässt sich nicht mit endlichen Zahlen berechnen.</source>
+        <translation>The exhaust air temperature cannot be computed with finite numbers.</translation>
+    </message>
+    <message>
+        <source>Kondensat: die Fortluft kühlt auf %1 ab, unter ihren Taupunkt %2.</source>
+        <translation>Condensate: the exhaust air cools down to %1, below its dew point %2.</translation>
+    </message>
+    <message>
+        <source>Vereisungsgefahr: die Fortluft kühlt auf %1 ab, unter 0 °C und unter ihren Reifpunkt %2.</source>
+        <translation>Risk of icing: the exhaust air cools down to %1, below 0 °C and below its frost point %2.</translation>
+    </message>
+    <message>
+        <source>Kondensat und Vereisungsgefahr: die Fortluft kühlt auf %1 ab, unter ihren Taupunkt %2 und unter 0 °C.</source>
+        <translation>Condensate and risk of icing: the exhaust air cools down to %1, below its dew point %2 and below 0 °C.</translation>
+    </message>
+    <message>
+        <source>Die Endtemperatur</source>
+        <translation>The end temperature</translation>
+    </message>
+    <message>
+        <source>Die Endtemperatur %1 liegt unter der Anfangstemperatur %2.</source>
+        <translation>The end temperature %1 lies below the start temperature %2.</translation>
+    </message>
+    <message>
+        <source>Die Wassertemperatur</source>
+        <translation>The water temperature</translation>
+    </message>
+    <message>
+        <source>Die Dampftemperatur</source>
+        <translation>The steam temperature</translation>
+    </message>
+    <message>
+        <source>Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.</source>
+        <translation>Mass flow and volume flow are both given; only one of them may be.</translation>
+    </message>
+    <message>
+        <source>Der Volumenstrom</source>
+        <translation>The volume flow</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen zweiten Zustand.</source>
+        <translation>%1 needs a second state.</translation>
+    </message>
+    <message>
+        <source>Leistung oder Wasserstrom lassen sich nicht mit endlichen Zahlen berechnen.</source>
+        <translation>Power or water flow cannot be computed with finite numbers.</translation>
+    </message>
+    <message>
+        <source>Die Änderungen lassen sich nicht mit endlichen Zahlen berechnen.</source>
+        <translation>The changes cannot be computed with finite numbers.</translation>
+    </message>
+    <message>
+        <source>Erwärmen</source>
+        <translation>Heating</translation>
+    </message>
+    <message>
+        <source>Kühlen</source>
+        <translation>Cooling</translation>
+    </message>
+    <message>
+        <source>Befeuchten mit Wasser</source>
+        <translation>Humidification with water</translation>
+    </message>
+    <message>
+        <source>Befeuchten mit Dampf</source>
+        <translation>Humidification with steam</translation>
+    </message>
+    <message>
+        <source>Zustandsänderung in Richtung ε</source>
+        <translation>Change of state in the direction ε</translation>
+    </message>
+    <message>
+        <source>Mischen</source>
+        <translation>Mixing</translation>
+    </message>
+    <message>
+        <source>Wärmerückgewinnung</source>
+        <translation>Heat recovery</translation>
+    </message>
+    <message>
+        <source>%1 ist keine endliche Zahl.</source>
+        <translation>%1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>%1 liegt nicht zwischen %2 und %3.</source>
+        <translation>%1 does not lie between %2 and %3.</translation>
+    </message>
+    <message>
+        <source>%1 liegt nicht in %2.</source>
+        <translation>%1 does not lie in %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht größer als %2.</source>
+        <translation>%1 is not greater than %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist negativ.</source>
+        <translation>%1 is negative.</translation>
+    </message>
+    <message>
+        <source>%1 liegt unter %2.</source>
+        <translation>%1 lies below %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist größer als %2.</source>
+        <translation>%1 is greater than %2.</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht kleiner als %2.</source>
+        <translation>%1 is not less than %2.</translation>
+    </message>
+    <message>
+        <source>nicht endlich</source>
+        <translation>not finite</translation>
+    </message>
+    <message>
+        <source>Die Temperatur</source>
+        <translation>The temperature</translation>
+    </message>
+    <message>
+        <source>Der Wassergehalt</source>
+        <translation>The water content</translation>
+    </message>
+    <message>
+        <source>Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.</source>
+        <translation>The state cannot be computed with finite numbers.</translation>
+    </message>
+    <message>
+        <source>Die Temperatur %1 liegt nicht unter der Siedetemperatur %2.</source>
+        <translation>The temperature %1 does not lie below the boiling temperature %2.</translation>
+    </message>
+    <message>
+        <source>Der Dampfdruck %1 erreicht den Gesamtdruck %2.</source>
+        <translation>The vapour pressure %1 reaches the total pressure %2.</translation>
+    </message>
+    <message>
+        <source>Der Taupunkt</source>
+        <translation>The dew point</translation>
+    </message>
+    <message>
+        <source>Der Taupunkt %1 liegt über der Temperatur %2.</source>
+        <translation>The dew point %1 lies above the temperature %2.</translation>
+    </message>
+    <message>
+        <source>Beim Taupunkt %1 erreicht der Dampfdruck den Gesamtdruck %2.</source>
+        <translation>At the dew point %1 the vapour pressure reaches the total pressure %2.</translation>
+    </message>
+    <message>
+        <source>Die Kühlgrenztemperatur</source>
+        <translation>The wet-bulb temperature</translation>
+    </message>
+    <message>
+        <source>Die Kühlgrenztemperatur %1 liegt über der Temperatur %2.</source>
+        <translation>The wet-bulb temperature %1 lies above the temperature %2.</translation>
+    </message>
+    <message>
+        <source>Bei der Kühlgrenztemperatur %1 gibt es keine gesättigte Luft (Siedetemperatur %2).</source>
+        <translation>At the wet-bulb temperature %1 there is no saturated air (boiling temperature %2).</translation>
+    </message>
+    <message>
+        <source>Zur Kühlgrenztemperatur %1 gehört bei %2 ein negativer Wassergehalt (%3).</source>
+        <translation>The wet-bulb temperature %1 at %2 belongs to a negative water content (%3).</translation>
+    </message>
+    <message>
+        <source>Zu x = %1 und φ = %2 gehört keine Temperatur unter der Siedetemperatur %3.</source>
+        <translation>No temperature below the boiling temperature %3 belongs to x = %1 and φ = %2.</translation>
+    </message>
+    <message>
+        <source>Die Enthalpie</source>
+        <translation>The enthalpy</translation>
+    </message>
+    <message>
+        <source>Der Zustand mit h = %1 kJ/kg und x = %2 liegt im Nebel unter %3.</source>
+        <translation>The state with h = %1 kJ/kg and x = %2 lies in the fog below %3.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Art der Eingabe.</source>
+        <translation>Unknown kind of input.</translation>
+    </message>
+</context>
 </TS>
