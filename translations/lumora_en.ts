@@ -7,6 +7,70 @@
         <source>Gesamtdruck  = %1  hPa</source>
         <translation>Total pressure  = %1  hPa</translation>
     </message>
+    <message>
+        <source>Mit dieser Schrittweite bräuchte eine Linienschar mehr als 1 000 000 Linien, die Grenze des Programms.</source>
+        <translation>With this step a family of lines would need more than 1 000 000 lines, the program’s limit.</translation>
+    </message>
+    <message>
+        <source>Die Feuchtekurven bräuchten mehr als 1 000 000 Temperaturen, die Grenze des Programms.</source>
+        <translation>The humidity curves would need more than 1 000 000 temperatures, the program’s limit.</translation>
+    </message>
+    <message>
+        <source>ϑmax = %1 °C und ϑu = %2 °C</source>
+        <translation>ϑmax = %1 °C and ϑu = %2 °C</translation>
+    </message>
+    <message>
+        <source>Für %1 reichen die %2 Temperaturbeschriftungen erst ab einer Schrittweite von %3 grd.</source>
+        <translation>For %1 the %2 temperature labels suffice only from a step of %3 grd.</translation>
+    </message>
+    <message>
+        <source>Mit dieser Schrittweite reichen die %1 Wassergehaltsbeschriftungen nicht aus.</source>
+        <translation>With this step the %1 water content labels do not suffice.</translation>
+    </message>
+    <message>
+        <source>Für Χmax = %1 kg/kg reichen die %2 Wassergehaltsbeschriftungen erst ab einer Schrittweite von %3 kg/kg.</source>
+        <translation>For Χmax = %1 kg/kg the %2 water content labels suffice only from a step of %3 kg/kg.</translation>
+    </message>
+    <message>
+        <source>Die Zahl ist zu groß.</source>
+        <translation>The number is too large.</translation>
+    </message>
+    <message>
+        <source>Die untere Grenze %1 °C muss unter ϑmax = %2 °C liegen.</source>
+        <translation>The lower limit %1 °C must lie below ϑmax = %2 °C.</translation>
+    </message>
+    <message>
+        <source>Die Schrittweite muss größer als 0 sein, wenn das Diagramm unter 0 °C reicht.</source>
+        <translation>The step must be greater than 0 when the chart reaches below 0 °C.</translation>
+    </message>
+    <message>
+        <source>Die Zahl ist zu groß, um damit zu rechnen.</source>
+        <translation>The number is too large to compute with.</translation>
+    </message>
+    <message>
+        <source>Die obere Temperaturgrenze darf nicht 0 sein.</source>
+        <translation>The upper temperature limit must not be 0.</translation>
+    </message>
+    <message>
+        <source>Der größte Wassergehalt darf nicht 0 sein.</source>
+        <translation>The largest water content must not be 0.</translation>
+    </message>
+    <message>
+        <source>Die Schrittweite darf nicht 0 sein.</source>
+        <translation>The step must not be 0.</translation>
+    </message>
+    <message>
+        <source>Die Schrittweite muss größer als 0 sein, wenn ϑmax über 0 liegt.</source>
+        <translation>The step must be greater than 0 when ϑmax lies above 0.</translation>
+    </message>
+    <message>
+        <source>Die Schrittweite muss größer als 0 sein, wenn Χmax über 0 liegt.</source>
+        <translation>The step must be greater than 0 when Χmax lies above 0.</translation>
+    </message>
+    <message>
+        <source>Der Gesamtdruck muss zwischen etwa %1 und %2 hPa liegen, damit sich die Siedetemperatur bestimmen lässt.</source>
+        <translation>The total pressure must lie between about %1 and %2 hPa for the boiling temperature to be found.</translation>
+    </message>
 </context>
 <context>
     <name>Kern</name>
