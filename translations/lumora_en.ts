@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>Datei</name>
+    <message>
+        <source>“, „</source>
+        <translation>”, “</translation>
+    </message>
+    <message>
+        <source>Zeigt diese Hilfe und endet.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Version und endet.</source>
+        <translation>Shows the version and exits.</translation>
+    </message>
+    <message>
+        <source>Zu viele Argumente: „%1“.</source>
+        <translation>Too many arguments: “%1”.</translation>
+    </message>
+    <message>
+        <source>%1 fehlt.</source>
+        <translation>%1 is missing.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Hilfe: %1 --help
+</source>
+        <translation>%1: %2
+Help: %1 --help
+</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option „%1“.</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Optionen „%1“.</source>
+        <translation>Unknown options “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Option „%1“ braucht einen Wert.</source>
+        <translation>The option “%1” needs a value.</translation>
+    </message>
+    <message>
+        <source>Die Option „%1“ nimmt keinen Wert.</source>
+        <translation>The option “%1” takes no value.</translation>
+    </message>
+    <message>
+        <source>Falsche Befehlszeile (%1).</source>
+        <translation>Wrong command line (%1).</translation>
+    </message>
+    <message>
+        <source>Verwendung: %1 [Optionen]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen: %1</source>
+        <translation>The file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht lesen: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht anlegen: %1</source>
+        <translation>The file cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ließ sich nicht schreiben</source>
+        <translation>The file could not be written</translation>
+    </message>
+    <message>
+        <source>Die Datei ließ sich nicht speichern: %1</source>
+        <translation>The file could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Im Ordner „%1“ liegt keine Abgabe (*.lumora).</source>
+        <translation>The folder “%1” holds no hand-in (*.lumora).</translation>
+    </message>
+    <message>
+        <source>Das ist ein Ordner, keine Datei.</source>
+        <translation>This is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Den Ordner „%1“ gibt es nicht.</source>
+        <translation>The folder “%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>Dafür fehlt die Berechtigung.</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>An diesem Ort lässt sich keine Datei anlegen.</source>
+        <translation>No file can be created at this place.</translation>
+    </message>
+    <message>
+        <source>Das System meldet einen Fehler beim Lesen.</source>
+        <translation>The system reports an error while reading.</translation>
+    </message>
+    <message>
+        <source>Das System meldet einen Fehler beim Schreiben.</source>
+        <translation>The system reports an error while writing.</translation>
+    </message>
+</context>
+<context>
     <name>Diagramm</name>
     <message>
         <source>Gesamtdruck  = %1  hPa</source>
