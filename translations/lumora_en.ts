@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>Bild</name>
+    <message>
+        <source>Betriebsarten</source>
+        <translation>Operating modes</translation>
+    </message>
+    <message>
+        <source>Zuluftfeld</source>
+        <translation>Supply air field</translation>
+    </message>
+    <message>
+        <source>h,x-Diagramme für Lehre und Praxis</source>
+        <translation>h,x charts for teaching and practice</translation>
+    </message>
+    <message>
+        <source>Stunden je Klasse</source>
+        <translation>Hours per class</translation>
+    </message>
+    <message>
+        <source>Frostschutz</source>
+        <translation>Frost protection</translation>
+    </message>
+    <message>
+        <source>Vorerhitzer</source>
+        <translation>Preheater</translation>
+    </message>
+    <message>
+        <source>Nacherhitzer</source>
+        <translation>Reheater</translation>
+    </message>
+    <message>
+        <source>Kühler</source>
+        <translation>Cooler</translation>
+    </message>
+    <message>
+        <source>Befeuchter</source>
+        <translation>Humidifier</translation>
+    </message>
+    <message>
+        <source>WRG heizen</source>
+        <translation>HR heating</translation>
+    </message>
+    <message>
+        <source>WRG kühlen</source>
+        <translation>HR cooling</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mär</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Okt</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dez</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>Energie je Monat [kWh]</source>
+        <translation>Energy per month [kWh]</translation>
+    </message>
+    <message>
+        <source>Lumora Energie je Monat</source>
+        <translation>Lumora energy per month</translation>
+    </message>
+    <message>
+        <source>Die Monatsbalken ließen sich nicht schreiben</source>
+        <translation>The monthly bars could not be written</translation>
+    </message>
+    <message>
+        <source>Die Eingaben des Projekts ergeben kein Diagramm: %1</source>
+        <translation>The project’s inputs give no chart: %1</translation>
+    </message>
+    <message>
+        <source>Unbekannter Dateityp „%1“: bitte PNG, SVG oder PDF wählen.</source>
+        <translation>Unknown file type “%1”: please choose PNG, SVG or PDF.</translation>
+    </message>
+    <message>
+        <source>Lumora h,x-Diagramm</source>
+        <translation>Lumora h,x chart</translation>
+    </message>
+    <message>
+        <source>Das Diagramm ließ sich nicht schreiben</source>
+        <translation>The chart could not be written</translation>
+    </message>
+</context>
+<context>
     <name>Datei</name>
     <message>
         <source>“, „</source>
