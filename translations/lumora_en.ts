@@ -315,6 +315,141 @@ Help: %1 --help
     </message>
 </context>
 <context>
+    <name>Export</name>
+    <message>
+        <source>Die Datei „%1“ kann nicht gelesen werden: %2</source>
+        <translation>The file “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden: %2</source>
+        <translation>The file “%1” cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Das Wetterjahr „%1“ lässt sich nicht auswerten: %2</source>
+        <translation>The weather year “%1” cannot be evaluated: %2</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat kein Wetterjahr, dessen Klassentabelle sich schreiben ließe.</source>
+        <translation>The project has no weather year whose class table could be written.</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat kein Wetterjahr „%1“, dessen Klassentabelle sich schreiben ließe.</source>
+        <translation>The project has no weather year “%1” whose class table could be written.</translation>
+    </message>
+    <message>
+        <source>Die Anlage rechnet nicht: %1</source>
+        <translation>The unit does not compute: %1</translation>
+    </message>
+    <message>
+        <source>Das Projekt hat keine Anlage.</source>
+        <translation>The project has no air-handling unit.</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, .lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.</source>
+        <translation>Writes to OUTPUT, by its ending: .csv table of the states, .lumora project, .svg, .pdf, .png chart. May be given more than once.</translation>
+    </message>
+    <message>
+        <source>AUSGABE</source>
+        <translation>OUTPUT</translation>
+    </message>
+    <message>
+        <source>Schreibt das berechnete Projekt als JSON auf die Standardausgabe.</source>
+        <translation>Writes the computed project as JSON to standard output.</translation>
+    </message>
+    <message>
+        <source>Liest eine Messreihe aus einer CSV-Datei oder ein Wetterjahr (TRY, EPW) in das Projekt ein.</source>
+        <translation>Imports a measured series from a CSV file or a weather year (TRY, EPW) into the project.</translation>
+    </message>
+    <message>
+        <source>Name der eingelesenen Messreihe; mit --klassen das Wetterjahr der Tabelle.</source>
+        <translation>Name of the imported measured series; with --klassen the weather year of the table.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten Wetterjahrs, mit --name des so benannten, als CSV-Datei.</source>
+        <translation>Writes the class table (hours per ϑ and x class) of the first weather year, with --name of the one so named, as a CSV file.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Monatsbalken der Anlage des Projekts als .svg, .pdf oder .png.</source>
+        <translation>Writes the monthly bars of the project’s unit as .svg, .pdf or .png.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.</source>
+        <translation>Writes the exercise that students get from the solution PROJECT.</translation>
+    </message>
+    <message>
+        <source>AUFGABE</source>
+        <translation>TASK</translation>
+    </message>
+    <message>
+        <source>ABGABE</source>
+        <translation>HANDIN</translation>
+    </message>
+    <message>
+        <source>Bewertet Abgaben gegen die Lösung PROJEKT; mit -o noten.csv als Notentabelle, mit --json als ein JSON-Objekt je Abgabe.</source>
+        <translation>Grades hand-ins against the solution PROJECT; with -o grades.csv as a table of grades, with --json as one JSON object per hand-in.</translation>
+    </message>
+    <message>
+        <source>PROJEKT</source>
+        <translation>PROJECT</translation>
+    </message>
+    <message>
+        <source>Die Projektdatei (.lumora).</source>
+        <translation>The project file (.lumora).</translation>
+    </message>
+    <message>
+        <source>Weitere Abgaben zu --bewerte.</source>
+        <translation>Further hand-ins for --bewerte.</translation>
+    </message>
+    <message>
+        <source>„--bewerte“ gilt nicht zusammen mit „--%1“.</source>
+        <translation>“--bewerte” does not go together with “--%1”.</translation>
+    </message>
+    <message>
+        <source>Beim Bewerten schreibt „-o“ nur die Notentabelle (.csv), nicht „%1“.</source>
+        <translation>When grading, “-o” writes only the table of grades (.csv), not “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Übung „%1“ braucht die Endung .lumora.</source>
+        <translation>The exercise “%1” needs the ending .lumora.</translation>
+    </message>
+    <message>
+        <source>Die Übung „%1“ würde die Lösung überschreiben.</source>
+        <translation>The exercise “%1” would overwrite the solution.</translation>
+    </message>
+    <message>
+        <source>„--name“ gilt nur zusammen mit „--messreihe“ oder „--klassen“.</source>
+        <translation>“--name” goes only together with “--messreihe” or “--klassen”.</translation>
+    </message>
+    <message>
+        <source>Die Klassentabelle „%1“ braucht die Endung .csv.</source>
+        <translation>The class table “%1” needs the ending .csv.</translation>
+    </message>
+    <message>
+        <source>Die Monatsbalken „%1“ brauchen die Endung .svg, .pdf oder .png.</source>
+        <translation>The monthly bars “%1” need the ending .svg, .pdf or .png.</translation>
+    </message>
+    <message>
+        <source>Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.</source>
+        <translation>There is nothing to do: neither “-o OUTPUT” nor “--json” is given.</translation>
+    </message>
+    <message>
+        <source>Die Endung von „%1“ ist unbekannt; möglich sind .csv, .lumora, .svg, .pdf und .png.</source>
+        <translation>The ending of “%1” is unknown; possible are .csv, .lumora, .svg, .pdf and .png.</translation>
+    </message>
+    <message>
+        <source>Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, Diagramm oder JSON.</source>
+        <translation>Computes a Lumora project without a window and writes table, project, chart or JSON.</translation>
+    </message>
+</context>
+<context>
     <name>Kern</name>
     <message>
         <source>Die untere Grenze muss zwischen %1 und %2 °C liegen.</source>
@@ -667,6 +802,21 @@ Help: %1 --help
     <message>
         <source>Unbekannte Art der Eingabe.</source>
         <translation>Unknown kind of input.</translation>
+    </message>
+</context>
+<context>
+    <name>Programm</name>
+    <message>
+        <source>Berechnet und zeichnet das Mollier-h,x-Diagramm feuchter Luft.</source>
+        <translation>Computes and draws the Mollier h,x chart of humid air.</translation>
+    </message>
+    <message>
+        <source>PROJEKT</source>
+        <translation>PROJECT</translation>
+    </message>
+    <message>
+        <source>Projektdatei (.lumora), die geöffnet wird.</source>
+        <translation>Project file (.lumora) to open.</translation>
     </message>
 </context>
 </TS>
