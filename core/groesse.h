@@ -24,6 +24,10 @@ struct Groesse {
 // not know.
 const Groesse& GroesseZu(std::string_view schluessel);
 
+// The symbol of the key's quantity in the program's language: most are letters, but the
+// outdoor air share's is a word.
+std::string Symbol(std::string_view schluessel);
+
 // A value under the key in the file's units, from the code's, and back.
 double InDatei(std::string_view schluessel, double wert);
 double InCode(std::string_view schluessel, double wert);

@@ -177,8 +177,7 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
     const bool temperatur = p.ziel == Ziel::Theta;
     const char* schluessel = temperatur ? "theta" : "x";
     // The target as the messages name it after "Ziel": "ϑ = 12 °C".
-    const std::string ziel =
-        std::string(GroesseZu(schluessel).symbol) + " = " + Wertangabe(p.zielwert, schluessel);
+    const std::string ziel = Symbol(schluessel) + " = " + Wertangabe(p.zielwert, schluessel);
     if (auto f = NichtEndlich(Text("Kern", "Das Ziel"), p.zielwert)) return E::Fehler(*f);
     if (temperatur && p.zielwert > start.theta) {
         return E::Fehler(Einsetzen(Text("Kern",
@@ -231,7 +230,7 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
             Einsetzen(Text("Kern",
                            "Für das Ziel %1 müsste die Oberfläche unter 0 °C liegen, wo sie "
                            "vereist: mit 0 °C käme die Luft nur auf %2 = %3."),
-                      {ziel, GroesseZu(schluessel).symbol, Wertangabe(*kalt, schluessel)}));
+                      {ziel, Symbol(schluessel), Wertangabe(*kalt, schluessel)}));
     }
     // At ϑO = ϑ1 the end is the start again, recomputed from its h and x, which may round its
     // ϑ a little below ϑ1: a target within the searches' tolerance of it is met there.

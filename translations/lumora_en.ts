@@ -803,6 +803,10 @@ Help: %1 --help
         <source>Unbekannte Art der Eingabe.</source>
         <translation>Unknown kind of input.</translation>
     </message>
+    <message>
+        <source>Außenluft</source>
+        <translation>Outdoor air</translation>
+    </message>
 </context>
 <context>
     <name>Programm</name>
