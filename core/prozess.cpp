@@ -43,7 +43,7 @@ Endpunkt EndeAusHX(const Luftdruck& d, double h, double x) {
 // Water content at the end of a line from start in the direction eps [kJ/kg] whose target
 // is an x or a Δx; humidifiers (mindestensStart) may not lower x.
 Ergebnis<double> XZiel(const Prozess& p, const Zustandswerte& start, bool mindestensStart) {
-    if (auto f = NichtEndlich(Text("Kern", "Das Ziel"), p.zielwert)) {
+    if (auto f = NichtEndlich([] { return Text("Kern", "Das Ziel"); }, p.zielwert)) {
         return Ergebnis<double>::Fehler(*f);
     }
     const double x2 = p.ziel == Ziel::X ? p.zielwert : start.x + p.zielwert;
@@ -61,7 +61,8 @@ Ergebnis<double> XZiel(const Prozess& p, const Zustandswerte& start, bool mindes
 Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double eps,
                          double phiZiel) {
     using E = Ergebnis<double>;
-    if (auto f = NichtEndlich(Text("Kern", "Das Ziel φ"), phiZiel)) return E::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Das Ziel φ"); }, phiZiel))
+        return E::Fehler(*f);
     if (!start.phi) {
         return E::Fehler(Text("Kern",
                               "Am Anfang gibt es keine relative Feuchte: er liegt über der "
@@ -116,7 +117,8 @@ Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double 
 // End state along the direction eps from start, for humidifiers and richtung.
 Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
                         double eps) {
-    if (auto f = NichtEndlich(Text("Kern", "Die Richtung ε"), eps)) return Endpunkt::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Die Richtung ε"); }, eps))
+        return Endpunkt::Fehler(*f);
     const bool befeuchter = p.art != Prozessart::Richtung;
     Ergebnis<double> x2 = Ergebnis<double>::Fehler("");
     switch (p.ziel) {
@@ -178,7 +180,8 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
     const char* schluessel = temperatur ? "theta" : "x";
     // The target as the messages name it after "Ziel": "ϑ = 12 °C".
     const std::string ziel = Symbol(schluessel) + " = " + Wertangabe(p.zielwert, schluessel);
-    if (auto f = NichtEndlich(Text("Kern", "Das Ziel"), p.zielwert)) return E::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Das Ziel"); }, p.zielwert))
+        return E::Fehler(*f);
     if (temperatur && p.zielwert > start.theta) {
         return E::Fehler(Einsetzen(Text("Kern",
                                         "Das Ziel %1 liegt über der Eintrittstemperatur "
@@ -186,7 +189,8 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
                                    {ziel, GradText(start.theta)}));
     }
     if (!temperatur) {
-        if (auto f = Wertfehler(Text("Kern", "Das Ziel x"), p.zielwert, kNichtNegativ, "x", true)) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Das Ziel x"); }, p.zielwert,
+                                kNichtNegativ, "x", true)) {
             return E::Fehler(*f);
         }
         if (p.zielwert > start.x) {
@@ -255,12 +259,14 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
 
 Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
     using E = Ergebnis<Kuehlung>;
-    if (auto f = Wertfehler(Text("Kern", "Der Bypassfaktor"), p.bypass, kBypassBereich, "bypass")) {
+    if (auto f = Wertfehler([] { return Text("Kern", "Der Bypassfaktor"); }, p.bypass,
+                            kBypassBereich, "bypass")) {
         return E::Fehler(*f);
     }
     switch (p.ziel) {
         case Ziel::Oberflaeche:
-            if (auto f = NichtEndlich(Text("Kern", "Die Oberflächentemperatur"), p.zielwert)) {
+            if (auto f = NichtEndlich([] { return Text("Kern", "Die Oberflächentemperatur"); },
+                                      p.zielwert)) {
                 return E::Fehler(*f);
             }
             if (p.zielwert > start.theta) {
@@ -293,15 +299,16 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
     double m2 = p.massenstroeme[1];
     if (const auto anteil = p.aussenluftanteil) {
         // A share weighs the streams as flows of anteil and 100 - anteil would.
-        if (auto f = Wertfehler(Text("Kern", "Der Außenluftanteil"), *anteil, kAussenluftBereich,
-                                "aussenluftanteil")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Außenluftanteil"); }, *anteil,
+                                kAussenluftBereich, "aussenluftanteil")) {
             return Endpunkt::Fehler(*f);
         }
         m1 = *anteil;
         m2 = 100 - *anteil;
     } else {
         for (double m : p.massenstroeme) {
-            if (auto f = Wertfehler(Text("Kern", "Der Massenstrom"), m, kPositiv, "massenstrom")) {
+            if (auto f = Wertfehler([] { return Text("Kern", "Der Massenstrom"); }, m, kPositiv,
+                                    "massenstrom")) {
                 return Endpunkt::Fehler(*f);
             }
         }
@@ -312,12 +319,13 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
 
 Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
                         const Zustandswerte& fort) {
-    if (auto f = Wertfehler(Text("Kern", "Die Rückwärmzahl"), p.rueckwaermzahl,
+    if (auto f = Wertfehler([] { return Text("Kern", "Die Rückwärmzahl"); }, p.rueckwaermzahl,
                             kRueckgewinnungsBereich, "rueckwaermzahl")) {
         return Endpunkt::Fehler(*f);
     }
-    if (auto f = Wertfehler(Text("Kern", "Die Feuchterückgewinnung"), p.feuchterueckgewinnung,
-                            kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
+    if (auto f =
+            Wertfehler([] { return Text("Kern", "Die Feuchterückgewinnung"); },
+                       p.feuchterueckgewinnung, kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
         return Endpunkt::Fehler(*f);
     }
     const double theta = aussen.theta + p.rueckwaermzahl * (fort.theta - aussen.theta);
@@ -340,8 +348,8 @@ Ergebnis<Fortluft> FortluftNach(const Prozess& p, const Zustandswerte& aussen,
     using E = Ergebnis<Fortluft>;
     double verhaeltnis = 1;  // ṁAUL / ṁABL; equal streams without an exhaust flow
     if (p.massenstromAbluft) {
-        if (auto f = Wertfehler(Text("Kern", "Der Massenstrom der Abluft"), *p.massenstromAbluft,
-                                kPositiv, "massenstrom_abluft")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Massenstrom der Abluft"); },
+                                *p.massenstromAbluft, kPositiv, "massenstrom_abluft")) {
             return E::Fehler(*f);
         }
         if (!w.massenstrom) {
@@ -422,7 +430,7 @@ double MassenstromBei(double volumenstrom, const Zustandswerte& z) {
 namespace {
 
 Endpunkt Heize(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
-    if (auto f = NichtEndlich(Text("Kern", "Die Endtemperatur"), p.theta))
+    if (auto f = NichtEndlich([] { return Text("Kern", "Die Endtemperatur"); }, p.theta))
         return Endpunkt::Fehler(*f);
     if (p.theta < start.theta) {
         return Endpunkt::Fehler(
@@ -446,11 +454,13 @@ Endpunkt Ende(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
             return k->ende;
         }
         case Prozessart::BefeuchtenWasser:
-            if (auto f = NichtEndlich(Text("Kern", "Die Wassertemperatur"), p.wasser))
+            if (auto f =
+                    NichtEndlich([] { return Text("Kern", "Die Wassertemperatur"); }, p.wasser))
                 return Endpunkt::Fehler(*f);
             return EndeInRichtung(d, p, start, kStoffwerte.cW * p.wasser);
         case Prozessart::BefeuchtenDampf:
-            if (auto f = NichtEndlich(Text("Kern", "Die Dampftemperatur"), p.dampf)) {
+            if (auto f =
+                    NichtEndlich([] { return Text("Kern", "Die Dampftemperatur"); }, p.dampf)) {
                 return Endpunkt::Fehler(*f);
             }
             return EndeInRichtung(d, p, start, kStoffwerte.r0 + kStoffwerte.cpD * p.dampf);
@@ -475,15 +485,15 @@ std::optional<std::string> Stroeme(const Prozess& p, const Zustandswerte& start,
     if (p.art == Prozessart::Mischen) {
         if (!p.aussenluftanteil) r.massenstrom = p.massenstroeme[0] + p.massenstroeme[1];
     } else if (p.volumenstrom) {
-        if (auto f = Wertfehler(Text("Kern", "Der Volumenstrom"), *p.volumenstrom, kPositiv,
-                                "volumenstrom")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Volumenstrom"); }, *p.volumenstrom,
+                                kPositiv, "volumenstrom")) {
             return f;
         }
         r.volumenstrom = *p.volumenstrom;
         r.massenstrom = MassenstromBei(*p.volumenstrom, start);
     } else if (p.massenstrom) {
-        if (auto f = Wertfehler(Text("Kern", "Der Massenstrom"), *p.massenstrom, kPositiv,
-                                "massenstrom")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Massenstrom"); }, *p.massenstrom,
+                                kPositiv, "massenstrom")) {
             return f;
         }
         r.massenstrom = *p.massenstrom;

@@ -20,18 +20,19 @@ using Zustandsergebnis = Ergebnis<Zustandswerte>;
 std::string Hektopascal(double pBar) { return MitEinheit(InHpa(pBar), "hPa"); }
 
 // The reason against a temperature that no state can have, or none.
-std::optional<std::string> TemperaturFehler(std::string_view name, double theta,
+template <class Name>
+std::optional<std::string> TemperaturFehler(const Name& name, double theta,
                                             std::string_view schluessel = "theta") {
     return Wertfehler(name, theta, kTemperaturBereich, schluessel);
 }
 
 // The reason against a temperature of the state itself, or none.
 std::optional<std::string> TemperaturFehler(double theta) {
-    return TemperaturFehler(Text("Kern", "Die Temperatur"), theta);
+    return TemperaturFehler([] { return Text("Kern", "Die Temperatur"); }, theta);
 }
 
 std::optional<std::string> WassergehaltFehler(double x, const Wertebereich& b) {
-    return Wertfehler(Text("Kern", "Der Wassergehalt"), x, b, "x");
+    return Wertfehler([] { return Text("Kern", "Der Wassergehalt"); }, x, b, "x");
 }
 
 // Enthalpy [kJ/kg] on the fog isotherm of t [°C], extended to the water content x [kg/kg]:
@@ -194,7 +195,7 @@ Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
 
 Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
     if (auto f = TemperaturFehler(theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = TemperaturFehler(Text("Kern", "Der Taupunkt"), tau, "taupunkt"))
+    if (auto f = TemperaturFehler([] { return Text("Kern", "Der Taupunkt"); }, tau, "taupunkt"))
         return Zustandsergebnis::Fehler(*f);
     if (tau > theta) {
         return Zustandsergebnis::Fehler(
@@ -212,7 +213,8 @@ Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) 
 
 Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
     if (auto f = TemperaturFehler(theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = TemperaturFehler(Text("Kern", "Die Kühlgrenztemperatur"), tK, "kuehlgrenze")) {
+    if (auto f = TemperaturFehler([] { return Text("Kern", "Die Kühlgrenztemperatur"); }, tK,
+                                  "kuehlgrenze")) {
         return Zustandsergebnis::Fehler(*f);
     }
     if (tK > theta) {
@@ -306,7 +308,7 @@ Zustandsergebnis ZustandAusThetaX(const Luftdruck& d, double theta, double x) {
 }
 
 Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
-    if (auto f = NichtEndlich(Text("Kern", "Die Enthalpie"), h))
+    if (auto f = NichtEndlich([] { return Text("Kern", "Die Enthalpie"); }, h))
         return Zustandsergebnis::Fehler(*f);
     if (auto f = WassergehaltFehler(x, kNichtNegativ)) {
         return Zustandsergebnis::Fehler(*f);
