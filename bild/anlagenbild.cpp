@@ -9,6 +9,7 @@
 #include "bild/projektbild.h"
 #include "bild/ueberlagerung.h"
 #include "core/koordinaten.h"
+#include "core/text.h"
 #include "projekt/berechnung.h"
 
 namespace lumora {
@@ -35,10 +36,10 @@ constexpr double kProbe = 22;
 constexpr double kLuecke = 6;
 constexpr double kAbstand = 6;  // from the canvas's edges
 
-QString Titel() { return QString("Betriebsarten"); }
-QString Fenstertext() { return QString("Zuluftfeld"); }
+QString Titel() { return QString::fromStdString(Text("Bild", "Betriebsarten")); }
+QString Fenstertext() { return QString::fromStdString(Text("Bild", "Zuluftfeld")); }
 
-QString Text(Betriebsart a) { return QString::fromStdString(NameVon(a)); }
+QString Betriebsartname(Betriebsart a) { return QString::fromStdString(NameVon(a)); }
 
 double Zeile(const QFontMetricsF& fm) { return fm.height() + 2; }
 
@@ -47,7 +48,8 @@ QSizeF Legendengroesse(const Anlagenbild& a) {
     const QFontMetricsF fm(Legendenschrift(false));
     double breite = std::max(fett.horizontalAdvance(Titel()), fm.horizontalAdvance(Fenstertext()));
     const std::vector<Betriebsart> arten = a.arten();
-    for (Betriebsart art : arten) breite = std::max(breite, fm.horizontalAdvance(Text(art)));
+    for (Betriebsart art : arten)
+        breite = std::max(breite, fm.horizontalAdvance(Betriebsartname(art)));
     const double zeilen = static_cast<double>(arten.size()) + (a.fenster.isEmpty() ? 0 : 1);
     return {std::ceil(2 * kRand + kProbe + kLuecke + breite + 1),
             std::ceil(2 * kRand + fett.height() + 2 + zeilen * Zeile(fm))};
@@ -241,7 +243,7 @@ void AnlagenlegendeMalen(QPainter& p, const Anlagenbild& a, const QRectF& box) {
         p.drawEllipse(QPointF(links + kProbe / 2, y + zeile / 2), r, r);
         p.setPen(Qt::black);
         p.drawText(QRectF(text, y, box.right() - text, zeile), Qt::AlignLeft | Qt::AlignVCenter,
-                   Text(art));
+                   Betriebsartname(art));
         y += zeile;
     }
     if (!a.fenster.isEmpty()) {

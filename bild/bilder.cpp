@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "core/text.h"
+
 namespace lumora {
 
 namespace {
@@ -70,7 +72,7 @@ QPixmap Hochbild() {
     p.setFont(credit);
     p.setPen(Qt::black);
     p.drawText(QRect(2, 13, 139, 11), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromUtf8("h,x-Diagramme für Lehre und Praxis"));
+               QString::fromStdString(Text("Bild", "h,x-Diagramme für Lehre und Praxis")));
     p.end();
     return QPixmap::fromImage(bild);
 }

@@ -11,6 +11,7 @@
 #include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
+#include "core/text.h"
 
 namespace lumora {
 
@@ -32,7 +33,7 @@ constexpr double kBalkenHoehe = 10;
 constexpr double kMarke = 3;      // the tick under the bar
 constexpr int kBalkenTeile = 70;  // the bar drawn as so many strips, which every device takes
 
-QString Titel() { return QString("Stunden je Klasse"); }
+QString Titel() { return QString::fromStdString(Text("Bild", "Stunden je Klasse")); }
 
 QString Zahl(double v) { return QLocale().toString(v, 'g', 10); }
 

@@ -9,6 +9,7 @@
 
 #include "bild/speichern.h"
 #include "bild/ueberlagerung.h"
+#include "core/text.h"
 
 namespace lumora {
 
@@ -40,19 +41,19 @@ constexpr double kGruppenluft = 0.2;  // the share of a month's width left betwe
 QString Komponentenname(Komponente k) {
     switch (k) {
         case Komponente::Frostschutz:
-            return "Frostschutz";
+            return QString::fromStdString(Text("Bild", "Frostschutz"));
         case Komponente::Vorerhitzer:
-            return "Vorerhitzer";
+            return QString::fromStdString(Text("Bild", "Vorerhitzer"));
         case Komponente::Nacherhitzer:
-            return "Nacherhitzer";
+            return QString::fromStdString(Text("Bild", "Nacherhitzer"));
         case Komponente::Kuehler:
-            return QString::fromUtf8("Kühler");
+            return QString::fromStdString(Text("Bild", "Kühler"));
         case Komponente::Befeuchter:
-            return "Befeuchter";
+            return QString::fromStdString(Text("Bild", "Befeuchter"));
         case Komponente::WrgHeizen:
-            return QString::fromUtf8("WRG heizen");
+            return QString::fromStdString(Text("Bild", "WRG heizen"));
         case Komponente::WrgKuehlen:
-            return QString::fromUtf8("WRG kühlen");
+            return QString::fromStdString(Text("Bild", "WRG kühlen"));
     }
     return {};
 }
@@ -78,9 +79,14 @@ QColor Komponentenfarbe(Komponente k) {
 }
 
 QString Monatsname(int monat) {
-    static const char* const kNamen[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                         "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    return monat >= 1 && monat <= 12 ? QString::fromUtf8(kNamen[monat - 1]) : QString();
+    using vorgemerkt::Text;
+    static const char* const kNamen[] = {
+        Text("Bild", "Jan"), Text("Bild", "Feb"), Text("Bild", "Mär"), Text("Bild", "Apr"),
+        Text("Bild", "Mai"), Text("Bild", "Jun"), Text("Bild", "Jul"), Text("Bild", "Aug"),
+        Text("Bild", "Sep"), Text("Bild", "Okt"), Text("Bild", "Nov"), Text("Bild", "Dez")};
+    return monat >= 1 && monat <= 12
+               ? QString::fromStdString(lumora::Text("Bild", kNamen[monat - 1]))
+               : QString();
 }
 
 std::vector<Komponente> Monatsbalken::komponenten() const {
@@ -140,7 +146,7 @@ void MonatsbalkenMalen(QPainter& p, const Monatsbalken& m, const QRectF& box) {
     // The title over everything.
     p.setFont(titelschrift);
     p.setPen(Qt::black);
-    const QString titel = QString::fromUtf8("Energie je Monat [kWh]") +
+    const QString titel = QString::fromStdString(Text("Bild", "Energie je Monat [kWh]")) +
                           (m.name.isEmpty() ? QString() : QString::fromUtf8(" – ") + m.name);
     p.drawText(QRectF(box.left() + kRand, box.top() + kRand, box.width() - 2 * kRand, ft.height()),
                Qt::AlignLeft | Qt::AlignVCenter, titel);
@@ -230,11 +236,13 @@ void MonatsbalkenMalen(QPainter& p, const Monatsbalken& m, const QRectF& box) {
 
 QString MonatsbalkenSpeichern(const Monatsbalken& m, const QString& pfad, double pngSkala) {
     const Bildvorlage vorlage{
-        kMonatsbalkenGroesse, "Lumora Energie je Monat", [&m](QPainter& p, Linienweg) {
+        kMonatsbalkenGroesse, QString::fromStdString(Text("Bild", "Lumora Energie je Monat")),
+        [&m](QPainter& p, Linienweg) {
             MonatsbalkenMalen(p, m, QRectF(QPointF(0, 0), kMonatsbalkenGroesse));
         }};
-    return BildSpeichern(vorlage, pfad, pngSkala,
-                         QString::fromUtf8("Die Monatsbalken ließen sich nicht schreiben"));
+    return BildSpeichern(
+        vorlage, pfad, pngSkala,
+        QString::fromStdString(Text("Bild", "Die Monatsbalken ließen sich nicht schreiben")));
 }
 
 }  // namespace lumora

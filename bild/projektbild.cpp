@@ -10,6 +10,7 @@
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
 #include "core/prozess.h"
+#include "core/text.h"
 #include "projekt/messreihe.h"
 #include "projekt/zone.h"
 
@@ -199,8 +200,9 @@ QString ProjektbildSchreiben(const Projekt& projekt, const Berechnung& b, const 
     if (!b.eingabe) {
         const auto ablehnung =
             Pruefen(EingabeLesen(projekt.eingabe(), projekt.thetaUnten().value_or(0)));
-        return QString::fromUtf8("Die Eingaben des Projekts ergeben kein Diagramm: ") +
-               QString::fromStdString(ablehnung ? ablehnung->meldung : std::string());
+        return QString::fromStdString(
+            Einsetzen(Text("Bild", "Die Eingaben des Projekts ergeben kein Diagramm: %1"),
+                      {ablehnung ? ablehnung->meldung : std::string()}));
     }
     // The run into the recordings, as a press draws into the window.
     Aufzeichnungsflaeche flaeche;

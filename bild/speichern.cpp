@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include "bild/svgdokument.h"
+#include "core/text.h"
 #include "datei/dateien.h"
 
 namespace lumora {
@@ -52,7 +53,9 @@ QString BildSpeichern(const Bildvorlage& b, const QString& pfad, double pngSkala
                       const QString& misslungen) {
     const QString endung = QFileInfo(pfad).suffix().toLower();
     if (endung != "png" && endung != "svg" && endung != "pdf") {
-        return "Unbekannter Dateityp „" + endung + "“: bitte PNG, SVG oder PDF wählen.";
+        return QString::fromStdString(
+                   Text("Bild", "Unbekannter Dateityp „%1“: bitte PNG, SVG oder PDF wählen."))
+            .arg(endung);
     }
     const auto f = AtomarSchreiben(pfad, [&](QSaveFile& datei) {
         if (endung == "png") return Png(b, pngSkala).save(&datei, "PNG");
@@ -65,9 +68,11 @@ QString BildSpeichern(const Bildvorlage& b, const QString& pfad, double pngSkala
 QString DiagrammSpeichern(const Diagrammbild& b, const QString& pfad, double pngSkala,
                           const Ausschnitt& a) {
     const Bildvorlage vorlage{
-        a.groesse, "Lumora h,x-Diagramm",
+        a.groesse, QString::fromStdString(Text("Bild", "Lumora h,x-Diagramm")),
         [&b, &a](QPainter& p, Linienweg weg) { DiagrammMalen(p, b, weg, a); }};
-    return BildSpeichern(vorlage, pfad, pngSkala, "Das Diagramm ließ sich nicht schreiben");
+    return BildSpeichern(
+        vorlage, pfad, pngSkala,
+        QString::fromStdString(Text("Bild", "Das Diagramm ließ sich nicht schreiben")));
 }
 
 }  // namespace lumora

@@ -767,7 +767,7 @@ std::vector<Namensplatz> Namensplaetze(const Ueberlagerung& u, QSize innen,
 
 QColor Linienfarbe(Prozessart art) { return kProzessfarben[FarbIndex(art)].farbe; }
 
-QString Legendentext(Prozessart art) { return QString::fromUtf8(NameVon(art).anzeige); }
+QString Legendentext(Prozessart art) { return QString::fromStdString(Anzeigename(art)); }
 
 std::optional<std::pair<std::size_t, std::size_t>> MesspunktBei(const Ueberlagerung& u, QSize innen,
                                                                 QPointF pixel) {

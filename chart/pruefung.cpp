@@ -8,6 +8,7 @@
 #include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/koordinaten.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -18,9 +19,7 @@ namespace {
 // bound that keeps a press within about a second.
 constexpr double kHoechstens = 1'000'000;
 
-Ablehnung Ab(Feld feld, const std::string& text) {
-    return {feld, std::string(Feldname(feld)) + ": " + text};
-}
+Ablehnung Ab(Feld feld, const std::string& text) { return {feld, Feldname(feld) + ": " + text}; }
 
 // The smallest step, to four significant digits and rounded up, with which reicht(step)
 // holds; reicht must be monotone in the step and hold from untergrenze on.
@@ -40,8 +39,9 @@ double Schritte(double bis, double schritt) {
 
 std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
     const std::string zuViele =
-        "Mit dieser Schrittweite bräuchte eine Linienschar mehr als 1 000 000 Linien, "
-        "die Grenze des Programms.";
+        Text("Diagramm",
+             "Mit dieser Schrittweite bräuchte eine Linienschar mehr als 1 000 000 Linien, "
+             "die Grenze des Programms.");
     // On a winter chart the enthalpy lines and isotherms go on below 0 °C, and the
     // saturation line and the humidity curves from the lower limit up at the fine step.
     const double kaltGross = Kaelteschritte(e.ThetaUnten, e.DeltaThetagross);
@@ -58,8 +58,9 @@ std::optional<Ablehnung> LinienPruefen(const Eingabe& e) {
     // The curves visit 0, 1, ..., ceil(Thetamax), and below 0 °C the fine grid.
     if (std::ceil(e.Thetamax) + kaltKlein >= kHoechstens) {
         return Ab(e.Winter() ? Feld::DeltaThetaklein : Feld::Thetamax,
-                  "Die Feuchtekurven bräuchten mehr als 1 000 000 Temperaturen, die Grenze "
-                  "des Programms.");
+                  Text("Diagramm",
+                       "Die Feuchtekurven bräuchten mehr als 1 000 000 Temperaturen, die Grenze "
+                       "des Programms."));
     }
     return std::nullopt;
 }
@@ -78,52 +79,58 @@ std::optional<Ablehnung> BeschriftungenPruefen(const Eingabe& e) {
         const double spanne = e.Thetamax - std::fmin(e.ThetaUnten, 0.0);
         const double schritt = KleinsterSchritt(spanne / (anzahl - 1),
                                                 [&](double s) { return TemperaturenPassen(e, s); });
-        const std::string grenzen = e.Winter()
-                                        ? "ϑmax = " + KurzeZahl(e.Thetamax) +
-                                              " °C und ϑu = " + KurzeZahl(e.ThetaUnten) + " °C"
-                                        : "ϑmax = " + KurzeZahl(e.Thetamax) + " °C";
+        const std::string grenzen =
+            e.Winter() ? Einsetzen(Text("Diagramm", "ϑmax = %1 °C und ϑu = %2 °C"),
+                                   {KurzeZahl(e.Thetamax), KurzeZahl(e.ThetaUnten)})
+                       : "ϑmax = " + KurzeZahl(e.Thetamax) + " °C";
         return Ab(Feld::DeltaThetagross,
-                  "Für " + grenzen + " reichen die " + std::to_string(anzahl) +
-                      " Temperaturbeschriftungen erst ab einer Schrittweite von " +
-                      KurzeZahl(schritt) + " grd.");
+                  Einsetzen(Text("Diagramm",
+                                 "Für %1 reichen die %2 Temperaturbeschriftungen erst "
+                                 "ab einer Schrittweite von %3 grd."),
+                            {grenzen, std::to_string(anzahl), KurzeZahl(schritt)}));
     }
     if (!Wassergehaltsetiketten(e.Xmax, e.DeltaXgross)) {
         const int anzahl = Layout(Gruppe::txt_X).anzahl;
         if (!(e.Xmax > 0 && e.DeltaXgross > 0)) {
-            return Ab(Feld::DeltaXgross, "Mit dieser Schrittweite reichen die " +
-                                             std::to_string(anzahl) +
-                                             " Wassergehaltsbeschriftungen nicht aus.");
+            return Ab(Feld::DeltaXgross, Einsetzen(Text("Diagramm",
+                                                        "Mit dieser Schrittweite reichen die %1 "
+                                                        "Wassergehaltsbeschriftungen nicht aus."),
+                                                   {std::to_string(anzahl)}));
         }
         const double schritt = KleinsterSchritt(1.01 * e.Xmax / anzahl, [&](double s) {
             return Wassergehaltsetiketten(e.Xmax, s).has_value();
         });
         return Ab(Feld::DeltaXgross,
-                  "Für Χmax = " + KurzeZahl(e.Xmax) + " kg/kg reichen die " +
-                      std::to_string(anzahl) +
-                      " Wassergehaltsbeschriftungen erst ab einer Schrittweite von " +
-                      KurzeZahl(schritt) + " kg/kg.");
+                  Einsetzen(Text("Diagramm",
+                                 "Für Χmax = %1 kg/kg reichen die %2 "
+                                 "Wassergehaltsbeschriftungen erst ab einer "
+                                 "Schrittweite von %3 kg/kg."),
+                            {KurzeZahl(e.Xmax), std::to_string(anzahl), KurzeZahl(schritt)}));
     }
     return std::nullopt;
 }
 
 std::optional<Ablehnung> UnterGrenzePruefen(const Eingabe& e) {
-    if (!std::isfinite(e.ThetaUnten)) return Ab(Feld::ThetaUnten, "Die Zahl ist zu groß.");
+    if (!std::isfinite(e.ThetaUnten))
+        return Ab(Feld::ThetaUnten, Text("Diagramm", "Die Zahl ist zu groß."));
     if (e.ThetaUnten < kThetaUntenMin || e.ThetaUnten > kThetaUntenMax) {
         return Ab(Feld::ThetaUnten, UntereGrenzeBereich());
     }
     if (!e.Winter()) return std::nullopt;
     if (!(e.Thetamax - e.ThetaUnten > 0)) {
-        return Ab(Feld::ThetaUnten, "Die untere Grenze " + KurzeZahl(e.ThetaUnten) +
-                                        " °C muss unter ϑmax = " + KurzeZahl(e.Thetamax) +
-                                        " °C liegen.");
+        return Ab(Feld::ThetaUnten,
+                  Einsetzen(Text("Diagramm",
+                                 "Die untere Grenze %1 °C muss unter ϑmax = %2 °C "
+                                 "liegen."),
+                            {KurzeZahl(e.ThetaUnten), KurzeZahl(e.Thetamax)}));
     }
     // The grids below 0 °C run from 0 downwards.
     for (Feld f : {Feld::DeltaThetagross, Feld::DeltaThetaklein}) {
         const double schritt = f == Feld::DeltaThetagross ? e.DeltaThetagross : e.DeltaThetaklein;
         if (schritt < 0) {
-            return Ab(f,
-                      "Die Schrittweite muss größer als 0 sein, wenn das Diagramm unter 0 °C "
-                      "reicht.");
+            return Ab(f, Text("Diagramm",
+                              "Die Schrittweite muss größer als 0 sein, wenn das "
+                              "Diagramm unter 0 °C reicht."));
         }
     }
     return std::nullopt;
@@ -137,34 +144,44 @@ std::optional<Ablehnung> Pruefen(const Eingabe& e) {
                                             e.Pges};
     for (int f = 0; f < kFelder; ++f) {
         if (!std::isfinite(werte[f])) {
-            return Ab(static_cast<Feld>(f), "Die Zahl ist zu groß, um damit zu rechnen.");
+            return Ab(static_cast<Feld>(f),
+                      Text("Diagramm", "Die Zahl ist zu groß, um damit zu rechnen."));
         }
     }
     if (e.Thetamax == 0) {
-        return Ab(Feld::Thetamax, "Die obere Temperaturgrenze darf nicht 0 sein.");
+        return Ab(Feld::Thetamax,
+                  Text("Diagramm", "Die obere Temperaturgrenze darf nicht 0 sein."));
     }
-    if (e.Xmax == 0) return Ab(Feld::Xmax, "Der größte Wassergehalt darf nicht 0 sein.");
+    if (e.Xmax == 0) {
+        return Ab(Feld::Xmax, Text("Diagramm", "Der größte Wassergehalt darf nicht 0 sein."));
+    }
     for (Feld f :
          {Feld::DeltaThetagross, Feld::DeltaThetaklein, Feld::DeltaXgross, Feld::DeltaXklein}) {
-        if (werte[static_cast<int>(f)] == 0) return Ab(f, "Die Schrittweite darf nicht 0 sein.");
+        if (werte[static_cast<int>(f)] == 0) {
+            return Ab(f, Text("Diagramm", "Die Schrittweite darf nicht 0 sein."));
+        }
     }
     if (e.DeltaThetagross < 0 && e.Thetamax > 0) {
-        return Ab(Feld::DeltaThetagross,
-                  "Die Schrittweite muss größer als 0 sein, wenn ϑmax über 0 liegt.");
+        return Ab(
+            Feld::DeltaThetagross,
+            Text("Diagramm", "Die Schrittweite muss größer als 0 sein, wenn ϑmax über 0 liegt."));
     }
     if (auto ablehnung = UnterGrenzePruefen(e)) return ablehnung;
     if (e.DeltaXgross < 0 && e.Xmax > 0) {
-        return Ab(Feld::DeltaXgross,
-                  "Die Schrittweite muss größer als 0 sein, wenn Χmax über 0 liegt.");
+        return Ab(
+            Feld::DeltaXgross,
+            Text("Diagramm", "Die Schrittweite muss größer als 0 sein, wenn Χmax über 0 liegt."));
     }
     Zustand z;
     z.pS = InBar(e.Pges);
     if (!z.Siedetemperatur()) {
         const Druckbereich b = Siedebereich();
-        return Ab(Feld::Pges, "Der Gesamtdruck muss zwischen etwa " +
-                                  KurzText(Signifikant(b.unten, 3)) + " und " +
-                                  KurzText(Signifikant(b.oben, 3)) +
-                                  " hPa liegen, damit sich die Siedetemperatur bestimmen lässt.");
+        return Ab(Feld::Pges,
+                  Einsetzen(Text("Diagramm",
+                                 "Der Gesamtdruck muss zwischen etwa %1 "
+                                 "und %2 hPa liegen, damit sich die "
+                                 "Siedetemperatur bestimmen lässt."),
+                            {KurzText(Signifikant(b.unten, 3)), KurzText(Signifikant(b.oben, 3))}));
     }
     if (auto ablehnung = BeschriftungenPruefen(e)) return ablehnung;
     return LinienPruefen(e);

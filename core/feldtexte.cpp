@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
-
-namespace {
-
-constexpr std::array<const char*, kFelder + 1> kFeldnamen{"ϑmax",    "Δϑ fett", "Δϑ dünn", "Χmax",
-                                                          "ΔΧ fett", "ΔΧ dünn", "Pgesamt", "ϑu"};
-
-}  // namespace
 
 std::string KurzeZahl(double v) {
     std::array<char, 32> puffer{};
@@ -27,12 +21,12 @@ std::string KurzeZahl(double v) {
 }
 
 std::string UntereGrenzeBereich() {
-    return "Die untere Grenze muss zwischen " + KurzeZahl(kThetaUntenMin) + " und " +
-           KurzeZahl(kThetaUntenMax) + " °C liegen.";
+    return Einsetzen(Text("Kern", "Die untere Grenze muss zwischen %1 und %2 °C liegen."),
+                     {KurzeZahl(kThetaUntenMin), KurzeZahl(kThetaUntenMax)});
 }
 
 std::string KeineZahlText(std::string_view feldname, std::string_view text) {
-    return std::string(feldname) + ": „" + std::string(text) + "“ ist keine Zahl.";
+    return Einsetzen(Text("Kern", "%1: „%2“ ist keine Zahl."), {feldname, text});
 }
 
 namespace {
@@ -75,14 +69,33 @@ std::optional<Ablehnung> OhneZahl(const Feldtexte& texte) {
 Ergebnis<double> ThetaUntenLesen(std::string_view text) {
     const auto wert = GanzeZahl(text);
     if (!wert) return Ergebnis<double>::Fehler(KeineZahlText(Feldname(Feld::ThetaUnten), text));
-    const std::string name = std::string(Feldname(Feld::ThetaUnten)) + ": ";
     if (*wert < kThetaUntenMin || *wert > kThetaUntenMax) {
-        return Ergebnis<double>::Fehler(name + UntereGrenzeBereich());
+        return Ergebnis<double>::Fehler(Feldname(Feld::ThetaUnten) + ": " + UntereGrenzeBereich());
     }
     return *wert == 0 ? 0.0 : *wert;  // -0 is 0
 }
 
-const char* Feldname(Feld feld) { return kFeldnamen[static_cast<int>(feld)]; }
+std::string Feldname(Feld feld) {
+    switch (feld) {
+        case Feld::Thetamax:
+            return "ϑmax";
+        case Feld::DeltaThetagross:
+            return Text("Kern", "Δϑ fett");
+        case Feld::DeltaThetaklein:
+            return Text("Kern", "Δϑ dünn");
+        case Feld::Xmax:
+            return "Χmax";
+        case Feld::DeltaXgross:
+            return Text("Kern", "ΔΧ fett");
+        case Feld::DeltaXklein:
+            return Text("Kern", "ΔΧ dünn");
+        case Feld::Pges:
+            return Text("Kern", "Pgesamt");
+        case Feld::ThetaUnten:
+            return "ϑu";
+    }
+    return {};
+}
 
 Feldtexte FeldtexteTrennen(std::string_view zeile) {
     Feldtexte texte;

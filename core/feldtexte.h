@@ -27,8 +27,8 @@ enum class Feld {
 inline constexpr int kFelder = 7;  // the dialog's fields, Thetamax to Pges
 using Feldtexte = std::array<std::string, kFelder>;
 
-// The name of a field as the dialog shows it, e.g. "Δϑ fett".
-const char* Feldname(Feld feld);
+// The name of a field as the dialog shows it, e.g. "Δϑ fett", in the program's language.
+std::string Feldname(Feld feld);
 
 // The seven texts of one line in which they stand in tab order, separated by TAB;
 // missing ones are empty, extra ones are ignored.

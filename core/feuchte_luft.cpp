@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/einheiten.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -87,8 +88,9 @@ double NormdruckInHoehe(double H) { return 1013.25 * std::pow(1 - 0.0065 * H / 2
 
 std::optional<std::string> Hoehenbereichsfehler(double H) {
     if (H >= kHoeheUnten && H <= kHoeheOben) return std::nullopt;
-    return "Die Höhe muss zwischen " + GruppiertText(kHoeheUnten) + " m und " +
-           GruppiertText(kHoeheOben) + " m über dem Meeresspiegel liegen.";
+    return Einsetzen(
+        Text("Kern", "Die Höhe muss zwischen %1 m und %2 m über dem Meeresspiegel liegen."),
+        {GruppiertText(kHoeheUnten), GruppiertText(kHoeheOben)});
 }
 
 void Zustand::Saettigungsdruck() { pS = lumora::Saettigungsdruck(theta); }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/einheiten.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -19,7 +20,7 @@ const Groesse kGroessen[] = {
     {"epsilon", "ε", "kJ/kg"}, {"dx", "Δx", "g/kg", kGrammJeKilogramm}, {"massenstrom", "ṁ", "kg/h"},
     {"volumenstrom", "V̇", "m³/h"}, {"massenstroeme", "ṁ", "kg/h"},
     {"massenstrom1", "ṁ1", "kg/h"}, {"massenstrom2", "ṁ2", "kg/h"},
-    {"aussenluftanteil", "Außenluft", "%"}, {"rueckwaermzahl", "Φ", ""},
+    {"aussenluftanteil", vorgemerkt::Text("Kern", "Außenluft"), "%"}, {"rueckwaermzahl", "Φ", ""},
     {"feuchterueckgewinnung", "Ψ", ""}, {"massenstrom_abluft", "ṁABL", "kg/h"},
 };
 // clang-format on
@@ -50,6 +51,10 @@ std::optional<double> WertVon(const Zustandswerte& z, std::string_view schluesse
     return std::nullopt;
 }
 
+std::string Symbol(std::string_view schluessel) {
+    return Text("Kern", GroesseZu(schluessel).symbol);
+}
+
 std::string Wertangabe(double v, std::string_view schluessel) {
     const Groesse& g = GroesseZu(schluessel);
     return MitEinheit(v * g.faktor, g.einheit);
@@ -57,18 +62,18 @@ std::string Wertangabe(double v, std::string_view schluessel) {
 
 std::string BereichText(const Wertebereich& b, std::string_view schluessel) {
     const Groesse& g = GroesseZu(schluessel);
-    return BereichText(b, g.symbol, g.einheit, g.faktor);
+    return BereichText(b, Symbol(schluessel), g.einheit, g.faktor);
 }
 
 std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
                                           std::string_view schluessel) {
     const Groesse& g = GroesseZu(schluessel);
-    return Bereichsfehler(subjekt, v, b, g.symbol, g.einheit, g.faktor);
+    return Bereichsfehler(subjekt, v, b, Symbol(schluessel), g.einheit, g.faktor);
 }
 
 std::optional<std::string> NichtEndlich(std::string_view name, double wert) {
     if (std::isfinite(wert)) return std::nullopt;
-    return std::string(name) + " ist keine endliche Zahl.";
+    return KeineEndlicheZahl(name);
 }
 
 std::optional<std::string> Wertfehler(std::string_view name, double wert, const Wertebereich& b,

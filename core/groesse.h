@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "core/wertebereich.h"
 #include "core/zustandswerte.h"
@@ -23,6 +25,10 @@ struct Groesse {
 // The quantity of a key; one with an empty key and the symbol "?" for a key this version does
 // not know.
 const Groesse& GroesseZu(std::string_view schluessel);
+
+// The symbol of the key's quantity in the program's language: most are letters, but the
+// outdoor air share's is a word.
+std::string Symbol(std::string_view schluessel);
 
 // A value under the key in the file's units, from the code's, and back.
 double InDatei(std::string_view schluessel, double wert);
@@ -48,5 +54,21 @@ std::optional<std::string> NichtEndlich(std::string_view name, double wert);
 // The message names it as "Die Temperatur -120 °C" or, with `gleichung`, "φ = 120 %".
 std::optional<std::string> Wertfehler(std::string_view name, double wert, const Wertebereich& b,
                                       std::string_view schluessel, bool gleichung = false);
+
+// NichtEndlich and Wertfehler with a name that `name()` makes only for a refusal, so that a
+// translated subject costs nothing for the many values that pass.
+template <class Name>
+requires std::is_invocable_r_v<std::string, const Name&> std::optional<std::string> NichtEndlich(
+    const Name& name, double wert) {
+    if (std::isfinite(wert)) return std::nullopt;
+    return NichtEndlich(std::string_view(name()), wert);
+}
+template <class Name>
+requires std::is_invocable_r_v<std::string, const Name&> std::optional<std::string> Wertfehler(
+    const Name& name, double wert, const Wertebereich& b, std::string_view schluessel,
+    bool gleichung = false) {
+    if (std::isfinite(wert) && Enthaelt(b, wert)) return std::nullopt;
+    return Wertfehler(std::string_view(name()), wert, b, schluessel, gleichung);
+}
 
 }  // namespace lumora

@@ -5,6 +5,7 @@
 
 #include "core/feuchte_luft.h"
 #include "core/groesse.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -14,27 +15,42 @@ namespace {
 using Prozessfehler = Ergebnis<Prozesswirkung>;
 using Endpunkt = Ergebnis<Zustandswerte>;
 
+// The reason why the end state of a process cannot be computed, from the state's own.
+std::string Endzustandsfehler(const std::string& grund) {
+    return Einsetzen(Text("Kern", "Endzustand: %1"), {grund});
+}
+
+// The refusal of a target other than x or dx for a change in the direction ε.
+std::string NurXOderDx() {
+    return Text("Kern", "Eine Zustandsänderung in Richtung ε nimmt nur ein Ziel x oder dx.");
+}
+
 // The state at (h, x) as the end of a process.
 Endpunkt EndeAusHX(const Luftdruck& d, double h, double x) {
     if (!std::isfinite(x) || !std::isfinite(h)) {
-        return Endpunkt::Fehler("Der Endzustand lässt sich nicht mit endlichen Zahlen berechnen.");
+        return Endpunkt::Fehler(
+            Text("Kern", "Der Endzustand lässt sich nicht mit endlichen Zahlen berechnen."));
     }
     if (x < 0) {
-        return Endpunkt::Fehler("Der Wassergehalt am Ende " + GrammText(x) + " wäre negativ.");
+        return Endpunkt::Fehler(
+            Einsetzen(Text("Kern", "Der Wassergehalt am Ende %1 wäre negativ."), {GrammText(x)}));
     }
     auto z = ZustandAusHX(d, h, x);
-    if (!z) return Endpunkt::Fehler("Endzustand: " + z.grund());
+    if (!z) return Endpunkt::Fehler(Endzustandsfehler(z.grund()));
     return z;
 }
 
 // Water content at the end of a line from start in the direction eps [kJ/kg] whose target
 // is an x or a Δx; humidifiers (mindestensStart) may not lower x.
 Ergebnis<double> XZiel(const Prozess& p, const Zustandswerte& start, bool mindestensStart) {
-    if (auto f = NichtEndlich("Das Ziel", p.zielwert)) return Ergebnis<double>::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Das Ziel"); }, p.zielwert)) {
+        return Ergebnis<double>::Fehler(*f);
+    }
     const double x2 = p.ziel == Ziel::X ? p.zielwert : start.x + p.zielwert;
     if (mindestensStart && x2 < start.x) {
-        return Ergebnis<double>::Fehler("Der Wassergehalt am Ende " + GrammText(x2) +
-                                        " liegt unter dem am Anfang " + GrammText(start.x) + ".");
+        return Ergebnis<double>::Fehler(
+            Einsetzen(Text("Kern", "Der Wassergehalt am Ende %1 liegt unter dem am Anfang %2."),
+                      {GrammText(x2), GrammText(start.x)}));
     }
     return x2;
 }
@@ -45,26 +61,29 @@ Ergebnis<double> XZiel(const Prozess& p, const Zustandswerte& start, bool mindes
 Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double eps,
                          double phiZiel) {
     using E = Ergebnis<double>;
-    if (auto f = NichtEndlich("Das Ziel φ", phiZiel)) return E::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Das Ziel φ"); }, phiZiel))
+        return E::Fehler(*f);
     if (!start.phi) {
-        return E::Fehler(
-            "Am Anfang gibt es keine relative Feuchte: er liegt über der "
-            "Siedetemperatur.");
+        return E::Fehler(Text("Kern",
+                              "Am Anfang gibt es keine relative Feuchte: er liegt über der "
+                              "Siedetemperatur."));
     }
     // Below, the target is bounded by the start's φ, which the next check names.
-    if (auto f = Bereichsfehler("Das Ziel φ = " + ProzentText(phiZiel), phiZiel,
-                                Wertebereich{std::nullopt, kPhiBereich.oben}, "phi")) {
+    const std::string ziel = Text("Kern", "Das Ziel") + " φ = " + ProzentText(phiZiel);
+    if (auto f =
+            Bereichsfehler(ziel, phiZiel, Wertebereich{std::nullopt, kPhiBereich.oben}, "phi")) {
         return E::Fehler(*f);
     }
     if (phiZiel < *start.phi) {
-        return E::Fehler("Das Ziel φ = " + ProzentText(phiZiel) +
-                         " liegt unter φ = " + ProzentText(*start.phi) + " am Anfang.");
+        return E::Fehler(Einsetzen(Text("Kern", "%1 liegt unter φ = %2 am Anfang."),
+                                   {ziel, ProzentText(*start.phi)}));
     }
     const auto phiBei = [&](double x) {
         return RelativeFeuchte(d, start.h + eps * (x - start.x), x);
     };
+    const std::string phiText = ProzentText(phiZiel);
     const std::string unerreichbar =
-        "φ = " + ProzentText(phiZiel) + " ist auf dieser Linie nicht erreichbar";
+        Einsetzen(Text("Kern", "φ = %1 ist auf dieser Linie nicht erreichbar."), {phiText});
     if (const auto phi = phiBei(start.x); phi && *phi >= phiZiel) return start.x;
 
     constexpr double kSchritt = 1e-4;  // [kg/kg]
@@ -75,10 +94,12 @@ Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double 
         const auto phi = phiBei(xOben);
         if (!phi) {
             if (UngesaettigteTemperatur(start.h + eps * (xOben - start.x), xOben) >= d.thetaSiede) {
-                return E::Fehler(unerreichbar + ": sie erreicht vorher die Siedetemperatur " +
-                                 GradText(d.thetaSiede) + ".");
+                return E::Fehler(Einsetzen(Text("Kern",
+                                                "φ = %1 ist auf dieser Linie nicht erreichbar: "
+                                                "sie erreicht vorher die Siedetemperatur %2."),
+                                           {phiText, GradText(d.thetaSiede)}));
             }
-            return E::Fehler(unerreichbar + ".");
+            return E::Fehler(unerreichbar);
         }
         if (*phi >= phiZiel) {
             const auto [x, xDarueber] = Halbiere(xUnten, xOben, [&](double xm) {
@@ -90,23 +111,23 @@ Ergebnis<double> XBeiPhi(const Luftdruck& d, const Zustandswerte& start, double 
         }
         xUnten = xOben;
     }
-    return E::Fehler(unerreichbar + ".");
+    return E::Fehler(unerreichbar);
 }
 
 // End state along the direction eps from start, for humidifiers and richtung.
 Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
                         double eps) {
-    if (auto f = NichtEndlich("Die Richtung ε", eps)) return Endpunkt::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Die Richtung ε"); }, eps))
+        return Endpunkt::Fehler(*f);
     const bool befeuchter = p.art != Prozessart::Richtung;
     Ergebnis<double> x2 = Ergebnis<double>::Fehler("");
     switch (p.ziel) {
         case Ziel::Keins:
-            return Endpunkt::Fehler(befeuchter ? "Es fehlt ein Ziel: phi, x oder dx."
-                                               : "Es fehlt ein Ziel: x oder dx.");
+            return Endpunkt::Fehler(befeuchter ? Text("Kern", "Es fehlt ein Ziel: phi, x oder dx.")
+                                               : Text("Kern", "Es fehlt ein Ziel: x oder dx."));
         case Ziel::Phi:
             if (!befeuchter) {
-                return Endpunkt::Fehler(
-                    "Eine Zustandsänderung in Richtung ε nimmt nur ein Ziel x oder dx.");
+                return Endpunkt::Fehler(NurXOderDx());
             }
             x2 = XBeiPhi(d, start, eps, p.zielwert);
             break;
@@ -116,9 +137,9 @@ Endpunkt EndeInRichtung(const Luftdruck& d, const Prozess& p, const Zustandswert
             break;
         case Ziel::Oberflaeche:
         case Ziel::Theta:
-            return Endpunkt::Fehler(befeuchter ? "Ein Befeuchter nimmt nur ein Ziel phi, x oder dx."
-                                               : "Eine Zustandsänderung in Richtung ε nimmt nur "
-                                                 "ein Ziel x oder dx.");
+            return Endpunkt::Fehler(
+                befeuchter ? Text("Kern", "Ein Befeuchter nimmt nur ein Ziel phi, x oder dx.")
+                           : NurXOderDx());
     }
     if (!x2) return Endpunkt::Fehler(x2.grund());
     return EndeAusHX(d, start.h + eps * (*x2 - start.x), *x2);
@@ -136,7 +157,7 @@ Ergebnis<Kuehlung> KuehleAn(const Luftdruck& d, const Zustandswerte& start, doub
     // The surface dries the air down to its own saturation content, never wets it.
     const double xO = std::min(start.x, Saettigungsgehalt(d, thetaO).value_or(start.x));
     const auto o = ZustandAusThetaX(d, thetaO, xO);
-    if (!o) return E::Fehler("Oberflächenpunkt: " + o.grund());
+    if (!o) return E::Fehler(Einsetzen(Text("Kern", "Oberflächenpunkt: %1"), {o.grund()}));
     // The bypass-factor model of a coil: the share BF of the air passes it untouched, the rest
     // leaves it at the surface state O, and the two mix, so the end lies on the straight line
     // from O to the start at BF of the way: h2 = hO + BF (h1 - hO), x2 = xO + BF (x1 - xO).
@@ -157,38 +178,50 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
     using E = Ergebnis<double>;
     const bool temperatur = p.ziel == Ziel::Theta;
     const char* schluessel = temperatur ? "theta" : "x";
-    // "Ziel ϑ = 12 °C", after "Das" or "Für das".
-    const std::string ziel = std::string("Ziel ") + GroesseZu(schluessel).symbol + " = " +
-                             Wertangabe(p.zielwert, schluessel);
-    if (auto f = NichtEndlich("Das Ziel", p.zielwert)) return E::Fehler(*f);
+    // The target as the messages name it after "Ziel": "ϑ = 12 °C".
+    const std::string ziel = Symbol(schluessel) + " = " + Wertangabe(p.zielwert, schluessel);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Das Ziel"); }, p.zielwert))
+        return E::Fehler(*f);
     if (temperatur && p.zielwert > start.theta) {
-        return E::Fehler("Das " + ziel + " liegt über der Eintrittstemperatur " +
-                         GradText(start.theta) + ": ein Kühler kann die Luft nicht erwärmen.");
+        return E::Fehler(Einsetzen(Text("Kern",
+                                        "Das Ziel %1 liegt über der Eintrittstemperatur "
+                                        "%2: ein Kühler kann die Luft nicht erwärmen."),
+                                   {ziel, GradText(start.theta)}));
     }
     if (!temperatur) {
-        if (auto f = Wertfehler("Das Ziel x", p.zielwert, kNichtNegativ, "x", true)) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Das Ziel x"); }, p.zielwert,
+                                kNichtNegativ, "x", true)) {
             return E::Fehler(*f);
         }
         if (p.zielwert > start.x) {
-            return E::Fehler("Das " + ziel + " liegt über dem Wassergehalt am Anfang " +
-                             GrammText(start.x) + ": ein Kühler kann die Luft nicht befeuchten.");
+            return E::Fehler(Einsetzen(Text("Kern",
+                                            "Das Ziel %1 liegt über dem Wassergehalt am "
+                                            "Anfang %2: ein Kühler kann die Luft nicht "
+                                            "befeuchten."),
+                                       {ziel, GrammText(start.x)}));
         }
         if (p.zielwert == start.x) {
-            return E::Fehler("Das " + ziel +
-                             " ist der Wassergehalt am Anfang. Jede Oberfläche ab dem Taupunkt "
-                             "lässt ihn unverändert, er legt die Oberflächentemperatur also nicht "
-                             "fest: bitte „oberflaeche“ oder „theta“ angeben.");
+            return E::Fehler(
+                Einsetzen(Text("Kern",
+                               "Das Ziel %1 ist der Wassergehalt am Anfang. Jede Oberfläche ab dem "
+                               "Taupunkt lässt ihn unverändert, er legt die Oberflächentemperatur "
+                               "also nicht fest: bitte „oberflaeche“ oder „theta“ angeben."),
+                          {ziel}));
         }
         // Even the coldest surface (xO = 0) leaves the bypassed share's water.
         if (p.zielwert < p.bypass * start.x) {
-            return E::Fehler("Das " + ziel + " ist nicht erreichbar: mit dem Bypassfaktor BF = " +
-                             KurzText(p.bypass) + " bleiben am Ende mindestens BF·x1 = " +
-                             GrammText(p.bypass * start.x) + ".");
+            return E::Fehler(Einsetzen(Text("Kern",
+                                            "Das Ziel %1 ist nicht erreichbar: mit dem "
+                                            "Bypassfaktor BF = %2 bleiben am Ende "
+                                            "mindestens BF·x1 = %3."),
+                                       {ziel, KurzText(p.bypass), GrammText(p.bypass * start.x)}));
         }
     }
-    const std::string vereist = " müsste die Oberfläche unter 0 °C liegen, wo sie vereist";
     if (start.theta < 0) {
-        return E::Fehler("Bei der Eintrittstemperatur " + GradText(start.theta) + vereist + ".");
+        return E::Fehler(Einsetzen(Text("Kern",
+                                        "Bei der Eintrittstemperatur %1 müsste die "
+                                        "Oberfläche unter 0 °C liegen, wo sie vereist."),
+                                   {GradText(start.theta)}));
     }
     const auto wert = [&](double thetaO) -> std::optional<double> {
         const auto k = KuehleAn(d, start, thetaO, p.bypass);
@@ -197,17 +230,22 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
     };
     if (const auto kalt = wert(0); kalt && *kalt >= p.zielwert) {
         if (*kalt == p.zielwert) return 0.0;
-        return E::Fehler("Für das " + ziel + vereist + ": mit 0 °C käme die Luft nur auf " +
-                         GroesseZu(schluessel).symbol + " = " + Wertangabe(*kalt, schluessel) +
-                         ".");
+        return E::Fehler(
+            Einsetzen(Text("Kern",
+                           "Für das Ziel %1 müsste die Oberfläche unter 0 °C liegen, wo sie "
+                           "vereist: mit 0 °C käme die Luft nur auf %2 = %3."),
+                      {ziel, Symbol(schluessel), Wertangabe(*kalt, schluessel)}));
     }
     // At ϑO = ϑ1 the end is the start again, recomputed from its h and x, which may round its
     // ϑ a little below ϑ1: a target within the searches' tolerance of it is met there.
     const double toleranz = temperatur ? 1e-9 : 1e-12;  // [K], [kg/kg]
     if (const auto warm = wert(start.theta); !warm || *warm < p.zielwert) {
         if (warm && *warm >= p.zielwert - toleranz) return start.theta;
-        return E::Fehler("Das " + ziel + " ist mit keiner Oberfläche zwischen 0 °C und " +
-                         GradText(start.theta) + " erreichbar.");
+        return E::Fehler(
+            Einsetzen(Text("Kern",
+                           "Das Ziel %1 ist mit keiner Oberfläche zwischen 0 °C und %2 "
+                           "erreichbar."),
+                      {ziel, GradText(start.theta)}));
     }
     // An end that cannot be computed counts as above the target, so that the search stays
     // where ends exist; the end at the result is computed again and names its reason.
@@ -221,18 +259,21 @@ Ergebnis<double> OberflaecheFuer(const Luftdruck& d, const Prozess& p, const Zus
 
 Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
     using E = Ergebnis<Kuehlung>;
-    if (auto f = Wertfehler("Der Bypassfaktor", p.bypass, kBypassBereich, "bypass")) {
+    if (auto f = Wertfehler([] { return Text("Kern", "Der Bypassfaktor"); }, p.bypass,
+                            kBypassBereich, "bypass")) {
         return E::Fehler(*f);
     }
     switch (p.ziel) {
         case Ziel::Oberflaeche:
-            if (auto f = NichtEndlich("Die Oberflächentemperatur", p.zielwert)) {
+            if (auto f = NichtEndlich([] { return Text("Kern", "Die Oberflächentemperatur"); },
+                                      p.zielwert)) {
                 return E::Fehler(*f);
             }
             if (p.zielwert > start.theta) {
-                return E::Fehler("Die Oberflächentemperatur " + GradText(p.zielwert) +
-                                 " liegt über der Eintrittstemperatur " + GradText(start.theta) +
-                                 ".");
+                return E::Fehler(Einsetzen(Text("Kern",
+                                                "Die Oberflächentemperatur %1 liegt über "
+                                                "der Eintrittstemperatur %2."),
+                                           {GradText(p.zielwert), GradText(start.theta)}));
             }
             return KuehleAn(d, start, p.zielwert, p.bypass);
         case Ziel::Theta:
@@ -247,8 +288,9 @@ Ergebnis<Kuehlung> Kuehle(const Luftdruck& d, const Prozess& p, const Zustandswe
             break;
     }
     return E::Fehler(
-        "Ein Kühler braucht genau eins: die Oberflächentemperatur „oberflaeche“, die Endtemperatur "
-        "„theta“ oder den Wassergehalt am Ende „x“.");
+        Text("Kern",
+             "Ein Kühler braucht genau eins: die Oberflächentemperatur „oberflaeche“, die "
+             "Endtemperatur „theta“ oder den Wassergehalt am Ende „x“."));
 }
 
 Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
@@ -257,15 +299,16 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
     double m2 = p.massenstroeme[1];
     if (const auto anteil = p.aussenluftanteil) {
         // A share weighs the streams as flows of anteil and 100 - anteil would.
-        if (auto f = Wertfehler("Der Außenluftanteil", *anteil, kAussenluftBereich,
-                                "aussenluftanteil")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Außenluftanteil"); }, *anteil,
+                                kAussenluftBereich, "aussenluftanteil")) {
             return Endpunkt::Fehler(*f);
         }
         m1 = *anteil;
         m2 = 100 - *anteil;
     } else {
         for (double m : p.massenstroeme) {
-            if (auto f = Wertfehler("Der Massenstrom", m, kPositiv, "massenstrom")) {
+            if (auto f = Wertfehler([] { return Text("Kern", "Der Massenstrom"); }, m, kPositiv,
+                                    "massenstrom")) {
                 return Endpunkt::Fehler(*f);
             }
         }
@@ -276,18 +319,19 @@ Endpunkt Mische(const Luftdruck& d, const Prozess& p, const Zustandswerte& a,
 
 Endpunkt GewinneZurueck(const Luftdruck& d, const Prozess& p, const Zustandswerte& aussen,
                         const Zustandswerte& fort) {
-    if (auto f = Wertfehler("Die Rückwärmzahl", p.rueckwaermzahl, kRueckgewinnungsBereich,
-                            "rueckwaermzahl")) {
+    if (auto f = Wertfehler([] { return Text("Kern", "Die Rückwärmzahl"); }, p.rueckwaermzahl,
+                            kRueckgewinnungsBereich, "rueckwaermzahl")) {
         return Endpunkt::Fehler(*f);
     }
-    if (auto f = Wertfehler("Die Feuchterückgewinnung", p.feuchterueckgewinnung,
-                            kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
+    if (auto f =
+            Wertfehler([] { return Text("Kern", "Die Feuchterückgewinnung"); },
+                       p.feuchterueckgewinnung, kRueckgewinnungsBereich, "feuchterueckgewinnung")) {
         return Endpunkt::Fehler(*f);
     }
     const double theta = aussen.theta + p.rueckwaermzahl * (fort.theta - aussen.theta);
     const double x = aussen.x + p.feuchterueckgewinnung * (fort.x - aussen.x);
     auto z = ZustandAusThetaX(d, theta, x);
-    if (!z) return Endpunkt::Fehler("Endzustand: " + z.grund());
+    if (!z) return Endpunkt::Fehler(Endzustandsfehler(z.grund()));
     return z;
 }
 
@@ -304,22 +348,24 @@ Ergebnis<Fortluft> FortluftNach(const Prozess& p, const Zustandswerte& aussen,
     using E = Ergebnis<Fortluft>;
     double verhaeltnis = 1;  // ṁAUL / ṁABL; equal streams without an exhaust flow
     if (p.massenstromAbluft) {
-        if (auto f = Wertfehler("Der Massenstrom der Abluft", *p.massenstromAbluft, kPositiv,
-                                "massenstrom_abluft")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Massenstrom der Abluft"); },
+                                *p.massenstromAbluft, kPositiv, "massenstrom_abluft")) {
             return E::Fehler(*f);
         }
         if (!w.massenstrom) {
-            return E::Fehler(
-                "Zum Massenstrom der Abluft „massenstrom_abluft“ fehlt der der Außenluft: "
-                "„massenstrom“ oder „volumenstrom“.");
+            return E::Fehler(Text("Kern",
+                                  "Zum Massenstrom der Abluft „massenstrom_abluft“ fehlt der der "
+                                  "Außenluft: „massenstrom“ oder „volumenstrom“."));
         }
         verhaeltnis = *w.massenstrom / *p.massenstromAbluft;
         // The exhaust's own temperature ratio is about Φ ṁAUL / ṁABL; above 1 it would leave
         // colder than the outdoor air enters, which no exchanger does.
         if (p.rueckwaermzahl * verhaeltnis > 1) {
-            return E::Fehler("Die Abluft müsste kälter werden als die Außenluft: Φ·ṁ/ṁABL = " +
-                             KurzText(p.rueckwaermzahl * verhaeltnis) +
-                             " liegt über 1; der Massenstrom der Abluft ist zu klein.");
+            return E::Fehler(
+                Einsetzen(Text("Kern",
+                               "Die Abluft müsste kälter werden als die Außenluft: Φ·ṁ/ṁABL = %1 "
+                               "liegt über 1; der Massenstrom der Abluft ist zu klein."),
+                          {KurzText(p.rueckwaermzahl * verhaeltnis)}));
         }
     }
     const auto& s = kStoffwerte;
@@ -327,22 +373,26 @@ Ergebnis<Fortluft> FortluftNach(const Prozess& p, const Zustandswerte& aussen,
     f.theta = abluft.theta -
               verhaeltnis * (s.cpL + aussen.x * s.cpD) / (s.cpL + abluft.x * s.cpD) * w.dtheta;
     if (!std::isfinite(f.theta)) {
-        return E::Fehler("Die Fortlufttemperatur lässt sich nicht mit endlichen Zahlen berechnen.");
+        return E::Fehler(Text(
+            "Kern", "Die Fortlufttemperatur lässt sich nicht mit endlichen Zahlen berechnen."));
     }
     // Water leaves the exhaust where it cools below its dew point; below 0 °C it leaves as
     // ice, below the frost point where the vapour is thin, or as condensate that freezes.
     const auto tau = TaupunktOderReifpunkt(abluft.pD);
     if (!tau || !(f.theta < *tau)) return f;
-    const std::string wie = ": die Fortluft kühlt auf " + GradText(f.theta) + " ab, unter ";
+    std::string warnung;
     if (f.theta >= 0) {
-        f.warnung = "Kondensat" + wie + "ihren Taupunkt " + GradText(*tau) + ".";
+        warnung = Text("Kern", "Kondensat: die Fortluft kühlt auf %1 ab, unter ihren Taupunkt %2.");
     } else if (IstReifpunkt(abluft.pD)) {
-        f.warnung =
-            "Vereisungsgefahr" + wie + "0 °C und unter ihren Reifpunkt " + GradText(*tau) + ".";
+        warnung = Text("Kern",
+                       "Vereisungsgefahr: die Fortluft kühlt auf %1 ab, unter 0 °C und "
+                       "unter ihren Reifpunkt %2.");
     } else {
-        f.warnung = "Kondensat und Vereisungsgefahr" + wie + "ihren Taupunkt " + GradText(*tau) +
-                    " und unter 0 °C.";
+        warnung = Text("Kern",
+                       "Kondensat und Vereisungsgefahr: die Fortluft kühlt auf %1 ab, unter "
+                       "ihren Taupunkt %2 und unter 0 °C.");
     }
+    f.warnung = Einsetzen(warnung, {GradText(f.theta), GradText(*tau)});
     return f;
 }
 
@@ -362,6 +412,8 @@ const Prozessname& NameVon(Prozessart art) {
     return kProzessnamen[0];
 }
 
+std::string Anzeigename(Prozessart art) { return Text("Kern", NameVon(art).anzeige.data()); }
+
 bool HatZweitenZustand(Prozessart art) {
     return art == Prozessart::Mischen || art == Prozessart::Waermerueckgewinnung;
 }
@@ -378,11 +430,12 @@ double MassenstromBei(double volumenstrom, const Zustandswerte& z) {
 namespace {
 
 Endpunkt Heize(const Luftdruck& d, const Prozess& p, const Zustandswerte& start) {
-    if (auto f = NichtEndlich("Die Endtemperatur", p.theta)) return Endpunkt::Fehler(*f);
+    if (auto f = NichtEndlich([] { return Text("Kern", "Die Endtemperatur"); }, p.theta))
+        return Endpunkt::Fehler(*f);
     if (p.theta < start.theta) {
-        return Endpunkt::Fehler("Die Endtemperatur " + GradText(p.theta) +
-                                " liegt unter der Anfangstemperatur " + GradText(start.theta) +
-                                ".");
+        return Endpunkt::Fehler(
+            Einsetzen(Text("Kern", "Die Endtemperatur %1 liegt unter der Anfangstemperatur %2."),
+                      {GradText(p.theta), GradText(start.theta)}));
     }
     return ZustandAusThetaX(d, p.theta, start.x);
 }
@@ -401,11 +454,15 @@ Endpunkt Ende(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
             return k->ende;
         }
         case Prozessart::BefeuchtenWasser:
-            if (auto f = NichtEndlich("Die Wassertemperatur", p.wasser))
+            if (auto f =
+                    NichtEndlich([] { return Text("Kern", "Die Wassertemperatur"); }, p.wasser))
                 return Endpunkt::Fehler(*f);
             return EndeInRichtung(d, p, start, kStoffwerte.cW * p.wasser);
         case Prozessart::BefeuchtenDampf:
-            if (auto f = NichtEndlich("Die Dampftemperatur", p.dampf)) return Endpunkt::Fehler(*f);
+            if (auto f =
+                    NichtEndlich([] { return Text("Kern", "Die Dampftemperatur"); }, p.dampf)) {
+                return Endpunkt::Fehler(*f);
+            }
             return EndeInRichtung(d, p, start, kStoffwerte.r0 + kStoffwerte.cpD * p.dampf);
         case Prozessart::Richtung:
             return EndeInRichtung(d, p, start, p.epsilon);
@@ -422,18 +479,21 @@ Endpunkt Ende(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
 std::optional<std::string> Stroeme(const Prozess& p, const Zustandswerte& start,
                                    Prozesswirkung& r) {
     if (p.massenstrom && p.volumenstrom) {
-        return "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.";
+        return Text("Kern",
+                    "Massenstrom und Volumenstrom sind beide angegeben; es darf nur einer sein.");
     }
     if (p.art == Prozessart::Mischen) {
         if (!p.aussenluftanteil) r.massenstrom = p.massenstroeme[0] + p.massenstroeme[1];
     } else if (p.volumenstrom) {
-        if (auto f = Wertfehler("Der Volumenstrom", *p.volumenstrom, kPositiv, "volumenstrom")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Volumenstrom"); }, *p.volumenstrom,
+                                kPositiv, "volumenstrom")) {
             return f;
         }
         r.volumenstrom = *p.volumenstrom;
         r.massenstrom = MassenstromBei(*p.volumenstrom, start);
     } else if (p.massenstrom) {
-        if (auto f = Wertfehler("Der Massenstrom", *p.massenstrom, kPositiv, "massenstrom")) {
+        if (auto f = Wertfehler([] { return Text("Kern", "Der Massenstrom"); }, *p.massenstrom,
+                                kPositiv, "massenstrom")) {
             return f;
         }
         r.massenstrom = *p.massenstrom;
@@ -447,8 +507,8 @@ std::optional<std::string> Stroeme(const Prozess& p, const Zustandswerte& start,
 Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zustandswerte& start,
                                 const Zustandswerte* zweiter) {
     if (HatZweitenZustand(p.art) && !zweiter) {
-        return Prozessfehler::Fehler(std::string(NameVon(p.art).anzeige) +
-                                     " braucht einen zweiten Zustand.");
+        return Prozessfehler::Fehler(
+            Einsetzen(Text("Kern", "%1 braucht einen zweiten Zustand."), {Anzeigename(p.art)}));
     }
     Prozesswirkung r;
     const Endpunkt ende = Ende(d, p, start, zweiter, r);
@@ -468,13 +528,14 @@ Ergebnis<Prozesswirkung> Rechne(const Luftdruck& d, const Prozess& p, const Zust
         r.leistung = *r.massenstrom * r.dh / 3600;
         r.wasser = *r.massenstrom * r.dx;
         if (!std::isfinite(*r.leistung) || !std::isfinite(*r.wasser)) {
-            return Prozessfehler::Fehler(
-                "Leistung oder Wasserstrom lassen sich nicht mit endlichen Zahlen berechnen.");
+            return Prozessfehler::Fehler(Text(
+                "Kern",
+                "Leistung oder Wasserstrom lassen sich nicht mit endlichen Zahlen berechnen."));
         }
     }
     if (!std::isfinite(r.dtheta) || !std::isfinite(r.dx) || !std::isfinite(r.dh)) {
         return Prozessfehler::Fehler(
-            "Die Änderungen lassen sich nicht mit endlichen Zahlen berechnen.");
+            Text("Kern", "Die Änderungen lassen sich nicht mit endlichen Zahlen berechnen."));
     }
     return r;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text.h"
 #include "core/wertebereich.h"
 #include "core/zustandswerte.h"
 
@@ -21,7 +22,8 @@ enum class Prozessart {
     Waermerueckgewinnung
 };
 
-// A kind's key in the project file and its name in the table of processes.
+// A kind's key in the project file and its German name in the table of processes; Anzeigename
+// gives the name in the program's language.
 struct Prozessname {
     Prozessart art;
     std::string_view schluessel;
@@ -29,19 +31,24 @@ struct Prozessname {
 };
 
 inline constexpr std::array<Prozessname, 7> kProzessnamen{{
-    {Prozessart::Heizen, "heizen", "Erwärmen"},
-    {Prozessart::Kuehlen, "kuehlen", "Kühlen"},
-    {Prozessart::BefeuchtenWasser, "befeuchten_wasser", "Befeuchten mit Wasser"},
-    {Prozessart::BefeuchtenDampf, "befeuchten_dampf", "Befeuchten mit Dampf"},
-    {Prozessart::Richtung, "richtung", "Zustandsänderung in Richtung ε"},
-    {Prozessart::Mischen, "mischen", "Mischen"},
-    {Prozessart::Waermerueckgewinnung, "waermerueckgewinnung", "Wärmerückgewinnung"},
+    {Prozessart::Heizen, "heizen", vorgemerkt::Text("Kern", "Erwärmen")},
+    {Prozessart::Kuehlen, "kuehlen", vorgemerkt::Text("Kern", "Kühlen")},
+    {Prozessart::BefeuchtenWasser, "befeuchten_wasser",
+     vorgemerkt::Text("Kern", "Befeuchten mit Wasser")},
+    {Prozessart::BefeuchtenDampf, "befeuchten_dampf",
+     vorgemerkt::Text("Kern", "Befeuchten mit Dampf")},
+    {Prozessart::Richtung, "richtung", vorgemerkt::Text("Kern", "Zustandsänderung in Richtung ε")},
+    {Prozessart::Mischen, "mischen", vorgemerkt::Text("Kern", "Mischen")},
+    {Prozessart::Waermerueckgewinnung, "waermerueckgewinnung",
+     vorgemerkt::Text("Kern", "Wärmerückgewinnung")},
 }};
 
 // The kind with the file key schluessel; none for an unknown key.
 std::optional<Prozessart> ProzessartZu(std::string_view schluessel);
 // The key and table name of a kind.
 const Prozessname& NameVon(Prozessart art);
+// The name of a kind in the program's language.
+std::string Anzeigename(Prozessart art);
 // Whether a kind starts at two states: mixing, and heat recovery (outdoor air, exhaust air).
 bool HatZweitenZustand(Prozessart art);
 

@@ -26,4 +26,11 @@ std::string Text(const char* kontext, const char* quelle);
 // them: "Die Temperatur %1 liegt nicht unter %2." A placeholder without a value stays.
 std::string Einsetzen(std::string_view vorlage, std::initializer_list<std::string_view> werte);
 
+// Marks a German text of a constant table for lupdate without translating it: the table
+// keeps the German, and Text(kontext, eintrag) with the same context translates it where it
+// is shown.
+namespace vorgemerkt {
+constexpr const char* Text(const char* /*kontext*/, const char* quelle) { return quelle; }
+}  // namespace vorgemerkt
+
 }  // namespace lumora

@@ -1,5 +1,6 @@
 #include "core/wertebereich.h"
 
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -12,6 +13,10 @@ const char* Zeichen(const Grenze& g, bool unten) {
 }
 
 }  // namespace
+
+std::string KeineEndlicheZahl(std::string_view subjekt) {
+    return Einsetzen(Text("Kern", "%1 ist keine endliche Zahl."), {subjekt});
+}
 
 std::string BereichText(const Wertebereich& b, std::string_view symbol, std::string_view einheit,
                         double faktor) {
@@ -30,27 +35,31 @@ std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, co
                                           std::string_view symbol, std::string_view einheit,
                                           double faktor) {
     if (Enthaelt(b, v)) return std::nullopt;
-    std::string text(subjekt);
     if (b.unten && b.oben) {
         if (b.unten->eingeschlossen && b.oben->eingeschlossen) {
-            return text + " liegt nicht zwischen " + KurzText(b.unten->wert * faktor) + " und " +
-                   MitEinheit(b.oben->wert * faktor, einheit) + ".";
+            return Einsetzen(Text("Kern", "%1 liegt nicht zwischen %2 und %3."),
+                             {subjekt, KurzText(b.unten->wert * faktor),
+                              MitEinheit(b.oben->wert * faktor, einheit)});
         }
-        return text + " liegt nicht in " + BereichText(b, symbol, einheit, faktor) + ".";
+        return Einsetzen(Text("Kern", "%1 liegt nicht in %2."),
+                         {subjekt, BereichText(b, symbol, einheit, faktor)});
     }
     if (b.unten) {
         const Grenze& g = *b.unten;
-        if (!g.eingeschlossen)
-            return text + " ist nicht größer als " + MitEinheit(g.wert * faktor, einheit) + ".";
-        if (g.wert == 0) return text + " ist negativ.";
-        return text + " liegt unter " + MitEinheit(g.wert * faktor, einheit) + ".";
+        const std::string grenze = MitEinheit(g.wert * faktor, einheit);
+        if (!g.eingeschlossen) {
+            return Einsetzen(Text("Kern", "%1 ist nicht größer als %2."), {subjekt, grenze});
+        }
+        if (g.wert == 0) return Einsetzen(Text("Kern", "%1 ist negativ."), {subjekt});
+        return Einsetzen(Text("Kern", "%1 liegt unter %2."), {subjekt, grenze});
     }
     if (b.oben) {
         const Grenze& g = *b.oben;
-        return text + (g.eingeschlossen ? " ist größer als " : " ist nicht kleiner als ") +
-               MitEinheit(g.wert * faktor, einheit) + ".";
+        return Einsetzen(g.eingeschlossen ? Text("Kern", "%1 ist größer als %2.")
+                                          : Text("Kern", "%1 ist nicht kleiner als %2."),
+                         {subjekt, MitEinheit(g.wert * faktor, einheit)});
     }
-    return text + " ist keine endliche Zahl.";
+    return KeineEndlicheZahl(subjekt);
 }
 
 }  // namespace lumora

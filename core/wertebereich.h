@@ -49,11 +49,15 @@ constexpr bool Enthaelt(const Wertebereich& b, double v) {
 std::string BereichText(const Wertebereich& b, std::string_view symbol, std::string_view einheit,
                         double faktor = 1);
 
-// The German reason why a value lies outside b, after the subject that names it with its
+// The reason why a value lies outside b, after the subject that names it with its
 // value, "Der Bypassfaktor 1": "… liegt nicht in 0 ≤ BF < 1.", "… liegt nicht zwischen 0
 // und 1.", "… ist nicht größer als 0 kg/h.", "… ist negativ."; none inside.
 std::optional<std::string> Bereichsfehler(std::string_view subjekt, double v, const Wertebereich& b,
                                           std::string_view symbol, std::string_view einheit,
                                           double faktor = 1);
+
+// "Die Temperatur ist keine endliche Zahl.": the reason against a value of the subject that is
+// not a finite number.
+std::string KeineEndlicheZahl(std::string_view subjekt);
 
 }  // namespace lumora

@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/text.h"
+
 namespace lumora {
 
 namespace {
@@ -185,7 +187,7 @@ std::string KuerzesterText(double v, std::string_view dezimaltrenner) {
 }
 
 std::string KurzText(double v) {
-    if (!std::isfinite(v)) return "nicht endlich";
+    if (!std::isfinite(v)) return Text("Kern", "nicht endlich");
     std::array<char, 64> puffer{};
     const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
                                         std::chars_format::general, 6);

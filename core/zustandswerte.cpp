@@ -6,6 +6,7 @@
 #include "core/einheiten.h"
 #include "core/feuchte_luft.h"
 #include "core/groesse.h"
+#include "core/text.h"
 #include "core/zahlen.h"
 
 namespace lumora {
@@ -19,9 +20,19 @@ using Zustandsergebnis = Ergebnis<Zustandswerte>;
 std::string Hektopascal(double pBar) { return MitEinheit(InHpa(pBar), "hPa"); }
 
 // The reason against a temperature that no state can have, or none.
-std::optional<std::string> TemperaturFehler(const char* name, double theta,
+template <class Name>
+std::optional<std::string> TemperaturFehler(const Name& name, double theta,
                                             std::string_view schluessel = "theta") {
     return Wertfehler(name, theta, kTemperaturBereich, schluessel);
+}
+
+// The reason against a temperature of the state itself, or none.
+std::optional<std::string> TemperaturFehler(double theta) {
+    return TemperaturFehler([] { return Text("Kern", "Die Temperatur"); }, theta);
+}
+
+std::optional<std::string> WassergehaltFehler(double x, const Wertebereich& b) {
+    return Wertfehler([] { return Text("Kern", "Der Wassergehalt"); }, x, b, "x");
 }
 
 // Enthalpy [kJ/kg] on the fog isotherm of t [°C], extended to the water content x [kg/kg]:
@@ -87,8 +98,9 @@ std::optional<double> IsothermeDurch(const Luftdruck& d, double x, double h, dou
     return IsothermeZwischen(d, x, h, kTiefsteTemperatur, 0, true);
 }
 
-constexpr const char* kNichtEndlich =
-    "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.";
+std::string NichtEndlicherZustand() {
+    return Text("Kern", "Der Zustand lässt sich nicht mit endlichen Zahlen berechnen.");
+}
 
 Zustandsergebnis Endlich(const Zustandswerte& z) {
     const bool endlich =
@@ -96,7 +108,7 @@ Zustandsergebnis Endlich(const Zustandswerte& z) {
         std::isfinite(z.rho) && std::isfinite(z.v) && std::isfinite(z.wasser) &&
         std::isfinite(z.eis) && std::isfinite(z.phi.value_or(0)) &&
         std::isfinite(z.taupunkt.value_or(0)) && std::isfinite(z.kuehlgrenze.value_or(0));
-    if (!endlich) return Zustandsergebnis::Fehler(kNichtEndlich);
+    if (!endlich) return Zustandsergebnis::Fehler(NichtEndlicherZustand());
     return z;
 }
 
@@ -104,8 +116,8 @@ Zustandsergebnis Endlich(const Zustandswerte& z) {
 // humidity, a dew point, a wet-bulb temperature), nebelMoeglich is false, so that the last
 // bit of rounding cannot turn it into fog.
 Zustandsergebnis Aufbau(const Luftdruck& d, double theta, double x, bool nebelMoeglich) {
-    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = Wertfehler("Der Wassergehalt", x, kNichtNegativ, "x")) {
+    if (auto f = TemperaturFehler(theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = WassergehaltFehler(x, kNichtNegativ)) {
         return Zustandsergebnis::Fehler(*f);
     }
 
@@ -163,55 +175,60 @@ Zustandsergebnis Eingegeben(const Luftdruck& d, double theta, double x,
 }
 
 Zustandsergebnis AusThetaPhi(const Luftdruck& d, double theta, double phi) {
-    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = TemperaturFehler(theta)) return Zustandsergebnis::Fehler(*f);
     if (auto f = Wertfehler("φ", phi, kPhiBereich, "phi", true)) {
         return Zustandsergebnis::Fehler(*f);
     }
     if (!(theta < d.thetaSiede)) {
-        return Zustandsergebnis::Fehler("Die Temperatur " + GradText(theta) +
-                                        " liegt nicht unter der Siedetemperatur " +
-                                        GradText(d.thetaSiede) + ".");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern", "Die Temperatur %1 liegt nicht unter der Siedetemperatur %2."),
+                      {GradText(theta), GradText(d.thetaSiede)}));
     }
     const double pD = phi / 100 * SaettigungsdruckLuft(theta);
     if (!(pD < InBar(d.Pges))) {
-        return Zustandsergebnis::Fehler("Der Dampfdruck " + Hektopascal(pD) +
-                                        " erreicht den Gesamtdruck " + MitEinheit(d.Pges, "hPa") +
-                                        ".");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern", "Der Dampfdruck %1 erreicht den Gesamtdruck %2."),
+                      {Hektopascal(pD), MitEinheit(d.Pges, "hPa")}));
     }
     return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Zustandswerte::phi, phi);
 }
 
 Zustandsergebnis AusThetaTaupunkt(const Luftdruck& d, double theta, double tau) {
-    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = TemperaturFehler("Der Taupunkt", tau, "taupunkt"))
+    if (auto f = TemperaturFehler(theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = TemperaturFehler([] { return Text("Kern", "Der Taupunkt"); }, tau, "taupunkt"))
         return Zustandsergebnis::Fehler(*f);
     if (tau > theta) {
-        return Zustandsergebnis::Fehler("Der Taupunkt " + GradText(tau) +
-                                        " liegt über der Temperatur " + GradText(theta) + ".");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern", "Der Taupunkt %1 liegt über der Temperatur %2."),
+                      {GradText(tau), GradText(theta)}));
     }
     const double pD = SaettigungsdruckLuft(tau);
     if (!(pD < InBar(d.Pges))) {
-        return Zustandsergebnis::Fehler("Beim Taupunkt " + GradText(tau) +
-                                        " erreicht der Dampfdruck den Gesamtdruck " +
-                                        MitEinheit(d.Pges, "hPa") + ".");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern", "Beim Taupunkt %1 erreicht der Dampfdruck den Gesamtdruck %2."),
+                      {GradText(tau), MitEinheit(d.Pges, "hPa")}));
     }
     return Eingegeben(d, theta, Wassergehalt(pD, d.Pges), &Zustandswerte::taupunkt, tau);
 }
 
 Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK) {
-    if (auto f = TemperaturFehler("Die Temperatur", theta)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = TemperaturFehler("Die Kühlgrenztemperatur", tK, "kuehlgrenze")) {
+    if (auto f = TemperaturFehler(theta)) return Zustandsergebnis::Fehler(*f);
+    if (auto f = TemperaturFehler([] { return Text("Kern", "Die Kühlgrenztemperatur"); }, tK,
+                                  "kuehlgrenze")) {
         return Zustandsergebnis::Fehler(*f);
     }
     if (tK > theta) {
-        return Zustandsergebnis::Fehler("Die Kühlgrenztemperatur " + GradText(tK) +
-                                        " liegt über der Temperatur " + GradText(theta) + ".");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern", "Die Kühlgrenztemperatur %1 liegt über der Temperatur %2."),
+                      {GradText(tK), GradText(theta)}));
     }
     const auto g = Gesaettigt(tK, d.Pges, d.thetaSiede, true);
     if (!g) {
-        return Zustandsergebnis::Fehler("Bei der Kühlgrenztemperatur " + GradText(tK) +
-                                        " gibt es keine gesättigte Luft (Siedetemperatur " +
-                                        GradText(d.thetaSiede) + ").");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern",
+                           "Bei der Kühlgrenztemperatur %1 gibt es keine gesättigte Luft "
+                           "(Siedetemperatur %2)."),
+                      {GradText(tK), GradText(d.thetaSiede)}));
     }
     // The fog isotherm of tK, hS + (x - xS) cW tK (over ice hS + (x - xS) (cE tK - rE)),
     // meets the isotherm theta of unsaturated air.
@@ -225,15 +242,17 @@ Zustandsergebnis AusThetaKuehlgrenze(const Luftdruck& d, double theta, double tK
             (kStoffwerte.r0 + kStoffwerte.cpD * theta - kStoffwerte.cW * tK);
     }
     if (x < 0) {
-        return Zustandsergebnis::Fehler("Zur Kühlgrenztemperatur " + GradText(tK) + " gehört bei " +
-                                        GradText(theta) + " ein negativer Wassergehalt (" +
-                                        GrammText(x) + ").");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern",
+                           "Zur Kühlgrenztemperatur %1 gehört bei %2 ein negativer "
+                           "Wassergehalt (%3)."),
+                      {GradText(tK), GradText(theta), GrammText(x)}));
     }
     return Eingegeben(d, theta, x, &Zustandswerte::kuehlgrenze, tK);
 }
 
 Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
-    if (auto f = Wertfehler("Der Wassergehalt", x, kPositiv, "x")) {
+    if (auto f = WassergehaltFehler(x, kPositiv)) {
         return Zustandsergebnis::Fehler(*f);
     }
     if (auto f = Wertfehler("φ", phi, kPhiPositivBereich, "phi", true)) {
@@ -243,9 +262,11 @@ Zustandsergebnis AusXPhi(const Luftdruck& d, double x, double phi) {
     const double pS = 100 * Partialdruck(x, d.Pges) / phi;
     const auto theta = pS < InBar(d.Pges) ? TaupunktOderReifpunkt(pS) : std::nullopt;
     if (!theta || !(*theta < d.thetaSiede)) {
-        return Zustandsergebnis::Fehler("Zu x = " + GrammText(x) + " und φ = " + ProzentText(phi) +
-                                        " gehört keine Temperatur unter der Siedetemperatur " +
-                                        GradText(d.thetaSiede) + ".");
+        return Zustandsergebnis::Fehler(
+            Einsetzen(Text("Kern",
+                           "Zu x = %1 und φ = %2 gehört keine Temperatur unter der "
+                           "Siedetemperatur %3."),
+                      {GrammText(x), ProzentText(phi), GradText(d.thetaSiede)}));
     }
     return Eingegeben(d, *theta, x, &Zustandswerte::phi, phi);
 }
@@ -287,12 +308,13 @@ Zustandsergebnis ZustandAusThetaX(const Luftdruck& d, double theta, double x) {
 }
 
 Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
-    if (auto f = NichtEndlich("Die Enthalpie", h)) return Zustandsergebnis::Fehler(*f);
-    if (auto f = Wertfehler("Der Wassergehalt", x, kNichtNegativ, "x")) {
+    if (auto f = NichtEndlich([] { return Text("Kern", "Die Enthalpie"); }, h))
+        return Zustandsergebnis::Fehler(*f);
+    if (auto f = WassergehaltFehler(x, kNichtNegativ)) {
         return Zustandsergebnis::Fehler(*f);
     }
     double theta = UngesaettigteTemperatur(h, x);
-    if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(kNichtEndlich);
+    if (!std::isfinite(theta)) return Zustandsergebnis::Fehler(NichtEndlicherZustand());
     if (ImNebel(d, theta, x)) {
         // The fog isotherm through (x, h) lies between this isotherm and the dew point of x.
         const auto tTau = TaupunktOderReifpunkt(Partialdruck(x, d.Pges));
@@ -300,9 +322,10 @@ Zustandsergebnis ZustandAusHX(const Luftdruck& d, double h, double x) {
         if (!t) {
             const auto kalt = AufNebelisotherme(d, kTiefsteTemperatur, x);
             if (!kalt || *kalt > h) {
-                return Zustandsergebnis::Fehler(
-                    "Der Zustand mit h = " + KurzText(h) + " kJ/kg und x = " + GrammText(x) +
-                    " liegt im Nebel unter " + GradText(kTiefsteTemperatur) + ".");
+                return Zustandsergebnis::Fehler(Einsetzen(
+                    Text("Kern",
+                         "Der Zustand mit h = %1 kJ/kg und x = %2 liegt im Nebel unter %3."),
+                    {KurzText(h), GrammText(x), GradText(kTiefsteTemperatur)}));
             }
             // Above even the isotherm at the dew point: the state lies on the saturation
             // line, and only the last bit of rounding put x beyond the saturation content.
@@ -354,7 +377,7 @@ Zustandsergebnis ZustandAusPaar(const Luftdruck& d, Paar paar, double a, double 
         case Paar::XPhi:
             return AusXPhi(d, a, b);
     }
-    return Zustandsergebnis::Fehler("Unbekannte Art der Eingabe.");
+    return Zustandsergebnis::Fehler(Text("Kern", "Unbekannte Art der Eingabe."));
 }
 
 }  // namespace lumora

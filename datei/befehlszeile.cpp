@@ -1,15 +1,21 @@
 #include "datei/befehlszeile.h"
 
-#include <QRegularExpression>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <utility>
 
+#include "core/text.h"
 #include "core/version.h"
 
 namespace lumora {
 
 namespace {
+
+QString T(const std::string& text) { return QString::fromStdString(text); }
+
+// What stands between two quoted names in a message: "„a“, „b“".
+QString ZitatTrenner() { return T(Text("Datei", "“, „")); }
 
 void Schreiben(std::FILE* ziel, const QString& text) {
     std::fputs(text.toUtf8().constData(), ziel);
@@ -37,15 +43,30 @@ QString Aufruf(const QCommandLineOption& option) {
     return text;
 }
 
+// The option that the parser's complaint `text` names when it is the complaint `englisch`
+// ("Missing value after '%1'."), in Qt's own English or in the language installed for Qt.
+std::optional<QString> Beanstandet(const QString& text, const char* englisch) {
+    for (const QString& vorlage : {QString::fromLatin1(englisch),
+                                   QCoreApplication::translate("QCommandLineParser", englisch)}) {
+        const qsizetype stelle = vorlage.indexOf(QLatin1String("%1"));
+        if (stelle < 0) continue;
+        const QString vor = vorlage.left(stelle);
+        const QString nach = vorlage.mid(stelle + 2);
+        if (text.size() >= vor.size() + nach.size() && text.startsWith(vor) && text.endsWith(nach))
+            return text.mid(vor.size(), text.size() - vor.size() - nach.size());
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 Befehlszeile::Befehlszeile(QString programm, QString beschreibung)
     : programm_(std::move(programm)),
       beschreibung_(std::move(beschreibung)),
       hilfeOption_({QStringLiteral("h"), QStringLiteral("help")},
-                   QStringLiteral("Zeigt diese Hilfe und endet.")),
+                   T(Text("Datei", "Zeigt diese Hilfe und endet."))),
       versionOption_({QStringLiteral("v"), QStringLiteral("version")},
-                     QStringLiteral("Zeigt die Version und endet.")) {
+                     T(Text("Datei", "Zeigt die Version und endet."))) {
     // "-name" is one option, never a bundle of one-letter options: "-falsch" is refused as
     // "-falsch", and does not turn into "-f -a -l -s -c -h".
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -83,18 +104,24 @@ std::optional<int> Befehlszeile::auswerten(const QStringList& argumente) {
         const auto anzahl = static_cast<std::size_t>(positionale.size());
         const bool weitere = weitere_ && parser_.isSet(weitereMit_);
         if (anzahl > argumente_.size() && !weitere) {
-            fehler = QStringLiteral("Zu viele Argumente: „%1“.")
+            fehler = T(Text("Datei", "Zu viele Argumente: „%1“."))
                          .arg(positionale.mid(static_cast<qsizetype>(argumente_.size()))
-                                  .join(QStringLiteral("“, „")));
+                                  .join(ZitatTrenner()));
         } else {
             for (std::size_t i = anzahl; i < argumente_.size() && fehler.isEmpty(); ++i) {
-                if (argumente_[i].pflicht) fehler = argumente_[i].name + QStringLiteral(" fehlt.");
+                if (argumente_[i].pflicht) {
+                    fehler = T(Text("Datei", "%1 fehlt.")).arg(argumente_[i].name);
+                }
             }
         }
     }
     if (fehler.isEmpty()) return std::nullopt;
-    Schreiben(stderr, QStringLiteral("%1: %2\nHilfe: %1 --help\n").arg(programm_, fehler));
+    Schreiben(stderr, fehlertext(fehler));
     return 2;
+}
+
+QString Befehlszeile::fehlertext(const QString& meldung) const {
+    return T(Text("Datei", "%1: %2\nHilfe: %1 --help\n")).arg(programm_, meldung);
 }
 
 QString Befehlszeile::fehlermeldung(const QStringList& argumente) const {
@@ -102,25 +129,23 @@ QString Befehlszeile::fehlermeldung(const QStringList& argumente) const {
     if (!unbekannt.isEmpty()) {
         QStringList namen;
         for (const QString& name : unbekannt) namen << MitStrichen(name, argumente);
-        return (namen.size() == 1 ? QStringLiteral("Unbekannte Option „%1“.")
-                                  : QStringLiteral("Unbekannte Optionen „%1“."))
-            .arg(namen.join(QStringLiteral("“, „")));
+        return (namen.size() == 1 ? T(Text("Datei", "Unbekannte Option „%1“."))
+                                  : T(Text("Datei", "Unbekannte Optionen „%1“.")))
+            .arg(namen.join(ZitatTrenner()));
     }
-    // The parser names the option of its other two complaints only in its English text
-    // ("Missing value after '-o'.", "Unexpected value after '--json'.").
+    // The parser names the option of its other two complaints only in its own text ("Missing
+    // value after '-o'.", "Unexpected value after '--json'."), which Qt's translation of the
+    // program's language may have changed.
     const QString text = parser_.errorText();
-    const QRegularExpressionMatch treffer =
-        QRegularExpression(QStringLiteral("'([^']*)'")).match(text);
-    const QString option = treffer.hasMatch() ? treffer.captured(1) : QString();
-    if (text.startsWith(QLatin1String("Missing value")))
-        return QStringLiteral("Die Option „%1“ braucht einen Wert.").arg(option);
-    if (text.startsWith(QLatin1String("Unexpected value")))
-        return QStringLiteral("Die Option „%1“ nimmt keinen Wert.").arg(option);
-    return QStringLiteral("Falsche Befehlszeile (%1).").arg(text);
+    if (const auto option = Beanstandet(text, "Missing value after '%1'."))
+        return T(Text("Datei", "Die Option „%1“ braucht einen Wert.")).arg(*option);
+    if (const auto option = Beanstandet(text, "Unexpected value after '%1'."))
+        return T(Text("Datei", "Die Option „%1“ nimmt keinen Wert.")).arg(*option);
+    return T(Text("Datei", "Falsche Befehlszeile (%1).")).arg(text);
 }
 
 QString Befehlszeile::hilfe() const {
-    QString verwendung = QStringLiteral("Verwendung: ") + programm_ + QStringLiteral(" [Optionen]");
+    QString verwendung = T(Text("Datei", "Verwendung: %1 [Optionen]")).arg(programm_);
     for (const Argument& argument : argumente_) {
         verwendung += QLatin1Char(' ') +
                       (argument.pflicht ? argument.name
@@ -151,8 +176,8 @@ QString Befehlszeile::hilfe() const {
             text += QStringLiteral("  ") + links.leftJustified(breite) + QStringLiteral("  ") +
                     rechts + QLatin1Char('\n');
     };
-    abschnitt(QStringLiteral("Optionen:"), optionen);
-    abschnitt(QStringLiteral("Argumente:"), argumente);
+    abschnitt(T(Text("Datei", "Optionen:")), optionen);
+    abschnitt(T(Text("Datei", "Argumente:")), argumente);
     return text;
 }
 

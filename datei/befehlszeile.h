@@ -9,18 +9,18 @@
 
 namespace lumora {
 
-// The command line of Lumora's programs, read with QCommandLineParser but answered in
-// German: "-h/--help" and "-v/--version" on standard output, a wrong command line with a
-// German message on standard error and exit status 2. Needs no QCoreApplication, so a
+// The command line of Lumora's programs, read with QCommandLineParser but answered in the
+// program's language: "-h/--help" and "-v/--version" on standard output, a wrong command line
+// with a message on standard error and exit status 2. Needs no QCoreApplication, so a
 // program can read its command line before it opens a display.
 class Befehlszeile {
   public:
-    // `programm` is the name the help and the messages show, `beschreibung` one German
-    // sentence about what the program does.
+    // `programm` is the name the help and the messages show, `beschreibung` one sentence
+    // about what the program does.
     Befehlszeile(QString programm, QString beschreibung);
 
-    // An option of the program; its description is German. Options are shown in the order
-    // they are added, before help and version.
+    // An option of the program, with its description in the program's language. Options are shown
+    // in the order they are added, before help and version.
     void addOption(const QCommandLineOption& option);
     // A positional argument, shown in the synopsis as NAME or, when optional, [NAME]. At most
     // as many positional arguments are accepted as are added.
@@ -38,9 +38,12 @@ class Befehlszeile {
     QStringList values(const QString& option) const { return parser_.values(option); }
     QStringList positionalArguments() const { return parser_.positionalArguments(); }
 
-    // The German help text and the version line, as printed.
+    // The help text and the version line, as printed.
     QString hilfe() const;
     QString versionszeile() const;
+    // The complaint about a wrong command line as printed: the program, `meldung` and where
+    // the help is.
+    QString fehlertext(const QString& meldung) const;
 
   private:
     struct Argument {
@@ -49,7 +52,7 @@ class Befehlszeile {
         bool pflicht = false;
     };
 
-    // The German reason why the parse of `argumente` failed, from the parser's state.
+    // The reason why the parse of `argumente` failed, from the parser's state.
     QString fehlermeldung(const QStringList& argumente) const;
 
     QString programm_;

@@ -5,18 +5,27 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "core/text.h"
 #include "datei/dateifehler.h"
 
 namespace lumora {
 
+namespace {
+
+QString T(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
 QString DateiLesen(const QString& pfad, std::string& inhalt) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        return "Die Datei lässt sich nicht öffnen: " + Dateifehler(datei, Zugriff::Lesen);
+        return T(Text("Datei", "Die Datei lässt sich nicht öffnen: %1"))
+            .arg(Dateifehler(datei, Zugriff::Lesen));
     }
     const QByteArray bytes = datei.readAll();
     if (datei.error() != QFileDevice::NoError) {
-        return "Die Datei lässt sich nicht lesen: " + Dateifehler(datei, Zugriff::Lesen);
+        return T(Text("Datei", "Die Datei lässt sich nicht lesen: %1"))
+            .arg(Dateifehler(datei, Zugriff::Lesen));
     }
     inhalt.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return {};
@@ -41,13 +50,16 @@ std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad,
 QString Meldung(const Schreibfehler& f, const QString& beimSchreiben) {
     switch (f.schritt) {
         case Schreibfehler::Schritt::Anlegen:
-            return "Die Datei lässt sich nicht anlegen: " + f.grund;
+            return T(Text("Datei", "Die Datei lässt sich nicht anlegen: %1")).arg(f.grund);
         case Schreibfehler::Schritt::Schreiben:
-            return beimSchreiben + ": " + f.grund;
+            return (beimSchreiben.isEmpty()
+                        ? T(Text("Datei", "Die Datei ließ sich nicht schreiben"))
+                        : beimSchreiben) +
+                   ": " + f.grund;
         case Schreibfehler::Schritt::Speichern:
             break;
     }
-    return "Die Datei ließ sich nicht speichern: " + f.grund;
+    return T(Text("Datei", "Die Datei ließ sich nicht speichern: %1")).arg(f.grund);
 }
 
 std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::string& inhalt) {
@@ -91,7 +103,8 @@ Ergebnis<std::vector<Bewertung>> OrdnerBewerten(const Projekt& loesung, const QS
             AbgabeBewerten(*bereit, d.absoluteFilePath(), d.fileName().toStdString()));
     }
     if (bewertungen.empty()) {
-        return E::Fehler("Im Ordner „" + ordner.toStdString() + "“ liegt keine Abgabe (*.lumora).");
+        return E::Fehler(Einsetzen(Text("Datei", "Im Ordner „%1“ liegt keine Abgabe (*.lumora)."),
+                                   {ordner.toStdString()}));
     }
     return bewertungen;
 }

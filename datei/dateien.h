@@ -27,8 +27,7 @@ std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad,
 std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::string& inhalt);
 // The failure as a German message: "Die Datei lässt sich nicht anlegen: …", where a failed
 // write begins with `beimSchreiben`, "Die Datei ließ sich nicht schreiben" unless given.
-QString Meldung(const Schreibfehler& f,
-                const QString& beimSchreiben = "Die Datei ließ sich nicht schreiben");
+QString Meldung(const Schreibfehler& f, const QString& beimSchreiben = {});
 
 // The project in the file pfad, or the German reason why the file gives none: it cannot be
 // read, or it is no project.

@@ -6,7 +6,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/text.h"
+
 namespace lumora {
+
+namespace {
+
+QString T(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
 
 QString Dateifehler(const QFileDevice& datei, Zugriff zugriff) {
     const QFileInfo info(datei.fileName());
@@ -19,28 +27,28 @@ QString Dateifehler(const QFileDevice& datei, Zugriff zugriff) {
                text == QLatin1String(qtText);
     };
     if (info.isDir() || meldet(EISDIR, "Is a directory")) {
-        return QString::fromUtf8("Das ist ein Ordner, keine Datei.");
+        return T(Text("Datei", "Das ist ein Ordner, keine Datei."));
     }
     if (meldet(ENOSPC, "No space left on device")) {
-        return QString::fromUtf8("Der Datenträger ist voll.");
+        return T(Text("Datei", "Der Datenträger ist voll."));
     }
     const bool lesen = zugriff == Zugriff::Lesen;
-    if (lesen && !info.exists()) return QString::fromUtf8("Die Datei gibt es nicht.");
+    const QString fehlt = T(Text("Datei", "Die Datei gibt es nicht."));
+    if (lesen && !info.exists()) return fehlt;
     if (!lesen && !info.absoluteDir().exists()) {
-        return QString::fromUtf8("Den Ordner „%1“ gibt es nicht.")
+        return T(Text("Datei", "Den Ordner „%1“ gibt es nicht."))
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     }
     if (meldet(EACCES, "Permission denied") || meldet(EPERM, "Operation not permitted") ||
         meldet(EROFS, "Read-only file system") || (lesen && !info.isReadable()) ||
         (!lesen && info.exists() && !info.isWritable())) {
-        return QString::fromUtf8("Dafür fehlt die Berechtigung.");
+        return T(Text("Datei", "Dafür fehlt die Berechtigung."));
     }
     if (meldet(ENOENT, "No such file or directory")) {
-        return lesen ? QString::fromUtf8("Die Datei gibt es nicht.")
-                     : QString::fromUtf8("An diesem Ort lässt sich keine Datei anlegen.");
+        return lesen ? fehlt : T(Text("Datei", "An diesem Ort lässt sich keine Datei anlegen."));
     }
-    return lesen ? QString::fromUtf8("Das System meldet einen Fehler beim Lesen.")
-                 : QString::fromUtf8("Das System meldet einen Fehler beim Schreiben.");
+    return lesen ? T(Text("Datei", "Das System meldet einen Fehler beim Lesen."))
+                 : T(Text("Datei", "Das System meldet einen Fehler beim Schreiben."));
 }
 
 }  // namespace lumora

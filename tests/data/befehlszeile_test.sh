@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program's command line without a display: help and version answer on standard
 # output with status 0, a wrong command line gets a German message on standard error and
-# status 2, and none of them opens a window (without a display that would abort).
+# status 2, and none of them opens a window (without a display that would abort). German
+# comes from the "C" locale and settings of its own, whatever the caller's are.
 # Usage: befehlszeile_test.sh PROGRAMM VERSION
 set -uo pipefail
 programm="$1"
@@ -14,7 +15,8 @@ fehlschlaege=0
 # arguments|status|text on stdout (empty: no output at all)|text on stderr (empty: none)
 while IFS='|' read -r argumente status aus err; do
     # shellcheck disable=SC2086 # the arguments are split on purpose
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$programm" $argumente \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL=C.UTF-8 \
+        XDG_CONFIG_HOME="$tmp/einstellungen" timeout 20 "$programm" $argumente \
         >"$tmp/aus" 2>"$tmp/err"
     ist=$?
     fehler=""

@@ -6,6 +6,7 @@
 
 #include "bild/monatsbalken.h"
 #include "bild/projektbild.h"
+#include "core/text.h"
 #include "datei/befehlszeile.h"
 #include "datei/dateien.h"
 #include "datei/dateifehler.h"
@@ -30,6 +31,16 @@ Format FormatVon(const QString& datei) {
 
 std::ostream& operator<<(std::ostream& o, const QString& s) { return o << s.toStdString(); }
 
+QString T(const std::string& text) { return QString::fromStdString(text); }
+
+// "Die Datei „…“ kann nicht gelesen werden: …" on fehler, after the program's name.
+void Unlesbar(std::ostream& fehler, const QString& pfad, const QString& grund) {
+    fehler << kProgramm << ": "
+           << Einsetzen(Text("Export", "Die Datei „%1“ kann nicht gelesen werden: %2"),
+                        {pfad.toStdString(), grund.toStdString()})
+           << "\n";
+}
+
 // The chart drawn into an image file (.svg, .pdf, .png), as the chart window's export draws it.
 bool BildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& datei,
                    std::ostream& fehler) {
@@ -43,8 +54,10 @@ bool BildSchreiben(const Projekt& projekt, const Berechnung& b, const QString& d
 bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostream& fehler) {
     const auto f = AtomarSchreiben(datei, inhalt);
     if (!f) return true;
-    fehler << kProgramm << ": Die Datei „" << datei
-           << "“ kann nicht geschrieben werden: " << f->grund << "\n";
+    fehler << kProgramm << ": "
+           << Einsetzen(Text("Export", "Die Datei „%1“ kann nicht geschrieben werden: %2"),
+                        {datei.toStdString(), f->grund.toStdString()})
+           << "\n";
     return false;
 }
 
@@ -54,8 +67,7 @@ bool DateiSchreiben(const QString& datei, const std::string& inhalt, std::ostrea
 bool MessreiheEinlesen(Projekt& projekt, const QString& pfad, QString name, std::ostream& fehler) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        fehler << kProgramm << ": Die Datei „" << pfad
-               << "“ kann nicht gelesen werden: " << Dateifehler(datei, Zugriff::Lesen) << "\n";
+        Unlesbar(fehler, pfad, Dateifehler(datei, Zugriff::Lesen));
         return false;
     }
     const QByteArray bytes = datei.readAll();
@@ -82,15 +94,25 @@ bool KlassenSchreiben(const Berechnung& b, const std::string& name, const QStrin
         if (!m.reihe || m.reihe->art != Reihenart::Wetterjahr) continue;
         if (!name.empty() && m.reihe->name != name) continue;
         if (!m.auswertung || !m.auswertung->haeufigkeit) {
-            fehler << kProgramm << ": Das Wetterjahr „" << m.reihe->name
-                   << "“ lässt sich nicht auswerten: " << m.fehler << "\n";
+            fehler << kProgramm << ": "
+                   << Einsetzen(
+                          Text("Export", "Das Wetterjahr „%1“ lässt sich nicht auswerten: %2"),
+                          {m.reihe->name, m.fehler})
+                   << "\n";
             return false;
         }
         return DateiSchreiben(ziel, Klassentabelle(*m.auswertung->haeufigkeit), fehler);
     }
-    fehler << kProgramm << ": Das Projekt hat "
-           << (name.empty() ? std::string("kein Wetterjahr") : "kein Wetterjahr „" + name + "“")
-           << ", dessen Klassentabelle sich schreiben ließe.\n";
+    fehler << kProgramm << ": "
+           << (name.empty() ? Text("Export",
+                                   "Das Projekt hat kein Wetterjahr, dessen "
+                                   "Klassentabelle sich schreiben ließe.")
+                            : Einsetzen(Text("Export",
+                                             "Das Projekt hat kein Wetterjahr „%1“, "
+                                             "dessen Klassentabelle sich schreiben "
+                                             "ließe."),
+                                        {name}))
+           << "\n";
     return false;
 }
 
@@ -98,8 +120,9 @@ bool KlassenSchreiben(const Berechnung& b, const std::string& name, const QStrin
 bool BalkenSchreiben(const Berechnung& b, const QString& ziel, std::ostream& fehler) {
     if (!b.anlage || !b.anlage->jahr) {
         fehler << kProgramm << ": "
-               << (b.anlage ? "Die Anlage rechnet nicht: " + b.anlage->fehler
-                            : std::string("Das Projekt hat keine Anlage."))
+               << (b.anlage ? Einsetzen(Text("Export", "Die Anlage rechnet nicht: %1"),
+                                        {b.anlage->fehler})
+                            : Text("Export", "Das Projekt hat keine Anlage."))
                << "\n";
         return false;
     }
@@ -108,44 +131,60 @@ bool BalkenSchreiben(const Berechnung& b, const QString& ziel, std::ostream& feh
     return f.isEmpty();
 }
 
-int Befehlszeilenfehler(std::ostream& fehler, const std::string& meldung) {
-    fehler << kProgramm << ": " << meldung << "\nHilfe: " << kProgramm << " --help\n";
+int Befehlszeilenfehler(const Befehlszeile& befehlszeile, std::ostream& fehler,
+                        const std::string& meldung) {
+    fehler << befehlszeile.fehlertext(QString::fromStdString(meldung));
     return 2;
 }
 
 // The options and arguments the program takes.
 void OptionenAnlegen(Befehlszeile& befehlszeile) {
-    befehlszeile.addOption({"o",
-                            "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, "
-                            ".lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.",
-                            "AUSGABE"});
+    const QString datei = T(Text("Export", "DATEI"));
     befehlszeile.addOption(
-        {"json", "Schreibt das berechnete Projekt als JSON auf die Standardausgabe."});
+        {"o",
+         T(Text("Export",
+                "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, "
+                ".lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.")),
+         T(Text("Export", "AUSGABE"))});
+    befehlszeile.addOption(
+        {"json",
+         T(Text("Export", "Schreibt das berechnete Projekt als JSON auf die Standardausgabe."))});
     befehlszeile.addOption(
         {"messreihe",
-         "Liest eine Messreihe aus einer CSV-Datei oder ein Wetterjahr (TRY, EPW) in das "
-         "Projekt ein.",
-         "DATEI"});
+         T(Text("Export",
+                "Liest eine Messreihe aus einer CSV-Datei oder ein Wetterjahr (TRY, "
+                "EPW) in das Projekt ein.")),
+         datei});
     befehlszeile.addOption(
-        {"name", "Name der eingelesenen Messreihe; mit --klassen das Wetterjahr der Tabelle.",
-         "NAME"});
-    befehlszeile.addOption({"klassen",
-                            "Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten "
-                            "Wetterjahrs, mit --name des so benannten, als CSV-Datei.",
-                            "DATEI.csv"});
-    befehlszeile.addOption({"balken",
-                            "Schreibt die Monatsbalken der Anlage des Projekts als .svg, .pdf "
-                            "oder .png.",
-                            "DATEI"});
-    befehlszeile.addOption({"uebung",
-                            "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.",
-                            "AUFGABE.lumora"});
-    befehlszeile.addOption({"bewerte",
-                            "Bewertet Abgaben gegen die Lösung PROJEKT; mit -o noten.csv als "
-                            "Notentabelle, mit --json als ein JSON-Objekt je Abgabe.",
-                            "ABGABE.lumora"});
-    befehlszeile.addArgument("PROJEKT", "Die Projektdatei (.lumora).", true);
-    befehlszeile.addWeitere("ABGABE", "Weitere Abgaben zu --bewerte.", "bewerte");
+        {"name",
+         T(Text("Export",
+                "Name der eingelesenen Messreihe; mit --klassen das Wetterjahr der Tabelle.")),
+         T(Text("Export", "NAME"))});
+    befehlszeile.addOption(
+        {"klassen",
+         T(Text("Export",
+                "Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten "
+                "Wetterjahrs, mit --name des so benannten, als CSV-Datei.")),
+         datei + ".csv"});
+    befehlszeile.addOption(
+        {"balken",
+         T(Text("Export",
+                "Schreibt die Monatsbalken der Anlage des Projekts als .svg, .pdf oder .png.")),
+         datei});
+    befehlszeile.addOption(
+        {"uebung",
+         T(Text("Export", "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.")),
+         T(Text("Export", "AUFGABE")) + ".lumora"});
+    const QString abgabe = T(Text("Export", "ABGABE"));
+    befehlszeile.addOption(
+        {"bewerte",
+         T(Text("Export",
+                "Bewertet Abgaben gegen die Lösung PROJEKT; mit -o noten.csv als "
+                "Notentabelle, mit --json als ein JSON-Objekt je Abgabe.")),
+         abgabe + ".lumora"});
+    befehlszeile.addArgument(T(Text("Export", "PROJEKT")),
+                             T(Text("Export", "Die Projektdatei (.lumora).")), true);
+    befehlszeile.addWeitere(abgabe, T(Text("Export", "Weitere Abgaben zu --bewerte.")), "bewerte");
 }
 
 // --bewerte: grades the hand-ins against the solution at pfad.
@@ -154,15 +193,18 @@ int Bewerten(const Befehlszeile& befehlszeile, const QString& pfad, std::ostream
     for (const char* andere : {"uebung", "messreihe", "klassen", "balken"}) {
         if (befehlszeile.isSet(andere)) {
             return Befehlszeilenfehler(
-                fehler, "„--bewerte“ gilt nicht zusammen mit „--" + std::string(andere) + "“.");
+                befehlszeile, fehler,
+                Einsetzen(Text("Export", "„--bewerte“ gilt nicht zusammen mit „--%1“."), {andere}));
         }
     }
     for (const QString& datei : befehlszeile.values("o")) {
         if (FormatVon(datei) != Format::Tabelle) {
-            return Befehlszeilenfehler(fehler,
-                                       "Beim Bewerten schreibt „-o“ nur die "
-                                       "Notentabelle (.csv), nicht „" +
-                                           datei.toStdString() + "“.");
+            return Befehlszeilenfehler(
+                befehlszeile, fehler,
+                Einsetzen(Text("Export",
+                               "Beim Bewerten schreibt „-o“ nur die Notentabelle "
+                               "(.csv), nicht „%1“."),
+                          {datei.toStdString()}));
         }
     }
     return AbgabenBewerten(
@@ -175,33 +217,41 @@ int Bewerten(const Befehlszeile& befehlszeile, const QString& pfad, std::ostream
 std::optional<std::string> Widerspruch(const Befehlszeile& befehlszeile, const QString& pfad) {
     const QStringList uebung = befehlszeile.values("uebung");
     if (!uebung.isEmpty() && FormatVon(uebung.last()) != Format::Projekt) {
-        return "Die Übung „" + uebung.last().toStdString() + "“ braucht die Endung .lumora.";
+        return Einsetzen(Text("Export", "Die Übung „%1“ braucht die Endung .lumora."),
+                         {uebung.last().toStdString()});
     }
     if (!uebung.isEmpty() &&
         QFileInfo(uebung.last()).absoluteFilePath() == QFileInfo(pfad).absoluteFilePath()) {
-        return "Die Übung „" + uebung.last().toStdString() + "“ würde die Lösung überschreiben.";
+        return Einsetzen(Text("Export", "Die Übung „%1“ würde die Lösung überschreiben."),
+                         {uebung.last().toStdString()});
     }
     const QStringList klassen = befehlszeile.values("klassen");
     if (befehlszeile.isSet("name") && !befehlszeile.isSet("messreihe") && klassen.isEmpty()) {
-        return "„--name“ gilt nur zusammen mit „--messreihe“ oder „--klassen“.";
+        return Text("Export", "„--name“ gilt nur zusammen mit „--messreihe“ oder „--klassen“.");
     }
     if (!klassen.isEmpty() && FormatVon(klassen.last()) != Format::Tabelle) {
-        return "Die Klassentabelle „" + klassen.last().toStdString() + "“ braucht die Endung .csv.";
+        return Einsetzen(Text("Export", "Die Klassentabelle „%1“ braucht die Endung .csv."),
+                         {klassen.last().toStdString()});
     }
     const QStringList balken = befehlszeile.values("balken");
     if (!balken.isEmpty() && FormatVon(balken.last()) != Format::Bild) {
-        return "Die Monatsbalken „" + balken.last().toStdString() +
-               "“ brauchen die Endung .svg, .pdf oder .png.";
+        return Einsetzen(Text("Export",
+                              "Die Monatsbalken „%1“ brauchen die Endung .svg, .pdf oder "
+                              ".png."),
+                         {balken.last().toStdString()});
     }
     const QStringList ausgaben = befehlszeile.values("o");
     if (ausgaben.isEmpty() && !befehlszeile.isSet("json") && uebung.isEmpty() &&
         klassen.isEmpty() && balken.isEmpty()) {
-        return "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.";
+        return Text("Export",
+                    "Es ist nichts zu tun: weder „-o AUSGABE“ noch „--json“ ist angegeben.");
     }
     for (const QString& datei : ausgaben) {
         if (FormatVon(datei) == Format::Unbekannt) {
-            return "Die Endung von „" + datei.toStdString() +
-                   "“ ist unbekannt; möglich sind .csv, .lumora, .svg, .pdf und .png.";
+            return Einsetzen(Text("Export",
+                                  "Die Endung von „%1“ ist unbekannt; möglich sind .csv, "
+                                  ".lumora, .svg, .pdf und .png."),
+                             {datei.toStdString()});
         }
     }
     return std::nullopt;
@@ -215,8 +265,7 @@ int Ausfuehren(const Befehlszeile& befehlszeile, const QString& pfad, std::ostre
     const QStringList ausgaben = befehlszeile.values("o");
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        fehler << kProgramm << ": Die Datei „" << pfad
-               << "“ kann nicht gelesen werden: " << Dateifehler(datei, Zugriff::Lesen) << "\n";
+        Unlesbar(fehler, pfad, Dateifehler(datei, Zugriff::Lesen));
         return 1;
     }
     const QByteArray bytes = datei.readAll();
@@ -270,17 +319,18 @@ int Ausfuehren(const Befehlszeile& befehlszeile, const QString& pfad, std::ostre
 
 int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& fehler,
                 const std::string& dezimaltrenner) {
-    Befehlszeile befehlszeile(
-        kProgramm,
-        "Berechnet ein Lumora-Projekt ohne Fenster und schreibt Tabelle, Projekt, "
-        "Diagramm oder JSON.");
+    Befehlszeile befehlszeile(kProgramm, T(Text("Export",
+                                                "Berechnet ein Lumora-Projekt ohne Fenster und "
+                                                "schreibt Tabelle, Projekt, Diagramm oder JSON.")));
     OptionenAnlegen(befehlszeile);
     if (const auto ende = befehlszeile.auswerten(argumente)) return *ende;
     const QString pfad = befehlszeile.positionalArguments().first();
     if (befehlszeile.isSet("bewerte")) {
         return Bewerten(befehlszeile, pfad, aus, fehler, dezimaltrenner);
     }
-    if (const auto f = Widerspruch(befehlszeile, pfad)) return Befehlszeilenfehler(fehler, *f);
+    if (const auto f = Widerspruch(befehlszeile, pfad)) {
+        return Befehlszeilenfehler(befehlszeile, fehler, *f);
+    }
     return Ausfuehren(befehlszeile, pfad, aus, fehler, dezimaltrenner);
 }
 

@@ -7,9 +7,12 @@
 #include <iostream>
 #include <string>
 
+#include "datei/sprache.h"
 #include "lumora-export/export.h"
 
 int main(int argc, char* argv[]) {
+    // The language of the help, the messages and the images, as the program chooses it.
+    lumora::Sprachwahl sprache(lumora::GewuenschteSprache());
     // The renderer needs fonts, and with them a QGuiApplication, but no window system: unless
     // the caller names a platform, it draws offscreen, with or without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -23,6 +26,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QGuiApplication app(argc, argv);
+    sprache.installieren();
     return lumora::Exportieren(QCoreApplication::arguments(), std::cout, std::cerr,
                                QLocale::system().decimalPoint().toStdString());
 }
