@@ -143,7 +143,7 @@ void ZustandZeile(std::string& aus, const std::string& name, const Diagrammpunkt
 
 std::string ArtName(const std::string& art) {
     const auto a = ProzessartZu(art);
-    return Zelle(a ? Text("Kern", std::string(NameVon(*a).anzeige).c_str()) : art);
+    return Zelle(a ? Anzeigename(*a) : art);
 }
 
 }  // namespace

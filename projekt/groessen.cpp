@@ -8,7 +8,7 @@ namespace lumora {
 namespace {
 
 std::string MitEinheit(const Groesse& g, std::string wert) {
-    std::string text = std::string(g.symbol) + " = " + wert;
+    std::string text = Symbol(g.schluessel) + " = " + wert;
     if (*g.einheit) text += std::string(" ") + g.einheit;
     return text;
 }
@@ -18,26 +18,29 @@ std::string MitEinheit(const Groesse& g, std::string wert) {
 const std::vector<Parameter>& Prozessparameter() {
     using P = Prozess;
     static const std::vector<Parameter> parameter = {
-        {"theta", tafel::Text("Projekt", "Endtemperatur ϑ [°C]"), false, kBeliebig, &P::theta},
-        {"bypass", tafel::Text("Projekt", "Bypassfaktor BF"), true, kBypassBereich, &P::bypass},
-        {"wasser", tafel::Text("Projekt", "Wassertemperatur ϑW [°C]"), false, kBeliebig,
+        {"theta", vorgemerkt::Text("Projekt", "Endtemperatur ϑ [°C]"), false, kBeliebig, &P::theta},
+        {"bypass", vorgemerkt::Text("Projekt", "Bypassfaktor BF"), true, kBypassBereich,
+         &P::bypass},
+        {"wasser", vorgemerkt::Text("Projekt", "Wassertemperatur ϑW [°C]"), false, kBeliebig,
          &P::wasser},
-        {"dampf", tafel::Text("Projekt", "Dampftemperatur ϑD [°C]"), false, kBeliebig, &P::dampf},
-        {"epsilon", tafel::Text("Projekt", "Richtung ε [kJ/kg]"), false, kBeliebig, &P::epsilon},
-        {"rueckwaermzahl", tafel::Text("Projekt", "Rückwärmzahl Φ"), false, kRueckgewinnungsBereich,
-         &P::rueckwaermzahl},
-        {"feuchterueckgewinnung", tafel::Text("Projekt", "Feuchterückgewinnung Ψ"), true,
+        {"dampf", vorgemerkt::Text("Projekt", "Dampftemperatur ϑD [°C]"), false, kBeliebig,
+         &P::dampf},
+        {"epsilon", vorgemerkt::Text("Projekt", "Richtung ε [kJ/kg]"), false, kBeliebig,
+         &P::epsilon},
+        {"rueckwaermzahl", vorgemerkt::Text("Projekt", "Rückwärmzahl Φ"), false,
+         kRueckgewinnungsBereich, &P::rueckwaermzahl},
+        {"feuchterueckgewinnung", vorgemerkt::Text("Projekt", "Feuchterückgewinnung Ψ"), true,
          kRueckgewinnungsBereich, &P::feuchterueckgewinnung},
-        {"massenstrom1", tafel::Text("Projekt", "Massenstrom 1 [kg/h]"), true, kPositiv},
-        {"massenstrom2", tafel::Text("Projekt", "Massenstrom 2 [kg/h]"), true, kPositiv},
-        {"aussenluftanteil", tafel::Text("Projekt", "oder Außenluftanteil von 1 [%]"), true,
+        {"massenstrom1", vorgemerkt::Text("Projekt", "Massenstrom 1 [kg/h]"), true, kPositiv},
+        {"massenstrom2", vorgemerkt::Text("Projekt", "Massenstrom 2 [kg/h]"), true, kPositiv},
+        {"aussenluftanteil", vorgemerkt::Text("Projekt", "oder Außenluftanteil von 1 [%]"), true,
          kAussenluftBereich, nullptr, &P::aussenluftanteil},
-        {"massenstrom", tafel::Text("Projekt", "Massenstrom trockener Luft [kg/h]"), true, kPositiv,
-         nullptr, &P::massenstrom},
-        {"volumenstrom", tafel::Text("Projekt", "oder Volumenstrom feuchter Luft [m³/h]"), true,
-         kPositiv, nullptr, &P::volumenstrom},
-        {"massenstrom_abluft", tafel::Text("Projekt", "Massenstrom trockener Abluft [kg/h]"), true,
-         kPositiv, nullptr, &P::massenstromAbluft},
+        {"massenstrom", vorgemerkt::Text("Projekt", "Massenstrom trockener Luft [kg/h]"), true,
+         kPositiv, nullptr, &P::massenstrom},
+        {"volumenstrom", vorgemerkt::Text("Projekt", "oder Volumenstrom feuchter Luft [m³/h]"),
+         true, kPositiv, nullptr, &P::volumenstrom},
+        {"massenstrom_abluft", vorgemerkt::Text("Projekt", "Massenstrom trockener Abluft [kg/h]"),
+         true, kPositiv, nullptr, &P::massenstromAbluft},
     };
     return parameter;
 }

@@ -28,12 +28,12 @@ struct Zustandspaar {
 };
 // clang-format off
 inline constexpr std::array<Zustandspaar, 6> kZustandspaare{{
-    {Paar::ThetaPhi, "theta", "phi", tafel::Text("Projekt", "ϑ und φ"), kTemperaturBereich, kPhiBereich},
-    {Paar::ThetaX, "theta", "x", tafel::Text("Projekt", "ϑ und x"), kTemperaturBereich, kNichtNegativ},
-    {Paar::HX, "h", "x", tafel::Text("Projekt", "h und x"), kBeliebig, kNichtNegativ},
-    {Paar::ThetaTaupunkt, "theta", "taupunkt", tafel::Text("Projekt", "ϑ und Taupunkt"), kTemperaturBereich, kTemperaturBereich},
-    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", tafel::Text("Projekt", "ϑ und Kühlgrenztemperatur"), kTemperaturBereich, kTemperaturBereich},
-    {Paar::XPhi, "x", "phi", tafel::Text("Projekt", "x und φ"), kPositiv, kPhiPositivBereich},
+    {Paar::ThetaPhi, "theta", "phi", vorgemerkt::Text("Projekt", "ϑ und φ"), kTemperaturBereich, kPhiBereich},
+    {Paar::ThetaX, "theta", "x", vorgemerkt::Text("Projekt", "ϑ und x"), kTemperaturBereich, kNichtNegativ},
+    {Paar::HX, "h", "x", vorgemerkt::Text("Projekt", "h und x"), kBeliebig, kNichtNegativ},
+    {Paar::ThetaTaupunkt, "theta", "taupunkt", vorgemerkt::Text("Projekt", "ϑ und Taupunkt"), kTemperaturBereich, kTemperaturBereich},
+    {Paar::ThetaKuehlgrenze, "theta", "kuehlgrenze", vorgemerkt::Text("Projekt", "ϑ und Kühlgrenztemperatur"), kTemperaturBereich, kTemperaturBereich},
+    {Paar::XPhi, "x", "phi", vorgemerkt::Text("Projekt", "x und φ"), kPositiv, kPhiPositivBereich},
 }};
 // clang-format on
 
@@ -61,8 +61,8 @@ struct Zielart {
 // clang-format off
 inline constexpr Zielart kZiele[] = {
     {"phi", "φ [%]", Ziel::Phi}, {"x", "x [g/kg]", Ziel::X}, {"dx", "Δx [g/kg]", Ziel::DX},
-    {"oberflaeche", tafel::Text("Projekt", "Oberflächentemperatur ϑO [°C]"), Ziel::Oberflaeche},
-    {"theta", tafel::Text("Projekt", "Endtemperatur ϑ [°C]"), Ziel::Theta}};
+    {"oberflaeche", vorgemerkt::Text("Projekt", "Oberflächentemperatur ϑO [°C]"), Ziel::Oberflaeche},
+    {"theta", vorgemerkt::Text("Projekt", "Endtemperatur ϑ [°C]"), Ziel::Theta}};
 // clang-format on
 const Zielart& ZielartVon(Ziel ziel);
 

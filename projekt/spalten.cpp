@@ -25,11 +25,11 @@ const std::array<Zustandsspalte, 12> kZustandsspalten{{
     {"kuehlgrenze", "ϑK [°C]", stellen::kTheta, [](const Z& z) { return z.kuehlgrenze; }},
     {"rho", "ρ [kg/m³]", stellen::kRho, [](const Z& z) -> W { return z.rho; }},
     {"v", "v [m³/kg]", stellen::kRho, [](const Z& z) -> W { return z.v; }},
-    {"nebel", tafel::Text("Projekt", "Nebel"), 0, [](const Z& z) -> W { return z.nebel ? 1 : 0; },
-     true},
-    {"wasser", tafel::Text("Projekt", "Wasser [g/kg]"), stellen::kWasser,
+    {"nebel", vorgemerkt::Text("Projekt", "Nebel"), 0,
+     [](const Z& z) -> W { return z.nebel ? 1 : 0; }, true},
+    {"wasser", vorgemerkt::Text("Projekt", "Wasser [g/kg]"), stellen::kWasser,
      [](const Z& z) -> W { return InGrammJeKg(z.wasser); }},
-    {"eis", tafel::Text("Projekt", "Eis [g/kg]"), stellen::kX,
+    {"eis", vorgemerkt::Text("Projekt", "Eis [g/kg]"), stellen::kX,
      [](const Z& z) -> W { return InGrammJeKg(z.eis); }},
 }};
 
@@ -39,9 +39,9 @@ const std::array<Prozessspalte, 7> kProzessspalten{{
     {"dh", "Δh [kJ/kg]", stellen::kH, [](const P& p) -> W { return p.dh; }},
     {"massenstrom", "ṁ [kg/h]", stellen::kStrom, [](const P& p) { return p.massenstrom; }},
     {"volumenstrom", "V̇ [m³/h]", stellen::kStrom, [](const P& p) { return p.volumenstrom; }},
-    {"leistung", tafel::Text("Projekt", "Leistung [kW]"), stellen::kWasser,
+    {"leistung", vorgemerkt::Text("Projekt", "Leistung [kW]"), stellen::kWasser,
      [](const P& p) { return p.leistung; }},
-    {"wasser", tafel::Text("Projekt", "Wasser [kg/h]"), stellen::kWasser,
+    {"wasser", vorgemerkt::Text("Projekt", "Wasser [kg/h]"), stellen::kWasser,
      [](const P& p) { return p.wasser; }},
 }};
 

@@ -1,16 +1,14 @@
 #pragma once
 
-// Marks a German text of a constant table for lupdate without translating it: lupdate reads
-// tafel::Text("Projekt", "…") like Text(), the table keeps the German, and the code that shows
-// the entry translates it with Angezeigt(eintrag).
-
 #include <string>
 
 #include "core/text.h"
 
-namespace lumora::tafel {
+// The German entries of the project layer's constant tables (column heads, pairs of values,
+// form labels, quantities of a task) are marked with vorgemerkt::Text("Projekt", …); the
+// code that shows an entry translates it here.
 
-constexpr const char* Text(const char* /*kontext*/, const char* quelle) { return quelle; }
+namespace lumora::tafel {
 
 // An entry of such a table in the program's language.
 inline std::string Angezeigt(const char* eintrag) { return lumora::Text("Projekt", eintrag); }

@@ -18,19 +18,19 @@ using Fehler = std::optional<std::string>;
 
 // clang-format off
 constexpr Aufgabengroesse kAufgabengroessen[] = {
-    {"theta", Bezug::Zustand, tafel::Text("Projekt", "Temperatur ϑ"), "°C", "K", stellen::kTheta},
-    {"x", Bezug::Zustand, tafel::Text("Projekt", "Wassergehalt x"), "g/kg", "g/kg", stellen::kX},
-    {"phi", Bezug::Zustand, tafel::Text("Projekt", "relative Feuchte φ"), "%", "%", stellen::kPhi},
-    {"h", Bezug::Zustand, tafel::Text("Projekt", "Enthalpie h"), "kJ/kg", "kJ/kg", stellen::kH},
-    {"taupunkt", Bezug::Zustand, tafel::Text("Projekt", "Taupunkt ϑTau"), "°C", "K", stellen::kTheta},
-    {"kuehlgrenze", Bezug::Zustand, tafel::Text("Projekt", "Kühlgrenztemperatur ϑK"), "°C", "K", stellen::kTheta},
-    {"rho", Bezug::Zustand, tafel::Text("Projekt", "Dichte ρ"), "kg/m³", "kg/m³", stellen::kRho},
-    {"v", Bezug::Zustand, tafel::Text("Projekt", "spezifisches Volumen v"), "m³/kg", "m³/kg", stellen::kRho},
-    {"leistung", Bezug::Prozess, tafel::Text("Projekt", "Leistung"), "kW", "kW", stellen::kWasser},
-    {"wasser", Bezug::Prozess, tafel::Text("Projekt", "Wasserstrom"), "kg/h", "kg/h", stellen::kWasser},
-    {"dtheta", Bezug::Prozess, tafel::Text("Projekt", "Temperaturänderung Δϑ"), "K", "K", stellen::kTheta},
-    {"dx", Bezug::Prozess, tafel::Text("Projekt", "Wassergehaltsänderung Δx"), "g/kg", "g/kg", stellen::kX},
-    {"dh", Bezug::Prozess, tafel::Text("Projekt", "Enthalpieänderung Δh"), "kJ/kg", "kJ/kg", stellen::kH},
+    {"theta", Bezug::Zustand, vorgemerkt::Text("Projekt", "Temperatur ϑ"), "°C", "K", stellen::kTheta},
+    {"x", Bezug::Zustand, vorgemerkt::Text("Projekt", "Wassergehalt x"), "g/kg", "g/kg", stellen::kX},
+    {"phi", Bezug::Zustand, vorgemerkt::Text("Projekt", "relative Feuchte φ"), "%", "%", stellen::kPhi},
+    {"h", Bezug::Zustand, vorgemerkt::Text("Projekt", "Enthalpie h"), "kJ/kg", "kJ/kg", stellen::kH},
+    {"taupunkt", Bezug::Zustand, vorgemerkt::Text("Projekt", "Taupunkt ϑTau"), "°C", "K", stellen::kTheta},
+    {"kuehlgrenze", Bezug::Zustand, vorgemerkt::Text("Projekt", "Kühlgrenztemperatur ϑK"), "°C", "K", stellen::kTheta},
+    {"rho", Bezug::Zustand, vorgemerkt::Text("Projekt", "Dichte ρ"), "kg/m³", "kg/m³", stellen::kRho},
+    {"v", Bezug::Zustand, vorgemerkt::Text("Projekt", "spezifisches Volumen v"), "m³/kg", "m³/kg", stellen::kRho},
+    {"leistung", Bezug::Prozess, vorgemerkt::Text("Projekt", "Leistung"), "kW", "kW", stellen::kWasser},
+    {"wasser", Bezug::Prozess, vorgemerkt::Text("Projekt", "Wasserstrom"), "kg/h", "kg/h", stellen::kWasser},
+    {"dtheta", Bezug::Prozess, vorgemerkt::Text("Projekt", "Temperaturänderung Δϑ"), "K", "K", stellen::kTheta},
+    {"dx", Bezug::Prozess, vorgemerkt::Text("Projekt", "Wassergehaltsänderung Δx"), "g/kg", "g/kg", stellen::kX},
+    {"dh", Bezug::Prozess, vorgemerkt::Text("Projekt", "Enthalpieänderung Δh"), "kJ/kg", "kJ/kg", stellen::kH},
 };
 // clang-format on
 

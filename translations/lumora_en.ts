@@ -807,6 +807,54 @@ Help: %1 --help
         <source>Außenluft</source>
         <translation>Outdoor air</translation>
     </message>
+    <message>
+        <source>Jan.</source>
+        <translation>Jan.</translation>
+    </message>
+    <message>
+        <source>Feb.</source>
+        <translation>Feb.</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>Mar.</translation>
+    </message>
+    <message>
+        <source>Apr.</source>
+        <translation>Apr.</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>Aug.</source>
+        <translation>Aug.</translation>
+    </message>
+    <message>
+        <source>Sept.</source>
+        <translation>Sept.</translation>
+    </message>
+    <message>
+        <source>Okt.</source>
+        <translation>Oct.</translation>
+    </message>
+    <message>
+        <source>Nov.</source>
+        <translation>Nov.</translation>
+    </message>
+    <message>
+        <source>Dez.</source>
+        <translation>Dec.</translation>
+    </message>
 </context>
 <context>
     <name>Programm</name>

@@ -160,7 +160,8 @@ void Anfangsdialog::steuerelementeAnlegen() {
             case Art::text: {
                 QString text = tr(s.text);
                 if (text.contains("%1")) {
-                    text = text.arg(QString::fromUtf8(kVersionsText), QString::fromUtf8(kStand));
+                    text =
+                        text.arg(QString::fromUtf8(kVersionsText), QString::fromStdString(Stand()));
                 }
                 auto* label = new QLabel(text, this);
                 label->setAlignment(Textausrichtung(s));

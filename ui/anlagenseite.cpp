@@ -406,8 +406,7 @@ QString Anlagenseite::feldname(Feld f) const {
         case AbluftA:
         case AbluftB: {
             const Zustandspaar& p = kZustandspaare[std::max(0, abluftpaar_->currentIndex())];
-            return tr("Abluft %1")
-                .arg(QString::fromUtf8(GroesseZu(f == AbluftA ? p.a : p.b).symbol));
+            return tr("Abluft %1").arg(QString::fromStdString(Symbol(f == AbluftA ? p.a : p.b)));
         }
         case Rueckwaermzahl:
             return tr("Rückwärmzahl Φ");
@@ -433,7 +432,7 @@ void Anlagenseite::abluftpaarGewaehlt() {
     const Zustandspaar& p = kZustandspaare[std::max(0, abluftpaar_->currentIndex())];
     const auto einheit = [](const char* k) {
         const Groesse& g = GroesseZu(k);
-        return tr("Abluft %1").arg(QString::fromUtf8(g.symbol)) +
+        return tr("Abluft %1").arg(QString::fromStdString(Symbol(k))) +
                (*g.einheit ? " [" + QString::fromUtf8(g.einheit) + "]" : QString());
     };
     beschriftungen_[AbluftA]->setText(einheit(p.a));

@@ -90,7 +90,7 @@ Diagrammfenster::Diagrammfenster(QWidget* parent)
     : QWidget(parent), gesamt_(Gesamtflaeche(this)), etiketten_(gesamt_) {
     FensterEinrichten(*this, "frm_Lumora",
                       tr("Lumora  %1   %2  -  h,x-Diagramm")
-                          .arg(QString::fromUtf8(kVersionsText), QString::fromUtf8(kStand)),
+                          .arg(QString::fromUtf8(kVersionsText), QString::fromStdString(Stand())),
                       kClientBreite, kClientHoehe, Qt::white);
     // The window can be resized; it opens at its layout's size.
     setMinimumSize(size() / 3);

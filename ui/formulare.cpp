@@ -24,13 +24,9 @@ namespace lumora {
 
 namespace {
 
-QString Anzeige(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
 QString Einheit(const char* schluessel) {
     const Groesse& g = GroesseZu(schluessel);
-    return QString::fromUtf8(g.symbol) +
+    return QString::fromStdString(Symbol(schluessel)) +
            (*g.einheit ? " [" + QString::fromUtf8(g.einheit) + "]" : QString());
 }
 
@@ -187,8 +183,7 @@ QString Zustandsformular::feldfehler() const {
     for (auto [feld, schluessel] : {std::pair{a_, p.a}, std::pair{b_, p.b}}) {
         const auto v = zahl(feld);
         if (!v) return fehlt(Einheit(schluessel));
-        if (std::isnan(*v))
-            return zahlfehler(feld, QString::fromUtf8(GroesseZu(schluessel).symbol));
+        if (std::isnan(*v)) return zahlfehler(feld, QString::fromStdString(Symbol(schluessel)));
     }
     return {};
 }
@@ -208,7 +203,8 @@ Prozessformular::Prozessformular(const std::vector<std::string>& zustaende,
                                  Eintragspruefung pruefung, QWidget* parent)
     : Eintragsformular(tr("Prozess"), std::move(pruefung), parent) {
     art_ = new QComboBox(this);
-    for (const Prozessname& n : kProzessnamen) art_->addItem(Anzeige(n.anzeige));
+    for (const Prozessname& n : kProzessnamen)
+        art_->addItem(QString::fromStdString(Anzeigename(n.art)));
     formular_->addRow(tr("Art"), art_);
     von_ = new QComboBox(this);
     von2_ = new QComboBox(this);
@@ -428,7 +424,7 @@ void Zonenformular::setEintrag(const Json& e) {
 QString Zonenformular::feldfehler() const {
     if (name_->text().trimmed().isEmpty()) return nameFehlt();
     for (const auto& [k, felder] : grenzen_) {
-        const QString groesse = QString::fromUtf8(GroesseZu(k).symbol);
+        const QString groesse = QString::fromStdString(Symbol(k));
         for (int i = 0; i < 2; ++i) {
             const QString fehler =
                 zahlfehler(felder[i], (i == 0 ? tr("%1 von") : tr("%1 bis")).arg(groesse));

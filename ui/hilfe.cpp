@@ -142,7 +142,8 @@ QString UeberText() {
                "Zuständen, Prozessen, Messreihen und Zonen.</p><p>Version %1 (%2), Stand %3</p>"
                "<p>%4<br>Freie Software unter der %5.</p>")
         .arg(QString::fromUtf8(kVersion), QString::fromUtf8(kVersionsText),
-             QString::fromUtf8(kStand), lizenz.value(2).toHtmlEscaped(), name.toHtmlEscaped());
+             QString::fromStdString(Stand()), lizenz.value(2).toHtmlEscaped(),
+             name.toHtmlEscaped());
 }
 
 void UeberLumoraZeigen(QWidget* eltern) {

@@ -220,9 +220,7 @@ QVariant Zustandsmodell::anzeige(int zeile, const Json* json, int spalte) const 
                 const auto& pr = b.prozesse[zeile - b.zustaende.size()];
                 const auto art = ProzessartZu(pr.art);
                 return tr("aus Prozess: %1")
-                    .arg(art ? QString::fromUtf8(NameVon(*art).anzeige.data(),
-                                                 static_cast<int>(NameVon(*art).anzeige.size()))
-                             : QString::fromStdString(pr.art));
+                    .arg(QString::fromStdString(art ? Anzeigename(*art) : pr.art));
             }
             return QString();
         case Bemerkung: {
@@ -337,8 +335,7 @@ QVariant Prozessmodell::data(const QModelIndex& index, int role) const {
         case Art: {
             const auto art = ProzessartZu(p.art);
             if (!art) return QString::fromStdString(p.art);
-            const std::string_view n = NameVon(*art).anzeige;
-            return QString::fromUtf8(n.data(), static_cast<int>(n.size()));
+            return QString::fromStdString(Anzeigename(*art));
         }
         case Von: {
             QStringList von;

@@ -18,6 +18,7 @@
 #include "core/koordinaten.h"
 #include "core/prozess.h"
 #include "core/version.h"
+#include "datei/sprache.h"
 #include "tests/e2e/x_sitzung.h"
 
 namespace lumora::test {
@@ -25,7 +26,7 @@ namespace {
 
 const std::string kDialog = "Lumora - Anfangsdialog";
 const std::string kDiagramm =
-    std::string("Lumora  ") + kVersionsText + "   " + kStand + "  -  h,x-Diagramm";
+    std::string("Lumora  ") + kVersionsText + "   " + Stand() + "  -  h,x-Diagramm";
 const std::string kMeldung = "Lumora - Eingabe";
 
 // Places in device-independent pixels at 96 dpi, from the layouts in form units / 15.
@@ -730,14 +731,20 @@ struct Sprachfall {
     std::string dialog, diagramm, projekt, form, meldung, hilfe;
 };
 
+// The release month in English, as the program shows it under an English locale.
+std::string EnglischerStand() {
+    const Sprachwahl englisch(Sprache::Englisch);
+    return Stand();
+}
+
 const Sprachfall kEnglisch{
     "en_US.UTF-8",
     "Lumora - Start Dialog",
-    std::string("Lumora  ") + kVersionsText + "   " + kStand + "  -  h,x Chart",
+    std::string("Lumora  ") + kVersionsText + "   " + EnglischerStand() + "  -  h,x Chart",
     "Lumora - States and Processes - ",
     "Add Process",
     "Lumora - Input",
-    "Usage: lumora [options] [PROJEKT]"};
+    "Usage: lumora [options] [PROJECT]"};
 const Sprachfall kDeutsch{"de_DE.UTF-8",
                           kDialog,
                           kDiagramm,

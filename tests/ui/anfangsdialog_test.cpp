@@ -47,7 +47,7 @@ TEST(Anfangsdialog, WindowAndDefaultTexts) {
               QString::fromUtf8("Lumora – h,x-Diagramme für Lehre und Praxis"));
     EXPECT_EQ(d.findChild<QLabel*>("lbl_kopfzeile")->text(),
               QString::fromUtf8("Lumora     h,x-Diagramm für feuchte Luft    ") + kVersionsText +
-                  "    " + QString::fromUtf8(kStand));
+                  "    " + QString::fromStdString(Stand()));
 }
 
 struct Lage {

@@ -44,8 +44,8 @@ class Fenster : public testing::Test {
 
 TEST_F(Fenster, LayoutWhenCreated) {
     EXPECT_EQ(fenster.size(), QSize(1016, 734));  // 15240 x 11010 form units
-    EXPECT_EQ(fenster.windowTitle(),
-              QString::fromUtf8("Lumora  ") + kVersionsText + "   " + kStand + "  -  h,x-Diagramm");
+    EXPECT_EQ(fenster.windowTitle(), QString::fromUtf8("Lumora  ") + kVersionsText + "   " +
+                                         QString::fromStdString(Stand()) + "  -  h,x-Diagramm");
     EXPECT_EQ(fenster.gesamt()->geometry(), QRect(4, 4, 1009, 733));
     EXPECT_EQ(fenster.leinwand().geometry(), QRect(46, 20, 919, 677));
     EXPECT_EQ(fenster.leinwand().innenGroesse(), QSize(917, 675));
