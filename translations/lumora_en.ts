@@ -247,7 +247,7 @@ Help: %1 --help
     <name>Diagramm</name>
     <message>
         <source>Gesamtdruck  = %1  hPa</source>
-        <translation>Total pressure  = %1  hPa</translation>
+        <translation>Total pressure =%1 hPa</translation>
     </message>
     <message>
         <source>Mit dieser Schrittweite bräuchte eine Linienschar mehr als 1 000 000 Linien, die Grenze des Programms.</source>

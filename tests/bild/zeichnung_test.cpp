@@ -2,8 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
+#include <array>
+#include <map>
+#include <tuple>
 #include <vector>
+
+#include "bild/einheiten.h"
+#include "chart/aufzeichnung.h"
+#include "chart/diagrammlauf.h"
+#include "datei/sprache.h"
 
 namespace lumora {
 namespace {
@@ -86,6 +96,39 @@ TEST(Zeichnung, PathsAndRasterDrawTheSameLines) {
     const int r = Rote(raster, raster.rect());
     const int v = Rote(pfade, pfade.rect());
     EXPECT_NEAR(v, r, r / 10);
+}
+
+// The chart's words in English fit the boxes of their labels wherever the German ones do, at
+// the widest numbers the grid gives: a label cut off by its box would show half a word.
+TEST(Zeichnung, EnglishLabelsFitTheirBoxesWhereTheGermanOnesDo) {
+    const std::array<Eingabe, 2> eingaben{Eingabe{200, 10, 1, 0.2, 0.02, 0.002, 1013},
+                                          Eingabe{40, 5, 1, 0.012, 0.002, 0.0005, 99999}};
+    std::map<std::tuple<std::size_t, int, int>, double> deutsch;  // the German width of a label
+    for (const Sprache sprache : {Sprache::Deutsch, Sprache::Englisch}) {
+        const Sprachwahl wahl(sprache);
+        for (std::size_t i = 0; i < eingaben.size(); ++i) {
+            const Eingabe& e = eingaben[i];
+            Aufzeichnungsflaeche flaeche;
+            Aufzeichnungsbeschriftung etiketten;
+            Diagrammlauf().zeichnen(e, flaeche, etiketten, ".");
+            for (const Gruppenlayout& g : kGruppen) {
+                const QFontMetricsF masse(Etikettenschrift(g));
+                for (int n = 0; n < g.anzahl; ++n) {
+                    const auto& etikett = etiketten.etikett(g.gruppe, n);
+                    if (!etikett.sichtbar) continue;
+                    // Blanks at the ends show nothing, whatever the box cuts of them.
+                    const double breite =
+                        masse.horizontalAdvance(QString::fromStdString(etikett.text).trimmed());
+                    double& grenze = deutsch[{i, static_cast<int>(g.gruppe), n}];
+                    if (sprache == Sprache::Deutsch) {
+                        grenze = std::max({grenze, breite, double(Pixel(g.breite))});
+                    } else {
+                        EXPECT_LE(breite, grenze) << g.name << " \"" << etikett.text << "\"";
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

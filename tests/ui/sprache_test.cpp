@@ -47,9 +47,9 @@ TEST(Sprache, EnglishTranslatesTextAndTrUntilTheChoiceEnds) {
         Sprachwahl englisch(Sprache::Englisch);
         englisch.installieren();
         EXPECT_EQ(AktiveSprache(), Sprache::Englisch);
-        EXPECT_EQ(Text("Diagramm", "Gesamtdruck  = %1  hPa"), "Total pressure  = %1  hPa");
+        EXPECT_EQ(Text("Diagramm", "Gesamtdruck  = %1  hPa"), "Total pressure =%1 hPa");
         EXPECT_EQ(QCoreApplication::translate("Diagramm", "Gesamtdruck  = %1  hPa"),
-                  "Total pressure  = %1  hPa");
+                  "Total pressure =%1 hPa");
         EXPECT_EQ(Knopf(QDialogButtonBox::Cancel), "Cancel");
     }
     EXPECT_EQ(AktiveSprache(), Sprache::Deutsch);
