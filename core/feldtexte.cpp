@@ -13,11 +13,7 @@ std::string KurzeZahl(double v) {
     const auto ende = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
                                     std::chars_format::general, 4)
                           .ptr;
-    std::string text(puffer.data(), ende);
-    for (char& c : text) {
-        if (c == '.') c = ',';
-    }
-    return text;
+    return MitDezimalzeichen(std::string(puffer.data(), ende));
 }
 
 std::string UntereGrenzeBereich() {

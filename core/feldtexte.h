@@ -59,7 +59,8 @@ std::string KeineZahlText(std::string_view feldname, std::string_view text);
 // would read it as 0, which is no number the user typed.
 std::optional<Ablehnung> OhneZahl(const Feldtexte& texte);
 
-// A number for a refusal, with a decimal comma and at most four significant digits.
+// A number for a refusal, with the decimal separator of messages (MitDezimalzeichen) and at
+// most four significant digits.
 std::string KurzeZahl(double v);
 
 // "Die untere Grenze muss zwischen -50 und 0 °C liegen."

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "core/text.h"
 
@@ -193,9 +194,13 @@ std::string KurzText(double v) {
                                         std::chars_format::general, 6);
     std::string text(puffer.data(), ergebnis.ptr);
     if (text == "-0") return "0";
-    const std::size_t punkt = text.find('.');
-    if (punkt != std::string::npos) text[punkt] = ',';
-    return text;
+    return MitDezimalzeichen(std::move(text));
+}
+
+std::string MitDezimalzeichen(std::string zahl) {
+    const std::size_t punkt = zahl.find('.');
+    if (punkt != std::string::npos) zahl.replace(punkt, 1, Text("Dezimalzeichen", ","));
+    return zahl;
 }
 
 std::string MitEinheit(double v, std::string_view einheit) {

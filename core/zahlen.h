@@ -32,10 +32,14 @@ std::string MusterText(double v, std::string_view dezimaltrenner);
 // ("0,1", "8000", "1e+20"); empty for NaN and infinities.
 std::string KuerzesterText(double v, std::string_view dezimaltrenner);
 
-// The short form of numbers in German messages: at most six significant digits, a decimal
-// comma, no trailing zeros ("12,5", "-3", "0,0119175", "1,5e+20"). Independent of the
-// locale; "nicht endlich" for NaN and infinities.
+// The short form of numbers in messages: at most six significant digits, the decimal
+// separator of MitDezimalzeichen, no trailing zeros ("12,5", "-3", "0,0119175", "1,5e+20").
+// Independent of the locale; "nicht endlich" for NaN and infinities.
 std::string KurzText(double v);
+
+// A number written with a decimal point, with the decimal separator of messages in the
+// program's language instead: the comma in German, the point in English.
+std::string MitDezimalzeichen(std::string zahl);
 
 // A whole number with a blank between groups of three digits and the real minus sign, as
 // German texts write ranges: "−500", "11 000". v is rounded to a whole number.

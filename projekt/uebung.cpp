@@ -301,7 +301,7 @@ double Gerundet(double wert, const Aufgabengroesse& groesse) {
 }
 
 std::string Satzzahl(double wert, int stellen) {
-    std::string text = Zelle(wert, ",", stellen);
+    std::string text = MitDezimalzeichen(Zelle(wert, ".", stellen));
     if (!text.empty() && text.front() == '-') text.replace(0, 1, "−");
     return text;
 }

@@ -74,8 +74,8 @@ Json MitAntwort(const Json& uebung, std::size_t nr, std::optional<double> wert);
 // A value as "aus dem Diagramm übernehmen" enters it: rounded to the decimals the tables show.
 double Gerundet(double wert, const Aufgabengroesse& groesse);
 
-// A number in a sentence of the grading: fixed decimals, a decimal comma and the real minus
-// sign ("−56,6").
+// A number in a sentence of the grading: fixed decimals, the decimal separator of messages and
+// the real minus sign ("−56,6").
 std::string Satzzahl(double wert, int stellen);
 
 // The grade of one task.

@@ -244,6 +244,13 @@ Help: %1 --help
     </message>
 </context>
 <context>
+    <name>Dezimalzeichen</name>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>Diagramm</name>
     <message>
         <source>Gesamtdruck  = %1  hPa</source>

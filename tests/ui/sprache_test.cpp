@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "core/feldtexte.h"
 #include "core/text.h"
+#include "core/zahlen.h"
 #include "ui/diagrammfenster.h"
 #include "ui/hilfe.h"
 
@@ -51,9 +53,13 @@ TEST(Sprache, EnglishTranslatesTextAndTrUntilTheChoiceEnds) {
         EXPECT_EQ(QCoreApplication::translate("Diagramm", "Gesamtdruck  = %1  hPa"),
                   "Total pressure =%1 hPa");
         EXPECT_EQ(Knopf(QDialogButtonBox::Cancel), "Cancel");
+        // Numbers in English sentences take the decimal point.
+        EXPECT_EQ(KurzText(-12.5), "-12.5");
+        EXPECT_EQ(KurzeZahl(0.0125), "0.0125");
     }
     EXPECT_EQ(AktiveSprache(), Sprache::Deutsch);
     EXPECT_EQ(Text("Diagramm", "Gesamtdruck  = %1  hPa"), "Gesamtdruck  = %1  hPa");
+    EXPECT_EQ(KurzText(-12.5), "-12,5");
 }
 
 // The windows' own texts reach English through tr() in their class's context, and Help shows
