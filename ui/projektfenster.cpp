@@ -329,7 +329,10 @@ void Projektfenster::sprachmenueAnlegen(QMenu* m) {
         a->setCheckable(true);
         a->setChecked(sprache == AktiveSprache());
         gruppe->addAction(a);
-        connect(a, &QAction::triggered, this, [this, sprache] { spracheWaehlen(sprache); });
+        // A copy: clang before 16, which the lifetime check parses with, cannot capture a
+        // structured binding in a lambda.
+        const Sprache gewaehlt = sprache;
+        connect(a, &QAction::triggered, this, [this, gewaehlt] { spracheWaehlen(gewaehlt); });
     }
 }
 
