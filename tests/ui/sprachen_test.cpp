@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -35,8 +36,10 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "bild/zeichnung.h"
 #include "datei/sprache.h"
 #include "ui/anwendung.h"
+#include "ui/diagrammfenster.h"
 
 namespace lumora {
 namespace {
@@ -167,6 +170,10 @@ class Texte {
     }
 
     bool enthaelt(const QString& text) const { return texte_.count(text) > 0; }
+    bool enthaeltTeil(const QString& teil) const {
+        return std::any_of(texte_.begin(), texte_.end(),
+                           [&teil](const auto& t) { return t.first.contains(teil); });
+    }
     std::size_t anzahl() const { return texte_.size(); }
 
   private:
@@ -236,6 +243,28 @@ class Sprachen : public testing::Test {
         waechter.stop();
     }
 
+    // The chart window: its context menu, and the read-out box over a grid of places on the
+    // canvas, in the fog, on ice and in the frequency map's classes where the chart has them.
+    void diagrammLesen() {
+        Diagrammfenster* fenster = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<Diagrammfenster*>(w); d && d->isVisible()) fenster = d;
+        }
+        ASSERT_NE(fenster, nullptr);
+        const QSize innen = Innengroesse();
+        for (int i = 1; i < 10; ++i) {
+            for (int k = 1; k < 10; ++k) {
+                fenster->ablesen(QPointF(innen.width() * i / 10.0, innen.height() * k / 10.0));
+                texte_.lesen(fenster);
+            }
+        }
+        const QPoint mitte = fenster->rect().center();
+        lesenWaehrend([fenster, mitte] {
+            QContextMenuEvent menue(QContextMenuEvent::Mouse, mitte, fenster->mapToGlobal(mitte));
+            QApplication::sendEvent(fenster, &menue);
+        });
+    }
+
     // Triggers every command of the project window's menus but those that end the program,
     // reading what each one opens.
     void jedenBefehlAusfuehren() {
@@ -265,9 +294,13 @@ class Sprachen : public testing::Test {
 TEST_F(Sprachen, EveryWindowMenuFormAndHeaderSpeaksTheLanguageOfTheLocale) {
     oeffnen("winterfall.lumora");
     lesenWaehrend([] {});
+    diagrammLesen();
     jedenBefehlAusfuehren();
-    oeffnen("jahresbetrieb.lumora");
-    lesenWaehrend([] {});
+    for (const char* beispiel : {"jahresbetrieb.lumora", "wetterjahr.lumora"}) {
+        oeffnen(beispiel);
+        lesenWaehrend([] {});
+        diagrammLesen();
+    }
     EXPECT_GT(texte_.anzahl(), 200u) << "too few texts read to judge the language";
 
     const Wortschatz wortschatz = WortschatzLesen();
@@ -283,6 +316,13 @@ TEST_F(Sprachen, EveryWindowMenuFormAndHeaderSpeaksTheLanguageOfTheLocale) {
                  : QStringList{"Projekt", "Bearbeiten", "Ansicht", "Hilfe", "Sprache"};
     for (const QString& menue : menues) {
         EXPECT_TRUE(texte_.enthaelt(menue)) << menue.toStdString();
+    }
+    // The chart's context menu, and the read-out in the fog and in a frequency map's class.
+    const QStringList diagramm =
+        englisch ? QStringList{"Add State Here", "Fog region", "Class "}
+                 : QStringList{"Zustand hier eintragen", "Nebelgebiet", "Klasse "};
+    for (const QString& teil : diagramm) {
+        EXPECT_TRUE(texte_.enthaeltTeil(teil)) << teil.toStdString();
     }
 }
 
