@@ -7,15 +7,14 @@
 
 #include "core/text.h"
 #include "core/version.h"
+#include "datei/sprache.h"
 
 namespace lumora {
 
 namespace {
 
-QString T(const std::string& text) { return QString::fromStdString(text); }
-
 // What stands between two quoted names in a message: "„a“, „b“".
-QString ZitatTrenner() { return T(Text("Datei", "“, „")); }
+QString ZitatTrenner() { return QtText(Text("Datei", "“, „")); }
 
 void Schreiben(std::FILE* ziel, const QString& text) {
     std::fputs(text.toUtf8().constData(), ziel);
@@ -64,9 +63,9 @@ Befehlszeile::Befehlszeile(QString programm, QString beschreibung)
     : programm_(std::move(programm)),
       beschreibung_(std::move(beschreibung)),
       hilfeOption_({QStringLiteral("h"), QStringLiteral("help")},
-                   T(Text("Datei", "Zeigt diese Hilfe und endet."))),
+                   QtText(Text("Datei", "Zeigt diese Hilfe und endet."))),
       versionOption_({QStringLiteral("v"), QStringLiteral("version")},
-                     T(Text("Datei", "Zeigt die Version und endet."))) {
+                     QtText(Text("Datei", "Zeigt die Version und endet."))) {
     // "-name" is one option, never a bundle of one-letter options: "-falsch" is refused as
     // "-falsch", and does not turn into "-f -a -l -s -c -h".
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -104,13 +103,13 @@ std::optional<int> Befehlszeile::auswerten(const QStringList& argumente) {
         const auto anzahl = static_cast<std::size_t>(positionale.size());
         const bool weitere = weitere_ && parser_.isSet(weitereMit_);
         if (anzahl > argumente_.size() && !weitere) {
-            fehler = T(Text("Datei", "Zu viele Argumente: „%1“."))
+            fehler = QtText(Text("Datei", "Zu viele Argumente: „%1“."))
                          .arg(positionale.mid(static_cast<qsizetype>(argumente_.size()))
                                   .join(ZitatTrenner()));
         } else {
             for (std::size_t i = anzahl; i < argumente_.size() && fehler.isEmpty(); ++i) {
                 if (argumente_[i].pflicht) {
-                    fehler = T(Text("Datei", "%1 fehlt.")).arg(argumente_[i].name);
+                    fehler = QtText(Text("Datei", "%1 fehlt.")).arg(argumente_[i].name);
                 }
             }
         }
@@ -121,7 +120,7 @@ std::optional<int> Befehlszeile::auswerten(const QStringList& argumente) {
 }
 
 QString Befehlszeile::fehlertext(const QString& meldung) const {
-    return T(Text("Datei", "%1: %2\nHilfe: %1 --help\n")).arg(programm_, meldung);
+    return QtText(Text("Datei", "%1: %2\nHilfe: %1 --help\n")).arg(programm_, meldung);
 }
 
 QString Befehlszeile::fehlermeldung(const QStringList& argumente) const {
@@ -129,8 +128,8 @@ QString Befehlszeile::fehlermeldung(const QStringList& argumente) const {
     if (!unbekannt.isEmpty()) {
         QStringList namen;
         for (const QString& name : unbekannt) namen << MitStrichen(name, argumente);
-        return (namen.size() == 1 ? T(Text("Datei", "Unbekannte Option „%1“."))
-                                  : T(Text("Datei", "Unbekannte Optionen „%1“.")))
+        return (namen.size() == 1 ? QtText(Text("Datei", "Unbekannte Option „%1“."))
+                                  : QtText(Text("Datei", "Unbekannte Optionen „%1“.")))
             .arg(namen.join(ZitatTrenner()));
     }
     // The parser names the option of its other two complaints only in its own text ("Missing
@@ -138,14 +137,14 @@ QString Befehlszeile::fehlermeldung(const QStringList& argumente) const {
     // program's language may have changed.
     const QString text = parser_.errorText();
     if (const auto option = Beanstandet(text, "Missing value after '%1'."))
-        return T(Text("Datei", "Die Option „%1“ braucht einen Wert.")).arg(*option);
+        return QtText(Text("Datei", "Die Option „%1“ braucht einen Wert.")).arg(*option);
     if (const auto option = Beanstandet(text, "Unexpected value after '%1'."))
-        return T(Text("Datei", "Die Option „%1“ nimmt keinen Wert.")).arg(*option);
-    return T(Text("Datei", "Falsche Befehlszeile (%1).")).arg(text);
+        return QtText(Text("Datei", "Die Option „%1“ nimmt keinen Wert.")).arg(*option);
+    return QtText(Text("Datei", "Falsche Befehlszeile (%1).")).arg(text);
 }
 
 QString Befehlszeile::hilfe() const {
-    QString verwendung = T(Text("Datei", "Verwendung: %1 [Optionen]")).arg(programm_);
+    QString verwendung = QtText(Text("Datei", "Verwendung: %1 [Optionen]")).arg(programm_);
     for (const Argument& argument : argumente_) {
         verwendung += QLatin1Char(' ') +
                       (argument.pflicht ? argument.name
@@ -176,8 +175,8 @@ QString Befehlszeile::hilfe() const {
             text += QStringLiteral("  ") + links.leftJustified(breite) + QStringLiteral("  ") +
                     rechts + QLatin1Char('\n');
     };
-    abschnitt(T(Text("Datei", "Optionen:")), optionen);
-    abschnitt(T(Text("Datei", "Argumente:")), argumente);
+    abschnitt(QtText(Text("Datei", "Optionen:")), optionen);
+    abschnitt(QtText(Text("Datei", "Argumente:")), argumente);
     return text;
 }
 

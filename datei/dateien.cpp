@@ -7,24 +7,21 @@
 
 #include "core/text.h"
 #include "datei/dateifehler.h"
+#include "datei/sprache.h"
 
 namespace lumora {
 
-namespace {
-
-QString T(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
+namespace {}  // namespace
 
 QString DateiLesen(const QString& pfad, std::string& inhalt) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        return T(Text("Datei", "Die Datei lässt sich nicht öffnen: %1"))
+        return QtText(Text("Datei", "Die Datei lässt sich nicht öffnen: %1"))
             .arg(Dateifehler(datei, Zugriff::Lesen));
     }
     const QByteArray bytes = datei.readAll();
     if (datei.error() != QFileDevice::NoError) {
-        return T(Text("Datei", "Die Datei lässt sich nicht lesen: %1"))
+        return QtText(Text("Datei", "Die Datei lässt sich nicht lesen: %1"))
             .arg(Dateifehler(datei, Zugriff::Lesen));
     }
     inhalt.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -50,16 +47,16 @@ std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad,
 QString Meldung(const Schreibfehler& f, const QString& beimSchreiben) {
     switch (f.schritt) {
         case Schreibfehler::Schritt::Anlegen:
-            return T(Text("Datei", "Die Datei lässt sich nicht anlegen: %1")).arg(f.grund);
+            return QtText(Text("Datei", "Die Datei lässt sich nicht anlegen: %1")).arg(f.grund);
         case Schreibfehler::Schritt::Schreiben:
             return (beimSchreiben.isEmpty()
-                        ? T(Text("Datei", "Die Datei ließ sich nicht schreiben"))
+                        ? QtText(Text("Datei", "Die Datei ließ sich nicht schreiben"))
                         : beimSchreiben) +
                    ": " + f.grund;
         case Schreibfehler::Schritt::Speichern:
             break;
     }
-    return T(Text("Datei", "Die Datei ließ sich nicht speichern: %1")).arg(f.grund);
+    return QtText(Text("Datei", "Die Datei ließ sich nicht speichern: %1")).arg(f.grund);
 }
 
 std::optional<Schreibfehler> AtomarSchreiben(const QString& pfad, const std::string& inhalt) {

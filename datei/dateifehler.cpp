@@ -7,14 +7,11 @@
 #include <cstring>
 
 #include "core/text.h"
+#include "datei/sprache.h"
 
 namespace lumora {
 
-namespace {
-
-QString T(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
+namespace {}  // namespace
 
 QString Dateifehler(const QFileDevice& datei, Zugriff zugriff) {
     const QFileInfo info(datei.fileName());
@@ -27,28 +24,29 @@ QString Dateifehler(const QFileDevice& datei, Zugriff zugriff) {
                text == QLatin1String(qtText);
     };
     if (info.isDir() || meldet(EISDIR, "Is a directory")) {
-        return T(Text("Datei", "Das ist ein Ordner, keine Datei."));
+        return QtText(Text("Datei", "Das ist ein Ordner, keine Datei."));
     }
     if (meldet(ENOSPC, "No space left on device")) {
-        return T(Text("Datei", "Der Datenträger ist voll."));
+        return QtText(Text("Datei", "Der Datenträger ist voll."));
     }
     const bool lesen = zugriff == Zugriff::Lesen;
-    const QString fehlt = T(Text("Datei", "Die Datei gibt es nicht."));
+    const QString fehlt = QtText(Text("Datei", "Die Datei gibt es nicht."));
     if (lesen && !info.exists()) return fehlt;
     if (!lesen && !info.absoluteDir().exists()) {
-        return T(Text("Datei", "Den Ordner „%1“ gibt es nicht."))
+        return QtText(Text("Datei", "Den Ordner „%1“ gibt es nicht."))
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     }
     if (meldet(EACCES, "Permission denied") || meldet(EPERM, "Operation not permitted") ||
         meldet(EROFS, "Read-only file system") || (lesen && !info.isReadable()) ||
         (!lesen && info.exists() && !info.isWritable())) {
-        return T(Text("Datei", "Dafür fehlt die Berechtigung."));
+        return QtText(Text("Datei", "Dafür fehlt die Berechtigung."));
     }
     if (meldet(ENOENT, "No such file or directory")) {
-        return lesen ? fehlt : T(Text("Datei", "An diesem Ort lässt sich keine Datei anlegen."));
+        return lesen ? fehlt
+                     : QtText(Text("Datei", "An diesem Ort lässt sich keine Datei anlegen."));
     }
-    return lesen ? T(Text("Datei", "Das System meldet einen Fehler beim Lesen."))
-                 : T(Text("Datei", "Das System meldet einen Fehler beim Schreiben."));
+    return lesen ? QtText(Text("Datei", "Das System meldet einen Fehler beim Lesen."))
+                 : QtText(Text("Datei", "Das System meldet einen Fehler beim Schreiben."));
 }
 
 }  // namespace lumora

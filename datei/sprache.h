@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTranslator>
 #include <optional>
+#include <string>
 
 // The language Lumora speaks: German, the source language of every text, or English from
 // the translations compiled into the program. The system's locale chooses, and a choice the
@@ -51,6 +52,9 @@ class Sprachwahl {
 
 // The language of the live Sprachwahl; German without one.
 Sprache AktiveSprache();
+
+// A text as Text() and Einsetzen() give it, in UTF-8, for Qt.
+inline QString QtText(const std::string& text) { return QString::fromStdString(text); }
 
 // The short code of a language, "de" or "en", as the settings and file names use it.
 QString Sprachkuerzel(Sprache sprache);

@@ -10,6 +10,7 @@
 #include "datei/befehlszeile.h"
 #include "datei/dateien.h"
 #include "datei/dateifehler.h"
+#include "datei/sprache.h"
 #include "lumora-export/bewerten.h"
 #include "projekt/bericht.h"
 
@@ -30,8 +31,6 @@ Format FormatVon(const QString& datei) {
 }
 
 std::ostream& operator<<(std::ostream& o, const QString& s) { return o << s.toStdString(); }
-
-QString T(const std::string& text) { return QString::fromStdString(text); }
 
 // "Die Datei „…“ kann nicht gelesen werden: …" on fehler, after the program's name.
 void Unlesbar(std::ostream& fehler, const QString& pfad, const QString& grund) {
@@ -139,52 +138,56 @@ int Befehlszeilenfehler(const Befehlszeile& befehlszeile, std::ostream& fehler,
 
 // The options and arguments the program takes.
 void OptionenAnlegen(Befehlszeile& befehlszeile) {
-    const QString datei = T(Text("Export", "DATEI"));
+    const QString datei = QtText(Text("Export", "DATEI"));
     befehlszeile.addOption(
         {"o",
-         T(Text("Export",
-                "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, "
-                ".lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.")),
-         T(Text("Export", "AUSGABE"))});
+         QtText(Text("Export",
+                     "Schreibt in AUSGABE, nach der Endung: .csv Tabelle der Zustände, "
+                     ".lumora Projekt, .svg, .pdf, .png Diagramm. Mehrfach möglich.")),
+         QtText(Text("Export", "AUSGABE"))});
     befehlszeile.addOption(
         {"json",
-         T(Text("Export", "Schreibt das berechnete Projekt als JSON auf die Standardausgabe."))});
+         QtText(
+             Text("Export", "Schreibt das berechnete Projekt als JSON auf die Standardausgabe."))});
     befehlszeile.addOption(
         {"messreihe",
-         T(Text("Export",
-                "Liest eine Messreihe aus einer CSV-Datei oder ein Wetterjahr (TRY, "
-                "EPW) in das Projekt ein.")),
+         QtText(Text("Export",
+                     "Liest eine Messreihe aus einer CSV-Datei oder ein Wetterjahr (TRY, "
+                     "EPW) in das Projekt ein.")),
          datei});
     befehlszeile.addOption(
         {"name",
-         T(Text("Export",
-                "Name der eingelesenen Messreihe; mit --klassen das Wetterjahr der Tabelle.")),
-         T(Text("Export", "NAME"))});
+         QtText(Text("Export",
+                     "Name der eingelesenen Messreihe; mit --klassen das Wetterjahr der Tabelle.")),
+         QtText(Text("Export", "NAME"))});
     befehlszeile.addOption(
         {"klassen",
-         T(Text("Export",
-                "Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten "
-                "Wetterjahrs, mit --name des so benannten, als CSV-Datei.")),
+         QtText(Text("Export",
+                     "Schreibt die Klassentabelle (Stunden je ϑ- und x-Klasse) des ersten "
+                     "Wetterjahrs, mit --name des so benannten, als CSV-Datei.")),
          datei + ".csv"});
     befehlszeile.addOption(
         {"balken",
-         T(Text("Export",
-                "Schreibt die Monatsbalken der Anlage des Projekts als .svg, .pdf oder .png.")),
+         QtText(
+             Text("Export",
+                  "Schreibt die Monatsbalken der Anlage des Projekts als .svg, .pdf oder .png.")),
          datei});
     befehlszeile.addOption(
         {"uebung",
-         T(Text("Export", "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.")),
-         T(Text("Export", "AUFGABE")) + ".lumora"});
-    const QString abgabe = T(Text("Export", "ABGABE"));
+         QtText(Text("Export",
+                     "Schreibt die Übung, die Studierende aus der Lösung PROJEKT bekommen.")),
+         QtText(Text("Export", "AUFGABE")) + ".lumora"});
+    const QString abgabe = QtText(Text("Export", "ABGABE"));
     befehlszeile.addOption(
         {"bewerte",
-         T(Text("Export",
-                "Bewertet Abgaben gegen die Lösung PROJEKT; mit -o noten.csv als "
-                "Notentabelle, mit --json als ein JSON-Objekt je Abgabe.")),
+         QtText(Text("Export",
+                     "Bewertet Abgaben gegen die Lösung PROJEKT; mit -o noten.csv als "
+                     "Notentabelle, mit --json als ein JSON-Objekt je Abgabe.")),
          abgabe + ".lumora"});
-    befehlszeile.addArgument(T(Text("Export", "PROJEKT")),
-                             T(Text("Export", "Die Projektdatei (.lumora).")), true);
-    befehlszeile.addWeitere(abgabe, T(Text("Export", "Weitere Abgaben zu --bewerte.")), "bewerte");
+    befehlszeile.addArgument(QtText(Text("Export", "PROJEKT")),
+                             QtText(Text("Export", "Die Projektdatei (.lumora).")), true);
+    befehlszeile.addWeitere(abgabe, QtText(Text("Export", "Weitere Abgaben zu --bewerte.")),
+                            "bewerte");
 }
 
 // --bewerte: grades the hand-ins against the solution at pfad.
@@ -319,9 +322,10 @@ int Ausfuehren(const Befehlszeile& befehlszeile, const QString& pfad, std::ostre
 
 int Exportieren(const QStringList& argumente, std::ostream& aus, std::ostream& fehler,
                 const std::string& dezimaltrenner) {
-    Befehlszeile befehlszeile(kProgramm, T(Text("Export",
-                                                "Berechnet ein Lumora-Projekt ohne Fenster und "
-                                                "schreibt Tabelle, Projekt, Diagramm oder JSON.")));
+    Befehlszeile befehlszeile(kProgramm,
+                              QtText(Text("Export",
+                                          "Berechnet ein Lumora-Projekt ohne Fenster und "
+                                          "schreibt Tabelle, Projekt, Diagramm oder JSON.")));
     OptionenAnlegen(befehlszeile);
     if (const auto ende = befehlszeile.auswerten(argumente)) return *ende;
     const QString pfad = befehlszeile.positionalArguments().first();
